@@ -1,0 +1,11 @@
+#pragma once
+
+struct GameState;
+class GameHost;
+
+// Throws the old board away and makes an empty one sized by the level rule; resets the play
+// fields. 0 on success, -1 when memory ran out (after telling the user).
+int AllocateBoard(GameState& state, GameHost& host);
+
+// Forgets the board arrays, so that nothing refers to a freed word list any more.
+void DiscardBoard(GameState& state);

@@ -1,0 +1,161 @@
+#include "game/deal.h"
+
+#include "game/allocate_board.h"
+#include "game/auto_play.h"
+#include "game/empty_cell_finder.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/stacked_board.h"
+
+#include <new>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view NotEnoughCells = "Program error, not enough cells to assign word pairs";
+constexpr std::string_view UnableToPlace =
+    "Unable to place all tiles\nbecause some tiles would have been blocked.\nYou may want to "
+    "retry by starting another new game";
+constexpr int TryBudget = 4'000'000;
+// Random draws reach column 5 and row 7 only on the generator's largest value. After this many
+// draws in a row that find no room, a position is chosen among those that still have some.
+constexpr int FruitlessDrawLimit = 1000;
+
+// Starts a deal: no automatic play may outlive the board it was found on.
+bool PrepareDeal(GameState& state, GameHost& host) {
+    StopAutomaticPlay(state, host);
+    if (AllocateBoard(state, host) != 0) {
+        return false;
+    }
+    state.Random.Seed(host.RandomSeed());
+    return true;
+}
+
+// Probes from a random cell upwards, wrapping round to cell 0 once.
+bool PlaceOnFirstEmptyCell(GameState& state, GameHost& host, EmptyCellFinder& cells,
+                           std::int32_t pair, std::int32_t start, std::int32_t side) {
+    std::int32_t cell = start < state.CellCount ? cells.FirstEmptyFrom(start) : -1;
+    if (cell < 0) {
+        cell = cells.FirstEmptyFrom(0);
+    }
+    if (cell < 0) {
+        host.ShowMessage(NotEnoughCells);
+        return false;
+    }
+    PlaceTile(state, cell, pair, side);
+    cells.Fill(cell);
+    return true;
+}
+
+int AssignWordPair(GameState& state, GameHost& host, EmptyCellFinder& cells, std::int32_t pair) {
+    const std::int32_t first = GetRandomNumber(state.Random, state.CellCount);
+    const std::int32_t side = first % 2;
+    if (!PlaceOnFirstEmptyCell(state, host, cells, pair, first, side)) {
+        return 1;
+    }
+    const std::int32_t second = GetRandomNumber(state.Random, state.CellCount);
+    return PlaceOnFirstEmptyCell(state, host, cells, pair, second, 1 - side) ? 0 : 1;
+}
+
+struct Position {
+    int column = 0;
+    int row = 0;
+    bool operator==(const Position&) const = default;
+};
+
+Position DrawPosition(RandomSource& random) {
+    const int column = GetRandomNumber(random, BoardColumns);
+    return {column, GetRandomNumber(random, BoardRows)};
+}
+
+// One of the positions, other than `excluded`, whose stack still has an empty cell; {0, 0}
+// when there is none.
+Position DrawPositionWithRoom(StackedBoard& board, RandomSource& random, Position excluded) {
+    std::vector<Position> open;
+    for (int column = 1; column <= BoardColumns; ++column) {
+        for (int row = 1; row <= BoardRows; ++row) {
+            const Position position{column, row};
+            if (position != excluded && board.FirstEmptyCellAt(column, row) != NoCell) {
+                open.push_back(position);
+            }
+        }
+    }
+    if (open.empty()) {
+        return {};
+    }
+    const auto count = static_cast<std::int32_t>(open.size());
+    return open[static_cast<std::size_t>(GetRandomNumber(random, count) - 1)];
+}
+
+int AssignWordPairAtPositions(GameState& state, StackedBoard& board, std::int32_t pair) {
+    Position first = DrawPosition(state.Random);
+    const std::int32_t side = first.column % 2;
+    int budget = TryBudget;
+    std::int32_t cell = NoCell;
+    while (true) {
+        cell = board.FirstEmptyCellAt(first.column, first.row);
+        for (int draws = 1; cell == NoCell; ++draws) {
+            first = draws < FruitlessDrawLimit ? DrawPosition(state.Random)
+                                               : DrawPositionWithRoom(board, state.Random, {});
+            cell = board.FirstEmptyCellAt(first.column, first.row);
+            if (cell == NoCell && draws >= FruitlessDrawLimit) {
+                return 1;
+            }
+        }
+        if (budget == 0) {
+            return 1;
+        }
+        --budget;
+        if (board.CheckForBlockedTiles(first.column, first.row) == 0) {
+            break;
+        }
+        first = DrawPosition(state.Random);
+    }
+    board.Place(cell, pair, side);
+
+    Position second = DrawPosition(state.Random);
+    int secondBudget = TryBudget;
+    for (int draws = 1;
+         board.FirstEmptyCellAt(second.column, second.row) == NoCell || second == first; ++draws) {
+        if (secondBudget == 0) {
+            return 1;
+        }
+        --secondBudget;
+        second = draws < FruitlessDrawLimit ? DrawPosition(state.Random)
+                                            : DrawPositionWithRoom(board, state.Random, first);
+        if (second == Position{}) {
+            return 1;
+        }
+    }
+    board.Place(board.FirstEmptyCellAt(second.column, second.row), pair, 1 - side);
+    return 0;
+}
+
+} // namespace
+
+DealOutcome NewGame(GameState& state, GameHost& host) {
+    if (!PrepareDeal(state, host)) {
+        return DealOutcome::NoBoard;
+    }
+    EmptyCellFinder cells(state.CellCount);
+    for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
+        if (AssignWordPair(state, host, cells, pair) != 0) {
+            return DealOutcome::Incomplete;
+        }
+    }
+    return DealOutcome::Complete;
+}
+
+DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
+    if (!PrepareDeal(state, host)) {
+        return DealOutcome::NoBoard;
+    }
+    StackedBoard board(state, host);
+    for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
+        if (AssignWordPairAtPositions(state, board, pair) != 0) {
+            host.ShowMessage(UnableToPlace);
+            return DealOutcome::Incomplete;
+        }
+    }
+    return DealOutcome::Complete;
+}

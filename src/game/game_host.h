@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <string_view>
+
+// What the rules need from the window they run in. The Qt view implements it; tests and the
+// command-line tool replace it.
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+
+    // A modal box with an OK button only.
+    virtual void ShowMessage(std::string_view text) = 0;
+    virtual void SetTitle(std::string_view title) = 0;
+    // Full repaint later: panels, levels, selection.
+    virtual void InvalidateAll() = 0;
+    // Timers are one-shot: each id fires at most once per SetTimer.
+    virtual void SetTimer(int id, int milliseconds) = 0;
+    virtual void KillTimer(int id) = 0;
+
+    // Immediate draws that last until the next repaint of their area. A null text draws the
+    // empty place.
+    virtual void DrawTile(int state, int column, int row, int level, const std::string* text) = 0;
+    virtual void DrawWrongMark(int column, int row) = 0;
+    virtual void DrawWrongPanel() = 0;
+    virtual void DrawHintsPanel() = 0;
+    virtual void DrawRemovedTilesPanel() = 0;
+    virtual void DrawHintHighlight(bool considerSelection) = 0;
+
+    // File choosers: the chosen path, or "" when the user cancels.
+    virtual std::string ChooseFileToOpen() = 0;
+    virtual std::string ChooseFileToSave() = 0;
+
+    // Deals seed the generator from the clock; tests and the command-line tool pin it.
+    virtual std::uint32_t RandomSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }
+    // Saved games are stamped with this time (UTC is taken from it).
+    virtual std::time_t CurrentTime() { return std::time(nullptr); }
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "game/random_source.h"
+#include "words/word_pair.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr int AutoTimerId = 1;
+inline constexpr int HintTimerId = 2;
+inline constexpr int HintDuration = 2000;
+inline constexpr int FastAutoInterval = 100;
+inline constexpr int SlowAutoInterval = 1000;
+inline constexpr int StandardBoardTop = 100;
+
+// Texts the game keeps for display and saving hold at most this many bytes.
+inline constexpr std::size_t MaxTextLength = 299;
+
+// An AssignmentArray entry of a cell that holds no tile.
+inline constexpr std::int32_t NoPair = -1;
+
+// Everything that makes up a game. Cells name their pair by its position in WordList.
+struct GameState {
+    std::int32_t AutoCell1 = 0;
+    std::int32_t AutoCell2 = 0;
+    std::int32_t HintCol2 = 0;
+    std::int32_t HintRow2 = 0;
+    std::int32_t HintCol1 = 0;
+    std::int32_t HintRow1 = 0;
+    bool AutoRemovePending = false;
+    std::string RecordFileName;
+    std::string LastRemovedTextB;
+    std::string LastRemovedTextA;
+    std::int32_t HintCount = 0;
+    std::int32_t WrongCount = 0;
+    std::int32_t CorrectCount = 0;
+    std::int32_t WrongMarkRow = 0;
+    std::int32_t WrongMarkCol = 0;
+    std::int32_t SelectedCol = 0;
+    std::int32_t SelectedRow = 0;
+    std::int32_t MouseDownX = 0;
+    std::int32_t MouseDownY = 0;
+    std::int32_t WordsCount = 0;
+    std::int32_t CellCount = 0;
+    // Per cell the pair shown there, or NoPair. Both arrays are empty while there is no board.
+    std::vector<std::int32_t> AssignmentArray;
+    // Per cell 0 when the tile shows TextA, anything else when it shows TextB.
+    std::vector<std::int32_t> AssignmentAB;
+    std::int32_t LevelCount = 0;
+    std::string FileDescription;
+    WordPairList WordList;
+    std::string BrowseFileName;
+
+    std::int32_t BoardTop = StandardBoardTop;
+    // 0 or less: all levels are shown; n: level n is shown alone.
+    std::int32_t DisplayedLevel = 0;
+    std::int32_t AutoInterval = FastAutoInterval;
+    RandomSource Random;
+    // Per position (column-major) the first level that may hold a tile; see TopCellAt.
+    mutable std::array<std::int32_t, 35> TopProbeStart{};
+
+    bool HasBoard() const { return !AssignmentArray.empty(); }
+    bool HasSelection() const { return SelectedCol != 0 && SelectedRow != 0; }
+    bool HasWrongMark() const { return WrongMarkCol != 0 || WrongMarkRow != 0; }
+};
+
+// The first MaxTextLength bytes of text: how every 300-byte text of the game is filled.
+std::string CutText(std::string_view text);

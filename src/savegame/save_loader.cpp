@@ -1,0 +1,245 @@
+#include "savegame/save_loader.h"
+
+#include "game/allocate_board.h"
+#include "game/auto_play.h"
+#include "game/board_geometry.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/leading_number.h"
+#include "savegame/saved_game_format.h"
+#include "words/line_reader.h"
+#include "words/open_file.h"
+#include "words/out_of_memory.h"
+#include "words/window_title.h"
+
+#include <new>
+#include <optional>
+
+namespace {
+
+// Reads one trimmed line, or nothing once the end of the file has been met.
+std::optional<std::string> NextLine(LineReader& reader) {
+    if (reader.AtEnd()) {
+        return std::nullopt;
+    }
+    std::string line = reader.ReadPiece();
+    TrimLine(line);
+    return line;
+}
+
+// A line quoted back to the user is cut like every other text of the game.
+std::string Unexpected(std::string_view line, std::string_view expected) {
+    return CutText(line) + "\nread from file.\nExpected '" + std::string(expected) +
+           "'\n\nClick Ok to continue.";
+}
+
+std::int32_t ReadCounter(LineReader& reader, GameHost& host, std::string_view keyword) {
+    const std::optional<std::string> line = NextLine(reader);
+    if (!line) {
+        return 0;
+    }
+    if (!line->starts_with(keyword)) {
+        host.ShowMessage(Unexpected(*line, keyword));
+        return 0;
+    }
+    return ReadLeadingNumber(std::string_view(*line).substr(line->rfind(':') + 1));
+}
+
+// Reads lines until one is exactly `banner`. False when the end of the file was met, also
+// when the banner was the last line.
+bool SkipToBanner(LineReader& reader, std::string_view banner) {
+    while (std::optional<std::string> line = NextLine(reader)) {
+        if (*line == banner) {
+            break;
+        }
+    }
+    return !reader.AtEnd();
+}
+
+// Cuts `line` at its last ':' and gives what followed; nullopt when it has no ':'.
+std::optional<std::string> CutAtLastColon(std::string& line) {
+    const std::size_t colon = line.rfind(':');
+    if (colon == std::string::npos) {
+        return std::nullopt;
+    }
+    std::string after = line.substr(colon + 1);
+    line.resize(colon);
+    return after;
+}
+
+constexpr std::string_view PairPrefix = "Index:";
+constexpr std::string_view CellPrefix = "Array:";
+
+// False when memory ran out (reported); the pairs read before stay.
+bool ReadPairs(LineReader& reader, GameState& state, GameHost& host) {
+    while (std::optional<std::string> line = NextLine(reader)) {
+        if (line->empty() || !line->starts_with(PairPrefix)) {
+            break;
+        }
+        try {
+            state.WordList.emplace_back();
+        } catch (const std::bad_alloc&) {
+            host.ShowMessage(OutOfMemoryReadingNode);
+            return false;
+        }
+        WordPair& pair = state.WordList.back();
+        try {
+            pair.TextB = CutAtLastColon(*line);
+        } catch (const std::bad_alloc&) {
+            state.WordList.pop_back();
+            host.ShowMessage(OutOfMemoryReadingTextB);
+            return false;
+        }
+        try {
+            const std::size_t colon = line->rfind(':');
+            pair.TextA = colon == std::string::npos ? std::string("Missing TextA")
+                                                    : line->substr(colon + 1);
+        } catch (const std::bad_alloc&) {
+            state.WordList.pop_back();
+            host.ShowMessage(OutOfMemoryReadingTextA);
+            return false;
+        }
+        ++state.WordsCount;
+    }
+    return true;
+}
+
+void ReadCell(GameState& state, GameHost& host, std::string& line, std::int32_t cell) {
+    const std::optional<std::string> side = CutAtLastColon(line);
+    const std::int32_t sideValue = side ? ReadLeadingNumber(*side) : 0;
+    state.AssignmentAB[static_cast<std::size_t>(cell)] = sideValue;
+    CutAtLastColon(line);
+    const std::optional<std::string> pairText = CutAtLastColon(line);
+    if (!pairText) {
+        return;
+    }
+    const std::int32_t pair = ReadLeadingNumber(*pairText);
+    if (pair == -1) {
+        return;
+    }
+    if (GetWordPairPointer(state.WordList, host, pair) == nullptr) {
+        host.ShowMessage("Possible odd number of words in function Loadplayedgame " +
+                         std::to_string(pair) + "\nGetWordPairPointer returned NULL");
+        return;
+    }
+    PlaceTile(state, cell, pair, sideValue);
+}
+
+void ReadCells(LineReader& reader, GameState& state, GameHost& host) {
+    std::int32_t cell = 0;
+    while (std::optional<std::string> line = NextLine(reader)) {
+        if (line->empty() || !line->starts_with(CellPrefix)) {
+            break;
+        }
+        // Lines beyond the board's last cell have no cell to go to.
+        if (cell < state.CellCount) {
+            ReadCell(state, host, *line, cell);
+        }
+        ++cell;
+    }
+}
+
+} // namespace
+
+void LoadSavedGame(GameState& state, GameHost& host) { Loadplayedgame(state, host, ""); }
+
+bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
+    state.SelectedCol = 0;
+    state.SelectedRow = 0;
+    state.MouseDownX = 0;
+    state.MouseDownY = 0;
+    state.DisplayedLevel = 0;
+    state.BoardTop = StandardBoardTop;
+
+    const std::string chosen = path.empty() ? host.ChooseFileToOpen() : path;
+    if (RefuseLongPath(host, chosen)) {
+        return false;
+    }
+    state.BrowseFileName = chosen;
+    if (chosen.empty()) {
+        return false;
+    }
+    FileHandle file = OpenForReading(chosen);
+    if (!file) {
+        host.ShowMessage("Error can't open the file\n" + chosen);
+        return false;
+    }
+    host.SetTitle(WindowTitle(chosen));
+
+    StopAutomaticPlay(state, host);
+    FreeWordList(state.WordList);
+    DiscardBoard(state);
+    state.WordsCount = 0;
+
+    // Saved games are read line by line whatever the length, so that long words written by
+    // the game load back whole.
+    LineReader reader(file.get(), LineReader::WholeLines);
+    try {
+        return ReadSavedGame(reader, state, host);
+    } catch (const std::bad_alloc&) {
+        // A line too long for memory.
+        host.ShowMessage(OutOfMemoryReadingNode);
+        return false;
+    }
+}
+
+bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
+    std::optional<std::string> line = NextLine(reader);
+    if (line && line->size() > SavedGameHeader.size() && line->starts_with(SavedGameHeader)) {
+        state.FileDescription = CutText(std::string_view(*line).substr(SavedGameHeader.size()));
+    } else {
+        state.FileDescription = "FileDescription not available";
+    }
+
+    line = NextLine(reader);
+    if (line && *line != GameSourceLine) {
+        host.ShowMessage(Unexpected(*line, GameSourceLine));
+    }
+    line = NextLine(reader);
+    if (line) {
+        state.BrowseFileName = CutText(*line);
+        if (line->empty()) {
+            host.ShowMessage("Expected a game source file name\nbut it is missing.\n\nClick Ok "
+                             "to continue.");
+        }
+    }
+    if (!reader.AtEnd()) {
+        reader.ReadPiece(); // the time of saving is not needed
+    }
+    const std::int32_t correct = ReadCounter(reader, host, "Correct:");
+    const std::int32_t wrong = ReadCounter(reader, host, "Wrong:");
+    const std::int32_t hints = ReadCounter(reader, host, "Hints:");
+
+    if (!SkipToBanner(reader, ArrayTopStart)) {
+        host.ShowMessage("Unable to find ArrayTop section in file.\n\nThis file does not appear "
+                         "to be a valid Glossatiles saved game.");
+        return false;
+    }
+    if (!ReadPairs(reader, state, host)) {
+        return false;
+    }
+    if (AllocateBoard(state, host) != 0) {
+        host.ShowMessage("Error: Cant create AssignmentArrays");
+        return false;
+    }
+    state.CorrectCount = correct;
+    state.WrongCount = wrong;
+    state.HintCount = hints;
+    if (state.CellCount < 1 || state.WordsCount < 1) {
+        host.ShowMessage("Error: Something went wrong\n\nWordsCount or CellCount is zero.");
+        return false;
+    }
+    if (reader.AtEnd() || !SkipToBanner(reader, ArrayIndexStart)) {
+        host.ShowMessage("Unable to find ArrayIndex section in file.\n\nThis file does not "
+                         "appear to be a valid Glossatiles saved game.");
+        return false;
+    }
+    reader.ReadPiece(); // the CellCount line: the board's size follows from the pairs
+    ReadCells(reader, state, host);
+
+    host.ShowMessage("Loaded file OK\n\nOringinal game was started from file\n" +
+                     state.BrowseFileName);
+    state.DisplayedLevel = 0;
+    host.InvalidateAll();
+    return true;
+}

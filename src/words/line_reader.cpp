@@ -1,0 +1,74 @@
+#include "words/line_reader.h"
+
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+constexpr std::size_t BufferSize = 1 << 16;
+}
+
+LineReader::LineReader(std::FILE* file, std::size_t maxPiece)
+    : file_(file), maxPiece_(maxPiece), buffer_(BufferSize) {}
+
+int LineReader::RawAt(std::size_t offset) {
+    if (begin_ + offset >= end_) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+        // A failed read (EIO, a directory) counts as the end of the file.
+        end_ += std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
+        if (offset >= end_) {
+            return EOF;
+        }
+    }
+    return static_cast<unsigned char>(buffer_[begin_ + offset]);
+}
+
+int LineReader::Peek() {
+    const int c = RawAt(0);
+    return c == '\r' && RawAt(1) == '\n' ? '\n' : c;
+}
+
+int LineReader::Get() {
+    const int c = Peek();
+    if (c != EOF) {
+        begin_ += (RawAt(0) == '\r' && c == '\n') ? 2 : 1;
+    }
+    return c;
+}
+
+std::string LineReader::ReadPiece() {
+    std::string piece;
+    while (maxPiece_ == WholeLines || piece.size() < maxPiece_) {
+        const int c = Get();
+        if (c == EOF) {
+            atEnd_ = true;
+            return piece;
+        }
+        piece.push_back(static_cast<char>(c));
+        if (c == '\n') {
+            return piece;
+        }
+    }
+    // The line end of a line that exactly fills a piece belongs to it, not to an empty line
+    // of its own that would end a word list early.
+    if (Peek() == '\n') {
+        piece.push_back(static_cast<char>(Get()));
+    }
+    return piece;
+}
+
+void TrimLine(std::string& line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' ')) {
+        line.pop_back();
+    }
+}
+
+FileHandle OpenForReading(const std::string& path) {
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    struct stat info {};
+    if (file && (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))) {
+        file.reset();
+    }
+    return file;
+}

@@ -1,0 +1,75 @@
+#include "words/open_file.h"
+
+#include "game/allocate_board.h"
+#include "game/auto_play.h"
+#include "game/deal.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "savegame/save_loader.h"
+#include "words/line_reader.h"
+#include "words/window_title.h"
+#include "words/word_list_reader.h"
+
+namespace {
+void ResetView(GameState& state) {
+    state.SelectedCol = 0;
+    state.SelectedRow = 0;
+    state.MouseDownX = 0;
+    state.MouseDownY = 0;
+    state.DisplayedLevel = 0;
+    state.BoardTop = StandardBoardTop;
+}
+
+// The list is gone: no cell may refer to it any more.
+void ForgetBoard(GameState& state) {
+    DiscardBoard(state);
+    state.CellCount = 0;
+    state.LevelCount = 0;
+}
+} // namespace
+
+bool RefuseLongPath(GameHost& host, const std::string& path) {
+    if (path.size() <= MaxTextLength) {
+        return false;
+    }
+    host.ShowMessage("The path is longer than 299 characters:\n" + path +
+                     "\n\nPlease choose a file with a shorter path.");
+    return true;
+}
+
+OpenResult OpenFile(GameState& state, GameHost& host) {
+    return OpenFileAtPath(state, host, host.ChooseFileToOpen());
+}
+
+OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
+                          DealKind deal) {
+    ResetView(state);
+    if (RefuseLongPath(host, path)) {
+        return OpenResult::Failed;
+    }
+    state.BrowseFileName = path;
+    if (path.empty()) {
+        return OpenResult::Cancelled;
+    }
+    StopAutomaticPlay(state, host);
+    FreeWordList(state.WordList);
+    state.WordsCount = 0;
+
+    FileHandle file = OpenForReading(path);
+    if (!file) {
+        ForgetBoard(state);
+        host.ShowMessage("Error can't open the file\n" + path);
+        return OpenResult::Failed;
+    }
+    LineReader reader(file.get(), LineReader::WordPiece);
+    if (ReadWordPairs(reader, state, host) == WordFileKind::SavedGame) {
+        file.reset();
+        return Loadplayedgame(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
+    }
+    file.reset();
+    host.SetTitle(WindowTitle(path));
+    const DealOutcome outcome =
+        deal == DealKind::Plain ? NewGame(state, host) : NewGameUnblocked(state, host);
+    host.InvalidateAll();
+    return outcome == DealOutcome::Complete ? OpenResult::Dealt : OpenResult::Failed;
+}
