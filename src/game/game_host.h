@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,11 @@ public:
     // File choosers: the chosen path, or "" when the user cancels.
     virtual std::string ChooseFileToOpen() = 0;
     virtual std::string ChooseFileToSave() = 0;
+
+    // Draw Level: the text the player confirmed, or nullopt when the dialog was cancelled.
+    virtual std::optional<std::string> AskLevelText(std::string_view current) = 0;
+    // Word List: shows the loaded list in its dialog until the player closes it.
+    virtual void ShowWordList() = 0;
 
     // Deals seed the generator from the clock; tests and the command-line tool pin it.
     virtual std::uint32_t RandomSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "game/game_host.h"
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A host that records what the rules asked of the window and answers choosers and dialogs
+// from queues the test fills.
+class RecordingHost : public GameHost {
+public:
+    struct TileDraw {
+        int state;
+        int column;
+        int row;
+        int level;
+        std::optional<std::string> text;
+        bool operator==(const TileDraw&) const = default;
+    };
+
+    std::vector<std::string> messages;
+    std::vector<std::string> titles;
+    int invalidations = 0;
+    std::map<int, int> runningTimers; // id -> milliseconds
+    std::vector<TileDraw> tiles;
+    std::vector<std::pair<int, int>> wrongMarks;
+    int wrongPanelDraws = 0;
+    int hintsPanelDraws = 0;
+    int removedPanelDraws = 0;
+    std::vector<bool> hintHighlights;
+    int wordListShown = 0;
+
+    std::deque<std::string> filesToOpen;
+    std::deque<std::string> filesToSave;
+    std::deque<std::optional<std::string>> levelTexts;
+    std::vector<std::string> levelPrompts;
+    std::uint32_t seed = 12345;
+    std::time_t now = 1202043900; // 2008-02-03 13:05 UTC
+
+    void ShowMessage(std::string_view text) override { messages.emplace_back(text); }
+    void SetTitle(std::string_view title) override { titles.emplace_back(title); }
+    void InvalidateAll() override { ++invalidations; }
+    void SetTimer(int id, int milliseconds) override { runningTimers[id] = milliseconds; }
+    void KillTimer(int id) override { runningTimers.erase(id); }
+    void DrawTile(int state, int column, int row, int level, const std::string* text) override {
+        tiles.push_back({state, column, row, level,
+                         text ? std::optional<std::string>(*text) : std::nullopt});
+    }
+    void DrawWrongMark(int column, int row) override { wrongMarks.emplace_back(column, row); }
+    void DrawWrongPanel() override { ++wrongPanelDraws; }
+    void DrawHintsPanel() override { ++hintsPanelDraws; }
+    void DrawRemovedTilesPanel() override { ++removedPanelDraws; }
+    void DrawHintHighlight(bool considerSelection) override {
+        hintHighlights.push_back(considerSelection);
+    }
+    std::string ChooseFileToOpen() override { return Next(filesToOpen); }
+    std::string ChooseFileToSave() override { return Next(filesToSave); }
+    std::optional<std::string> AskLevelText(std::string_view current) override {
+        levelPrompts.emplace_back(current);
+        if (levelTexts.empty()) {
+            return std::nullopt;
+        }
+        auto text = levelTexts.front();
+        levelTexts.pop_front();
+        return text;
+    }
+    void ShowWordList() override { ++wordListShown; }
+    std::uint32_t RandomSeed() override { return seed; }
+    std::time_t CurrentTime() override { return now; }
+
+    bool TimerRunning(int id) const { return runningTimers.count(id) != 0; }
+
+private:
+    static std::string Next(std::deque<std::string>& queue) {
+        if (queue.empty()) {
+            return "";
+        }
+        std::string path = queue.front();
+        queue.pop_front();
+        return path;
+    }
+};
