@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPainter>
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+struct GameState;
+
+// Paints the board, the panels above it and the immediate marks of play onto any painter: the
+// view's back buffer, a printer, a test image. Tile pictures are made once and reused.
+class BoardPainter {
+public:
+    BoardPainter();
+
+    // The board part of a repaint: the displayed level alone, or every level from the bottom
+    // up. No panels and no selection, so that a printed page carries the tiles only.
+    void PaintLevels(QPainter& painter, const GameState& state) const;
+    void PaintLevel(QPainter& painter, const GameState& state, int level) const;
+
+    // One position at once: state 0 normal, else selected; a null text draws the empty place.
+    void DrawTile(QPainter& painter, const GameState& state, int tileState, int column, int row,
+                  int level, const std::string* text) const;
+
+    // Correct, Wrong, Hints and Removed Tiles, in that order.
+    void DrawPanels(QPainter& painter, const GameState& state) const;
+    void DrawCorrectPanel(QPainter& painter, const GameState& state) const;
+    void DrawWrongPanel(QPainter& painter, const GameState& state) const;
+    void DrawHintsPanel(QPainter& painter, const GameState& state) const;
+    void DrawRemovedTilesPanel(QPainter& painter, const GameState& state) const;
+
+    // The red " X " over a wrongly picked tile.
+    void DrawWrongMark(QPainter& painter, const GameState& state, int column, int row) const;
+    // The frames over the two hinted tiles.
+    void DrawHintHighlight(QPainter& painter, const GameState& state,
+                           bool considerSelection) const;
+};
+
+// Words are bytes as the files hold them: UTF-8 where valid, otherwise Windows-1252.
+QString DecodeWord(std::string_view bytes);
