@@ -31,9 +31,13 @@ std::int32_t CellCountFor(std::int32_t levelCount) {
     return FullLevelCells * levelCount - 60;
 }
 
-int FirstRowOf(std::int32_t level) { return level >= 4 ? 1 : 5 - level; }
+int FirstRowOf(std::int32_t level) {
+    return level >= 4 ? 1 : 5 - level;
+}
 
-int LastRowOf(std::int32_t level) { return level >= 4 ? BoardRows : 3 + level; }
+int LastRowOf(std::int32_t level) {
+    return level >= 4 ? BoardRows : 3 + level;
+}
 
 std::int32_t FirstCellOf(std::int32_t level) {
     return level <= 4 ? 5 * (level - 1) * (level - 1) : FullLevelCells * level - 95;
@@ -43,7 +47,9 @@ bool LevelCoversRow(std::int32_t level, int row) {
     return level >= 1 && row >= FirstRowOf(level) && row <= LastRowOf(level);
 }
 
-std::int32_t FirstLevelCovering(int row) { return row < 4 ? 5 - row : row - 3; }
+std::int32_t FirstLevelCovering(int row) {
+    return row < 4 ? 5 - row : row - 3;
+}
 
 std::int32_t CellIndex(std::int32_t level, int column, int row) {
     if (!LevelCoversRow(level, row) || column < 1 || column > BoardColumns) {
@@ -73,8 +79,8 @@ std::int32_t TopCellAt(const GameState& state, int column, int row) {
     // PlaceTile moves the start up when a deal or load fills one above it.
     std::int32_t& start = state.TopProbeStart[static_cast<std::size_t>(PositionIndex(column, row))];
     const auto cells = static_cast<std::int32_t>(state.AssignmentArray.size());
-    for (std::int32_t level = std::max(start, FirstLevelCovering(row));
-         level <= state.LevelCount; ++level) {
+    for (std::int32_t level = std::max(start, FirstLevelCovering(row)); level <= state.LevelCount;
+         ++level) {
         const std::int32_t cell = CellIndex(level, column, row);
         if (cell >= cells) {
             break;

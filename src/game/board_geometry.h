@@ -32,7 +32,9 @@ struct CellPlace {
 CellPlace PlaceOfCell(std::int32_t cell);
 
 // 0-based index of a board position, column-major as the hint search walks them.
-inline int PositionIndex(int column, int row) { return (column - 1) * BoardRows + (row - 1); }
+inline int PositionIndex(int column, int row) {
+    return (column - 1) * BoardRows + (row - 1);
+}
 
 // The top tile of a position: the first filled cell probing from level 1 down. A board
 // without arrays has no tiles. Callers pass columns 1 to 5 and rows 1 to 7.

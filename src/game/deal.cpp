@@ -19,7 +19,7 @@ constexpr std::string_view UnableToPlace =
 constexpr int TryBudget = 4'000'000;
 // Random draws reach column 5 and row 7 only on the generator's largest value. After this many
 // draws in a row that find no room, a position is chosen among those that still have some.
-constexpr int FruitlessDrawLimit = 1000;
+constexpr int FruitlessDrawLimit = 100;
 
 // Starts a deal: no automatic play may outlive the board it was found on.
 bool PrepareDeal(GameState& state, GameHost& host) {

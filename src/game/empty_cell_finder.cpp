@@ -18,4 +18,6 @@ std::int32_t EmptyCellFinder::FirstEmptyFrom(std::int32_t from) {
     return cell + 1 == static_cast<std::int32_t>(next_.size()) ? -1 : cell;
 }
 
-void EmptyCellFinder::Fill(std::int32_t cell) { next_[static_cast<std::size_t>(cell)] = cell + 1; }
+void EmptyCellFinder::Fill(std::int32_t cell) {
+    next_[static_cast<std::size_t>(cell)] = cell + 1;
+}

@@ -6,7 +6,8 @@
 #include <new>
 
 StackedBoard::StackedBoard(GameState& state, GameHost& host)
-    : state_(state), host_(host), pairCells_(static_cast<std::size_t>(state.WordsCount), {NoCell, NoCell}) {
+    : state_(state), host_(host),
+      pairCells_(static_cast<std::size_t>(state.WordsCount), {NoCell, NoCell}) {
     for (int column = 1; column <= BoardColumns; ++column) {
         for (int row = 1; row <= BoardRows; ++row) {
             firstEmptyLevel_[static_cast<std::size_t>(PositionIndex(column, row))] =
@@ -57,13 +58,11 @@ std::int32_t StackedBoard::PartnerCell(std::int32_t cell) const {
 
 std::int32_t StackedBoard::ChainNeighbour(std::int32_t cell) const {
     const CellPlace place = PlaceOfCell(cell);
-    for (std::int32_t level = place.level - 1; level >= FirstLevelCovering(place.row); --level) {
-        const std::int32_t above = CellIndex(level, place.column, place.row);
-        if (PairAt(above) != NoPair) {
-            return above;
-        }
+    const std::int32_t below = CellIndex(place.level + 1, place.column, place.row);
+    if (place.level >= state_.LevelCount || PairAt(below) == NoPair) {
+        return NoCell;
     }
-    return NoCell;
+    return below;
 }
 
 int StackedBoard::CheckForBlockedTiles(int column, int row) {

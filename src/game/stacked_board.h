@@ -25,9 +25,10 @@ public:
     std::int32_t CoveringCellAt(int column, int row);
     // The other cell that holds the pair of `cell`.
     std::int32_t PartnerCell(std::int32_t cell) const;
-    // The step of the blocking check from one tile to the next: the tile directly above, which
-    // must leave the board before this one can be picked. A walk along it that comes back to a
-    // pair it met has found pairs that wait on each other.
+    // The step of the blocking check from one tile to the next: the tile directly below, which
+    // waits for this one to leave. A walk that comes back to a pair it met has found pairs that
+    // wait on each other. Downwards, because deals fill stacks from the top: the bottom of a
+    // stack is always near, so the walk stays short however large the board.
     std::int32_t ChainNeighbour(std::int32_t cell) const;
     // 1 when a tile put at (column, row) would close such a circle, 0 otherwise.
     int CheckForBlockedTiles(int column, int row);

@@ -92,8 +92,8 @@ bool ReadPairs(LineReader& reader, GameState& state, GameHost& host) {
         }
         try {
             const std::size_t colon = line->rfind(':');
-            pair.TextA = colon == std::string::npos ? std::string("Missing TextA")
-                                                    : line->substr(colon + 1);
+            pair.TextA =
+                colon == std::string::npos ? std::string("Missing TextA") : line->substr(colon + 1);
         } catch (const std::bad_alloc&) {
             state.WordList.pop_back();
             host.ShowMessage(OutOfMemoryReadingTextA);
@@ -141,7 +141,9 @@ void ReadCells(LineReader& reader, GameState& state, GameHost& host) {
 
 } // namespace
 
-void LoadSavedGame(GameState& state, GameHost& host) { Loadplayedgame(state, host, ""); }
+void LoadSavedGame(GameState& state, GameHost& host) {
+    Loadplayedgame(state, host, "");
+}
 
 bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
     state.SelectedCol = 0;

@@ -33,8 +33,7 @@ public:
     // The red " X " over a wrongly picked tile.
     void DrawWrongMark(QPainter& painter, const GameState& state, int column, int row) const;
     // The frames over the two hinted tiles.
-    void DrawHintHighlight(QPainter& painter, const GameState& state,
-                           bool considerSelection) const;
+    void DrawHintHighlight(QPainter& painter, const GameState& state, bool considerSelection) const;
 };
 
 // Words are bytes as the files hold them: UTF-8 where valid, otherwise Windows-1252.

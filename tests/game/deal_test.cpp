@@ -108,7 +108,8 @@ void ExpectStacksWithoutGapsAndPairsApart(const GameState& state) {
             bool emptyAbove = false;
             for (int level = FirstLevelCovering(row); level <= state.LevelCount; ++level) {
                 const bool filled =
-                    state.AssignmentArray[static_cast<std::size_t>(CellIndex(level, column, row))] !=
+                    state
+                        .AssignmentArray[static_cast<std::size_t>(CellIndex(level, column, row))] !=
                     NoPair;
                 EXPECT_FALSE(filled && emptyAbove) << column << "," << row << " level " << level;
                 emptyAbove = emptyAbove || !filled;

@@ -46,8 +46,8 @@ public:
     void SetTimer(int id, int milliseconds) override { runningTimers[id] = milliseconds; }
     void KillTimer(int id) override { runningTimers.erase(id); }
     void DrawTile(int state, int column, int row, int level, const std::string* text) override {
-        tiles.push_back({state, column, row, level,
-                         text ? std::optional<std::string>(*text) : std::nullopt});
+        tiles.push_back(
+            {state, column, row, level, text ? std::optional<std::string>(*text) : std::nullopt});
     }
     void DrawWrongMark(int column, int row) override { wrongMarks.emplace_back(column, row); }
     void DrawWrongPanel() override { ++wrongPanelDraws; }

@@ -42,36 +42,51 @@ const std::string Long2000 = std::string(2000, 'x');
 INSTANTIATE_TEST_SUITE_P(
     Cases, WordListReader,
     testing::Values(
-        ReaderCase{"Plain", "French verbs, lesson 3\nmanger\nto eat\nboire\nto drink\n",
-                   "French verbs, lesson 3", {{"manger", "to eat"}, {"boire", "to drink"}}},
+        ReaderCase{"Plain",
+                   "French verbs, lesson 3\nmanger\nto eat\nboire\nto drink\n",
+                   "French verbs, lesson 3",
+                   {{"manger", "to eat"}, {"boire", "to drink"}}},
         ReaderCase{"EmptyFile", "", "@", {}},
         ReaderCase{"DescriptionOnly", "Animals", "Animals", {}},
         ReaderCase{"BlankFirstLine", "   \nchat\ncat\n", "@", {{"chat", "cat"}}},
         ReaderCase{"BlankLineEndsTheList", "d\nchat\ncat\n\nchien\ndog\n", "d", {{"chat", "cat"}}},
-        ReaderCase{"LineOfBlanksEndsTheList", "d\nchat\ncat\n   \nchien\ndog\n", "d",
-                   {{"chat", "cat"}}},
-        ReaderCase{"TrailingBlanksGoLeadingStayTabsStay", "d\nabc  \n  abc\nabc\t\nx\r\n", "d",
+        ReaderCase{
+            "LineOfBlanksEndsTheList", "d\nchat\ncat\n   \nchien\ndog\n", "d", {{"chat", "cat"}}},
+        ReaderCase{"TrailingBlanksGoLeadingStayTabsStay",
+                   "d\nabc  \n  abc\nabc\t\nx\r\n",
+                   "d",
                    {{"abc", "  abc"}, {"abc\t", "x"}}},
         ReaderCase{"CrLf", "d\r\nchat\r\ncat\r\n", "d", {{"chat", "cat"}}},
         ReaderCase{"LoneCrStaysInsideAWord", "d\na\rb\nc\n", "d", {{"a\rb", "c"}}},
         ReaderCase{"LastLineWithoutLineEnd", "d\nchat\ncat", "d", {{"chat", "cat"}}},
-        ReaderCase{"OddNumberOfWords", "d\nchat\ncat\nchien\n", "d",
+        ReaderCase{"OddNumberOfWords",
+                   "d\nchat\ncat\nchien\n",
+                   "d",
                    {{"chat", "cat"}, {"chien", std::nullopt}}},
-        ReaderCase{"ColonsAndNulBytesAreWords", std::string("d\na:b\nc\0d\n", 10), "d",
+        ReaderCase{"ColonsAndNulBytesAreWords",
+                   std::string("d\na:b\nc\0d\n", 10),
+                   "d",
                    {{"a:b", std::string("c\0d", 3)}}},
         // 998, 998 and 4 characters: three words, which shifts every later pair.
-        ReaderCase{"LongLineIsReadInPieces", "d\n" + Long2000 + "\nnext\n", "d",
+        ReaderCase{"LongLineIsReadInPieces",
+                   "d\n" + Long2000 + "\nnext\n",
+                   "d",
                    {{std::string(998, 'x'), std::string(998, 'x')}, {"xxxx", "next"}}},
         // A word that exactly fills a piece does not leave an empty line behind.
-        ReaderCase{"WordOfExactly998", "d\n" + std::string(998, 'y') + "\r\nz\nw\nv\n", "d",
+        ReaderCase{"WordOfExactly998",
+                   "d\n" + std::string(998, 'y') + "\r\nz\nw\nv\n",
+                   "d",
                    {{std::string(998, 'y'), "z"}, {"w", "v"}}},
-        ReaderCase{"LongDescriptionIsCut", std::string(400, 'D') + "\na\nb\n",
-                   std::string(299, 'D'), {{"a", "b"}}}),
+        ReaderCase{"LongDescriptionIsCut",
+                   std::string(400, 'D') + "\na\nb\n",
+                   std::string(299, 'D'),
+                   {{"a", "b"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OpenFile, DealsTheListAndNamesItInTheTitle) {
     TempDir dir;
-    const std::string path = dir.Write("french-and-english-animals.txt", "Animals\nchat\ncat\nchien\ndog\n");
+    const std::string path =
+        dir.Write("french-and-english-animals.txt", "Animals\nchat\ncat\nchien\ndog\n");
     GameState state;
     RecordingHost host;
     host.filesToOpen.push_back(path);

@@ -20,9 +20,8 @@ TEST(GetWordPairPointer, PastTheEndGivesNoneWithAMessage) {
     for (int n : {2, -5}) {
         EXPECT_EQ(GetWordPairPointer(list, host, n), nullptr);
     }
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>(
-                  2, "Possible odd number of words in function GetWordPairPointer"));
+    EXPECT_EQ(host.messages, std::vector<std::string>(
+                                 2, "Possible odd number of words in function GetWordPairPointer"));
 }
 
 TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEnd) {
