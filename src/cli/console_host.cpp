@@ -1,0 +1,22 @@
+#include "cli/console_host.h"
+
+ConsoleHost::ConsoleHost(std::FILE* errors, std::optional<std::uint32_t> seed,
+                         std::optional<std::string> saveTo)
+    : errors_(errors), seed_(seed), saveTo_(std::move(saveTo)) {}
+
+void ConsoleHost::ShowMessage(std::string_view text) {
+    std::string line = "message: ";
+    for (char c : text) {
+        if (c == '\n') {
+            line += "\\n";
+        } else {
+            line += c;
+        }
+    }
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), errors_);
+}
+
+std::uint32_t ConsoleHost::RandomSeed() {
+    return seed_ ? *seed_ : GameHost::RandomSeed();
+}

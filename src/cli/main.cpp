@@ -1,0 +1,32 @@
+#include "cli/cli_options.h"
+#include "cli/console_host.h"
+#include "cli/game_summary.h"
+#include "game/game_state.h"
+#include "words/open_file.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int Succeeded = 0;
+constexpr int Failed = 1;
+constexpr int UsageError = 2;
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::optional<CliOptions> options =
+        ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!options || options->autoFinish) {
+        std::fputs(CliUsage, stderr);
+        return UsageError;
+    }
+    ConsoleHost host(stderr, options->seed, options->saveTo);
+    GameState state;
+    const OpenResult opened = OpenFileAtPath(
+        state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
+    const bool ok = opened == OpenResult::Dealt || opened == OpenResult::Loaded;
+    const std::string summary = GameSummary(state);
+    std::fwrite(summary.data(), 1, summary.size(), stdout);
+    return ok ? Succeeded : Failed;
+}

@@ -1,0 +1,95 @@
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::map<std::string, std::string> summary;
+    std::string errors;
+};
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments) {
+    std::string command = Quote(GLOSSATILES_CLI);
+    for (const std::string& argument : arguments) {
+        command += " " + Quote(argument);
+    }
+    const std::string out = (dir.path() / "stdout").string();
+    const std::string err = (dir.path() / "stderr").string();
+    const int status = std::system((command + " >" + Quote(out) + " 2>" + Quote(err)).c_str());
+    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, ReadBytes(err)};
+    std::istringstream lines(ReadBytes(out));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t colon = line.find(": ");
+        if (colon != std::string::npos) {
+            run.summary[line.substr(0, colon)] = line.substr(colon + 2);
+        }
+    }
+    return run;
+}
+
+const std::string Animals = "Animals\nchat\ncat\nchien\ndog\ncheval\nhorse\n";
+
+TEST(Cli, SummarisesADealtList) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    const CliRun run = RunCli(dir, {"--seed", "7", list});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.summary.at("description"), "Animals");
+    EXPECT_EQ(run.summary.at("source"), list);
+    EXPECT_EQ(run.summary.at("pairs"), "3");
+    EXPECT_EQ(run.summary.at("levels"), "2");
+    EXPECT_EQ(run.summary.at("cells"), "20");
+    EXPECT_EQ(run.summary.at("tiles"), "6");
+    EXPECT_EQ(run.summary.at("correct"), "0");
+    EXPECT_EQ(run.errors, "");
+}
+
+TEST(Cli, TheSameSeedDealsTheSameBoard) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    for (const char* deal : {"--seed", "--unblocked"}) {
+        std::vector<std::string> arguments{"--seed", "3", list};
+        if (std::string(deal) == "--unblocked") {
+            arguments.insert(arguments.begin(), deal);
+        }
+        EXPECT_EQ(RunCli(dir, arguments).summary, RunCli(dir, arguments).summary) << deal;
+    }
+}
+
+TEST(Cli, ReportsAFileThatCannotBeOpened) {
+    TempDir dir;
+    const std::string missing = (dir.path() / "missing.txt").string();
+    const CliRun run = RunCli(dir, {missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "message: Error can't open the file\\n" + missing + "\n");
+    EXPECT_EQ(run.summary.at("tiles"), "0");
+}
+
+TEST(Cli, RejectsBadUsage) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    const std::vector<std::vector<std::string>> cases{
+        {}, {"--seed"}, {"--seed", "x1", list}, {"--bogus", list}, {list, list}, {"--save"}};
+    for (const auto& arguments : cases) {
+        const CliRun run = RunCli(dir, arguments);
+        EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
+        EXPECT_NE(run.errors.find("usage: glossatiles-cli"), std::string::npos);
+        EXPECT_TRUE(run.summary.empty());
+    }
+}
+
+} // namespace
