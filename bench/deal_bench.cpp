@@ -1,32 +1,13 @@
 #include "game/deal.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "support/quiet_host.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
-
-class QuietHost : public GameHost {
-public:
-    void ShowMessage(std::string_view) override {}
-    void SetTitle(std::string_view) override {}
-    void InvalidateAll() override {}
-    void SetTimer(int, int) override {}
-    void KillTimer(int) override {}
-    void DrawTile(int, int, int, int, const std::string*) override {}
-    void DrawWrongMark(int, int) override {}
-    void DrawWrongPanel() override {}
-    void DrawHintsPanel() override {}
-    void DrawRemovedTilesPanel() override {}
-    void DrawHintHighlight(bool) override {}
-    std::string ChooseFileToOpen() override { return {}; }
-    std::string ChooseFileToSave() override { return {}; }
-    std::optional<std::string> AskLevelText(std::string_view) override { return {}; }
-    void ShowWordList() override {}
-    std::uint32_t RandomSeed() override { return 20261206; }
-};
 
 GameState StateWithPairs(std::int64_t count) {
     GameState state;
