@@ -2,9 +2,102 @@
 
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/hint.h"
+#include "game/hint_search.h"
+#include "game/tile_removal.h"
+
+namespace {
+
+// Intervals below this make each removal look for the next pair by itself.
+constexpr int ContinuousPlayLimit = 500;
+
+void StartAutomaticPlay(GameState& state, GameHost& host, int interval) {
+    if (AutoStep(state, host)) {
+        state.AutoInterval = interval;
+        host.SetTimer(AutoTimerId, interval);
+    }
+}
+
+void ClearSelectionAt(GameState& state, BoardPosition position) {
+    if (BoardPosition{state.SelectedCol, state.SelectedRow} == position) {
+        state.SelectedCol = 0;
+        state.SelectedRow = 0;
+    }
+}
+
+// The pending pair goes by its cells, whatever the player did since it was found.
+void RemovePendingPair(GameState& state, GameHost& host) {
+    const BoardPosition first = FirstHintedPosition(state);
+    ClearSelectionAt(state, first);
+    ClearSelectionAt(state, SecondHintedPosition(state));
+    const std::int32_t topCell = TopCellOf(state, first);
+    if (topCell >= 0) {
+        RememberRemovedPair(state, state.AssignmentArray[static_cast<std::size_t>(topCell)]);
+        host.DrawRemovedTilesPanel();
+    }
+    EmptyCell(state, state.AutoCell1);
+    EmptyCell(state, state.AutoCell2);
+    RedrawHintedPositions(state, host);
+}
+
+void AutomaticTimerTick(GameState& state, GameHost& host) {
+    state.LastRemovedTextA.clear();
+    state.LastRemovedTextB.clear();
+    host.KillTimer(AutoTimerId);
+    if (!state.AutoRemovePending) {
+        host.ShowMessage("Timer overrun");
+        return;
+    }
+    state.AutoRemovePending = false;
+    RemovePendingPair(state, host);
+    if (state.AutoInterval < ContinuousPlayLimit && AutoStep(state, host)) {
+        host.SetTimer(AutoTimerId, state.AutoInterval);
+    }
+}
+
+} // namespace
 
 void StopAutomaticPlay(GameState& state, GameHost& host) {
     host.KillTimer(AutoTimerId);
     host.KillTimer(HintTimerId);
     state.AutoRemovePending = false;
+}
+
+bool AutoStep(GameState& state, GameHost& host) {
+    const std::optional<HintPair> pair = FindHintPair(state);
+    if (!pair) {
+        return false;
+    }
+    StoreHintPositions(state, *pair);
+    state.AutoCell1 = pair->firstCell;
+    state.AutoCell2 = pair->secondCell;
+    ++state.HintCount;
+    host.DrawHintsPanel();
+    host.DrawHintHighlight(false);
+    state.AutoRemovePending = true;
+    return true;
+}
+
+void AutoRemovePair(GameState& state, GameHost& host) {
+    StartAutomaticPlay(state, host, SlowAutoInterval);
+}
+
+void FastAutoFinish(GameState& state, GameHost& host) {
+    StartAutomaticPlay(state, host, FastAutoInterval);
+}
+
+void OnTimer(GameState& state, GameHost& host, int timerId) {
+    if (timerId == HintTimerId) {
+        HintExpired(state, host);
+    } else {
+        AutomaticTimerTick(state, host);
+    }
+}
+
+void RunFastAutoFinishToEnd(GameState& state, GameHost& host) {
+    FastAutoFinish(state, host);
+    // A tick arms the timer again exactly when it leaves the next pair pending.
+    while (state.AutoRemovePending) {
+        OnTimer(state, host, AutoTimerId);
+    }
 }

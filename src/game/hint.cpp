@@ -1,0 +1,29 @@
+#include "game/hint.h"
+
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/hint_search.h"
+#include "game/tile_redraw.h"
+
+void Hint(GameState& state, GameHost& host) {
+    const std::optional<HintPair> pair = FindHintPair(state);
+    if (!pair) {
+        return;
+    }
+    StoreHintPositions(state, *pair);
+    ++state.HintCount;
+    host.DrawHintsPanel();
+    host.DrawHintHighlight(state.HasSelection());
+    host.SetTimer(HintTimerId, HintDuration);
+}
+
+void HintExpired(const GameState& state, GameHost& host) {
+    host.KillTimer(HintTimerId);
+    RedrawHintedPositions(state, host);
+    RedrawSelection(state, host);
+}
+
+void RedrawHintedPositions(const GameState& state, GameHost& host) {
+    RedrawPosition(state, host, FirstHintedPosition(state));
+    RedrawPosition(state, host, SecondHintedPosition(state));
+}

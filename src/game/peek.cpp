@@ -1,0 +1,49 @@
+#include "game/peek.h"
+
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/hit_test.h"
+#include "game/tile_redraw.h"
+
+namespace {
+
+// Longest part of the hidden word a peek shows.
+constexpr std::size_t PeekWordLength = 290;
+
+int TileStateAt(const GameState& state, BoardPosition position) {
+    return position == BoardPosition{state.SelectedCol, state.SelectedRow} ? SelectedTile
+                                                                           : NormalTile;
+}
+
+void ForgetPressPoint(GameState& state) {
+    state.MouseDownX = 0;
+    state.MouseDownY = 0;
+}
+
+} // namespace
+
+void RightButtonDown(GameState& state, GameHost& host, int x, int y) {
+    state.MouseDownX = x;
+    state.MouseDownY = y;
+    const BoardPosition hit = HitTest(state, x, y);
+    const std::int32_t cell = TopCellOf(state, hit);
+    if (cell < 0) {
+        ForgetPressPoint(state);
+        return;
+    }
+    std::string peek = "= ";
+    if (const std::string* hidden = WordHiddenAt(state, cell)) {
+        peek.append(*hidden, 0, PeekWordLength);
+    }
+    host.DrawTile(TileStateAt(state, hit), hit.column, hit.row, PlaceOfCell(cell).level, &peek);
+    ++state.HintCount;
+    host.DrawHintsPanel();
+}
+
+void RightButtonUp(GameState& state, GameHost& host) {
+    if (state.MouseDownX != 0 || state.MouseDownY != 0) {
+        const BoardPosition pressed = HitTest(state, state.MouseDownX, state.MouseDownY);
+        DrawTopTile(state, host, TileStateAt(state, pressed), pressed);
+    }
+    ForgetPressPoint(state);
+}

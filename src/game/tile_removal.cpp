@@ -1,0 +1,24 @@
+#include "game/tile_removal.h"
+
+#include "game/game_state.h"
+
+namespace {
+std::string TextOrEmpty(const std::optional<std::string>& word) {
+    return word ? CutText(*word) : std::string();
+}
+} // namespace
+
+void RememberRemovedPair(GameState& state, std::int32_t pair) {
+    if (pair < 0 || static_cast<std::size_t>(pair) >= state.WordList.size()) {
+        return;
+    }
+    const WordPair& entry = state.WordList[static_cast<std::size_t>(pair)];
+    state.LastRemovedTextA = TextOrEmpty(entry.TextA);
+    state.LastRemovedTextB = TextOrEmpty(entry.TextB);
+}
+
+void EmptyCell(GameState& state, std::int32_t cell) {
+    if (cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentArray.size()) {
+        state.AssignmentArray[static_cast<std::size_t>(cell)] = NoPair;
+    }
+}

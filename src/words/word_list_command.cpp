@@ -1,0 +1,12 @@
+#include "words/word_list_command.h"
+
+#include "game/game_host.h"
+#include "game/game_state.h"
+
+void ShowLoadedWordList(const GameState& state, GameHost& host) {
+    if (state.WordList.empty()) {
+        host.ShowMessage("There is no word list loaded\nUse File > Open to open a list");
+        return;
+    }
+    host.ShowWordList();
+}
