@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
+#include "game/auto_play.h"
 #include "game/game_state.h"
 #include "words/open_file.h"
 
@@ -17,7 +18,7 @@ constexpr int UsageError = 2;
 int main(int argc, char** argv) {
     const std::optional<CliOptions> options =
         ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!options || options->autoFinish) {
+    if (!options) {
         std::fputs(CliUsage, stderr);
         return UsageError;
     }
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
     const bool ok = opened == OpenResult::Dealt || opened == OpenResult::Loaded;
+    if (ok && options->autoFinish) {
+        RunFastAutoFinishToEnd(state, host);
+    }
     const std::string summary = GameSummary(state);
     std::fwrite(summary.data(), 1, summary.size(), stdout);
     return ok ? Succeeded : Failed;

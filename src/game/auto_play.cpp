@@ -71,7 +71,7 @@ bool AutoStep(GameState& state, GameHost& host) {
     StoreHintPositions(state, *pair);
     state.AutoCell1 = pair->firstCell;
     state.AutoCell2 = pair->secondCell;
-    ++state.HintCount;
+    CountOne(state.HintCount);
     host.DrawHintsPanel();
     host.DrawHintHighlight(false);
     state.AutoRemovePending = true;

@@ -66,5 +66,12 @@ struct GameState {
     bool HasWrongMark() const { return WrongMarkCol != 0 || WrongMarkRow != 0; }
 };
 
+// Adds one to a counter; a loaded game may hold the largest value already.
+inline void CountOne(std::int32_t& counter) {
+    if (counter < INT32_MAX) {
+        ++counter;
+    }
+}
+
 // The first MaxTextLength bytes of text: how every 300-byte text of the game is filled.
 std::string CutText(std::string_view text);

@@ -11,7 +11,7 @@ void Hint(GameState& state, GameHost& host) {
         return;
     }
     StoreHintPositions(state, *pair);
-    ++state.HintCount;
+    CountOne(state.HintCount);
     host.DrawHintsPanel();
     host.DrawHintHighlight(state.HasSelection());
     host.SetTimer(HintTimerId, HintDuration);

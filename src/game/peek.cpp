@@ -36,7 +36,7 @@ void RightButtonDown(GameState& state, GameHost& host, int x, int y) {
         peek.append(*hidden, 0, PeekWordLength);
     }
     host.DrawTile(TileStateAt(state, hit), hit.column, hit.row, PlaceOfCell(cell).level, &peek);
-    ++state.HintCount;
+    CountOne(state.HintCount);
     host.DrawHintsPanel();
 }
 

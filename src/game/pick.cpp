@@ -47,7 +47,7 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
         RememberRemovedPair(state, pair);
         EmptyCell(state, firstCell);
         EmptyCell(state, secondCell);
-        ++state.CorrectCount;
+        CountOne(state.CorrectCount);
         SetSelection(state, {});
         SetWrongMark(state, {});
         host.InvalidateAll();
@@ -55,7 +55,7 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
     }
     host.DrawWrongMark(hit.column, hit.row);
     SetWrongMark(state, hit);
-    ++state.WrongCount;
+    CountOne(state.WrongCount);
     host.DrawWrongPanel();
 }
 

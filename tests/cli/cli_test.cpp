@@ -93,3 +93,18 @@ TEST(Cli, RejectsBadUsage) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Cli, AutoFinishClearsAnUnblockedDeal) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    const CliRun run = RunCli(dir, {"--unblocked", "--auto-finish", "--seed", "11", list});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.summary.at("tiles"), "0");
+    EXPECT_EQ(run.summary.at("hints"), "3");
+    EXPECT_EQ(run.summary.at("correct"), "0");
+    EXPECT_EQ(run.errors, "");
+}
+
+} // namespace

@@ -74,3 +74,19 @@ TEST(Hint, NothingToFindChangesNothing) {
 }
 
 } // namespace
+
+namespace {
+
+// A loaded game may carry the largest count already.
+TEST(Hint, CountersStopAtTheirLargestValue) {
+    HintBoard board;
+    board.state.HintCount = INT32_MAX;
+    Hint(board.state, board.host);
+    EXPECT_EQ(board.state.HintCount, INT32_MAX);
+    board.state.WrongCount = INT32_MAX;
+    LeftButtonDown(board.state, board.host, PixelX(2), PixelY(3));
+    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
+    EXPECT_EQ(board.state.WrongCount, INT32_MAX);
+}
+
+} // namespace
