@@ -1,9 +1,15 @@
 #include "savegame/atomic_file.h"
 
+#include "game_builder.h"
+#include "savegame/save_game.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -93,6 +99,34 @@ TEST(AtomicFile, ReadOnlyFileIsNotReplaced) {
     chmod(readOnly.c_str(), 0444);
     EXPECT_EQ(WriteFileAtomically(readOnly, "x"), AtomicWriteResult::CannotCreate);
     EXPECT_EQ(ReadBytes(readOnly), "kept");
+}
+
+// The child saves a game far larger than the file size it may write; the parent checks the
+// old file afterwards.
+TEST(AtomicFile, InterruptedSaveLeavesTheOldFileWhole) {
+    TempDir dir;
+    const std::string oldGame = "Glossatiles saved game file: old\r\nGame source file\r\n";
+    const std::string path = dir.Write("game.txt", oldGame);
+    std::vector<WordPair> pairs(2000, WordPair{"a fairly long word", "its partner"});
+    GameState state = MakeGame(pairs, {{0, 0, 0}});
+
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingHost host;
+        const bool saved = SaveGameAsPath(state, host, path);
+        const bool reported = host.messages == std::vector<std::string>{"Error writing to file"};
+        _exit(!saved && reported ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not fail with its message";
+    EXPECT_EQ(ReadBytes(path), oldGame);
+    EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"game.txt"});
 }
 
 } // namespace
