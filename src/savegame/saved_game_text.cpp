@@ -20,7 +20,7 @@ void AddLine(std::string& text, std::string_view line) {
 
 std::string TimeLine(std::time_t now) {
     std::tm utc{};
-    if (gmtime_r(&now, &utc) == nullptr) {
+    if (gmtime_r(&now, &utc) == nullptr) { // a clock beyond the calendar's years
         const std::time_t epoch = 0;
         gmtime_r(&epoch, &utc);
     }
@@ -70,7 +70,7 @@ std::int32_t SavableCellCount(const GameState& state) {
     const auto cells = static_cast<std::size_t>(std::max(state.CellCount, 0));
     const bool arraysHoldCells =
         state.AssignmentArray.size() >= cells && state.AssignmentAB.size() >= cells;
-    return arraysHoldCells ? state.CellCount : 0;
+    return arraysHoldCells && state.CellCount > 0 ? state.CellCount : 0;
 }
 
 std::string SavedGameText(GameState& state, GameHost& host) {

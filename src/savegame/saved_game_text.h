@@ -7,7 +7,7 @@ struct GameState;
 class GameHost;
 
 // The cells a save writes: CellCount, or 0 when the board arrays do not hold that many cells
-// (no board yet, or a load that stopped before making one).
+// (no board yet, or a load that stopped before making one) or CellCount is not positive.
 std::int32_t SavableCellCount(const GameState& state);
 
 // The bytes of the saved-game file for the current game, every line ending in CR LF. Every

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -111,15 +112,21 @@ TEST(SavedGameText, OnlyTheFirstWordsCountPairsAreListedAndCellsBeyondThemAreNot
         << text;
 }
 
-TEST(SavedGameText, BoardWithoutArraysWritesNoCells) {
-    GameState state = MakeGame({{"a", "1"}}, {});
-    DiscardBoard(state); // a load that stopped before its board: CellCount is the old one
-    state.CellCount = 45;
-    RecordingHost host;
-    EXPECT_EQ(SavableCellCount(state), 0);
-    EXPECT_TRUE(
-        SavedGameText(state, host)
-            .ends_with("CellCount 0\r\nEnd of ArrayIndex section *************************\r\n"));
+TEST(SavedGameText, BoardWithoutArraysOrCellsWritesNoCells) {
+    const std::vector<std::pair<bool, std::int32_t>> boards = {{false, 45}, {true, 0}, {true, -5}};
+    for (const auto& [keepArrays, cellCount] : boards) {
+        GameState state = MakeGame({{"a", "1"}}, {});
+        if (!keepArrays) {
+            DiscardBoard(state); // a load that stopped before its board keeps the old CellCount
+        }
+        state.CellCount = cellCount;
+        RecordingHost host;
+        EXPECT_EQ(SavableCellCount(state), 0) << "CellCount " << cellCount;
+        EXPECT_TRUE(SavedGameText(state, host)
+                        .ends_with("\r\nCellCount 0\r\nEnd of ArrayIndex section "
+                                   "*************************\r\n"))
+            << "CellCount " << cellCount;
+    }
 }
 
 struct ClockCase {
@@ -163,7 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
     SavedGameText, TimeLine,
     testing::Values(ClockCase{"Afternoon", 1202043900, "Time 13:05 03-02-2008"},
                     ClockCase{"NewYearsEve", 1230755400, "Time 20:30 31-12-2008"},
-                    ClockCase{"Epoch", 0, "Time 00:00 01-01-1970"}),
+                    ClockCase{"Epoch", 0, "Time 00:00 01-01-1970"},
+                    ClockCase{"BeyondTheCalendar", std::numeric_limits<std::time_t>::max(),
+                              "Time 00:00 01-01-1970"}),
     [](const auto& info) { return info.param.name; });
 
 struct IndexCase {
