@@ -1,0 +1,101 @@
+#include "savegame/atomic_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// As many links as the kernel follows before it gives up with ELOOP.
+constexpr int MaxLinkHops = 40;
+
+// The file that a write through `path` really changes. A link whose file does not exist yet
+// leads to that file's path, so that the link is kept.
+std::optional<fs::path> FollowLinks(fs::path path) {
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error))) {
+            return path;
+        }
+        const fs::path target = fs::read_symlink(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+mode_t ModeForNewFile() {
+    // The umask can only be read by setting it; the game runs on one thread.
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// The rename survives a power cut only once the folder itself is on disk.
+void SyncFolder(const fs::path& folder) {
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        fsync(descriptor);
+        close(descriptor);
+    }
+}
+
+} // namespace
+
+AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::optional<fs::path> target = FollowLinks(path);
+    if (!target || !target->has_filename()) {
+        return AtomicWriteResult::CannotCreate;
+    }
+    mode_t mode = 0;
+    struct stat old {};
+    if (stat(target->c_str(), &old) == 0) {
+        // Writing in place would fail on these, so replacing them must not succeed either.
+        if (!S_ISREG(old.st_mode) || access(target->c_str(), W_OK) != 0) {
+            return AtomicWriteResult::CannotCreate;
+        }
+        mode = old.st_mode & 0777;
+    } else {
+        mode = ModeForNewFile();
+    }
+
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    std::string temporary = (folder / ".glossatiles-XXXXXX").string();
+    const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        return AtomicWriteResult::CannotCreate;
+    }
+    // File systems without Unix modes refuse this; the file is good all the same.
+    static_cast<void>(fchmod(descriptor, mode));
+    const bool written = WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
+    const bool closed = close(descriptor) == 0;
+    if (!written || !closed || std::rename(temporary.c_str(), target->c_str()) != 0) {
+        unlink(temporary.c_str());
+        return AtomicWriteResult::WriteFailed;
+    }
+    SyncFolder(folder);
+    return AtomicWriteResult::Written;
+}

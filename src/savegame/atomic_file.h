@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+enum class AtomicWriteResult { Written, CannotCreate, WriteFailed };
+
+// Gives the file at `path` exactly `bytes`, or leaves it as it was: the bytes go to a new file
+// in the same folder, which replaces the old one only once it is completely on disk. A
+// symbolic link is followed and stays a link; the file keeps its permissions, and a new one
+// gets 0666 less the umask. An existing file that is not a regular file, or that may not be
+// written, is not replaced (CannotCreate).
+AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+struct GameState;
+class GameHost;
+
+// Save: writes to RecordFileName, or asks for a file like Save As while there is none.
+void SaveGame(GameState& state, GameHost& host);
+
+// Save As: asks for a file, keeps its path in RecordFileName and writes the game there.
+void SaveGameAs(GameState& state, GameHost& host);
+
+// Save As with the file already chosen, for callers without a chooser. True when the game
+// was written; every refusal and failure is reported to the user.
+bool SaveGameAsPath(GameState& state, GameHost& host, const std::string& path);
+
+// Writes the game to `path` without the checks of the commands, and names the file in the
+// window title. The file there is replaced only by a complete save. True when written.
+bool WriteSavedGame(GameState& state, GameHost& host, const std::string& path);
