@@ -1,8 +1,7 @@
 #include "cli/console_host.h"
 
-ConsoleHost::ConsoleHost(std::FILE* errors, std::optional<std::uint32_t> seed,
-                         std::optional<std::string> saveTo)
-    : errors_(errors), seed_(seed), saveTo_(std::move(saveTo)) {}
+ConsoleHost::ConsoleHost(std::FILE* errors, std::optional<std::uint32_t> seed)
+    : errors_(errors), seed_(seed) {}
 
 void ConsoleHost::ShowMessage(std::string_view text) {
     std::string line = "message: ";

@@ -7,12 +7,11 @@
 #include <optional>
 #include <string>
 
-// Runs the rules without a window: messages go to standard error, one line each; the save
-// chooser answers with the file named on the command line; draws are not needed.
+// Runs the rules without a window: messages go to standard error, one line each; there is
+// nothing to draw and no one to ask.
 class ConsoleHost : public GameHost {
 public:
-    ConsoleHost(std::FILE* errors, std::optional<std::uint32_t> seed,
-                std::optional<std::string> saveTo);
+    ConsoleHost(std::FILE* errors, std::optional<std::uint32_t> seed);
 
     void ShowMessage(std::string_view text) override;
     void SetTitle(std::string_view) override {}
@@ -26,7 +25,7 @@ public:
     void DrawRemovedTilesPanel() override {}
     void DrawHintHighlight(bool) override {}
     std::string ChooseFileToOpen() override { return {}; }
-    std::string ChooseFileToSave() override { return saveTo_.value_or(""); }
+    std::string ChooseFileToSave() override { return {}; }
     std::optional<std::string> AskLevelText(std::string_view) override { return std::nullopt; }
     void ShowWordList() override {}
     std::uint32_t RandomSeed() override;
@@ -36,6 +35,5 @@ public:
 private:
     std::FILE* errors_;
     std::optional<std::uint32_t> seed_;
-    std::optional<std::string> saveTo_;
     std::map<int, int> timers_;
 };

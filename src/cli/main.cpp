@@ -3,6 +3,7 @@
 #include "cli/game_summary.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "savegame/save_game.h"
 #include "words/open_file.h"
 
 #include <cstdio>
@@ -22,13 +23,16 @@ int main(int argc, char** argv) {
         std::fputs(CliUsage, stderr);
         return UsageError;
     }
-    ConsoleHost host(stderr, options->seed, options->saveTo);
+    ConsoleHost host(stderr, options->seed);
     GameState state;
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
-    const bool ok = opened == OpenResult::Dealt || opened == OpenResult::Loaded;
+    bool ok = opened == OpenResult::Dealt || opened == OpenResult::Loaded;
     if (ok && options->autoFinish) {
         RunFastAutoFinishToEnd(state, host);
+    }
+    if (ok && options->saveTo) {
+        ok = SaveGameAsPath(state, host, *options->saveTo);
     }
     const std::string summary = GameSummary(state);
     std::fwrite(summary.data(), 1, summary.size(), stdout);

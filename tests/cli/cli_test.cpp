@@ -108,3 +108,30 @@ TEST(Cli, AutoFinishClearsAnUnblockedDeal) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Cli, ASavedGameLoadsBackWithTheSameSummary) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    const std::string saved = (dir.path() / "out.txt").string();
+    const CliRun save = RunCli(dir, {"--seed", "1", "--save", saved, list});
+    ASSERT_EQ(save.status, 0) << save.errors;
+    const CliRun load = RunCli(dir, {saved});
+    EXPECT_EQ(load.status, 0);
+    EXPECT_EQ(load.errors,
+              "message: Loaded file OK\\n\\nOringinal game was started from file\\n" + list + "\n");
+    EXPECT_EQ(load.summary, save.summary);
+}
+
+TEST(Cli, RefusesToSaveOverAWordListAndKeepsIt) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    const std::string other = dir.Write("other.txt", "Other\nuno\none\n");
+    const CliRun run = RunCli(dir, {"--save", other, list});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.errors.find("message: Save not allowed"), std::string::npos);
+    EXPECT_EQ(ReadBytes(other), "Other\nuno\none\n");
+}
+
+} // namespace
