@@ -1,0 +1,27 @@
+// The word-pair reader on any bytes, followed by both deals of what it read.
+#include "game/deal.h"
+#include "game/game_state.h"
+#include "memory_file.h"
+#include "support/quiet_host.h"
+#include "words/word_list_reader.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FileHandle file = OpenMemory(data, size);
+    if (!file) {
+        return 0;
+    }
+    GameState state;
+    QuietHost host;
+    state.BrowseFileName = "fuzz.txt";
+    LineReader reader(file.get(), LineReader::WordPiece);
+    if (ReadWordPairs(reader, state, host) == WordFileKind::SavedGame) {
+        return 0;
+    }
+    if (NewGame(state, host) != DealOutcome::Complete) {
+        std::abort(); // the level rule always leaves room for every pair
+    }
+    NewGameUnblocked(state, host);
+    return 0;
+}
