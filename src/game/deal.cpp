@@ -131,17 +131,28 @@ int AssignWordPairAtPositions(GameState& state, StackedBoard& board, std::int32_
     return 0;
 }
 
+// The deal's own bookkeeping found no memory: no half-dealt board is left behind.
+DealOutcome OutOfMemoryDealing(GameState& state, GameHost& host) {
+    DiscardBoard(state);
+    host.ShowMessage("Out of memory allocating for AssignmentArray\nin 'NewGame");
+    return DealOutcome::NoBoard;
+}
+
 } // namespace
 
 DealOutcome NewGame(GameState& state, GameHost& host) {
     if (!PrepareDeal(state, host)) {
         return DealOutcome::NoBoard;
     }
-    EmptyCellFinder cells(state.CellCount);
-    for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
-        if (AssignWordPair(state, host, cells, pair) != 0) {
-            return DealOutcome::Incomplete;
+    try {
+        EmptyCellFinder cells(state.CellCount);
+        for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
+            if (AssignWordPair(state, host, cells, pair) != 0) {
+                return DealOutcome::Incomplete;
+            }
         }
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryDealing(state, host);
     }
     return DealOutcome::Complete;
 }
@@ -150,12 +161,16 @@ DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
     if (!PrepareDeal(state, host)) {
         return DealOutcome::NoBoard;
     }
-    StackedBoard board(state, host);
-    for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
-        if (AssignWordPairAtPositions(state, board, pair) != 0) {
-            host.ShowMessage(UnableToPlace);
-            return DealOutcome::Incomplete;
+    try {
+        StackedBoard board(state, host);
+        for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
+            if (AssignWordPairAtPositions(state, board, pair) != 0) {
+                host.ShowMessage(UnableToPlace);
+                return DealOutcome::Incomplete;
+            }
         }
+    } catch (const std::bad_alloc&) {
+        return OutOfMemoryDealing(state, host);
     }
     return DealOutcome::Complete;
 }

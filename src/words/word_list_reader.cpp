@@ -3,6 +3,7 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "savegame/saved_game_format.h"
+#include "words/deal_reserve.h"
 #include "words/line_reader.h"
 #include "words/out_of_memory.h"
 
@@ -19,14 +20,19 @@ WordFileKind ReadWordPairs(LineReader& reader, GameState& state, GameHost& host)
     }
     state.FileDescription = CutText(line);
 
+    DealReserve reserve;
+    // Out of memory: give the reserve back for the deal and keep the pairs completed so far.
+    auto stop = [&](std::string_view message) {
+        reserve.Release();
+        host.ShowMessage(message);
+        return WordFileKind::WordList;
+    };
     bool expectTextA = true;
     while (!reader.AtEnd()) {
-        // A word that finds no memory ends the list; the pairs completed so far stay.
         try {
             line = reader.ReadPiece();
         } catch (const std::bad_alloc&) {
-            host.ShowMessage(expectTextA ? OutOfMemoryReadingTextA : OutOfMemoryReadingTextB);
-            return WordFileKind::WordList;
+            return stop(expectTextA ? OutOfMemoryReadingTextA : OutOfMemoryReadingTextB);
         }
         TrimLine(line);
         if (line.empty()) {
@@ -34,10 +40,10 @@ WordFileKind ReadWordPairs(LineReader& reader, GameState& state, GameHost& host)
         }
         if (expectTextA) {
             try {
+                reserve.CoverPairs(state.WordList.size() + 1);
                 state.WordList.emplace_back();
             } catch (const std::bad_alloc&) {
-                host.ShowMessage(OutOfMemoryReadingNode);
-                return WordFileKind::WordList;
+                return stop(OutOfMemoryReadingNode);
             }
             state.WordList.back().TextA = std::move(line);
             ++state.WordsCount;
