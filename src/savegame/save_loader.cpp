@@ -104,38 +104,54 @@ bool ReadPairs(LineReader& reader, GameState& state, GameHost& host) {
     return true;
 }
 
-void ReadCell(GameState& state, GameHost& host, std::string& line, std::int32_t cell) {
+// A damaged file may name unknown pairs on thousands of lines: the first few are reported one
+// by one, the rest together.
+constexpr int ReportedUnknownPairs = 3;
+
+// True when the line names a pair that is not in the list; reported when `report` is set.
+bool ReadCell(GameState& state, GameHost& host, std::string& line, std::int32_t cell, bool report) {
     const std::optional<std::string> side = CutAtLastColon(line);
     const std::int32_t sideValue = side ? ReadLeadingNumber(*side) : 0;
     state.AssignmentAB[static_cast<std::size_t>(cell)] = sideValue;
     CutAtLastColon(line);
     const std::optional<std::string> pairText = CutAtLastColon(line);
     if (!pairText) {
-        return;
+        return false;
     }
     const std::int32_t pair = ReadLeadingNumber(*pairText);
     if (pair == -1) {
-        return;
+        return false;
     }
-    if (GetWordPairPointer(state.WordList, host, pair) == nullptr) {
-        host.ShowMessage("Possible odd number of words in function Loadplayedgame " +
-                         std::to_string(pair) + "\nGetWordPairPointer returned NULL");
-        return;
+    if (pair < 0 || pair >= state.WordsCount) {
+        if (report) {
+            GetWordPairPointer(state.WordList, host, pair);
+            host.ShowMessage("Possible odd number of words in function Loadplayedgame " +
+                             std::to_string(pair) + "\nGetWordPairPointer returned NULL");
+        }
+        return true;
     }
     PlaceTile(state, cell, pair, sideValue);
+    return false;
 }
 
 void ReadCells(LineReader& reader, GameState& state, GameHost& host) {
     std::int32_t cell = 0;
+    int unknownPairs = 0;
     while (std::optional<std::string> line = NextLine(reader)) {
         if (line->empty() || !line->starts_with(CellPrefix)) {
             break;
         }
         // Lines beyond the board's last cell have no cell to go to.
-        if (cell < state.CellCount) {
-            ReadCell(state, host, *line, cell);
+        if (cell < state.CellCount &&
+            ReadCell(state, host, *line, cell, unknownPairs < ReportedUnknownPairs)) {
+            ++unknownPairs;
         }
         ++cell;
+    }
+    if (unknownPairs > ReportedUnknownPairs) {
+        host.ShowMessage(std::to_string(unknownPairs - ReportedUnknownPairs) +
+                         " more cell lines name word pairs that are not in the file.\nTheir "
+                         "cells are left empty.");
     }
 }
 

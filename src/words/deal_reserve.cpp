@@ -7,4 +7,6 @@ void DealReserve::CoverPairs(std::size_t pairs) {
     }
 }
 
-void DealReserve::Release() { std::deque<std::unique_ptr<char[]>>().swap(blocks_); }
+void DealReserve::Release() {
+    std::deque<std::unique_ptr<char[]>>().swap(blocks_);
+}

@@ -49,8 +49,7 @@ int OpenWithLittleMemory(const std::string& path, int pairsInFile) {
         if (state.WordsCount == 0 || state.WordsCount >= pairsInFile) {
             _exit(3);
         }
-        const auto tiles = std::count_if(state.AssignmentArray.begin(),
-                                         state.AssignmentArray.end(),
+        const auto tiles = std::count_if(state.AssignmentArray.begin(), state.AssignmentArray.end(),
                                          [](std::int32_t pair) { return pair != NoPair; });
         _exit(result == OpenResult::Dealt && tiles == 2 * state.WordsCount ? 0 : 4);
     }
