@@ -1,7 +1,7 @@
 #include "game/deal.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
-#include "support/quiet_host.h"
+#include "game/quiet_host.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,7 +20,7 @@ GameState StateWithPairs(std::int64_t count) {
 
 template <DealOutcome (*Deal)(GameState&, GameHost&)> void BM_Deal(benchmark::State& bench) {
     GameState state = StateWithPairs(bench.range(0));
-    QuietHost host;
+    QuietHost host(1);
     for (auto _ : bench) {
         benchmark::DoNotOptimize(Deal(state, host));
     }

@@ -2,10 +2,10 @@
 #include "game/board_geometry.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/quiet_host.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "savegame/saved_game_text.h"
-#include "support/quiet_host.h"
 #include "support/temp_dir.h"
 
 #include <benchmark/benchmark.h>
@@ -32,7 +32,7 @@ GameState GameOfPairs(std::int32_t pairs, GameHost& host) {
 }
 
 void SaveToMemory(benchmark::State& run) {
-    QuietHost host;
+    QuietHost host(1);
     GameState game = GameOfPairs(static_cast<std::int32_t>(run.range(0)), host);
     for (auto _ : run) {
         benchmark::DoNotOptimize(SavedGameText(game, host));
@@ -41,7 +41,7 @@ void SaveToMemory(benchmark::State& run) {
 }
 
 void SaveToFile(benchmark::State& run) {
-    QuietHost host;
+    QuietHost host(1);
     GameState game = GameOfPairs(static_cast<std::int32_t>(run.range(0)), host);
     const TempDir folder;
     const std::string path = (folder.path() / "saved.txt").string();
@@ -54,7 +54,7 @@ void SaveToFile(benchmark::State& run) {
 }
 
 void Load(benchmark::State& run) {
-    QuietHost host;
+    QuietHost host(1);
     GameState game = GameOfPairs(static_cast<std::int32_t>(run.range(0)), host);
     const TempDir folder;
     const std::string path = (folder.path() / "saved.txt").string();

@@ -2,10 +2,10 @@
 // two games must agree, and the game is then played to its end automatically.
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "game/quiet_host.h"
 #include "memory_file.h"
 #include "savegame/save_loader.h"
 #include "savegame/saved_game_text.h"
-#include "support/quiet_host.h"
 
 #include <cstdlib>
 #include <string>
@@ -46,7 +46,7 @@ bool Agree(const GameState& a, const GameState& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     GameState first;
-    QuietHost host;
+    QuietHost host(1);
     if (!Load(data, size, first, host)) {
         return 0;
     }

@@ -1,8 +1,8 @@
 // The word-pair reader on any bytes, followed by both deals of what it read.
 #include "game/deal.h"
 #include "game/game_state.h"
+#include "game/quiet_host.h"
 #include "memory_file.h"
-#include "support/quiet_host.h"
 #include "words/word_list_reader.h"
 
 #include <cstdlib>
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     GameState state;
-    QuietHost host;
+    QuietHost host(1);
     state.BrowseFileName = "fuzz.txt";
     LineReader reader(file.get(), LineReader::WordPiece);
     if (ReadWordPairs(reader, state, host) == WordFileKind::SavedGame) {

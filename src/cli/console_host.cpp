@@ -1,7 +1,6 @@
 #include "cli/console_host.h"
 
-ConsoleHost::ConsoleHost(std::FILE* errors, std::optional<std::uint32_t> seed)
-    : errors_(errors), seed_(seed) {}
+#include <string>
 
 void ConsoleHost::ShowMessage(std::string_view text) {
     std::string line = "message: ";
@@ -14,8 +13,4 @@ void ConsoleHost::ShowMessage(std::string_view text) {
     }
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), errors_);
-}
-
-std::uint32_t ConsoleHost::RandomSeed() {
-    return seed_ ? *seed_ : GameHost::RandomSeed();
 }

@@ -7,6 +7,7 @@
 #include "words/open_file.h"
 
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,9 @@ int main(int argc, char** argv) {
         std::fputs(CliUsage, stderr);
         return UsageError;
     }
-    ConsoleHost host(stderr, options->seed);
+    // Without --seed the deal is seeded from the clock, as in the game.
+    ConsoleHost host(stderr,
+                     options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
     GameState state;
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);

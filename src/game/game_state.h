@@ -66,6 +66,10 @@ struct GameState {
     bool HasWrongMark() const { return WrongMarkCol != 0 || WrongMarkRow != 0; }
 };
 
+// No selection, no pending press, all levels shown, the board at its usual place: how opening
+// a file or loading a game starts.
+void ResetView(GameState& state);
+
 // Adds one to a counter; a loaded game may hold the largest value already.
 inline void CountOne(std::int32_t& counter) {
     if (counter < INT32_MAX) {

@@ -162,12 +162,7 @@ void LoadSavedGame(GameState& state, GameHost& host) {
 }
 
 bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
-    state.SelectedCol = 0;
-    state.SelectedRow = 0;
-    state.MouseDownX = 0;
-    state.MouseDownY = 0;
-    state.DisplayedLevel = 0;
-    state.BoardTop = StandardBoardTop;
+    ResetView(state);
 
     const std::string chosen = path.empty() ? host.ChooseFileToOpen() : path;
     if (RefuseLongPath(host, chosen)) {

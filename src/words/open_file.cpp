@@ -11,15 +11,6 @@
 #include "words/word_list_reader.h"
 
 namespace {
-void ResetView(GameState& state) {
-    state.SelectedCol = 0;
-    state.SelectedRow = 0;
-    state.MouseDownX = 0;
-    state.MouseDownY = 0;
-    state.DisplayedLevel = 0;
-    state.BoardTop = StandardBoardTop;
-}
-
 // The list is gone: no cell may refer to it any more.
 void ForgetBoard(GameState& state) {
     DiscardBoard(state);

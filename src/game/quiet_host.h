@@ -2,10 +2,11 @@
 
 #include "game/game_host.h"
 
-// A host that shows nothing and answers nothing, for benchmarks and fuzzing.
+// A host without a window: it shows nothing and every chooser and dialog is cancelled.
+// The command-line tool builds on it; benchmarks and fuzzing use it as it is.
 class QuietHost : public GameHost {
 public:
-    explicit QuietHost(std::uint32_t seed = 20261206) : seed_(seed) {}
+    explicit QuietHost(std::uint32_t seed) : seed_(seed) {}
 
     void ShowMessage(std::string_view) override {}
     void SetTitle(std::string_view) override {}
@@ -23,7 +24,6 @@ public:
     std::optional<std::string> AskLevelText(std::string_view) override { return {}; }
     void ShowWordList() override {}
     std::uint32_t RandomSeed() override { return seed_; }
-    std::time_t CurrentTime() override { return 0; }
 
 private:
     std::uint32_t seed_;
