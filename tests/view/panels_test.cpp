@@ -63,18 +63,45 @@ TEST(CounterPanels, EllipsesAreFilledAndOutlinedInTheirBoxes) {
     }
 }
 
-TEST(CounterPanels, NumbersMoveLeftOneStepPerDigit) {
-    const std::array<std::pair<std::int32_t, int>, 8> values = {
-        {{0, 0}, {7, 0}, {-5, 0}, {10, 1}, {99, 1}, {100, 2}, {1000, 3}, {12345, 3}}};
+// The first column of the number's strokes, searched from a little left of its leftmost place
+// (further out the outline crosses the number's rows).
+int FirstDarkColumn(const QImage& image, const Panel& panel) {
+    for (int x = panel.numberX[3] - 5; x < panel.ellipse.right(); ++x) {
+        if (CountDark(image, QRect(x, 45, 1, 38)) > 0) {
+            return x;
+        }
+    }
+    return -1;
+}
+
+int NumberStart(const Panel& panel, std::int32_t value) {
+    GameState state;
+    state.*panel.counter = value;
+    return FirstDarkColumn(PaintedPanels(state), panel);
+}
+
+TEST(CounterPanels, OneDigitNumbersStartAtTheirPlace) {
     for (const Panel& panel : Panels) {
+        for (const std::int32_t value : {0, 1, 7, -5}) {
+            SCOPED_TRACE(testing::Message() << panel.name << " " << value);
+            const int start = NumberStart(panel, value);
+            EXPECT_GE(start, panel.numberX[0]);
+            EXPECT_LT(start, panel.numberX[0] + 10);
+        }
+    }
+}
+
+// Numbers that begin with the same digit begin their strokes exactly a place apart.
+TEST(CounterPanels, NumbersMoveLeftOneStepPerDigit) {
+    const std::array<std::pair<std::int32_t, int>, 6> values = {
+        {{10, 1}, {19, 1}, {100, 2}, {199, 2}, {1000, 3}, {12345, 3}}};
+    for (const Panel& panel : Panels) {
+        const int oneDigit = NumberStart(panel, 1);
         for (const auto& [value, place] : values) {
             SCOPED_TRACE(testing::Message() << panel.name << " " << value);
-            GameState state;
-            state.*panel.counter = value;
-            const QImage image = PaintedPanels(state);
-            const int x = panel.numberX[static_cast<std::size_t>(place)];
-            EXPECT_GT(CountDark(image, QRect(x, 45, 14, 38)), 20);
-            EXPECT_EQ(CountDark(image, QRect(x - 12, 45, 12, 38)), 0);
+            const auto placeIndex = static_cast<std::size_t>(place);
+            EXPECT_EQ(NumberStart(panel, value) - oneDigit,
+                      panel.numberX[placeIndex] - panel.numberX[0]);
         }
     }
 }
