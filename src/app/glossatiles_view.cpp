@@ -62,19 +62,20 @@ void CGlossatilesView::UpdateBackBuffer() {
 
 void CGlossatilesView::OnDraw() {
     buffer_.fill(palette().color(QPalette::Window));
-    QPainter painter(&buffer_);
-    painter_.DrawPanels(painter, state_);
-    // A failed open or load leaves no board arrays behind.
-    if (!state_.HasBoard()) {
-        return;
+    {
+        QPainter painter(&buffer_);
+        painter_.DrawPanels(painter, state_);
+        // A failed open or load leaves no board arrays behind.
+        if (state_.HasBoard()) {
+            painter_.PaintLevels(painter, state_);
+        }
     }
-    painter_.PaintLevels(painter, state_);
     if (state_.DisplayedLevel <= 0) {
-        RedrawSelection(painter);
+        RedrawSelection();
     }
 }
 
-void CGlossatilesView::RedrawSelection(QPainter& painter) {
+void CGlossatilesView::RedrawSelection() {
     if (!state_.HasSelection()) {
         return;
     }
@@ -82,10 +83,9 @@ void CGlossatilesView::RedrawSelection(QPainter& painter) {
     const int row = state_.SelectedRow;
     const std::int32_t cell = TopCellAt(state_, column, row);
     const std::int32_t level = TopLevelAt(state_, column, row);
-    if (cell < 0 || level == 0) {
-        return;
+    if (cell >= 0 && level != 0) {
+        DrawTile(1, column, row, level, WordShownAt(state_, cell));
     }
-    painter_.DrawTile(painter, state_, 1, column, row, level, WordShownAt(state_, cell));
 }
 
 void CGlossatilesView::PrintTo(QPrinter& printer) const {

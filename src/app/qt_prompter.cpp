@@ -6,9 +6,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPrinter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 
 void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
