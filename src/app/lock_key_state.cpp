@@ -16,10 +16,11 @@ bool IndicatorOn(Display* display, const char* name) {
 
 std::array<bool, 3> LockKeyStates() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) {
+    // Other platforms may offer the interface without a display behind it.
+    Display* display = x11 ? x11->display() : nullptr;
+    if (display == nullptr) {
         return {};
     }
-    Display* display = x11->display();
     return {IndicatorOn(display, "Caps Lock"), IndicatorOn(display, "Num Lock"),
             IndicatorOn(display, "Scroll Lock")};
 }
