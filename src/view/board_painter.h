@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/word_layout_cache.h"
+
 #include <QPainter>
 #include <QString>
 
@@ -33,8 +35,14 @@ public:
     // The red " X " over a wrongly picked tile.
     void DrawWrongMark(QPainter& painter, const GameState& state, int column, int row) const;
     // The frames over the two hinted tiles.
-    void DrawHintHighlight(QPainter& painter, const GameState& state,
-                           bool considerSelection) const;
+    void DrawHintHighlight(QPainter& painter, const GameState& state, bool considerSelection) const;
+
+private:
+    // The picture at the tile's rectangle and the word centred on it, fitted to the tile.
+    void DrawBoardTile(QPainter& painter, const QImage& picture, const QRect& tile,
+                       const std::string& word, const QColor& background) const;
+
+    mutable WordLayoutCache words_;
 };
 
 // Words are bytes as the files hold them: UTF-8 where valid, otherwise Windows-1252.

@@ -1,0 +1,91 @@
+#include "game/deal.h"
+#include "game/game_state.h"
+#include "support/recording_host.h"
+#include "view/board_painter.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+// Made-up words of 3 to 14 letters, the length of most vocabulary.
+std::string MadeUpWord(std::minstd_rand& random) {
+    std::string word(3 + random() % 12, ' ');
+    for (char& letter : word) {
+        letter = static_cast<char>('a' + random() % 26);
+    }
+    return word;
+}
+
+GameState DealtBoard(std::int64_t pairs) {
+    GameState state;
+    std::minstd_rand random(2008);
+    for (std::int64_t n = 0; n < pairs; ++n) {
+        state.WordList.push_back({MadeUpWord(random), MadeUpWord(random)});
+    }
+    state.WordsCount = static_cast<std::int32_t>(pairs);
+    RecordingHost host;
+    NewGame(state, host);
+    return state;
+}
+
+// A repaint as the view runs it again and again: pictures, fonts and fitted words are known.
+void RepaintAllLevels(benchmark::State& run) {
+    const GameState state = DealtBoard(run.range(0));
+    QImage image(930, 690, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const BoardPainter board;
+    board.PaintLevels(painter, state);
+    for (auto _ : run) {
+        board.PaintLevels(painter, state);
+    }
+    run.counters["levels"] = state.LevelCount;
+}
+
+// The first repaint after a deal, which measures every word on the board.
+void FirstRepaint(benchmark::State& run) {
+    const GameState state = DealtBoard(run.range(0));
+    QImage image(930, 690, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (auto _ : run) {
+        const BoardPainter board;
+        board.PaintLevels(painter, state);
+    }
+}
+
+// Every level painted whole from the bottom up, for comparison.
+void RepaintBottomUp(benchmark::State& run) {
+    const GameState state = DealtBoard(run.range(0));
+    QImage image(930, 690, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const BoardPainter board;
+    for (auto _ : run) {
+        for (std::int32_t level = state.LevelCount; level >= 1; --level) {
+            board.PaintLevel(painter, state, level);
+        }
+    }
+}
+
+BENCHMARK(RepaintAllLevels)->Arg(40)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstRepaint)->Arg(40)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RepaintBottomUp)->Arg(40)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// Fonts need a GUI application; the offscreen platform needs no display.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,63 @@
+#include "view/word_font.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+// Keeps a nonsense height from making a font engine per pixel size on the way up.
+constexpr int LargestHeight = 1000;
+
+struct WordFont {
+    QFont font;
+    QFontMetrics metrics;
+};
+
+QFont FontOfPixelSize(int pixelSize) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+int CellHeight(int pixelSize) {
+    const QFontMetrics metrics(FontOfPixelSize(pixelSize));
+    return metrics.ascent() + metrics.descent();
+}
+
+// The largest pixel size whose cell is no taller than the height. Ascent and descent are
+// rounded separately, so a few heights have no size that matches exactly.
+int PixelSizeFor(int height) {
+    int pixelSize = std::max(1, height * 9 / 10); // the cell is about 1.1 em
+    while (pixelSize > 1 && CellHeight(pixelSize) > height) {
+        --pixelSize;
+    }
+    while (CellHeight(pixelSize + 1) <= height) {
+        ++pixelSize;
+    }
+    return pixelSize;
+}
+
+const WordFont& WordFontOf(int height) {
+    // Never destroyed: a font released after the application object has gone would reach
+    // into Qt's font cache, which goes with it.
+    static auto* const fonts = new std::unordered_map<int, WordFont>;
+    const int cell = std::clamp(height, 1, LargestHeight);
+    auto found = fonts->find(cell);
+    if (found == fonts->end()) {
+        const QFont font = FontOfPixelSize(PixelSizeFor(cell));
+        found = fonts->emplace(cell, WordFont{font, QFontMetrics(font)}).first;
+    }
+    return found->second;
+}
+
+} // namespace
+
+QFont CreateWordFont(int height) {
+    return WordFontOf(height).font;
+}
+
+const QFontMetrics& WordFontMetrics(int height) {
+    return WordFontOf(height).metrics;
+}

@@ -1,0 +1,50 @@
+#include "board_image.h"
+
+#include "game/deal.h"
+#include "support/recording_host.h"
+
+#include <QColor>
+
+QImage ErasedClient() {
+    QImage image(930, 690, QImage::Format_RGB32);
+    image.fill(Erased);
+    return image;
+}
+
+int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += test(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int CountDark(const QImage& image, const QRect& area) {
+    return CountPixels(image, area, [](QRgb pixel) {
+        return qRed(pixel) < 100 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
+    });
+}
+
+GameState DealtGame(std::vector<WordPair> list) {
+    GameState state;
+    state.WordsCount = static_cast<std::int32_t>(list.size());
+    state.WordList.assign(list.begin(), list.end());
+    RecordingHost host;
+    host.seed = 4711;
+    NewGame(state, host);
+    return state;
+}
+
+GameState DealtGame(int pairs) {
+    std::vector<WordPair> list;
+    for (int n = 0; n < pairs; ++n) {
+        list.push_back({"a" + std::to_string(n), "b" + std::to_string(n)});
+    }
+    return DealtGame(std::move(list));
+}
+
+QRect FacePatch(int column, int row) {
+    return {10 + 180 * (column - 1) + 30, 100 + 67 * (row - 1) + 45, 118, 4};
+}
