@@ -35,11 +35,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     AddLabel(this, QStringLiteral("Glossatiles Version 1.0"), units.Rect(40, 10, 130, 8));
     AddLabel(this, QStringLiteral("Written by the Glossatiles developers, 2026"),
-             units.Rect(40, 25, 130, 8));
-    int top = 45;
+             units.Rect(40, 22, 130, 18));
+    int top = 48;
     for (const char* note : Notes) {
-        AddLabel(this, QString::fromUtf8(note), units.Rect(11, top, 213, 40));
-        top += 44;
+        AddLabel(this, QString::fromUtf8(note), units.Rect(11, top, 213, 36));
+        top += 42;
     }
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
