@@ -2,6 +2,7 @@
 
 #include "game/game_state.h"
 #include "view/board_painter.h"
+#include "view/board_pixels.h"
 
 #include <QPainter>
 
@@ -9,8 +10,11 @@
 
 namespace {
 // The board in view pixels, with the left margin mirrored on the right and below.
-constexpr int BoardWidth = 920;
-constexpr int BoardHeightBelowTop = 479;
+constexpr int PageWidth = BoardLeft + BoardColumns * ColumnPitch + BoardLeft;
+
+int PageHeight(int boardTop) {
+    return TileTop(boardTop, BoardRows) + TileHeight + BoardLeft;
+}
 } // namespace
 
 void PaintBoardPage(QPainter& painter, const QRect& page, const GameState& state,
@@ -18,8 +22,8 @@ void PaintBoardPage(QPainter& painter, const QRect& page, const GameState& state
     if (!state.HasBoard()) {
         return;
     }
-    const qreal height = state.BoardTop + BoardHeightBelowTop;
-    const qreal scale = std::min(page.width() / qreal(BoardWidth), page.height() / height);
+    const qreal scale = std::min(page.width() / qreal(PageWidth),
+                                 page.height() / qreal(PageHeight(state.BoardTop)));
     painter.save();
     painter.translate(page.topLeft());
     painter.scale(scale, scale);

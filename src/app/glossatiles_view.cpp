@@ -6,6 +6,7 @@
 #include "game/board_geometry.h"
 #include "game/deal.h"
 #include "savegame/save_loader.h"
+#include "view/board_pixels.h"
 #include "words/open_file.h"
 
 #include <QContextMenuEvent>
@@ -14,9 +15,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int TileHeight = 65;
-constexpr int RowPitch = 67;
-
 std::string PathBytes(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -121,7 +119,7 @@ template <typename Draw> void CGlossatilesView::DrawNow(const QRect& area, Draw 
 
 QRect CGlossatilesView::RowArea(int row) const {
     // Words too long for their tile run past its edges, so the whole band of the row counts.
-    return QRect(0, state_.BoardTop + RowPitch * (row - 1), width(), TileHeight);
+    return QRect(0, TileTop(state_.BoardTop, row), width(), TileHeight);
 }
 
 QRect CGlossatilesView::PanelArea() const {
