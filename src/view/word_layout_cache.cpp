@@ -10,11 +10,12 @@ constexpr std::size_t MostWords = std::size_t{1} << 16;
 } // namespace
 
 const TextRun& WordLayoutCache::Fitted(const std::string& bytes) {
-    if (const auto found = runs_.find(bytes); found != runs_.end()) {
-        return found->second;
-    }
-    if (runs_.size() >= MostWords) {
+    if (runs_.size() >= MostWords && !runs_.contains(bytes)) {
         runs_.clear();
     }
-    return runs_.emplace(bytes, FitWordFont(DecodeWord(bytes))).first->second;
+    const auto [entry, added] = runs_.try_emplace(bytes);
+    if (added) {
+        entry->second = FitWordFont(DecodeWord(bytes));
+    }
+    return entry->second;
 }

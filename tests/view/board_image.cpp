@@ -5,6 +5,8 @@
 
 #include <QColor>
 
+#include <array>
+
 QImage ErasedClient() {
     QImage image(930, 690, QImage::Format_RGB32);
     image.fill(Erased);
@@ -43,6 +45,13 @@ GameState DealtGame(int pairs) {
         list.push_back({"a" + std::to_string(n), "b" + std::to_string(n)});
     }
     return DealtGame(std::move(list));
+}
+
+QRgb LevelFace(std::int32_t level) {
+    constexpr std::array<QRgb, 8> faces = {
+        qRgb(134, 134, 134), qRgb(51, 204, 255),  qRgb(204, 236, 255), qRgb(102, 204, 204),
+        qRgb(204, 255, 153), qRgb(239, 214, 198), qRgb(204, 255, 204), qRgb(192, 192, 192)};
+    return faces[static_cast<std::size_t>(level % 8)];
 }
 
 QRect FacePatch(int column, int row) {

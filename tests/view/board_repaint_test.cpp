@@ -35,8 +35,6 @@ std::string Overflowing(int n) {
     return std::string(70 + n % 5 * 20, 'w') + std::to_string(n);
 }
 
-constexpr QRgb WordBox = qRgb(7, 255, 208);
-
 TEST(BoardRepaint, CoveredLongWordsStillShowPastTheTopTile) {
     const BoardPainter board;
     GameState state;

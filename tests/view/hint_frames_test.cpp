@@ -10,11 +10,6 @@
 
 namespace {
 
-constexpr QRgb Black = qRgb(0, 0, 0);
-constexpr QRgb White = qRgb(255, 255, 255);
-constexpr QRgb Yellow = qRgb(255, 255, 0);
-constexpr QRgb Red = qRgb(255, 0, 0);
-
 // Edge colours that no picture uses, so each line's origin shows.
 class HintFrames : public testing::Test {
 protected:

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr QRgb Black = qRgb(0, 0, 0);
-constexpr QRgb RemovedFill = qRgb(7, 255, 208);
-
 struct Panel {
     const char* name;
     std::int32_t GameState::*counter;
@@ -111,9 +108,9 @@ TEST(RemovedTilesPanel, FilledAndFramedWithBothWords) {
     state.LastRemovedTextA = "house";
     state.LastRemovedTextB = "maison";
     const QImage image = PaintedPanels(state);
-    EXPECT_TRUE(AllOf(image, QRect(681, 2, 40, 27), RemovedFill));
-    EXPECT_TRUE(AllOf(image, QRect(850, 31, 59, 58), RemovedFill));
-    EXPECT_TRUE(AllOf(image, QRect(681, 90, 228, 1), RemovedFill));
+    EXPECT_TRUE(AllOf(image, QRect(681, 2, 40, 27), WordBox));
+    EXPECT_TRUE(AllOf(image, QRect(850, 31, 59, 58), WordBox));
+    EXPECT_TRUE(AllOf(image, QRect(681, 90, 228, 1), WordBox));
     for (const QRect& line : {QRect(680, 1, 230, 1), QRect(680, 29, 230, 1), QRect(680, 89, 230, 1),
                               QRect(680, 1, 1, 89), QRect(909, 1, 1, 89)}) {
         EXPECT_TRUE(AllOf(image, line, Black));
@@ -127,7 +124,7 @@ TEST(RemovedTilesPanel, FilledAndFramedWithBothWords) {
 
 TEST(RemovedTilesPanel, EmptyUntilAPairIsRemoved) {
     const QImage image = PaintedPanels(GameState());
-    EXPECT_TRUE(AllOf(image, QRect(681, 30, 228, 59), RemovedFill));
+    EXPECT_TRUE(AllOf(image, QRect(681, 30, 228, 59), WordBox));
 }
 
 } // namespace

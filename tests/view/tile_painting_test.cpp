@@ -13,20 +13,6 @@
 
 namespace {
 
-// Face colours by level modulo 8.
-constexpr std::array<QRgb, 8> Faces = {
-    qRgb(134, 134, 134), qRgb(51, 204, 255),  qRgb(204, 236, 255), qRgb(102, 204, 204),
-    qRgb(204, 255, 153), qRgb(239, 214, 198), qRgb(204, 255, 204), qRgb(192, 192, 192)};
-constexpr QRgb White = qRgb(255, 255, 255);
-constexpr QRgb Blue = qRgb(0, 0, 255);
-constexpr QRgb Cyan = qRgb(0, 255, 255);
-constexpr QRgb Yellow = qRgb(255, 255, 0);
-constexpr QRgb LevelWordBox = qRgb(7, 255, 208);
-
-QRgb FaceOf(std::int32_t level) {
-    return Faces[static_cast<std::size_t>(level % 8)];
-}
-
 template <typename Paint> QImage Painted(Paint paint) {
     QImage image = ErasedClient();
     QPainter painter(&image);
@@ -46,7 +32,7 @@ TEST(TilePainting, EveryPositionShowsItsTopTilesFace) {
         for (int row = 1; row <= BoardRows; ++row) {
             const std::int32_t level = TopLevelAt(state, column, row);
             SCOPED_TRACE(testing::Message() << "column " << column << " row " << row);
-            EXPECT_TRUE(AllOf(image, FacePatch(column, row), level ? FaceOf(level) : Erased));
+            EXPECT_TRUE(AllOf(image, FacePatch(column, row), level ? LevelFace(level) : Erased));
         }
     }
 }
@@ -64,7 +50,8 @@ TEST(TilePainting, OneLevelAloneShowsAllItsTilesEvenCoveredOnes) {
                 const bool filled = cell >= 0 && state.AssignmentArray[cell] != NoPair;
                 SCOPED_TRACE(testing::Message()
                              << "level " << level << " column " << column << " row " << row);
-                EXPECT_TRUE(AllOf(image, FacePatch(column, row), filled ? FaceOf(level) : Erased));
+                EXPECT_TRUE(
+                    AllOf(image, FacePatch(column, row), filled ? LevelFace(level) : Erased));
             }
         }
     }
@@ -106,7 +93,7 @@ TEST(TilePainting, CellWhosePairLacksItsWordIsSkipped) {
     PlaceTile(state, CellIndex(1, 1, 4), 0, 1);
     PlaceTile(state, CellIndex(2, 1, 4), 1, 0);
     const QImage image = PaintedLevels(board, state);
-    EXPECT_TRUE(AllOf(image, FacePatch(1, 4), FaceOf(2)));
+    EXPECT_TRUE(AllOf(image, FacePatch(1, 4), LevelFace(2)));
 }
 
 TEST(TilePainting, SelectedPictureHasAWhiteFaceAndYellowSpeckles) {
@@ -146,13 +133,13 @@ TEST(TilePainting, RepaintedWordsSitOnTheirBoxColourAndImmediateOnesOnWhite) {
     const int left = 10 + 180 * (column - 1);
     const QRect wordBand(left + 80, 301 + 20, 20, 22);
     const QImage repainted = PaintedLevels(board, state);
-    EXPECT_GT(CountColour(repainted, wordBand, LevelWordBox), 0);
+    EXPECT_GT(CountColour(repainted, wordBand, WordBox), 0);
     EXPECT_EQ(CountColour(repainted, wordBand, White), 0);
     const QImage drawn = Painted(
         [&](QPainter& p) { board.DrawTile(p, state, 0, column, 4, 1, WordShownAt(state, cell)); });
     EXPECT_GT(CountColour(drawn, wordBand, White), 0);
-    EXPECT_EQ(CountColour(drawn, wordBand, LevelWordBox), 0);
-    EXPECT_TRUE(AllOf(drawn, FacePatch(column, 4), FaceOf(1)));
+    EXPECT_EQ(CountColour(drawn, wordBand, WordBox), 0);
+    EXPECT_TRUE(AllOf(drawn, FacePatch(column, 4), LevelFace(1)));
 }
 
 TEST(TilePainting, WrongMarkIsRedOnItsBoxAtItsPlace) {
@@ -160,9 +147,9 @@ TEST(TilePainting, WrongMarkIsRedOnItsBoxAtItsPlace) {
     const GameState state = DealtGame(30);
     const QImage image = Painted([&](QPainter& p) { board.DrawWrongMark(p, state, 2, 3); });
     const QPoint corner(180 * 2 - 117, 100 + 67 * 3 - 65);
-    EXPECT_EQ(image.pixel(corner), LevelWordBox);
+    EXPECT_EQ(image.pixel(corner), WordBox);
     EXPECT_EQ(image.pixel(corner - QPoint(1, 1)), Erased);
-    EXPECT_GT(CountColour(image, QRect(corner, QSize(60, 60)), qRgb(255, 0, 0)), 50);
+    EXPECT_GT(CountColour(image, QRect(corner, QSize(60, 60)), Red), 50);
     const std::array<std::pair<int, int>, 4> outside = {{{0, 3}, {6, 3}, {2, 0}, {2, 8}}};
     for (const auto& [column, row] : outside) {
         EXPECT_EQ(Painted([&](QPainter& p) { board.DrawWrongMark(p, state, column, row); }),
