@@ -1,0 +1,318 @@
+#include "app/glossatiles_view.h"
+
+#include "app/board_page.h"
+#include "app/command_ids.h"
+#include "app/qt_prompter.h"
+#include "game/board_geometry.h"
+#include "game/deal.h"
+#include "savegame/save_loader.h"
+#include "view/board_pixels.h"
+#include "words/open_file.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+std::string PathBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+QString PathText(const std::string& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+bool Opened(OpenResult result) {
+    return result == OpenResult::Dealt || result == OpenResult::Loaded;
+}
+} // namespace
+
+CGlossatilesView::CGlossatilesView(QWidget* parent)
+    : QWidget(parent), prompter_(std::make_unique<QtPrompter>()) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    MouseRightMenuText = "Test1";
+    QAction* item = MouseRightMenu.addAction(QString::fromStdString(MouseRightMenuText));
+    item->setData(CommandId::MouseRightMenuItem);
+    item->setStatusTip(QStringLiteral("ID for the first mouse right click menu"));
+    MouseRightMenuCreated = 1;
+
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        const int id = static_cast<int>(i) + 1;
+        timers_[i].setSingleShot(true);
+        connect(&timers_[i], &QTimer::timeout, this, [this, id] { OnTimer(id); });
+    }
+    ResizeBackBuffer();
+}
+
+void CGlossatilesView::SetPrompter(std::unique_ptr<Prompter> prompter) {
+    prompter_ = std::move(prompter);
+}
+
+// Painting
+
+void CGlossatilesView::UpdateBackBuffer() {
+    if (repaintPending_) {
+        repaintPending_ = false;
+        OnDraw();
+    }
+}
+
+void CGlossatilesView::OnDraw() {
+    buffer_.fill(palette().color(QPalette::Window));
+    {
+        QPainter painter(&buffer_);
+        painter_.DrawPanels(painter, state_);
+        // A failed open or load leaves no board arrays behind.
+        if (state_.HasBoard()) {
+            painter_.PaintLevels(painter, state_);
+        }
+    }
+    if (state_.DisplayedLevel <= 0) {
+        RedrawSelection();
+    }
+}
+
+void CGlossatilesView::RedrawSelection() {
+    if (!state_.HasSelection()) {
+        return;
+    }
+    const int column = state_.SelectedCol;
+    const int row = state_.SelectedRow;
+    const std::int32_t cell = TopCellAt(state_, column, row);
+    const std::int32_t level = TopLevelAt(state_, column, row);
+    if (cell >= 0 && level != 0) {
+        DrawTile(1, column, row, level, WordShownAt(state_, cell));
+    }
+}
+
+void CGlossatilesView::PrintTo(QPrinter& printer) const {
+    QPainter painter(&printer);
+    PaintBoardPage(painter, painter.viewport(), state_, painter_);
+}
+
+void CGlossatilesView::paintEvent(QPaintEvent*) {
+    UpdateBackBuffer();
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), buffer_);
+}
+
+void CGlossatilesView::resizeEvent(QResizeEvent*) {
+    ResizeBackBuffer();
+}
+
+void CGlossatilesView::ResizeBackBuffer() {
+    // The whole view is drawn again at every size change, as after any invalidation.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size().expandedTo(QSize(1, 1)) * ratio;
+    buffer_ = QImage(pixels, QImage::Format_RGB32);
+    buffer_.setDevicePixelRatio(ratio);
+    repaintPending_ = true;
+}
+
+template <typename Draw> void CGlossatilesView::DrawNow(const QRect& area, Draw draw) {
+    QPainter painter(&buffer_);
+    draw(painter);
+    painter.end();
+    update(area);
+}
+
+QRect CGlossatilesView::RowArea(int row) const {
+    // Words too long for their tile run past its edges, so the whole band of the row counts.
+    return QRect(0, TileTop(state_.BoardTop, row), width(), TileHeight);
+}
+
+QRect CGlossatilesView::PanelArea() const {
+    return QRect(0, 0, width(), state_.BoardTop);
+}
+
+// GameHost
+
+void CGlossatilesView::ShowMessage(std::string_view text) {
+    prompter_->ShowMessage(this, DecodeWord(text));
+}
+
+void CGlossatilesView::SetTitle(std::string_view title) {
+    window()->setWindowTitle(DecodeWord(title));
+}
+
+void CGlossatilesView::InvalidateAll() {
+    repaintPending_ = true;
+    update();
+}
+
+QTimer* CGlossatilesView::Timer(int id) {
+    const bool known = id >= 1 && id <= static_cast<int>(timers_.size());
+    return known ? &timers_[static_cast<std::size_t>(id - 1)] : nullptr;
+}
+
+void CGlossatilesView::SetTimer(int id, int milliseconds) {
+    if (QTimer* timer = Timer(id)) {
+        timer->start(milliseconds);
+    }
+}
+
+void CGlossatilesView::KillTimer(int id) {
+    if (QTimer* timer = Timer(id)) {
+        timer->stop();
+    }
+}
+
+void CGlossatilesView::DrawTile(int state, int column, int row, int level,
+                                const std::string* text) {
+    DrawNow(RowArea(row), [&](QPainter& painter) {
+        painter_.DrawTile(painter, state_, state, column, row, level, text);
+    });
+}
+
+void CGlossatilesView::DrawWrongMark(int column, int row) {
+    DrawNow(RowArea(row),
+            [&](QPainter& painter) { painter_.DrawWrongMark(painter, state_, column, row); });
+}
+
+void CGlossatilesView::DrawWrongPanel() {
+    DrawNow(PanelArea(), [&](QPainter& painter) { painter_.DrawWrongPanel(painter, state_); });
+}
+
+void CGlossatilesView::DrawHintsPanel() {
+    DrawNow(PanelArea(), [&](QPainter& painter) { painter_.DrawHintsPanel(painter, state_); });
+}
+
+void CGlossatilesView::DrawRemovedTilesPanel() {
+    DrawNow(PanelArea(),
+            [&](QPainter& painter) { painter_.DrawRemovedTilesPanel(painter, state_); });
+}
+
+void CGlossatilesView::DrawHintHighlight(bool considerSelection) {
+    const QRect area = RowArea(state_.HintRow1 + 1).united(RowArea(state_.HintRow2 + 1));
+    DrawNow(area, [&](QPainter& painter) {
+        painter_.DrawHintHighlight(painter, state_, considerSelection);
+    });
+}
+
+std::string CGlossatilesView::ChooseFileToOpen() {
+    lastChosenFile_ = PathBytes(prompter_->ChooseFileToOpen(this));
+    return lastChosenFile_;
+}
+
+std::string CGlossatilesView::ChooseFileToSave() {
+    return PathBytes(prompter_->ChooseFileToSave(this));
+}
+
+std::optional<std::string> CGlossatilesView::AskLevelText(std::string_view current) {
+    const std::optional<QString> text = prompter_->AskLevelText(this, DecodeWord(current));
+    if (!text) {
+        return std::nullopt;
+    }
+    return text->toStdString();
+}
+
+void CGlossatilesView::ShowWordList() {
+    prompter_->ShowWordList(this, state_.WordList);
+}
+
+// Commands
+
+void CGlossatilesView::OnFileOpen() {
+    lastChosenFile_.clear();
+    if (Opened(OpenFile(state_, *this))) {
+        emit FileUsed(PathText(lastChosenFile_));
+    }
+}
+
+bool CGlossatilesView::OpenFileAtPath(const QString& path) {
+    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path)));
+    if (opened) {
+        emit FileUsed(path);
+    }
+    return opened;
+}
+
+void CGlossatilesView::OnLoadSavedGame() {
+    lastChosenFile_.clear();
+    if (Loadplayedgame(state_, *this, std::string())) {
+        emit FileUsed(PathText(lastChosenFile_));
+    }
+}
+
+void CGlossatilesView::OnNewGame() {
+    NewGame(state_, *this);
+    InvalidateAll();
+}
+
+void CGlossatilesView::OnNewGame3() {
+    NewGameUnblocked(state_, *this);
+    InvalidateAll();
+}
+
+void CGlossatilesView::OnUpdate() {
+    InvalidateAll();
+}
+
+void CGlossatilesView::OnFilePrint() {
+    if (prompter_->AskPrintSettings(this, Printer())) {
+        PrintTo(Printer());
+    }
+}
+
+void CGlossatilesView::OnFilePrintPreview() {
+    prompter_->PreviewPrint(this, Printer(), [this](QPrinter& printer) { PrintTo(printer); });
+}
+
+void CGlossatilesView::OnFilePrintSetup() {
+    prompter_->AskPageSetup(this, Printer());
+}
+
+QPrinter& CGlossatilesView::Printer() {
+    // Made on first use: finding the printers takes a while.
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
+// Waiting for the saved-game writer, the play rules and the level commands.
+void CGlossatilesView::OnFileSave() {}
+void CGlossatilesView::OnFileSaveAs() {}
+void CGlossatilesView::OnWordList() {}
+void CGlossatilesView::OnRandomNumberTest() {}
+void CGlossatilesView::OnDrawLevel() {}
+void CGlossatilesView::OnLevelDown() {}
+void CGlossatilesView::OnLevelUp() {}
+void CGlossatilesView::OnShowAllLevels() {}
+void CGlossatilesView::OnHint() {}
+void CGlossatilesView::OnAutoRemovePair() {}
+void CGlossatilesView::OnFastAutoFinish() {}
+void CGlossatilesView::OnLButtonDown(QPoint) {}
+void CGlossatilesView::OnLButtonUp(QPoint) {}
+void CGlossatilesView::OnRButtonDown(QPoint) {}
+void CGlossatilesView::OnRButtonUp(QPoint) {}
+void CGlossatilesView::OnTimer(int) {}
+
+// Mouse
+
+void CGlossatilesView::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        OnLButtonDown(point);
+    } else if (event->button() == Qt::RightButton) {
+        OnRButtonDown(point);
+    }
+}
+
+void CGlossatilesView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        OnLButtonUp(point);
+    } else if (event->button() == Qt::RightButton) {
+        OnRButtonUp(point);
+    }
+}
+
+// The second press of a double-click is not a press of its own; its release still arrives.
+void CGlossatilesView::mouseDoubleClickEvent(QMouseEvent*) {}
+
+// A right click peeks at a tile; it never opens a menu.
+void CGlossatilesView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+}

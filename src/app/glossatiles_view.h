@@ -1,0 +1,120 @@
+#pragma once
+
+#include "app/prompter.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "view/board_painter.h"
+
+#include <QImage>
+#include <QMenu>
+#include <QPrinter>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+// The board window: owns the game, turns mouse, command and timer events into calls on the
+// rules, and carries out what the rules ask of their window. Everything is drawn into a back
+// buffer first; the screen shows the buffer.
+class CGlossatilesView : public QWidget, public GameHost {
+    Q_OBJECT
+public:
+    explicit CGlossatilesView(QWidget* parent = nullptr);
+
+    const GameState& State() const { return state_; }
+    const QImage& BackBuffer() const { return buffer_; }
+    void SetPrompter(std::unique_ptr<Prompter> prompter);
+    // Brings the back buffer up to date when a full repaint is pending.
+    void UpdateBackBuffer();
+    // Paints the tiles onto a printer page: no panels, no selection.
+    void PrintTo(QPrinter& printer) const;
+
+    // Opens a file as File > Open does, without asking for it. True when it was opened.
+    bool OpenFileAtPath(const QString& path);
+
+    // The right-click menu is built but never shown.
+    QMenu MouseRightMenu;
+    std::int32_t MouseRightMenuCreated = 0;
+    std::string MouseRightMenuText;
+
+    // GameHost
+    void ShowMessage(std::string_view text) override;
+    void SetTitle(std::string_view title) override;
+    void InvalidateAll() override;
+    void SetTimer(int id, int milliseconds) override;
+    void KillTimer(int id) override;
+    void DrawTile(int state, int column, int row, int level, const std::string* text) override;
+    void DrawWrongMark(int column, int row) override;
+    void DrawWrongPanel() override;
+    void DrawHintsPanel() override;
+    void DrawRemovedTilesPanel() override;
+    void DrawHintHighlight(bool considerSelection) override;
+    std::string ChooseFileToOpen() override;
+    std::string ChooseFileToSave() override;
+    std::optional<std::string> AskLevelText(std::string_view current) override;
+    void ShowWordList() override;
+
+signals:
+    // A file was opened, loaded or saved successfully: it belongs in the recent-file list.
+    void FileUsed(const QString& path);
+
+public slots:
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnLoadSavedGame();
+    void OnNewGame();
+    void OnNewGame3();
+    void OnWordList();
+    void OnRandomNumberTest();
+    void OnDrawLevel();
+    void OnLevelDown();
+    void OnLevelUp();
+    void OnShowAllLevels();
+    void OnHint();
+    void OnAutoRemovePair();
+    void OnFastAutoFinish();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    // A new document: the game is not the document's, so only the picture is renewed.
+    void OnUpdate();
+
+    void OnLButtonDown(QPoint point);
+    void OnLButtonUp(QPoint point);
+    void OnRButtonDown(QPoint point);
+    void OnRButtonUp(QPoint point);
+    void OnTimer(int id);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void OnDraw();
+    void RedrawSelection();
+    // Runs an immediate draw on the back buffer and shows the area it touched.
+    template <typename Draw> void DrawNow(const QRect& area, Draw draw);
+    QRect RowArea(int row) const;
+    QRect PanelArea() const;
+    void ResizeBackBuffer();
+    // nullptr for an id that is not one of the game's timers.
+    QTimer* Timer(int id);
+    QPrinter& Printer();
+
+    GameState state_;
+    BoardPainter painter_;
+    QImage buffer_;
+    bool repaintPending_ = true;
+    std::unique_ptr<Prompter> prompter_;
+    std::array<QTimer, 2> timers_;
+    std::unique_ptr<QPrinter> printer_;
+    // The last file the player chose to open, so that a loaded saved game can be remembered
+    // by its own path rather than by the word list it names.
+    std::string lastChosenFile_;
+};

@@ -1,0 +1,215 @@
+#include "app/main_frame.h"
+
+#include "app/about_dlg.h"
+#include "app/command_icons.h"
+#include "app/command_ids.h"
+#include "app/command_table.h"
+#include "app/glossatiles_view.h"
+#include "app/key_lock_indicators.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <utility>
+
+namespace {
+
+using namespace CommandId;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The view is first in line for the game's commands.
+constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
+    {FileOpen, &CGlossatilesView::OnFileOpen},
+    {FileSave, &CGlossatilesView::OnFileSave},
+    {FileSaveAs, &CGlossatilesView::OnFileSaveAs},
+    {FilePrint, &CGlossatilesView::OnFilePrint},
+    {FilePrintPreview, &CGlossatilesView::OnFilePrintPreview},
+    {FilePrintSetup, &CGlossatilesView::OnFilePrintSetup},
+    {LoadSavedGame, &CGlossatilesView::OnLoadSavedGame},
+    {NewGame, &CGlossatilesView::OnNewGame},
+    {NewGame3, &CGlossatilesView::OnNewGame3},
+    {WordList, &CGlossatilesView::OnWordList},
+    {RandomNumberTest, &CGlossatilesView::OnRandomNumberTest},
+    {DrawLevel, &CGlossatilesView::OnDrawLevel},
+    {LevelDown, &CGlossatilesView::OnLevelDown},
+    {LevelUp, &CGlossatilesView::OnLevelUp},
+    {ShowAllLevels, &CGlossatilesView::OnShowAllLevels},
+    {Hint, &CGlossatilesView::OnHint},
+    {AutoRemovePair, &CGlossatilesView::OnAutoRemovePair},
+    {FastAutoFinish, &CGlossatilesView::OnFastAutoFinish},
+};
+
+// "&1 /home/me/verbs.txt": the entry's number is its mnemonic.
+QString RecentFileText(int index, const QString& path) {
+    QString shown = QDir::toNativeSeparators(path);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent), view_(new CGlossatilesView(this)), recentFiles_(RecentFileCount) {
+    setWindowTitle(QStringLiteral("Glossatiles"));
+    setCentralWidget(view_);
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    RouteCommands();
+
+    connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
+    connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
+    ShowRecentFiles();
+
+    move(10, 10);
+    resize(930, 690);
+}
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+std::vector<QAction*> CMainFrame::RecentFileActions() const {
+    std::vector<QAction*> shown;
+    for (QAction* action : recentActions_) {
+        if (action->isVisible()) {
+            shown.push_back(action);
+        }
+    }
+    return shown;
+}
+
+void CMainFrame::CreateActions() {
+    for (const Command& command : Commands()) {
+        auto* action = new QAction(CommandIcon(command.id), Text(command.text), this);
+        action->setData(command.id);
+        action->setStatusTip(Text(StatusPrompt(command)));
+        action->setToolTip(Text(ToolTip(command)));
+        action->setShortcuts(QKeySequence::listFromString(Text(command.shortcuts)));
+        actions_[command.id] = action;
+    }
+    recentPlaceholder_ = Action(RecentFileFirst);
+    recentPlaceholder_->setEnabled(false);
+
+    const QString prompt = recentPlaceholder_->statusTip();
+    for (int i = 0; i < RecentFileCount; ++i) {
+        auto* action = new QAction(this);
+        action->setData(RecentFileFirst + i);
+        action->setStatusTip(prompt);
+        connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
+        recentActions_.push_back(action);
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    for (const MenuLayout& layout : MenuBarLayout()) {
+        QMenu* menu = menuBar()->addMenu(Text(layout.title));
+        for (const int id : layout.items) {
+            if (id == Separator) {
+                menu->addSeparator();
+            } else if (id == RecentFileFirst) {
+                menu->addAction(recentPlaceholder_);
+                for (QAction* action : recentActions_) {
+                    menu->addAction(action);
+                }
+            } else {
+                menu->addAction(Action(id));
+            }
+        }
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setIconSize(QSize(16, 16));
+    for (const int id : ToolbarLayout()) {
+        if (id == Separator) {
+            toolBar_->addSeparator();
+        } else {
+            toolBar_->addAction(Action(id));
+        }
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+
+    QAction* toggle = Action(ViewToolbar);
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::triggered, toolBar_, &QToolBar::setVisible);
+    // The user may also close a floating toolbar.
+    connect(toolBar_, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    const QString ready = QStringLiteral("Ready");
+    // Prompts come and go as the mouse passes over menus and buttons; in between, "Ready".
+    connect(bar, &QStatusBar::messageChanged, bar, [bar, ready](const QString& message) {
+        if (message.isEmpty()) {
+            bar->showMessage(ready);
+        }
+    });
+    bar->showMessage(ready);
+    indicators_ = new KeyLockIndicators(bar);
+
+    QAction* toggle = Action(ViewStatusBar);
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::triggered, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::RouteCommands() {
+    for (const auto& [id, handler] : ViewRoutes) {
+        connect(Action(id), &QAction::triggered, view_, handler);
+    }
+    connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
+    connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    // Commands nobody handles are shown disabled.
+    for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
+        Action(id)->setEnabled(false);
+    }
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    return view_->OpenFileAtPath(path);
+}
+
+void CMainFrame::OnFileNew() {
+    if (document_.OnNewDocument()) {
+        view_->OnUpdate();
+    }
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::OnRecentFile(int index) {
+    const QString path = recentFiles_.Files().value(index);
+    // An entry that no longer opens is dropped, so it is not offered again.
+    if (!path.isEmpty() && !OpenDocumentFile(path)) {
+        recentFiles_.Remove(path);
+    }
+}
+
+void CMainFrame::ShowRecentFiles() {
+    const QStringList files = recentFiles_.Files();
+    recentPlaceholder_->setVisible(files.isEmpty());
+    for (int i = 0; i < RecentFileCount; ++i) {
+        QAction* action = recentActions_[static_cast<std::size_t>(i)];
+        action->setVisible(i < files.size());
+        if (i < files.size()) {
+            action->setText(RecentFileText(i, files[i]));
+        }
+    }
+}

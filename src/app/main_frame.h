@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/glossatiles_doc.h"
+#include "app/recent_file_list.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <vector>
+
+class CGlossatilesView;
+class KeyLockIndicators;
+class QAction;
+class QMenu;
+class QToolBar;
+
+// The main window: menu bar, toolbar and status bar around the board view. Every command is an
+// action that carries its numeric id as data.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    CGlossatilesView& View() const { return *view_; }
+    RecentFileList& RecentFiles() { return recentFiles_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    const KeyLockIndicators& Indicators() const { return *indicators_; }
+    // The action of a command of the table, or nullptr.
+    QAction* Action(int id) const;
+    // The entries of the recent-file section, one per remembered file.
+    std::vector<QAction*> RecentFileActions() const;
+
+    // Opens a file as File > Open does, as for a file named on the command line. True when
+    // it was opened.
+    bool OpenDocumentFile(const QString& path);
+
+private slots:
+    void OnFileNew();
+    void OnAppAbout();
+    void OnRecentFile(int index);
+    void ShowRecentFiles();
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void RouteCommands();
+
+    CGlossatilesDoc document_;
+    CGlossatilesView* view_;
+    RecentFileList recentFiles_;
+    std::map<int, QAction*> actions_;
+    QAction* recentPlaceholder_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    QToolBar* toolBar_ = nullptr;
+    KeyLockIndicators* indicators_ = nullptr;
+};

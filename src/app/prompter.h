@@ -1,0 +1,31 @@
+#pragma once
+
+#include "words/word_pair.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// Every modal window the view opens goes through here, so that tests can answer without one.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The chosen path, or an empty text when the user cancels.
+    virtual QString ChooseFileToOpen(QWidget* parent) = 0;
+    virtual QString ChooseFileToSave(QWidget* parent) = 0;
+    // The confirmed text of the Draw Level dialog, or nullopt when it was cancelled.
+    virtual std::optional<QString> AskLevelText(QWidget* parent, const QString& current) = 0;
+    virtual void ShowWordList(QWidget* parent, const WordPairList& list) = 0;
+
+    // False when the user cancels.
+    virtual bool AskPrintSettings(QWidget* parent, QPrinter& printer) = 0;
+    virtual void AskPageSetup(QWidget* parent, QPrinter& printer) = 0;
+    virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& print) = 0;
+};

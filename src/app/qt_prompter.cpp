@@ -1,0 +1,66 @@
+#include "app/qt_prompter.h"
+
+#include "view/draw_level_dlg.h"
+#include "words/word_list_dlg.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Browse"), QString(),
+                       QStringLiteral("All files (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtPrompter::ChooseFileToSave(QWidget* parent) {
+    QFileDialog dialog(parent, QStringLiteral("Save As"), QString(),
+                       QStringLiteral("Glossatiles record file (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // The writer guards against overwriting word lists itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& current) {
+    CDrawLevelDlg dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.LevelText;
+}
+
+void QtPrompter::ShowWordList(QWidget* parent, const WordPairList& list) {
+    CWordListDlg dialog(list, parent);
+    dialog.exec();
+}
+
+bool QtPrompter::AskPrintSettings(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrompter::AskPageSetup(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.exec();
+}
+
+void QtPrompter::PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& print) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&print](QPrinter* target) { print(*target); });
+    dialog.exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/prompter.h"
+
+// The real modal windows: message boxes, file dialogs, the game's dialogs, printer dialogs.
+class QtPrompter : public Prompter {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString ChooseFileToOpen(QWidget* parent) override;
+    QString ChooseFileToSave(QWidget* parent) override;
+    std::optional<QString> AskLevelText(QWidget* parent, const QString& current) override;
+    void ShowWordList(QWidget* parent, const WordPairList& list) override;
+    bool AskPrintSettings(QWidget* parent, QPrinter& printer) override;
+    void AskPageSetup(QWidget* parent, QPrinter& printer) override;
+    void PreviewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& print) override;
+};

@@ -1,0 +1,16 @@
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Real widgets on the offscreen platform, with settings kept in a folder of this run's own.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const TempDir settings;
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.path().string()));
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Glossatiles"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
