@@ -3,11 +3,20 @@
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
+#include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/deal.h"
+#include "game/hint.h"
+#include "game/level_display.h"
+#include "game/peek.h"
+#include "game/pick.h"
+#include "game/random_test.h"
+#include "game/tile_redraw.h"
+#include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
 #include "words/open_file.h"
+#include "words/word_list_command.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -69,20 +78,7 @@ void CGlossatilesView::OnDraw() {
         }
     }
     if (state_.DisplayedLevel <= 0) {
-        RedrawSelection();
-    }
-}
-
-void CGlossatilesView::RedrawSelection() {
-    if (!state_.HasSelection()) {
-        return;
-    }
-    const int column = state_.SelectedCol;
-    const int row = state_.SelectedRow;
-    const std::int32_t cell = TopCellAt(state_, column, row);
-    const std::int32_t level = TopLevelAt(state_, column, row);
-    if (cell >= 0 && level != 0) {
-        DrawTile(1, column, row, level, WordShownAt(state_, cell));
+        RedrawSelection(state_, *this);
     }
 }
 
@@ -271,23 +267,60 @@ QPrinter& CGlossatilesView::Printer() {
     return *printer_;
 }
 
-// Waiting for the saved-game writer, the play rules and the level commands.
-void CGlossatilesView::OnFileSave() {}
-void CGlossatilesView::OnFileSaveAs() {}
-void CGlossatilesView::OnWordList() {}
-void CGlossatilesView::OnRandomNumberTest() {}
-void CGlossatilesView::OnDrawLevel() {}
-void CGlossatilesView::OnLevelDown() {}
-void CGlossatilesView::OnLevelUp() {}
-void CGlossatilesView::OnShowAllLevels() {}
-void CGlossatilesView::OnHint() {}
-void CGlossatilesView::OnAutoRemovePair() {}
-void CGlossatilesView::OnFastAutoFinish() {}
-void CGlossatilesView::OnLButtonDown(QPoint) {}
-void CGlossatilesView::OnLButtonUp(QPoint) {}
-void CGlossatilesView::OnRButtonDown(QPoint) {}
-void CGlossatilesView::OnRButtonUp(QPoint) {}
-void CGlossatilesView::OnTimer(int) {}
+void CGlossatilesView::OnFileSave() {
+    if (SaveGame(state_, *this)) {
+        emit FileUsed(PathText(state_.RecordFileName));
+    }
+}
+
+void CGlossatilesView::OnFileSaveAs() {
+    if (SaveGameAs(state_, *this)) {
+        emit FileUsed(PathText(state_.RecordFileName));
+    }
+}
+
+void CGlossatilesView::OnWordList() {
+    ShowLoadedWordList(state_, *this);
+}
+void CGlossatilesView::OnRandomNumberTest() {
+    RandomNumberTest(*this);
+}
+void CGlossatilesView::OnDrawLevel() {
+    DrawLevel(state_, *this);
+}
+void CGlossatilesView::OnLevelDown() {
+    NextLevelDown(state_, *this);
+}
+void CGlossatilesView::OnLevelUp() {
+    NextLevelUp(state_, *this);
+}
+void CGlossatilesView::OnShowAllLevels() {
+    ShowAllLevels(state_, *this);
+}
+void CGlossatilesView::OnHint() {
+    Hint(state_, *this);
+}
+void CGlossatilesView::OnAutoRemovePair() {
+    AutoRemovePair(state_, *this);
+}
+void CGlossatilesView::OnFastAutoFinish() {
+    FastAutoFinish(state_, *this);
+}
+void CGlossatilesView::OnLButtonDown(QPoint point) {
+    LeftButtonDown(state_, *this, point.x(), point.y());
+}
+void CGlossatilesView::OnLButtonUp(QPoint) {
+    LeftButtonUp(state_, *this);
+}
+void CGlossatilesView::OnRButtonDown(QPoint point) {
+    RightButtonDown(state_, *this, point.x(), point.y());
+}
+void CGlossatilesView::OnRButtonUp(QPoint) {
+    RightButtonUp(state_, *this);
+}
+void CGlossatilesView::OnTimer(int id) {
+    ::OnTimer(state_, *this, id);
+}
 
 // Mouse
 

@@ -97,7 +97,6 @@ protected:
 
 private:
     void OnDraw();
-    void RedrawSelection();
     // Runs an immediate draw on the back buffer and shows the area it touched.
     template <typename Draw> void DrawNow(const QRect& area, Draw draw);
     QRect RowArea(int row) const;

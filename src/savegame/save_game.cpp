@@ -47,24 +47,19 @@ bool SaveToChosenFile(GameState& state, GameHost& host, const std::string& path)
 
 } // namespace
 
-void SaveGame(GameState& state, GameHost& host) {
+bool SaveGame(GameState& state, GameHost& host) {
     if (state.RecordFileName.empty()) {
-        SaveGameAs(state, host);
-        return;
+        return SaveGameAs(state, host);
     }
-    if (ReadyToSave(state, host)) {
-        SaveToRecordFile(state, host);
-    }
+    return ReadyToSave(state, host) && SaveToRecordFile(state, host);
 }
 
-void SaveGameAs(GameState& state, GameHost& host) {
+bool SaveGameAs(GameState& state, GameHost& host) {
     if (!ReadyToSave(state, host)) {
-        return;
+        return false;
     }
     const std::string chosen = host.ChooseFileToSave();
-    if (!chosen.empty()) {
-        SaveToChosenFile(state, host, chosen);
-    }
+    return !chosen.empty() && SaveToChosenFile(state, host, chosen);
 }
 
 bool SaveGameAsPath(GameState& state, GameHost& host, const std::string& path) {

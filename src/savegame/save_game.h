@@ -6,10 +6,12 @@ struct GameState;
 class GameHost;
 
 // Save: writes to RecordFileName, or asks for a file like Save As while there is none.
-void SaveGame(GameState& state, GameHost& host);
+// True when the game was written.
+bool SaveGame(GameState& state, GameHost& host);
 
 // Save As: asks for a file, keeps its path in RecordFileName and writes the game there.
-void SaveGameAs(GameState& state, GameHost& host);
+// True when the game was written.
+bool SaveGameAs(GameState& state, GameHost& host);
 
 // Save As with the file already chosen, for callers without a chooser. True when the game
 // was written; every refusal and failure is reported to the user.

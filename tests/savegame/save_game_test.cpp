@@ -126,7 +126,7 @@ TEST(SaveGame, SaveAsCancelledChangesNothing) {
 
 struct RefusalCase {
     const char* name;
-    void (*command)(GameState&, GameHost&);
+    bool (*command)(GameState&, GameHost&);
     bool hasList;
     bool hasBoard;
     std::string message;
