@@ -325,6 +325,9 @@ void CGlossatilesView::OnTimer(int id) {
 // Mouse
 
 void CGlossatilesView::mousePressEvent(QMouseEvent* event) {
+    if (secondPress_.IsSecondPress(*event)) {
+        return;
+    }
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         OnLButtonDown(point);
@@ -342,7 +345,7 @@ void CGlossatilesView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-// The second press of a double-click is not a press of its own; its release still arrives.
+// Double-clicks are not handled: their second press is dropped above, their release arrives.
 void CGlossatilesView::mouseDoubleClickEvent(QMouseEvent*) {}
 
 // A right click peeks at a tile; it never opens a menu.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/prompter.h"
+#include "app/second_press_detector.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "view/board_painter.h"
@@ -113,6 +114,7 @@ private:
     std::unique_ptr<Prompter> prompter_;
     std::array<QTimer, 2> timers_;
     std::unique_ptr<QPrinter> printer_;
+    SecondPressDetector secondPress_;
     // The last file the player chose to open, so that a loaded saved game can be remembered
     // by its own path rather than by the word list it names.
     std::string lastChosenFile_;
