@@ -3,10 +3,6 @@
 #include "game/deal.h"
 #include "support/recording_host.h"
 
-#include <QColor>
-
-#include <array>
-
 QImage ErasedClient() {
     QImage image(930, 690, QImage::Format_RGB32);
     image.fill(Erased);
@@ -54,6 +50,27 @@ QRgb LevelFace(std::int32_t level) {
     return faces[static_cast<std::size_t>(level % 8)];
 }
 
-QRect FacePatch(int column, int row) {
-    return {10 + 180 * (column - 1) + 30, 100 + 67 * (row - 1) + 45, 118, 4};
+QPoint TileCorner(int column, int row) {
+    return {10 + 180 * (column - 1), 100 + 67 * (row - 1)};
+}
+
+QRgb FaceColour(const QImage& image, int column, int row) {
+    const QRect patch(TileCorner(column, row) + QPoint(30, 45), QSize(118, 4));
+    const QRgb first = image.pixel(patch.topLeft());
+    return AllOf(image, patch, first) ? first : 0;
+}
+
+const std::array<CounterPanel, 3> CounterPanels = {{
+    {"Correct", &GameState::CorrectCount, QRect(10, 10, 200, 80), qRgb(7, 255, 208), 100},
+    {"Wrong", &GameState::WrongCount, QRect(230, 10, 200, 80), qRgb(255, 0, 0), 320},
+    {"Hints", &GameState::HintCount, QRect(450, 10, 220, 80), qRgb(0, 170, 221), 550},
+}};
+
+int NumberStart(const QImage& image, const CounterPanel& panel) {
+    for (int x = panel.oneDigitX - 35; x < panel.ellipse.right(); ++x) {
+        if (CountDark(image, QRect(x, 45, 1, 38)) > 0) {
+            return x;
+        }
+    }
+    return -1;
 }

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QRect>
 
+#include <array>
 #include <functional>
-#include <string>
 #include <vector>
 
 // A client area as the view's back buffer holds it, erased to a colour no picture uses.
@@ -39,5 +39,21 @@ GameState DealtGame(std::vector<WordPair> list);
 // A level's face colour; faces repeat every eight levels.
 QRgb LevelFace(std::int32_t level);
 
-// Below the word of a tile and inside its face: the level's colour alone shows there.
-QRect FacePatch(int column, int row);
+// Tiles are 178 x 65 pixels at a pitch of 180 across and 67 down, from (10, 100).
+QPoint TileCorner(int column, int row);
+// The colour of a tile's face below its word, where the level's colour alone shows; 0 (no
+// colour an image of ours holds) when the patch is not of one colour.
+QRgb FaceColour(const QImage& image, int column, int row);
+
+struct CounterPanel {
+    const char* name;
+    std::int32_t GameState::*counter;
+    QRect ellipse; // as drawn: right and bottom included
+    QRgb fill;
+    int oneDigitX; // where a number of one digit starts
+};
+extern const std::array<CounterPanel, 3> CounterPanels;
+
+// The first column of the panel's number strokes, searched from a little left of the place of
+// a four-digit number (further out the outline crosses the number's rows); -1 for none.
+int NumberStart(const QImage& image, const CounterPanel& panel);

@@ -8,18 +8,57 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string_view>
+
 namespace {
 
 // Edge colours that no picture uses, so each line's origin shows.
+constexpr QRgb Light = qRgb(250, 1, 1);
+constexpr QRgb Midlight = qRgb(200, 2, 2);
+constexpr QRgb Dark = qRgb(100, 3, 3);
+constexpr QRgb Shadow = qRgb(50, 4, 4);
+
+// Checks the pixels along a line from `from`, a letter each: E erased, B black, W white, Y yellow,
+// R red, and the edge colours L light, M midlight, D dark, S shadow.
+void ExpectLine(const QImage& image, QPoint from, QPoint step, std::string_view colours) {
+    const std::map<char, QRgb> named{{'E', Erased},   {'B', Black}, {'W', White},
+                                     {'Y', Yellow},   {'R', Red},   {'L', Light},
+                                     {'M', Midlight}, {'D', Dark},  {'S', Shadow}};
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        const QPoint at = from + step * static_cast<int>(i);
+        EXPECT_EQ(image.pixel(at), named.at(colours[i])) << at.x() << ", " << at.y();
+    }
+}
+
+// Ten rings, each a raised outer line and a sunken inner one, each ring's outer line over the
+// inner line of the ring before; ring 0 drawn again last. Mitres: black from the top-left
+// corner, white from just outside the bottom-right one.
+void ExpectPlain(const QImage& image, QPoint tile) {
+    ExpectLine(image, tile + QPoint(4, 30), {1, 0}, "EMDMMMMMMMMDE");
+    ExpectLine(image, tile + QPoint(161, 30), {1, 0}, "ELSSSSSSSSLS");
+    ExpectLine(image, tile + QPoint(5, 5), {1, 1}, "BBBBBBBBBB");
+    ExpectLine(image, tile + QPoint(173, 60), {-1, -1}, "WWWWWWWWWW");
+}
+
+// Black outlines round yellow top and left sides and red right and bottom ones.
+void ExpectSelected(const QImage& image, QPoint tile) {
+    ExpectLine(image, tile + QPoint(5, 30), {1, 0}, "BYYYYYYYYB");
+    ExpectLine(image, tile + QPoint(165, 30), {1, 0}, "RRRRRRRR");
+    ExpectLine(image, tile + QPoint(80, 6), {0, 1}, "YYYYYYYY");
+    ExpectLine(image, tile + QPoint(80, 52), {0, 1}, "RRRRRRRR");
+    ExpectLine(image, tile + QPoint(9, 9), {160, 0}, "BB");
+    ExpectLine(image, tile + QPoint(20, 30), {1, 0}, "E");
+}
+
 class HintFrames : public testing::Test {
 protected:
     void SetUp() override {
-        saved_ = QGuiApplication::palette();
         QPalette palette = saved_;
-        palette.setColor(QPalette::Light, QColor(250, 1, 1));
-        palette.setColor(QPalette::Midlight, QColor(200, 2, 2));
-        palette.setColor(QPalette::Dark, QColor(100, 3, 3));
-        palette.setColor(QPalette::Shadow, QColor(50, 4, 4));
+        palette.setColor(QPalette::Light, Light);
+        palette.setColor(QPalette::Midlight, Midlight);
+        palette.setColor(QPalette::Dark, Dark);
+        palette.setColor(QPalette::Shadow, Shadow);
         QGuiApplication::setPalette(palette);
         // Hinted: (1, 4) and (3, 2), one-based.
         state_.HintCol1 = 0;
@@ -36,78 +75,25 @@ protected:
         return image;
     }
 
-    static void ExpectPlain(const QImage& image, QPoint tile) {
-        const QPalette palette;
-        const auto at = [&](int dx, int dy) { return image.pixel(tile + QPoint(dx, dy)); };
-        const QRgb midlight = palette.color(QPalette::Midlight).rgb();
-        const QRgb dark = palette.color(QPalette::Dark).rgb();
-        const QRgb light = palette.color(QPalette::Light).rgb();
-        const QRgb shadow = palette.color(QPalette::Shadow).rgb();
-        // Left side: each ring's raised outer line, ring 0's inner line drawn again over ring 1,
-        // and the innermost ring's sunken inner line.
-        EXPECT_EQ(at(5, 30), midlight);
-        EXPECT_EQ(at(6, 30), dark);
-        EXPECT_EQ(at(7, 30), midlight);
-        EXPECT_EQ(at(14, 30), midlight);
-        EXPECT_EQ(at(15, 30), dark);
-        EXPECT_EQ(at(16, 30), Erased);
-        // Right side, mirrored.
-        EXPECT_EQ(at(172, 30), shadow);
-        EXPECT_EQ(at(171, 30), light);
-        EXPECT_EQ(at(170, 30), shadow);
-        EXPECT_EQ(at(163, 30), shadow);
-        EXPECT_EQ(at(162, 30), light);
-        EXPECT_EQ(at(161, 30), Erased);
-        // Mitres: black from the top-left corner, white from just outside the bottom-right one.
-        for (int i = 0; i < 10; ++i) {
-            EXPECT_EQ(at(5 + i, 5 + i), Black) << i;
-            EXPECT_EQ(at(173 - i, 60 - i), White) << i;
-        }
-        EXPECT_EQ(at(4, 30), Erased);
-    }
-
-    static void ExpectSelected(const QImage& image, QPoint tile) {
-        const auto at = [&](int dx, int dy) { return image.pixel(tile + QPoint(dx, dy)); };
-        EXPECT_EQ(at(5, 30), Black);
-        EXPECT_EQ(at(14, 30), Black);
-        for (int i = 1; i < 9; ++i) {
-            EXPECT_EQ(at(5 + i, 30), Yellow) << i;
-            EXPECT_EQ(at(80, 5 + i), Yellow) << i;
-            EXPECT_EQ(at(173 - i, 30), Red) << i;
-            EXPECT_EQ(at(80, 60 - i), Red) << i;
-        }
-        EXPECT_EQ(at(5 + 4, 5 + 4), Black);
-        EXPECT_EQ(at(173 - 4, 5 + 4), Black);
-        EXPECT_EQ(at(20, 30), Erased);
-    }
-
     GameState state_;
-    QPalette saved_;
+    const QPalette saved_ = QGuiApplication::palette();
 };
 
-const QPoint First(10, 301);
-const QPoint Second(370, 167);
-
-TEST_F(HintFrames, PlainFormOnBothTilesEvenWhenOneIsSelected) {
-    state_.SelectedCol = 3;
-    state_.SelectedRow = 2;
-    const QImage image = Highlighted(false);
-    ExpectPlain(image, First);
-    ExpectPlain(image, Second);
-}
-
-TEST_F(HintFrames, SelectedTileGetsTheYellowAndRedForm) {
-    state_.SelectedCol = 3;
-    state_.SelectedRow = 2;
-    const QImage image = Highlighted(true);
-    ExpectPlain(image, First);
-    ExpectSelected(image, Second);
-}
-
-TEST_F(HintFrames, WithoutASelectionBothStayPlain) {
-    const QImage image = Highlighted(true);
-    ExpectPlain(image, First);
-    ExpectPlain(image, Second);
+// Only a selected hinted tile, when the selection is considered, gets the selected form.
+TEST_F(HintFrames, PlainOrSelectedForm) {
+    const struct {
+        bool selectSecond;
+        bool considerSelection;
+        bool secondSelected;
+    } cases[] = {{true, false, false}, {true, true, true}, {false, true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.selectSecond << c.considerSelection);
+        state_.SelectedCol = c.selectSecond ? 3 : 0;
+        state_.SelectedRow = c.selectSecond ? 2 : 0;
+        const QImage image = Highlighted(c.considerSelection);
+        ExpectPlain(image, TileCorner(1, 4));
+        (c.secondSelected ? ExpectSelected : ExpectPlain)(image, TileCorner(3, 2));
+    }
 }
 
 TEST_F(HintFrames, HintsOffTheBoardGetNoFrame) {

@@ -6,35 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 namespace {
-
-struct Panel {
-    const char* name;
-    std::int32_t GameState::*counter;
-    QRect ellipse; // as drawn: right and bottom included
-    QRgb fill;
-    std::array<int, 4> numberX; // one, two, three, four and more digits
-};
-
-const std::array<Panel, 3> Panels = {{
-    {"Correct",
-     &GameState::CorrectCount,
-     QRect(10, 10, 200, 80),
-     qRgb(7, 255, 208),
-     {100, 90, 80, 70}},
-    {"Wrong",
-     &GameState::WrongCount,
-     QRect(230, 10, 200, 80),
-     qRgb(255, 0, 0),
-     {320, 310, 300, 290}},
-    {"Hints",
-     &GameState::HintCount,
-     QRect(450, 10, 220, 80),
-     qRgb(0, 170, 221),
-     {550, 540, 530, 520}},
-}};
 
 QImage PaintedPanels(const GameState& state) {
     QImage image = ErasedClient();
@@ -43,9 +15,9 @@ QImage PaintedPanels(const GameState& state) {
     return image;
 }
 
-TEST(CounterPanels, EllipsesAreFilledAndOutlinedInTheirBoxes) {
+TEST(CounterPanels, EllipsesAreFilledOutlinedAndLabelled) {
     const QImage image = PaintedPanels(GameState());
-    for (const Panel& panel : Panels) {
+    for (const CounterPanel& panel : CounterPanels) {
         SCOPED_TRACE(panel.name);
         const QRect& e = panel.ellipse;
         const int middle = e.center().y();
@@ -60,51 +32,33 @@ TEST(CounterPanels, EllipsesAreFilledAndOutlinedInTheirBoxes) {
     }
 }
 
-// The first column of the number's strokes, searched from a little left of its leftmost place
-// (further out the outline crosses the number's rows).
-int FirstDarkColumn(const QImage& image, const Panel& panel) {
-    for (int x = panel.numberX[3] - 5; x < panel.ellipse.right(); ++x) {
-        if (CountDark(image, QRect(x, 45, 1, 38)) > 0) {
-            return x;
-        }
-    }
-    return -1;
-}
-
-int NumberStart(const Panel& panel, std::int32_t value) {
-    GameState state;
-    state.*panel.counter = value;
-    return FirstDarkColumn(PaintedPanels(state), panel);
-}
-
-TEST(CounterPanels, OneDigitNumbersStartAtTheirPlace) {
-    for (const Panel& panel : Panels) {
+// Numbers of one digit, and negative ones, start at their panel's place. Each further digit, up
+// to four, moves the number ten pixels left: numbers with the same first digit start exactly
+// that far apart.
+TEST(CounterPanels, NumbersMoveLeftOneStepPerDigit) {
+    const std::pair<std::int32_t, int> extraDigits[] = {{10, 1},  {19, 1},   {100, 2},
+                                                        {199, 2}, {1000, 3}, {12345, 3}};
+    for (const CounterPanel& panel : CounterPanels) {
+        const auto start = [&panel](std::int32_t value) {
+            GameState state;
+            state.*panel.counter = value;
+            return NumberStart(PaintedPanels(state), panel);
+        };
         for (const std::int32_t value : {0, 1, 7, -5}) {
             SCOPED_TRACE(testing::Message() << panel.name << " " << value);
-            const int start = NumberStart(panel, value);
-            EXPECT_GE(start, panel.numberX[0]);
-            EXPECT_LT(start, panel.numberX[0] + 10);
+            EXPECT_GE(start(value), panel.oneDigitX);
+            EXPECT_LT(start(value), panel.oneDigitX + 10);
+        }
+        const int oneDigit = start(1);
+        for (const auto& [value, extra] : extraDigits) {
+            EXPECT_EQ(start(value) - oneDigit, -10 * extra) << panel.name << " " << value;
         }
     }
 }
 
-// Numbers that begin with the same digit begin their strokes exactly a place apart.
-TEST(CounterPanels, NumbersMoveLeftOneStepPerDigit) {
-    const std::array<std::pair<std::int32_t, int>, 6> values = {
-        {{10, 1}, {19, 1}, {100, 2}, {199, 2}, {1000, 3}, {12345, 3}}};
-    for (const Panel& panel : Panels) {
-        const int oneDigit = NumberStart(panel, 1);
-        for (const auto& [value, place] : values) {
-            SCOPED_TRACE(testing::Message() << panel.name << " " << value);
-            const auto placeIndex = static_cast<std::size_t>(place);
-            EXPECT_EQ(NumberStart(panel, value) - oneDigit,
-                      panel.numberX[placeIndex] - panel.numberX[0]);
-        }
-    }
-}
-
-TEST(RemovedTilesPanel, FilledAndFramedWithBothWords) {
+TEST(RemovedTilesPanel, FramedBoxWithTheLastRemovedWords) {
     GameState state;
+    EXPECT_TRUE(AllOf(PaintedPanels(state), QRect(681, 30, 228, 59), WordBox)) << "no words yet";
     state.LastRemovedTextA = "house";
     state.LastRemovedTextB = "maison";
     const QImage image = PaintedPanels(state);
@@ -120,11 +74,6 @@ TEST(RemovedTilesPanel, FilledAndFramedWithBothWords) {
     EXPECT_GT(CountDark(image, QRect(725, 6, 150, 22)), 20) << "title";
     EXPECT_GT(CountDark(image, QRect(695, 38, 60, 20)), 20) << "first word";
     EXPECT_GT(CountDark(image, QRect(695, 63, 60, 20)), 20) << "second word";
-}
-
-TEST(RemovedTilesPanel, EmptyUntilAPairIsRemoved) {
-    const QImage image = PaintedPanels(GameState());
-    EXPECT_TRUE(AllOf(image, QRect(681, 30, 228, 59), WordBox));
 }
 
 } // namespace

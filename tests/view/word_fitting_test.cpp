@@ -6,11 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-TEST(WordFont, CellHeightIsTheRequestedHeight) {
+TEST(WordFont, TimesNewRomanWhoseCellIsTheRequestedHeight) {
     for (const int height : {6, 20, 22, 60}) {
         const QFontMetrics& metrics = WordFontMetrics(height);
         EXPECT_EQ(metrics.ascent() + metrics.descent(), height) << height;
@@ -21,61 +22,34 @@ TEST(WordFont, CellHeightIsTheRequestedHeight) {
         EXPECT_LE(metrics.ascent() + metrics.descent(), height) << height;
         EXPECT_GE(metrics.ascent() + metrics.descent(), height - 2) << height;
     }
-}
-
-TEST(WordFont, IsTimesNewRomanOrItsMetricTwin) {
-    const QFont font = CreateWordFont(22);
-    EXPECT_EQ(font.family(), "Times New Roman");
-    EXPECT_EQ(font.weight(), QFont::Normal);
-    EXPECT_FALSE(font.italic());
-    const QString used = QFontInfo(font).family();
+    const QString used = QFontInfo(CreateWordFont(22)).family();
     EXPECT_TRUE(used == "Times New Roman" || used == "Liberation Serif") << used.toStdString();
 }
 
-TEST(WordFont, NonsenseHeightsStillGiveAFont) {
-    for (const int height : {0, -5, 100000}) {
-        EXPECT_GT(WordFontMetrics(height).ascent(), 0) << height;
+// The heights tried, in order: 22, then 19 down to 6. A word gets the first at which it fits the
+// tile's 160 pixels, or 6 however wide it is then.
+TEST(WordFitting, WordsTakeTheFirstHeightAtWhichTheyFit) {
+    const TextRun shortWord = FitWordFont("house");
+    EXPECT_EQ(shortWord.height, 22);
+    EXPECT_EQ(shortWord.text, "house");
+    std::vector<int> tried = {22};
+    for (int height = 19; height >= 6; --height) {
+        tried.push_back(height);
     }
-}
-
-// The heights tried, in order: 22, then 19 down to 7; below that 6 is taken whatever.
-std::vector<int> TriedHeights() {
-    std::vector<int> heights = {22};
-    for (int height = 19; height >= 7; --height) {
-        heights.push_back(height);
-    }
-    return heights;
-}
-
-TEST(WordFitting, ShortWordKeepsTheFullHeight) {
-    const TextRun run = FitWordFont("house");
-    EXPECT_EQ(run.height, 22);
-    EXPECT_LE(run.width, 160);
-    EXPECT_EQ(run.text, "house");
-}
-
-TEST(WordFitting, LongerWordsTakeTheFirstHeightAtWhichTheyFit) {
     for (int length = 8; length <= 90; ++length) {
         const QString word(length, QChar('m'));
-        SCOPED_TRACE(length);
         const TextRun run = FitWordFont(word);
-        EXPECT_NE(run.height, 21);
-        EXPECT_NE(run.height, 20);
-        for (const int tried : TriedHeights()) {
-            if (tried == run.height) {
-                EXPECT_LE(run.width, 160);
-                break;
-            }
-            EXPECT_GT(MeasureText(word, tried).width, 160) << "fits at " << tried;
+        EXPECT_EQ(run.width, MeasureText(word, run.height).width) << length;
+        const auto taken = std::find(tried.begin(), tried.end(), run.height);
+        ASSERT_NE(taken, tried.end()) << length << " at " << run.height;
+        EXPECT_TRUE(run.height == 6 || run.width <= 160) << length;
+        for (auto height = tried.begin(); height != taken; ++height) {
+            EXPECT_GT(MeasureText(word, *height).width, 160) << length << " fits at " << *height;
         }
-        EXPECT_EQ(run.width, MeasureText(word, run.height).width);
     }
-}
-
-TEST(WordFitting, VeryLongWordEndsAtSixStillTooWide) {
-    const TextRun run = FitWordFont(QString(200, QChar('m')));
-    EXPECT_EQ(run.height, 6);
-    EXPECT_GT(run.width, 160);
+    const TextRun veryLong = FitWordFont(QString(200, QChar('m')));
+    EXPECT_EQ(veryLong.height, 6);
+    EXPECT_GT(veryLong.width, 160);
 }
 
 } // namespace
