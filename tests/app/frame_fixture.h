@@ -1,14 +1,47 @@
 #pragma once
 
+#include "app/command_ids.h"
 #include "app/glossatiles_view.h"
 #include "app/main_frame.h"
 #include "support/temp_dir.h"
 #include "test_prompter.h"
+#include "view/board_image.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
+
+// A saved game of the pairs `words` ("chat:cat", ...) whose cells hold these pairs (-1: none),
+// with the counters Correct, Wrong and Hints and the word list it was started from.
+inline std::string SavedGame(const std::vector<const char*>& words, const std::vector<int>& cells,
+                             std::array<int, 3> counters = {}, const char* source = "list.txt") {
+    const char* const line = " section *************************\r\n";
+    std::string game = "Glossatiles saved game file: Test\r\nGame source file\r\n" +
+                       std::string(source) +
+                       "\r\nTime 10:00 01-01-2026\r\nCorrect:" + std::to_string(counters[0]) +
+                       "\r\nWrong:" + std::to_string(counters[1]) +
+                       "\r\nHints:" + std::to_string(counters[2]) + "\r\nStart of ArrayTop" + line;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        game += "Index:" + std::to_string(i) + ":" + words[i] + "\r\n";
+    }
+    game += "End of ArrayTop" + std::string(line) + "Start of ArrayIndex" + line + "CellCount " +
+            std::to_string(cells.size()) + "\r\n";
+    for (std::size_t cell = 0; cell < cells.size(); ++cell) {
+        game += "Array:" + std::to_string(cell) + ":ArrayTop:" + std::to_string(cells[cell]) +
+                ":AB:" + std::to_string(cell % 2) + "\r\n";
+    }
+    return game + "End of ArrayIndex" + line;
+}
+
+// Three pairs on two levels, laid out by hand:
+//   level 1 (row 4): pair 0 at columns 1 and 3, pair 1 at columns 2 and 4, column 5 empty;
+//   level 2: pair 2 under column 1 of row 4, and at column 5 of row 3.
+inline std::string LaidOutGame() {
+    return SavedGame({"chat:cat", "chien:dog", "oiseau:bird"},
+                     {0, 1, 0, 1, -1, -1, -1, -1, -1, 2, 2, -1, -1, -1, -1, -1, -1, -1, -1, -1});
+}
 
 // A main window whose modal questions are answered by a TestPrompter, with an empty
 // recent-file list and a folder for the test's files.
@@ -24,14 +57,33 @@ protected:
 
     CGlossatilesView& View() { return frame->View(); }
     const GameState& State() { return frame->View().State(); }
+    void Trigger(int command) { frame->Action(command)->trigger(); }
+    const QImage& Picture() {
+        View().UpdateBackBuffer();
+        return View().BackBuffer();
+    }
+    int TilesOnBoard() {
+        return static_cast<int>(std::count_if(State().AssignmentArray.begin(),
+                                              State().AssignmentArray.end(),
+                                              [](std::int32_t pair) { return pair != NoPair; }));
+    }
 
     // A word-pair file with the description "Test list" and `pairs` pairs word<n>/mot<n>.
-    QString WordList(const char* name, int pairs) const {
+    QString WordList(const std::string& name, int pairs) const {
         std::string text = "Test list\n";
         for (int i = 0; i < pairs; ++i) {
             text += "word" + std::to_string(i) + "\nmot" + std::to_string(i) + "\n";
         }
         return QString::fromStdString(files.Write(name, text));
+    }
+    // Opens a file through File > Open.
+    void Open(const QString& path) {
+        prompter->filesToOpen.push_back(path);
+        Trigger(CommandId::FileOpen);
+    }
+    void OpenList(int pairs) {
+        Open(WordList("list.txt", pairs));
+        ASSERT_TRUE(State().HasBoard());
     }
 
     TempDir files;

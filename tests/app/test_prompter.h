@@ -1,67 +1,78 @@
 #pragma once
 
 #include "app/prompter.h"
+#include "words/word_list_dlg.h"
 
 #include <QPrinter>
 #include <QStringList>
+#include <QTreeWidget>
 
 #include <deque>
 
-// Answers the view's modal questions from queues and records what it was asked to show.
+// The rows a Word List dialog shows, each its two cells.
+inline std::vector<QStringList> Rows(const CWordListDlg& dialog) {
+    std::vector<QStringList> rows;
+    for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = dialog.List()->topLevelItem(i);
+        rows.push_back({item->text(0), item->text(1)});
+    }
+    return rows;
+}
+
+// Answers the view's modal questions from queues and records what it was asked, in order:
+// "message", "open", "save", "level <current text>", "words", "print", "preview" or "setup".
 class TestPrompter : public Prompter {
 public:
+    QStringList asked;
     QStringList messages;
     std::deque<QString> filesToOpen;
     std::deque<QString> filesToSave;
-    // A null text cancels the Draw Level dialog.
-    std::deque<QString> levelTexts;
-    QStringList levelPrompts;
-    std::vector<std::vector<QString>> wordListsShown;
+    std::deque<QString> levelTexts; // a null text cancels the Draw Level dialog
+    // The rows of each Word List dialog made.
+    std::vector<std::vector<QStringList>> wordListsShown;
     // Where a confirmed print goes; empty: the print dialog is cancelled.
     QString printToPdf;
-    int pageSetups = 0;
 
-    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
-    QString ChooseFileToOpen(QWidget*) override { return Next(filesToOpen); }
-    QString ChooseFileToSave(QWidget*) override { return Next(filesToSave); }
+    void ShowMessage(QWidget*, const QString& text) override {
+        asked.append("message");
+        messages.append(text);
+    }
+    QString ChooseFileToOpen(QWidget*) override { return Next("open", filesToOpen); }
+    QString ChooseFileToSave(QWidget*) override { return Next("save", filesToSave); }
     std::optional<QString> AskLevelText(QWidget*, const QString& current) override {
-        levelPrompts.append(current);
-        const QString text = Next(levelTexts);
-        if (text.isNull()) {
-            return std::nullopt;
-        }
-        return text;
+        const QString text = Next("level " + current, levelTexts);
+        return text.isNull() ? std::nullopt : std::optional(text);
     }
     void ShowWordList(QWidget*, const WordPairList& list) override {
-        std::vector<QString> firstWords;
-        for (const WordPair& pair : list) {
-            firstWords.push_back(QString::fromStdString(pair.TextA.value_or("")));
-        }
-        wordListsShown.push_back(firstWords);
+        asked.append("words");
+        wordListsShown.push_back(Rows(CWordListDlg(list)));
     }
     bool AskPrintSettings(QWidget*, QPrinter& printer) override {
-        if (printToPdf.isEmpty()) {
-            return false;
-        }
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printToPdf);
-        return true;
+        asked.append("print");
+        return Print(printer);
     }
-    void AskPageSetup(QWidget*, QPrinter&) override { ++pageSetups; }
+    void AskPageSetup(QWidget*, QPrinter&) override { asked.append("setup"); }
     void PreviewPrint(QWidget*, QPrinter& printer,
                       const std::function<void(QPrinter&)>& print) override {
-        if (AskPrintSettings(nullptr, printer)) {
+        asked.append("preview");
+        if (Print(printer)) {
             print(printer);
         }
     }
 
 private:
-    static QString Next(std::deque<QString>& queue) {
-        if (queue.empty()) {
+    QString Next(const QString& question, std::deque<QString>& answers) {
+        asked.append(question);
+        if (answers.empty()) {
             return QString();
         }
-        QString path = queue.front();
-        queue.pop_front();
-        return path;
+        QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    bool Print(QPrinter& printer) const {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+        return !printToPdf.isEmpty();
     }
 };

@@ -1,0 +1,88 @@
+#include "app/board_page.h"
+#include "frame_fixture.h"
+#include "game/board_geometry.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+namespace {
+
+// Each position shows the face of its top tile, or `empty` where it has none.
+void ExpectTopTiles(const QImage& image, const GameState& state, QRgb empty) {
+    for (int column = 1; column <= 5; ++column) {
+        for (int row = 1; row <= 7; ++row) {
+            const int level = state.HasBoard() ? TopLevelAt(state, column, row) : 0;
+            EXPECT_EQ(FaceColour(image, column, row), level ? LevelFace(level) : empty)
+                << "column " << column << " row " << row;
+        }
+    }
+}
+
+using PictureTest = FrameTest;
+
+// After each open, at any size, the back buffer shows the counters' fills with their numbers
+// (all 0) at the one-digit place, the Removed Tiles box and the top tiles. A failed open leaves
+// no board: the panels alone.
+TEST_F(PictureTest, BackBufferShowsPanelsAndTopTiles) {
+    frame->show();
+    frame->resize(1000, 800);
+    const QString missing = QString::fromStdString((files.path() / "missing.txt").string());
+    for (const QString& path :
+         {WordList("a.txt", 3), WordList("b.txt", 12), WordList("c.txt", 30), missing}) {
+        SCOPED_TRACE(path.toStdString());
+        const QString title = frame->windowTitle();
+        Open(path);
+        if (path == missing) {
+            View().InvalidateAll(); // a failed open asks for no repaint of its own
+        }
+        const QImage& image = Picture();
+        ASSERT_EQ(image.size(), View().size() * View().devicePixelRatioF());
+        for (const CounterPanel& panel : CounterPanels) {
+            EXPECT_EQ(image.pixel(panel.ellipse.left() + 20, 50), panel.fill) << panel.name;
+            const int number = NumberStart(image, panel);
+            EXPECT_TRUE(number >= panel.oneDigitX && number < panel.oneDigitX + 10) << number;
+        }
+        EXPECT_EQ(image.pixel(900, 50), WordBox);
+        ExpectTopTiles(image, State(), View().palette().color(QPalette::Window).rgb());
+        EXPECT_EQ(State().HasBoard(), path != missing);
+        EXPECT_EQ(frame->windowTitle() == title, path == missing);
+    }
+    EXPECT_EQ(prompter->messages, QStringList{"Error can't open the file\n" + missing});
+    EXPECT_EQ(State().WordsCount, 0);
+}
+
+TEST_F(PictureTest, PrintAndPreviewWriteThePageUnlessCancelled) {
+    OpenList(30);
+    const QString pdf = QString::fromStdString((files.path() / "page.pdf").string());
+    Trigger(CommandId::FilePrint);
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+    prompter->printToPdf = pdf;
+    for (const int command : {CommandId::FilePrint, CommandId::FilePrintPreview}) {
+        QFile::remove(pdf);
+        Trigger(command);
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << command;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith("%PDF"));
+        EXPECT_GT(bytes.size(), 5000);
+    }
+}
+
+// At the view's own size the page shows the tiles where the screen shows them, and nothing
+// where the screen shows the panels; without a board it stays blank.
+TEST_F(PictureTest, PageCarriesTheTilesWithoutPanels) {
+    QImage page(920, 579, QImage::Format_RGB32);
+    for (const int pairs : {0, 30}) {
+        if (pairs > 0) {
+            OpenList(pairs);
+        }
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        PaintBoardPage(painter, page.rect(), State(), BoardPainter());
+        painter.end();
+        EXPECT_TRUE(AllOf(page, pairs ? QRect(0, 0, page.width(), 100) : page.rect(), White));
+        ExpectTopTiles(page, State(), White);
+    }
+}
+
+} // namespace
