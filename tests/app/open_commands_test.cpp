@@ -25,17 +25,15 @@ TEST_F(OpenCommandsTest, CtrlOReachesTheViewsOpenCommand) {
 // word list it was started from.
 TEST_F(OpenCommandsTest, SavedGameIsLoadedThroughEitherCommand) {
     const QString path = QString::fromStdString(
-        files.Write("game.txt", SavedGame({"chat:cat", "chien:dog"}, {-1, 1, -1, 1, -1}, {1, 2, 3},
-                                          "/words/animals.txt")));
+        files.Write("game.txt", LaidOutGame({1, 2, 3}, "/words/animals.txt")));
     for (const int command : {CommandId::FileOpen, CommandId::LoadSavedGame}) {
         prompter->filesToOpen.push_back(path);
         prompter->messages.clear();
         Trigger(command);
-        EXPECT_EQ(State().WordsCount, 2);
         EXPECT_EQ(State().CorrectCount, 1);
         EXPECT_EQ(State().WrongCount, 2);
         EXPECT_EQ(State().HintCount, 3);
-        EXPECT_EQ(TilesOnBoard(), 2);
+        EXPECT_EQ(TilesOnBoard(), 6);
         EXPECT_EQ(State().BrowseFileName, "/words/animals.txt");
         EXPECT_EQ(frame->RecentFiles().Files(), QStringList{path});
         ASSERT_EQ(prompter->messages.size(), 1);
@@ -66,32 +64,22 @@ TEST_F(OpenCommandsTest, RecentListGetsEveryOpenedFileNewestFirst) {
     EXPECT_FALSE(frame->Action(CommandId::RecentFileFirst)->isVisible());
     // Remembered across runs.
     EXPECT_EQ(RecentFileList(RecentFileCount).Files(), opened.mid(0, 8));
-}
 
-TEST_F(OpenCommandsTest, RecentEntryOpensItsFileAndAMissingOneIsDropped) {
-    const QString kept = WordList("kept.txt", 5);
-    const QString gone = WordList("gone.txt", 2);
-    frame->OpenDocumentFile(kept);
-    frame->OpenDocumentFile(gone);
-    QFile::remove(gone);
-
-    frame->RecentFileActions()[1]->trigger(); // kept.txt
-    EXPECT_EQ(State().WordsCount, 5);
-    EXPECT_EQ(frame->RecentFiles().Files(), (QStringList{kept, gone}));
-
-    frame->RecentFileActions()[1]->trigger(); // gone.txt
-    EXPECT_EQ(prompter->messages.size(), 1);
-    EXPECT_EQ(frame->RecentFiles().Files(), QStringList{kept});
+    // An entry opens its file again; one whose file is gone is dropped.
+    entries[1]->trigger();
+    opened.move(1, 0);
+    EXPECT_EQ(frame->RecentFiles().Files(), opened.mid(0, 8));
+    QFile::remove(opened[1]);
+    entries[1]->trigger();
+    opened.removeAt(1);
+    EXPECT_EQ(frame->RecentFiles().Files(), opened.mid(0, 7));
+    EXPECT_EQ(prompter->messages.size(), 2);
 }
 
 TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     QSettings().clear();
     const TempDir files;
     const std::string path = files.Write("verbs.txt", "Verbs\nmanger\nto eat\nboire\nto drink\n");
-    CGlossatilesApp empty;
-    empty.InitInstance({"glossatiles"});
-    EXPECT_FALSE(empty.MainFrame()->View().State().HasBoard());
-
     CGlossatilesApp app;
     app.InitInstance({"glossatiles", QString::fromStdString(path)});
     CMainFrame* frame = app.MainFrame();

