@@ -13,6 +13,10 @@
 #include <array>
 #include <memory>
 
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 // A saved game of three pairs on two levels, laid out by hand:
 //   level 1 (row 4): pair 0 at columns 1 and 3, pair 1 at columns 2 and 4, column 5 empty;
 //   level 2: pair 2 under column 1 of row 4, and at column 5 of row 3;
@@ -54,6 +58,7 @@ protected:
         View().UpdateBackBuffer();
         return View().BackBuffer();
     }
+    QRgb Background() { return View().palette().color(QPalette::Window).rgb(); }
     int TilesOnBoard() {
         return static_cast<int>(std::count_if(State().AssignmentArray.begin(),
                                               State().AssignmentArray.end(),

@@ -43,7 +43,7 @@ TEST_F(PictureTest, BackBufferShowsPanelsAndTopTiles) {
             EXPECT_TRUE(number >= panel.oneDigitX && number < panel.oneDigitX + 10) << number;
         }
         EXPECT_EQ(image.pixel(900, 50), WordBox);
-        ExpectTopTiles(image, State(), View().palette().color(QPalette::Window).rgb());
+        ExpectTopTiles(image, State(), Background());
         EXPECT_EQ(State().HasBoard(), path != missing);
         EXPECT_EQ(frame->windowTitle() == title, path == missing);
     }

@@ -26,7 +26,6 @@ protected:
         Release(Qt::LeftButton, column, row);
     }
     int Count(const QRect& area, QRgb colour) { return CountColour(Picture(), area, colour); }
-    QRgb Background() { return View().palette().color(QPalette::Window).rgb(); }
 };
 
 TEST_F(PlayViewTest, AWrongPickShowsTheRedMarkWhileTheButtonIsHeld) {
