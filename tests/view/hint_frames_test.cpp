@@ -81,18 +81,14 @@ protected:
 
 // Only a selected hinted tile, when the selection is considered, gets the selected form.
 TEST_F(HintFrames, PlainOrSelectedForm) {
-    const struct {
-        bool selectSecond;
-        bool considerSelection;
-        bool secondSelected;
-    } cases[] = {{true, false, false}, {true, true, true}, {false, true, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.selectSecond << c.considerSelection);
-        state_.SelectedCol = c.selectSecond ? 3 : 0;
-        state_.SelectedRow = c.selectSecond ? 2 : 0;
-        const QImage image = Highlighted(c.considerSelection);
+    for (const auto& [select, consider] :
+         std::initializer_list<std::pair<bool, bool>>{{true, false}, {true, true}, {false, true}}) {
+        SCOPED_TRACE(testing::Message() << "selected " << select << ", considered " << consider);
+        state_.SelectedCol = select ? 3 : 0;
+        state_.SelectedRow = select ? 2 : 0;
+        const QImage image = Highlighted(consider);
         ExpectPlain(image, TileCorner(1, 4));
-        (c.secondSelected ? ExpectSelected : ExpectPlain)(image, TileCorner(3, 2));
+        (select && consider ? ExpectSelected : ExpectPlain)(image, TileCorner(3, 2));
     }
 }
 
