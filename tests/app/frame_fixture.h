@@ -28,7 +28,7 @@ inline std::string LaidOutGame(std::array<int, 3> counters = {}, std::string sou
         "\r\nTime 10:00 01-01-2026\r\nCorrect:" + std::to_string(counters[0]) +
         "\r\nWrong:" + std::to_string(counters[1]) + "\r\nHints:" + std::to_string(counters[2]) +
         "\r\nStart of ArrayTop" + section +
-        "Index:0:chat:cat\r\nIndex:1:chien:dog\r\nIndex:2:oiseau:bird\r\n" + "End of ArrayTop" +
+        "Index:0:chat:cat\r\nIndex:1:chien:dog\r\nIndex:2:oiseau:bird\r\nEnd of ArrayTop" +
         section + "Start of ArrayIndex" + section + "CellCount 20\r\n";
     const int pairs[20] = {0, 1,  0,  1,  -1, -1, -1, -1, -1, 2,
                            2, -1, -1, -1, -1, -1, -1, -1, -1, -1};
