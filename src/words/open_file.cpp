@@ -50,6 +50,8 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
     if (!file) {
         ForgetBoard(state);
         host.ShowMessage("Error can't open the file\n" + path);
+        // The old tiles are gone; the screen must not go on showing them.
+        host.InvalidateAll();
         return OpenResult::Failed;
     }
     LineReader reader(file.get(), LineReader::WordPiece);
