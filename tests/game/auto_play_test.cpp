@@ -1,26 +1,12 @@
 #include "game/auto_play.h"
 #include "game/deal.h"
-#include "game/hint_search.h"
-#include "game/pick.h"
-#include "game/play_board.h"
+#include "support/games.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace {
 
 using Draw = RecordingHost::TileDraw;
-
-void Tick(PlayBoard& board) {
-    OnTimer(board.state, board.host, AutoTimerId);
-}
-
-int TilesLeft(const GameState& state) {
-    return static_cast<int>(std::count_if(state.AssignmentArray.begin(),
-                                          state.AssignmentArray.end(),
-                                          [](std::int32_t pair) { return pair != NoPair; }));
-}
 
 // Pair 0 at (1, 4) over pair 1, and at (2, 3); pair 1 again at (5, 5); pair 2 stacked at
 // (4, 4) when `stacked`, else spread over (4, 4) and (3, 5).
@@ -33,22 +19,20 @@ struct AutoBoard : PlayBoard {
         Put(2, 0, 1, 4, 4);
         Put(2, 1, 2, stacked ? 4 : 3, stacked ? 4 : 5);
     }
+    void Tick() { OnTimer(state, host, AutoTimerId); }
 };
 
-TEST(AutoPlay, AutoRemovePairRemovesOnePairATickLater) {
+TEST(AutoPlay, AutoRemovePairRemovesOnePairATickLaterWithoutCountingItCorrect) {
     AutoBoard board;
     AutoRemovePair(board.state, board.host);
     EXPECT_EQ(board.state.HintCount, 1);
     EXPECT_EQ(board.host.hintHighlights, (std::vector<bool>{false}));
     EXPECT_EQ(board.host.runningTimers, (std::map<int, int>{{AutoTimerId, SlowAutoInterval}}));
-    EXPECT_EQ(TilesLeft(board.state), 6);
-
-    Tick(board);
-    EXPECT_EQ(TilesLeft(board.state), 4);
-    EXPECT_EQ(board.state.CorrectCount, 0);
-    EXPECT_EQ(board.state.HintCount, 1);
-    EXPECT_EQ(board.state.LastRemovedTextA, "a0");
-    EXPECT_EQ(board.state.LastRemovedTextB, "b0");
+    EXPECT_EQ(Tiles(board.state), 6);
+    board.Tick();
+    EXPECT_EQ(Tiles(board.state), 4);
+    EXPECT_EQ(std::pair(board.state.CorrectCount, board.state.HintCount), std::pair(0, 1));
+    EXPECT_EQ(board.state.LastRemovedTextA + "/" + board.state.LastRemovedTextB, "a0/b0");
     EXPECT_EQ(board.host.removedPanelDraws, 1);
     EXPECT_EQ(board.host.tiles, (std::vector<Draw>{{0, 1, 4, 2, "b1"}, {0, 2, 3, 1, {}}}));
     EXPECT_FALSE(board.state.AutoRemovePending);
@@ -63,25 +47,14 @@ TEST(AutoPlay, FastFinishRunsUntilNoTopTilesShareAnEntry) {
         int ticks = 0;
         while (board.host.TimerRunning(AutoTimerId)) {
             EXPECT_EQ(board.host.runningTimers.at(AutoTimerId), FastAutoInterval);
-            Tick(board);
+            board.Tick();
             ++ticks;
         }
         EXPECT_EQ(ticks, stacked ? 2 : 3);
         EXPECT_EQ(board.state.HintCount, ticks);
-        EXPECT_EQ(TilesLeft(board.state), stacked ? 2 : 0);
+        EXPECT_EQ(Tiles(board.state), stacked ? 2 : 0);
         EXPECT_TRUE(board.host.messages.empty());
     }
-}
-
-TEST(AutoPlay, RunToEndFinishesADealtGameWithoutTimers) {
-    PlayBoard board(30);
-    NewGame(board.state, board.host);
-    RunFastAutoFinishToEnd(board.state, board.host);
-    EXPECT_FALSE(FindHintPair(board.state));
-    EXPECT_FALSE(board.state.AutoRemovePending);
-    EXPECT_GT(board.state.HintCount, 0);
-    EXPECT_EQ(TilesLeft(board.state), 60 - 2 * board.state.HintCount);
-    EXPECT_TRUE(board.host.messages.empty());
 }
 
 TEST(AutoPlay, AutoRemovePairDuringAFastRunEndsItAfterThatPair) {
@@ -92,46 +65,33 @@ TEST(AutoPlay, AutoRemovePairDuringAFastRunEndsItAfterThatPair) {
     EXPECT_EQ(board.state.AutoCell1, pendingCell);
     EXPECT_EQ(board.state.HintCount, 2);
     EXPECT_EQ(board.host.runningTimers.at(AutoTimerId), SlowAutoInterval);
-    Tick(board);
-    EXPECT_EQ(TilesLeft(board.state), 4);
+    board.Tick();
+    EXPECT_EQ(Tiles(board.state), 4);
     EXPECT_FALSE(board.host.TimerRunning(AutoTimerId));
 }
 
-TEST(AutoPlay, TickWithNothingPendingIsATimerOverrun) {
-    AutoBoard board;
-    board.state.LastRemovedTextA = "old";
-    board.state.LastRemovedTextB = "words";
-    Tick(board);
-    EXPECT_EQ(board.host.messages, (std::vector<std::string>{"Timer overrun"}));
-    EXPECT_EQ(board.state.LastRemovedTextA, "");
-    EXPECT_EQ(board.state.LastRemovedTextB, "");
-    EXPECT_EQ(TilesLeft(board.state), 6);
-}
-
-TEST(AutoPlay, SelectionGoesOnlyWithItsTile) {
-    const struct {
-        int column;
-        int row;
-        bool kept;
-    } selections[] = {{1, 4, false}, {2, 3, false}, {4, 4, true}};
-    for (const auto& selection : selections) {
-        AutoBoard board;
-        LeftButtonDown(board.state, board.host, PixelX(selection.column), PixelY(selection.row));
-        AutoRemovePair(board.state, board.host);
-        Tick(board);
-        EXPECT_EQ(board.state.HasSelection(), selection.kept) << selection.column;
-    }
-}
-
-TEST(AutoPlay, NewDealCancelsThePendingRemoval) {
+TEST(AutoPlay, ANewDealCancelsThePendingRemovalSoALateTickIsAnOverrun) {
     AutoBoard board;
     FastAutoFinish(board.state, board.host);
     NewGame(board.state, board.host);
     EXPECT_FALSE(board.state.AutoRemovePending);
     EXPECT_TRUE(board.host.runningTimers.empty());
-    Tick(board);
+    const std::vector<std::int32_t> dealt = board.state.AssignmentArray;
+    board.state.LastRemovedTextA = board.state.LastRemovedTextB = "old";
+    board.Tick();
     EXPECT_EQ(board.host.messages, (std::vector<std::string>{"Timer overrun"}));
-    EXPECT_EQ(TilesLeft(board.state), 6);
+    EXPECT_EQ(board.state.LastRemovedTextA + board.state.LastRemovedTextB, "");
+    EXPECT_EQ(board.state.AssignmentArray, dealt);
+}
+
+TEST(AutoPlay, SelectionGoesOnlyWithItsTile) {
+    for (const auto& [column, row, kept] : {std::tuple{1, 4, false}, {2, 3, false}, {4, 4, true}}) {
+        AutoBoard board;
+        board.PressAt(column, row);
+        AutoRemovePair(board.state, board.host);
+        board.Tick();
+        EXPECT_EQ(board.state.HasSelection(), kept) << column << "," << row;
+    }
 }
 
 TEST(AutoPlay, TickNeverReachesOutsideTheBoard) {
@@ -139,12 +99,11 @@ TEST(AutoPlay, TickNeverReachesOutsideTheBoard) {
     AutoRemovePair(board.state, board.host);
     board.state.AutoCell1 = -7;
     board.state.AutoCell2 = board.state.CellCount;
-    Tick(board);
-    EXPECT_EQ(TilesLeft(board.state), 6);
-
+    board.Tick();
+    EXPECT_EQ(Tiles(board.state), 6);
     AutoRemovePair(board.state, board.host);
     DiscardBoard(board.state);
-    Tick(board);
+    board.Tick();
     EXPECT_EQ(board.host.removedPanelDraws, 1);
     EXPECT_TRUE(board.host.messages.empty());
 }

@@ -1,8 +1,7 @@
+#include "game/allocate_board.h"
 #include "game/hint.h"
-#include "game/hint_search.h"
-#include "game/pick.h"
-#include "game/play_board.h"
 #include "game/tile_removal.h"
+#include "support/games.h"
 
 #include <gtest/gtest.h>
 
@@ -12,35 +11,23 @@ using Draw = RecordingHost::TileDraw;
 
 // Pair 0 on top at (2, 3) and (1, 5); pair 1 stacked at (3, 4), which no hint can reach.
 struct HintBoard : PlayBoard {
-    std::int32_t cellAt23;
-    std::int32_t cellAt15;
+    std::int32_t cellAt23 = Put(0, 0, 2, 2, 3);
+    std::int32_t cellAt15 = Put(0, 1, 2, 1, 5);
     HintBoard() : PlayBoard(3) {
-        cellAt23 = Put(0, 0, 2, 2, 3);
-        cellAt15 = Put(0, 1, 2, 1, 5);
         Put(1, 0, 1, 3, 4);
         Put(1, 1, 2, 3, 4);
     }
 };
 
-TEST(Hint, ColumnMajorOrderPutsColumnOneFirst) {
-    HintBoard board;
-    const std::optional<HintPair> pair = FindHintPair(board.state);
-    ASSERT_TRUE(pair);
-    EXPECT_EQ(pair->first, (BoardPosition{1, 5}));
-    EXPECT_EQ(pair->second, (BoardPosition{2, 3}));
-    EXPECT_EQ(pair->firstCell, board.cellAt15);
-    EXPECT_EQ(pair->secondCell, board.cellAt23);
-}
-
-TEST(Hint, TwoHintsInARowFrameTheSamePairAndCountTwice) {
+TEST(Hint, TwoHintsInARowFrameTheFirstPairInColumnOrderAndCountTwice) {
     HintBoard board;
     Hint(board.state, board.host);
-    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
+    board.PressAt(3, 4);
     Hint(board.state, board.host);
-    EXPECT_EQ(board.state.HintCol1, 0);
-    EXPECT_EQ(board.state.HintRow1, 4);
-    EXPECT_EQ(board.state.HintCol2, 1);
-    EXPECT_EQ(board.state.HintRow2, 2);
+    // (1, 5) before (2, 3), stored from 0
+    EXPECT_EQ(std::vector({board.state.HintCol1, board.state.HintRow1, board.state.HintCol2,
+                           board.state.HintRow2}),
+              std::vector({0, 4, 1, 2}));
     EXPECT_EQ(board.state.HintCount, 2);
     EXPECT_EQ(board.host.hintsPanelDraws, 2);
     EXPECT_EQ(board.host.hintHighlights, (std::vector<bool>{false, true}));
@@ -50,7 +37,7 @@ TEST(Hint, TwoHintsInARowFrameTheSamePairAndCountTwice) {
 TEST(Hint, ExpiryRedrawsBothPositionsAsTheyAreNowThenTheSelection) {
     HintBoard board;
     Hint(board.state, board.host);
-    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
+    board.PressAt(3, 4);
     EmptyCell(board.state, board.cellAt23);
     board.host.tiles.clear();
     HintExpired(board.state, board.host);
@@ -63,9 +50,9 @@ TEST(Hint, ExpiryRedrawsBothPositionsAsTheyAreNowThenTheSelection) {
 TEST(Hint, NothingToFindChangesNothing) {
     HintBoard stackedOnly;
     EmptyCell(stackedOnly.state, stackedOnly.cellAt15);
-    PlayBoard noBoard(0);
+    HintBoard noBoard;
     DiscardBoard(noBoard.state);
-    for (PlayBoard* board : {static_cast<PlayBoard*>(&stackedOnly), &noBoard}) {
+    for (HintBoard* board : {&stackedOnly, &noBoard}) {
         Hint(board->state, board->host);
         EXPECT_EQ(board->state.HintCount, 0);
         EXPECT_TRUE(board->host.runningTimers.empty());
@@ -73,20 +60,15 @@ TEST(Hint, NothingToFindChangesNothing) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // A loaded game may carry the largest count already.
 TEST(Hint, CountersStopAtTheirLargestValue) {
     HintBoard board;
-    board.state.HintCount = INT32_MAX;
+    board.state.HintCount = board.state.WrongCount = INT32_MAX;
     Hint(board.state, board.host);
-    EXPECT_EQ(board.state.HintCount, INT32_MAX);
-    board.state.WrongCount = INT32_MAX;
-    LeftButtonDown(board.state, board.host, PixelX(2), PixelY(3));
-    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
-    EXPECT_EQ(board.state.WrongCount, INT32_MAX);
+    board.PressAt(2, 3);
+    board.PressAt(3, 4);
+    EXPECT_EQ(std::pair(board.state.HintCount, board.state.WrongCount),
+              std::pair(INT32_MAX, INT32_MAX));
 }
 
 } // namespace
