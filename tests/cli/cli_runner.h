@@ -2,8 +2,11 @@
 
 #include "support/temp_dir.h"
 
+#include <cstdlib>
 #include <map>
+#include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 struct CliRun {
@@ -12,5 +15,30 @@ struct CliRun {
     std::string errors;
 };
 
+inline std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
 // Runs the built glossatiles-cli with `arguments`, its output kept in `dir`.
-CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments);
+inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments) {
+    std::string command = Quoted(GLOSSATILES_CLI);
+    for (const std::string& argument : arguments) {
+        command += " " + Quoted(argument);
+    }
+    const std::string out = (dir.path() / "stdout").string();
+    const std::string err = (dir.path() / "stderr").string();
+    const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, ReadBytes(err)};
+    std::istringstream lines(ReadBytes(out));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t colon = line.find(": ");
+        if (colon != std::string::npos) {
+            run.summary[line.substr(0, colon)] = line.substr(colon + 2);
+        }
+    }
+    return run;
+}

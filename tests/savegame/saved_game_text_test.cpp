@@ -1,6 +1,5 @@
 #include "savegame/saved_game_text.h"
 
-#include "savegame/word_pair_index.h"
 #include "support/games.h"
 
 #include <gtest/gtest.h>
@@ -86,22 +85,6 @@ TEST(SavedGameText, OnlyTheFirstWordsCountPairsAreListedAndCellsBeyondThemAreNot
         << text;
 }
 
-TEST(SavedGameText, BoardWithoutArraysOrCellsWritesNoCells) {
-    for (const auto& [keepArrays, cellCount] : {std::pair{false, 45}, {true, 0}, {true, -5}}) {
-        GameState state = MakeGame({{"a", "1"}});
-        if (!keepArrays) {
-            DiscardBoard(state); // a load that stopped before its board keeps the old CellCount
-        }
-        state.CellCount = cellCount;
-        RecordingHost host;
-        EXPECT_EQ(SavableCellCount(state), 0) << "CellCount " << cellCount;
-        EXPECT_TRUE(SavedGameText(state, host)
-                        .ends_with("\r\nCellCount 0\r\nEnd of ArrayIndex section "
-                                   "*************************\r\n"))
-            << "CellCount " << cellCount;
-    }
-}
-
 TEST(SavedGameText, TimeIsUniversal) {
     const char* zone = std::getenv("TZ");
     const std::optional<std::string> savedZone =
@@ -123,19 +106,6 @@ TEST(SavedGameText, TimeIsUniversal) {
     }
     savedZone ? setenv("TZ", savedZone->c_str(), 1) : unsetenv("TZ");
     tzset();
-}
-
-TEST(GetWordPairIndex, IsThePositionWhenItIsAmongTheCountedPairs) {
-    // WordsCount, list size, pair, index
-    const int cases[][4] = {{2, 2, 0, 0},   {2, 2, 1, 1},  {2, 2, 2, -1}, {2, 2, NoPair, -1},
-                            {2, 2, -5, -1}, {3, 2, 2, -1}, {1, 2, 1, -1}, {0, 0, 0, -1}};
-    for (const auto& [wordsCount, listSize, pair, index] : cases) {
-        GameState state;
-        state.WordList.resize(static_cast<std::size_t>(listSize));
-        state.WordsCount = wordsCount;
-        EXPECT_EQ(GetWordPairIndex(state, pair), index)
-            << "WordsCount " << wordsCount << ", list " << listSize << ", pair " << pair;
-    }
 }
 
 } // namespace

@@ -21,6 +21,16 @@ inline WordPairList NumberedPairs(int count) {
     return list;
 }
 
+// The list as text: "TextA=TextB" per pair, "; " between pairs, a missing word as "<none>".
+inline std::string ListText(const WordPairList& list) {
+    std::string text;
+    for (const WordPair& pair : list) {
+        text += (text.empty() ? "" : "; ") + pair.TextA.value_or("<none>") + "=" +
+                pair.TextB.value_or("<none>");
+    }
+    return text;
+}
+
 // A game over `pairs` with `tiles` ({cell, pair, side}) on an otherwise empty board, as a deal
 // or a load leaves it.
 inline GameState MakeGame(const WordPairList& pairs,
