@@ -3,6 +3,7 @@
 #include "support/temp_dir.h"
 
 #include <cstdlib>
+#include <initializer_list>
 #include <map>
 #include <sstream>
 #include <string>
@@ -41,4 +42,15 @@ inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& argumen
         }
     }
     return run;
+}
+
+// The summary's values for `keys`, as "key=value" separated by blanks.
+inline std::string Summary(const CliRun& run, std::initializer_list<const char*> keys) {
+    std::string text;
+    for (const char* key : keys) {
+        const auto value = run.summary.find(key);
+        text += (text.empty() ? "" : " ") + std::string(key) + "=" +
+                (value == run.summary.end() ? "<none>" : value->second);
+    }
+    return text;
 }

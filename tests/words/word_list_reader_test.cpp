@@ -2,6 +2,8 @@
 #include "support/games.h"
 #include "support/temp_dir.h"
 #include "words/open_file.h"
+#include "words/window_title.h"
+#include "words/word_list_command.h"
 
 #include <gtest/gtest.h>
 
@@ -61,9 +63,8 @@ TEST(OpenFile, DealsTheChosenListAndACancelledChooserChangesNothingButThePath) {
     state.DisplayedLevel = state.SelectedCol = state.SelectedRow = 2;
     EXPECT_EQ(OpenFile(state, host), OpenResult::Dealt);
     EXPECT_EQ(state.BrowseFileName, path);
-    EXPECT_EQ(host.titles,
-              std::vector<std::string>{"Glossatiles - ..." + path.substr(path.size() - 34)});
-    EXPECT_EQ(std::count(state.AssignmentArray.begin(), state.AssignmentArray.end(), NoPair), 3);
+    EXPECT_EQ(host.titles, std::vector{WindowTitle(path)});
+    EXPECT_EQ(Tiles(state), 2);
     EXPECT_EQ(state.DisplayedLevel, 0);
     EXPECT_FALSE(state.HasSelection());
     EXPECT_EQ(host.invalidations, 1);
@@ -122,6 +123,23 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
     EXPECT_EQ(state.AssignmentArray, (std::vector<std::int32_t>{0, NoPair, 0, NoPair, NoPair}));
     EXPECT_EQ(host.messages.back(),
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
+}
+
+TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEnd) {
+    const std::string path35(35, 'a');
+    EXPECT_EQ(WindowTitle(path35), "Glossatiles - " + path35);
+    EXPECT_EQ(WindowTitle("b" + path35), "Glossatiles - ..." + std::string(34, 'a'));
+}
+
+TEST(WordListCommand, ShowsTheListOrSaysThereIsNone) {
+    GameState state;
+    RecordingHost host;
+    ShowLoadedWordList(state, host);
+    state.WordList.push_back({"chat", "cat"});
+    ShowLoadedWordList(state, host);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{
+                                 "There is no word list loaded\nUse File > Open to open a list"}));
+    EXPECT_EQ(host.wordListShown, 1);
 }
 
 } // namespace
