@@ -159,18 +159,4 @@ TEST(AutoPlay, SelectionGoesOnlyWithItsTile) {
     }
 }
 
-TEST(AutoPlay, TickNeverReachesOutsideTheBoard) {
-    AutoBoard board;
-    AutoRemovePair(board.state, board.host);
-    board.state.AutoCell1 = -7;
-    board.state.AutoCell2 = board.state.CellCount;
-    board.Tick();
-    EXPECT_EQ(Tiles(board.state), 6);
-    AutoRemovePair(board.state, board.host);
-    DiscardBoard(board.state);
-    board.Tick();
-    EXPECT_EQ(board.host.removedPanelDraws, 1);
-    EXPECT_TRUE(board.host.messages.empty());
-}
-
 } // namespace

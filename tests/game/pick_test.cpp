@@ -19,13 +19,20 @@ struct OneLevelBoard : PlayBoard {
     }
 };
 
-TEST(Pick, FirstPickSelectsTheTopTileAndASecondPressOnItDeselects) {
+// A peek shows the hidden word in the tile's selection state, and its release restores the tile.
+TEST(Pick, FirstPickSelectsTheTopTileAPeekKeepsItAndASecondPressDeselects) {
     OneLevelBoard board;
     board.PressAt(3, 4);
     EXPECT_EQ(std::pair(board.state.SelectedCol, board.state.SelectedRow), std::pair(3, 4));
+    RightButtonDown(board.state, board.host, PixelX(3), PixelY(4));
+    RightButtonUp(board.state, board.host);
+    EXPECT_EQ(std::pair(board.state.MouseDownX, board.state.MouseDownY), std::pair(0, 0));
     board.PressAt(3, 4);
     EXPECT_FALSE(board.state.HasSelection());
-    EXPECT_EQ(board.host.tiles, (std::vector<Draw>{{1, 3, 4, 1, "b0"}, {0, 3, 4, 1, "b0"}}));
+    EXPECT_EQ(
+        board.host.tiles,
+        (std::vector<Draw>{
+            {1, 3, 4, 1, "b0"}, {1, 3, 4, 1, "= a0"}, {1, 3, 4, 1, "b0"}, {0, 3, 4, 1, "b0"}}));
     EXPECT_EQ(board.state.CorrectCount + board.state.WrongCount, 0);
 }
 
@@ -132,17 +139,6 @@ TEST(Peek, ShowsTheHiddenWordCutTo290BytesAndCountsEveryPeek) {
                                                    {0, 4, 4, 2, "= " + std::string(290, 'y')}}));
     EXPECT_EQ(board.state.HintCount, 4);
     EXPECT_EQ(board.host.hintsPanelDraws, 4);
-}
-
-TEST(Peek, ReleaseRestoresTheTileUnderThePressInItsSelectionState) {
-    PlayBoard board(1);
-    board.Put(0, 1, 1, 3, 4);
-    board.PressAt(3, 4);
-    RightButtonDown(board.state, board.host, PixelX(3), PixelY(4));
-    RightButtonUp(board.state, board.host);
-    EXPECT_EQ(board.host.tiles,
-              (std::vector<Draw>{{1, 3, 4, 1, "b0"}, {1, 3, 4, 1, "= a0"}, {1, 3, 4, 1, "b0"}}));
-    EXPECT_EQ(std::pair(board.state.MouseDownX, board.state.MouseDownY), std::pair(0, 0));
 }
 
 } // namespace

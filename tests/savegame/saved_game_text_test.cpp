@@ -69,22 +69,6 @@ TEST(SavedGameText, PairLinesTakeTheFormOfTheirWords) {
     }
 }
 
-TEST(SavedGameText, OnlyTheFirstWordsCountPairsAreListedAndCellsBeyondThemAreNotFound) {
-    GameState state = MakeGame({{"a", "1"}, {"b", "2"}}, {{0, 0, 1}, {1, 1, 0}, {3, 7, 1}});
-    state.WordsCount = 1;
-    RecordingHost host;
-    const std::string text = SavedGameText(state, host);
-    EXPECT_NE(text.find("*\r\nIndex:0:a:1\r\nEnd of ArrayTop"), std::string::npos);
-    EXPECT_NE(text.find("\r\nCellCount 5\r\n"
-                        "Array:0:ArrayTop:0:AB:1\r\n"
-                        "Array:1:ArrayTop:-1 Error not found:AB:0\r\n"
-                        "Array:2:ArrayTop:-1:AB:-1\r\n"
-                        "Array:3:ArrayTop:-1 Error not found:AB:1\r\n"
-                        "Array:4:ArrayTop:-1:AB:-1\r\nEnd"),
-              std::string::npos)
-        << text;
-}
-
 TEST(SavedGameText, TimeIsUniversal) {
     const char* zone = std::getenv("TZ");
     const std::optional<std::string> savedZone =
