@@ -96,17 +96,13 @@ TEST(HostileFiles, AMillionPairsAreAllDealt) {
     EXPECT_EQ(opened->cli.summary.at("tiles"), "2000000");
 }
 
-TEST(HostileFiles, TwentyDigitCountersStopAtTheLimits) {
+TEST(HostileFiles, TwentyDigitNumbersStopAtTheLimitsAndCellsNamingNoPairStayEmpty) {
     TempDir dir;
-    const auto opened = OpenBothWays(dir, Data + "/saved-20-digit-counters.txt");
-    EXPECT_EQ(opened->result, OpenResult::Loaded);
-    EXPECT_EQ(std::vector(
-                  {opened->state.CorrectCount, opened->state.WrongCount, opened->state.HintCount}),
+    const auto counters = OpenBothWays(dir, Data + "/saved-20-digit-counters.txt");
+    EXPECT_EQ(counters->result, OpenResult::Loaded);
+    EXPECT_EQ(std::vector({counters->state.CorrectCount, counters->state.WrongCount,
+                           counters->state.HintCount}),
               std::vector({INT32_MAX, INT32_MIN, 42}));
-}
-
-TEST(HostileFiles, CellLinesNamingNoPairLeaveTheirCellsEmpty) {
-    TempDir dir;
     const auto opened = OpenBothWays(dir, Data + "/saved-hostile-cells.txt");
     EXPECT_EQ(opened->result, OpenResult::Loaded);
     EXPECT_EQ(opened->state.AssignmentArray,
@@ -123,24 +119,10 @@ TEST(HostileFiles, CellLinesNamingNoPairLeaveTheirCellsEmpty) {
     EXPECT_NE(messages[5].find(" -2147483648\n"), std::string::npos);
 }
 
-TEST(HostileFiles, ThousandsOfCellLinesBeyondTheBoardAreIgnored) {
+// Every cut keeps the first line, by which File > Open knows a saved game.
+TEST(HostileFiles, ASavedGameCutAtAnyLineLoadsOrSaysWhyAndCellLinesBeyondItAreIgnored) {
     TempDir dir;
     std::string game = ReadBytes(Data + "/saved-game-small.txt");
-    std::string extra;
-    for (int cell = 5; cell < 5000; ++cell) {
-        extra += "Array:" + std::to_string(cell) + ":ArrayTop:7:AB:0\r\n";
-    }
-    game.insert(game.rfind("End of ArrayIndex"), extra);
-    const auto opened = OpenBothWays(dir, dir.Write("long-game.txt", game));
-    EXPECT_EQ(opened->result, OpenResult::Loaded);
-    EXPECT_EQ(opened->host.messages.size(), 1u);
-    EXPECT_EQ(Tiles(opened->state), 4);
-}
-
-// Every cut keeps the first line, by which File > Open knows a saved game.
-TEST(HostileFiles, ASavedGameCutAtAnyLineLoadsOrSaysWhy) {
-    TempDir dir;
-    const std::string game = ReadBytes(Data + "/saved-game-small.txt");
     for (std::size_t end = game.find('\n'); end != std::string::npos;
          end = game.find('\n', end + 1)) {
         const std::string cut = game.substr(0, end + 1);
@@ -156,6 +138,15 @@ TEST(HostileFiles, ASavedGameCutAtAnyLineLoadsOrSaysWhy) {
                 << last;
         }
     }
+    std::string extra;
+    for (int cell = 5; cell < 5000; ++cell) {
+        extra += "Array:" + std::to_string(cell) + ":ArrayTop:7:AB:0\r\n";
+    }
+    game.insert(game.rfind("End of ArrayIndex"), extra);
+    const auto opened = OpenBothWays(dir, dir.Write("long-game.txt", game));
+    EXPECT_EQ(opened->result, OpenResult::Loaded);
+    EXPECT_EQ(opened->host.messages.size(), 1u);
+    EXPECT_EQ(Tiles(opened->state), 4);
 }
 
 TEST(HostileFiles, AFileThatCannotBeReadIsReported) {
