@@ -2,8 +2,12 @@
 
 #include "support/temp_dir.h"
 
+#include <cstdlib>
+#include <initializer_list>
 #include <map>
+#include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 struct CliRun {
@@ -12,5 +16,41 @@ struct CliRun {
     std::string errors;
 };
 
+inline std::string Quoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
 // Runs the built glossatiles-cli with `arguments`, its output kept in `dir`.
-CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments);
+inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments) {
+    std::string command = Quoted(GLOSSATILES_CLI);
+    for (const std::string& argument : arguments) {
+        command += " " + Quoted(argument);
+    }
+    const std::string out = (dir.path() / "stdout").string();
+    const std::string err = (dir.path() / "stderr").string();
+    const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
+    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, ReadBytes(err)};
+    std::istringstream lines(ReadBytes(out));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t colon = line.find(": ");
+        if (colon != std::string::npos) {
+            run.summary[line.substr(0, colon)] = line.substr(colon + 2);
+        }
+    }
+    return run;
+}
+
+// The summary's values for `keys`, as "key=value" separated by blanks.
+inline std::string Summary(const CliRun& run, std::initializer_list<const char*> keys) {
+    std::string text;
+    for (const char* key : keys) {
+        const auto value = run.summary.find(key);
+        text += (text.empty() ? "" : " ") + std::string(key) + "=" +
+                (value == run.summary.end() ? "<none>" : value->second);
+    }
+    return text;
+}

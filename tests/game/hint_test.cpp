@@ -1,8 +1,9 @@
+#include "game/allocate_board.h"
+#include "game/auto_play.h"
+#include "game/deal.h"
 #include "game/hint.h"
-#include "game/hint_search.h"
-#include "game/pick.h"
-#include "game/play_board.h"
 #include "game/tile_removal.h"
+#include "support/games.h"
 
 #include <gtest/gtest.h>
 
@@ -12,35 +13,23 @@ using Draw = RecordingHost::TileDraw;
 
 // Pair 0 on top at (2, 3) and (1, 5); pair 1 stacked at (3, 4), which no hint can reach.
 struct HintBoard : PlayBoard {
-    std::int32_t cellAt23;
-    std::int32_t cellAt15;
+    std::int32_t cellAt23 = Put(0, 0, 2, 2, 3);
+    std::int32_t cellAt15 = Put(0, 1, 2, 1, 5);
     HintBoard() : PlayBoard(3) {
-        cellAt23 = Put(0, 0, 2, 2, 3);
-        cellAt15 = Put(0, 1, 2, 1, 5);
         Put(1, 0, 1, 3, 4);
         Put(1, 1, 2, 3, 4);
     }
 };
 
-TEST(Hint, ColumnMajorOrderPutsColumnOneFirst) {
-    HintBoard board;
-    const std::optional<HintPair> pair = FindHintPair(board.state);
-    ASSERT_TRUE(pair);
-    EXPECT_EQ(pair->first, (BoardPosition{1, 5}));
-    EXPECT_EQ(pair->second, (BoardPosition{2, 3}));
-    EXPECT_EQ(pair->firstCell, board.cellAt15);
-    EXPECT_EQ(pair->secondCell, board.cellAt23);
-}
-
-TEST(Hint, TwoHintsInARowFrameTheSamePairAndCountTwice) {
+TEST(Hint, TwoHintsInARowFrameTheFirstPairInColumnOrderAndCountTwice) {
     HintBoard board;
     Hint(board.state, board.host);
-    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
+    board.PressAt(3, 4);
     Hint(board.state, board.host);
-    EXPECT_EQ(board.state.HintCol1, 0);
-    EXPECT_EQ(board.state.HintRow1, 4);
-    EXPECT_EQ(board.state.HintCol2, 1);
-    EXPECT_EQ(board.state.HintRow2, 2);
+    // (1, 5) before (2, 3), stored from 0
+    EXPECT_EQ(std::vector({board.state.HintCol1, board.state.HintRow1, board.state.HintCol2,
+                           board.state.HintRow2}),
+              std::vector({0, 4, 1, 2}));
     EXPECT_EQ(board.state.HintCount, 2);
     EXPECT_EQ(board.host.hintsPanelDraws, 2);
     EXPECT_EQ(board.host.hintHighlights, (std::vector<bool>{false, true}));
@@ -50,7 +39,7 @@ TEST(Hint, TwoHintsInARowFrameTheSamePairAndCountTwice) {
 TEST(Hint, ExpiryRedrawsBothPositionsAsTheyAreNowThenTheSelection) {
     HintBoard board;
     Hint(board.state, board.host);
-    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
+    board.PressAt(3, 4);
     EmptyCell(board.state, board.cellAt23);
     board.host.tiles.clear();
     HintExpired(board.state, board.host);
@@ -63,9 +52,9 @@ TEST(Hint, ExpiryRedrawsBothPositionsAsTheyAreNowThenTheSelection) {
 TEST(Hint, NothingToFindChangesNothing) {
     HintBoard stackedOnly;
     EmptyCell(stackedOnly.state, stackedOnly.cellAt15);
-    PlayBoard noBoard(0);
+    HintBoard noBoard;
     DiscardBoard(noBoard.state);
-    for (PlayBoard* board : {static_cast<PlayBoard*>(&stackedOnly), &noBoard}) {
+    for (HintBoard* board : {&stackedOnly, &noBoard}) {
         Hint(board->state, board->host);
         EXPECT_EQ(board->state.HintCount, 0);
         EXPECT_TRUE(board->host.runningTimers.empty());
@@ -73,20 +62,101 @@ TEST(Hint, NothingToFindChangesNothing) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // A loaded game may carry the largest count already.
 TEST(Hint, CountersStopAtTheirLargestValue) {
     HintBoard board;
-    board.state.HintCount = INT32_MAX;
+    board.state.HintCount = board.state.WrongCount = INT32_MAX;
     Hint(board.state, board.host);
-    EXPECT_EQ(board.state.HintCount, INT32_MAX);
-    board.state.WrongCount = INT32_MAX;
-    LeftButtonDown(board.state, board.host, PixelX(2), PixelY(3));
-    LeftButtonDown(board.state, board.host, PixelX(3), PixelY(4));
-    EXPECT_EQ(board.state.WrongCount, INT32_MAX);
+    board.PressAt(2, 3);
+    board.PressAt(3, 4);
+    EXPECT_EQ(std::pair(board.state.HintCount, board.state.WrongCount),
+              std::pair(INT32_MAX, INT32_MAX));
+}
+
+// Pair 0 at (1, 4) over pair 1, and at (2, 3); pair 1 again at (5, 5); pair 2 stacked at
+// (4, 4) when `stacked`, else spread over (4, 4) and (3, 5).
+struct AutoBoard : PlayBoard {
+    explicit AutoBoard(bool stacked = false) : PlayBoard(3) {
+        Put(0, 0, 1, 1, 4);
+        Put(1, 1, 2, 1, 4);
+        Put(0, 1, 2, 2, 3);
+        Put(1, 0, 2, 5, 5);
+        Put(2, 0, 1, 4, 4);
+        Put(2, 1, 2, stacked ? 4 : 3, stacked ? 4 : 5);
+    }
+    void Tick() { OnTimer(state, host, AutoTimerId); }
+};
+
+TEST(AutoPlay, AutoRemovePairRemovesOnePairATickLaterWithoutCountingItCorrect) {
+    AutoBoard board;
+    AutoRemovePair(board.state, board.host);
+    EXPECT_EQ(board.state.HintCount, 1);
+    EXPECT_EQ(board.host.hintHighlights, (std::vector<bool>{false}));
+    EXPECT_EQ(board.host.runningTimers, (std::map<int, int>{{AutoTimerId, SlowAutoInterval}}));
+    EXPECT_EQ(Tiles(board.state), 6);
+    board.Tick();
+    EXPECT_EQ(Tiles(board.state), 4);
+    EXPECT_EQ(std::pair(board.state.CorrectCount, board.state.HintCount), std::pair(0, 1));
+    EXPECT_EQ(board.state.LastRemovedTextA + "/" + board.state.LastRemovedTextB, "a0/b0");
+    EXPECT_EQ(board.host.removedPanelDraws, 1);
+    EXPECT_EQ(board.host.tiles, (std::vector<Draw>{{0, 1, 4, 2, "b1"}, {0, 2, 3, 1, {}}}));
+    EXPECT_FALSE(board.state.AutoRemovePending);
+    EXPECT_TRUE(board.host.runningTimers.empty());
+}
+
+TEST(AutoPlay, FastFinishRunsUntilNoTopTilesShareAnEntry) {
+    for (const bool stacked : {false, true}) {
+        SCOPED_TRACE(stacked ? "a stacked pair stays" : "the board empties");
+        AutoBoard board(stacked);
+        FastAutoFinish(board.state, board.host);
+        int ticks = 0;
+        while (board.host.TimerRunning(AutoTimerId)) {
+            EXPECT_EQ(board.host.runningTimers.at(AutoTimerId), FastAutoInterval);
+            board.Tick();
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, stacked ? 2 : 3);
+        EXPECT_EQ(board.state.HintCount, ticks);
+        EXPECT_EQ(Tiles(board.state), stacked ? 2 : 0);
+        EXPECT_TRUE(board.host.messages.empty());
+    }
+}
+
+TEST(AutoPlay, AutoRemovePairDuringAFastRunEndsItAfterThatPair) {
+    AutoBoard board;
+    FastAutoFinish(board.state, board.host);
+    const std::int32_t pendingCell = board.state.AutoCell1;
+    AutoRemovePair(board.state, board.host);
+    EXPECT_EQ(board.state.AutoCell1, pendingCell);
+    EXPECT_EQ(board.state.HintCount, 2);
+    EXPECT_EQ(board.host.runningTimers.at(AutoTimerId), SlowAutoInterval);
+    board.Tick();
+    EXPECT_EQ(Tiles(board.state), 4);
+    EXPECT_FALSE(board.host.TimerRunning(AutoTimerId));
+}
+
+TEST(AutoPlay, ANewDealCancelsThePendingRemovalSoALateTickIsAnOverrun) {
+    AutoBoard board;
+    FastAutoFinish(board.state, board.host);
+    NewGame(board.state, board.host);
+    EXPECT_FALSE(board.state.AutoRemovePending);
+    EXPECT_TRUE(board.host.runningTimers.empty());
+    const std::vector<std::int32_t> dealt = board.state.AssignmentArray;
+    board.state.LastRemovedTextA = board.state.LastRemovedTextB = "old";
+    board.Tick();
+    EXPECT_EQ(board.host.messages, (std::vector<std::string>{"Timer overrun"}));
+    EXPECT_EQ(board.state.LastRemovedTextA + board.state.LastRemovedTextB, "");
+    EXPECT_EQ(board.state.AssignmentArray, dealt);
+}
+
+TEST(AutoPlay, SelectionGoesOnlyWithItsTile) {
+    for (const auto& [column, row, kept] : {std::tuple{1, 4, false}, {2, 3, false}, {4, 4, true}}) {
+        AutoBoard board;
+        board.PressAt(column, row);
+        AutoRemovePair(board.state, board.host);
+        board.Tick();
+        EXPECT_EQ(board.state.HasSelection(), kept) << column << "," << row;
+    }
 }
 
 } // namespace

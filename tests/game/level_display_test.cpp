@@ -1,12 +1,11 @@
 #include "game/level_display.h"
-#include "game/play_board.h"
+#include "support/games.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using Command = void (*)(GameState&, GameHost&);
-
 using Seen = std::vector<std::pair<int, int>>;
 
 // Runs the commands in turn and notes DisplayedLevel and the repaint count after each.
@@ -20,8 +19,7 @@ Seen RunCommands(PlayBoard& board, std::initializer_list<Command> commands) {
 }
 
 TEST(LevelDisplay, StepsStopAtTheBottomAndAtAllLevels) {
-    PlayBoard board(11);
-    ASSERT_EQ(board.state.LevelCount, 3);
+    PlayBoard board(11); // three levels
     EXPECT_EQ(RunCommands(board, {NextLevelDown, NextLevelDown, NextLevelDown, NextLevelDown}),
               (Seen{{1, 1}, {2, 2}, {3, 3}, {3, 3}}));
     EXPECT_EQ(RunCommands(board, {NextLevelUp, NextLevelUp, NextLevelUp, NextLevelUp, NextLevelUp}),
@@ -30,28 +28,17 @@ TEST(LevelDisplay, StepsStopAtTheBottomAndAtAllLevels) {
               (Seen{{0, 6}, {1, 7}, {2, 8}, {0, 9}}));
 }
 
-TEST(LevelDisplay, NoBoardHasNoLevelToStepTo) {
-    GameState state;
-    RecordingHost host;
-    NextLevelDown(state, host);
-    EXPECT_EQ(state.DisplayedLevel, 0);
-    EXPECT_EQ(host.invalidations, 0);
-}
-
 TEST(LevelDisplay, DrawLevelReadsTheLeadingNumber) {
-    const struct {
-        std::optional<std::string> answer;
-        int level;
-    } answers[] = {{" 2abc", 2}, {"abc", 0}, {"-4", -4},       {"+3", 3},
-                   {"9", 9},     {"1", 1},   {std::nullopt, 1}};
-    for (const auto& answer : answers) {
+    const std::pair<std::optional<std::string>, int> answers[] = {
+        {" 2abc", 2}, {"abc", 0}, {"-4", -4}, {"+3", 3}, {"9", 9}, {"1", 1}, {std::nullopt, 1}};
+    for (const auto& [answer, level] : answers) {
         PlayBoard board(11);
         board.state.DisplayedLevel = 1;
-        board.host.levelTexts.push_back(answer.answer);
+        board.host.levelTexts.push_back(answer);
         DrawLevel(board.state, board.host);
         EXPECT_EQ(board.host.levelPrompts, (std::vector<std::string>{"1"}));
-        EXPECT_EQ(board.state.DisplayedLevel, answer.level) << answer.answer.value_or("cancel");
-        EXPECT_EQ(board.host.invalidations, answer.level == 1 ? 0 : 1);
+        EXPECT_EQ(board.state.DisplayedLevel, level) << answer.value_or("cancel");
+        EXPECT_EQ(board.host.invalidations, level == 1 ? 0 : 1);
     }
 }
 

@@ -1,23 +1,23 @@
 #include "savegame/save_game.h"
 
-#include "game_builder.h"
-#include "savegame/overwrite_guard.h"
+#include "savegame/atomic_file.h"
 #include "savegame/saved_game_text.h"
+#include "support/games.h"
 #include "support/temp_dir.h"
+#include "words/window_title.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string Refusal = "Save not allowed\n\nYou may only save to an existing saved game file\n"
-                            "or to a new file.\n\nThis is to prevent accidental overwritting of "
-                            "your word lists.";
-const std::string NoGame = "Can't save when no game is in progress.\n\nNothing to save!";
-const std::string NoCells =
-    "CellCount = 0\nThis is unexpected when you have a game loaded\n\nNothing to save ?";
 const std::string OldSavedGame = "Glossatiles saved game file: old\r\nGame source file\r\n";
 
 GameState SmallGame() {
@@ -26,187 +26,168 @@ GameState SmallGame() {
     return state;
 }
 
-std::string ExpectedFile(GameState state) {
+std::string TextOf(GameState state) {
     RecordingHost host;
     return SavedGameText(state, host);
 }
 
-// Every temporary path below is longer than 35 bytes.
-constexpr const char* GameFile = "saved-game-of-animals.txt";
-
-std::string LongTitle(const std::string& path) {
-    return "Glossatiles - ..." + path.substr(path.size() - 34);
-}
-
-struct GuardCase {
-    const char* name;
-    std::optional<std::string> existing; // nullopt: no file there yet
-    bool refused;
-};
-
-// Tests are listed by name, not by their bytes.
-std::ostream& operator<<(std::ostream& out, const GuardCase& c) {
-    return out << c.name;
-}
-
-class OverwriteGuard : public testing::TestWithParam<GuardCase> {};
-
-TEST_P(OverwriteGuard, RefusesWhatIsNotASavedGameAndKeepsItsBytes) {
-    const GuardCase& c = GetParam();
-    TempDir dir;
-    const std::string path =
-        c.existing ? dir.Write(GameFile, *c.existing) : (dir.path() / GameFile).string();
-    GameState state = SmallGame();
-    RecordingHost host;
-    host.filesToSave = {path};
-    SaveGameAs(state, host);
-
-    EXPECT_EQ(state.RecordFileName, path);
-    EXPECT_EQ(IsProtectedFile(path), c.refused);
-    if (c.refused) {
-        EXPECT_EQ(host.messages, std::vector{Refusal});
-        EXPECT_EQ(ReadBytes(path), *c.existing);
-        EXPECT_TRUE(host.titles.empty());
-        SaveGame(state, host); // the refused name stays, and so does the refusal
-        EXPECT_EQ(host.messages, std::vector({Refusal, Refusal}));
-    } else {
-        EXPECT_TRUE(host.messages.empty());
-        EXPECT_EQ(ReadBytes(path), ExpectedFile(state));
-        EXPECT_EQ(host.titles, std::vector{LongTitle(path)});
+TEST(OverwriteGuard, RefusesWhatIsNotASavedGameAndKeepsItsBytes) {
+    const std::string refusal = "Save not allowed\n\nYou may only save to an existing saved game "
+                                "file\nor to a new file.\n\nThis is to prevent accidental "
+                                "overwritting of your word lists.";
+    const struct {
+        const char* name;
+        std::optional<std::string> existing; // nullopt: no file there yet
+        bool refused;
+    } cases[] = {{"word list", "French animals\r\nchat\r\ncat\r\n", true},
+                 {"empty file", "", true},
+                 {"blank first line", "\r\n" + OldSavedGame, true},
+                 {"saved game", OldSavedGame, false},
+                 {"mark without its blank", "Glossatiles saved game file:x", false},
+                 {"new file", std::nullopt, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string path = c.existing ? dir.Write("saved-game.txt", *c.existing)
+                                            : (dir.path() / "saved-game.txt").string();
+        GameState state = SmallGame();
+        RecordingHost host;
+        host.filesToSave = {path};
+        SaveGameAs(state, host);
+        EXPECT_EQ(state.RecordFileName, path);
+        if (c.refused) {
+            SaveGame(state, host); // the refused name stays, and so does the refusal
+            EXPECT_EQ(host.messages, std::vector({refusal, refusal}));
+            EXPECT_EQ(ReadBytes(path), *c.existing);
+            EXPECT_TRUE(host.titles.empty());
+        } else {
+            EXPECT_TRUE(host.messages.empty());
+            EXPECT_EQ(ReadBytes(path), TextOf(state));
+            EXPECT_EQ(host.titles, std::vector{WindowTitle(path)});
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SaveGame, OverwriteGuard,
-    testing::Values(GuardCase{"WordList", "French animals\r\nchat\r\ncat\r\n", true},
-                    GuardCase{"EmptyFile", "", true},
-                    GuardCase{"BlankFirstLine", "\r\n" + OldSavedGame, true},
-                    GuardCase{"SavedGame", OldSavedGame, false},
-                    GuardCase{"MarkWithoutBlank", "Glossatiles saved game file:x", false},
-                    GuardCase{"NewFile", std::nullopt, false}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(OverwriteGuard, LetsThroughWhatCannotBeReadAsAFile) {
-    TempDir dir;
-    EXPECT_FALSE(IsProtectedFile(dir.path().string()));
-    EXPECT_FALSE(IsProtectedFile((dir.path() / "missing").string()));
-    EXPECT_TRUE(IsProtectedFile(dir.Write("long", std::string(2000, 'x'))));
-    EXPECT_FALSE(IsProtectedFile(
-        dir.Write("saved", "Glossatiles saved game file: " + std::string(2000, 'x') + "\r\n")));
 }
 
 TEST(SaveGame, WithoutARecordFileAsksLikeSaveAsThenWritesWithoutAsking) {
     TempDir dir;
-    const std::string path = (dir.path() / GameFile).string();
-    GameState state = SmallGame();
-    RecordingHost host;
-    host.filesToSave = {path};
-    SaveGame(state, host);
-    EXPECT_EQ(state.RecordFileName, path);
-    EXPECT_TRUE(host.filesToSave.empty());
-
-    state.CorrectCount = 7;
-    SaveGame(state, host);
-    EXPECT_EQ(ReadBytes(path), ExpectedFile(state));
-    EXPECT_EQ(host.titles, std::vector(2, LongTitle(path)));
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST(SaveGame, SaveAsCancelledChangesNothing) {
-    TempDir dir;
-    GameState state = SmallGame();
-    state.RecordFileName = (dir.path() / "kept.txt").string();
-    RecordingHost host;
-    SaveGameAs(state, host);
-    EXPECT_EQ(state.RecordFileName, (dir.path() / "kept.txt").string());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(host.titles.empty());
-    EXPECT_TRUE(fs::is_empty(dir.path()));
-}
-
-struct RefusalCase {
-    const char* name;
-    bool (*command)(GameState&, GameHost&);
-    bool hasList;
-    bool hasBoard;
-    std::string message;
-};
-
-std::ostream& operator<<(std::ostream& out, const RefusalCase& c) {
-    return out << c.name;
-}
-
-class NothingToSave : public testing::TestWithParam<RefusalCase> {};
-
-TEST_P(NothingToSave, IsReportedBeforeAnyFileIsChosenOrWritten) {
-    const RefusalCase& c = GetParam();
-    TempDir dir;
     const std::string path = (dir.path() / "game.txt").string();
     GameState state = SmallGame();
-    state.RecordFileName = path;
-    if (!c.hasList) {
-        FreeWordList(state.WordList);
-    }
-    if (!c.hasBoard) {
-        DiscardBoard(state); // CellCount keeps the old board's size, as after a failed load
-    }
     RecordingHost host;
+    EXPECT_FALSE(SaveGame(state, host)); // the chooser is cancelled
+    EXPECT_EQ(state.RecordFileName, "");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
     host.filesToSave = {path};
-    c.command(state, host);
-    EXPECT_EQ(host.messages, std::vector{c.message});
-    EXPECT_EQ(host.filesToSave.size(), 1u);
-    EXPECT_FALSE(fs::exists(path));
+    EXPECT_TRUE(SaveGame(state, host));
+    EXPECT_EQ(state.RecordFileName, path);
+    state.CorrectCount = 7;
+    EXPECT_TRUE(SaveGame(state, host)); // asking again would cancel
+    EXPECT_EQ(ReadBytes(path), TextOf(state));
+    EXPECT_TRUE(host.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SaveGame, NothingToSave,
-    testing::Values(RefusalCase{"SaveNoList", SaveGame, false, true, NoGame},
-                    RefusalCase{"SaveAsNoList", SaveGameAs, false, true, NoGame},
-                    RefusalCase{"SaveNoBoard", SaveGame, true, false, NoCells},
-                    RefusalCase{"SaveAsNoBoard", SaveGameAs, true, false, NoCells}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(SaveGame, NoListOutranksNoBoard) {
-    GameState state;
-    RecordingHost host;
-    EXPECT_FALSE(SaveGameAsPath(state, host, "never-written.txt"));
-    EXPECT_EQ(host.messages, std::vector{NoGame});
+TEST(SaveGame, NothingToSaveIsReportedBeforeAnyFileIsChosenOrWritten) {
+    const std::string noGame = "Can't save when no game is in progress.\n\nNothing to save!";
+    const std::string noCells =
+        "CellCount = 0\nThis is unexpected when you have a game loaded\n\nNothing to save ?";
+    // A failed load leaves no board but the old CellCount; no list outranks no board.
+    for (const auto& [hasList, hasBoard, message] :
+         {std::tuple{false, true, noGame}, {true, false, noCells}, {false, false, noGame}}) {
+        for (const auto command : {SaveGame, SaveGameAs}) {
+            TempDir dir;
+            GameState state = SmallGame();
+            state.RecordFileName = (dir.path() / "game.txt").string();
+            if (!hasList) {
+                FreeWordList(state.WordList);
+            }
+            if (!hasBoard) {
+                DiscardBoard(state);
+            }
+            RecordingHost host;
+            host.filesToSave = {state.RecordFileName};
+            command(state, host);
+            EXPECT_EQ(host.messages, std::vector{message});
+            EXPECT_EQ(host.filesToSave.size(), 1u);
+            EXPECT_TRUE(fs::is_empty(dir.path()));
+        }
+    }
 }
 
-TEST(SaveGame, PathTooLongForTheRecordFileIsRefusedAndNotKept) {
+TEST(SaveGame, APathThatCannotBeWrittenIsReported) {
     TempDir dir;
-    const std::string path = (dir.path() / std::string(300, 'n')).string();
+    const std::string tooLong = (dir.path() / std::string(300, 'n')).string();
+    const std::string noFolder = (dir.path() / "missing" / "game.txt").string();
     GameState state = SmallGame();
     RecordingHost host;
-    EXPECT_FALSE(SaveGameAsPath(state, host, path));
-    EXPECT_TRUE(state.RecordFileName.empty());
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_NE(host.messages[0].find(path), std::string::npos);
-}
-
-TEST(SaveGame, FileThatCannotBeCreatedIsReportedWithItsPath) {
-    TempDir dir;
-    const std::string path = (dir.path() / "missing" / "game.txt").string();
-    GameState state = SmallGame();
-    RecordingHost host;
-    EXPECT_FALSE(SaveGameAsPath(state, host, path));
-    EXPECT_EQ(host.messages, std::vector{"Error can't create the record file\n" + path});
+    EXPECT_FALSE(SaveGameAsPath(state, host, tooLong));
+    EXPECT_EQ(state.RecordFileName, ""); // a path the game cannot hold is not kept
+    EXPECT_FALSE(SaveGameAsPath(state, host, noFolder));
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_TRUE(
+        host.messages[0].starts_with("The path is longer than 299 characters:\n" + tooLong));
+    EXPECT_EQ(host.messages[1], "Error can't create the record file\n" + noFolder);
     EXPECT_TRUE(host.titles.empty());
 }
 
-TEST(SaveGame, TitleShowsAShortPathWhole) {
+TEST(AtomicFile, WritesThroughLinksKeepingThemAndThePermissions) {
     TempDir dir;
-    const fs::path previous = fs::current_path();
-    fs::current_path(dir.path());
-    const std::string name35(35, 's');
-    GameState state = SmallGame();
-    RecordingHost host;
-    EXPECT_TRUE(WriteSavedGame(state, host, name35));
-    EXPECT_TRUE(WriteSavedGame(state, host, name35 + "t"));
-    fs::current_path(previous);
-    EXPECT_EQ(host.titles,
-              std::vector<std::string>(
-                  {"Glossatiles - " + name35, "Glossatiles - ..." + name35.substr(2) + "t"}));
+    const fs::path& at = dir.path();
+    const std::string real = dir.Write("real.txt", "old contents that are longer");
+    chmod(real.c_str(), 0600);
+    fs::create_directory(at / "links");
+    fs::create_symlink("../real.txt", at / "links" / "relative");
+    fs::create_symlink(at / "links" / "relative", at / "chain");
+    fs::create_symlink("future.txt", at / "dangling");
+    EXPECT_EQ(WriteFileAtomically((at / "chain").string(), "new"), AtomicWriteResult::Written);
+    const mode_t previous = umask(027);
+    const AtomicWriteResult created = WriteFileAtomically((at / "dangling").string(), "created");
+    umask(previous);
+    EXPECT_EQ(created, AtomicWriteResult::Written);
+    EXPECT_EQ(ReadBytes(real) + " " + ReadBytes((at / "future.txt").string()), "new created");
+    EXPECT_EQ(fs::status(real).permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(at / "future.txt").permissions(), fs::perms(0640));
+    EXPECT_TRUE(fs::is_symlink(at / "chain") && fs::is_symlink(at / "links" / "relative") &&
+                fs::is_symlink(at / "dangling"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(at), {}), 5); // nothing left behind
+}
+
+TEST(AtomicFile, WhatCannotBeWrittenInPlaceIsNotReplaced) {
+    TempDir dir;
+    fs::create_symlink("b", dir.path() / "a");
+    fs::create_symlink("a", dir.path() / "b");
+    const std::string readOnly = dir.Write("read-only.txt", "kept");
+    chmod(readOnly.c_str(), 0444);
+    std::vector<std::string> paths{dir.path().string(), "", (dir.path() / "a").string()};
+    if (geteuid() != 0) {
+        paths.push_back(readOnly); // root may write to read-only files
+    }
+    for (const std::string& path : paths) {
+        EXPECT_EQ(WriteFileAtomically(path, "x"), AtomicWriteResult::CannotCreate) << path;
+    }
+    EXPECT_EQ(ReadBytes(readOnly), "kept");
+}
+
+// The child saves a game far larger than the file size it may write; the parent checks the
+// old file afterwards.
+TEST(AtomicFile, InterruptedSaveLeavesTheOldFileWhole) {
+    TempDir dir;
+    const std::string path = dir.Write("game.txt", OldSavedGame);
+    GameState state = MakeGame(WordPairList(2000, {"a fairly long word", "its partner"}));
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingHost host;
+        const bool saved = SaveGameAsPath(state, host, path);
+        _exit(!saved && host.messages == std::vector<std::string>{"Error writing to file"} ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the save did not fail with its message";
+    EXPECT_EQ(ReadBytes(path), OldSavedGame);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
 }
 
 } // namespace

@@ -1,16 +1,13 @@
 #include "savegame/saved_game_text.h"
 
-#include "game_builder.h"
-#include "savegame/word_pair_index.h"
+#include "support/games.h"
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <limits>
 
 namespace {
-
-const std::string MissingWordWarning =
-    "Warning there appears to be a missing word\nin the word pairs.";
 
 GameState AnimalsAfterOneMatch() {
     GameState state = MakeGame({{"chat", "cat"}, {"chien", "dog"}}, {{1, 1, 0}, {4, 1, 1}});
@@ -47,151 +44,52 @@ TEST(SavedGameText, SmallGameIsWrittenByteForByte) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(SavedGameText, HeaderKeepsItsBlankAndCountersTheirSign) {
-    GameState state = AnimalsAfterOneMatch();
-    state.FileDescription.clear();
-    state.HintCount = -3;
-    RecordingHost host;
-    const std::string text = SavedGameText(state, host);
-    EXPECT_TRUE(text.starts_with("Glossatiles saved game file: \r\nGame source file\r\n"));
-    EXPECT_NE(text.find("\r\nHints:-3\r\n"), std::string::npos);
-}
-
-struct PairLineCase {
-    const char* name;
-    WordPair pair;
-    const char* line;
-    WordPair pairAfterSave;
-    bool warned;
-};
-
-// Tests are listed by name, not by their bytes.
-std::ostream& operator<<(std::ostream& out, const PairLineCase& c) {
-    return out << c.name;
-}
-
-class PairLines : public testing::TestWithParam<PairLineCase> {};
-
-TEST_P(PairLines, AreWrittenInTheirFormAndColonsOfCompletePairsBecomeDashes) {
-    const PairLineCase& c = GetParam();
-    GameState state = MakeGame({c.pair}, {});
-    RecordingHost host;
-    const std::string text = SavedGameText(state, host);
-    EXPECT_NE(text.find("*\r\n" + std::string(c.line) + "\r\nEnd of ArrayTop"), std::string::npos)
-        << text;
-    EXPECT_EQ(state.WordList.front().TextA, c.pairAfterSave.TextA);
-    EXPECT_EQ(state.WordList.front().TextB, c.pairAfterSave.TextB);
-    EXPECT_EQ(host.messages,
-              c.warned ? std::vector{MissingWordWarning} : std::vector<std::string>{});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SavedGameText, PairLines,
-    testing::Values(
-        PairLineCase{"Complete", {"chat", "cat"}, "Index:0:chat:cat", {"chat", "cat"}, false},
-        PairLineCase{"Colons", {"a:b", "c::d"}, "Index:0:a-b:c--d", {"a-b", "c--d"}, false},
-        PairLineCase{"NoTextB", {"a:b", {}}, "Index:0:a:b:Missing word", {"a:b", {}}, true},
-        PairLineCase{"NoTextA", {{}, "dog"}, "Index:0::dog", {{}, "dog"}, true},
-        PairLineCase{"NoWords", {}, "Index:0::Missing word", {}, true},
-        PairLineCase{"EmptyWords", {"", ""}, "Index:0::", {"", ""}, false}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(SavedGameText, OnlyTheFirstWordsCountPairsAreListedAndCellsBeyondThemAreNotFound) {
-    GameState state = MakeGame({{"a", "1"}, {"b", "2"}}, {{0, 0, 1}, {1, 1, 0}, {3, 7, 1}});
-    state.WordsCount = 1;
-    RecordingHost host;
-    const std::string text = SavedGameText(state, host);
-    EXPECT_NE(text.find("*\r\nIndex:0:a:1\r\nEnd of ArrayTop"), std::string::npos);
-    EXPECT_NE(text.find("\r\nCellCount 5\r\n"
-                        "Array:0:ArrayTop:0:AB:1\r\n"
-                        "Array:1:ArrayTop:-1 Error not found:AB:0\r\n"
-                        "Array:2:ArrayTop:-1:AB:-1\r\n"
-                        "Array:3:ArrayTop:-1 Error not found:AB:1\r\n"
-                        "Array:4:ArrayTop:-1:AB:-1\r\nEnd"),
-              std::string::npos)
-        << text;
-}
-
-TEST(SavedGameText, BoardWithoutArraysOrCellsWritesNoCells) {
-    const std::vector<std::pair<bool, std::int32_t>> boards = {{false, 45}, {true, 0}, {true, -5}};
-    for (const auto& [keepArrays, cellCount] : boards) {
-        GameState state = MakeGame({{"a", "1"}}, {});
-        if (!keepArrays) {
-            DiscardBoard(state); // a load that stopped before its board keeps the old CellCount
-        }
-        state.CellCount = cellCount;
+// Colons of complete pairs become dashes, in the list as well; a missing word is warned of.
+TEST(SavedGameText, PairLinesTakeTheFormOfTheirWords) {
+    const std::string warning = "Warning there appears to be a missing word\nin the word pairs.";
+    const struct {
+        WordPair pair;
+        std::string line;
+        WordPair pairAfterSave;
+        bool warned;
+    } cases[] = {{{"chat", "cat"}, "Index:0:chat:cat", {"chat", "cat"}, false},
+                 {{"a:b", "c::d"}, "Index:0:a-b:c--d", {"a-b", "c--d"}, false},
+                 {{"a:b", {}}, "Index:0:a:b:Missing word", {"a:b", {}}, true},
+                 {{{}, "dog"}, "Index:0::dog", {{}, "dog"}, true},
+                 {{}, "Index:0::Missing word", {}, true},
+                 {{"", ""}, "Index:0::", {"", ""}, false}};
+    for (const auto& c : cases) {
+        GameState state = MakeGame({c.pair});
         RecordingHost host;
-        EXPECT_EQ(SavableCellCount(state), 0) << "CellCount " << cellCount;
-        EXPECT_TRUE(SavedGameText(state, host)
-                        .ends_with("\r\nCellCount 0\r\nEnd of ArrayIndex section "
-                                   "*************************\r\n"))
-            << "CellCount " << cellCount;
+        const std::string text = SavedGameText(state, host);
+        EXPECT_NE(text.find("*\r\n" + c.line + "\r\nEnd of ArrayTop"), std::string::npos) << text;
+        EXPECT_EQ(state.WordList.front().TextA, c.pairAfterSave.TextA) << c.line;
+        EXPECT_EQ(state.WordList.front().TextB, c.pairAfterSave.TextB) << c.line;
+        EXPECT_EQ(host.messages, std::vector<std::string>(c.warned ? 1 : 0, warning)) << c.line;
     }
 }
 
-struct ClockCase {
-    const char* name;
-    std::time_t now;
-    const char* line;
-};
-
-std::ostream& operator<<(std::ostream& out, const ClockCase& c) {
-    return out << c.name;
-}
-
-class TimeLine : public testing::TestWithParam<ClockCase> {
-protected:
-    // Nine hours ahead of UTC, so that local time would show a later hour and date.
-    void SetUp() override {
-        const char* zone = std::getenv("TZ");
-        savedZone_ = zone ? std::optional<std::string>(zone) : std::nullopt;
-        setenv("TZ", "XST-9", 1);
-        tzset();
+TEST(SavedGameText, TimeIsUniversal) {
+    const char* zone = std::getenv("TZ");
+    const std::optional<std::string> savedZone =
+        zone ? std::optional<std::string>(zone) : std::nullopt;
+    setenv("TZ", "XST-9", 1); // nine hours ahead: local time would show a later hour and date
+    tzset();
+    const std::pair<std::time_t, std::string> clocks[] = {
+        {1202043900, "Time 13:05 03-02-2008"},
+        {1230755400, "Time 20:30 31-12-2008"},
+        {0, "Time 00:00 01-01-1970"},
+        {std::numeric_limits<std::time_t>::max(), "Time 00:00 01-01-1970"}}; // beyond the calendar
+    for (const auto& [now, line] : clocks) {
+        GameState state = AnimalsAfterOneMatch();
+        RecordingHost host;
+        host.now = now;
+        EXPECT_NE(SavedGameText(state, host).find("\r\n" + line + "\r\nCorrect:"),
+                  std::string::npos)
+            << now;
     }
-    void TearDown() override {
-        savedZone_ ? setenv("TZ", savedZone_->c_str(), 1) : unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> savedZone_;
-};
-
-TEST_P(TimeLine, IsInUniversalTime) {
-    GameState state = AnimalsAfterOneMatch();
-    RecordingHost host;
-    host.now = GetParam().now;
-    const std::string text = SavedGameText(state, host);
-    EXPECT_NE(text.find("\r\n" + std::string(GetParam().line) + "\r\nCorrect:"), std::string::npos)
-        << text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SavedGameText, TimeLine,
-    testing::Values(ClockCase{"Afternoon", 1202043900, "Time 13:05 03-02-2008"},
-                    ClockCase{"NewYearsEve", 1230755400, "Time 20:30 31-12-2008"},
-                    ClockCase{"Epoch", 0, "Time 00:00 01-01-1970"},
-                    ClockCase{"BeyondTheCalendar", std::numeric_limits<std::time_t>::max(),
-                              "Time 00:00 01-01-1970"}),
-    [](const auto& info) { return info.param.name; });
-
-struct IndexCase {
-    std::int32_t wordsCount;
-    std::size_t listSize;
-    std::int32_t pair;
-    std::int32_t index;
-};
-
-TEST(GetWordPairIndex, IsThePositionWhenItIsAmongTheCountedPairs) {
-    const IndexCase cases[] = {{2, 2, 0, 0},   {2, 2, 1, 1},  {2, 2, 2, -1}, {2, 2, NoPair, -1},
-                               {2, 2, -5, -1}, {3, 2, 2, -1}, {1, 2, 1, -1}, {0, 0, 0, -1}};
-    for (const IndexCase& c : cases) {
-        GameState state;
-        state.WordList.resize(c.listSize);
-        state.WordsCount = c.wordsCount;
-        EXPECT_EQ(GetWordPairIndex(state, c.pair), c.index)
-            << "WordsCount " << c.wordsCount << ", list " << c.listSize << ", pair " << c.pair;
-    }
+    savedZone ? setenv("TZ", savedZone->c_str(), 1) : unsetenv("TZ");
+    tzset();
 }
 
 } // namespace

@@ -60,12 +60,7 @@ public:
     std::string ChooseFileToSave() override { return Next(filesToSave); }
     std::optional<std::string> AskLevelText(std::string_view current) override {
         levelPrompts.emplace_back(current);
-        if (levelTexts.empty()) {
-            return std::nullopt;
-        }
-        auto text = levelTexts.front();
-        levelTexts.pop_front();
-        return text;
+        return Next(levelTexts);
     }
     void ShowWordList() override { ++wordListShown; }
     std::uint32_t RandomSeed() override { return seed; }
@@ -74,12 +69,13 @@ public:
     bool TimerRunning(int id) const { return runningTimers.count(id) != 0; }
 
 private:
-    static std::string Next(std::deque<std::string>& queue) {
+    // The queue's next answer; a default one (cancel) once it is empty.
+    template <class Answer> static Answer Next(std::deque<Answer>& queue) {
         if (queue.empty()) {
-            return "";
+            return {};
         }
-        std::string path = queue.front();
+        Answer answer = queue.front();
         queue.pop_front();
-        return path;
+        return answer;
     }
 };
