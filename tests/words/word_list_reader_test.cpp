@@ -100,6 +100,7 @@ TEST(OpenFile, AFileThatCannotBeOpenedLeavesNoBoard) {
         EXPECT_EQ(std::vector({state.WordsCount, state.CellCount, state.LevelCount}),
                   std::vector({0, 0, 0}));
         EXPECT_TRUE(state.WordList.empty());
+        EXPECT_EQ(host.invalidations, 2); // the old tiles must not stay on the screen
     }
 }
 
