@@ -118,7 +118,7 @@ TEST(SaveLoader, ToleratesWhatItCanAndReportsTheRest) {
         SCOPED_TRACE(c.name);
         TempDir dir;
         const std::string path = dir.Write("saved.txt", c.file);
-        GameState state = MakeGame({{"old", "game"}, {"is", "replaced"}}, {{0, 1, 1}, {7, 0, 0}});
+        GameState state = MakeGame({{"old", "game"}, {"is", "replaced"}}, {{0, 1, 1}, {3, 0, 0}});
         state.RecordFileName = "record.txt";
         RecordingHost host;
         EXPECT_EQ(Loadplayedgame(state, host, path), c.loaded);
