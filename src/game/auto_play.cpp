@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/hint.h"
 #include "game/hint_search.h"
+#include "game/tile_redraw.h"
 #include "game/tile_removal.h"
 
 namespace {
@@ -25,26 +26,28 @@ void ClearSelectionAt(GameState& state, BoardPosition position) {
     }
 }
 
-// The pending pair goes by its cells, whatever the player did since it was found.
+// The pending pair goes by its cells, whatever the player did since it was found: a Hint may
+// have moved the hint fields, and a pair the player matched meanwhile is gone already.
 void RemovePendingPair(GameState& state, GameHost& host) {
-    const BoardPosition first = FirstHintedPosition(state);
-    ClearSelectionAt(state, first);
+    ClearSelectionAt(state, FirstHintedPosition(state));
     ClearSelectionAt(state, SecondHintedPosition(state));
-    const std::int32_t topCell = TopCellOf(state, first);
-    if (topCell >= 0) {
-        RememberRemovedPair(state, state.AssignmentArray[static_cast<std::size_t>(topCell)]);
-        host.DrawRemovedTilesPanel();
+    const std::int32_t pair = PairAt(state, state.AutoCell1);
+    if (pair == NoPair || PairAt(state, state.AutoCell2) != pair) {
+        return;
     }
+    RememberRemovedPair(state, pair);
+    host.DrawRemovedTilesPanel();
     EmptyCell(state, state.AutoCell1);
     EmptyCell(state, state.AutoCell2);
-    RedrawHintedPositions(state, host);
+    RedrawPosition(state, host, PositionOfCell(state.AutoCell1));
+    RedrawPosition(state, host, PositionOfCell(state.AutoCell2));
 }
 
 void AutomaticTimerTick(GameState& state, GameHost& host) {
-    state.LastRemovedTextA.clear();
-    state.LastRemovedTextB.clear();
     host.KillTimer(AutoTimerId);
     if (!state.AutoRemovePending) {
+        state.LastRemovedTextA.clear();
+        state.LastRemovedTextB.clear();
         host.ShowMessage("Timer overrun");
         return;
     }
