@@ -41,6 +41,7 @@ void RemovePendingPair(GameState& state, GameHost& host) {
     EmptyCell(state, state.AutoCell2);
     RedrawPosition(state, host, PositionOfCell(state.AutoCell1));
     RedrawPosition(state, host, PositionOfCell(state.AutoCell2));
+    host.OnPlayEvent({PlayEventKind::PairAutoRemoved, pair, state.AutoCell1, state.AutoCell2});
 }
 
 void AutomaticTimerTick(GameState& state, GameHost& host) {

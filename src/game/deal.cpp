@@ -142,9 +142,7 @@ DealOutcome OutOfMemoryDealing(GameState& state, GameHost& host) {
     return DealOutcome::NoBoard;
 }
 
-} // namespace
-
-DealOutcome NewGame(GameState& state, GameHost& host) {
+DealOutcome DealPlain(GameState& state, GameHost& host) {
     if (!PrepareDeal(state, host)) {
         return DealOutcome::NoBoard;
     }
@@ -161,7 +159,7 @@ DealOutcome NewGame(GameState& state, GameHost& host) {
     return DealOutcome::Complete;
 }
 
-DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
+DealOutcome DealUnblocked(GameState& state, GameHost& host) {
     if (!PrepareDeal(state, host)) {
         return DealOutcome::NoBoard;
     }
@@ -177,4 +175,18 @@ DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
         return OutOfMemoryDealing(state, host);
     }
     return DealOutcome::Complete;
+}
+
+} // namespace
+
+DealOutcome NewGame(GameState& state, GameHost& host) {
+    const DealOutcome outcome = DealPlain(state, host);
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return outcome;
+}
+
+DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
+    const DealOutcome outcome = DealUnblocked(state, host);
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return outcome;
 }
