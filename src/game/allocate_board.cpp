@@ -23,6 +23,8 @@ int AllocateBoard(GameState& state, GameHost& host) {
     state.CorrectCount = 0;
     state.WrongCount = 0;
     state.HintCount = 0;
+    state.UndoCount = 0;
+    state.History.Clear();
     state.LastRemovedTextA.clear();
     state.LastRemovedTextB.clear();
     state.LevelCount = LevelCountFor(state.WordsCount);

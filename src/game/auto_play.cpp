@@ -35,10 +35,8 @@ void RemovePendingPair(GameState& state, GameHost& host) {
     if (pair == NoPair || PairAt(state, state.AutoCell2) != pair) {
         return;
     }
-    RememberRemovedPair(state, pair);
+    RemovePair(state, state.AutoCell1, state.AutoCell2);
     host.DrawRemovedTilesPanel();
-    EmptyCell(state, state.AutoCell1);
-    EmptyCell(state, state.AutoCell2);
     RedrawPosition(state, host, PositionOfCell(state.AutoCell1));
     RedrawPosition(state, host, PositionOfCell(state.AutoCell2));
     host.OnPlayEvent({PlayEventKind::PairAutoRemoved, pair, state.AutoCell1, state.AutoCell2});

@@ -47,9 +47,7 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
     // The same list entry, not equal words: two entries may carry the same words.
     const std::int32_t pair = state.AssignmentArray[static_cast<std::size_t>(firstCell)];
     if (state.AssignmentArray[static_cast<std::size_t>(secondCell)] == pair) {
-        RememberRemovedPair(state, pair);
-        EmptyCell(state, firstCell);
-        EmptyCell(state, secondCell);
+        RemovePair(state, firstCell, secondCell);
         CountOne(state.CorrectCount);
         SetSelection(state, {});
         SetWrongMark(state, {});
