@@ -1,5 +1,6 @@
 #include "game/auto_play.h"
 
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/hint.h"
@@ -16,6 +17,8 @@ void StartAutomaticPlay(GameState& state, GameHost& host, int interval) {
     if (AutoStep(state, host)) {
         state.AutoInterval = interval;
         host.SetTimer(AutoTimerId, interval);
+    } else {
+        NoteWhetherAPairIsFree(state, host);
     }
 }
 
@@ -54,6 +57,8 @@ void AutomaticTimerTick(GameState& state, GameHost& host) {
     RemovePendingPair(state, host);
     if (state.AutoInterval < ContinuousPlayLimit && AutoStep(state, host)) {
         host.SetTimer(AutoTimerId, state.AutoInterval);
+    } else {
+        NoteWhetherAPairIsFree(state, host);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "game/pick.h"
 
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/hit_test.h"
@@ -52,6 +53,7 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
         SetSelection(state, {});
         SetWrongMark(state, {});
         host.InvalidateAll();
+        NoteWhetherAPairIsFree(state, host);
         host.OnPlayEvent({PlayEventKind::PairMatched, pair, firstCell, secondCell});
         return;
     }

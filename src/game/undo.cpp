@@ -2,6 +2,7 @@
 
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/tile_removal.h"
@@ -31,6 +32,7 @@ bool UndoRemoval(GameState& state, GameHost& host) {
     state.LastRemovedTextB = removal.textBBefore;
     CountOne(state.UndoCount);
     host.InvalidateAll();
+    NoteWhetherAPairIsFree(state, host);
     host.OnPlayEvent(
         {PlayEventKind::RemovalUndone, removal.pair, removal.firstCell, removal.secondCell});
     return true;
@@ -44,6 +46,7 @@ bool RedoRemoval(GameState& state, GameHost& host) {
     const RemovedPair removal = state.History.Redo();
     TakeOffBoard(state, removal);
     host.InvalidateAll();
+    NoteWhetherAPairIsFree(state, host);
     host.OnPlayEvent(
         {PlayEventKind::RemovalRedone, removal.pair, removal.firstCell, removal.secondCell});
     return true;

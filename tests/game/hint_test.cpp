@@ -1,8 +1,10 @@
 #include "game/allocate_board.h"
 #include "game/auto_play.h"
 #include "game/deal.h"
+#include "game/free_pair_note.h"
 #include "game/hint.h"
 #include "game/tile_removal.h"
+#include "game/undo.h"
 #include "support/games.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +125,7 @@ TEST(AutoPlay, FastFinishRunsUntilNoTopTilesShareAnEntry) {
         EXPECT_EQ(ticks, stacked ? 2 : 3);
         EXPECT_EQ(board.state.HintCount, ticks);
         EXPECT_EQ(Tiles(board.state), stacked ? 2 : 0);
+        EXPECT_EQ(board.host.statusNotes.size(), stacked ? 1u : 0u);
         EXPECT_TRUE(board.host.messages.empty());
         ASSERT_EQ(board.host.events.size(), static_cast<std::size_t>(ticks));
         EXPECT_EQ(board.host.events[0].kind, PlayEventKind::PairAutoRemoved);
@@ -203,6 +206,26 @@ TEST(AutoPlay, TheTickRemovesThePairItFoundWhateverThePlayerDidSince) {
     EXPECT_EQ(matched.state.LastRemovedTextA + "/" + matched.state.LastRemovedTextB, "a1/b1");
     EXPECT_EQ(Tiles(matched.state), 4);
     EXPECT_EQ(matched.host.removedPanelDraws, 0);
+}
+
+// The match and Auto remove pair's tick take the last free pair, leaving pair 1 stacked.
+TEST(NoFreePair, TheStatusBarSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatFindsNone) {
+    HintBoard matched;
+    matched.PressAt(2, 3);
+    matched.PressAt(1, 5);
+    HintBoard ticked;
+    AutoRemovePair(ticked.state, ticked.host);
+    OnTimer(ticked.state, ticked.host, AutoTimerId);
+    for (HintBoard* board : {&matched, &ticked}) {
+        for (const auto command : {&Hint, &AutoRemovePair, &FastAutoFinish}) {
+            command(board->state, board->host);
+        }
+        EXPECT_EQ(board->host.statusNotes,
+                  std::vector<std::string>(4, std::string(NoFreePairNote)));
+        EXPECT_EQ(board->state.HintCount, board == &ticked ? 1 : 0);
+        UndoRemoval(board->state, board->host);
+        EXPECT_EQ(board->host.statusNotes.back(), "") << "a free pair again";
+    }
 }
 
 } // namespace
