@@ -1,7 +1,9 @@
 #include "app/game_command_line.h"
 #include "app/glossatiles_app.h"
+#include "app/ui_translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -28,6 +30,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
+    // The menus follow the system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    const UiTranslations translations(QLocale::system().uiLanguages());
     CGlossatilesApp glossatiles;
     glossatiles.InitInstance(commandLine.file);
     return QApplication::exec();
