@@ -10,6 +10,14 @@
 
 namespace {
 
+std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 TEST(WordListReader, ReadsDescriptionAndPairs) {
     const std::string x998(998, 'x');
     const struct {
@@ -40,6 +48,10 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         {"998-character word", "d\n" + x998 + "\r\nz\nw\nv\n", "d", x998 + "=z; w=v"},
         {"long description is cut", std::string(400, 'D') + "\na\nb\n", std::string(299, 'D'),
          "a=b"},
+        {"long UTF-8 description is cut between characters", Repeat("\xD0\xB4", 200) + "\na\nb\n",
+         Repeat("\xD0\xB4", 149), "a=b"},
+        {"long Windows-1252 description is cut at 299 bytes", std::string(400, '\xE9') + "\na\nb\n",
+         std::string(299, '\xE9'), "a=b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -125,10 +137,22 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
 }
 
-TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEnd) {
-    const std::string path35(35, 'a');
-    EXPECT_EQ(WindowTitle(path35), "Glossatiles - " + path35);
-    EXPECT_EQ(WindowTitle("b" + path35), "Glossatiles - ..." + std::string(34, 'a'));
+// Long paths show their last 34 bytes, fewer when that would cut a UTF-8 character in two.
+TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEndOnWholeCharacters) {
+    const std::string a35(35, 'a');
+    const std::string cyrillic = Repeat("\xD0\xB4", 20) + "1.txt";
+    const std::string emoji = Repeat("\xF0\x9F\x98\x80", 10) + "1.txt";
+    const std::string latin1 = "\xE9" + std::string(40, '\xA9');
+    const std::pair<std::string, std::string> cases[] = {
+        {a35, a35},
+        {"b" + a35, "..." + std::string(34, 'a')},
+        {cyrillic, "..." + Repeat("\xD0\xB4", 14) + "1.txt"},
+        {emoji, "..." + Repeat("\xF0\x9F\x98\x80", 7) + "1.txt"},
+        {latin1, "..." + std::string(34, '\xA9')},
+    };
+    for (const auto& [path, shown] : cases) {
+        EXPECT_EQ(WindowTitle(path), "Glossatiles - " + shown) << path;
+    }
 }
 
 TEST(WordListCommand, ShowsTheListOrSaysThereIsNone) {
