@@ -22,6 +22,8 @@ constexpr std::array commands{
     Command{AppExit, "E&xit", "Quit the application; prompts to save documents\nExit", ""},
     Command{LoadSavedGame, "Load Saved Game", "Loads an in progress game .", ""},
     Command{EditUndo, "&Undo\tCtrl+Z", "Undo the last action\nUndo", "Ctrl+Z; Alt+Backspace"},
+    Command{EditRedo, "&Redo\tCtrl+Y", "Redo the previously undone action\nRedo",
+            "Ctrl+Y; Ctrl+Shift+Z"},
     Command{EditCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut",
             "Ctrl+X; Shift+Del"},
     Command{EditCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy",
@@ -52,7 +54,7 @@ constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         F
                               Separator,    FilePrint,       FilePrintPreview, FilePrintSetup,
                               Separator,    RecentFileFirst, Separator,        AppExit,
                               LoadSavedGame};
-constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
+constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
 constexpr std::array gameMenu{NewGame, NewGame3};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};
