@@ -36,6 +36,9 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Loads an in progress game ."), ""},
     Command{EditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"),
             QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), "Ctrl+Z; Alt+Backspace"},
+    Command{EditRedo, QT_TRANSLATE_NOOP("Command", "&Redo\tCtrl+Y"),
+            QT_TRANSLATE_NOOP("Command", "Redo the previously undone action\nRedo"),
+            "Ctrl+Y; Ctrl+Shift+Z"},
     Command{EditCut, QT_TRANSLATE_NOOP("Command", "Cu&t\tCtrl+X"),
             QT_TRANSLATE_NOOP("Command", "Cut the selection and put it on the Clipboard\nCut"),
             "Ctrl+X; Shift+Del"},
@@ -86,7 +89,7 @@ constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         F
                               Separator,    FilePrint,       FilePrintPreview, FilePrintSetup,
                               Separator,    RecentFileFirst, Separator,        AppExit,
                               LoadSavedGame};
-constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
+constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
 constexpr std::array gameMenu{NewGame, NewGame3};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};

@@ -14,6 +14,7 @@
 #include "game/random_test.h"
 #include "game/tile_redraw.h"
 #include "game/word_list_command.h"
+#include "game/undo.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
@@ -313,6 +314,12 @@ void CGlossatilesView::OnAutoRemovePair() {
 }
 void CGlossatilesView::OnFastAutoFinish() {
     FastAutoFinish(state_, *this);
+}
+void CGlossatilesView::OnEditUndo() {
+    UndoRemoval(state_, *this);
+}
+void CGlossatilesView::OnEditRedo() {
+    RedoRemoval(state_, *this);
 }
 void CGlossatilesView::OnLButtonDown(QPoint point) {
     LeftButtonDown(state_, *this, point.x(), point.y());

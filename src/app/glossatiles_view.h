@@ -82,6 +82,8 @@ public slots:
     void OnHint();
     void OnAutoRemovePair();
     void OnFastAutoFinish();
+    void OnEditUndo();
+    void OnEditRedo();
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnFilePrintSetup();

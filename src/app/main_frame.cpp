@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
+#include "app/undo_actions.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -50,6 +51,8 @@ constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {Hint, &CGlossatilesView::OnHint},
     {AutoRemovePair, &CGlossatilesView::OnAutoRemovePair},
     {FastAutoFinish, &CGlossatilesView::OnFastAutoFinish},
+    {EditUndo, &CGlossatilesView::OnEditUndo},
+    {EditRedo, &CGlossatilesView::OnEditRedo},
 };
 
 // "&1 /home/me/verbs.txt": the entry's number is its mnemonic.
@@ -192,9 +195,10 @@ void CMainFrame::RouteCommands() {
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     // Commands nobody handles are shown disabled.
-    for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
+    for (const int id : {EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);
     }
+    new UndoActions(*Action(EditUndo), *Action(EditRedo), *view_, this);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {

@@ -114,6 +114,28 @@ TEST_F(PlayViewTest, FastAutoFinishRemovesThePairsOnItsTimer) {
     EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
+// Each item names the pair it would act on, and is disabled with its plain text otherwise.
+TEST_F(PlayViewTest, UndoAndRedoPutTheMatchedPairBackAndTakeItAgain) {
+    const auto items = [this] {
+        const QAction* undo = frame->Action(CommandId::EditUndo);
+        const QAction* redo = frame->Action(CommandId::EditRedo);
+        return std::tuple(undo->isEnabled(), undo->text(), redo->isEnabled(), redo->text());
+    };
+    EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+    Click(1, 4);
+    Click(3, 4);
+    EXPECT_EQ(items(), std::tuple(true, "&Undo chat = cat\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+    Trigger(CommandId::EditUndo);
+    EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", true, "&Redo chat = cat\tCtrl+Y"));
+    EXPECT_EQ(FaceColour(Picture(), 3, 4), LevelFace(1));
+    EXPECT_EQ(std::pair(TilesOnBoard(), State().CorrectCount), std::pair(6, 1));
+    Trigger(CommandId::EditRedo);
+    EXPECT_EQ(items(), std::tuple(true, "&Undo chat = cat\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+    EXPECT_EQ(FaceColour(Picture(), 3, 4), Background());
+    Trigger(CommandId::NewGame);
+    EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+}
+
 TEST_F(PlayViewTest, ALevelShownAloneShowsCoveredTilesUntilALeftClick) {
     Trigger(CommandId::LevelDown);
     Trigger(CommandId::LevelDown);
