@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
-        <translation>Geben Sie 0 für die normale Anzeige ein oder die Nummer einer Ebene, um nur diese zu zeigen.  Z. B. 1, 2, 3,...</translation>
+        <translation>Geben Sie 0 für die normale Anzeige oder die Nummer einer einzelnen Ebene ein.  Z. B. 1, 2, 3,...</translation>
     </message>
 </context>
 <context>
