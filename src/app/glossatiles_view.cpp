@@ -139,6 +139,7 @@ void CGlossatilesView::SetTitle(std::string_view title) {
 void CGlossatilesView::InvalidateAll() {
     repaintPending_ = true;
     update();
+    emit RepaintRequested();
 }
 
 QTimer* CGlossatilesView::Timer(int id) {

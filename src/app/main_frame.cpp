@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
+#include "app/level_pane.h"
 
 #include <QAction>
 #include <QDir>
@@ -164,6 +165,7 @@ void CMainFrame::CreateStatusBar() {
         bar->showMessage(idleMessage_);
     });
     bar->showMessage(ready);
+    new LevelPane(*view_, bar);
     indicators_ = new KeyLockIndicators(bar);
 
     QAction* toggle = Action(ViewStatusBar);
