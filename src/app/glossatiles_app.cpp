@@ -2,27 +2,33 @@
 
 #include "app/command_icons.h"
 #include "app/main_frame.h"
+#include "app/old_settings.h"
+#include "glossatiles_project.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QTimer>
 
 CGlossatilesApp::CGlossatilesApp() {
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Glossatiles"));
+    NameApplication();
+    MoveOldSettings();
     QApplication::setWindowIcon(ApplicationIcon());
 }
 
 CGlossatilesApp::~CGlossatilesApp() = default;
 
-void CGlossatilesApp::InitInstance(const QStringList& arguments) {
+void CGlossatilesApp::NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("glossatiles"));
+    QCoreApplication::setApplicationName(QStringLiteral("glossatiles"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(GlossatilesVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(GlossatilesAppId));
+}
+
+void CGlossatilesApp::InitInstance(const QString& file) {
     mainFrame_ = std::make_unique<CMainFrame>();
     mainFrame_->show();
-    if (arguments.size() > 1) {
-        // Kept whole, as the game writes it into saved games and the recent-file list.
-        const QString path = QFileInfo(arguments[1]).absoluteFilePath();
+    if (!file.isEmpty()) {
         // Once the window is up, so that messages about the file appear over it.
         QTimer::singleShot(0, mainFrame_.get(),
-                           [this, path] { mainFrame_->OpenDocumentFile(path); });
+                           [this, file] { mainFrame_->OpenDocumentFile(file); });
     }
 }

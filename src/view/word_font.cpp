@@ -1,5 +1,7 @@
 #include "view/word_font.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <map>
 #include <utility>
@@ -14,8 +16,22 @@ struct WordFont {
     QFontMetrics metrics;
 };
 
+// Liberation Serif stands in for Times New Roman with the same metrics; Noto covers the scripts
+// it lacks, so learners of Chinese, Japanese, Thai or Hindi see words instead of boxes.
+const QStringList WordFamilies{
+    QStringLiteral("Times New Roman"),     QStringLiteral("Liberation Serif"),
+    QStringLiteral("Noto Serif"),          QStringLiteral("Noto Serif CJK SC"),
+    QStringLiteral("Noto Serif Thai"),     QStringLiteral("Noto Serif Devanagari"),
+    QStringLiteral("Noto Naskh Arabic"),   QStringLiteral("Noto Serif Hebrew"),
+    QStringLiteral("Noto Serif Armenian"), QStringLiteral("Noto Serif Georgian"),
+    QStringLiteral("Noto Serif Bengali"),  QStringLiteral("Noto Serif Tamil"),
+    QStringLiteral("Noto Serif Khmer"),    QStringLiteral("Noto Serif Ethiopic"),
+    QStringLiteral("Noto Sans CJK SC"),
+};
+
 QFont FontOfPixelSize(int pixelSize, Shaping shaping = Shaping::None) {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font;
+    font.setFamilies(WordFamilies);
     font.setStyleHint(QFont::Serif);
     font.setWeight(QFont::Normal);
     // Glyph after glyph without kerning, as the classic text calls write.

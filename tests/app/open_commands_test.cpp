@@ -83,7 +83,7 @@ TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     const TempDir files;
     const std::string path = files.Write("verbs.txt", "Verbs\nmanger\nto eat\nboire\nto drink\n");
     CGlossatilesApp app;
-    app.InitInstance({"glossatiles", QString::fromStdString(path)});
+    app.InitInstance(QString::fromStdString(path));
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
@@ -104,7 +104,7 @@ TEST(CommandLineTest, MessagesAboutTheNamedFileAppearOverTheShownWindow) {
         message = box.text();
         box.accept();
     });
-    app.InitInstance({"glossatiles", QString::fromStdString((files.path() / "gone.txt").string())});
+    app.InitInstance(QString::fromStdString((files.path() / "gone.txt").string()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }));
     EXPECT_TRUE(windowShown);
     EXPECT_TRUE(message.contains("gone.txt")) << message.toStdString();

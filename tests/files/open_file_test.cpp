@@ -1,22 +1,13 @@
+#include "files/open_file.h"
 #include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
-#include "words/open_file.h"
 #include "words/window_title.h"
-#include "words/word_list_command.h"
 #include "words/word_list_text.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string Repeat(const std::string& text, int times) {
-    std::string repeated;
-    for (int i = 0; i < times; ++i) {
-        repeated += text;
-    }
-    return repeated;
-}
 
 TEST(WordListReader, ReadsDescriptionAndPairs) {
     const std::string x998(998, 'x');
@@ -135,35 +126,6 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
     EXPECT_EQ(state.AssignmentArray, (std::vector<std::int32_t>{0, NoPair, 0, NoPair, NoPair}));
     EXPECT_EQ(host.messages.back(),
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
-}
-
-// Long paths show their last 34 bytes, fewer when that would cut a UTF-8 character in two.
-TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEndOnWholeCharacters) {
-    const std::string a35(35, 'a');
-    const std::string cyrillic = Repeat("\xD0\xB4", 20) + "1.txt";
-    const std::string emoji = Repeat("\xF0\x9F\x98\x80", 10) + "1.txt";
-    const std::string latin1 = "\xE9" + std::string(40, '\xA9');
-    const std::pair<std::string, std::string> cases[] = {
-        {a35, a35},
-        {"b" + a35, "..." + std::string(34, 'a')},
-        {cyrillic, "..." + Repeat("\xD0\xB4", 14) + "1.txt"},
-        {emoji, "..." + Repeat("\xF0\x9F\x98\x80", 7) + "1.txt"},
-        {latin1, "..." + std::string(34, '\xA9')},
-    };
-    for (const auto& [path, shown] : cases) {
-        EXPECT_EQ(WindowTitle(path), "Glossatiles - " + shown) << path;
-    }
-}
-
-TEST(WordListCommand, ShowsTheListOrSaysThereIsNone) {
-    GameState state;
-    RecordingHost host;
-    ShowLoadedWordList(state, host);
-    state.WordList.push_back({"chat", "cat"});
-    ShowLoadedWordList(state, host);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{
-                                 "There is no word list loaded\nUse File > Open to open a list"}));
-    EXPECT_EQ(host.wordListShown, 1);
 }
 
 } // namespace
