@@ -329,6 +329,13 @@ About</source>
     </message>
 </context>
 <context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen (Strg+O)</translation>
+    </message>
+</context>
+<context>
     <name>KeyLockIndicators</name>
     <message>
         <source>CAP</source>
@@ -341,6 +348,17 @@ About</source>
     <message>
         <source>SCRL</source>
         <translation>RF</translation>
+    </message>
+</context>
+<context>
+    <name>LevelPane</name>
+    <message>
+        <source>All levels</source>
+        <translation>Alle Ebenen</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2</source>
+        <translation>Ebene %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -377,16 +395,16 @@ About</source>
         <translation>Durchsuchen</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Glossatiles record file (*.txt)</source>
         <translation>Glossatiles-Spielstand (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
+#include "view/empty_board_note.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -69,10 +70,13 @@ void CGlossatilesView::UpdateBackBuffer() {
 }
 
 void CGlossatilesView::OnDraw() {
-    buffer_.fill(palette().color(QPalette::Window));
+    buffer_.fill(palette().color(QPalette::Base));
     {
         QPainter painter(&buffer_);
         painter_.DrawPanels(painter, state_);
+        if (state_.WordList.empty()) {
+            PaintEmptyBoardNote(painter, state_.BoardTop);
+        }
         // A failed open or load leaves no board arrays behind.
         if (state_.HasBoard()) {
             painter_.PaintLevels(painter, state_);
@@ -136,6 +140,7 @@ void CGlossatilesView::SetTitle(std::string_view title) {
 void CGlossatilesView::InvalidateAll() {
     repaintPending_ = true;
     update();
+    emit RepaintRequested();
 }
 
 QTimer* CGlossatilesView::Timer(int id) {

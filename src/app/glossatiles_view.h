@@ -65,6 +65,8 @@ signals:
     void StatusNote(const QString& text);
     // Every event of play, after the game state has changed.
     void PlayEventOccurred(const PlayEvent& event);
+    // The whole board is to be drawn anew: after a deal, a load or a change of the level shown.
+    void RepaintRequested();
 
 public slots:
     void OnFileOpen();

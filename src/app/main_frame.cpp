@@ -7,6 +7,7 @@
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
 #include "app/undo_actions.h"
+#include "app/level_pane.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -179,6 +180,7 @@ void CMainFrame::CreateStatusBar() {
         bar->showMessage(idleMessage_);
     });
     bar->showMessage(ready);
+    new LevelPane(*view_, bar);
     indicators_ = new KeyLockIndicators(bar);
 
     QAction* toggle = Action(ViewStatusBar);

@@ -14,12 +14,14 @@
 void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
                     parent);
+    // Messages quote lines from the user's files, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
     QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Browse"), QString(),
-                       QCoreApplication::translate("QtPrompter", "All files (*.*)"));
+                       QCoreApplication::translate("QtPrompter", "All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();

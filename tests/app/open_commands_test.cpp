@@ -1,7 +1,9 @@
 #include "app/glossatiles_app.h"
 #include "frame_fixture.h"
+#include "modal_answer.h"
 
 #include <QFile>
+#include <QMessageBox>
 #include <QTest>
 
 namespace {
@@ -85,9 +87,27 @@ TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->View().State().WordsCount, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->View().State().WordsCount == 2; }));
     EXPECT_EQ(frame->View().State().BrowseFileName, path);
     EXPECT_EQ(frame->RecentFiles().Files(), QStringList{QString::fromStdString(path)});
+}
+
+// A message about the named file comes up over the main window, which is already shown.
+TEST(CommandLineTest, MessagesAboutTheNamedFileAppearOverTheShownWindow) {
+    QSettings().clear();
+    const TempDir files;
+    CGlossatilesApp app;
+    bool windowShown = false;
+    QString message;
+    AnswerWhenShown<QMessageBox>([&](QMessageBox& box) {
+        windowShown = box.parentWidget() && box.parentWidget()->window()->isVisible();
+        message = box.text();
+        box.accept();
+    });
+    app.InitInstance(QString::fromStdString((files.path() / "gone.txt").string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }));
+    EXPECT_TRUE(windowShown);
+    EXPECT_TRUE(message.contains("gone.txt")) << message.toStdString();
 }
 
 } // namespace
