@@ -2,28 +2,9 @@
 
 #include "files/anki_reader.h"
 #include "files/delimited_reader.h"
+#include "files/file_name.h"
 #include "files/kvtml_reader.h"
 #include "files/utf8_text.h"
-
-#include <algorithm>
-#include <cctype>
-
-namespace {
-
-std::string_view FileName(std::string_view path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-bool HasExtension(std::string_view path, std::string_view extension) {
-    const std::string_view name = FileName(path);
-    return name.size() > extension.size() &&
-           std::equal(
-               extension.begin(), extension.end(), name.end() - extension.size(),
-               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
-
-} // namespace
 
 ImportFormat DetectImportFormat(std::string_view path, std::string_view head) {
     if (HasAnkiHeader(head)) {
