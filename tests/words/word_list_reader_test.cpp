@@ -4,6 +4,7 @@
 #include "words/open_file.h"
 #include "words/window_title.h"
 #include "words/word_list_command.h"
+#include "words/word_list_text.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +142,24 @@ TEST(WordListCommand, ShowsTheListOrSaysThereIsNone) {
     EXPECT_EQ(host.wordListShown, 1);
 }
 
+} // namespace
+
+namespace {
+TEST(WordListText, ReadsBackAsTheSameList) {
+    const WordPairList lists[] = {
+        {},
+        {{"manger", "to eat"}, {"  l'heure: midi", "time\tnoon"}},
+        {{"chat", "cat"}, {"chien", std::nullopt}},
+    };
+    for (const WordPairList& list : lists) {
+        SCOPED_TRACE(ListText(list));
+        TempDir dir;
+        const std::string path = dir.Write("list.txt", WordListText("Animals", list));
+        GameState state;
+        RecordingHost host;
+        ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
+        EXPECT_EQ(state.FileDescription, "Animals");
+        EXPECT_EQ(ListText(state.WordList), ListText(list));
+    }
+}
 } // namespace
