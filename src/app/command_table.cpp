@@ -14,6 +14,8 @@ constexpr std::array commands{
     Command{FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
     Command{FileSave, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
     Command{FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As", ""},
+    Command{ExportWordList, "&Export Word List...",
+            "Writes the word list as a native list, TSV or CSV\nExport Word List", ""},
     Command{FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
     Command{FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview", ""},
     Command{FilePrintSetup, "P&rint Setup...",
@@ -48,10 +50,10 @@ constexpr std::array commands{
             ""},
 };
 
-constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         FileSaveAs,
-                              Separator,    FilePrint,       FilePrintPreview, FilePrintSetup,
-                              Separator,    RecentFileFirst, Separator,        AppExit,
-                              LoadSavedGame};
+constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
+                              ExportWordList, Separator,    FilePrint,       FilePrintPreview,
+                              FilePrintSetup, Separator,    RecentFileFirst, Separator,
+                              AppExit,        LoadSavedGame};
 constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
 constexpr std::array gameMenu{NewGame, NewGame3};

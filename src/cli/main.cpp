@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
+#include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
 #include "savegame/save_game.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv) {
     }
     if (ok && options->saveTo) {
         ok = SaveGameAsPath(state, host, *options->saveTo);
+    }
+    if (ok && options->exportTo) {
+        ok = ExportWordList(state, host, *options->exportTo);
     }
     const std::string summary = GameSummary(state);
     std::fwrite(summary.data(), 1, summary.size(), stdout);

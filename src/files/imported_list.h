@@ -1,26 +1,18 @@
 #pragma once
 
+#include "words/list_languages.h"
 #include "words/word_pair.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-// A side's language as the file names it: a code ("fr"), a name ("French"), or whatever the
-// author typed there. Either may be empty.
-struct NamedLanguage {
-    std::string locale;
-    std::string name;
-};
 
 // What a reader of another program's list makes of a file.
 struct ImportedList {
     // Empty when the format names none.
     std::string description;
     WordPairList pairs;
-    // The word side first, then the translation side.
-    std::array<NamedLanguage, 2> languages;
+    ListLanguages languages;
     // Lines (from 1) of rows that were left out because one of their two words is empty.
     std::vector<int> leftOutLines;
 };

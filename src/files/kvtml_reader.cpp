@@ -54,12 +54,15 @@ std::string TranslationText(pugi::xml_node entry, const char* id) {
 
 void ReadVersion2(pugi::xml_node root, LineCounter& lines, ImportedList& list) {
     list.description = CleanImportedWord(InnerText(root.child("information").child("title")));
+    // A side's locale, or where the author left it empty, the name of its column.
     for (pugi::xml_node identifier : root.child("identifiers").children("identifier")) {
         const std::string_view id = identifier.attribute("id").value();
         if (id == "0" || id == "1") {
-            list.languages[id == "0" ? 0 : 1] = {
-                CleanImportedWord(InnerText(identifier.child("locale"))),
-                CleanImportedWord(InnerText(identifier.child("name")))};
+            std::string language = CleanImportedWord(InnerText(identifier.child("locale")));
+            if (language.empty()) {
+                language = CleanImportedWord(InnerText(identifier.child("name")));
+            }
+            (id == "0" ? list.languages.TextA : list.languages.TextB) = std::move(language);
         }
     }
     for (pugi::xml_node entry : root.child("entries").children("entry")) {
@@ -73,9 +76,10 @@ void ReadVersion1(pugi::xml_node root, LineCounter& lines, ImportedList& list) {
     for (pugi::xml_node entry : root.children("e")) {
         const pugi::xml_node word = entry.child("o");
         const pugi::xml_node translation = entry.child("t");
-        for (auto [side, node] : {std::pair(0, word), std::pair(1, translation)}) {
-            if (list.languages[side].locale.empty()) {
-                list.languages[side].locale = node.attribute("l").value();
+        for (auto [language, node] : {std::pair(&list.languages.TextA, word),
+                                      std::pair(&list.languages.TextB, translation)}) {
+            if (language->empty()) {
+                *language = node.attribute("l").value();
             }
         }
         AddImportedRow(list, lines.LineOf(entry.offset_debug()), CleanImportedWord(InnerText(word)),

@@ -30,8 +30,10 @@ TEST(Cli, SummarisesADealAndDealsAlikeForTheSameSeed) {
 TEST(Cli, RejectsBadUsage) {
     TempDir dir;
     const std::string list = dir.Write("animals.txt", Animals);
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {}, {"--seed"}, {"--seed", "x1", list}, {"--bogus", list}, {list, list}, {"--save"}}) {
+    const std::vector<std::vector<std::string>> usages{
+        {},         {"--seed"},  {"--seed", "x1", list}, {"--bogus", list}, {list, list},
+        {"--save"}, {"--export"}};
+    for (const std::vector<std::string>& arguments : usages) {
         const CliRun run = RunCli(dir, arguments);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
         EXPECT_NE(run.errors.find("usage: glossatiles-cli"), std::string::npos);

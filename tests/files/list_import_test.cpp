@@ -16,10 +16,8 @@ std::string Digest(const ImportOutcome& outcome) {
     for (std::size_t i = 0; i < list.leftOutLines.size(); ++i) {
         digest += (i == 0 ? " | left out " : ",") + std::to_string(list.leftOutLines[i]);
     }
-    for (const NamedLanguage& side : list.languages) {
-        if (!side.locale.empty() || !side.name.empty()) {
-            digest += " | " + side.locale + "/" + side.name;
-        }
+    if (!list.languages.TextA.empty() || !list.languages.TextB.empty()) {
+        digest += " | " + list.languages.TextA + "/" + list.languages.TextB;
     }
     return digest;
 }
@@ -120,7 +118,7 @@ TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
              version2Head +
                  "<information><title>Animals</title></information>\n<identifiers>\n"
                  "<identifier id=\"0\"><name>English</name><locale>en</locale></identifier>\n"
-                 "<identifier id=\"1\"><name>State</name><locale>French</locale></identifier>\n"
+                 "<identifier id=\"1\"><name>French</name><locale> </locale></identifier>\n"
                  "<identifier id=\"2\"><name>German</name><locale>de</locale></identifier>\n"
                  "</identifiers>\n<entries>\n"
                  "<entry id=\"0\"><translation id=\"0\"><text>cat</text></translation>"
@@ -131,7 +129,7 @@ TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
                  "</translation></entry>\n</entries>\n"
                  "<lessons><container><name>L1</name><entry id=\"0\"/></container></lessons>\n"
                  "</kvtml>\n",
-             "Animals | cat=chat; fish & chips=<poisson> | en/English | French/State"},
+             "Animals | cat=chat; fish & chips=<poisson> | en/French"},
             {"no title, a missing translation",
              version2Head +
                  "<entries>\n<entry id=\"0\"><translation id=\"0\"><text>cat</text></translation>"
@@ -143,7 +141,7 @@ TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
              "<?xml version=\"1.0\"?>\n<kvtml title=\"Verbs\">\n"
              "<e><o l=\"en\">eat</o><t l=\"fr\">manger</t></e>\n<e><o>drink</o><t>boire</t></e>\n"
              "</kvtml>\n",
-             "Verbs | eat=manger; drink=boire | en/ | fr/"},
+             "Verbs | eat=manger; drink=boire | en/fr"},
             {"malformed", version2Head + "<entries>\n<entry>\n</entries>\n",
              "fails: The XML is malformed on line 6: Start-end tags mismatch."},
             {"another XML root", "<html><body/></html>",
