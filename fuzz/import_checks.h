@@ -2,15 +2,18 @@
 
 #include "files/delimited_reader.h"
 #include "files/list_export.h"
+#include "files/utf8_text.h"
 
 #include <cstdlib>
 
-inline bool SamePairs(const WordPairList& a, const WordPairList& b) {
-    if (a.size() != b.size()) {
+// An export writes UTF-8, so words in other bytes come back re-encoded.
+inline bool SamePairs(const WordPairList& exported, const WordPairList& read) {
+    if (exported.size() != read.size()) {
         return false;
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].TextA != b[i].TextA || a[i].TextB != b[i].TextB) {
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (AsUtf8(*exported[i].TextA) != read[i].TextA ||
+            AsUtf8(*exported[i].TextB) != read[i].TextB) {
             return false;
         }
     }
@@ -42,7 +45,7 @@ inline void CheckImport(const ImportOutcome& outcome) {
     }
     for (const char separator : {',', '\t'}) {
         const ImportOutcome back = ReadDelimitedList(DelimitedListText(list.pairs, separator));
-        if (!back.list || !SamePairs(back.list->pairs, list.pairs)) {
+        if (!back.list || !SamePairs(list.pairs, back.list->pairs)) {
             std::abort();
         }
     }

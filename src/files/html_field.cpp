@@ -1,5 +1,7 @@
 #include "files/html_field.h"
 
+#include "files/utf8_text.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -39,24 +41,6 @@ bool BreaksLine(std::string_view tag) {
         name += static_cast<char>(std::tolower(static_cast<unsigned char>(tag[at++])));
     }
     return name == "br" || name == "div" || name == "p" || name == "li";
-}
-
-void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 std::optional<std::uint32_t> NumericEntity(std::string_view body) {

@@ -1,11 +1,13 @@
 #include "files/list_export.h"
 
 #include "files/file_name.h"
+#include "files/utf8_text.h"
 
 namespace {
 
+// Spreadsheets and the other programs read UTF-8.
 void AppendField(std::string& text, const std::optional<std::string>& word) {
-    const std::string& field = word ? *word : std::string();
+    const std::string field = AsUtf8(word.value_or(""));
     // A leading byte order mark would be taken for the file's own.
     if (field.find_first_of("\t;,\"\r\n") == std::string::npos &&
         !field.starts_with("\xEF\xBB\xBF")) {
