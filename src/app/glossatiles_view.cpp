@@ -3,6 +3,7 @@
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
+#include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
@@ -13,11 +14,10 @@
 #include "game/pick.h"
 #include "game/random_test.h"
 #include "game/tile_redraw.h"
+#include "game/word_list_command.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
-#include "words/open_file.h"
-#include "words/word_list_command.h"
 
 #include <QContextMenuEvent>
 #include <QFile>

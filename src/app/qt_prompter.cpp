@@ -1,7 +1,7 @@
 #include "app/qt_prompter.h"
 
 #include "view/draw_level_dlg.h"
-#include "words/word_list_dlg.h"
+#include "view/word_list_dlg.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

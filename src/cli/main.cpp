@@ -1,11 +1,11 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
+#include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
 #include "savegame/save_game.h"
-#include "words/open_file.h"
 
 #include <cstdio>
 #include <ctime>

@@ -3,8 +3,8 @@
 #include "files/list_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/word_list_command.h"
 #include "savegame/atomic_file.h"
-#include "words/word_list_command.h"
 #include "words/word_list_text.h"
 
 bool ExportWordList(const GameState& state, GameHost& host, const std::string& path) {

@@ -1,9 +1,8 @@
+#include "files/open_file.h"
 #include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
-#include "words/open_file.h"
 #include "words/window_title.h"
-#include "words/word_list_command.h"
 #include "words/word_list_text.h"
 
 #include <gtest/gtest.h>
@@ -123,23 +122,6 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
     EXPECT_EQ(state.AssignmentArray, (std::vector<std::int32_t>{0, NoPair, 0, NoPair, NoPair}));
     EXPECT_EQ(host.messages.back(),
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
-}
-
-TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEnd) {
-    const std::string path35(35, 'a');
-    EXPECT_EQ(WindowTitle(path35), "Glossatiles - " + path35);
-    EXPECT_EQ(WindowTitle("b" + path35), "Glossatiles - ..." + std::string(34, 'a'));
-}
-
-TEST(WordListCommand, ShowsTheListOrSaysThereIsNone) {
-    GameState state;
-    RecordingHost host;
-    ShowLoadedWordList(state, host);
-    state.WordList.push_back({"chat", "cat"});
-    ShowLoadedWordList(state, host);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{
-                                 "There is no word list loaded\nUse File > Open to open a list"}));
-    EXPECT_EQ(host.wordListShown, 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "words/word_list_dlg.h"
+#include "view/word_list_dlg.h"
 
 #include "view/board_painter.h"
 #include "view/dialog_units.h"
