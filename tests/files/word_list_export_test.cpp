@@ -1,5 +1,4 @@
-#include "files/file_bytes.h"
-#include "files/list_import.h"
+#include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
@@ -12,23 +11,33 @@ namespace {
 const WordPairList Tricky{
     {"tab\there", "semi;colon"}, {"a, b", "say \"hi\""}, {"\xE9t\xE9", "\x80 5"}};
 
-TEST(WordListExport, TsvAndCsvQuoteWhatTheyMustAndReadBackAsTheSamePairs) {
+// Each format opens again with the same pairs; TSV and CSV quote what they must and write UTF-8,
+// the native list keeps the bytes and the description.
+TEST(WordListExport, EachFormatOpensAgainWithTheSamePairs) {
     TempDir dir;
     GameState state = MakeGame(Tricky);
+    state.FileDescription = "Tricky";
     RecordingHost host;
-    const std::pair<const char*, const char*> formats[] = {
-        {"words.TSV", "\"tab\there\"\t\"semi;colon\"\r\n\"a, b\"\t\"say \"\"hi\"\"\"\r\n"},
-        {"words.csv", "\"tab\there\",\"semi;colon\"\r\n\"a, b\",\"say \"\"hi\"\"\"\r\n"},
+    const std::string utf8 = "tab\there=semi;colon; a, b=say \"hi\"; été=€ 5";
+    const struct {
+        const char* name;
+        const char* head;
+        std::string digest;
+    } formats[] = {
+        {"words.txt", "Tricky\ntab\there\nsemi;colon\n", "Tricky | " + ListText(Tricky)},
+        {"words.TSV", "\"tab\there\"\t\"semi;colon\"\r\n\"a, b\"\t\"say \"\"hi\"\"\"\r\n",
+         "words.TSV | " + utf8},
+        {"words.csv", "\"tab\there\",\"semi;colon\"\r\n\"a, b\",\"say \"\"hi\"\"\"\r\n",
+         "words.csv | " + utf8},
     };
-    for (const auto& [name, head] : formats) {
+    for (const auto& [name, head, digest] : formats) {
         SCOPED_TRACE(name);
         const std::string path = (dir.path() / name).string();
         ASSERT_TRUE(ExportWordList(state, host, path));
-        const std::string bytes = ReadFileBytes(path).value_or("");
-        EXPECT_TRUE(bytes.starts_with(head));
-        const ImportOutcome back = ImportWordList(DetectImportFormat(path, bytes), path, bytes);
-        ASSERT_TRUE(back.list);
-        EXPECT_EQ(ListText(back.list->pairs), "tab\there=semi;colon; a, b=say \"hi\"; été=€ 5");
+        EXPECT_TRUE(ReadBytes(path).starts_with(head));
+        GameState back;
+        ASSERT_EQ(OpenFileAtPath(back, host, path), OpenResult::Dealt);
+        EXPECT_EQ(back.FileDescription + " | " + ListText(back.WordList), digest);
     }
     EXPECT_TRUE(host.messages.empty());
 }
