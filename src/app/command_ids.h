@@ -34,6 +34,7 @@ inline constexpr int ShowAllLevels = 32780;
 inline constexpr int Hint = 32781;
 inline constexpr int AutoRemovePair = 32784;
 inline constexpr int FastAutoFinish = 32785;
+inline constexpr int ExportWordList = 32786;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -20,6 +20,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Save the active document\nSave"), "Ctrl+S"},
     Command{FileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."),
             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
+    Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
+            QT_TRANSLATE_NOOP(
+                "Command", "Writes the word list as a native list, TSV or CSV\nExport Word List"),
+            ""},
     Command{FilePrint, QT_TRANSLATE_NOOP("Command", "&Print...\tCtrl+P"),
             QT_TRANSLATE_NOOP("Command", "Print the active document\nPrint"), "Ctrl+P"},
     Command{FilePrintPreview, QT_TRANSLATE_NOOP("Command", "Print Pre&view"),
@@ -85,10 +89,10 @@ constexpr std::array commands{
         ""},
 };
 
-constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         FileSaveAs,
-                              Separator,    FilePrint,       FilePrintPreview, FilePrintSetup,
-                              Separator,    RecentFileFirst, Separator,        AppExit,
-                              LoadSavedGame};
+constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
+                              ExportWordList, Separator,    FilePrint,       FilePrintPreview,
+                              FilePrintSetup, Separator,    RecentFileFirst, Separator,
+                              AppExit,        LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
 constexpr std::array gameMenu{NewGame, NewGame3};

@@ -4,6 +4,7 @@
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
 #include "files/open_file.h"
+#include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/deal.h"
@@ -290,6 +291,16 @@ void CGlossatilesView::OnFileSave() {
 void CGlossatilesView::OnFileSaveAs() {
     if (SaveGameAs(state_, *this)) {
         emit FileUsed(PathText(state_.RecordFileName));
+    }
+}
+
+void CGlossatilesView::OnExportWordList() {
+    if (RefuseWithoutWordList(state_, *this)) {
+        return;
+    }
+    const std::string path = PathBytes(prompter_->ChooseFileToExport(this));
+    if (!path.empty()) {
+        ExportWordList(state_, *this, path);
     }
 }
 

@@ -72,6 +72,7 @@ public slots:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnExportWordList();
     void OnLoadSavedGame();
     void OnNewGame();
     void OnNewGame3();

@@ -37,6 +37,7 @@ constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {FileOpen, &CGlossatilesView::OnFileOpen},
     {FileSave, &CGlossatilesView::OnFileSave},
     {FileSaveAs, &CGlossatilesView::OnFileSaveAs},
+    {ExportWordList, &CGlossatilesView::OnExportWordList},
     {FilePrint, &CGlossatilesView::OnFilePrint},
     {FilePrintPreview, &CGlossatilesView::OnFilePrintPreview},
     {FilePrintSetup, &CGlossatilesView::OnFilePrintSetup},

@@ -21,6 +21,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "&Open...\tCtrl+O", 57601},
     {"&File", "&Save\tCtrl+S", 57603},
     {"&File", "Save &As...", 57604},
+    {"&File", "&Export Word List...", 32786},
     {"&File", "", 0},
     {"&File", "&Print...\tCtrl+P", 57607},
     {"&File", "Print Pre&view", 57609},
@@ -70,11 +71,14 @@ TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
 // Each command reaches its own handler, told apart by what it asks or changes.
 TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
     OpenList(3);
+    const int exportList = CommandId::ExportWordList;
     const std::vector<std::pair<int, QString>> questions{
-        {FileOpen, "open"},           {LoadSavedGame, "open"},        {FileSave, "save"},
-        {FileSaveAs, "save"},         {FilePrint, "print"},           {FilePrintPreview, "preview"},
-        {FilePrintSetup, "setup"},    {CommandId::WordList, "words"}, {DrawLevel, "level 0"},
-        {RandomNumberTest, "message"}};
+        {FileOpen, "open"},        {LoadSavedGame, "open"},
+        {FileSave, "save"},        {FileSaveAs, "save"},
+        {FilePrint, "print"},      {FilePrintPreview, "preview"},
+        {FilePrintSetup, "setup"}, {CommandId::WordList, "words"},
+        {DrawLevel, "level 0"},    {RandomNumberTest, "message"},
+        {exportList, "export"}};
     for (const auto& [id, question] : questions) {
         prompter->asked.clear();
         Trigger(id);

@@ -43,6 +43,24 @@ TEST_F(OpenCommandsTest, SavedGameIsLoadedThroughEitherCommand) {
     }
 }
 
+// Without a list the command only says so; with one it writes the chosen file, and a cancelled
+// chooser writes nothing.
+TEST_F(OpenCommandsTest, ExportWordListWritesTheChosenFile) {
+    Trigger(CommandId::ExportWordList);
+    EXPECT_EQ(prompter->asked, QStringList{"message"});
+    EXPECT_EQ(prompter->messages,
+              QStringList{"There is no word list loaded\nUse File > Open to open a list"});
+    OpenList(2);
+    const std::string out = (files.path() / "out.csv").string();
+    prompter->filesToExport = {QString::fromStdString(out), QString()};
+    Trigger(CommandId::ExportWordList);
+    EXPECT_EQ(ReadBytes(out), "word0,mot0\r\nword1,mot1\r\n");
+    std::filesystem::remove(out);
+    Trigger(CommandId::ExportWordList);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(prompter->messages.size(), 1);
+}
+
 // Opened files go first in the list, once each, eight at most; a cancelled or failed open adds
 // nothing. Paths that are not ASCII pass to the file system and back unchanged.
 TEST_F(OpenCommandsTest, RecentListGetsEveryOpenedFileNewestFirst) {
