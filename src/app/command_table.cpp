@@ -37,15 +37,21 @@ constexpr std::array commands{
     Command{DrawLevel, "Draw Level", "Display all or one level of tiles.", ""},
     Command{AppAbout, "&About Glossatiles...",
             "Display program information, version number and copyright\nAbout", ""},
-    Command{LevelDown, "", "Displays the next level of tiles down.", ""},
-    Command{LevelUp, "", "Displays the next level of tiles up.", ""},
-    Command{ShowAllLevels, "", "Show all tile levels.", ""},
-    Command{Hint, "", "Hint - highlights a matching pair of tiles.", ""},
-    Command{AutoRemovePair, "", "Auto removes a pair of tiles.", ""},
-    Command{FastAutoFinish, "",
+    Command{LevelDown, "Level &Down\tPage Down", "Displays the next level of tiles down.",
+            "PgDown"},
+    Command{LevelUp, "Level &Up\tPage Up", "Displays the next level of tiles up.", "PgUp"},
+    Command{ShowAllLevels, "&All Levels\tCtrl+L", "Show all tile levels.", "Ctrl+L"},
+    Command{Hint, "&Hint\tCtrl+H", "Hint - highlights a matching pair of tiles.", "Ctrl+H"},
+    Command{AutoRemovePair, "&Auto Remove Pair\tCtrl+R", "Auto removes a pair of tiles.", "Ctrl+R"},
+    Command{FastAutoFinish, "&Fast Auto Finish\tCtrl+F",
             "Fast auto finishes the game. Good for testing that no tiles are blocked (save game "
             "first).",
-            ""},
+            "Ctrl+F"},
+    Command{ZoomIn, "Zoom &In\tCtrl++", "Shows the board larger.", "Ctrl++; Ctrl+="},
+    Command{ZoomOut, "Zoom &Out\tCtrl+-", "Shows the board smaller.", "Ctrl+-"},
+    Command{ZoomToFit, "&Fit to Window\tCtrl+0", "Shows the board as large as the window allows.",
+            "Ctrl+0"},
+    Command{HelpKeys, "&Keys", "Lists the keys that play the game without a mouse.", ""},
 };
 
 constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         FileSaveAs,
@@ -53,14 +59,15 @@ constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         F
                               Separator,    RecentFileFirst, Separator,        AppExit,
                               LoadSavedGame};
 constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
-constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
-constexpr std::array gameMenu{NewGame, NewGame3};
+constexpr std::array viewMenu{ViewToolbar,   ViewStatusBar, Separator, LevelDown, LevelUp,
+                              ShowAllLevels, Separator,     ZoomIn,    ZoomOut,   ZoomToFit};
+constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};
-constexpr std::array helpMenu{AppAbout};
+constexpr std::array helpMenu{HelpKeys, AppAbout};
 
 constexpr std::array menuBar{
-    MenuLayout{"&File", fileMenu}, MenuLayout{"&Edit", editMenu},  MenuLayout{"&View", viewMenu},
-    MenuLayout{"Game", gameMenu},  MenuLayout{"Tools", toolsMenu}, MenuLayout{"&Help", helpMenu},
+    MenuLayout{"&File", fileMenu}, MenuLayout{"&Edit", editMenu},   MenuLayout{"&View", viewMenu},
+    MenuLayout{"&Game", gameMenu}, MenuLayout{"&Tools", toolsMenu}, MenuLayout{"&Help", helpMenu},
 };
 
 constexpr std::array toolbar{FileNew,  FileOpen,       FileSave,      Separator, EditCut,

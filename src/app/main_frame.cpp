@@ -1,15 +1,21 @@
 #include "app/main_frame.h"
 
 #include "app/about_dlg.h"
+#include "app/board_accessible.h"
+#include "app/board_zoom.h"
 #include "app/command_icons.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
+#include "app/keyboard_play.h"
+#include "app/keys_dlg.h"
+#include "game/play_status_text.h"
 
 #include <QAction>
 #include <QDir>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -57,7 +63,7 @@ QString RecentFileText(int index, const QString& path) {
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), view_(new CGlossatilesView(this)), recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
-    setCentralWidget(view_);
+    CreateBoardArea();
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -107,6 +113,19 @@ void CMainFrame::CreateActions() {
         connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
         recentActions_.push_back(action);
     }
+}
+
+void CMainFrame::CreateBoardArea() {
+    InstallBoardAccessibility();
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    area->setWidget(view_);
+    setCentralWidget(area);
+    keyboard_ = new KeyboardPlay(*view_);
+    zoom_ = new BoardZoom(*area, *view_);
+    AnnounceBoardChanges(*view_, *keyboard_);
 }
 
 void CMainFrame::CreateMenus() {
@@ -163,6 +182,12 @@ void CMainFrame::CreateStatusBar() {
         idleMessage_ = note.isEmpty() ? ready : note;
         bar->showMessage(idleMessage_);
     });
+    // Each pick in words, for those who cannot see the board.
+    connect(view_, &CGlossatilesView::PlayEventOccurred, this, [this](const PlayEvent& event) {
+        if (const std::optional<std::string> text = PlayStatusText(view_->State(), event)) {
+            view_->ShowStatus(*text);
+        }
+    });
     bar->showMessage(ready);
     indicators_ = new KeyLockIndicators(bar);
 
@@ -179,6 +204,10 @@ void CMainFrame::RouteCommands() {
     connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(Action(HelpKeys), &QAction::triggered, this, &CMainFrame::OnHelpKeys);
+    connect(Action(ZoomIn), &QAction::triggered, zoom_, &BoardZoom::ZoomIn);
+    connect(Action(ZoomOut), &QAction::triggered, zoom_, &BoardZoom::ZoomOut);
+    connect(Action(ZoomToFit), &QAction::triggered, zoom_, &BoardZoom::FitToWindow);
     // Commands nobody handles are shown disabled.
     for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);
@@ -197,6 +226,11 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnAppAbout() {
     CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::OnHelpKeys() {
+    CKeysDlg dialog(this);
     dialog.exec();
 }
 
