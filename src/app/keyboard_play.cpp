@@ -96,7 +96,7 @@ bool KeyboardPlay::KeyReleased(const QKeyEvent& key) {
     if (key.isAutoRepeat() || held_ == HeldKey::None) {
         return true;
     }
-    const QPoint centre = TileRect(view_.State().BoardTop, cursor_.column, cursor_.row).center();
+    const QPoint centre = CursorCentre();
     if (held_ == HeldKey::Peek) {
         view_.OnRButtonUp(centre);
     } else {
@@ -118,7 +118,7 @@ void KeyboardPlay::Move(int key) {
 }
 
 void KeyboardPlay::PressOnCursor(HeldKey held) {
-    const QPoint centre = TileRect(view_.State().BoardTop, cursor_.column, cursor_.row).center();
+    const QPoint centre = CursorCentre();
     held_ = held;
     if (held == HeldKey::Peek) {
         view_.OnRButtonDown(centre);
@@ -142,6 +142,10 @@ void KeyboardPlay::OnPlayEvent(const PlayEvent&) {
     } else {
         cursor_ = *next;
     }
+}
+
+QPoint KeyboardPlay::CursorCentre() const {
+    return TileRect(view_.State().BoardTop, cursor_.column, cursor_.row).center();
 }
 
 BoardPosition KeyboardPlay::StartingStack() const {

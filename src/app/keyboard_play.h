@@ -4,6 +4,7 @@
 #include "game/play_event.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <optional>
 
@@ -43,6 +44,8 @@ private:
     void Hide();
     // The cursor's stack, or where the cursor starts when it has none with a tile.
     BoardPosition StartingStack() const;
+    // Where a key press lands, in board units.
+    QPoint CursorCentre() const;
 
     CGlossatilesView& view_;
     Mode mode_ = Mode::Hidden;

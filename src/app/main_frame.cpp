@@ -11,6 +11,7 @@
 #include "app/keyboard_play.h"
 #include "app/keys_dlg.h"
 #include "game/play_status_text.h"
+#include "view/board_pixels.h"
 
 #include <QAction>
 #include <QDir>
@@ -126,6 +127,16 @@ void CMainFrame::CreateBoardArea() {
     keyboard_ = new KeyboardPlay(*view_);
     zoom_ = new BoardZoom(*area, *view_);
     AnnounceBoardChanges(*view_, *keyboard_);
+    // A zoomed board scrolls to keep the keyboard cursor in sight.
+    connect(keyboard_, &KeyboardPlay::CursorChanged, area,
+            [this, area](std::optional<BoardPosition> stack) {
+                if (stack) {
+                    const QRect tile = view_->ToWidget(
+                        TileRect(view_->State().BoardTop, stack->column, stack->row));
+                    area->ensureVisible(tile.center().x(), tile.center().y(), tile.width() / 2,
+                                        tile.height() / 2);
+                }
+            });
 }
 
 void CMainFrame::CreateMenus() {
@@ -154,7 +165,11 @@ void CMainFrame::CreateToolBar() {
         if (id == Separator) {
             toolBar_->addSeparator();
         } else {
-            toolBar_->addAction(Action(id));
+            QAction* action = Action(id);
+            toolBar_->addAction(action);
+            // Screen readers say the command's name, without its mnemonic and keys.
+            toolBar_->widgetForAction(action)->setAccessibleName(
+                action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
         }
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
