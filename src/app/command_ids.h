@@ -35,6 +35,10 @@ inline constexpr int Hint = 32781;
 inline constexpr int AutoRemovePair = 32784;
 inline constexpr int FastAutoFinish = 32785;
 inline constexpr int ExportWordList = 32786;
+inline constexpr int ZoomIn = 32801;
+inline constexpr int ZoomOut = 32802;
+inline constexpr int ZoomToFit = 32803;
+inline constexpr int HelpKeys = 32804;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -73,20 +73,30 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command",
                               "Display program information, version number and copyright\nAbout"),
             ""},
-    Command{LevelDown, "", QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles down."),
-            ""},
-    Command{LevelUp, "", QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles up."), ""},
-    Command{ShowAllLevels, "", QT_TRANSLATE_NOOP("Command", "Show all tile levels."), ""},
-    Command{Hint, "", QT_TRANSLATE_NOOP("Command", "Hint - highlights a matching pair of tiles."),
-            ""},
-    Command{AutoRemovePair, "", QT_TRANSLATE_NOOP("Command", "Auto removes a pair of tiles."), ""},
-    Command{
-        FastAutoFinish, "",
-        QT_TRANSLATE_NOOP(
-            "Command",
-            "Fast auto finishes the game. Good for testing that no tiles are blocked (save game "
-            "first)."),
-        ""},
+    Command{LevelDown, QT_TRANSLATE_NOOP("Command", "Level &Down\tPage Down"),
+            QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles down."), "PgDown"},
+    Command{LevelUp, QT_TRANSLATE_NOOP("Command", "Level &Up\tPage Up"),
+            QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles up."), "PgUp"},
+    Command{ShowAllLevels, QT_TRANSLATE_NOOP("Command", "&All Levels\tCtrl+L"),
+            QT_TRANSLATE_NOOP("Command", "Show all tile levels."), "Ctrl+L"},
+    Command{Hint, QT_TRANSLATE_NOOP("Command", "&Hint\tCtrl+H"),
+            QT_TRANSLATE_NOOP("Command", "Hint - highlights a matching pair of tiles."), "Ctrl+H"},
+    Command{AutoRemovePair, QT_TRANSLATE_NOOP("Command", "&Auto Remove Pair\tCtrl+R"),
+            QT_TRANSLATE_NOOP("Command", "Auto removes a pair of tiles."), "Ctrl+R"},
+    Command{FastAutoFinish, QT_TRANSLATE_NOOP("Command", "&Fast Auto Finish\tCtrl+F"),
+            QT_TRANSLATE_NOOP("Command",
+                              "Fast auto finishes the game. Good for testing that no tiles are "
+                              "blocked (save game first)."),
+            "Ctrl+F"},
+    Command{ZoomIn, QT_TRANSLATE_NOOP("Command", "Zoom &In\tCtrl++"),
+            QT_TRANSLATE_NOOP("Command", "Shows the board larger."), "Ctrl++; Ctrl+="},
+    Command{ZoomOut, QT_TRANSLATE_NOOP("Command", "Zoom &Out\tCtrl+-"),
+            QT_TRANSLATE_NOOP("Command", "Shows the board smaller."), "Ctrl+-"},
+    Command{ZoomToFit, QT_TRANSLATE_NOOP("Command", "&Fit to Window\tCtrl+0"),
+            QT_TRANSLATE_NOOP("Command", "Shows the board as large as the window allows."),
+            "Ctrl+0"},
+    Command{HelpKeys, QT_TRANSLATE_NOOP("Command", "&Keys"),
+            QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
 };
 
 constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
@@ -94,17 +104,18 @@ constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        Fil
                               FilePrintSetup, Separator,    RecentFileFirst, Separator,
                               AppExit,        LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
-constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
-constexpr std::array gameMenu{NewGame, NewGame3};
+constexpr std::array viewMenu{ViewToolbar,   ViewStatusBar, Separator, LevelDown, LevelUp,
+                              ShowAllLevels, Separator,     ZoomIn,    ZoomOut,   ZoomToFit};
+constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};
-constexpr std::array helpMenu{AppAbout};
+constexpr std::array helpMenu{HelpKeys, AppAbout};
 
 constexpr std::array menuBar{
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&File"), fileMenu},
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Edit"), editMenu},
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&View"), viewMenu},
-    MenuLayout{QT_TRANSLATE_NOOP("Menu", "Game"), gameMenu},
-    MenuLayout{QT_TRANSLATE_NOOP("Menu", "Tools"), toolsMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Game"), gameMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Tools"), toolsMenu},
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Help"), helpMenu},
 };
 
