@@ -207,6 +207,14 @@ void CGlossatilesView::ShowWordList() {
     prompter_->ShowWordList(this, state_.WordList);
 }
 
+void CGlossatilesView::ShowStatus(std::string_view text) {
+    emit StatusNote(DecodeWord(text));
+}
+
+void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
+    emit PlayEventOccurred(event);
+}
+
 // Commands
 
 void CGlossatilesView::OnFileOpen() {

@@ -55,10 +55,16 @@ public:
     std::string ChooseFileToSave() override;
     std::optional<std::string> AskLevelText(std::string_view current) override;
     void ShowWordList() override;
+    void ShowStatus(std::string_view text) override;
+    void OnPlayEvent(const PlayEvent& event) override;
 
 signals:
     // A file was opened, loaded or saved successfully: it belongs in the recent-file list.
     void FileUsed(const QString& path);
+    // A note for the status bar; empty for the idle prompt.
+    void StatusNote(const QString& text);
+    // Every event of play, after the game state has changed.
+    void PlayEventOccurred(const PlayEvent& event);
 
 public slots:
     void OnFileOpen();

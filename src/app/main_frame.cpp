@@ -151,11 +151,17 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     const QString ready = QStringLiteral("Ready");
-    // Prompts come and go as the mouse passes over menus and buttons; in between, "Ready".
-    connect(bar, &QStatusBar::messageChanged, bar, [bar, ready](const QString& message) {
+    idleMessage_ = ready;
+    // Prompts come and go as the mouse passes over menus and buttons; in between, the game's
+    // last note, or "Ready".
+    connect(bar, &QStatusBar::messageChanged, this, [this, bar](const QString& message) {
         if (message.isEmpty()) {
-            bar->showMessage(ready);
+            bar->showMessage(idleMessage_);
         }
+    });
+    connect(view_, &CGlossatilesView::StatusNote, this, [this, bar, ready](const QString& note) {
+        idleMessage_ = note.isEmpty() ? ready : note;
+        bar->showMessage(idleMessage_);
     });
     bar->showMessage(ready);
     indicators_ = new KeyLockIndicators(bar);

@@ -55,4 +55,6 @@ private:
     std::vector<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     KeyLockIndicators* indicators_ = nullptr;
+    // What the message pane shows while no menu or button prompt is up.
+    QString idleMessage_;
 };

@@ -46,6 +46,7 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
     StopAutomaticPlay(state, host);
     FreeWordList(state.WordList);
     state.WordsCount = 0;
+    state.Languages = {};
 
     FileHandle file = OpenForReading(path);
     if (!file) {

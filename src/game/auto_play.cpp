@@ -35,9 +35,11 @@ void RemovePendingPair(GameState& state, GameHost& host) {
         RememberRemovedPair(state, state.AssignmentArray[static_cast<std::size_t>(topCell)]);
         host.DrawRemovedTilesPanel();
     }
+    const std::int32_t pair = PairAt(state, state.AutoCell1);
     EmptyCell(state, state.AutoCell1);
     EmptyCell(state, state.AutoCell2);
     RedrawHintedPositions(state, host);
+    host.OnPlayEvent({PlayEventKind::PairAutoRemoved, pair, state.AutoCell1, state.AutoCell2});
 }
 
 void AutomaticTimerTick(GameState& state, GameHost& host) {

@@ -138,9 +138,7 @@ DealOutcome OutOfMemoryDealing(GameState& state, GameHost& host) {
     return DealOutcome::NoBoard;
 }
 
-} // namespace
-
-DealOutcome NewGame(GameState& state, GameHost& host) {
+DealOutcome DealPlain(GameState& state, GameHost& host) {
     if (!PrepareDeal(state, host)) {
         return DealOutcome::NoBoard;
     }
@@ -157,7 +155,7 @@ DealOutcome NewGame(GameState& state, GameHost& host) {
     return DealOutcome::Complete;
 }
 
-DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
+DealOutcome DealUnblocked(GameState& state, GameHost& host) {
     if (!PrepareDeal(state, host)) {
         return DealOutcome::NoBoard;
     }
@@ -173,4 +171,18 @@ DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
         return OutOfMemoryDealing(state, host);
     }
     return DealOutcome::Complete;
+}
+
+} // namespace
+
+DealOutcome NewGame(GameState& state, GameHost& host) {
+    const DealOutcome outcome = DealPlain(state, host);
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return outcome;
+}
+
+DealOutcome NewGameUnblocked(GameState& state, GameHost& host) {
+    const DealOutcome outcome = DealUnblocked(state, host);
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/play_event.h"
 #include "words/message_sink.h"
 
 #include <cstdint>
@@ -36,6 +37,12 @@ public:
     virtual std::optional<std::string> AskLevelText(std::string_view current) = 0;
     // Word List: shows the loaded list in its dialog until the player closes it.
     virtual void ShowWordList() = 0;
+
+    // A short note in the status bar that stays until the next one; "" goes back to the idle
+    // prompt.
+    virtual void ShowStatus(std::string_view) {}
+    // Hears every event of play, after the state has changed.
+    virtual void OnPlayEvent(const PlayEvent&) {}
 
     // Deals seed the generator from the clock; tests and the command-line tool pin it.
     virtual std::uint32_t RandomSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/random_source.h"
+#include "words/list_languages.h"
 #include "words/word_pair.h"
 
 #include <array>
@@ -52,6 +53,7 @@ struct GameState {
     std::string FileDescription;
     WordPairList WordList;
     std::string BrowseFileName;
+    ListLanguages Languages;
 
     std::int32_t BoardTop = StandardBoardTop;
     // 0 or less: all levels are shown; n: level n is shown alone.

@@ -15,6 +15,9 @@ void Hint(GameState& state, GameHost& host) {
     host.DrawHintsPanel();
     host.DrawHintHighlight(state.HasSelection());
     host.SetTimer(HintTimerId, HintDuration);
+    host.OnPlayEvent({PlayEventKind::PairHinted,
+                      state.AssignmentArray[static_cast<std::size_t>(pair->firstCell)],
+                      pair->firstCell, pair->secondCell});
 }
 
 void HintExpired(const GameState& state, GameHost& host) {

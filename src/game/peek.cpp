@@ -38,12 +38,15 @@ void RightButtonDown(GameState& state, GameHost& host, int x, int y) {
     host.DrawTile(TileStateAt(state, hit), hit.column, hit.row, PlaceOfCell(cell).level, &peek);
     CountOne(state.HintCount);
     host.DrawHintsPanel();
+    host.OnPlayEvent({PlayEventKind::Peeked, NoPair, cell});
 }
 
 void RightButtonUp(GameState& state, GameHost& host) {
     if (state.MouseDownX != 0 || state.MouseDownY != 0) {
         const BoardPosition pressed = HitTest(state, state.MouseDownX, state.MouseDownY);
-        DrawTopTile(state, host, TileStateAt(state, pressed), pressed);
+        if (DrawTopTile(state, host, TileStateAt(state, pressed), pressed)) {
+            host.OnPlayEvent({PlayEventKind::PeekEnded, NoPair, TopCellOf(state, pressed)});
+        }
     }
     ForgetPressPoint(state);
 }

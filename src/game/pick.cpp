@@ -28,11 +28,14 @@ void FirstPick(GameState& state, GameHost& host, BoardPosition hit) {
     }
     SetSelection(state, hit);
     DrawTopTile(state, host, SelectedTile, hit);
+    host.OnPlayEvent({PlayEventKind::TileSelected, NoPair, TopCellOf(state, hit)});
 }
 
 void Deselect(GameState& state, GameHost& host) {
+    const std::int32_t cell = TopCellOf(state, Selection(state));
     RedrawPosition(state, host, Selection(state));
     SetSelection(state, {});
+    host.OnPlayEvent({PlayEventKind::SelectionCleared, NoPair, cell});
 }
 
 void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
@@ -51,12 +54,14 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
         SetSelection(state, {});
         SetWrongMark(state, {});
         host.InvalidateAll();
+        host.OnPlayEvent({PlayEventKind::PairMatched, pair, firstCell, secondCell});
         return;
     }
     host.DrawWrongMark(hit.column, hit.row);
     SetWrongMark(state, hit);
     CountOne(state.WrongCount);
     host.DrawWrongPanel();
+    host.OnPlayEvent({PlayEventKind::WrongPick, NoPair, firstCell, secondCell});
 }
 
 } // namespace

@@ -22,3 +22,8 @@ void EmptyCell(GameState& state, std::int32_t cell) {
         state.AssignmentArray[static_cast<std::size_t>(cell)] = NoPair;
     }
 }
+
+std::int32_t PairAt(const GameState& state, std::int32_t cell) {
+    const bool onBoard = cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentArray.size();
+    return onBoard ? state.AssignmentArray[static_cast<std::size_t>(cell)] : NoPair;
+}

@@ -8,5 +8,8 @@ struct GameState;
 // game's texts; a word the pair lacks leaves its text empty.
 void RememberRemovedPair(GameState& state, std::int32_t pair);
 
+// The pair on a cell, or NoPair for an empty cell or one outside the board.
+std::int32_t PairAt(const GameState& state, std::int32_t cell);
+
 // Takes the tile off a cell. A cell outside the board is left alone.
 void EmptyCell(GameState& state, std::int32_t cell);

@@ -183,6 +183,7 @@ bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
     FreeWordList(state.WordList);
     DiscardBoard(state);
     state.WordsCount = 0;
+    state.Languages = {};
 
     // Saved games are read line by line whatever the length, so that long words written by
     // the game load back whole.
@@ -254,5 +255,6 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
                      state.BrowseFileName);
     state.DisplayedLevel = 0;
     host.InvalidateAll();
+    host.OnPlayEvent({PlayEventKind::GameStarted});
     return true;
 }

@@ -3,6 +3,7 @@
 #include "support/games.h"
 #include "support/temp_dir.h"
 #include "words/window_title.h"
+#include "words/word_list_text.h"
 
 #include <gtest/gtest.h>
 
@@ -123,4 +124,21 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
 }
 
+TEST(WordListText, ReadsBackAsTheSameList) {
+    const WordPairList lists[] = {
+        {},
+        {{"manger", "to eat"}, {"  l'heure: midi", "time\tnoon"}},
+        {{"chat", "cat"}, {"chien", std::nullopt}},
+    };
+    for (const WordPairList& list : lists) {
+        SCOPED_TRACE(ListText(list));
+        TempDir dir;
+        const std::string path = dir.Write("list.txt", WordListText("Animals", list));
+        GameState state;
+        RecordingHost host;
+        ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
+        EXPECT_EQ(state.FileDescription, "Animals");
+        EXPECT_EQ(ListText(state.WordList), ListText(list));
+    }
+}
 } // namespace

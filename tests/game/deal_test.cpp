@@ -32,6 +32,8 @@ TEST(NewGame, DealsTheGoldenBoardsOfSeedOne) {
         host.seed = 1;
         EXPECT_EQ(NewGame(state, host), DealOutcome::Complete);
         EXPECT_EQ(Board(state), expected) << pairs << " pairs";
+        ASSERT_EQ(host.events.size(), 1u);
+        EXPECT_EQ(host.events[0].kind, PlayEventKind::GameStarted);
     }
 }
 

@@ -34,6 +34,11 @@ TEST(Hint, TwoHintsInARowFrameTheFirstPairInColumnOrderAndCountTwice) {
     EXPECT_EQ(board.host.hintsPanelDraws, 2);
     EXPECT_EQ(board.host.hintHighlights, (std::vector<bool>{false, true}));
     EXPECT_EQ(board.host.runningTimers, (std::map<int, int>{{HintTimerId, HintDuration}}));
+    ASSERT_EQ(board.host.events.size(), 3u); // hint, selection, hint
+    EXPECT_EQ(board.host.events[2].kind, PlayEventKind::PairHinted);
+    EXPECT_EQ(std::vector({board.host.events[2].pair, board.host.events[2].firstCell,
+                           board.host.events[2].secondCell}),
+              std::vector({0, board.cellAt15, board.cellAt23}));
 }
 
 TEST(Hint, ExpiryRedrawsBothPositionsAsTheyAreNowThenTheSelection) {
@@ -119,6 +124,9 @@ TEST(AutoPlay, FastFinishRunsUntilNoTopTilesShareAnEntry) {
         EXPECT_EQ(board.state.HintCount, ticks);
         EXPECT_EQ(Tiles(board.state), stacked ? 2 : 0);
         EXPECT_TRUE(board.host.messages.empty());
+        ASSERT_EQ(board.host.events.size(), static_cast<std::size_t>(ticks));
+        EXPECT_EQ(board.host.events[0].kind, PlayEventKind::PairAutoRemoved);
+        EXPECT_EQ(board.host.events[0].pair, 0);
     }
 }
 

@@ -142,3 +142,30 @@ TEST(Peek, ShowsTheHiddenWordCutTo290BytesAndCountsEveryPeek) {
 }
 
 } // namespace
+
+// Each step of play is told to the host once, after it happened, naming its tiles.
+TEST(Pick, EveryStepOfPlayIsToldToTheHostWithItsTiles) {
+    OneLevelBoard board;
+    const std::int32_t a0 = CellIndex(1, 1, 4), a1 = CellIndex(1, 2, 4), b0 = CellIndex(1, 3, 4);
+    board.PressAt(1, 4);
+    board.PressAt(1, 4);
+    board.PressAt(1, 4);
+    board.PressAt(2, 4);
+    LeftButtonUp(board.state, board.host);
+    RightButtonDown(board.state, board.host, PixelX(2), PixelY(4));
+    RightButtonUp(board.state, board.host);
+    board.PressAt(3, 4);
+    std::vector<std::array<std::int32_t, 4>> told;
+    for (const PlayEvent& event : board.host.events) {
+        told.push_back(
+            {static_cast<std::int32_t>(event.kind), event.pair, event.firstCell, event.secondCell});
+    }
+    using K = PlayEventKind;
+    const auto at = [](K kind, std::int32_t pair, std::int32_t first, std::int32_t second = -1) {
+        return std::array<std::int32_t, 4>{static_cast<std::int32_t>(kind), pair, first, second};
+    };
+    EXPECT_EQ(told, (std::vector{at(K::TileSelected, -1, a0), at(K::SelectionCleared, -1, a0),
+                                 at(K::TileSelected, -1, a0), at(K::WrongPick, -1, a0, a1),
+                                 at(K::Peeked, -1, a1), at(K::PeekEnded, -1, a1),
+                                 at(K::PairMatched, 0, a0, b0)}));
+}

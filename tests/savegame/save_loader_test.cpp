@@ -140,6 +140,8 @@ GameState SaveAndLoad(GameState& saved) {
     EXPECT_TRUE(WriteSavedGame(saved, host, path));
     GameState loaded;
     EXPECT_TRUE(Loadplayedgame(loaded, host, path));
+    EXPECT_EQ(host.events.size(), 1u);
+    EXPECT_EQ(host.events.at(0).kind, PlayEventKind::GameStarted);
     return loaded;
 }
 

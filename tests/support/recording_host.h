@@ -32,6 +32,8 @@ public:
     int removedPanelDraws = 0;
     std::vector<bool> hintHighlights;
     int wordListShown = 0;
+    std::vector<std::string> statusNotes;
+    std::vector<PlayEvent> events;
 
     std::deque<std::string> filesToOpen;
     std::deque<std::string> filesToSave;
@@ -63,6 +65,8 @@ public:
         return Next(levelTexts);
     }
     void ShowWordList() override { ++wordListShown; }
+    void ShowStatus(std::string_view text) override { statusNotes.emplace_back(text); }
+    void OnPlayEvent(const PlayEvent& event) override { events.push_back(event); }
     std::uint32_t RandomSeed() override { return seed; }
     std::time_t CurrentTime() override { return now; }
 
