@@ -8,6 +8,7 @@
 #include "app/key_lock_indicators.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -182,6 +183,14 @@ void CMainFrame::RouteCommands() {
     // Commands nobody handles are shown disabled.
     for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_->MayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
     }
 }
 

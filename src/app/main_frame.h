@@ -34,6 +34,9 @@ public:
     // it was opened.
     bool OpenDocumentFile(const QString& path);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void OnFileNew();
     void OnAppAbout();

@@ -1,25 +1,16 @@
 #include "files/open_file.h"
 
 #include "files/file_kind.h"
-#include "game/allocate_board.h"
 #include "game/auto_play.h"
-#include "game/deal.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/long_path.h"
 #include "savegame/save_loader.h"
-#include "words/line_reader.h"
+#include "words/text_file.h"
 #include "words/window_title.h"
 #include "words/word_list_reader.h"
 
 namespace {
-// The list is gone: no cell may refer to it any more.
-void ForgetBoard(GameState& state) {
-    DiscardBoard(state);
-    state.CellCount = 0;
-    state.LevelCount = 0;
-}
-
 // A list without a description line is described by its path.
 void ReadWordList(LineReader& reader, const std::string& firstLine, GameState& state,
                   GameHost& host) {
@@ -35,27 +26,18 @@ OpenResult OpenFile(GameState& state, GameHost& host) {
 
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
                           DealKind deal) {
-    ResetView(state);
     if (RefuseLongPath(host, path)) {
         return OpenResult::Failed;
     }
-    state.BrowseFileName = path;
     if (path.empty()) {
+        ForgetChosenFile(state);
         return OpenResult::Cancelled;
     }
-    StopAutomaticPlay(state, host);
-    FreeWordList(state.WordList);
-    state.WordsCount = 0;
-    state.Languages = {};
-
-    FileHandle file = OpenForReading(path);
+    FileHandle file = OpenTextFile(path, host);
     if (!file) {
-        ForgetBoard(state);
-        host.ShowMessage("Error can't open the file\n" + path);
-        // The old tiles are gone; the screen must not go on showing them.
-        host.InvalidateAll();
         return OpenResult::Failed;
     }
+    StopAutomaticPlay(state, host);
     LineReader reader(file.get(), LineReader::WordPiece);
     const std::string firstLine = ReadFirstLine(reader);
     switch (DetectFileKind(firstLine)) {
@@ -63,13 +45,22 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
         file.reset();
         return Loadplayedgame(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
     case FileKind::WordList:
-        ReadWordList(reader, firstLine, state, host);
         break;
     }
+    GameState next = NextGameState(state);
+    ResetView(next);
+    next.BrowseFileName = path;
+    ReadWordList(reader, firstLine, next, host);
     file.reset();
+    if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
+        return OpenResult::Failed;
+    }
+    state = std::move(next);
     host.SetTitle(WindowTitle(path));
-    const DealOutcome outcome =
-        deal == DealKind::Plain ? NewGame(state, host) : NewGameUnblocked(state, host);
     host.InvalidateAll();
-    return outcome == DealOutcome::Complete ? OpenResult::Dealt : OpenResult::Failed;
+    if (state.WordList.empty()) {
+        host.ShowStatus("No word pairs found in " + path);
+    }
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return OpenResult::Dealt;
 }
