@@ -43,7 +43,7 @@ CGlossatilesView::CGlossatilesView(QWidget* parent)
     MouseRightMenuText = "Test1";
     QAction* item = MouseRightMenu.addAction(QString::fromStdString(MouseRightMenuText));
     item->setData(CommandId::MouseRightMenuItem);
-    item->setStatusTip(QStringLiteral("ID for the first mouse right click menu"));
+    item->setStatusTip(tr("ID for the first mouse right click menu"));
     MouseRightMenuCreated = 1;
 
     for (std::size_t i = 0; i < timers_.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "files/open_file.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "glossatiles_project.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
@@ -23,6 +24,15 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fputs(CliUsage, stderr);
         return UsageError;
+    }
+    if (options->help) {
+        std::fputs(CliUsage, stdout);
+        std::fputs(CliHelp, stdout);
+        return Succeeded;
+    }
+    if (options->version) {
+        std::printf("glossatiles-cli %s\n", GlossatilesVersion);
+        return Succeeded;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
     ConsoleHost host(stderr,

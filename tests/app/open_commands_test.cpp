@@ -76,6 +76,20 @@ TEST_F(OpenCommandsTest, RecentListGetsEveryOpenedFileNewestFirst) {
     EXPECT_EQ(prompter->messages.size(), 2);
 }
 
+// Whatever hears that a game started finds the new game in place; a failed open starts none.
+TEST_F(OpenCommandsTest, GameStartedIsHeardWithTheNewGameInPlace) {
+    std::vector<int> pairsAtStart;
+    QObject::connect(&View(), &CGlossatilesView::PlayEventOccurred, [&](const PlayEvent& event) {
+        if (event.kind == PlayEventKind::GameStarted) {
+            pairsAtStart.push_back(State().WordsCount);
+        }
+    });
+    Open(WordList("five.txt", 5));
+    Open(QString::fromStdString(files.Write("game.txt", LaidOutGame())));
+    Open(QString::fromStdString((files.path() / "missing.txt").string()));
+    EXPECT_EQ(pairsAtStart, (std::vector<int>{5, 3}));
+}
+
 // Exit asks only about a game with changes not saved; Save runs Save, and a save that fails or
 // is cancelled keeps the window open.
 TEST_F(OpenCommandsTest, ExitAsksToSaveAGameThatChanged) {
@@ -126,7 +140,7 @@ TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     const TempDir files;
     const std::string path = files.Write("verbs.txt", "Verbs\nmanger\nto eat\nboire\nto drink\n");
     CGlossatilesApp app;
-    app.InitInstance({"glossatiles", QString::fromStdString(path)});
+    app.InitInstance(QString::fromStdString(path));
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());

@@ -38,6 +38,10 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         {"998-character word", "d\n" + x998 + "\r\nz\nw\nv\n", "d", x998 + "=z; w=v"},
         {"long description is cut", std::string(400, 'D') + "\na\nb\n", std::string(299, 'D'),
          "a=b"},
+        {"long UTF-8 description is cut between characters", Repeat("\xD0\xB4", 200) + "\na\nb\n",
+         Repeat("\xD0\xB4", 149), "a=b"},
+        {"long Windows-1252 description is cut at 299 bytes", std::string(400, '\xE9') + "\na\nb\n",
+         std::string(299, '\xE9'), "a=b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
