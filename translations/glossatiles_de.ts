@@ -406,5 +406,9 @@ About</source>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation>Das laufende Spiel speichern?</translation>
+    </message>
 </context>
 </TS>

@@ -406,5 +406,9 @@ Acerca de</translation>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation>¿Guardar la partida en curso?</translation>
+    </message>
 </context>
 </TS>

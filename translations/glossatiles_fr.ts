@@ -406,5 +406,9 @@ About</source>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Save the game in progress?</source>
+        <translation>Enregistrer la partie en cours ?</translation>
+    </message>
 </context>
 </TS>

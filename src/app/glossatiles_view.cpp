@@ -257,6 +257,7 @@ void CGlossatilesView::ShowStatus(std::string_view text) {
 }
 
 void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
+    changes_.Hear(event);
     emit PlayEventOccurred(event);
 }
 
@@ -321,15 +322,34 @@ QPrinter& CGlossatilesView::Printer() {
 }
 
 void CGlossatilesView::OnFileSave() {
-    if (SaveGame(state_, *this)) {
-        emit FileUsed(PathText(state_.RecordFileName));
-    }
+    Saved(SaveGame(state_, *this));
 }
 
 void CGlossatilesView::OnFileSaveAs() {
-    if (SaveGameAs(state_, *this)) {
+    Saved(SaveGameAs(state_, *this));
+}
+
+bool CGlossatilesView::Saved(bool written) {
+    if (written) {
+        changes_.Saved();
         emit FileUsed(PathText(state_.RecordFileName));
     }
+    return written;
+}
+
+bool CGlossatilesView::MayClose() {
+    if (!changes_.Any()) {
+        return true;
+    }
+    switch (prompter_->AskSaveGameInProgress(this)) {
+    case SaveChoice::Save:
+        return Saved(SaveGame(state_, *this));
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    }
+    return false;
 }
 
 void CGlossatilesView::OnExportWordList() {

@@ -5,6 +5,7 @@
 #include "game/board_position.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/unsaved_changes.h"
 #include "view/board_painter.h"
 
 #include <QImage>
@@ -42,6 +43,9 @@ public:
 
     // Opens a file as File > Open does, without asking for it. True when it was opened.
     bool OpenFileAtPath(const QString& path);
+    // Before the window closes: asks whether to save a game with changes not saved. False
+    // when the player cancelled or the save failed.
+    bool MayClose();
 
     // The right-click menu is built but never shown.
     QMenu MouseRightMenu;
@@ -127,8 +131,11 @@ private:
     // nullptr for an id that is not one of the game's timers.
     QTimer* Timer(int id);
     QPrinter& Printer();
+    // After a save: a written game has no changes left to save. Gives `written` back.
+    bool Saved(bool written);
 
     GameState state_;
+    UnsavedChanges changes_;
     BoardPainter painter_;
     QImage buffer_;
     bool repaintPending_ = true;

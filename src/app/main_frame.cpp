@@ -16,6 +16,7 @@
 #include "view/board_pixels.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
@@ -246,6 +247,14 @@ void CMainFrame::RouteCommands() {
         Action(id)->setEnabled(false);
     }
     new UndoActions(*Action(EditUndo), *Action(EditRedo), *view_, this);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_->MayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {

@@ -37,6 +37,9 @@ public:
     // it was opened.
     bool OpenDocumentFile(const QString& path);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void OnFileNew();
     void OnAppAbout();

@@ -10,6 +10,9 @@
 class QPrinter;
 class QWidget;
 
+// The answers to "Save the game in progress?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every modal window the view opens goes through here, so that tests can answer without one.
 class Prompter {
 public:
@@ -24,6 +27,8 @@ public:
     // The confirmed text of the Draw Level dialog, or nullopt when it was cancelled.
     virtual std::optional<QString> AskLevelText(QWidget* parent, const QString& current) = 0;
     virtual void ShowWordList(QWidget* parent, const WordPairList& list) = 0;
+    // Asked before the window closes while the game in play has changes not saved.
+    virtual SaveChoice AskSaveGameInProgress(QWidget* parent) = 0;
 
     // False when the user cancels.
     virtual bool AskPrintSettings(QWidget* parent, QPrinter& printer) = 0;

@@ -73,6 +73,21 @@ void QtPrompter::ShowWordList(QWidget* parent, const WordPairList& list) {
     dialog.exec();
 }
 
+SaveChoice QtPrompter::AskSaveGameInProgress(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Glossatiles"),
+                    QCoreApplication::translate("QtPrompter", "Save the game in progress?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
 bool QtPrompter::AskPrintSettings(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;

@@ -11,6 +11,7 @@ public:
     QString ChooseFileToExport(QWidget* parent) override;
     std::optional<QString> AskLevelText(QWidget* parent, const QString& current) override;
     void ShowWordList(QWidget* parent, const WordPairList& list) override;
+    SaveChoice AskSaveGameInProgress(QWidget* parent) override;
     bool AskPrintSettings(QWidget* parent, QPrinter& printer) override;
     void AskPageSetup(QWidget* parent, QPrinter& printer) override;
     void PreviewPrint(QWidget* parent, QPrinter& printer,

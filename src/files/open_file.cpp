@@ -3,27 +3,18 @@
 #include "files/file_bytes.h"
 #include "files/file_kind.h"
 #include "files/imported_list_file.h"
-#include "game/allocate_board.h"
 #include "game/auto_play.h"
-#include "game/deal.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/long_path.h"
 #include "savegame/save_loader.h"
-#include "words/line_reader.h"
+#include "words/text_file.h"
 #include "words/window_title.h"
 #include "words/word_list_reader.h"
 
 #include <utility>
 
 namespace {
-// The list is gone: no cell may refer to it any more.
-void ForgetBoard(GameState& state) {
-    DiscardBoard(state);
-    state.CellCount = 0;
-    state.LevelCount = 0;
-}
-
 // A list without a description line is described by its path.
 void ReadWordList(LineReader& reader, const std::string& firstLine, GameState& state,
                   GameHost& host) {
@@ -32,14 +23,29 @@ void ReadWordList(LineReader& reader, const std::string& firstLine, GameState& s
     state.WordsCount = static_cast<std::int32_t>(state.WordList.size());
 }
 
-// How every list, native or imported, ends its opening.
-OpenResult DealOpenedList(GameState& state, GameHost& host, const std::string& path,
-                          DealKind deal) {
+// The game a file at `path` is read into; what outlives a game comes along.
+GameState NextGameFor(GameState& state, const std::string& path) {
+    GameState next = NextGameState(state);
+    ResetView(next);
+    next.BrowseFileName = path;
+    return next;
+}
+
+// How every list, native or imported, ends its opening: dealt, it takes the place of the game
+// in play; a deal that fails leaves that game as it was.
+OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host,
+                          const std::string& path, DealKind deal) {
+    if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
+        return OpenResult::Failed;
+    }
+    state = std::move(next);
     host.SetTitle(WindowTitle(path));
-    const DealOutcome outcome =
-        deal == DealKind::Plain ? NewGame(state, host) : NewGameUnblocked(state, host);
     host.InvalidateAll();
-    return outcome == DealOutcome::Complete ? OpenResult::Dealt : OpenResult::Failed;
+    if (state.WordList.empty()) {
+        host.ShowStatus("No word pairs found in " + path);
+    }
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return OpenResult::Dealt;
 }
 
 // The reader of another program that claims the file; a saved game stays one whatever its name.
@@ -52,18 +58,17 @@ ImportFormat ImportFormatOf(const std::string& path) {
     return DetectImportFormat(path, *head);
 }
 
-// Another program's list takes the place of the game in play only once it has been read whole.
 OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string& path,
-                            ImportFormat format, DealKind deal, std::string previousPath) {
+                            ImportFormat format, DealKind deal) {
     std::optional<ImportedList> list = ImportListFile(host, path, format);
     if (!list) {
-        state.BrowseFileName = std::move(previousPath);
         return OpenResult::Failed;
     }
     const std::vector<int> leftOut = std::move(list->leftOutLines);
     StopAutomaticPlay(state, host);
-    TakeImportedList(state, std::move(*list));
-    const OpenResult result = DealOpenedList(state, host, path, deal);
+    GameState next = NextGameFor(state, path);
+    TakeImportedList(next, std::move(*list));
+    const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
     if (!leftOut.empty()) {
         host.ShowMessage(LeftOutRowsMessage(path, leftOut));
     }
@@ -77,30 +82,21 @@ OpenResult OpenFile(GameState& state, GameHost& host) {
 
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
                           DealKind deal) {
-    ResetView(state);
     if (RefuseLongPath(host, path)) {
         return OpenResult::Failed;
     }
-    std::string previousPath = std::exchange(state.BrowseFileName, path);
     if (path.empty()) {
+        ForgetChosenFile(state);
         return OpenResult::Cancelled;
     }
     if (const ImportFormat format = ImportFormatOf(path); format != ImportFormat::None) {
-        return OpenImportedList(state, host, path, format, deal, std::move(previousPath));
+        return OpenImportedList(state, host, path, format, deal);
     }
-    StopAutomaticPlay(state, host);
-    FreeWordList(state.WordList);
-    state.WordsCount = 0;
-    state.Languages = {};
-
-    FileHandle file = OpenForReading(path);
+    FileHandle file = OpenTextFile(path, host);
     if (!file) {
-        ForgetBoard(state);
-        host.ShowMessage("Error can't open the file\n" + path);
-        // The old tiles are gone; the screen must not go on showing them.
-        host.InvalidateAll();
         return OpenResult::Failed;
     }
+    StopAutomaticPlay(state, host);
     LineReader reader(file.get(), LineReader::WordPiece);
     const std::string firstLine = ReadFirstLine(reader);
     switch (DetectFileKind(firstLine)) {
@@ -108,9 +104,10 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
         file.reset();
         return Loadplayedgame(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
     case FileKind::WordList:
-        ReadWordList(reader, firstLine, state, host);
         break;
     }
+    GameState next = NextGameFor(state, path);
+    ReadWordList(reader, firstLine, next, host);
     file.reset();
-    return DealOpenedList(state, host, path, deal);
+    return DealOpenedList(state, std::move(next), host, path, deal);
 }

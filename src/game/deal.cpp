@@ -179,6 +179,10 @@ DealOutcome DealUnblocked(GameState& state, GameHost& host) {
 
 } // namespace
 
+DealOutcome DealNewBoard(GameState& state, GameHost& host, DealKind kind) {
+    return kind == DealKind::Plain ? DealPlain(state, host) : DealUnblocked(state, host);
+}
+
 DealOutcome NewGame(GameState& state, GameHost& host) {
     const DealOutcome outcome = DealPlain(state, host);
     host.OnPlayEvent({PlayEventKind::GameStarted});

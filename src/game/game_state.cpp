@@ -14,3 +14,25 @@ void ResetView(GameState& state) {
     state.DisplayedLevel = 0;
     state.BoardTop = StandardBoardTop;
 }
+
+GameState NextGameState(GameState& current) {
+    // Set aside rather than copied: a large list would need its memory twice.
+    WordPairList list;
+    std::vector<std::int32_t> cells;
+    std::vector<std::int32_t> sides;
+    list.swap(current.WordList);
+    cells.swap(current.AssignmentArray);
+    sides.swap(current.AssignmentAB);
+    GameState next = current;
+    current.WordList.swap(list);
+    current.AssignmentArray.swap(cells);
+    current.AssignmentAB.swap(sides);
+    next.WordsCount = 0;
+    next.Languages = {};
+    return next;
+}
+
+void ForgetChosenFile(GameState& state) {
+    ResetView(state);
+    state.BrowseFileName.clear();
+}

@@ -78,6 +78,13 @@ struct GameState {
 // a file or loading a game starts.
 void ResetView(GameState& state);
 
+// The state a file is read into before it replaces the game in play: the fields that outlive a
+// game are the current one's, the word list, its languages and the board are empty.
+GameState NextGameState(GameState& current);
+
+// A cancelled file chooser: the view starts afresh and the chosen path is forgotten.
+void ForgetChosenFile(GameState& state);
+
 // Adds one to a counter; a loaded game may hold the largest value already.
 inline void CountOne(std::int32_t& counter) {
     if (counter < INT32_MAX) {

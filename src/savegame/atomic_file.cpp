@@ -65,7 +65,8 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace
 
-AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+AtomicWriteResult WriteFileAtomically(const std::string& path,
+                                      const std::function<std::string()>& produce) {
     const std::optional<fs::path> target = FollowLinks(path);
     if (!target || !target->has_filename()) {
         return AtomicWriteResult::CannotCreate;
@@ -90,6 +91,14 @@ AtomicWriteResult WriteFileAtomically(const std::string& path, std::string_view 
     }
     // File systems without Unix modes refuse this; the file is good all the same.
     static_cast<void>(fchmod(descriptor, mode));
+    std::string bytes;
+    try {
+        bytes = produce();
+    } catch (...) {
+        close(descriptor);
+        unlink(temporary.c_str());
+        throw;
+    }
     const bool written = WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
     const bool closed = close(descriptor) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), target->c_str()) != 0) {

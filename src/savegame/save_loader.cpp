@@ -10,6 +10,7 @@
 #include "savegame/saved_game_format.h"
 #include "words/line_reader.h"
 #include "words/out_of_memory.h"
+#include "words/text_file.h"
 #include "words/window_title.h"
 
 #include <new>
@@ -134,7 +135,8 @@ bool ReadCell(GameState& state, GameHost& host, std::string& line, std::int32_t 
     return false;
 }
 
-void ReadCells(LineReader& reader, GameState& state, GameHost& host) {
+// The number of cell lines read.
+std::int32_t ReadCells(LineReader& reader, GameState& state, GameHost& host) {
     std::int32_t cell = 0;
     int unknownPairs = 0;
     while (std::optional<std::string> line = NextLine(reader)) {
@@ -153,6 +155,18 @@ void ReadCells(LineReader& reader, GameState& state, GameHost& host) {
                          " more cell lines name word pairs that are not in the file.\nTheir "
                          "cells are left empty.");
     }
+    return cell;
+}
+
+constexpr std::string_view CellCountPrefix = "CellCount";
+
+// The number the CellCount line gives, or nullopt when the line is not there.
+std::optional<std::int32_t> ReadCellCount(LineReader& reader) {
+    const std::optional<std::string> line = NextLine(reader);
+    if (!line || !line->starts_with(CellCountPrefix)) {
+        return std::nullopt;
+    }
+    return ReadLeadingNumber(std::string_view(*line).substr(CellCountPrefix.size()));
 }
 
 } // namespace
@@ -162,39 +176,43 @@ void LoadSavedGame(GameState& state, GameHost& host) {
 }
 
 bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
-    ResetView(state);
-
     const std::string chosen = path.empty() ? host.ChooseFileToOpen() : path;
     if (RefuseLongPath(host, chosen)) {
         return false;
     }
-    state.BrowseFileName = chosen;
     if (chosen.empty()) {
+        ForgetChosenFile(state);
         return false;
     }
-    FileHandle file = OpenForReading(chosen);
+    FileHandle file = OpenTextFile(chosen, host);
     if (!file) {
-        host.ShowMessage("Error can't open the file\n" + chosen);
         return false;
     }
-    host.SetTitle(WindowTitle(chosen));
-
     StopAutomaticPlay(state, host);
-    FreeWordList(state.WordList);
-    DiscardBoard(state);
-    state.WordsCount = 0;
-    state.Languages = {};
-
+    GameState next = NextGameState(state);
+    ResetView(next);
+    next.BrowseFileName = chosen;
     // Saved games are read line by line whatever the length, so that long words written by
     // the game load back whole.
     LineReader reader(file.get(), LineReader::WholeLines);
     try {
-        return ReadSavedGame(reader, state, host);
+        if (!ReadSavedGame(reader, next, host)) {
+            return false;
+        }
     } catch (const std::bad_alloc&) {
         // A line too long for memory.
         host.ShowMessage(OutOfMemoryReadingNode);
         return false;
     }
+    state = std::move(next);
+    // Save writes back to the file the title names.
+    state.RecordFileName = chosen;
+    host.SetTitle(WindowTitle(chosen));
+    host.ShowMessage("Loaded file OK\n\nOringinal game was started from file\n" +
+                     state.BrowseFileName);
+    host.InvalidateAll();
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    return true;
 }
 
 bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
@@ -248,13 +266,15 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
                          "appear to be a valid Glossatiles saved game.");
         return false;
     }
-    reader.ReadPiece(); // the CellCount line: the board's size follows from the pairs
-    ReadCells(reader, state, host);
-
-    host.ShowMessage("Loaded file OK\n\nOringinal game was started from file\n" +
-                     state.BrowseFileName);
+    // The board's size follows from the pairs; the CellCount line only tells whether cell
+    // lines are missing.
+    const std::optional<std::int32_t> promised = ReadCellCount(reader);
+    const std::int32_t read = ReadCells(reader, state, host);
+    if (promised && *promised > read) {
+        host.ShowMessage("The saved game ends early: " + std::to_string(*promised - read) +
+                         " of its " + std::to_string(*promised) +
+                         " cells are missing.\nTheir tiles are not on the board.");
+    }
     state.DisplayedLevel = 0;
-    host.InvalidateAll();
-    host.OnPlayEvent({PlayEventKind::GameStarted});
     return true;
 }

@@ -30,13 +30,20 @@ std::string TimeLine(std::time_t now) {
     return line;
 }
 
+// The loader splits pair lines at colons.
+void ReplaceColons(std::optional<std::string>& word) {
+    if (word) {
+        std::replace(word->begin(), word->end(), ':', '-');
+    }
+}
+
 void AddPairLine(std::string& text, GameHost& host, std::int32_t index, WordPair& pair) {
     text += "Index:";
     text += std::to_string(index);
     text += ':';
+    ReplaceColons(pair.TextA);
+    ReplaceColons(pair.TextB);
     if (pair.TextA && pair.TextB) {
-        std::replace(pair.TextA->begin(), pair.TextA->end(), ':', '-');
-        std::replace(pair.TextB->begin(), pair.TextB->end(), ':', '-');
         text += *pair.TextA;
         text += ':';
         AddLine(text, *pair.TextB);

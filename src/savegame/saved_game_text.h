@@ -11,6 +11,6 @@ class GameHost;
 std::int32_t SavableCellCount(const GameState& state);
 
 // The bytes of the saved-game file for the current game, every line ending in CR LF. Every
-// ':' in the words of complete pairs becomes '-' in the word list itself, since the loader
-// splits pair lines at colons; a pair with a missing word is written as it is, with a warning.
+// ':' in the words becomes '-' in the word list itself, since the loader splits pair lines at
+// colons; a pair with a missing word is written in its own form, with a warning.
 std::string SavedGameText(GameState& state, GameHost& host);

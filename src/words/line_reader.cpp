@@ -1,7 +1,9 @@
 #include "words/line_reader.h"
 
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr std::size_t BufferSize = 1 << 16;
@@ -65,10 +67,23 @@ void TrimLine(std::string& line) {
 }
 
 FileHandle OpenForReading(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "rb"));
     struct stat info {};
-    if (file && (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode))) {
-        file.reset();
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return nullptr;
+    }
+    // The file may have been swapped for a pipe since: without O_NONBLOCK, open would wait.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return nullptr;
+    }
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(descriptor);
+        return nullptr;
+    }
+    fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    FileHandle file(fdopen(descriptor, "rb"));
+    if (!file) {
+        close(descriptor);
     }
     return file;
 }

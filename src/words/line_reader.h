@@ -40,5 +40,6 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a regular file for reading; null for a missing, unreadable or non-regular file.
+// Opens a regular file for reading; null for a missing, unreadable or non-regular file. A
+// named pipe or a device is never opened, so the call cannot wait for a writer.
 FileHandle OpenForReading(const std::string& path);

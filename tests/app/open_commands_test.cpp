@@ -96,6 +96,65 @@ TEST_F(OpenCommandsTest, RecentListGetsEveryOpenedFileNewestFirst) {
     EXPECT_EQ(prompter->messages.size(), 2);
 }
 
+// Whatever hears that a game started finds the new game in place; a failed open starts none.
+TEST_F(OpenCommandsTest, GameStartedIsHeardWithTheNewGameInPlace) {
+    std::vector<int> pairsAtStart;
+    QObject::connect(&View(), &CGlossatilesView::PlayEventOccurred, [&](const PlayEvent& event) {
+        if (event.kind == PlayEventKind::GameStarted) {
+            pairsAtStart.push_back(State().WordsCount);
+        }
+    });
+    Open(WordList("five.txt", 5));
+    Open(QString::fromStdString(files.Write("game.txt", LaidOutGame())));
+    Open(QString::fromStdString((files.path() / "missing.txt").string()));
+    EXPECT_EQ(pairsAtStart, (std::vector<int>{5, 3}));
+}
+
+// Exit asks only about a game with changes not saved; Save runs Save, and a save that fails or
+// is cancelled keeps the window open.
+TEST_F(OpenCommandsTest, ExitAsksToSaveAGameThatChanged) {
+    const struct {
+        const char* name;
+        bool changed;
+        std::optional<SaveChoice> answer; // nullopt: not asked
+        bool fileChosen;                  // for Save, which asks like Save As the first time
+        bool closes;
+    } cases[] = {
+        {"unchanged", false, std::nullopt, false, true},
+        {"discarded", true, SaveChoice::Discard, false, true},
+        {"cancelled", true, SaveChoice::Cancel, false, false},
+        {"save cancelled", true, SaveChoice::Save, false, false},
+        {"saved", true, SaveChoice::Save, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        frame->show();
+        OpenList(3);
+        if (c.changed) {
+            Trigger(CommandId::Hint);
+        }
+        prompter->asked.clear();
+        if (c.answer) {
+            prompter->saveChoices.push_back(*c.answer);
+        }
+        const QString saveTo = QString::fromStdString((files.path() / "saved.txt").string());
+        prompter->filesToSave.push_back(c.fileChosen ? saveTo : QString());
+        Trigger(CommandId::AppExit);
+        EXPECT_EQ(frame->isVisible(), !c.closes);
+        EXPECT_EQ(prompter->asked.contains("save game?"), c.answer.has_value());
+        EXPECT_EQ(QFile::exists(saveTo), c.fileChosen);
+        prompter->filesToSave.clear();
+    }
+    // A game just saved has nothing to lose.
+    prompter->asked.clear();
+    frame->show();
+    Trigger(CommandId::Hint);
+    Trigger(CommandId::FileSave);
+    frame->close();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_FALSE(prompter->asked.contains("save game?"));
+}
+
 TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     QSettings().clear();
     const TempDir files;

@@ -20,8 +20,8 @@ inline std::vector<QStringList> Rows(const CWordListDlg& dialog) {
 }
 
 // Answers the view's modal questions from queues and records what it was asked, in order:
-// "message", "open", "save", "export", "level <current text>", "words", "print", "preview" or
-// "setup".
+// "message", "open", "save", "export", "level <current text>", "words", "save game?", "print",
+// "preview" or "setup".
 class TestPrompter : public Prompter {
 public:
     QStringList asked;
@@ -32,6 +32,8 @@ public:
     std::deque<QString> levelTexts; // a null text cancels the Draw Level dialog
     // The rows of each Word List dialog made.
     std::vector<std::vector<QStringList>> wordListsShown;
+    // Answers to "Save the game in progress?"; Cancel once they run out.
+    std::deque<SaveChoice> saveChoices;
     // Where a confirmed print goes; empty: the print dialog is cancelled.
     QString printToPdf;
 
@@ -49,6 +51,15 @@ public:
     void ShowWordList(QWidget*, const WordPairList& list) override {
         asked.append("words");
         wordListsShown.push_back(Rows(CWordListDlg(list)));
+    }
+    SaveChoice AskSaveGameInProgress(QWidget*) override {
+        asked.append("save game?");
+        if (saveChoices.empty()) {
+            return SaveChoice::Cancel;
+        }
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
     }
     bool AskPrintSettings(QWidget*, QPrinter& printer) override {
         asked.append("print");

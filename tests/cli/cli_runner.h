@@ -25,9 +25,10 @@ inline std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`.
+// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`. A run that hangs
+// is killed after a minute and fails with status 124.
 inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments) {
-    std::string command = Quoted(GLOSSATILES_CLI);
+    std::string command = "timeout 60 " + Quoted(GLOSSATILES_CLI);
     for (const std::string& argument : arguments) {
         command += " " + Quoted(argument);
     }

@@ -45,15 +45,18 @@ std::unique_ptr<Opened> OpenBothWays(const TempDir& dir, const std::string& path
     return opened;
 }
 
-TEST(HostileFiles, BinaryFilesNulBytesAndLoneCarriageReturnsAreReadAsText) {
+TEST(HostileFiles, FilesWithNulBytesAreNotTextAndLoneCarriageReturnsAreReadAsText) {
     TempDir dir;
-    const auto binary = OpenBothWays(dir, Data + "/binary.dat");
-    EXPECT_EQ(binary->result, OpenResult::Dealt);
-    EXPECT_EQ(Tiles(binary->state), 2 * binary->state.WordsCount);
-    const auto nul = OpenBothWays(dir, Data + "/nul-bytes.txt");
-    ASSERT_EQ(nul->state.WordsCount, 2);
-    EXPECT_EQ(nul->state.WordList[0].TextA, std::string("ch\0at", 5));
-    EXPECT_EQ(nul->state.WordList[1].TextB, std::string("\0\0", 2));
+    for (const std::string& path : {Data + "/binary.dat", Data + "/nul-bytes.txt"}) {
+        const auto opened = OpenBothWays(dir, path);
+        EXPECT_EQ(opened->result, OpenResult::Failed);
+        EXPECT_EQ(opened->host.messages,
+                  std::vector<std::string>{"This is not a text file:\n" + path +
+                                           "\n\nWord lists and saved games are plain text."});
+    }
+    // A NUL byte beyond the first 64 KB is read as part of a word.
+    const std::string late = "Late\n" + std::string(1 << 16, 'w') + std::string("\n\0\n", 3);
+    EXPECT_EQ(OpenBothWays(dir, dir.Write("late.txt", late))->result, OpenResult::Dealt);
     const auto lone = OpenBothWays(dir, Data + "/lone-cr.txt");
     EXPECT_EQ(lone->state.FileDescription, "Classic Mac list\rchat\rcat\rchien\rdog");
     EXPECT_EQ(lone->state.WordsCount, 0);
@@ -172,7 +175,7 @@ TEST(HostileFiles, AFileThatCannotBeReadIsReported) {
     EXPECT_EQ(ReadBytes(path), "Secret\na\nb\n");
 }
 
-TEST(HostileFiles, AMissingFileAFolderOrAPathOfAThousandCharactersIsRefused) {
+TEST(HostileFiles, AMissingFileAFolderAPipeADeviceOrAPathOfAThousandCharactersIsRefused) {
     TempDir dir;
     std::filesystem::path folder = dir.path();
     while (folder.string().size() < 1000) {
@@ -186,8 +189,13 @@ TEST(HostileFiles, AMissingFileAFolderOrAPathOfAThousandCharactersIsRefused) {
     EXPECT_TRUE(deepOpened->host.messages[0].starts_with(
         "The path is longer than 299 characters:\n" + deep));
     EXPECT_FALSE(deepOpened->state.HasBoard());
-    for (const std::string& path : {(dir.path() / "missing.txt").string(), dir.path().string()}) {
+    const std::string pipe = (dir.path() / "pipe").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {(dir.path() / "missing.txt").string(), dir.path().string(),
+                                    pipe, std::string("/dev/zero")}) {
+        alarm(60); // a pipe without a writer would make the open wait for ever
         const auto opened = OpenBothWays(dir, path);
+        alarm(0);
         EXPECT_EQ(opened->result, OpenResult::Failed);
         EXPECT_EQ(opened->host.messages,
                   std::vector<std::string>{"Error can't open the file\n" + path});

@@ -30,8 +30,7 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         {"lone CR inside a word", "d\na\rb\nc\n", "d", "a\rb=c"},
         {"last line without line end", "d\nchat\ncat", "d", "chat=cat"},
         {"odd number of words", "d\nchat\ncat\nchien\n", "d", "chat=cat; chien=<none>"},
-        {"colons and NUL bytes", std::string("d\na:b\nc\0d\n", 10), "d",
-         std::string("a:b=c\0d", 7)},
+        {"colons", "d\na:b\nc:\n", "d", "a:b=c:"},
         // 998, 998 and 4 characters: three words, which shifts every later pair.
         {"2,000-character line", "d\n" + std::string(2000, 'x') + "\nnext\n", "d",
          x998 + "=" + x998 + "; xxxx=next"},
@@ -55,6 +54,9 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         EXPECT_EQ(ListText(state.WordList), c.pairs);
         EXPECT_EQ(state.WordsCount, static_cast<int>(state.WordList.size()));
         EXPECT_TRUE(host.messages.empty());
+        // A list without pairs says so where it does not stop the player.
+        EXPECT_EQ(host.statusNotes, c.pairs.empty() ? std::vector{"No word pairs found in " + path}
+                                                    : std::vector<std::string>{});
     }
 }
 
@@ -72,39 +74,53 @@ TEST(OpenFile, DealsTheChosenListAndACancelledChooserChangesNothingButThePath) {
     EXPECT_EQ(state.DisplayedLevel, 0);
     EXPECT_FALSE(state.HasSelection());
     EXPECT_EQ(host.invalidations, 1);
+    EXPECT_EQ(host.events.size(), 1u);
+    EXPECT_EQ(host.events.at(0).kind, PlayEventKind::GameStarted);
 
     const auto cells = state.AssignmentArray;
     EXPECT_EQ(OpenFile(state, host), OpenResult::Cancelled);
+    EXPECT_EQ(host.events.size(), 1u);
     EXPECT_EQ(state.BrowseFileName, "");
     EXPECT_EQ(state.AssignmentArray, cells);
     EXPECT_EQ(state.FileDescription, "Animals");
     EXPECT_TRUE(host.messages.empty());
 }
 
-// A path longer than the game can hold is refused before the old game is let go.
-TEST(OpenFile, AFileThatCannotBeOpenedLeavesNoBoard) {
+TEST(OpenFile, AFailedOpenKeepsTheGameInPlay) {
     TempDir dir;
-    const std::string list = dir.Write("a.txt", "d\na\nb\n");
+    const std::string list = dir.Write("a.txt", "d\na:b\nc\n");
+    const std::string nul = dir.Write("nul.txt", std::string("d\na\0\nb\n", 8));
+    const std::string badGame = dir.Write(
+        "game.txt", "Glossatiles saved game file: x\nGame source file\na.txt\nTime\nCorrect:0\n");
+    const std::string missing = (dir.path() / "missing.txt").string();
     const std::string tooLong = "/" + std::string(299, 'p');
-    for (const std::string& bad :
-         {(dir.path() / "missing.txt").string(), dir.path().string(), tooLong}) {
+    const struct {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {missing, "Error can't open the file\n" + missing},
+        {dir.path().string(), "Error can't open the file\n" + dir.path().string()},
+        {"/dev/null", "Error can't open the file\n/dev/null"},
+        {tooLong, "The path is longer than 299 characters:\n" + tooLong},
+        {nul, "This is not a text file:\n" + nul},
+        {badGame, "Unable to find ArrayTop section in file."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
         GameState state;
         RecordingHost host;
         ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
-        EXPECT_EQ(OpenFileAtPath(state, host, bad), OpenResult::Failed);
-        ASSERT_EQ(host.messages.size(), 1u);
-        if (bad == tooLong) {
-            EXPECT_TRUE(
-                host.messages[0].starts_with("The path is longer than 299 characters:\n/p"));
-            EXPECT_EQ(std::pair(state.WordsCount, state.HasBoard()), std::pair(1, true));
-            continue;
-        }
-        EXPECT_EQ(host.messages[0], "Error can't open the file\n" + bad);
-        EXPECT_FALSE(state.HasBoard());
-        EXPECT_EQ(std::vector({state.WordsCount, state.CellCount, state.LevelCount}),
-                  std::vector({0, 0, 0}));
-        EXPECT_TRUE(state.WordList.empty());
-        EXPECT_EQ(host.invalidations, 2); // the old tiles must not stay on the screen
+        state.RecordFileName = "record.txt";
+        const GameState before = state;
+        EXPECT_EQ(OpenFileAtPath(state, host, c.path), OpenResult::Failed);
+        ASSERT_FALSE(host.messages.empty());
+        EXPECT_TRUE(host.messages.back().starts_with(c.message)) << host.messages.back();
+        EXPECT_EQ(ListText(state.WordList), "a:b=c");
+        EXPECT_EQ(state.AssignmentArray, before.AssignmentArray);
+        EXPECT_EQ(state.BrowseFileName + " " + state.FileDescription + " " + state.RecordFileName,
+                  list + " d record.txt");
+        EXPECT_EQ(host.titles.size(), 1u);
+        EXPECT_EQ(host.events.size(), 1u);
     }
 }
 
@@ -128,9 +144,6 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
 }
 
-} // namespace
-
-namespace {
 TEST(WordListText, ReadsBackAsTheSameList) {
     const WordPairList lists[] = {
         {},

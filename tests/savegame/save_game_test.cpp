@@ -117,6 +117,10 @@ TEST(SaveGame, APathThatCannotBeWrittenIsReported) {
     const std::string tooLong = (dir.path() / std::string(300, 'n')).string();
     const std::string noFolder = (dir.path() / "missing" / "game.txt").string();
     GameState state = SmallGame();
+    // Neither the colon nor the odd word may be touched or warned of for a file never written.
+    state.WordList[0].TextA = "le: chat";
+    state.WordList.push_back({"odd", std::nullopt});
+    state.WordsCount = 3;
     RecordingHost host;
     EXPECT_FALSE(SaveGameAsPath(state, host, tooLong));
     EXPECT_EQ(state.RecordFileName, ""); // a path the game cannot hold is not kept
@@ -125,6 +129,7 @@ TEST(SaveGame, APathThatCannotBeWrittenIsReported) {
     EXPECT_TRUE(
         host.messages[0].starts_with("The path is longer than 299 characters:\n" + tooLong));
     EXPECT_EQ(host.messages[1], "Error can't create the record file\n" + noFolder);
+    EXPECT_EQ(ListText(state.WordList), "le: chat=cat; chien=dog; odd=<none>");
     EXPECT_TRUE(host.titles.empty());
 }
 
@@ -137,9 +142,11 @@ TEST(AtomicFile, WritesThroughLinksKeepingThemAndThePermissions) {
     fs::create_symlink("../real.txt", at / "links" / "relative");
     fs::create_symlink(at / "links" / "relative", at / "chain");
     fs::create_symlink("future.txt", at / "dangling");
-    EXPECT_EQ(WriteFileAtomically((at / "chain").string(), "new"), AtomicWriteResult::Written);
+    EXPECT_EQ(WriteFileAtomically((at / "chain").string(), [] { return std::string("new"); }),
+              AtomicWriteResult::Written);
     const mode_t previous = umask(027);
-    const AtomicWriteResult created = WriteFileAtomically((at / "dangling").string(), "created");
+    const AtomicWriteResult created =
+        WriteFileAtomically((at / "dangling").string(), [] { return std::string("created"); });
     umask(previous);
     EXPECT_EQ(created, AtomicWriteResult::Written);
     EXPECT_EQ(ReadBytes(real) + " " + ReadBytes((at / "future.txt").string()), "new created");
@@ -161,7 +168,9 @@ TEST(AtomicFile, WhatCannotBeWrittenInPlaceIsNotReplaced) {
         paths.push_back(readOnly); // root may write to read-only files
     }
     for (const std::string& path : paths) {
-        EXPECT_EQ(WriteFileAtomically(path, "x"), AtomicWriteResult::CannotCreate) << path;
+        EXPECT_EQ(WriteFileAtomically(path, [] { return std::string("x"); }),
+                  AtomicWriteResult::CannotCreate)
+            << path;
     }
     EXPECT_EQ(ReadBytes(readOnly), "kept");
 }

@@ -44,7 +44,7 @@ TEST(SavedGameText, SmallGameIsWrittenByteForByte) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-// Colons of complete pairs become dashes, in the list as well; a missing word is warned of.
+// Colons become dashes, in the list as well; a missing word is warned of.
 TEST(SavedGameText, PairLinesTakeTheFormOfTheirWords) {
     const std::string warning = "Warning there appears to be a missing word\nin the word pairs.";
     const struct {
@@ -54,7 +54,7 @@ TEST(SavedGameText, PairLinesTakeTheFormOfTheirWords) {
         bool warned;
     } cases[] = {{{"chat", "cat"}, "Index:0:chat:cat", {"chat", "cat"}, false},
                  {{"a:b", "c::d"}, "Index:0:a-b:c--d", {"a-b", "c--d"}, false},
-                 {{"a:b", {}}, "Index:0:a:b:Missing word", {"a:b", {}}, true},
+                 {{"a:b", {}}, "Index:0:a-b:Missing word", {"a-b", {}}, true},
                  {{{}, "dog"}, "Index:0::dog", {{}, "dog"}, true},
                  {{}, "Index:0::Missing word", {}, true},
                  {{"", ""}, "Index:0::", {"", ""}, false}};
