@@ -17,10 +17,11 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
                          "\nThe file name must end in .txt, .tsv or .csv.");
         return false;
     }
-    const std::string text =
-        *format == ExportFormat::Native
-            ? WordListText(state.FileDescription, state.WordList)
-            : DelimitedListText(state.WordList, *format == ExportFormat::Tsv ? '\t' : ',');
+    const auto text = [&] {
+        return *format == ExportFormat::Native
+                   ? WordListText(state.FileDescription, state.WordList)
+                   : DelimitedListText(state.WordList, *format == ExportFormat::Tsv ? '\t' : ',');
+    };
     if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
         host.ShowMessage("Can't write the file\n" + path);
         return false;
