@@ -29,6 +29,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.saveTo = arguments[++i];
         } else if (argument == "--unblocked") {
             options.unblocked = true;
+        } else if (argument == "--progress") {
+            options.progress = true;
         } else if (argument == "--auto-finish") {
             options.autoFinish = true;
         } else if (argument == "--") {
@@ -44,7 +46,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             return std::nullopt;
         }
     }
-    if (!haveFile) {
+    // The history is read, not played: no deal options go with it.
+    const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
+    if (!haveFile || (options.progress && plays)) {
         return std::nullopt;
     }
     return options;

@@ -1,6 +1,9 @@
 #include "cli_runner.h"
 #include "support/temp_dir.h"
 
+#include "learning/list_fingerprint.h"
+#include "learning/sqlite_progress_store.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,8 +33,14 @@ TEST(Cli, SummarisesADealAndDealsAlikeForTheSameSeed) {
 TEST(Cli, RejectsBadUsage) {
     TempDir dir;
     const std::string list = dir.Write("animals.txt", Animals);
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {}, {"--seed"}, {"--seed", "x1", list}, {"--bogus", list}, {list, list}, {"--save"}}) {
+    for (const std::vector<std::string>& arguments :
+         std::vector<std::vector<std::string>>{{},
+                                               {"--seed"},
+                                               {"--seed", "x1", list},
+                                               {"--bogus", list},
+                                               {list, list},
+                                               {"--save"},
+                                               {"--progress", "--seed", "1", list}}) {
         const CliRun run = RunCli(dir, arguments);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
         EXPECT_NE(run.errors.find("usage: glossatiles-cli"), std::string::npos);
@@ -55,6 +64,43 @@ TEST(Cli, ASavedGameLoadsBackWithTheSameSummaryButIsNeverSavedOverAWordList) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.errors.find("message: Save not allowed"), std::string::npos);
     EXPECT_EQ(ReadBytes(list), Animals);
+}
+
+TEST(Cli, ProgressPrintsTheListsGamesAndHardestPairsOrFailsOnADamagedDatabase) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    const std::string database = DefaultProgressPath();
+    EXPECT_EQ(RunCli(dir, {"--progress", list}).summary.at("games"), "0");
+
+    const WordPairList pairs{{"chat", "cat"}, {"chien", "dog"}, {"cheval", "horse"}};
+    ASSERT_TRUE(SqliteProgressStore(database).Record(
+        {list,
+         ListFingerprint(pairs),
+         1765000000,
+         95,
+         3,
+         3,
+         1,
+         0,
+         0,
+         false,
+         0,
+         {{"chat", "cat", 1, 0, 0}, {"chien", "dog", 0, 0, 0}, {"cheval", "horse", 0, 0, 0}}}));
+    const CliRun run = RunCli(dir, {"--progress", list});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(Summary(run, {"database", "games", "game", "hardest"}),
+              "database=" + database +
+                  " games=1 game=2025-12-06 05:46 UTC, 1:35, 3 pairs, 3 correct, 1 wrong, 75% "
+                  "accuracy, 0 hints, 0 peeks, unassisted, 0 undos hardest=chat = cat, missed 1 "
+                  "of 1 games, last 2025-12-06 05:46 UTC");
+
+    std::ofstream(database, std::ios::trunc) << std::string(2048, '\x7f');
+    const CliRun damaged = RunCli(dir, {"--progress", list});
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.errors.find("error: cannot read " + database), std::string::npos)
+        << damaged.errors;
 }
 
 } // namespace
