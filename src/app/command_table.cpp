@@ -35,6 +35,8 @@ constexpr std::array commands{
     Command{WordList, "&Word List", "Displays the currently loaded word list ", ""},
     Command{RandomNumberTest, "Random number test", "Random number test", ""},
     Command{DrawLevel, "Draw Level", "Display all or one level of tiles.", ""},
+    Command{Progress, "&Progress...",
+            "Shows your finished games of this list and its hardest pairs\nProgress", ""},
     Command{AppAbout, "&About Glossatiles...",
             "Display program information, version number and copyright\nAbout", ""},
     Command{LevelDown, "", "Displays the next level of tiles down.", ""},
@@ -55,7 +57,7 @@ constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         F
 constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
 constexpr std::array gameMenu{NewGame, NewGame3};
-constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};
+constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress};
 constexpr std::array helpMenu{AppAbout};
 
 constexpr std::array menuBar{

@@ -12,6 +12,7 @@
 #include "game/pick.h"
 #include "game/random_test.h"
 #include "game/tile_redraw.h"
+#include "learning/practice_deal.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
@@ -230,6 +231,10 @@ bool CGlossatilesView::OpenFileAtPath(const QString& path) {
         emit FileUsed(path);
     }
     return opened;
+}
+
+void CGlossatilesView::DealPractice(WordPairList pairs, std::string_view what) {
+    ::DealPractice(state_, *this, std::move(pairs), what);
 }
 
 void CGlossatilesView::OnLoadSavedGame() {

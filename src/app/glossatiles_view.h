@@ -33,6 +33,8 @@ public:
 
     // Opens a file as File > Open does, without asking for it. True when it was opened.
     bool OpenFileAtPath(const QString& path);
+    // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
+    void DealPractice(WordPairList pairs, std::string_view what);
 
     // The right-click menu is built but never shown.
     QMenu MouseRightMenu;

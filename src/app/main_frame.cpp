@@ -4,8 +4,10 @@
 #include "app/command_icons.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/game_learning.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
+#include "learning/sqlite_progress_store.h"
 
 #include <QAction>
 #include <QDir>
@@ -55,7 +57,10 @@ QString RecentFileText(int index, const QString& path) {
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent), view_(new CGlossatilesView(this)), recentFiles_(RecentFileCount) {
+    : QMainWindow(parent), view_(new CGlossatilesView(this)),
+      learning_(
+          new GameLearning(*view_, std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
+      recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
     setCentralWidget(view_);
     CreateActions();
@@ -179,6 +184,7 @@ void CMainFrame::RouteCommands() {
     connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
     // Commands nobody handles are shown disabled.
     for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CGlossatilesView;
+class GameLearning;
 class KeyLockIndicators;
 class QAction;
 class QMenu;
@@ -22,6 +23,7 @@ public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
     CGlossatilesView& View() const { return *view_; }
+    GameLearning& Learning() const { return *learning_; }
     RecentFileList& RecentFiles() { return recentFiles_; }
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
@@ -49,6 +51,7 @@ private:
 
     CGlossatilesDoc document_;
     CGlossatilesView* view_;
+    GameLearning* learning_;
     RecentFileList recentFiles_;
     std::map<int, QAction*> actions_;
     QAction* recentPlaceholder_ = nullptr;

@@ -42,6 +42,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"Tools", "&Word List", 32771},
     {"Tools", "Random number test", 32772},
     {"Tools", "Draw Level", 32774},
+    {"Tools", "&Progress...", 32800},
     {"&Help", "&About Glossatiles...", 57664}};
 
 using CommandTableTest = FrameTest;

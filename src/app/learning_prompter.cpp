@@ -1,0 +1,31 @@
+#include "app/learning_prompter.h"
+
+#include "view/game_finished_dlg.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
+                                               const std::function<void()>& saveMissedPairs) {
+    CGameFinishedDlg dialog(report, saveMissedPairs, parent);
+    return dialog.exec() == QDialog::Accepted ? AfterGame::PlayMissedPairs : AfterGame::Close;
+}
+
+bool QtLearningPrompter::ShowProgress(QWidget* parent, const ListProgress& progress) {
+    CProgressDlg dialog(progress, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtLearningPrompter::ChooseMissedPairsFile(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Save Missed Pairs"), QString(),
+                       QObject::tr("Word lists (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void QtLearningPrompter::ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
