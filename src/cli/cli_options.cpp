@@ -33,6 +33,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.progress = true;
         } else if (argument == "--auto-finish") {
             options.autoFinish = true;
+        } else if (argument == "--help") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--") {
             if (haveFile || i + 2 != arguments.size()) {
                 return std::nullopt;
@@ -48,7 +52,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
-    if (!haveFile || (options.progress && plays)) {
+    if ((!haveFile && !options.help && !options.version) || (options.progress && plays)) {
         return std::nullopt;
     }
     return options;

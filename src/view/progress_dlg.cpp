@@ -83,9 +83,9 @@ QString NoteOn(const ListProgress& progress) {
     if (progress.games.empty()) {
         return QObject::tr("No game of this list has been finished yet.");
     }
-    return QObject::tr("%n finished game(s) of %1.", nullptr,
-                       static_cast<int>(progress.games.size()))
-        .arg(DecodeWord(progress.description));
+    return QObject::tr("Finished games of %1: %2")
+        .arg(DecodeWord(progress.description))
+        .arg(progress.games.size());
 }
 } // namespace
 

@@ -2,7 +2,7 @@
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
 #include "support/temp_dir.h"
-#include "words/open_file.h"
+#include "files/open_file.h"
 #include "words/word_list_text.h"
 
 #include "learning_board.h"
