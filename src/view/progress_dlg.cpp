@@ -48,6 +48,7 @@ QChart* GamesChart(const std::vector<GameResult>& games) {
     const std::int64_t first = games.front().finishedAt;
     const std::int64_t last = std::max(games.back().finishedAt, first + 60);
     time->setRange(QDateTime::fromSecsSinceEpoch(first), QDateTime::fromSecsSinceEpoch(last));
+    time->setTickCount(static_cast<int>(std::clamp<std::size_t>(games.size(), 2, 5)));
     chart->addAxis(time, Qt::AlignBottom);
 
     auto* percent = new QValueAxis(chart);
