@@ -64,7 +64,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
         WordListText(PracticeDescription(MissedPairs, game.description), game.missed);
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
-        prompter_->ShowMessage(&view_, tr("The missed pairs could not be saved to\n%1").arg(path));
+        view_.ShowMessage(tr("The missed pairs could not be saved to\n%1").arg(path).toStdString());
         return;
     }
     view_.ShowStatus(tr("Missed pairs saved to %1").arg(path).toStdString());

@@ -3,7 +3,6 @@
 #include "view/game_finished_dlg.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
                                                const std::function<void()>& saveMissedPairs) {
@@ -22,10 +21,4 @@ QString QtLearningPrompter::ChooseMissedPairsFile(QWidget* parent) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
-void QtLearningPrompter::ShowMessage(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
 }

@@ -23,7 +23,6 @@ public:
     virtual bool ShowProgress(QWidget* parent, const ListProgress& progress) = 0;
     // Where the missed pairs go, or an empty text when the user cancels.
     virtual QString ChooseMissedPairsFile(QWidget* parent) = 0;
-    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
 };
 
 // The real windows.
@@ -33,5 +32,4 @@ public:
                                const std::function<void()>& saveMissedPairs) override;
     bool ShowProgress(QWidget* parent, const ListProgress& progress) override;
     QString ChooseMissedPairsFile(QWidget* parent) override;
-    void ShowMessage(QWidget* parent, const QString& text) override;
 };

@@ -71,6 +71,8 @@ TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
 }
 
 TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssisted) {
+    const QString nowhere = QString::fromStdString((files.path() / "no/such/folder.txt").string());
+    learningPrompter->saveTo.push_back(nowhere);
     Trigger(CommandId::FastAutoFinish);
     ASSERT_TRUE(GameFinishedShown());
     const GameReport& report = learningPrompter->reports[0];
@@ -80,6 +82,7 @@ TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssiste
     }
     EXPECT_EQ(TilesOnBoard(), 0) << "Close deals nothing";
     EXPECT_TRUE(store->Games(ListFingerprint(list)).value().at(0).assisted);
+    EXPECT_EQ(prompter->messages.last(), "The missed pairs could not be saved to\n" + nowhere);
 }
 
 TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) {

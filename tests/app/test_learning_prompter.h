@@ -9,7 +9,6 @@ class TestLearningPrompter : public LearningPrompter {
 public:
     std::vector<GameReport> reports;
     std::vector<ListProgress> progress;
-    QStringList messages;
     // Each "Game finished" first saves to the next of these, when there is one, then answers.
     std::deque<QString> saveTo;
     std::deque<AfterGame> afterGame;
@@ -28,7 +27,6 @@ public:
         return Next(playHardest, false);
     }
     QString ChooseMissedPairsFile(QWidget*) override { return Next(saveTo, QString()); }
-    void ShowMessage(QWidget*, const QString& text) override { messages.append(text); }
 
 private:
     template <class Answer> static Answer Next(std::deque<Answer>& queue, Answer otherwise) {
