@@ -442,6 +442,13 @@ Progrès</translation>
     </message>
 </context>
 <context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Ouvrez une liste de mots avec Fichier &gt; Ouvrir (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
     <name>KeyLockIndicators</name>
     <message>
         <source>CAP</source>
@@ -454,6 +461,17 @@ Progrès</translation>
     <message>
         <source>SCRL</source>
         <translation>DEF</translation>
+    </message>
+</context>
+<context>
+    <name>LevelPane</name>
+    <message>
+        <source>All levels</source>
+        <translation>Tous les niveaux</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2</source>
+        <translation>Niveau %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -521,16 +539,16 @@ Progrès</translation>
         <translation>Parcourir</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Tous les fichiers (*.*)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Glossatiles record file (*.txt)</source>
         <translation>Partie Glossatiles enregistrée (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>

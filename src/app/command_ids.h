@@ -15,6 +15,7 @@ inline constexpr int EditCopy = 57634;
 inline constexpr int EditCut = 57635;
 inline constexpr int EditPaste = 57637;
 inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int MouseRightMenuItem = 57654;
 inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
@@ -33,7 +34,12 @@ inline constexpr int ShowAllLevels = 32780;
 inline constexpr int Hint = 32781;
 inline constexpr int AutoRemovePair = 32784;
 inline constexpr int FastAutoFinish = 32785;
+inline constexpr int ExportWordList = 32786;
 inline constexpr int Progress = 32800;
+inline constexpr int ZoomIn = 32801;
+inline constexpr int ZoomOut = 32802;
+inline constexpr int ZoomToFit = 32803;
+inline constexpr int HelpKeys = 32804;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;
