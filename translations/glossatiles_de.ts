@@ -71,6 +71,61 @@
     </message>
 </context>
 <context>
+    <name>CGameFinishedDlg</name>
+    <message>
+        <source>Game finished</source>
+        <translation>Spiel beendet</translation>
+    </message>
+    <message>
+        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4</source>
+        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Hinweise: %4</translation>
+    </message>
+    <message>
+        <source>Pairs to practise, hardest first:</source>
+        <translation>Zu übende Paare, die schwersten zuerst:</translation>
+    </message>
+    <message>
+        <source>Well done: no pair missed</source>
+        <translation>Gut gemacht: kein Paar verfehlt</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verfehlt</translation>
+    </message>
+    <message>
+        <source>Hinted</source>
+        <translation>Mit Hinweis</translation>
+    </message>
+    <message>
+        <source>Peeked</source>
+        <translation>Aufgedeckt</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Verwechselt mit</translation>
+    </message>
+    <message>
+        <source>Play Missed Pairs</source>
+        <translation>Verfehlte Paare spielen</translation>
+    </message>
+    <message>
+        <source>Save Missed Pairs…</source>
+        <translation>Verfehlte Paare speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CGlossatilesView</name>
     <message>
         <source>ID for the first mouse right click menu</source>
@@ -86,6 +141,41 @@
     <message>
         <source>Ready</source>
         <translation>Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Zuletzt verfehlt</translation>
+    </message>
+    <message>
+        <source>Play Hardest Pairs</source>
+        <translation>Schwerste Paare spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -327,6 +417,29 @@ About</source>
         <source>Fast auto finishes the game. Good for testing that no tiles are blocked (save game first).</source>
         <translation>Spielt das Spiel schnell automatisch zu Ende. Gut, um zu prüfen, dass kein Stein blockiert ist (vorher speichern).</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <translation>&amp;Fortschritt...</translation>
+    </message>
+    <message>
+        <source>Shows your finished games of this list and its hardest pairs
+Progress</source>
+        <translation>Zeigt Ihre beendeten Spiele dieser Liste und ihre schwersten Paare
+Fortschritt</translation>
+    </message>
+</context>
+<context>
+    <name>GameLearning</name>
+    <message>
+        <source>The missed pairs could not be saved to
+%1</source>
+        <translation>Die verfehlten Paare konnten nicht gespeichert werden in
+%1</translation>
+    </message>
+    <message>
+        <source>Missed pairs saved to %1</source>
+        <translation>Verfehlte Paare gespeichert in %1</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -386,6 +499,37 @@ About</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save Missed Pairs</source>
+        <translation>Verfehlte Paare speichern</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt)</source>
+        <translation>Wortlisten (*.txt)</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Trefferquote (%)</translation>
+    </message>
+    <message>
+        <source>Seconds per game</source>
+        <translation>Sekunden pro Spiel</translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>Der Fortschritt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No game of this list has been finished yet.</source>
+        <translation>Noch kein Spiel dieser Liste wurde beendet.</translation>
+    </message>
+    <message>
+        <source>Finished games of %1: %2</source>
+        <translation>Beendete Spiele von %1: %2</translation>
     </message>
 </context>
 <context>

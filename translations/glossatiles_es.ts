@@ -71,6 +71,61 @@
     </message>
 </context>
 <context>
+    <name>CGameFinishedDlg</name>
+    <message>
+        <source>Game finished</source>
+        <translation>Partida terminada</translation>
+    </message>
+    <message>
+        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4</source>
+        <translation>Tiempo: %1    Correctas: %2    Incorrectas: %3    Pistas: %4</translation>
+    </message>
+    <message>
+        <source>Pairs to practise, hardest first:</source>
+        <translation>Pares para practicar, los más difíciles primero:</translation>
+    </message>
+    <message>
+        <source>Well done: no pair missed</source>
+        <translation>Bien hecho: ningún par fallado</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Pareja</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Fallado</translation>
+    </message>
+    <message>
+        <source>Hinted</source>
+        <translation>Con pista</translation>
+    </message>
+    <message>
+        <source>Peeked</source>
+        <translation>Mirado</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Confundido con</translation>
+    </message>
+    <message>
+        <source>Play Missed Pairs</source>
+        <translation>Jugar los pares fallados</translation>
+    </message>
+    <message>
+        <source>Save Missed Pairs…</source>
+        <translation>Guardar los pares fallados…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>CGlossatilesView</name>
     <message>
         <source>ID for the first mouse right click menu</source>
@@ -86,6 +141,41 @@
     <message>
         <source>Ready</source>
         <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Pareja</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Último fallo</translation>
+    </message>
+    <message>
+        <source>Play Hardest Pairs</source>
+        <translation>Jugar los pares más difíciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -327,6 +417,29 @@ Acerca de</translation>
         <source>Fast auto finishes the game. Good for testing that no tiles are blocked (save game first).</source>
         <translation>Termina la partida rápida y automáticamente. Útil para comprobar que ninguna ficha está bloqueada (guarde antes la partida).</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <translation>&amp;Progreso...</translation>
+    </message>
+    <message>
+        <source>Shows your finished games of this list and its hardest pairs
+Progress</source>
+        <translation>Muestra sus partidas terminadas de esta lista y sus pares más difíciles
+Progreso</translation>
+    </message>
+</context>
+<context>
+    <name>GameLearning</name>
+    <message>
+        <source>The missed pairs could not be saved to
+%1</source>
+        <translation>No se pudieron guardar los pares fallados en
+%1</translation>
+    </message>
+    <message>
+        <source>Missed pairs saved to %1</source>
+        <translation>Pares fallados guardados en %1</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -386,6 +499,37 @@ Acerca de</translation>
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save Missed Pairs</source>
+        <translation>Guardar los pares fallados</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt)</source>
+        <translation>Listas de palabras (*.txt)</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Precisión (%)</translation>
+    </message>
+    <message>
+        <source>Seconds per game</source>
+        <translation>Segundos por partida</translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>No se puede leer el progreso: %1</translation>
+    </message>
+    <message>
+        <source>No game of this list has been finished yet.</source>
+        <translation>Todavía no se ha terminado ninguna partida de esta lista.</translation>
+    </message>
+    <message>
+        <source>Finished games of %1: %2</source>
+        <translation>Partidas terminadas de %1: %2</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,61 @@
     </message>
 </context>
 <context>
+    <name>CGameFinishedDlg</name>
+    <message>
+        <source>Game finished</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4</source>
+        <translation>Temps : %1    Justes : %2    Fausses : %3    Indices : %4</translation>
+    </message>
+    <message>
+        <source>Pairs to practise, hardest first:</source>
+        <translation>Paires à travailler, les plus difficiles d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>Well done: no pair missed</source>
+        <translation>Bravo : aucune paire manquée</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partenaire</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manquée</translation>
+    </message>
+    <message>
+        <source>Hinted</source>
+        <translation>Indiquée</translation>
+    </message>
+    <message>
+        <source>Peeked</source>
+        <translation>Regardée</translation>
+    </message>
+    <message>
+        <source>Confused with</source>
+        <translation>Confondue avec</translation>
+    </message>
+    <message>
+        <source>Play Missed Pairs</source>
+        <translation>Jouer les paires manquées</translation>
+    </message>
+    <message>
+        <source>Save Missed Pairs…</source>
+        <translation>Enregistrer les paires manquées…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CGlossatilesView</name>
     <message>
         <source>ID for the first mouse right click menu</source>
@@ -86,6 +141,41 @@
     <message>
         <source>Ready</source>
         <translation>Prêt</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partenaire</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Last missed</source>
+        <translation>Dernière erreur</translation>
+    </message>
+    <message>
+        <source>Play Hardest Pairs</source>
+        <translation>Jouer les paires les plus difficiles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -327,6 +417,29 @@ About</source>
         <source>Fast auto finishes the game. Good for testing that no tiles are blocked (save game first).</source>
         <translation>Termine la partie automatiquement et rapidement. Utile pour vérifier qu&apos;aucune tuile n&apos;est bloquée (enregistrez d&apos;abord la partie).</translation>
     </message>
+    <message>
+        <source>&amp;Progress...</source>
+        <translation>&amp;Progrès...</translation>
+    </message>
+    <message>
+        <source>Shows your finished games of this list and its hardest pairs
+Progress</source>
+        <translation>Affiche vos parties terminées de cette liste et ses paires les plus difficiles
+Progrès</translation>
+    </message>
+</context>
+<context>
+    <name>GameLearning</name>
+    <message>
+        <source>The missed pairs could not be saved to
+%1</source>
+        <translation>Les paires manquées n&apos;ont pas pu être enregistrées dans
+%1</translation>
+    </message>
+    <message>
+        <source>Missed pairs saved to %1</source>
+        <translation>Paires manquées enregistrées dans %1</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -386,6 +499,37 @@ About</source>
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Save Missed Pairs</source>
+        <translation>Enregistrer les paires manquées</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt)</source>
+        <translation>Listes de mots (*.txt)</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Précision (%)</translation>
+    </message>
+    <message>
+        <source>Seconds per game</source>
+        <translation>Secondes par partie</translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>Impossible de lire les progrès : %1</translation>
+    </message>
+    <message>
+        <source>No game of this list has been finished yet.</source>
+        <translation>Aucune partie de cette liste n&apos;a encore été terminée.</translation>
+    </message>
+    <message>
+        <source>Finished games of %1: %2</source>
+        <translation>Parties terminées de %1 : %2</translation>
     </message>
 </context>
 <context>

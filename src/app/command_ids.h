@@ -35,6 +35,7 @@ inline constexpr int Hint = 32781;
 inline constexpr int AutoRemovePair = 32784;
 inline constexpr int FastAutoFinish = 32785;
 inline constexpr int ExportWordList = 32786;
+inline constexpr int Progress = 32800;
 inline constexpr int ZoomIn = 32801;
 inline constexpr int ZoomOut = 32802;
 inline constexpr int ZoomToFit = 32803;

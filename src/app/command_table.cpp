@@ -69,6 +69,11 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Random number test"), ""},
     Command{DrawLevel, QT_TRANSLATE_NOOP("Command", "Draw Level"),
             QT_TRANSLATE_NOOP("Command", "Display all or one level of tiles."), ""},
+    Command{
+        Progress, QT_TRANSLATE_NOOP("Command", "&Progress..."),
+        QT_TRANSLATE_NOOP("Command",
+                          "Shows your finished games of this list and its hardest pairs\nProgress"),
+        ""},
     Command{AppAbout, QT_TRANSLATE_NOOP("Command", "&About Glossatiles..."),
             QT_TRANSLATE_NOOP("Command",
                               "Display program information, version number and copyright\nAbout"),
@@ -107,7 +112,7 @@ constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, 
 constexpr std::array viewMenu{ViewToolbar,   ViewStatusBar, Separator, LevelDown, LevelUp,
                               ShowAllLevels, Separator,     ZoomIn,    ZoomOut,   ZoomToFit};
 constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
-constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};
+constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress};
 constexpr std::array helpMenu{HelpKeys, AppAbout};
 
 constexpr std::array menuBar{

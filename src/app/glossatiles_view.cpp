@@ -16,6 +16,7 @@
 #include "game/tile_redraw.h"
 #include "game/undo.h"
 #include "game/word_list_command.h"
+#include "learning/practice_deal.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
@@ -276,6 +277,10 @@ bool CGlossatilesView::OpenFileAtPath(const QString& path) {
         emit FileUsed(path);
     }
     return opened;
+}
+
+void CGlossatilesView::DealPractice(WordPairList pairs, std::string_view what) {
+    ::DealPractice(state_, *this, std::move(pairs), what);
 }
 
 void CGlossatilesView::OnLoadSavedGame() {

@@ -46,6 +46,8 @@ public:
     // Before the window closes: asks whether to save a game with changes not saved. False
     // when the player cancelled or the save failed.
     bool MayClose();
+    // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
+    void DealPractice(WordPairList pairs, std::string_view what);
 
     // The right-click menu is built but never shown.
     QMenu MouseRightMenu;

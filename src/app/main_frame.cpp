@@ -6,6 +6,7 @@
 #include "app/command_icons.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
+#include "app/game_learning.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
 #include "app/keyboard_play.h"
@@ -13,6 +14,7 @@
 #include "app/level_pane.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
+#include "learning/sqlite_progress_store.h"
 #include "view/board_pixels.h"
 
 #include <QAction>
@@ -75,7 +77,10 @@ QString RecentFileText(int index, const QString& path) {
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent), view_(new CGlossatilesView(this)), recentFiles_(RecentFileCount) {
+    : QMainWindow(parent), view_(new CGlossatilesView(this)),
+      learning_(
+          new GameLearning(*view_, std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
+      recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
     CreateBoardArea();
     CreateActions();
@@ -238,6 +243,7 @@ void CMainFrame::RouteCommands() {
     connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
     connect(Action(HelpKeys), &QAction::triggered, this, &CMainFrame::OnHelpKeys);
     connect(Action(ZoomIn), &QAction::triggered, zoom_, &BoardZoom::ZoomIn);
     connect(Action(ZoomOut), &QAction::triggered, zoom_, &BoardZoom::ZoomOut);

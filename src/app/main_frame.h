@@ -10,6 +10,7 @@
 
 class BoardZoom;
 class CGlossatilesView;
+class GameLearning;
 class KeyboardPlay;
 class KeyLockIndicators;
 class QAction;
@@ -24,6 +25,7 @@ public:
     explicit CMainFrame(QWidget* parent = nullptr);
 
     CGlossatilesView& View() const { return *view_; }
+    GameLearning& Learning() const { return *learning_; }
     RecentFileList& RecentFiles() { return recentFiles_; }
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
@@ -57,6 +59,7 @@ private:
 
     CGlossatilesDoc document_;
     CGlossatilesView* view_;
+    GameLearning* learning_;
     RecentFileList recentFiles_;
     std::map<int, QAction*> actions_;
     QAction* recentPlaceholder_ = nullptr;

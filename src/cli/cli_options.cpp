@@ -31,6 +31,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.exportTo = arguments[++i];
         } else if (argument == "--unblocked") {
             options.unblocked = true;
+        } else if (argument == "--progress") {
+            options.progress = true;
         } else if (argument == "--auto-finish") {
             options.autoFinish = true;
         } else if (argument == "--help") {
@@ -50,7 +52,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             return std::nullopt;
         }
     }
-    if (!haveFile && !options.help && !options.version) {
+    // The history is read, not played: no deal options go with it.
+    const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
+    if ((!haveFile && !options.help && !options.version) || (options.progress && plays)) {
         return std::nullopt;
     }
     return options;

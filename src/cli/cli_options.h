@@ -9,6 +9,8 @@ struct CliOptions {
     std::optional<std::uint32_t> seed;
     bool unblocked = false;
     bool autoFinish = false;
+    // Print the list's history from the progress database instead of the summary.
+    bool progress = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
     std::string file;
@@ -20,6 +22,7 @@ struct CliOptions {
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
     "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
+    "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --help | --version\n";
 
 inline constexpr const char* CliHelp =
@@ -31,6 +34,8 @@ inline constexpr const char* CliHelp =
     "  --auto-finish  remove pairs until none can be found\n"
     "  --save OUT     save the game to OUT; never over a word list\n"
     "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
+    "  --progress     print FILE's finished games and hardest pairs from the progress\n"
+    "                 database instead (1 when it cannot be read)\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

@@ -1,11 +1,13 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
+#include "cli/progress_report.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
 #include "glossatiles_project.h"
+#include "learning/sqlite_progress_store.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
@@ -42,6 +44,19 @@ int main(int argc, char** argv) {
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
     bool ok = opened == OpenResult::Dealt || opened == OpenResult::Loaded;
+    if (options->progress) {
+        if (!ok) {
+            return Failed;
+        }
+        SqliteProgressStore store(DefaultProgressPath());
+        const std::optional<std::string> report = ProgressReport(state, store);
+        const std::string text = "database: " + store.Path() + "\n" + report.value_or("");
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        if (!report) {
+            std::fprintf(stderr, "error: %s\n", store.Problem().c_str());
+        }
+        return report ? Succeeded : Failed;
+    }
     if (ok && options->autoFinish) {
         RunFastAutoFinishToEnd(state, host);
     }

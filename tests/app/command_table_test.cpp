@@ -56,6 +56,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Tools", "&Word List", 32771},
     {"&Tools", "Random number test", 32772},
     {"&Tools", "Draw Level", 32774},
+    {"&Tools", "&Progress...", 32800},
     {"&Help", "&Keys", 32804},
     {"&Help", "&About Glossatiles...", 57664}};
 

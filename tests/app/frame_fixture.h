@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/command_ids.h"
+#include "app/game_learning.h"
 #include "app/glossatiles_view.h"
 #include "app/main_frame.h"
 #include "support/temp_dir.h"
+#include "test_learning_prompter.h"
 #include "test_prompter.h"
 #include "view/board_image.h"
 
@@ -49,6 +51,9 @@ protected:
         auto owned = std::make_unique<TestPrompter>();
         prompter = owned.get();
         frame->View().SetPrompter(std::move(owned));
+        auto learning = std::make_unique<TestLearningPrompter>();
+        learningPrompter = learning.get();
+        frame->Learning().SetPrompter(std::move(learning));
     }
 
     CGlossatilesView& View() { return frame->View(); }
@@ -86,4 +91,5 @@ protected:
     TempDir files;
     std::unique_ptr<CMainFrame> frame;
     TestPrompter* prompter = nullptr;
+    TestLearningPrompter* learningPrompter = nullptr;
 };

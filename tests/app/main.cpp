@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const TempDir settings;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.path().string()));
+    // Won games are recorded; never in the user's own progress.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(settings.path().string()));
     QApplication application(argc, argv);
     CGlossatilesApp::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);

@@ -2,6 +2,9 @@
 #include "glossatiles_project.h"
 #include "support/temp_dir.h"
 
+#include "learning/list_fingerprint.h"
+#include "learning/sqlite_progress_store.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,8 +35,8 @@ TEST(Cli, RejectsBadUsage) {
     TempDir dir;
     const std::string list = dir.Write("animals.txt", Animals);
     const std::vector<std::vector<std::string>> usages{
-        {},         {"--seed"},  {"--seed", "x1", list}, {"--bogus", list}, {list, list},
-        {"--save"}, {"--export"}};
+        {},           {"--seed"}, {"--seed", "x1", list}, {"--bogus", list},
+        {list, list}, {"--save"}, {"--export"},           {"--progress", "--seed", "1", list}};
     for (const std::vector<std::string>& arguments : usages) {
         const CliRun run = RunCli(dir, arguments);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
@@ -110,6 +113,43 @@ TEST(Cli, ImportedListsOpenWithTheirPairsAndExportsReadBack) {
         from = next;
     }
     EXPECT_EQ(ReadBytes(from), "a.tsv\nchat\ncat\nchien\ndog\ncheval\nhorse\n");
+}
+
+TEST(Cli, ProgressPrintsTheListsGamesAndHardestPairsOrFailsOnADamagedDatabase) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    const std::string database = DefaultProgressPath();
+    EXPECT_EQ(RunCli(dir, {"--progress", list}).summary.at("games"), "0");
+
+    const WordPairList pairs{{"chat", "cat"}, {"chien", "dog"}, {"cheval", "horse"}};
+    ASSERT_TRUE(SqliteProgressStore(database).Record(
+        {list,
+         ListFingerprint(pairs),
+         1765000000,
+         95,
+         3,
+         3,
+         1,
+         0,
+         0,
+         false,
+         0,
+         {{"chat", "cat", 1, 0, 0}, {"chien", "dog", 0, 0, 0}, {"cheval", "horse", 0, 0, 0}}}));
+    const CliRun run = RunCli(dir, {"--progress", list});
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(Summary(run, {"database", "games", "game", "hardest"}),
+              "database=" + database +
+                  " games=1 game=2025-12-06 05:46 UTC, 1:35, 3 pairs, 3 correct, 1 wrong, 75% "
+                  "accuracy, 0 hints, 0 peeks, unassisted, 0 undos hardest=chat = cat, missed 1 "
+                  "of 1 games, last 2025-12-06 05:46 UTC");
+
+    std::ofstream(database, std::ios::trunc) << std::string(2048, '\x7f');
+    const CliRun damaged = RunCli(dir, {"--progress", list});
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.errors.find("error: cannot read " + database), std::string::npos)
+        << damaged.errors;
 }
 
 } // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/learning_prompter.h"
+#include "learning/learning_session.h"
+#include "learning/progress_store.h"
+#include "words/word_pair.h"
+
+#include <QObject>
+
+#include <memory>
+
+class CGlossatilesView;
+struct PlayEvent;
+
+// Learns from the game in the view: records each game, shows "Game finished" when one is won,
+// deals the missed or hardest pairs again, and opens the Progress window.
+class GameLearning : public QObject {
+    Q_OBJECT
+public:
+    GameLearning(CGlossatilesView& view, std::unique_ptr<ProgressStore> store);
+
+    void SetPrompter(std::unique_ptr<LearningPrompter> prompter);
+    void SetStore(std::unique_ptr<ProgressStore> store);
+
+public slots:
+    void OnPlayEvent(const PlayEvent& event);
+    // Tools > Progress.
+    void OnProgress();
+
+private:
+    struct FinishedGame {
+        GameReport report;
+        WordPairList missed;
+        std::string description;
+    };
+    void ShowGameFinished(const FinishedGame& game);
+    void SaveMissedPairs(const FinishedGame& game);
+
+    CGlossatilesView& view_;
+    std::unique_ptr<ProgressStore> store_;
+    std::unique_ptr<LearningSession> session_;
+    std::unique_ptr<LearningPrompter> prompter_;
+};

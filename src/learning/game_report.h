@@ -1,0 +1,38 @@
+#pragma once
+
+#include "learning/game_record.h"
+#include "learning/progress_store.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct GameState;
+
+// A pair the player had trouble with, as the end of the game shows it.
+struct TroubledPair {
+    std::int32_t index = 0;
+    std::string textA;
+    std::string textB;
+    PairRecord record;
+    // Each confused pair's two words, "TextA = TextB".
+    std::vector<std::string> confusedWith;
+};
+
+// What the end of a game shows: the counters, the time taken and the troubled pairs.
+struct GameReport {
+    std::int64_t seconds = 0;
+    std::int32_t correct = 0;
+    std::int32_t wrong = 0;
+    std::int32_t hints = 0;
+    // Hardest first.
+    std::vector<TroubledPair> troubled;
+};
+
+GameReport ReportGame(const GameState& state, const GameRecord& record);
+
+// The finished game as the progress store keeps it.
+GameResult GameResultOf(const GameState& state, const GameRecord& record);
+
+// "12:05" or "1:02:05".
+std::string Duration(std::int64_t seconds);

@@ -1,0 +1,15 @@
+#include "learning/learning_session.h"
+
+#include "game/game_host.h"
+#include "learning/game_report.h"
+
+bool LearningSession::Hear(const GameState& state, GameHost& host, const PlayEvent& event) {
+    if (!record_.Hear(state, event, host.CurrentTime())) {
+        return false;
+    }
+    if (!store_.Record(GameResultOf(state, record_)) && !problemNoted_) {
+        problemNoted_ = true;
+        host.ShowStatus("Progress is not kept: " + store_.Problem());
+    }
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "learning/game_record.h"
+#include "learning/progress_store.h"
+
+class GameHost;
+struct GameState;
+
+// Follows the game in play and keeps each won game in the progress store. A store that fails
+// never stops play: the game goes on, and the status bar says once why progress is not kept.
+class LearningSession {
+public:
+    explicit LearningSession(ProgressStore& store) : store_(store) {}
+
+    // True when this event won the game; its result is stored by then.
+    bool Hear(const GameState& state, GameHost& host, const PlayEvent& event);
+    const GameRecord& Record() const { return record_; }
+
+private:
+    ProgressStore& store_;
+    GameRecord record_;
+    bool problemNoted_ = false;
+};

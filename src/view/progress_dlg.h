@@ -1,0 +1,38 @@
+#pragma once
+
+#include "learning/progress_store.h"
+
+#include <QDialog>
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+// What the Progress window shows of one list; `problem` is set when the store could not be read.
+struct ListProgress {
+    std::string description;
+    std::vector<GameResult> games;
+    std::vector<PairTotal> hardest;
+    std::string problem;
+};
+
+// A list's finished games over time (accuracy and seconds per game) and its hardest pairs.
+// Play Hardest Pairs closes it with Accepted.
+class CProgressDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CProgressDlg(const ListProgress& progress, QWidget* parent = nullptr);
+
+    // Null when there is no game to chart.
+    QChartView* Chart() const { return chart_; }
+    QTreeWidget* Hardest() const { return hardest_; }
+    QLabel* Note() const { return note_; }
+    QPushButton* PlayButton() const { return play_; }
+
+private:
+    QChartView* chart_ = nullptr;
+    QTreeWidget* hardest_;
+    QLabel* note_;
+    QPushButton* play_;
+};

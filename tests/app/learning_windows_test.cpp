@@ -1,0 +1,121 @@
+#include "frame_fixture.h"
+#include "learning/list_fingerprint.h"
+#include "learning/sqlite_progress_store.h"
+#include "support/games.h"
+#include "view/game_finished_dlg.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+class LearningWindowsTest : public FrameTest {
+protected:
+    void SetUp() override {
+        auto store = std::make_unique<SqliteProgressStore>(
+            (files.path() / "data/glossatiles/progress.sqlite").string());
+        this->store = store.get();
+        frame->Learning().SetStore(std::move(store));
+        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+        ASSERT_TRUE(State().HasBoard());
+        list = State().WordList;
+    }
+
+    void Click(int column, int row) {
+        const QPoint centre = TileCorner(column, row) + QPoint(89, 50);
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+    // Chat is picked with chien once (it stays selected), then the game is won by mouse.
+    void WinWithOneMiss() {
+        Click(1, 4), Click(2, 4);
+        Click(3, 4), Click(2, 4), Click(4, 4), Click(1, 4), Click(5, 3);
+    }
+    // The window is posted, so it comes when play has returned to the event loop.
+    bool GameFinishedShown() {
+        return QTest::qWaitFor([this] { return !learningPrompter->reports.empty(); }, 5000);
+    }
+
+    SqliteProgressStore* store = nullptr;
+    WordPairList list;
+};
+
+TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
+    learningPrompter->saveTo.push_back(QString::fromStdString((files.path() / "m.txt").string()));
+    learningPrompter->afterGame.push_back(AfterGame::PlayMissedPairs);
+    WinWithOneMiss();
+    EXPECT_TRUE(learningPrompter->reports.empty()) << "not from inside the click";
+    ASSERT_TRUE(GameFinishedShown());
+
+    const GameReport& report = learningPrompter->reports[0];
+    EXPECT_EQ(std::tuple(report.correct, report.wrong, report.hints), std::tuple(3, 1, 0));
+    ASSERT_EQ(report.troubled.size(), 1u);
+    EXPECT_EQ(std::tuple(report.troubled[0].textA, report.troubled[0].textB,
+                         report.troubled[0].record.missed),
+              std::tuple("chat", "cat", 1));
+    EXPECT_EQ(report.troubled[0].confusedWith, std::vector<std::string>{"chien = dog"});
+
+    EXPECT_EQ(ListText(State().WordList), "chat=cat");
+    EXPECT_EQ(TilesOnBoard(), 2);
+    EXPECT_EQ(frame->windowTitle(), "Glossatiles - Missed pairs of list.txt");
+    EXPECT_EQ(ReadBytes((files.path() / "m.txt").string()), "Missed pairs: Test\nchat\ncat\n");
+
+    const auto games = store->Games(ListFingerprint(list));
+    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_EQ(games->size(), 1u);
+    EXPECT_EQ(std::tuple(games->at(0).pairs, games->at(0).correct, games->at(0).wrong),
+              std::tuple(3, 3, 1));
+}
+
+TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssisted) {
+    const QString nowhere = QString::fromStdString((files.path() / "no/such/folder.txt").string());
+    learningPrompter->saveTo.push_back(nowhere);
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(GameFinishedShown());
+    const GameReport& report = learningPrompter->reports[0];
+    ASSERT_EQ(report.troubled.size(), 3u);
+    for (const TroubledPair& pair : report.troubled) {
+        EXPECT_EQ(std::tuple(pair.record.missed, pair.record.assisted), std::tuple(0, 1));
+    }
+    EXPECT_EQ(TilesOnBoard(), 0) << "Close deals nothing";
+    EXPECT_TRUE(store->Games(ListFingerprint(list)).value().at(0).assisted);
+    EXPECT_EQ(prompter->messages.last(), "The missed pairs could not be saved to\n" + nowhere);
+}
+
+TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) {
+    Trigger(CommandId::Progress);
+    ASSERT_EQ(learningPrompter->progress.size(), 1u);
+    CProgressDlg empty(learningPrompter->progress[0]);
+    EXPECT_EQ(empty.Chart(), nullptr);
+    EXPECT_EQ(empty.Note()->text(), "No game of this list has been finished yet.");
+    EXPECT_FALSE(empty.PlayButton()->isEnabled());
+
+    WinWithOneMiss();
+    ASSERT_TRUE(GameFinishedShown());
+    learningPrompter->playHardest.push_back(true);
+    Trigger(CommandId::Progress);
+    ASSERT_EQ(learningPrompter->progress.size(), 2u);
+    CProgressDlg shown(learningPrompter->progress[1]);
+    ASSERT_NE(shown.Chart(), nullptr);
+    EXPECT_EQ(shown.Chart()->chart()->series().size(), 2);
+    ASSERT_EQ(shown.Hardest()->topLevelItemCount(), 1);
+    EXPECT_EQ(shown.Hardest()->topLevelItem(0)->text(0), "chat");
+    EXPECT_EQ(ListText(State().WordList), "chat=cat");
+}
+
+TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {
+    const GameReport clean{42, 3, 0, 0, {}};
+    const CGameFinishedDlg dialog(clean, [] {});
+    EXPECT_EQ(dialog.windowTitle(), "Game finished");
+    EXPECT_FALSE(dialog.PlayButton()->isEnabled());
+    EXPECT_FALSE(dialog.SaveButton()->isEnabled());
+    const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->text() == "Well done: no pair missed";
+    }));
+}
+
+} // namespace

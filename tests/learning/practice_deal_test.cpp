@@ -1,0 +1,59 @@
+#include "game/board_geometry.h"
+#include "learning/practice_deal.h"
+#include "savegame/atomic_file.h"
+#include "support/temp_dir.h"
+#include "files/open_file.h"
+#include "words/word_list_text.h"
+
+#include "learning_board.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PracticeDeal, MissedPairsAreDealtAloneInListOrderWithTheListFileUntouched) {
+    TempDir dir;
+    const std::string list = dir.Write("verbs.txt", "Verbs\nmanger\nto eat\nboire\nto drink\n"
+                                                    "voir\nto see\nfaire\nto do\n");
+    RecordingHost host;
+    GameState state;
+    ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
+    state.RecordFileName = dir.Write("whole.sav", "a saved game of the whole list");
+
+    WordPairList missed = PairsAt(state.WordList, {3, 1, 3});
+    ASSERT_EQ(DealPractice(state, host, std::move(missed), "Missed pairs"), DealOutcome::Complete);
+
+    EXPECT_EQ(ListText(state.WordList), "boire=to drink; faire=to do");
+    EXPECT_EQ(state.WordsCount, 2);
+    std::map<std::int32_t, std::vector<std::int32_t>> cells = CellsByPair(state);
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0].size() + cells[1].size(), 4u);
+    EXPECT_EQ(state.FileDescription, "Missed pairs: Verbs");
+    EXPECT_EQ(host.titles.back(), "Glossatiles - Missed pairs of verbs.txt");
+    EXPECT_EQ(state.BrowseFileName, list);
+    EXPECT_TRUE(state.RecordFileName.empty()) << "Save must not overwrite the whole game";
+    EXPECT_EQ(ReadBytes(list),
+              "Verbs\nmanger\nto eat\nboire\nto drink\nvoir\nto see\nfaire\nto do\n");
+}
+
+TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
+    TempDir dir;
+    const WordPairList pairs{{"manger", "to eat"}, {"l'été", "summer"}, {"voir", "to see"}};
+    const std::string path = (dir.path() / "missed.txt").string();
+    ASSERT_EQ(WriteFileAtomically(path, WordListText(PracticeDescription("Missed pairs", "Verbs"),
+                                                     PairsAt(pairs, {2, 0}))),
+              AtomicWriteResult::Written);
+    RecordingHost host;
+    GameState state;
+    ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
+    EXPECT_EQ(ListText(state.WordList), "manger=to eat; voir=to see");
+    EXPECT_EQ(state.FileDescription, "Missed pairs: Verbs");
+}
+
+TEST(PracticeDeal, HardestPairsAreFoundByTheirWords) {
+    const WordPairList list = NumberedPairs(5);
+    EXPECT_EQ(ListText(PairsNamed(list, {{"a3", "b3"}, {"a1", "b1"}, {"a2", "x"}})),
+              "a1=b1; a3=b3");
+}
+
+} // namespace
