@@ -85,5 +85,6 @@ inline void CountOne(std::int32_t& counter) {
     }
 }
 
-// The first MaxTextLength bytes of text: how every 300-byte text of the game is filled.
+// The first MaxTextLength bytes of text, ending on a whole character: how every 300-byte text
+// of the game is filled.
 std::string CutText(std::string_view text);
