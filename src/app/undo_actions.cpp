@@ -18,7 +18,7 @@ QString PairWords(const WordPair& pair) {
     if (!pair.TextB) {
         return a;
     }
-    return UndoActions::tr("%1 = %2").arg(a, Escaped(DecodeWord(*pair.TextB)));
+    return QStringLiteral("%1 = %2").arg(a, Escaped(DecodeWord(*pair.TextB)));
 }
 
 } // namespace
