@@ -1,3 +1,4 @@
+#include "app/glossatiles_app.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -9,8 +10,7 @@ int main(int argc, char** argv) {
     const TempDir settings;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.path().string()));
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Glossatiles"));
+    CGlossatilesApp::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
