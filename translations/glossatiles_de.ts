@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
-        <translation>Geben Sie 0 für die normale Anzeige ein oder die Nummer einer Ebene, um nur diese zu zeigen.  Z. B. 1, 2, 3,...</translation>
+        <translation>Geben Sie 0 für die normale Anzeige oder die Nummer einer einzelnen Ebene ein.  Z. B. 1, 2, 3,...</translation>
     </message>
 </context>
 <context>
@@ -508,6 +508,13 @@ About</source>
     </message>
 </context>
 <context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen (Strg+O)</translation>
+    </message>
+</context>
+<context>
     <name>KeyLockIndicators</name>
     <message>
         <source>CAP</source>
@@ -520,6 +527,17 @@ About</source>
     <message>
         <source>SCRL</source>
         <translation>RF</translation>
+    </message>
+</context>
+<context>
+    <name>LevelPane</name>
+    <message>
+        <source>All levels</source>
+        <translation>Alle Ebenen</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2</source>
+        <translation>Ebene %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -556,16 +574,16 @@ About</source>
         <translation>Durchsuchen</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Glossatiles record file (*.txt)</source>
         <translation>Glossatiles-Spielstand (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

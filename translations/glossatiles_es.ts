@@ -508,6 +508,13 @@ Acerca de</translation>
     </message>
 </context>
 <context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Abra una lista de palabras con Archivo &gt; Abrir (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
     <name>KeyLockIndicators</name>
     <message>
         <source>CAP</source>
@@ -520,6 +527,17 @@ Acerca de</translation>
     <message>
         <source>SCRL</source>
         <translation>DES</translation>
+    </message>
+</context>
+<context>
+    <name>LevelPane</name>
+    <message>
+        <source>All levels</source>
+        <translation>Todos los niveles</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2</source>
+        <translation>Nivel %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -556,16 +574,16 @@ Acerca de</translation>
         <translation>Examinar</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Todos los archivos (*.*)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Guardar como</translation>
     </message>
     <message>
         <source>Glossatiles record file (*.txt)</source>
         <translation>Partida guardada de Glossatiles (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 </TS>

@@ -508,6 +508,13 @@ About</source>
     </message>
 </context>
 <context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Ouvrez une liste de mots avec Fichier &gt; Ouvrir (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
     <name>KeyLockIndicators</name>
     <message>
         <source>CAP</source>
@@ -520,6 +527,17 @@ About</source>
     <message>
         <source>SCRL</source>
         <translation>DEF</translation>
+    </message>
+</context>
+<context>
+    <name>LevelPane</name>
+    <message>
+        <source>All levels</source>
+        <translation>Tous les niveaux</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2</source>
+        <translation>Niveau %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -556,16 +574,16 @@ About</source>
         <translation>Parcourir</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Tous les fichiers (*.*)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Glossatiles record file (*.txt)</source>
         <translation>Partie Glossatiles enregistrée (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Save the active document\nSave"), "Ctrl+S"},
     Command{FileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."),
             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
+    Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
+            QT_TRANSLATE_NOOP(
+                "Command", "Writes the word list as a native list, TSV or CSV\nExport Word List"),
+            ""},
     Command{FilePrint, QT_TRANSLATE_NOOP("Command", "&Print...\tCtrl+P"),
             QT_TRANSLATE_NOOP("Command", "Print the active document\nPrint"), "Ctrl+P"},
     Command{FilePrintPreview, QT_TRANSLATE_NOOP("Command", "Print Pre&view"),
@@ -36,6 +40,9 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Loads an in progress game ."), ""},
     Command{EditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"),
             QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), "Ctrl+Z; Alt+Backspace"},
+    Command{EditRedo, QT_TRANSLATE_NOOP("Command", "&Redo\tCtrl+Y"),
+            QT_TRANSLATE_NOOP("Command", "Redo the previously undone action\nRedo"),
+            "Ctrl+Y; Ctrl+Shift+Z"},
     Command{EditCut, QT_TRANSLATE_NOOP("Command", "Cu&t\tCtrl+X"),
             QT_TRANSLATE_NOOP("Command", "Cut the selection and put it on the Clipboard\nCut"),
             "Ctrl+X; Shift+Del"},
@@ -76,13 +83,11 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Hint - highlights a matching pair of tiles."), "Ctrl+H"},
     Command{AutoRemovePair, QT_TRANSLATE_NOOP("Command", "&Auto Remove Pair\tCtrl+R"),
             QT_TRANSLATE_NOOP("Command", "Auto removes a pair of tiles."), "Ctrl+R"},
-    Command{
-        FastAutoFinish, QT_TRANSLATE_NOOP("Command", "&Fast Auto Finish\tCtrl+F"),
-        QT_TRANSLATE_NOOP(
-            "Command",
-            "Fast auto finishes the game. Good for testing that no tiles are blocked (save game "
-            "first)."),
-        "Ctrl+F"},
+    Command{FastAutoFinish, QT_TRANSLATE_NOOP("Command", "&Fast Auto Finish\tCtrl+F"),
+            QT_TRANSLATE_NOOP("Command",
+                              "Fast auto finishes the game. Good for testing that no tiles are "
+                              "blocked (save game first)."),
+            "Ctrl+F"},
     Command{ZoomIn, QT_TRANSLATE_NOOP("Command", "Zoom &In\tCtrl++"),
             QT_TRANSLATE_NOOP("Command", "Shows the board larger."), "Ctrl++; Ctrl+="},
     Command{ZoomOut, QT_TRANSLATE_NOOP("Command", "Zoom &Out\tCtrl+-"),
@@ -94,11 +99,11 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
 };
 
-constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         FileSaveAs,
-                              Separator,    FilePrint,       FilePrintPreview, FilePrintSetup,
-                              Separator,    RecentFileFirst, Separator,        AppExit,
-                              LoadSavedGame};
-constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
+constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
+                              ExportWordList, Separator,    FilePrint,       FilePrintPreview,
+                              FilePrintSetup, Separator,    RecentFileFirst, Separator,
+                              AppExit,        LoadSavedGame};
+constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar,   ViewStatusBar, Separator, LevelDown, LevelUp,
                               ShowAllLevels, Separator,     ZoomIn,    ZoomOut,   ZoomToFit};
 constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};

@@ -4,6 +4,7 @@
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
 #include "files/open_file.h"
+#include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/deal.h"
@@ -13,10 +14,12 @@
 #include "game/pick.h"
 #include "game/random_test.h"
 #include "game/tile_redraw.h"
+#include "game/undo.h"
 #include "game/word_list_command.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
+#include "view/empty_board_note.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -71,11 +74,14 @@ void CGlossatilesView::UpdateBackBuffer() {
 }
 
 void CGlossatilesView::OnDraw() {
-    buffer_.fill(palette().color(QPalette::Window));
+    buffer_.fill(palette().color(QPalette::Base));
     {
         QPainter painter(&buffer_);
         painter.scale(scale_, scale_);
         painter_.DrawPanels(painter, state_);
+        if (state_.WordList.empty()) {
+            PaintEmptyBoardNote(painter, state_.BoardTop);
+        }
         // A failed open or load leaves no board arrays behind.
         if (state_.HasBoard()) {
             painter_.PaintLevels(painter, state_);
@@ -173,6 +179,7 @@ void CGlossatilesView::SetTitle(std::string_view title) {
 void CGlossatilesView::InvalidateAll() {
     repaintPending_ = true;
     update();
+    emit RepaintRequested();
 }
 
 QTimer* CGlossatilesView::Timer(int id) {
@@ -325,6 +332,16 @@ void CGlossatilesView::OnFileSaveAs() {
     }
 }
 
+void CGlossatilesView::OnExportWordList() {
+    if (RefuseWithoutWordList(state_, *this)) {
+        return;
+    }
+    const std::string path = PathBytes(prompter_->ChooseFileToExport(this));
+    if (!path.empty()) {
+        ExportWordList(state_, *this, path);
+    }
+}
+
 void CGlossatilesView::OnWordList() {
     ShowLoadedWordList(state_, *this);
 }
@@ -351,6 +368,12 @@ void CGlossatilesView::OnAutoRemovePair() {
 }
 void CGlossatilesView::OnFastAutoFinish() {
     FastAutoFinish(state_, *this);
+}
+void CGlossatilesView::OnEditUndo() {
+    UndoRemoval(state_, *this);
+}
+void CGlossatilesView::OnEditRedo() {
+    RedoRemoval(state_, *this);
 }
 void CGlossatilesView::OnClearSelection() {
     ClearSelection(state_, *this);

@@ -74,11 +74,14 @@ signals:
     void StatusNote(const QString& text);
     // Every event of play, after the game state has changed.
     void PlayEventOccurred(const PlayEvent& event);
+    // The whole board is to be drawn anew: after a deal, a load or a change of the level shown.
+    void RepaintRequested();
 
 public slots:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnExportWordList();
     void OnLoadSavedGame();
     void OnNewGame();
     void OnNewGame3();
@@ -91,6 +94,8 @@ public slots:
     void OnHint();
     void OnAutoRemovePair();
     void OnFastAutoFinish();
+    void OnEditUndo();
+    void OnEditRedo();
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnFilePrintSetup();

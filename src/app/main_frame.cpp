@@ -10,6 +10,8 @@
 #include "app/key_lock_indicators.h"
 #include "app/keyboard_play.h"
 #include "app/keys_dlg.h"
+#include "app/level_pane.h"
+#include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "view/board_pixels.h"
 
@@ -42,6 +44,7 @@ constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {FileOpen, &CGlossatilesView::OnFileOpen},
     {FileSave, &CGlossatilesView::OnFileSave},
     {FileSaveAs, &CGlossatilesView::OnFileSaveAs},
+    {ExportWordList, &CGlossatilesView::OnExportWordList},
     {FilePrint, &CGlossatilesView::OnFilePrint},
     {FilePrintPreview, &CGlossatilesView::OnFilePrintPreview},
     {FilePrintSetup, &CGlossatilesView::OnFilePrintSetup},
@@ -57,6 +60,8 @@ constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {Hint, &CGlossatilesView::OnHint},
     {AutoRemovePair, &CGlossatilesView::OnAutoRemovePair},
     {FastAutoFinish, &CGlossatilesView::OnFastAutoFinish},
+    {EditUndo, &CGlossatilesView::OnEditUndo},
+    {EditRedo, &CGlossatilesView::OnEditRedo},
 };
 
 // "&1 /home/me/verbs.txt": the entry's number is its mnemonic.
@@ -216,6 +221,7 @@ void CMainFrame::CreateStatusBar() {
         }
     });
     bar->showMessage(ready);
+    new LevelPane(*view_, bar);
     indicators_ = new KeyLockIndicators(bar);
 
     QAction* toggle = Action(ViewStatusBar);
@@ -236,9 +242,10 @@ void CMainFrame::RouteCommands() {
     connect(Action(ZoomOut), &QAction::triggered, zoom_, &BoardZoom::ZoomOut);
     connect(Action(ZoomToFit), &QAction::triggered, zoom_, &BoardZoom::FitToWindow);
     // Commands nobody handles are shown disabled.
-    for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
+    for (const int id : {EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);
     }
+    new UndoActions(*Action(EditUndo), *Action(EditRedo), *view_, this);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {

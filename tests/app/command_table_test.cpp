@@ -21,6 +21,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "&Open...\tCtrl+O", 57601},
     {"&File", "&Save\tCtrl+S", 57603},
     {"&File", "Save &As...", 57604},
+    {"&File", "&Export Word List...", 32786},
     {"&File", "", 0},
     {"&File", "&Print...\tCtrl+P", 57607},
     {"&File", "Print Pre&view", 57609},
@@ -31,6 +32,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "E&xit", 57665},
     {"&File", "Load Saved Game", 32779},
     {"&Edit", "&Undo\tCtrl+Z", 57643},
+    {"&Edit", "&Redo\tCtrl+Y", 57644},
     {"&Edit", "", 0},
     {"&Edit", "Cu&t\tCtrl+X", 57635},
     {"&Edit", "&Copy\tCtrl+C", 57634},
@@ -62,7 +64,7 @@ using CommandTableTest = FrameTest;
 // Every item shows its text and carries its id, the accelerator after its tab reaches it, and
 // only the items nobody handles (and the place of an empty recent-file list) are disabled.
 TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
-    const std::set<int> disabled{EditUndo, EditCut, EditCopy, EditPaste, RecentFileFirst};
+    const std::set<int> disabled{EditUndo, EditRedo, EditCut, EditCopy, EditPaste, RecentFileFirst};
     std::vector<std::tuple<QString, QString, int>> shown;
     for (const QAction* menu : frame->menuBar()->actions()) {
         for (const QAction* item : menu->menu()->actions()) {
@@ -82,11 +84,14 @@ TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
 // Each command reaches its own handler, told apart by what it asks or changes.
 TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
     OpenList(3);
+    const int exportList = CommandId::ExportWordList;
     const std::vector<std::pair<int, QString>> questions{
-        {FileOpen, "open"},           {LoadSavedGame, "open"},        {FileSave, "save"},
-        {FileSaveAs, "save"},         {FilePrint, "print"},           {FilePrintPreview, "preview"},
-        {FilePrintSetup, "setup"},    {CommandId::WordList, "words"}, {DrawLevel, "level 0"},
-        {RandomNumberTest, "message"}};
+        {FileOpen, "open"},        {LoadSavedGame, "open"},
+        {FileSave, "save"},        {FileSaveAs, "save"},
+        {FilePrint, "print"},      {FilePrintPreview, "preview"},
+        {FilePrintSetup, "setup"}, {CommandId::WordList, "words"},
+        {DrawLevel, "level 0"},    {RandomNumberTest, "message"},
+        {exportList, "export"}};
     for (const auto& [id, question] : questions) {
         prompter->asked.clear();
         Trigger(id);
