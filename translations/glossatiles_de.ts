@@ -133,6 +133,129 @@
     </message>
 </context>
 <context>
+    <name>CKeysDlg</name>
+    <message>
+        <source>Right, Left</source>
+        <translation>Rechts, Links</translation>
+    </message>
+    <message>
+        <source>Next or previous stack with a tile, row by row</source>
+        <translation>Nächster oder vorheriger Stapel mit Stein, Zeile für Zeile</translation>
+    </message>
+    <message>
+        <source>Up, Down</source>
+        <translation>Hoch, Runter</translation>
+    </message>
+    <message>
+        <source>Nearest stack with a tile above or below</source>
+        <translation>Nächster Stapel mit Stein darüber oder darunter</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>First or last stack with a tile</source>
+        <translation>Erster oder letzter Stapel mit Stein</translation>
+    </message>
+    <message>
+        <source>Enter, Return, Space</source>
+        <translation>Eingabe, Leertaste</translation>
+    </message>
+    <message>
+        <source>Pick the tile under the cursor, or drop the selection</source>
+        <translation>Den Stein unter dem Cursor wählen oder die Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Shift+Enter (hold)</source>
+        <translation>Umschalt+Eingabe (halten)</translation>
+    </message>
+    <message>
+        <source>Peek at the tile&apos;s partner word (counts as a hint)</source>
+        <translation>Das Partnerwort des Steins ansehen (zählt als Tipp)</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Drop the selection</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Strg+H</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Strg+R</translation>
+    </message>
+    <message>
+        <source>Auto Remove Pair</source>
+        <translation>Paar automatisch entfernen</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Strg+F</translation>
+    </message>
+    <message>
+        <source>Fast Auto Finish</source>
+        <translation>Schnell automatisch beenden</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Bild ab, Bild auf</translation>
+    </message>
+    <message>
+        <source>Show the next level down or up alone</source>
+        <translation>Nächste Ebene darunter oder darüber allein zeigen</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Strg+L</translation>
+    </message>
+    <message>
+        <source>Show all levels</source>
+        <translation>Alle Ebenen zeigen</translation>
+    </message>
+    <message>
+        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
+        <translation>Strg++ oder Strg+=, Strg+-</translation>
+    </message>
+    <message>
+        <source>Zoom in, zoom out</source>
+        <translation>Vergrößern, verkleinern</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Strg+0</translation>
+    </message>
+    <message>
+        <source>Fit the board to the window</source>
+        <translation>Spielbrett an das Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
+        <translation>Alt+D, Alt+B, Alt+A, Alt+S, Alt+X, Alt+H</translation>
+    </message>
+    <message>
+        <source>Open a menu</source>
+        <translation>Ein Menü öffnen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Was sie tun</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
@@ -489,16 +612,16 @@ Fortschritt</translation>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Spiel</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>Extras</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
     </message>
 </context>
 <context>

@@ -133,6 +133,129 @@
     </message>
 </context>
 <context>
+    <name>CKeysDlg</name>
+    <message>
+        <source>Right, Left</source>
+        <translation>Derecha, Izquierda</translation>
+    </message>
+    <message>
+        <source>Next or previous stack with a tile, row by row</source>
+        <translation>Pila siguiente o anterior con una ficha, fila por fila</translation>
+    </message>
+    <message>
+        <source>Up, Down</source>
+        <translation>Arriba, Abajo</translation>
+    </message>
+    <message>
+        <source>Nearest stack with a tile above or below</source>
+        <translation>Pila más cercana con una ficha arriba o abajo</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>First or last stack with a tile</source>
+        <translation>Primera o última pila con una ficha</translation>
+    </message>
+    <message>
+        <source>Enter, Return, Space</source>
+        <translation>Intro, Espacio</translation>
+    </message>
+    <message>
+        <source>Pick the tile under the cursor, or drop the selection</source>
+        <translation>Elegir la ficha bajo el cursor, o quitar la selección</translation>
+    </message>
+    <message>
+        <source>Shift+Enter (hold)</source>
+        <translation>Mayús+Intro (mantener)</translation>
+    </message>
+    <message>
+        <source>Peek at the tile&apos;s partner word (counts as a hint)</source>
+        <translation>Ver la palabra pareja de la ficha (cuenta como pista)</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Drop the selection</source>
+        <translation>Quitar la selección</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Auto Remove Pair</source>
+        <translation>Quitar un par automáticamente</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Fast Auto Finish</source>
+        <translation>Terminar rápido automáticamente</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Av Pág, Re Pág</translation>
+    </message>
+    <message>
+        <source>Show the next level down or up alone</source>
+        <translation>Mostrar solo el nivel siguiente abajo o arriba</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Show all levels</source>
+        <translation>Mostrar todos los niveles</translation>
+    </message>
+    <message>
+        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
+        <translation>Ctrl++ o Ctrl+=, Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Zoom in, zoom out</source>
+        <translation>Acercar, alejar</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Fit the board to the window</source>
+        <translation>Ajustar el tablero a la ventana</translation>
+    </message>
+    <message>
+        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
+        <translation>Alt+A, Alt+E, Alt+V, Alt+J, Alt+H, Alt+Y</translation>
+    </message>
+    <message>
+        <source>Open a menu</source>
+        <translation>Abrir un menú</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Qué hacen</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
@@ -489,16 +612,16 @@ Progreso</translation>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Juego</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>Herramientas</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
     </message>
 </context>
 <context>

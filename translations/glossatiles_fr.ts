@@ -133,6 +133,129 @@
     </message>
 </context>
 <context>
+    <name>CKeysDlg</name>
+    <message>
+        <source>Right, Left</source>
+        <translation>Droite, Gauche</translation>
+    </message>
+    <message>
+        <source>Next or previous stack with a tile, row by row</source>
+        <translation>Pile suivante ou précédente avec une tuile, ligne par ligne</translation>
+    </message>
+    <message>
+        <source>Up, Down</source>
+        <translation>Haut, Bas</translation>
+    </message>
+    <message>
+        <source>Nearest stack with a tile above or below</source>
+        <translation>Pile la plus proche avec une tuile au-dessus ou au-dessous</translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation>Début, Fin</translation>
+    </message>
+    <message>
+        <source>First or last stack with a tile</source>
+        <translation>Première ou dernière pile avec une tuile</translation>
+    </message>
+    <message>
+        <source>Enter, Return, Space</source>
+        <translation>Entrée, Espace</translation>
+    </message>
+    <message>
+        <source>Pick the tile under the cursor, or drop the selection</source>
+        <translation>Choisir la tuile sous le curseur, ou annuler la sélection</translation>
+    </message>
+    <message>
+        <source>Shift+Enter (hold)</source>
+        <translation>Maj+Entrée (maintenue)</translation>
+    </message>
+    <message>
+        <source>Peek at the tile&apos;s partner word (counts as a hint)</source>
+        <translation>Voir le mot partenaire de la tuile (compte comme un indice)</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Drop the selection</source>
+        <translation>Annuler la sélection</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Auto Remove Pair</source>
+        <translation>Retirer une paire automatiquement</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Fast Auto Finish</source>
+        <translation>Finir vite automatiquement</translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation>Page suivante, Page précédente</translation>
+    </message>
+    <message>
+        <source>Show the next level down or up alone</source>
+        <translation>Afficher seul le niveau suivant en dessous ou au-dessus</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Show all levels</source>
+        <translation>Afficher tous les niveaux</translation>
+    </message>
+    <message>
+        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
+        <translation>Ctrl++ ou Ctrl+=, Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Zoom in, zoom out</source>
+        <translation>Zoom avant, zoom arrière</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation>Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Fit the board to the window</source>
+        <translation>Ajuster le plateau à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
+        <translation>Alt+F, Alt+D, Alt+A, Alt+J, Alt+O, Alt+I</translation>
+    </message>
+    <message>
+        <source>Open a menu</source>
+        <translation>Ouvrir un menu</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation>Effet</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
@@ -489,16 +612,16 @@ Progrès</translation>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Jeu</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>Outils</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
     </message>
 </context>
 <context>

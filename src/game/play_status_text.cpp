@@ -1,6 +1,7 @@
 #include "game/play_status_text.h"
 
 #include "game/board_geometry.h"
+#include "game/free_pair_note.h"
 #include "game/game_state.h"
 
 namespace {
@@ -24,9 +25,7 @@ std::string PairText(const GameState& state, std::int32_t pair) {
     return words.TextA.value_or("") + " = " + words.TextB.value_or("");
 }
 
-} // namespace
-
-std::optional<std::string> PlayStatusText(const GameState& state, const PlayEvent& event) {
+std::optional<std::string> PickText(const GameState& state, const PlayEvent& event) {
     switch (event.kind) {
     case PlayEventKind::GameStarted:
         return std::string();
@@ -51,4 +50,16 @@ std::optional<std::string> PlayStatusText(const GameState& state, const PlayEven
         break;
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> PlayStatusText(const GameState& state, const PlayEvent& event) {
+    std::optional<std::string> text = PickText(state, event);
+    // A stuck board must not go unsaid behind the news of the last pick.
+    if (text && !text->empty() && state.NoFreePairNoted) {
+        *text += " ";
+        *text += NoFreePairNote;
+    }
+    return text;
 }

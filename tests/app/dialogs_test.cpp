@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -53,6 +54,15 @@ TEST_F(WordListTest, ShowsTheOpenedListOneRowPerPair) {
 TEST(WordListDlgTest, SkipsPairsWithoutFirstWordAndDecodesTheBytes) {
     const CWordListDlg dialog(WordPairList{{std::nullopt, "lost"}, {"caf\xc3\xa9", "caf\xe9"}});
     EXPECT_EQ(Rows(dialog), (std::vector<QStringList>{{"café", "café"}}));
+}
+
+TEST(WordListDlgTest, OpensWideEnoughForBothColumnsAndCanBeResized) {
+    CWordListDlg dialog(WordPairList{{"manger", "to eat"}});
+    dialog.show();
+    const auto* list = dialog.findChild<QTreeWidget*>();
+    ASSERT_NE(list, nullptr);
+    EXPECT_GE(list->viewport()->width(), list->columnWidth(0) + list->columnWidth(1));
+    EXPECT_NE(dialog.minimumSize(), dialog.maximumSize());
 }
 
 } // namespace

@@ -30,7 +30,7 @@ std::optional<QChar> Mnemonic(const QString& text) {
 }
 
 TEST(TranslationTest, MenusFollowTheFirstOfTheUsersLanguagesThatWeTranslate) {
-    const QStringList english{"&File", "&Edit", "&View", "Game", "Tools", "&Help"};
+    const QStringList english{"&File", "&Edit", "&View", "&Game", "&Tools", "&Help"};
     const struct {
         QStringList uiLanguages;
         QStringList titles;
@@ -38,15 +38,15 @@ TEST(TranslationTest, MenusFollowTheFirstOfTheUsersLanguagesThatWeTranslate) {
         QString qtCancel; // from Qt's own translations
     } cases[] = {
         {{"de-DE"},
-         {"&Datei", "&Bearbeiten", "&Ansicht", "Spiel", "Extras", "&Hilfe"},
+         {"&Datei", "&Bearbeiten", "&Ansicht", "&Spiel", "E&xtras", "&Hilfe"},
          "Bereit",
          "Abbrechen"},
         {{"fr-CA", "de"},
-         {"&Fichier", "É&dition", "&Affichage", "Jeu", "Outils", "A&ide"},
+         {"&Fichier", "É&dition", "&Affichage", "&Jeu", "&Outils", "A&ide"},
          "Prêt",
          "Annuler"},
         {{"pt-BR", "es-MX"},
-         {"&Archivo", "&Edición", "&Ver", "Juego", "Herramientas", "A&yuda"},
+         {"&Archivo", "&Edición", "&Ver", "&Juego", "&Herramientas", "A&yuda"},
          "Listo",
          "Cancelar"},
         {{"en-GB", "de-DE"}, english, "Ready", "Cancel"},

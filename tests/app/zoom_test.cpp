@@ -19,8 +19,8 @@ TEST_F(ZoomTest, ZoomedBoardIsHitWhereItIsDrawnAndScrollsWhenLarger) {
     const QPoint shown = (QPointF(TileRect(StandardBoardTop, 2, 4).center()) * scale).toPoint();
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, shown);
     EXPECT_EQ(std::pair(State().SelectedCol, State().SelectedRow), std::pair(2, 4));
-    // The selected picture is drawn at the scaled place.
-    EXPECT_NE(Picture().pixel(shown), Picture().pixel(QPoint(shown.x(), shown.y() - 90)));
+    // (200, 60) lies inside the Correct panel's ellipse; unscaled, (250, 75) lies beside both.
+    EXPECT_EQ(Picture().pixel((QPointF(200, 60) * scale).toPoint()), qRgb(7, 255, 208));
 
     Trigger(CommandId::ZoomOut);
     Trigger(CommandId::ZoomOut);
