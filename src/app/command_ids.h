@@ -33,6 +33,8 @@ inline constexpr int ShowAllLevels = 32780;
 inline constexpr int Hint = 32781;
 inline constexpr int AutoRemovePair = 32784;
 inline constexpr int FastAutoFinish = 32785;
+inline constexpr int SpeakWords = 32790;
+inline constexpr int Languages = 32791;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -35,6 +35,9 @@ constexpr std::array commands{
     Command{WordList, "&Word List", "Displays the currently loaded word list ", ""},
     Command{RandomNumberTest, "Random number test", "Random number test", ""},
     Command{DrawLevel, "Draw Level", "Display all or one level of tiles.", ""},
+    Command{SpeakWords, "Speak &Words", "Speaks the word of each picked tile.\nSpeak Words", ""},
+    Command{Languages, "&Languages...",
+            "Chooses the language each side of the list is spoken in.\nLanguages", ""},
     Command{AppAbout, "&About Glossatiles...",
             "Display program information, version number and copyright\nAbout", ""},
     Command{LevelDown, "", "Displays the next level of tiles down.", ""},
@@ -53,9 +56,9 @@ constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         F
                               Separator,    RecentFileFirst, Separator,        AppExit,
                               LoadSavedGame};
 constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
-constexpr std::array viewMenu{ViewToolbar, ViewStatusBar};
+constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, SpeakWords};
 constexpr std::array gameMenu{NewGame, NewGame3};
-constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel};
+constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Languages};
 constexpr std::array helpMenu{AppAbout};
 
 constexpr std::array menuBar{

@@ -6,6 +6,7 @@
 #include "app/command_table.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
+#include "app/speech_control.h"
 
 #include <QAction>
 #include <QDir>
@@ -63,6 +64,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     RouteCommands();
+    new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

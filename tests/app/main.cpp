@@ -8,6 +8,9 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const TempDir settings;
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.path().string()));
+    // No test reaches the machine's own speech-dispatcher, nor starts one.
+    qputenv("SPEECHD_ADDRESS",
+            QByteArray::fromStdString("unix_socket:" + (settings.path() / "none.sock").string()));
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Glossatiles"));
