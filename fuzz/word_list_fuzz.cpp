@@ -14,11 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     GameState state;
     QuietHost host(1);
-    state.BrowseFileName = "fuzz.txt";
     LineReader reader(file.get(), LineReader::WordPiece);
-    if (ReadWordPairs(reader, state, host) == WordFileKind::SavedGame) {
-        return 0;
-    }
+    state.FileDescription = ReadFirstLine(reader);
+    state.WordList = ReadWordPairs(reader, host);
+    state.WordsCount = static_cast<std::int32_t>(state.WordList.size());
     if (NewGame(state, host) != DealOutcome::Complete) {
         std::abort(); // the level rule always leaves room for every pair
     }

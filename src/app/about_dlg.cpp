@@ -1,6 +1,7 @@
 #include "app/about_dlg.h"
 
 #include "app/command_icons.h"
+#include "glossatiles_project.h"
 #include "view/dialog_units.h"
 
 #include <QLabel>
@@ -8,11 +9,15 @@
 
 namespace {
 constexpr const char* Notes[] = {
-    "Open a word list with File > Open: a line describing the list, then each word and its "
-    "partner on two lines of their own.",
-    "Click two tiles that belong together to remove them. Only the top tile of a stack can be "
-    "picked; the right mouse button peeks at a tile's partner word and counts as a hint.",
-    "Some standard menus, such as the Edit menu, are there but have no function.",
+    QT_TRANSLATE_NOOP("CAboutDlg",
+                      "Open a word list with File > Open: a line describing the list, then each "
+                      "word and its partner on two lines of their own."),
+    QT_TRANSLATE_NOOP("CAboutDlg",
+                      "Click two tiles that belong together to remove them. Only the top tile of "
+                      "a stack can be picked; the right mouse button peeks at a tile's partner "
+                      "word and counts as a hint."),
+    QT_TRANSLATE_NOOP(
+        "CAboutDlg", "Some standard menus, such as the Edit menu, are there but have no function."),
 };
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place) {
@@ -25,7 +30,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place) {
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Glossatiles"));
+    setWindowTitle(tr("About Glossatiles"));
     const DialogUnits units(font());
     setFixedSize(units.Size(235, 186));
 
@@ -33,16 +38,16 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     icon->setGeometry(units.Rect(11, 10, 21, 20));
 
-    AddLabel(this, QStringLiteral("Glossatiles Version 1.0"), units.Rect(40, 10, 130, 8));
-    AddLabel(this, QStringLiteral("Written by the Glossatiles developers, 2026"),
-             units.Rect(40, 22, 130, 18));
+    AddLabel(this, tr("Glossatiles Version %1").arg(QString::fromLatin1(GlossatilesVersion)),
+             units.Rect(40, 10, 130, 8));
+    AddLabel(this, tr("Written by the Glossatiles developers, 2026"), units.Rect(40, 22, 130, 18));
     int top = 48;
     for (const char* note : Notes) {
-        AddLabel(this, QString::fromUtf8(note), units.Rect(11, top, 213, 36));
+        AddLabel(this, tr(note), units.Rect(11, top, 213, 36));
         top += 42;
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(units.Rect(178, 7, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

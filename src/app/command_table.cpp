@@ -2,6 +2,8 @@
 
 #include "app/command_ids.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 
@@ -10,45 +12,80 @@ namespace {
 using namespace CommandId;
 
 constexpr std::array commands{
-    Command{FileNew, "&New\tCtrl+N", "Create a new document\nNew", "Ctrl+N"},
-    Command{FileOpen, "&Open...\tCtrl+O", "Open an existing document\nOpen", "Ctrl+O"},
-    Command{FileSave, "&Save\tCtrl+S", "Save the active document\nSave", "Ctrl+S"},
-    Command{FileSaveAs, "Save &As...", "Save the active document with a new name\nSave As", ""},
-    Command{FilePrint, "&Print...\tCtrl+P", "Print the active document\nPrint", "Ctrl+P"},
-    Command{FilePrintPreview, "Print Pre&view", "Display full pages\nPrint Preview", ""},
-    Command{FilePrintSetup, "P&rint Setup...",
-            "Change the printer and printing options\nPrint Setup", ""},
-    Command{RecentFileFirst, "Recent File", "Open this document", ""},
-    Command{AppExit, "E&xit", "Quit the application; prompts to save documents\nExit", ""},
-    Command{LoadSavedGame, "Load Saved Game", "Loads an in progress game .", ""},
-    Command{EditUndo, "&Undo\tCtrl+Z", "Undo the last action\nUndo", "Ctrl+Z; Alt+Backspace"},
-    Command{EditCut, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut",
-            "Ctrl+X; Shift+Del"},
-    Command{EditCopy, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy",
-            "Ctrl+C; Ctrl+Ins"},
-    Command{EditPaste, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste", "Ctrl+V; Shift+Ins"},
-    Command{ViewToolbar, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar", ""},
-    Command{ViewStatusBar, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", ""},
-    Command{NewGame, "New Game",
-            "Starts a new game using the current word list. Tiles may be blocked.", ""},
-    Command{NewGame3, "New Game3", "Arranges tiles checking that they are not blocked above. ", ""},
-    Command{WordList, "&Word List", "Displays the currently loaded word list ", ""},
-    Command{RandomNumberTest, "Random number test", "Random number test", ""},
-    Command{DrawLevel, "Draw Level", "Display all or one level of tiles.", ""},
-    Command{SpeakWords, "Speak &Words", "Speaks the word of each picked tile.\nSpeak Words", ""},
-    Command{Languages, "&Languages...",
-            "Chooses the language each side of the list is spoken in.\nLanguages", ""},
-    Command{AppAbout, "&About Glossatiles...",
-            "Display program information, version number and copyright\nAbout", ""},
-    Command{LevelDown, "", "Displays the next level of tiles down.", ""},
-    Command{LevelUp, "", "Displays the next level of tiles up.", ""},
-    Command{ShowAllLevels, "", "Show all tile levels.", ""},
-    Command{Hint, "", "Hint - highlights a matching pair of tiles.", ""},
-    Command{AutoRemovePair, "", "Auto removes a pair of tiles.", ""},
-    Command{FastAutoFinish, "",
-            "Fast auto finishes the game. Good for testing that no tiles are blocked (save game "
-            "first).",
+    Command{FileNew, QT_TRANSLATE_NOOP("Command", "&New\tCtrl+N"),
+            QT_TRANSLATE_NOOP("Command", "Create a new document\nNew"), "Ctrl+N"},
+    Command{FileOpen, QT_TRANSLATE_NOOP("Command", "&Open...\tCtrl+O"),
+            QT_TRANSLATE_NOOP("Command", "Open an existing document\nOpen"), "Ctrl+O"},
+    Command{FileSave, QT_TRANSLATE_NOOP("Command", "&Save\tCtrl+S"),
+            QT_TRANSLATE_NOOP("Command", "Save the active document\nSave"), "Ctrl+S"},
+    Command{FileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."),
+            QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
+    Command{FilePrint, QT_TRANSLATE_NOOP("Command", "&Print...\tCtrl+P"),
+            QT_TRANSLATE_NOOP("Command", "Print the active document\nPrint"), "Ctrl+P"},
+    Command{FilePrintPreview, QT_TRANSLATE_NOOP("Command", "Print Pre&view"),
+            QT_TRANSLATE_NOOP("Command", "Display full pages\nPrint Preview"), ""},
+    Command{FilePrintSetup, QT_TRANSLATE_NOOP("Command", "P&rint Setup..."),
+            QT_TRANSLATE_NOOP("Command", "Change the printer and printing options\nPrint Setup"),
             ""},
+    Command{RecentFileFirst, QT_TRANSLATE_NOOP("Command", "Recent File"),
+            QT_TRANSLATE_NOOP("Command", "Open this document"), ""},
+    Command{AppExit, QT_TRANSLATE_NOOP("Command", "E&xit"),
+            QT_TRANSLATE_NOOP("Command", "Quit the application; prompts to save documents\nExit"),
+            ""},
+    Command{LoadSavedGame, QT_TRANSLATE_NOOP("Command", "Load Saved Game"),
+            QT_TRANSLATE_NOOP("Command", "Loads an in progress game ."), ""},
+    Command{EditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"),
+            QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), "Ctrl+Z; Alt+Backspace"},
+    Command{EditCut, QT_TRANSLATE_NOOP("Command", "Cu&t\tCtrl+X"),
+            QT_TRANSLATE_NOOP("Command", "Cut the selection and put it on the Clipboard\nCut"),
+            "Ctrl+X; Shift+Del"},
+    Command{EditCopy, QT_TRANSLATE_NOOP("Command", "&Copy\tCtrl+C"),
+            QT_TRANSLATE_NOOP("Command", "Copy the selection and put it on the Clipboard\nCopy"),
+            "Ctrl+C; Ctrl+Ins"},
+    Command{EditPaste, QT_TRANSLATE_NOOP("Command", "&Paste\tCtrl+V"),
+            QT_TRANSLATE_NOOP("Command", "Insert Clipboard contents\nPaste"), "Ctrl+V; Shift+Ins"},
+    Command{ViewToolbar, QT_TRANSLATE_NOOP("Command", "&Toolbar"),
+            QT_TRANSLATE_NOOP("Command", "Show or hide the toolbar\nToggle ToolBar"), ""},
+    Command{ViewStatusBar, QT_TRANSLATE_NOOP("Command", "&Status Bar"),
+            QT_TRANSLATE_NOOP("Command", "Show or hide the status bar\nToggle StatusBar"), ""},
+    Command{NewGame, QT_TRANSLATE_NOOP("Command", "New Game"),
+            QT_TRANSLATE_NOOP(
+                "Command", "Starts a new game using the current word list. Tiles may be blocked."),
+            ""},
+    Command{
+        NewGame3, QT_TRANSLATE_NOOP("Command", "New Game3"),
+        QT_TRANSLATE_NOOP("Command", "Arranges tiles checking that they are not blocked above. "),
+        ""},
+    Command{WordList, QT_TRANSLATE_NOOP("Command", "&Word List"),
+            QT_TRANSLATE_NOOP("Command", "Displays the currently loaded word list "), ""},
+    Command{RandomNumberTest, QT_TRANSLATE_NOOP("Command", "Random number test"),
+            QT_TRANSLATE_NOOP("Command", "Random number test"), ""},
+    Command{DrawLevel, QT_TRANSLATE_NOOP("Command", "Draw Level"),
+            QT_TRANSLATE_NOOP("Command", "Display all or one level of tiles."), ""},
+    Command{SpeakWords, QT_TRANSLATE_NOOP("Command", "Speak &Words"),
+            QT_TRANSLATE_NOOP("Command", "Speaks the word of each picked tile.\nSpeak Words"), ""},
+    Command{Languages, QT_TRANSLATE_NOOP("Command", "&Languages..."),
+            QT_TRANSLATE_NOOP(
+                "Command", "Chooses the language each side of the list is spoken in.\nLanguages"),
+            ""},
+    Command{AppAbout, QT_TRANSLATE_NOOP("Command", "&About Glossatiles..."),
+            QT_TRANSLATE_NOOP("Command",
+                              "Display program information, version number and copyright\nAbout"),
+            ""},
+    Command{LevelDown, "", QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles down."),
+            ""},
+    Command{LevelUp, "", QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles up."), ""},
+    Command{ShowAllLevels, "", QT_TRANSLATE_NOOP("Command", "Show all tile levels."), ""},
+    Command{Hint, "", QT_TRANSLATE_NOOP("Command", "Hint - highlights a matching pair of tiles."),
+            ""},
+    Command{AutoRemovePair, "", QT_TRANSLATE_NOOP("Command", "Auto removes a pair of tiles."), ""},
+    Command{
+        FastAutoFinish, "",
+        QT_TRANSLATE_NOOP(
+            "Command",
+            "Fast auto finishes the game. Good for testing that no tiles are blocked (save game "
+            "first)."),
+        ""},
 };
 
 constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         FileSaveAs,
@@ -62,8 +99,12 @@ constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Languages}
 constexpr std::array helpMenu{AppAbout};
 
 constexpr std::array menuBar{
-    MenuLayout{"&File", fileMenu}, MenuLayout{"&Edit", editMenu},  MenuLayout{"&View", viewMenu},
-    MenuLayout{"Game", gameMenu},  MenuLayout{"Tools", toolsMenu}, MenuLayout{"&Help", helpMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&File"), fileMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Edit"), editMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&View"), viewMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "Game"), gameMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "Tools"), toolsMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Help"), helpMenu},
 };
 
 constexpr std::array toolbar{FileNew,  FileOpen,       FileSave,      Separator, EditCut,
@@ -81,15 +122,6 @@ const Command* FindCommand(int id) {
     const auto found = std::find_if(commands.begin(), commands.end(),
                                     [id](const Command& c) { return c.id == id; });
     return found == commands.end() ? nullptr : &*found;
-}
-
-std::string_view StatusPrompt(const Command& command) {
-    return command.prompt.substr(0, command.prompt.find('\n'));
-}
-
-std::string_view ToolTip(const Command& command) {
-    const std::size_t newline = command.prompt.find('\n');
-    return newline == std::string_view::npos ? command.prompt : command.prompt.substr(newline + 1);
 }
 
 std::span<const MenuLayout> MenuBarLayout() {

@@ -3,7 +3,8 @@
 #include <span>
 #include <string_view>
 
-// What the menus, the toolbar and the status bar show for one command.
+// What the menus, the toolbar and the status bar show for one command. Texts are English and
+// marked for translation in the context "Command"; menu titles in the context "Menu".
 struct Command {
     int id;
     // Menu text with its mnemonic and, after a tab, the accelerator text; empty for commands
@@ -18,11 +19,6 @@ struct Command {
 std::span<const Command> Commands();
 // nullptr for an id that is not in the table.
 const Command* FindCommand(int id);
-
-// The part of a prompt before "\n", and the tool tip after it (the prompt itself when it has
-// no tool tip of its own).
-std::string_view StatusPrompt(const Command& command);
-std::string_view ToolTip(const Command& command);
 
 // 0 in a menu or toolbar layout marks a separator.
 inline constexpr int Separator = 0;

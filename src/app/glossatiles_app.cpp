@@ -2,23 +2,30 @@
 
 #include "app/command_icons.h"
 #include "app/main_frame.h"
+#include "app/old_settings.h"
+#include "glossatiles_project.h"
 
 #include <QApplication>
-#include <QFileInfo>
 
 CGlossatilesApp::CGlossatilesApp() {
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Glossatiles"));
+    NameApplication();
+    MoveOldSettings();
     QApplication::setWindowIcon(ApplicationIcon());
 }
 
 CGlossatilesApp::~CGlossatilesApp() = default;
 
-void CGlossatilesApp::InitInstance(const QStringList& arguments) {
+void CGlossatilesApp::NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("glossatiles"));
+    QCoreApplication::setApplicationName(QStringLiteral("glossatiles"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(GlossatilesVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(GlossatilesAppId));
+}
+
+void CGlossatilesApp::InitInstance(const QString& file) {
     mainFrame_ = std::make_unique<CMainFrame>();
-    if (arguments.size() > 1) {
-        // Kept whole, as the game writes it into saved games and the recent-file list.
-        mainFrame_->OpenDocumentFile(QFileInfo(arguments[1]).absoluteFilePath());
+    if (!file.isEmpty()) {
+        mainFrame_->OpenDocumentFile(file);
     }
     mainFrame_->show();
 }

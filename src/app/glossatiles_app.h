@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 #include <memory>
 
@@ -13,8 +13,12 @@ public:
     CGlossatilesApp();
     ~CGlossatilesApp();
 
-    // arguments as QCoreApplication::arguments gives them: the program, then an optional file.
-    void InitInstance(const QStringList& arguments);
+    // The names QSettings and the desktop go by; settings land in
+    // ~/.config/glossatiles/glossatiles.conf.
+    static void NameApplication();
+
+    // file: absolute path of a file to open, or empty.
+    void InitInstance(const QString& file);
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
 
 private:

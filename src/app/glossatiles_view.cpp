@@ -3,6 +3,7 @@
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
+#include "files/open_file.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/deal.h"
@@ -12,11 +13,10 @@
 #include "game/pick.h"
 #include "game/random_test.h"
 #include "game/tile_redraw.h"
+#include "game/word_list_command.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
-#include "words/open_file.h"
-#include "words/word_list_command.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -43,7 +43,7 @@ CGlossatilesView::CGlossatilesView(QWidget* parent)
     MouseRightMenuText = "Test1";
     QAction* item = MouseRightMenu.addAction(QString::fromStdString(MouseRightMenuText));
     item->setData(CommandId::MouseRightMenuItem);
-    item->setStatusTip(QStringLiteral("ID for the first mouse right click menu"));
+    item->setStatusTip(tr("ID for the first mouse right click menu"));
     MouseRightMenuCreated = 1;
 
     for (std::size_t i = 0; i < timers_.size(); ++i) {

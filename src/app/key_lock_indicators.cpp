@@ -5,18 +5,27 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+
 #include <QStatusBar>
+#include <algorithm>
 
 namespace {
-constexpr std::array<const char*, 3> PaneTexts{"CAP", "NUM", "SCRL"};
+constexpr std::array<const char*, 3> PaneTexts{QT_TRANSLATE_NOOP("KeyLockIndicators", "CAP"),
+                                               QT_TRANSLATE_NOOP("KeyLockIndicators", "NUM"),
+                                               QT_TRANSLATE_NOOP("KeyLockIndicators", "SCRL")};
 }
 
 KeyLockIndicators::KeyLockIndicators(QStatusBar* statusBar) : QObject(statusBar) {
+    // All as wide as the widest text, in whichever language.
+    int widest = 0;
+    for (const char* text : PaneTexts) {
+        widest = std::max(widest, statusBar->fontMetrics().horizontalAdvance(tr(text)));
+    }
     for (std::size_t i = 0; i < panes_.size(); ++i) {
-        auto* pane = new QLabel(QString::fromLatin1(PaneTexts[i]), statusBar);
+        auto* pane = new QLabel(tr(PaneTexts[i]), statusBar);
         pane->setAlignment(Qt::AlignCenter);
         pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 8);
+        pane->setMinimumWidth(widest + 8);
         statusBar->addPermanentWidget(pane);
         panes_[i] = pane;
     }

@@ -9,6 +9,7 @@
 #include "app/speech_control.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -22,6 +23,12 @@ using namespace CommandId;
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The table's texts are English, marked for translation where the table lists them.
+QString Translated(const char* context, std::string_view text) {
+    const QByteArray source(text.data(), std::ssize(text));
+    return QCoreApplication::translate(context, source.constData());
 }
 
 // The view is first in line for the game's commands.
@@ -91,10 +98,15 @@ std::vector<QAction*> CMainFrame::RecentFileActions() const {
 
 void CMainFrame::CreateActions() {
     for (const Command& command : Commands()) {
-        auto* action = new QAction(CommandIcon(command.id), Text(command.text), this);
+        auto* action =
+            new QAction(CommandIcon(command.id), Translated("Command", command.text), this);
         action->setData(command.id);
-        action->setStatusTip(Text(StatusPrompt(command)));
-        action->setToolTip(Text(ToolTip(command)));
+        // The status prompt, then optionally a line with the tool tip; without one, the prompt
+        // is the tool tip too.
+        const QString prompt = Translated("Command", command.prompt);
+        const qsizetype newline = prompt.indexOf(QLatin1Char('\n'));
+        action->setStatusTip(prompt.left(newline));
+        action->setToolTip(prompt.mid(newline + 1));
         action->setShortcuts(QKeySequence::listFromString(Text(command.shortcuts)));
         actions_[command.id] = action;
     }
@@ -113,7 +125,7 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
     for (const MenuLayout& layout : MenuBarLayout()) {
-        QMenu* menu = menuBar()->addMenu(Text(layout.title));
+        QMenu* menu = menuBar()->addMenu(Translated("Menu", layout.title));
         for (const int id : layout.items) {
             if (id == Separator) {
                 menu->addSeparator();
@@ -130,7 +142,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+    toolBar_ = new QToolBar(tr("Standard"), this);
     toolBar_->setObjectName(QStringLiteral("ToolBar"));
     toolBar_->setIconSize(QSize(16, 16));
     for (const int id : ToolbarLayout()) {
@@ -152,7 +164,7 @@ void CMainFrame::CreateToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    const QString ready = QStringLiteral("Ready");
+    const QString ready = tr("Ready");
     idleMessage_ = ready;
     // Prompts come and go as the mouse passes over menus and buttons; in between, the game's
     // last note, or "Ready".

@@ -1,8 +1,9 @@
 #include "app/qt_prompter.h"
 
 #include "view/draw_level_dlg.h"
-#include "words/word_list_dlg.h"
+#include "view/word_list_dlg.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -17,16 +18,17 @@ void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
 }
 
 QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Browse"), QString(),
-                       QStringLiteral("All files (*.*)"));
+    QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Browse"), QString(),
+                       QCoreApplication::translate("QtPrompter", "All files (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 QString QtPrompter::ChooseFileToSave(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"), QString(),
-                       QStringLiteral("Glossatiles record file (*.txt)"));
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("QtPrompter", "Save As"), QString(),
+        QCoreApplication::translate("QtPrompter", "Glossatiles record file (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     // The writer guards against overwriting word lists itself.

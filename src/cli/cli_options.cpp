@@ -31,6 +31,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.unblocked = true;
         } else if (argument == "--auto-finish") {
             options.autoFinish = true;
+        } else if (argument == "--help") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--") {
             if (haveFile || i + 2 != arguments.size()) {
                 return std::nullopt;
@@ -44,7 +48,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             return std::nullopt;
         }
     }
-    if (!haveFile) {
+    if (!haveFile && !options.help && !options.version) {
         return std::nullopt;
     }
     return options;

@@ -11,10 +11,27 @@ struct CliOptions {
     bool autoFinish = false;
     std::optional<std::string> saveTo;
     std::string file;
+    // Answered instead of opening a file.
+    bool help = false;
+    bool version = false;
 };
 
 inline constexpr const char* CliUsage =
-    "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT] FILE\n";
+    "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT] FILE\n"
+    "       glossatiles-cli --help | --version\n";
+
+inline constexpr const char* CliHelp =
+    "Opens FILE (a word-pair list or a saved game) as the game does, without a window, and\n"
+    "prints a summary of the game. Messages go to standard error.\n"
+    "\n"
+    "  --seed N       deal with the random seed N instead of the clock\n"
+    "  --unblocked    deal so that no tile is blocked (New Game3)\n"
+    "  --auto-finish  remove pairs until none can be found\n"
+    "  --save OUT     save the game to OUT; never over a word list\n"
+    "  --help         show this help\n"
+    "  --version      show the version\n"
+    "\n"
+    "Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.\n";
 
 // nullopt for a usage error.
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments);

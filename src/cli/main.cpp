@@ -1,10 +1,11 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
+#include "files/open_file.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "glossatiles_project.h"
 #include "savegame/save_game.h"
-#include "words/open_file.h"
 
 #include <cstdio>
 #include <ctime>
@@ -23,6 +24,15 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fputs(CliUsage, stderr);
         return UsageError;
+    }
+    if (options->help) {
+        std::fputs(CliUsage, stdout);
+        std::fputs(CliHelp, stdout);
+        return Succeeded;
+    }
+    if (options->version) {
+        std::printf("glossatiles-cli %s\n", GlossatilesVersion);
+        return Succeeded;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
     ConsoleHost host(stderr,

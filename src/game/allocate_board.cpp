@@ -1,6 +1,7 @@
 #include "game/allocate_board.h"
 
 #include "game/board_geometry.h"
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 
@@ -23,6 +24,9 @@ int AllocateBoard(GameState& state, GameHost& host) {
     state.CorrectCount = 0;
     state.WrongCount = 0;
     state.HintCount = 0;
+    state.UndoCount = 0;
+    state.History.Clear();
+    ForgetFreePairNote(state, host);
     state.LastRemovedTextA.clear();
     state.LastRemovedTextB.clear();
     state.LevelCount = LevelCountFor(state.WordsCount);

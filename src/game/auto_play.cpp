@@ -1,9 +1,11 @@
 #include "game/auto_play.h"
 
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/hint.h"
 #include "game/hint_search.h"
+#include "game/tile_redraw.h"
 #include "game/tile_removal.h"
 
 namespace {
@@ -15,6 +17,8 @@ void StartAutomaticPlay(GameState& state, GameHost& host, int interval) {
     if (AutoStep(state, host)) {
         state.AutoInterval = interval;
         host.SetTimer(AutoTimerId, interval);
+    } else {
+        NoteWhetherAPairIsFree(state, host);
     }
 }
 
@@ -25,28 +29,27 @@ void ClearSelectionAt(GameState& state, BoardPosition position) {
     }
 }
 
-// The pending pair goes by its cells, whatever the player did since it was found.
+// The pending pair goes by its cells, whatever the player did since it was found: a Hint may
+// have moved the hint fields, and a pair the player matched meanwhile is gone already.
 void RemovePendingPair(GameState& state, GameHost& host) {
-    const BoardPosition first = FirstHintedPosition(state);
-    ClearSelectionAt(state, first);
+    ClearSelectionAt(state, FirstHintedPosition(state));
     ClearSelectionAt(state, SecondHintedPosition(state));
-    const std::int32_t topCell = TopCellOf(state, first);
-    if (topCell >= 0) {
-        RememberRemovedPair(state, state.AssignmentArray[static_cast<std::size_t>(topCell)]);
-        host.DrawRemovedTilesPanel();
-    }
     const std::int32_t pair = PairAt(state, state.AutoCell1);
-    EmptyCell(state, state.AutoCell1);
-    EmptyCell(state, state.AutoCell2);
-    RedrawHintedPositions(state, host);
+    if (pair == NoPair || PairAt(state, state.AutoCell2) != pair) {
+        return;
+    }
+    RemovePair(state, state.AutoCell1, state.AutoCell2);
+    host.DrawRemovedTilesPanel();
+    RedrawPosition(state, host, PositionOfCell(state.AutoCell1));
+    RedrawPosition(state, host, PositionOfCell(state.AutoCell2));
     host.OnPlayEvent({PlayEventKind::PairAutoRemoved, pair, state.AutoCell1, state.AutoCell2});
 }
 
 void AutomaticTimerTick(GameState& state, GameHost& host) {
-    state.LastRemovedTextA.clear();
-    state.LastRemovedTextB.clear();
     host.KillTimer(AutoTimerId);
     if (!state.AutoRemovePending) {
+        state.LastRemovedTextA.clear();
+        state.LastRemovedTextB.clear();
         host.ShowMessage("Timer overrun");
         return;
     }
@@ -54,6 +57,8 @@ void AutomaticTimerTick(GameState& state, GameHost& host) {
     RemovePendingPair(state, host);
     if (state.AutoInterval < ContinuousPlayLimit && AutoStep(state, host)) {
         host.SetTimer(AutoTimerId, state.AutoInterval);
+    } else {
+        NoteWhetherAPairIsFree(state, host);
     }
 }
 

@@ -18,3 +18,8 @@ struct BoardPosition {
 inline std::int32_t TopCellOf(const GameState& state, BoardPosition position) {
     return position.IsOnBoard() ? TopCellAt(state, position.column, position.row) : -1;
 }
+
+inline BoardPosition PositionOfCell(std::int32_t cell) {
+    const CellPlace place = PlaceOfCell(cell);
+    return {place.column, place.row};
+}

@@ -5,10 +5,11 @@
 #include "game/empty_cell_finder.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/stack_room.h"
 #include "game/stacked_board.h"
 
+#include <array>
 #include <new>
-#include <vector>
 
 namespace {
 
@@ -18,7 +19,8 @@ constexpr std::string_view UnableToPlace =
     "retry by starting another new game";
 constexpr int TryBudget = 4'000'000;
 // Random draws reach column 5 and row 7 only on the generator's largest value. After this many
-// draws in a row that find no room, a position is chosen among those that still have some.
+// draws in a row that find no room, or only room that would leave some later pair without a
+// place, a position is chosen among those that keep the deal completable.
 constexpr int FruitlessDrawLimit = 100;
 
 // Starts a deal: no automatic play may outlive the board it was found on.
@@ -61,6 +63,7 @@ struct Position {
     int column = 0;
     int row = 0;
     bool operator==(const Position&) const = default;
+    int Stack() const { return PositionIndex(column, row); }
 };
 
 Position DrawPosition(RandomSource& random) {
@@ -68,37 +71,36 @@ Position DrawPosition(RandomSource& random) {
     return {column, GetRandomNumber(random, BoardRows)};
 }
 
-// One of the positions, other than `excluded`, whose stack still has an empty cell; {0, 0}
-// when there is none.
-Position DrawPositionWithRoom(StackedBoard& board, RandomSource& random, Position excluded) {
-    std::vector<Position> open;
+// One of the positions that `fits`, chosen at random; {0, 0} when there is none.
+template <typename Fits> Position DrawPositionWhere(RandomSource& random, Fits fits) {
+    std::array<Position, BoardPositions> open{};
+    std::int32_t count = 0;
     for (int column = 1; column <= BoardColumns; ++column) {
         for (int row = 1; row <= BoardRows; ++row) {
-            const Position position{column, row};
-            if (position != excluded && board.FirstEmptyCellAt(column, row) != NoCell) {
-                open.push_back(position);
+            if (fits(Position{column, row})) {
+                open[static_cast<std::size_t>(count++)] = {column, row};
             }
         }
     }
-    if (open.empty()) {
+    if (count == 0) {
         return {};
     }
-    const auto count = static_cast<std::int32_t>(open.size());
     return open[static_cast<std::size_t>(GetRandomNumber(random, count) - 1)];
 }
 
 int AssignWordPairAtPositions(GameState& state, StackedBoard& board, std::int32_t pair) {
+    const std::int32_t pairsAfter = state.WordsCount - pair - 1;
+    const auto firstFits = [&](Position at) {
+        return FirstTileFits(board.Rooms(), at.Stack(), pairsAfter);
+    };
     Position first = DrawPosition(state.Random);
     const std::int32_t side = first.column % 2;
     int budget = TryBudget;
-    std::int32_t cell = NoCell;
     while (true) {
-        cell = board.FirstEmptyCellAt(first.column, first.row);
-        for (int draws = 1; cell == NoCell; ++draws) {
+        for (int draws = 1; !firstFits(first); ++draws) {
             first = draws < FruitlessDrawLimit ? DrawPosition(state.Random)
-                                               : DrawPositionWithRoom(board, state.Random, {});
-            cell = board.FirstEmptyCellAt(first.column, first.row);
-            if (cell == NoCell && draws >= FruitlessDrawLimit) {
+                                               : DrawPositionWhere(state.Random, firstFits);
+            if (first == Position{}) {
                 return 1;
             }
         }
@@ -111,18 +113,20 @@ int AssignWordPairAtPositions(GameState& state, StackedBoard& board, std::int32_
         }
         first = DrawPosition(state.Random);
     }
-    board.Place(cell, pair, side);
+    board.Place(board.FirstEmptyCellAt(first.column, first.row), pair, side);
 
+    const auto secondFits = [&](Position at) {
+        return at != first && SecondTileFits(board.Rooms(), at.Stack(), pairsAfter);
+    };
     Position second = DrawPosition(state.Random);
     int secondBudget = TryBudget;
-    for (int draws = 1;
-         board.FirstEmptyCellAt(second.column, second.row) == NoCell || second == first; ++draws) {
+    for (int draws = 1; !secondFits(second); ++draws) {
         if (secondBudget == 0) {
             return 1;
         }
         --secondBudget;
         second = draws < FruitlessDrawLimit ? DrawPosition(state.Random)
-                                            : DrawPositionWithRoom(board, state.Random, first);
+                                            : DrawPositionWhere(state.Random, secondFits);
         if (second == Position{}) {
             return 1;
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/play_event.h"
+#include "words/message_sink.h"
 
 #include <cstdint>
 #include <ctime>
@@ -10,12 +11,8 @@
 
 // What the rules need from the window they run in. The Qt view implements it; tests and the
 // command-line tool replace it.
-class GameHost {
+class GameHost : public MessageSink {
 public:
-    virtual ~GameHost() = default;
-
-    // A modal box with an OK button only.
-    virtual void ShowMessage(std::string_view text) = 0;
     virtual void SetTitle(std::string_view title) = 0;
     // Full repaint later: panels, levels, selection.
     virtual void InvalidateAll() = 0;

@@ -1,7 +1,9 @@
 #include "game/game_state.h"
 
+#include "words/whole_characters.h"
+
 std::string CutText(std::string_view text) {
-    return std::string(text.substr(0, MaxTextLength));
+    return std::string(WholeHead(text, MaxTextLength));
 }
 
 void ResetView(GameState& state) {

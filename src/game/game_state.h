@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/random_source.h"
+#include "game/removal_history.h"
 #include "words/list_languages.h"
 #include "words/word_pair.h"
 
@@ -37,6 +38,11 @@ struct GameState {
     std::int32_t HintCount = 0;
     std::int32_t WrongCount = 0;
     std::int32_t CorrectCount = 0;
+    // Undos of this game; like the other counters it only goes up.
+    std::int32_t UndoCount = 0;
+    RemovalHistory History;
+    // The status bar tells that no pair is free.
+    bool NoFreePairNoted = false;
     std::int32_t WrongMarkRow = 0;
     std::int32_t WrongMarkCol = 0;
     std::int32_t SelectedCol = 0;
@@ -79,5 +85,6 @@ inline void CountOne(std::int32_t& counter) {
     }
 }
 
-// The first MaxTextLength bytes of text: how every 300-byte text of the game is filled.
+// The first MaxTextLength bytes of text, ending on a whole character: how every 300-byte text
+// of the game is filled.
 std::string CutText(std::string_view text);

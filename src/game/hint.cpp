@@ -1,5 +1,6 @@
 #include "game/hint.h"
 
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/hint_search.h"
@@ -8,6 +9,7 @@
 void Hint(GameState& state, GameHost& host) {
     const std::optional<HintPair> pair = FindHintPair(state);
     if (!pair) {
+        NoteWhetherAPairIsFree(state, host);
         return;
     }
     StoreHintPositions(state, *pair);

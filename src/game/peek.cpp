@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/hit_test.h"
 #include "game/tile_redraw.h"
+#include "words/whole_characters.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void RightButtonDown(GameState& state, GameHost& host, int x, int y) {
     }
     std::string peek = "= ";
     if (const std::string* hidden = WordHiddenAt(state, cell)) {
-        peek.append(*hidden, 0, PeekWordLength);
+        peek.append(WholeHead(*hidden, PeekWordLength));
     }
     host.DrawTile(TileStateAt(state, hit), hit.column, hit.row, PlaceOfCell(cell).level, &peek);
     CountOne(state.HintCount);

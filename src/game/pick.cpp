@@ -1,5 +1,6 @@
 #include "game/pick.h"
 
+#include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/hit_test.h"
@@ -47,13 +48,12 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
     // The same list entry, not equal words: two entries may carry the same words.
     const std::int32_t pair = state.AssignmentArray[static_cast<std::size_t>(firstCell)];
     if (state.AssignmentArray[static_cast<std::size_t>(secondCell)] == pair) {
-        RememberRemovedPair(state, pair);
-        EmptyCell(state, firstCell);
-        EmptyCell(state, secondCell);
+        RemovePair(state, firstCell, secondCell);
         CountOne(state.CorrectCount);
         SetSelection(state, {});
         SetWrongMark(state, {});
         host.InvalidateAll();
+        NoteWhetherAPairIsFree(state, host);
         host.OnPlayEvent({PlayEventKind::PairMatched, pair, firstCell, secondCell});
         return;
     }

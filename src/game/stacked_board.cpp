@@ -3,6 +3,7 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 
+#include <algorithm>
 #include <new>
 
 StackedBoard::StackedBoard(GameState& state, GameHost& host)
@@ -10,8 +11,9 @@ StackedBoard::StackedBoard(GameState& state, GameHost& host)
       pairCells_(static_cast<std::size_t>(state.WordsCount), {NoCell, NoCell}) {
     for (int column = 1; column <= BoardColumns; ++column) {
         for (int row = 1; row <= BoardRows; ++row) {
-            firstEmptyLevel_[static_cast<std::size_t>(PositionIndex(column, row))] =
-                FirstLevelCovering(row);
+            const auto position = static_cast<std::size_t>(PositionIndex(column, row));
+            firstEmptyLevel_[position] = FirstLevelCovering(row);
+            rooms_[position] = std::max(state.LevelCount - FirstLevelCovering(row) + 1, 0);
         }
     }
 }
@@ -113,6 +115,8 @@ int StackedBoard::CheckForBlockedTiles(int column, int row) {
 
 void StackedBoard::Place(std::int32_t cell, std::int32_t pair, std::int32_t side) {
     PlaceTile(state_, cell, pair, side);
+    const CellPlace place = PlaceOfCell(cell);
+    --rooms_[static_cast<std::size_t>(PositionIndex(place.column, place.row))];
     auto& cells = pairCells_[static_cast<std::size_t>(pair)];
     cells[cells[0] == NoCell ? 0 : 1] = cell;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/board_geometry.h"
+#include "game/stack_room.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +36,7 @@ public:
 
     void Place(std::int32_t cell, std::int32_t pair, std::int32_t side);
     std::int32_t PairAt(std::int32_t cell) const;
+    const StackRooms& Rooms() const { return rooms_; }
 
 private:
     std::int32_t FirstEmptyLevelAt(int column, int row);
@@ -42,6 +44,7 @@ private:
     GameState& state_;
     GameHost& host_;
     std::array<std::int32_t, BoardPositions> firstEmptyLevel_{};
+    StackRooms rooms_{};
     // Per pair the cells its tiles went to, in the order they were placed.
     std::vector<std::array<std::int32_t, 2>> pairCells_;
     // Pairs met by the current blocking check carry the current check's stamp.

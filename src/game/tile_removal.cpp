@@ -2,6 +2,8 @@
 
 #include "game/game_state.h"
 
+#include <utility>
+
 namespace {
 std::string TextOrEmpty(const std::optional<std::string>& word) {
     return word ? CutText(*word) : std::string();
@@ -15,6 +17,24 @@ void RememberRemovedPair(GameState& state, std::int32_t pair) {
     const WordPair& entry = state.WordList[static_cast<std::size_t>(pair)];
     state.LastRemovedTextA = TextOrEmpty(entry.TextA);
     state.LastRemovedTextB = TextOrEmpty(entry.TextB);
+}
+
+void RemovePair(GameState& state, std::int32_t firstCell, std::int32_t secondCell) {
+    const auto side = [&state](std::int32_t cell) {
+        return state.AssignmentAB[static_cast<std::size_t>(cell)];
+    };
+    RemovedPair removal{PairAt(state, firstCell), firstCell,
+                        side(firstCell),          secondCell,
+                        side(secondCell),         state.LastRemovedTextA,
+                        state.LastRemovedTextB};
+    TakeOffBoard(state, removal);
+    state.History.Record(std::move(removal));
+}
+
+void TakeOffBoard(GameState& state, const RemovedPair& removal) {
+    RememberRemovedPair(state, removal.pair);
+    EmptyCell(state, removal.firstCell);
+    EmptyCell(state, removal.secondCell);
 }
 
 void EmptyCell(GameState& state, std::int32_t cell) {

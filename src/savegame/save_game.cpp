@@ -2,10 +2,10 @@
 
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/long_path.h"
 #include "savegame/atomic_file.h"
 #include "savegame/overwrite_guard.h"
 #include "savegame/saved_game_text.h"
-#include "words/open_file.h"
 #include "words/window_title.h"
 
 #include <new>

@@ -6,9 +6,9 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/leading_number.h"
+#include "game/long_path.h"
 #include "savegame/saved_game_format.h"
 #include "words/line_reader.h"
-#include "words/open_file.h"
 #include "words/out_of_memory.h"
 #include "words/window_title.h"
 

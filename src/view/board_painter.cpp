@@ -75,6 +75,8 @@ void BoardPainter::PaintLevel(QPainter& painter, const GameState& state, int lev
 }
 
 void BoardPainter::PaintLevels(QPainter& painter, const GameState& state) const {
+    // Both words of every pair, and what a peek shows of each.
+    words_.HoldAtLeast(4 * state.WordList.size());
     if (state.DisplayedLevel > 0) {
         PaintLevel(painter, state, state.DisplayedLevel);
         return;

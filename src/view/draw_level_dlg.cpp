@@ -8,22 +8,23 @@
 
 CDrawLevelDlg::CDrawLevelDlg(const QString& levelText, QWidget* parent)
     : QDialog(parent), LevelText(levelText) {
-    setWindowTitle(QStringLiteral("Draw Level"));
+    setWindowTitle(tr("Draw Level"));
     const DialogUnits units(font());
     setFixedSize(units.Size(187, 75));
 
     // Created in tab order: OK, Cancel, then the edit box.
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setGeometry(units.Rect(130, 54, 50, 14));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setGeometry(units.Rect(72, 54, 50, 14));
     levelEdit_ = new QLineEdit(LevelText, this);
     levelEdit_->setGeometry(units.Rect(129, 28, 51, 15));
 
-    auto* prompt = new QLabel(QStringLiteral("Enter 0 for normal display or the level number for "
-                                             "a single level.  E.G. 1, 2, 3,..."),
-                              this);
+    auto* prompt =
+        new QLabel(tr("Enter 0 for normal display or the level number for a single level.  "
+                      "E.G. 1, 2, 3,..."),
+                   this);
     prompt->setWordWrap(true);
     prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     prompt->setGeometry(units.Rect(7, 7, 173, 21));

@@ -11,9 +11,11 @@ constexpr int Overhang = 2;
 } // namespace
 
 TextRun MeasureText(QString text, int height) {
-    const QFontMetrics& metrics = WordFontMetrics(height);
+    const Shaping shaping = ShapingFor(text);
+    const QFontMetrics& metrics = WordFontMetrics(height, shaping);
     const int width = metrics.horizontalAdvance(text);
-    return {std::move(text), height, width, metrics.ascent(), metrics.ascent() + metrics.descent()};
+    return {std::move(text), height, width, metrics.ascent(), metrics.ascent() + metrics.descent(),
+            shaping};
 }
 
 QRect OpaqueBox(QPoint origin, const TextRun& run) {
@@ -30,7 +32,7 @@ void WriteOpaqueText(QPainter& painter, QPoint origin, const TextRun& run, const
     painter.save();
     painter.setClipRect(InkBounds(origin, run), Qt::IntersectClip);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setFont(CreateWordFont(run.height));
+    painter.setFont(CreateWordFont(run.height, run.shaping));
     painter.setPen(ink);
     painter.drawText(origin + QPoint(0, run.ascent), run.text);
     painter.restore();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/word_font.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPoint>
@@ -13,6 +15,7 @@ struct TextRun {
     int width = 0;
     int ascent = 0;
     int cellHeight = 0;
+    Shaping shaping = Shaping::None;
 };
 
 TextRun MeasureText(QString text, int height);

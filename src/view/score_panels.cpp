@@ -3,6 +3,7 @@
 #include "view/board_pixels.h"
 #include "view/opaque_text.h"
 
+#include <QCoreApplication>
 #include <QPen>
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 struct CounterPanel {
     QRect ellipse;
     QColor fill;
-    QString label;
+    const char* label; // English, translated where it is drawn
     QPoint labelOrigin;
     int oneDigitX; // where a number of one digit starts
 };
@@ -39,27 +40,38 @@ void DrawCounterPanel(QPainter& painter, const CounterPanel& panel, std::int32_t
     // A stroked rectangle grows by the pen's pixel on the right and at the bottom.
     painter.drawEllipse(panel.ellipse.adjusted(0, 0, -1, -1));
     painter.restore();
-    WriteOpaqueText(painter, panel.labelOrigin, MeasureText(panel.label, LabelHeight), Qt::black,
-                    panel.fill);
+    WriteOpaqueText(
+        painter, panel.labelOrigin,
+        MeasureText(QCoreApplication::translate("BoardPainter", panel.label), LabelHeight),
+        Qt::black, panel.fill);
     WriteOpaqueText(painter, {NumberLeft(panel, value), NumberTop},
                     MeasureText(QString::number(value), NumberHeight), Qt::black, panel.fill);
 }
 
 const CounterPanel& Correct() {
-    static const CounterPanel panel{
-        EdgeRect(10, 10, 210, 90), QColor(7, 255, 208), QStringLiteral("Correct"), {75, 15}, 100};
+    static const CounterPanel panel{EdgeRect(10, 10, 210, 90),
+                                    QColor(7, 255, 208),
+                                    QT_TRANSLATE_NOOP("BoardPainter", "Correct"),
+                                    {75, 15},
+                                    100};
     return panel;
 }
 
 const CounterPanel& Wrong() {
-    static const CounterPanel panel{
-        EdgeRect(230, 10, 430, 90), QColor(255, 0, 0), QStringLiteral("Wrong"), {300, 15}, 320};
+    static const CounterPanel panel{EdgeRect(230, 10, 430, 90),
+                                    QColor(255, 0, 0),
+                                    QT_TRANSLATE_NOOP("BoardPainter", "Wrong"),
+                                    {300, 15},
+                                    320};
     return panel;
 }
 
 const CounterPanel& Hints() {
-    static const CounterPanel panel{
-        EdgeRect(450, 10, 670, 90), QColor(0, 170, 221), QStringLiteral("Hints"), {540, 15}, 550};
+    static const CounterPanel panel{EdgeRect(450, 10, 670, 90),
+                                    QColor(0, 170, 221),
+                                    QT_TRANSLATE_NOOP("BoardPainter", "Hints"),
+                                    {540, 15},
+                                    550};
     return panel;
 }
 
@@ -98,8 +110,11 @@ void BoardPainter::DrawRemovedTilesPanel(QPainter& painter, const GameState& sta
     FrameRect(painter, EdgeRect(680, 1, 910, 30));
     FrameRect(painter, EdgeRect(680, 29, 910, 90));
     WriteOpaqueText(painter, {725, 6},
-                    MeasureText(QStringLiteral(" Removed Tiles "), RemovedTitleHeight), Qt::black,
-                    RemovedTilesFill);
+                    MeasureText(QLatin1Char(' ') +
+                                    QCoreApplication::translate("BoardPainter", "Removed Tiles") +
+                                    QLatin1Char(' '),
+                                RemovedTitleHeight),
+                    Qt::black, RemovedTilesFill);
     WriteOpaqueText(painter, {695, 38},
                     MeasureText(DecodeWord(state.LastRemovedTextA), RemovedWordHeight), Qt::black,
                     RemovedTilesFill);

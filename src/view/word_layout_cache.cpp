@@ -3,14 +3,17 @@
 #include "view/board_painter.h"
 #include "view/word_fitting.h"
 
-namespace {
-// Room for the largest boards' words; beyond it the cache starts afresh rather than grow
-// with every list opened in one session.
-constexpr std::size_t MostWords = std::size_t{1} << 16;
-} // namespace
+#include <algorithm>
+
+WordLayoutCache::WordLayoutCache(std::size_t fewestKept)
+    : fewestKept_(fewestKept), mostKept_(fewestKept) {}
+
+void WordLayoutCache::HoldAtLeast(std::size_t words) {
+    mostKept_ = std::max(fewestKept_, words);
+}
 
 const TextRun& WordLayoutCache::Fitted(const std::string& bytes) {
-    if (runs_.size() >= MostWords && !runs_.contains(bytes)) {
+    if (runs_.size() >= mostKept_ && !runs_.contains(bytes)) {
         runs_.clear();
     }
     const auto [entry, added] = runs_.try_emplace(bytes);

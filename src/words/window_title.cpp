@@ -1,5 +1,7 @@
 #include "words/window_title.h"
 
+#include "words/whole_characters.h"
+
 namespace {
 constexpr std::size_t LongestWholePath = 35;
 constexpr std::size_t ShownTail = 34;
@@ -9,5 +11,5 @@ std::string WindowTitle(std::string_view path) {
     if (path.size() <= LongestWholePath) {
         return "Glossatiles - " + std::string(path);
     }
-    return "Glossatiles - ..." + std::string(path.substr(path.size() - ShownTail));
+    return "Glossatiles - ..." + std::string(WholeTail(path, ShownTail));
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-class GameHost;
+#include "words/word_pair.h"
+
+#include <string>
+
 class LineReader;
-struct GameState;
+class MessageSink;
 
-enum class WordFileKind { WordList, SavedGame };
+// The first line of a file, trimmed: a list's description, or what tells another kind of file.
+std::string ReadFirstLine(LineReader& reader);
 
-// Reads a word-pair file into FileDescription, WordList and WordsCount; an empty first line
-// is replaced by BrowseFileName. Stops at the first line when it carries the saved-game mark.
+// Reads the word pairs that follow the first line, up to a blank line or the end of the file.
 // Running out of memory is reported and ends the list with the pairs completed so far.
-WordFileKind ReadWordPairs(LineReader& reader, GameState& state, GameHost& host);
+WordPairList ReadWordPairs(LineReader& reader, MessageSink& sink);

@@ -1,13 +1,13 @@
 #include "words/word_pair.h"
 
-#include "game/game_host.h"
+#include "words/message_sink.h"
 
-const WordPair* GetWordPairPointer(const WordPairList& list, GameHost& host, int n) {
+const WordPair* GetWordPairPointer(const WordPairList& list, MessageSink& sink, int n) {
     if (list.empty()) {
         return nullptr;
     }
     if (n < 0 || static_cast<std::size_t>(n) >= list.size()) {
-        host.ShowMessage("Possible odd number of words in function GetWordPairPointer");
+        sink.ShowMessage("Possible odd number of words in function GetWordPairPointer");
         return nullptr;
     }
     return &list[static_cast<std::size_t>(n)];

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-class GameHost;
+class MessageSink;
 
 // One entry of the word list. Either word may be missing: a file that ends after a TextA
 // leaves a pair without TextB.
@@ -18,6 +18,6 @@ struct WordPair {
 using WordPairList = std::deque<WordPair>;
 
 // The n-th entry, counted from 0, or nullptr. Reports a list that ends before the n-th entry.
-const WordPair* GetWordPairPointer(const WordPairList& list, GameHost& host, int n);
+const WordPair* GetWordPairPointer(const WordPairList& list, MessageSink& sink, int n);
 
 void FreeWordList(WordPairList& list);

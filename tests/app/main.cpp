@@ -1,3 +1,4 @@
+#include "app/glossatiles_app.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -12,8 +13,7 @@ int main(int argc, char** argv) {
     qputenv("SPEECHD_ADDRESS",
             QByteArray::fromStdString("unix_socket:" + (settings.path() / "none.sock").string()));
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Glossatiles"));
+    CGlossatilesApp::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -81,7 +81,7 @@ TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     const TempDir files;
     const std::string path = files.Write("verbs.txt", "Verbs\nmanger\nto eat\nboire\nto drink\n");
     CGlossatilesApp app;
-    app.InitInstance({"glossatiles", QString::fromStdString(path)});
+    app.InitInstance(QString::fromStdString(path));
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/prompter.h"
-#include "words/word_list_dlg.h"
+#include "view/word_list_dlg.h"
 
 #include <QPrinter>
 #include <QStringList>

@@ -14,6 +14,7 @@ struct CliRun {
     int status;
     std::map<std::string, std::string> summary;
     std::string errors;
+    std::string output;
 };
 
 inline std::string Quoted(const std::string& text) {
@@ -33,8 +34,8 @@ inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& argumen
     const std::string out = (dir.path() / "stdout").string();
     const std::string err = (dir.path() / "stderr").string();
     const int status = std::system((command + " >" + Quoted(out) + " 2>" + Quoted(err)).c_str());
-    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, ReadBytes(err)};
-    std::istringstream lines(ReadBytes(out));
+    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, {}, ReadBytes(err), ReadBytes(out)};
+    std::istringstream lines(run.output);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t colon = line.find(": ");
         if (colon != std::string::npos) {

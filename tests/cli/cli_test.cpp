@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "glossatiles_project.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,25 @@ TEST(Cli, RejectsBadUsage) {
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
         EXPECT_NE(run.errors.find("usage: glossatiles-cli"), std::string::npos);
         EXPECT_TRUE(run.summary.empty());
+    }
+}
+
+// Help and version are answered on standard output, even beside a file, which is not opened.
+TEST(Cli, HelpAndVersionAnswerWithoutOpeningTheFile) {
+    TempDir dir;
+    const std::string list = dir.Write("animals.txt", Animals);
+    const std::string version = "glossatiles-cli " + std::string(GlossatilesVersion) + "\n";
+    for (const auto& [arguments, expected] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--version"}, version},
+             {{"--seed", "3", list, "--version"}, version},
+             {{"--help"}, "usage: glossatiles-cli"},
+             {{list, "--help"}, "usage: glossatiles-cli"}}) {
+        const CliRun run = RunCli(dir, arguments);
+        EXPECT_EQ(run.status, 0) << testing::PrintToString(arguments);
+        EXPECT_EQ(run.output.substr(0, expected.size()), expected);
+        EXPECT_EQ(run.errors, "");
+        EXPECT_FALSE(run.summary.contains("pairs"));
     }
 }
 

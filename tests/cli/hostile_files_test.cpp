@@ -1,7 +1,7 @@
 #include "cli_runner.h"
+#include "files/open_file.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
-#include "words/open_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "game/board_geometry.h"
 #include "game/deal.h"
+#include "game/stack_room.h"
 #include "game/stacked_board.h"
 #include "support/games.h"
 
@@ -37,68 +38,29 @@ TEST(NewGame, DealsTheGoldenBoardsOfSeedOne) {
     }
 }
 
-// Sizes around every level boundary, including the lists that need column 5 and row 7.
-constexpr int DealSizes[] = {0, 1, 2, 3, 8, 9, 10, 11, 19, 22, 23, 31, 40, 41, 43, 57, 58, 150};
-
-// No pair in one stack and no tile below an empty cell; then, for a complete deal, removing the
-// pairs in the order they were dealt must find both tiles of each on top.
-void ExpectUnblocked(GameState& state, bool complete) {
-    for (const auto& [pair, where] : CellsByPair(state)) {
-        if (where.size() < 2) {
-            continue; // the lone first tile of a pair whose second found no place
-        }
-        const CellPlace first = PlaceOfCell(where.front());
-        const CellPlace second = PlaceOfCell(where.back());
-        EXPECT_FALSE(first.column == second.column && first.row == second.row) << pair;
-    }
-    for (int column = 1; column <= BoardColumns; ++column) {
-        for (int row = 1; row <= BoardRows; ++row) {
-            bool emptyAbove = false;
-            for (int level = FirstLevelCovering(row); level <= state.LevelCount; ++level) {
-                const auto cell = static_cast<std::size_t>(CellIndex(level, column, row));
-                const bool filled = state.AssignmentArray[cell] != NoPair;
-                EXPECT_FALSE(filled && emptyAbove) << column << "," << row << " level " << level;
-                emptyAbove = emptyAbove || !filled;
-            }
-        }
-    }
-    if (!complete) {
-        return;
-    }
-    for (const auto& [pair, where] : CellsByPair(state)) {
-        for (std::int32_t cell : where) {
-            const CellPlace place = PlaceOfCell(cell);
-            ASSERT_EQ(TopCellAt(state, place.column, place.row), cell) << "pair " << pair;
-        }
-        for (std::int32_t cell : where) {
-            state.AssignmentArray[static_cast<std::size_t>(cell)] = NoPair;
-        }
-    }
+// Seed 126 draws (column, row) as 1 3 | 1 4 | 4 3 | 1 5 | 4 2, 3 1, 1 4 | 4 1, 1 4, 1 6, 2 3 on
+// two levels, where only rows 3 to 5 have cells. Pair 0: (1, 3) is cell 5, odd column: TextB;
+// its partner goes to (1, 4), cell 0. Pair 1: (4, 3) is cell 8; the even column gives TextA
+// although the row is odd. Pair 2: (4, 2) and (3, 1) have no cells, so (1, 4) takes it under
+// pair 0, cell 10, still TextA from the first column 4; its partner skips (4, 1), its own
+// position (1, 4) and (1, 6), and lands on (2, 3), cell 6.
+TEST(NewGame3, DealsTheGoldenBoardOfSeed126) {
+    GameState state = MakeGame(NumberedPairs(3));
+    RecordingHost host;
+    host.seed = 126;
+    EXPECT_EQ(NewGameUnblocked(state, host), DealOutcome::Complete);
+    const decltype(Board(state)) expected = {{5, {0, 1}},  {0, {0, 0}},  {8, {1, 0}},
+                                             {15, {1, 1}}, {10, {2, 0}}, {6, {2, 1}}};
+    EXPECT_EQ(Board(state), expected);
 }
 
-// Both deals place each word of every pair once; New Game3 may give up, but never blocks a tile.
-TEST(NewGame, PlacesEveryPairAndNewGame3NeverBlocksATile) {
-    for (const int pairs : DealSizes) {
-        int complete = 0;
-        for (std::uint32_t i = 1; i <= 40; ++i) {
-            const bool unblocked = i % 2 == 0;
+TEST(NewGame, PlacesBothWordsOfEveryPair) {
+    for (const int pairs : {0, 1, 2, 3, 9, 10, 11, 22, 23, 40, 41, 57, 58, 150}) {
+        for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             GameState state = MakeGame(NumberedPairs(pairs));
             RecordingHost host;
-            host.seed = unblocked ? i * 2654435761u : i; // neighbouring seeds start alike
-            SCOPED_TRACE(testing::Message() << pairs << " pairs, seed " << host.seed);
-            const DealOutcome outcome = (unblocked ? NewGameUnblocked : NewGame)(state, host);
-            if (unblocked && outcome != DealOutcome::Complete) {
-                ASSERT_EQ(outcome, DealOutcome::Incomplete);
-                EXPECT_EQ(host.messages,
-                          std::vector<std::string>{
-                              "Unable to place all tiles\nbecause some tiles would have been "
-                              "blocked.\nYou may want to retry by starting another new game"});
-                ExpectUnblocked(state, false);
-                continue;
-            }
-            ASSERT_EQ(outcome, DealOutcome::Complete);
-            EXPECT_TRUE(host.messages.empty());
-            complete += unblocked ? 1 : 0;
+            host.seed = seed;
+            ASSERT_EQ(NewGame(state, host), DealOutcome::Complete) << pairs << " pairs";
             const auto cells = CellsByPair(state);
             ASSERT_EQ(static_cast<int>(cells.size()), pairs);
             for (const auto& [pair, where] : cells) {
@@ -107,11 +69,131 @@ TEST(NewGame, PlacesEveryPairAndNewGame3NeverBlocksATile) {
                               state.AssignmentAB[static_cast<std::size_t>(where[1])],
                           1);
             }
-            if (unblocked) {
-                ExpectUnblocked(state, true);
+        }
+    }
+}
+
+// Every size up to 100, then sizes across the level boundaries up to 2,000, boards the level
+// rule fills exactly (10, 40, 75, 320, 985, 2,000) and the sizes that used to fail.
+std::vector<int> SweepSizes() {
+    std::vector<int> sizes;
+    for (int pairs = 1; pairs <= 100; ++pairs) {
+        sizes.push_back(pairs);
+    }
+    for (int pairs = 101; pairs < 2000; pairs += 37) {
+        sizes.push_back(pairs);
+    }
+    sizes.insert(sizes.end(), {300, 320, 700, 985, 1000, 2000});
+    return sizes;
+}
+
+// Removing the pairs in the order they were dealt finds both tiles of each on top, on two
+// different positions, and leaves the board empty.
+void ExpectClearsInDealOrder(GameState& state) {
+    for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
+        std::vector<std::int32_t> cells;
+        for (int column = 1; column <= BoardColumns; ++column) {
+            for (int row = 1; row <= BoardRows; ++row) {
+                const std::int32_t top = TopCellAt(state, column, row);
+                if (top >= 0 && state.AssignmentArray[static_cast<std::size_t>(top)] == pair) {
+                    cells.push_back(top);
+                }
             }
         }
-        EXPECT_GT(complete, 0) << pairs << " pairs";
+        ASSERT_EQ(cells.size(), 2u) << "pair " << pair << " is not free on two positions";
+        ASSERT_NE(state.AssignmentAB[static_cast<std::size_t>(cells[0])],
+                  state.AssignmentAB[static_cast<std::size_t>(cells[1])])
+            << "pair " << pair << " shows one word twice";
+        for (const std::int32_t cell : cells) {
+            state.AssignmentArray[static_cast<std::size_t>(cell)] = NoPair;
+        }
+    }
+    EXPECT_EQ(Tiles(state), 0);
+}
+
+TEST(NewGame3, DealsEveryListCompletelyAndItClearsInDealOrder) {
+    struct Sweep {
+        std::vector<int> sizes;
+        std::uint32_t seeds;
+    };
+    const Sweep sweeps[] = {{SweepSizes(), 3}, {{100'000}, 1}};
+    for (const auto& [sizes, seeds] : sweeps) {
+        for (const int pairs : sizes) {
+            for (std::uint32_t i = 1; i <= seeds; ++i) {
+                GameState state = MakeGame(NumberedPairs(pairs));
+                RecordingHost host;
+                host.seed = i * 2654435761u + static_cast<std::uint32_t>(pairs);
+                SCOPED_TRACE(testing::Message() << pairs << " pairs, seed " << host.seed);
+                ASSERT_EQ(NewGameUnblocked(state, host), DealOutcome::Complete);
+                EXPECT_TRUE(host.messages.empty());
+                ASSERT_EQ(Tiles(state), 2 * static_cast<std::int64_t>(pairs));
+                ExpectClearsInDealOrder(state);
+            }
+        }
+    }
+}
+
+// Whether the pairs fit, found by trying every split of every pair over two stacks.
+bool PairsFitByTrial(StackRooms& rooms, int pairs, int fromStack = 0) {
+    if (pairs == 0) {
+        return true;
+    }
+    // Pairs are alike, so each later pair takes no stack before the earlier pair's first.
+    for (int first = fromStack; first < BoardPositions; ++first) {
+        for (int second = first + 1; second < BoardPositions; ++second) {
+            auto& a = rooms[static_cast<std::size_t>(first)];
+            auto& b = rooms[static_cast<std::size_t>(second)];
+            if (a == 0 || b == 0) {
+                continue;
+            }
+            --a;
+            --b;
+            const bool fits = PairsFitByTrial(rooms, pairs - 1, first);
+            ++a;
+            ++b;
+            if (fits) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Every room of 0 to 3 on four stacks, up to four pairs, against the trial: the stack sums hold
+// for a whole list, and for the first and the second tile of a pair.
+TEST(StackRoom, AgreesWithTryingEverySplitOnSmallBoards) {
+    constexpr int Stacks = 4;
+    for (int code = 0; code < 256; ++code) {
+        StackRooms rooms{};
+        for (int stack = 0; stack < Stacks; ++stack) {
+            rooms[static_cast<std::size_t>(stack)] = (code >> (2 * stack)) & 3;
+        }
+        for (int pairs = 1; pairs <= 4; ++pairs) {
+            SCOPED_TRACE(testing::Message() << "rooms code " << code << ", " << pairs << " pairs");
+            ASSERT_EQ(PairsFit(rooms, pairs), PairsFitByTrial(rooms, pairs));
+            for (int stack = 0; stack < Stacks; ++stack) {
+                auto& room = rooms[static_cast<std::size_t>(stack)];
+                if (room == 0) {
+                    EXPECT_FALSE(FirstTileFits(rooms, stack, pairs - 1));
+                    EXPECT_FALSE(SecondTileFits(rooms, stack, pairs - 1));
+                    continue;
+                }
+                --room;
+                const bool secondFits = PairsFitByTrial(rooms, pairs - 1);
+                bool firstFits = false;
+                for (int other = 0; other < Stacks; ++other) {
+                    auto& otherRoom = rooms[static_cast<std::size_t>(other)];
+                    if (other != stack && otherRoom > 0) {
+                        --otherRoom;
+                        firstFits = firstFits || PairsFitByTrial(rooms, pairs - 1);
+                        ++otherRoom;
+                    }
+                }
+                ++room;
+                EXPECT_EQ(FirstTileFits(rooms, stack, pairs - 1), firstFits) << "stack " << stack;
+                EXPECT_EQ(SecondTileFits(rooms, stack, pairs - 1), secondFits) << "stack " << stack;
+            }
+        }
     }
 }
 

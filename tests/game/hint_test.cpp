@@ -1,8 +1,10 @@
 #include "game/allocate_board.h"
 #include "game/auto_play.h"
 #include "game/deal.h"
+#include "game/free_pair_note.h"
 #include "game/hint.h"
 #include "game/tile_removal.h"
+#include "game/undo.h"
 #include "support/games.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +125,7 @@ TEST(AutoPlay, FastFinishRunsUntilNoTopTilesShareAnEntry) {
         EXPECT_EQ(ticks, stacked ? 2 : 3);
         EXPECT_EQ(board.state.HintCount, ticks);
         EXPECT_EQ(Tiles(board.state), stacked ? 2 : 0);
+        EXPECT_EQ(board.host.statusNotes.size(), stacked ? 1u : 0u);
         EXPECT_TRUE(board.host.messages.empty());
         ASSERT_EQ(board.host.events.size(), static_cast<std::size_t>(ticks));
         EXPECT_EQ(board.host.events[0].kind, PlayEventKind::PairAutoRemoved);
@@ -164,6 +167,64 @@ TEST(AutoPlay, SelectionGoesOnlyWithItsTile) {
         AutoRemovePair(board.state, board.host);
         board.Tick();
         EXPECT_EQ(board.state.HasSelection(), kept) << column << "," << row;
+    }
+}
+
+// Automatic play finds pair 1 at (2, 3) and (3, 3) first. Pair 0 at (4, 4) and (5, 4) covers
+// pair 2's tile at (4, 4), whose partner lies on top at (1, 3).
+struct CoveredPartnerBoard : PlayBoard {
+    CoveredPartnerBoard() : PlayBoard(3) {
+        Put(2, 0, 2, 1, 3);
+        Put(1, 0, 2, 2, 3);
+        Put(1, 1, 2, 3, 3);
+        Put(0, 0, 1, 4, 4);
+        Put(2, 1, 2, 4, 4);
+        Put(0, 1, 1, 5, 4);
+    }
+};
+
+TEST(AutoPlay, TheTickRemovesThePairItFoundWhateverThePlayerDidSince) {
+    // Matching pair 0 uncovers pair 2, and a Hint moves the hint fields onto it.
+    CoveredPartnerBoard hinted;
+    AutoRemovePair(hinted.state, hinted.host);
+    hinted.PressAt(4, 4);
+    hinted.PressAt(5, 4);
+    Hint(hinted.state, hinted.host);
+    hinted.host.tiles.clear();
+    OnTimer(hinted.state, hinted.host, AutoTimerId);
+    EXPECT_EQ(hinted.state.LastRemovedTextA + "/" + hinted.state.LastRemovedTextB, "a1/b1");
+    EXPECT_EQ(CellsByPair(hinted.state).count(1), 0u);
+    EXPECT_EQ(Tiles(hinted.state), 2);
+    EXPECT_EQ(hinted.host.tiles, (std::vector<Draw>{{0, 2, 3, 1, {}}, {0, 3, 3, 1, {}}}));
+
+    // The player matched the pending pair: nothing is left for the tick to remove.
+    CoveredPartnerBoard matched;
+    AutoRemovePair(matched.state, matched.host);
+    matched.PressAt(2, 3);
+    matched.PressAt(3, 3);
+    OnTimer(matched.state, matched.host, AutoTimerId);
+    EXPECT_EQ(matched.state.LastRemovedTextA + "/" + matched.state.LastRemovedTextB, "a1/b1");
+    EXPECT_EQ(Tiles(matched.state), 4);
+    EXPECT_EQ(matched.host.removedPanelDraws, 0);
+}
+
+// The match and Auto remove pair's tick take the last free pair, leaving pair 1 stacked.
+TEST(NoFreePair, TheStatusBarSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatFindsNone) {
+    HintBoard matched;
+    matched.PressAt(2, 3);
+    matched.PressAt(1, 5);
+    HintBoard ticked;
+    AutoRemovePair(ticked.state, ticked.host);
+    OnTimer(ticked.state, ticked.host, AutoTimerId);
+    for (HintBoard* board : {&matched, &ticked}) {
+        for (const auto command : {&Hint, &AutoRemovePair, &FastAutoFinish}) {
+            command(board->state, board->host);
+        }
+        EXPECT_EQ(board->host.statusNotes,
+                  std::vector<std::string>(4, std::string(NoFreePairNote)));
+        EXPECT_EQ(board->state.HintCount, board == &ticked ? 1 : 0);
+        UndoRemoval(board->state, board->host);
+        EXPECT_EQ(board->host.statusNotes.back(), "") << "a free pair again";
     }
 }
 

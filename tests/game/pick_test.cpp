@@ -121,10 +121,15 @@ TEST(HitTest, BoundsAreExclusiveAtTheLeftAndTopAndInclusiveAtTheRightAndBottom) 
     }
 }
 
-// Presses beside the board or on an empty position show and count nothing.
-TEST(Peek, ShowsTheHiddenWordCutTo290BytesAndCountsEveryPeek) {
+// Presses beside the board or on an empty position show and count nothing. The cut keeps
+// UTF-8 characters whole: 'y' and 144 two-byte letters make 289 bytes.
+TEST(Peek, ShowsTheHiddenWordCutTo290BytesOnAWholeCharacterAndCountsEveryPeek) {
     PlayBoard board(3); // two levels
-    board.state.WordList[1].TextB = std::string(400, 'y');
+    std::string hidden = "y";
+    for (int i = 0; i < 200; ++i) {
+        hidden += "\xC3\xA9";
+    }
+    board.state.WordList[1].TextB = hidden;
     board.Put(0, 0, 1, 1, 4);
     board.Put(0, 1, 2, 2, 3);
     board.Put(1, 0, 2, 4, 4);
@@ -136,7 +141,7 @@ TEST(Peek, ShowsTheHiddenWordCutTo290BytesAndCountsEveryPeek) {
     EXPECT_EQ(board.host.tiles, (std::vector<Draw>{{0, 1, 4, 1, "= b0"},
                                                    {0, 2, 3, 2, "= a0"},
                                                    {0, 2, 3, 2, "= a0"},
-                                                   {0, 4, 4, 2, "= " + std::string(290, 'y')}}));
+                                                   {0, 4, 4, 2, "= " + hidden.substr(0, 289)}}));
     EXPECT_EQ(board.state.HintCount, 4);
     EXPECT_EQ(board.host.hintsPanelDraws, 4);
 }

@@ -12,6 +12,15 @@
 #include <string>
 #include <vector>
 
+// `text` written `times` times in a row.
+inline std::string Repeat(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 // A word list of `count` pairs ("a0", "b0"), ("a1", "b1"), ...
 inline WordPairList NumberedPairs(int count) {
     WordPairList list;

@@ -2,8 +2,10 @@
 #include "view/opaque_text.h"
 #include "view/word_fitting.h"
 #include "view/word_font.h"
+#include "view/word_layout_cache.h"
 
 #include <QFontInfo>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -74,6 +76,81 @@ TEST(WordFitting, WordsTakeTheFirstHeightAtWhichTheyFit) {
     const TextRun veryLong = FitWordFont(QString(200, QChar('m')));
     EXPECT_EQ(veryLong.height, 6);
     EXPECT_GT(veryLong.width, 160);
+}
+
+// Latin, Greek and Cyrillic go unshaped; joining letters and combining marks need the shaper.
+TEST(WordFont, OnlyScriptsThatNeedItAreShaped) {
+    const std::pair<const char16_t*, Shaping> cases[] = {
+        {u"house", Shaping::None},
+        {u"caf\u00E9 \u00AB\u00BB", Shaping::None},
+        {u"\u03B8\u03AC\u03BB\u03B1\u03C3\u03C3\u03B1", Shaping::None},
+        {u"\u043C\u0438\u0440", Shaping::None},
+        {u"\U0001F600", Shaping::None},
+        {u"cafe\u0301", Shaping::Full},
+        {u"\u0628\u064A\u062A", Shaping::Full},
+        {u"\u05E9\u05C1\u05DC\u05D5\u05B9\u05DD", Shaping::Full},
+        {u"\u0928\u092E\u0938\u094D\u0924\u0947", Shaping::Full},
+        {u"house \u0628", Shaping::Full},
+    };
+    for (const auto& [text, shaping] : cases) {
+        EXPECT_EQ(ShapingFor(QString::fromUtf16(text)), shaping)
+            << QString::fromUtf16(text).toStdString();
+    }
+}
+
+// Left and right ends of the dark pixels of a run written on white.
+std::pair<int, int> InkSpan(const TextRun& run) {
+    QImage image(run.width + 40, run.cellHeight + 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        WriteOpaqueText(painter, QPoint(20, 10), run, Qt::black, Qt::white);
+    }
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+// Joined, an Arabic word's letters take their narrow initial and medial forms: the word is
+// written much narrower than its letters written one by one, and measured as it is written.
+TEST(WordText, ArabicLettersAreJoined) {
+    const QString word = QString::fromUtf16(u"\u062A\u0643\u062A\u0628\u064A\u0646");
+    const TextRun run = MeasureText(word, 22);
+    const auto [left, right] = InkSpan(run);
+    int letters = 0;
+    for (const QChar letter : word) {
+        const auto [letterLeft, letterRight] = InkSpan(MeasureText(letter, 22));
+        letters += letterRight - letterLeft + 1;
+    }
+    EXPECT_LT((right - left + 1) * 10, letters * 8) << right - left + 1 << " vs " << letters;
+    EXPECT_NEAR(right - left + 1, run.width, 4);
+}
+
+// A list of more words than the cache keeps by itself is held whole once the cache is told.
+TEST(WordLayoutCache, HoldsAWholeListLargerThanItsUsualRoom) {
+    WordLayoutCache cache(4);
+    cache.HoldAtLeast(10);
+    for (int word = 0; word < 10; ++word) {
+        cache.Fitted("w" + std::to_string(word));
+    }
+    EXPECT_EQ(cache.Size(), 10u);
+    cache.Fitted("w0");
+    EXPECT_EQ(cache.Size(), 10u);
+    cache.Fitted("one more");
+    EXPECT_EQ(cache.Size(), 1u);
+    cache.HoldAtLeast(2);
+    for (int word = 0; word < 4; ++word) {
+        cache.Fitted("v" + std::to_string(word));
+    }
+    EXPECT_EQ(cache.Size(), 1u); // back to its usual room of 4
 }
 
 } // namespace

@@ -1,7 +1,7 @@
+#include "files/open_file.h"
 #include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
-#include "words/open_file.h"
 #include "words/out_of_memory.h"
 
 #include <gtest/gtest.h>

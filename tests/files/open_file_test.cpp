@@ -1,9 +1,8 @@
+#include "files/open_file.h"
 #include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
-#include "words/open_file.h"
 #include "words/window_title.h"
-#include "words/word_list_command.h"
 #include "words/word_list_text.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +39,10 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         {"998-character word", "d\n" + x998 + "\r\nz\nw\nv\n", "d", x998 + "=z; w=v"},
         {"long description is cut", std::string(400, 'D') + "\na\nb\n", std::string(299, 'D'),
          "a=b"},
+        {"long UTF-8 description is cut between characters", Repeat("\xD0\xB4", 200) + "\na\nb\n",
+         Repeat("\xD0\xB4", 149), "a=b"},
+        {"long Windows-1252 description is cut at 299 bytes", std::string(400, '\xE9') + "\na\nb\n",
+         std::string(299, '\xE9'), "a=b"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -123,23 +126,6 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
     EXPECT_EQ(state.AssignmentArray, (std::vector<std::int32_t>{0, NoPair, 0, NoPair, NoPair}));
     EXPECT_EQ(host.messages.back(),
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
-}
-
-TEST(WindowTitle, ShowsShortPathsWholeAndLongOnesByTheirEnd) {
-    const std::string path35(35, 'a');
-    EXPECT_EQ(WindowTitle(path35), "Glossatiles - " + path35);
-    EXPECT_EQ(WindowTitle("b" + path35), "Glossatiles - ..." + std::string(34, 'a'));
-}
-
-TEST(WordListCommand, ShowsTheListOrSaysThereIsNone) {
-    GameState state;
-    RecordingHost host;
-    ShowLoadedWordList(state, host);
-    state.WordList.push_back({"chat", "cat"});
-    ShowLoadedWordList(state, host);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{
-                                 "There is no word list loaded\nUse File > Open to open a list"}));
-    EXPECT_EQ(host.wordListShown, 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "words/word_list_command.h"
+#include "game/word_list_command.h"
 
 #include "game/game_host.h"
 #include "game/game_state.h"

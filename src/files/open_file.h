@@ -11,11 +11,8 @@ enum class DealKind { Plain, Unblocked };
 // File > Open: asks for a file, then opens it as below.
 OpenResult OpenFile(GameState& state, GameHost& host);
 
-// Reads a word-pair file and deals it, or hands a saved game to the loader. Failed when the
-// file cannot be opened, the load fails or the deal cannot place every pair.
+// Tells what kind of file `path` is and hands it to that kind's reader: a word-pair list is
+// read and dealt, a saved game is loaded. Failed when the file cannot be opened, the load
+// fails or the deal cannot place every pair.
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
                           DealKind deal = DealKind::Plain);
-
-// Texts are kept in fields of MaxTextLength bytes; a longer path is refused rather than cut,
-// because a cut path names another file. True (after telling the user) when refused.
-bool RefuseLongPath(GameHost& host, const std::string& path);

@@ -1,4 +1,4 @@
-#include "words/word_list_dlg.h"
+#include "view/word_list_dlg.h"
 
 #include "view/board_painter.h"
 #include "view/dialog_units.h"
@@ -18,11 +18,11 @@ QTreeWidgetItem* RowOf(const WordPair& pair) {
 } // namespace
 
 CWordListDlg::CWordListDlg(const WordPairList& list, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Word List"));
+    setWindowTitle(tr("Word List"));
     const DialogUnits units(font());
     setFixedSize(units.Size(267, 142));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(units.Rect(210, 7, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

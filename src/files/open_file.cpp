@@ -1,10 +1,12 @@
-#include "words/open_file.h"
+#include "files/open_file.h"
 
+#include "files/file_kind.h"
 #include "game/allocate_board.h"
 #include "game/auto_play.h"
 #include "game/deal.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/long_path.h"
 #include "savegame/save_loader.h"
 #include "words/line_reader.h"
 #include "words/window_title.h"
@@ -17,16 +19,15 @@ void ForgetBoard(GameState& state) {
     state.CellCount = 0;
     state.LevelCount = 0;
 }
-} // namespace
 
-bool RefuseLongPath(GameHost& host, const std::string& path) {
-    if (path.size() <= MaxTextLength) {
-        return false;
-    }
-    host.ShowMessage("The path is longer than 299 characters:\n" + path +
-                     "\n\nPlease choose a file with a shorter path.");
-    return true;
+// A list without a description line is described by its path.
+void ReadWordList(LineReader& reader, const std::string& firstLine, GameState& state,
+                  GameHost& host) {
+    state.FileDescription = CutText(firstLine.empty() ? state.BrowseFileName : firstLine);
+    state.WordList = ReadWordPairs(reader, host);
+    state.WordsCount = static_cast<std::int32_t>(state.WordList.size());
 }
+} // namespace
 
 OpenResult OpenFile(GameState& state, GameHost& host) {
     return OpenFileAtPath(state, host, host.ChooseFileToOpen());
@@ -56,9 +57,14 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
         return OpenResult::Failed;
     }
     LineReader reader(file.get(), LineReader::WordPiece);
-    if (ReadWordPairs(reader, state, host) == WordFileKind::SavedGame) {
+    const std::string firstLine = ReadFirstLine(reader);
+    switch (DetectFileKind(firstLine)) {
+    case FileKind::SavedGame:
         file.reset();
         return Loadplayedgame(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
+    case FileKind::WordList:
+        ReadWordList(reader, firstLine, state, host);
+        break;
     }
     file.reset();
     host.SetTitle(WindowTitle(path));

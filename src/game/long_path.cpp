@@ -1,0 +1,13 @@
+#include "game/long_path.h"
+
+#include "game/game_state.h"
+#include "words/message_sink.h"
+
+bool RefuseLongPath(MessageSink& sink, const std::string& path) {
+    if (path.size() <= MaxTextLength) {
+        return false;
+    }
+    sink.ShowMessage("The path is longer than 299 characters:\n" + path +
+                     "\n\nPlease choose a file with a shorter path.");
+    return true;
+}

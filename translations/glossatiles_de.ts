@@ -1,0 +1,453 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Removed Tiles</source>
+        <translation>Entfernte Steine</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Open a word list with File &gt; Open: a line describing the list, then each word and its partner on two lines of their own.</source>
+        <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen: eine Zeile, die die Liste beschreibt, dann jedes Wort und sein Partnerwort auf je einer eigenen Zeile.</translation>
+    </message>
+    <message>
+        <source>Click two tiles that belong together to remove them. Only the top tile of a stack can be picked; the right mouse button peeks at a tile&apos;s partner word and counts as a hint.</source>
+        <translation>Klicken Sie zwei zusammengehörende Steine an, um sie zu entfernen. Nur der oberste Stein eines Stapels lässt sich wählen; die rechte Maustaste zeigt kurz das Partnerwort eines Steins und zählt als Tipp.</translation>
+    </message>
+    <message>
+        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
+        <translation>Einige Standardmenüs, etwa das Menü Bearbeiten, sind vorhanden, haben aber keine Funktion.</translation>
+    </message>
+    <message>
+        <source>About Glossatiles</source>
+        <translation>Über Glossatiles</translation>
+    </message>
+    <message>
+        <source>Glossatiles Version %1</source>
+        <translation>Glossatiles Version %1</translation>
+    </message>
+    <message>
+        <source>Written by the Glossatiles developers, 2026</source>
+        <translation>Geschrieben von den Glossatiles-Entwicklern, 2026</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawLevelDlg</name>
+    <message>
+        <source>Draw Level</source>
+        <translation>Ebene anzeigen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
+        <translation>Geben Sie 0 für die normale Anzeige ein oder die Nummer einer Ebene, um nur diese zu zeigen.  Z. B. 1, 2, 3,...</translation>
+    </message>
+</context>
+<context>
+    <name>CGlossatilesView</name>
+    <message>
+        <source>ID for the first mouse right click menu</source>
+        <translation>ID für das erste Rechtsklick-Menü</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+</context>
+<context>
+    <name>CWordListDlg</name>
+    <message>
+        <source>Word List</source>
+        <translation>Wortliste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Strg+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Erstellt ein neues Dokument
+Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Öffnet ein vorhandenes Dokument
+Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Strg+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Speichert das aktive Dokument
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Speichert das aktive Dokument unter einem neuen Namen
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Druckt das aktive Dokument
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Zeigt ganze Seiten an
+Seitenansicht</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Druck&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Ändert den Drucker und die Druckoptionen
+Druckeinrichtung</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Öffnet dieses Dokument</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Beendet das Programm; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message>
+        <source>Load Saved Game</source>
+        <translation>Gespeichertes Spiel laden</translation>
+    </message>
+    <message>
+        <source>Loads an in progress game .</source>
+        <translation>Lädt ein begonnenes Spiel.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Macht die letzte Aktion rückgängig
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Strg+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Schneidet die Auswahl aus und legt sie in die Zwischenablage
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Strg+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Kopiert die Auswahl in die Zwischenablage
+Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>E&amp;infügen	Strg+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Fügt den Inhalt der Zwischenablage ein
+Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Blendet die Symbolleiste ein oder aus
+Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Blendet die Statusleiste ein oder aus
+Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Starts a new game using the current word list. Tiles may be blocked.</source>
+        <translation>Beginnt ein neues Spiel mit der aktuellen Wortliste. Steine können blockiert sein.</translation>
+    </message>
+    <message>
+        <source>New Game3</source>
+        <translation>Neues Spiel3</translation>
+    </message>
+    <message>
+        <source>Arranges tiles checking that they are not blocked above. </source>
+        <translation>Legt die Steine so, dass keiner von oben blockiert ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Word List</source>
+        <translation>&amp;Wortliste</translation>
+    </message>
+    <message>
+        <source>Displays the currently loaded word list </source>
+        <translation>Zeigt die geladene Wortliste an</translation>
+    </message>
+    <message>
+        <source>Random number test</source>
+        <translation>Zufallszahlentest</translation>
+    </message>
+    <message>
+        <source>Draw Level</source>
+        <translation>Ebene anzeigen</translation>
+    </message>
+    <message>
+        <source>Display all or one level of tiles.</source>
+        <translation>Zeigt alle Ebenen der Steine oder nur eine an.</translation>
+    </message>
+    <message>
+        <source>&amp;About Glossatiles...</source>
+        <translation>Ü&amp;ber Glossatiles...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Zeigt Programminformationen, Versionsnummer und Copyright an
+Über</translation>
+    </message>
+    <message>
+        <source>Displays the next level of tiles down.</source>
+        <translation>Zeigt die nächste Ebene darunter an.</translation>
+    </message>
+    <message>
+        <source>Displays the next level of tiles up.</source>
+        <translation>Zeigt die nächste Ebene darüber an.</translation>
+    </message>
+    <message>
+        <source>Show all tile levels.</source>
+        <translation>Zeigt alle Ebenen an.</translation>
+    </message>
+    <message>
+        <source>Hint - highlights a matching pair of tiles.</source>
+        <translation>Tipp – hebt ein zusammengehörendes Steinpaar hervor.</translation>
+    </message>
+    <message>
+        <source>Auto removes a pair of tiles.</source>
+        <translation>Entfernt automatisch ein Steinpaar.</translation>
+    </message>
+    <message>
+        <source>Fast auto finishes the game. Good for testing that no tiles are blocked (save game first).</source>
+        <translation>Spielt das Spiel schnell automatisch zu Ende. Gut, um zu prüfen, dass kein Stein blockiert ist (vorher speichern).</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Words</source>
+        <translation>Wörter &amp;vorlesen</translation>
+    </message>
+    <message>
+        <source>Speaks the word of each picked tile.
+Speak Words</source>
+        <translation>Liest das Wort jedes gewählten Steins vor.
+Wörter vorlesen</translation>
+    </message>
+    <message>
+        <source>&amp;Languages...</source>
+        <translation>&amp;Sprachen...</translation>
+    </message>
+    <message>
+        <source>Chooses the language each side of the list is spoken in.
+Languages</source>
+        <translation>Wählt die Sprache, in der jede Seite der Liste gesprochen wird.
+Sprachen</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLockIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>RF</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagesDlg</name>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatisch: %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Wörter:</translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation>Ü&amp;bersetzungen:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Glossatiles record file (*.txt)</source>
+        <translation>Glossatiles-Spielstand (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechControl</name>
+    <message>
+        <source>Speech is off: %1</source>
+        <translation>Sprachausgabe aus: %1</translation>
+    </message>
+    <message>
+        <source>Speech turned off: %1</source>
+        <translation>Sprachausgabe abgeschaltet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechEngine</name>
+    <message>
+        <source>no speech engine is installed (Qt&apos;s speechd plugin)</source>
+        <translation>keine Sprachausgabe installiert (Qts speechd-Plugin)</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voices</source>
+        <translation>die Sprachausgabe hat keine Stimmen</translation>
+    </message>
+</context>
+</TS>

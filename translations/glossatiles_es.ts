@@ -1,0 +1,453 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Correct</source>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Removed Tiles</source>
+        <translation>Fichas retiradas</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Open a word list with File &gt; Open: a line describing the list, then each word and its partner on two lines of their own.</source>
+        <translation>Abra una lista de palabras con Archivo &gt; Abrir: una línea que describe la lista y luego cada palabra y su pareja, cada una en su propia línea.</translation>
+    </message>
+    <message>
+        <source>Click two tiles that belong together to remove them. Only the top tile of a stack can be picked; the right mouse button peeks at a tile&apos;s partner word and counts as a hint.</source>
+        <translation>Haga clic en dos fichas que van juntas para quitarlas. Solo se puede elegir la ficha de arriba de cada pila; el botón derecho del ratón muestra la palabra pareja de una ficha y cuenta como pista.</translation>
+    </message>
+    <message>
+        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
+        <translation>Algunos menús estándar, como el menú Edición, están presentes pero no tienen función.</translation>
+    </message>
+    <message>
+        <source>About Glossatiles</source>
+        <translation>Acerca de Glossatiles</translation>
+    </message>
+    <message>
+        <source>Glossatiles Version %1</source>
+        <translation>Glossatiles versión %1</translation>
+    </message>
+    <message>
+        <source>Written by the Glossatiles developers, 2026</source>
+        <translation>Escrito por los desarrolladores de Glossatiles, 2026</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawLevelDlg</name>
+    <message>
+        <source>Draw Level</source>
+        <translation>Mostrar nivel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
+        <translation>Escriba 0 para la vista normal o el número de un nivel para ver solo ese nivel.  P. ej. 1, 2, 3,...</translation>
+    </message>
+</context>
+<context>
+    <name>CGlossatilesView</name>
+    <message>
+        <source>ID for the first mouse right click menu</source>
+        <translation>ID del primer menú del clic derecho</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>CWordListDlg</name>
+    <message>
+        <source>Word List</source>
+        <translation>Lista de palabras</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nuevo	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Crea un documento nuevo
+Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Abrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Abre un documento existente
+Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Guardar	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Guarda el documento activo
+Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Guarda el documento activo con otro nombre
+Guardar como</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprime el documento activo
+Imprimir</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Muestra páginas completas
+Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Con&amp;figurar impresión...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Cambia la impresora y las opciones de impresión
+Configurar impresión</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Archivo reciente</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Abre este documento</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Sale de la aplicación; pregunta si se guardan los documentos
+Salir</translation>
+    </message>
+    <message>
+        <source>Load Saved Game</source>
+        <translation>Cargar partida guardada</translation>
+    </message>
+    <message>
+        <source>Loads an in progress game .</source>
+        <translation>Carga una partida en curso.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Deshacer	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Deshace la última acción
+Deshacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Cor&amp;tar	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Corta la selección y la coloca en el Portapapeles
+Cortar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copiar	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Copia la selección y la coloca en el Portapapeles
+Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Pegar	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Inserta el contenido del Portapapeles
+Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Muestra u oculta la barra de herramientas
+Mostrar u ocultar la barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;estado</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Muestra u oculta la barra de estado
+Mostrar u ocultar la barra de estado</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Starts a new game using the current word list. Tiles may be blocked.</source>
+        <translation>Empieza una partida nueva con la lista de palabras actual. Puede haber fichas bloqueadas.</translation>
+    </message>
+    <message>
+        <source>New Game3</source>
+        <translation>Nueva partida3</translation>
+    </message>
+    <message>
+        <source>Arranges tiles checking that they are not blocked above. </source>
+        <translation>Coloca las fichas comprobando que ninguna quede bloqueada por arriba.</translation>
+    </message>
+    <message>
+        <source>&amp;Word List</source>
+        <translation>&amp;Lista de palabras</translation>
+    </message>
+    <message>
+        <source>Displays the currently loaded word list </source>
+        <translation>Muestra la lista de palabras cargada</translation>
+    </message>
+    <message>
+        <source>Random number test</source>
+        <translation>Prueba de números aleatorios</translation>
+    </message>
+    <message>
+        <source>Draw Level</source>
+        <translation>Mostrar nivel</translation>
+    </message>
+    <message>
+        <source>Display all or one level of tiles.</source>
+        <translation>Muestra todos los niveles de fichas o uno solo.</translation>
+    </message>
+    <message>
+        <source>&amp;About Glossatiles...</source>
+        <translation>&amp;Acerca de Glossatiles...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Muestra información del programa, número de versión y copyright
+Acerca de</translation>
+    </message>
+    <message>
+        <source>Displays the next level of tiles down.</source>
+        <translation>Muestra el siguiente nivel de fichas hacia abajo.</translation>
+    </message>
+    <message>
+        <source>Displays the next level of tiles up.</source>
+        <translation>Muestra el siguiente nivel de fichas hacia arriba.</translation>
+    </message>
+    <message>
+        <source>Show all tile levels.</source>
+        <translation>Muestra todos los niveles de fichas.</translation>
+    </message>
+    <message>
+        <source>Hint - highlights a matching pair of tiles.</source>
+        <translation>Pista: resalta una pareja de fichas que van juntas.</translation>
+    </message>
+    <message>
+        <source>Auto removes a pair of tiles.</source>
+        <translation>Quita automáticamente una pareja de fichas.</translation>
+    </message>
+    <message>
+        <source>Fast auto finishes the game. Good for testing that no tiles are blocked (save game first).</source>
+        <translation>Termina la partida rápida y automáticamente. Útil para comprobar que ninguna ficha está bloqueada (guarde antes la partida).</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Words</source>
+        <translation>&amp;Pronunciar las palabras</translation>
+    </message>
+    <message>
+        <source>Speaks the word of each picked tile.
+Speak Words</source>
+        <translation>Pronuncia la palabra de cada ficha elegida.
+Pronunciar las palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Languages...</source>
+        <translation>&amp;Idiomas...</translation>
+    </message>
+    <message>
+        <source>Chooses the language each side of the list is spoken in.
+Languages</source>
+        <translation>Elige el idioma en que se pronuncia cada lado de la lista.
+Idiomas</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLockIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>MAY</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DES</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagesDlg</name>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automático: %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Palabras:</translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation>&amp;Traducciones:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Glossatiles record file (*.txt)</source>
+        <translation>Partida guardada de Glossatiles (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechControl</name>
+    <message>
+        <source>Speech is off: %1</source>
+        <translation>Voz desactivada: %1</translation>
+    </message>
+    <message>
+        <source>Speech turned off: %1</source>
+        <translation>Voz apagada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechEngine</name>
+    <message>
+        <source>no speech engine is installed (Qt&apos;s speechd plugin)</source>
+        <translation>no hay ningún motor de voz instalado (complemento speechd de Qt)</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voices</source>
+        <translation>el motor de voz no tiene voces</translation>
+    </message>
+</context>
+</TS>

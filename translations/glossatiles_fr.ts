@@ -1,0 +1,453 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>Correct</source>
+        <translation>Réussites</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>Removed Tiles</source>
+        <translation>Tuiles retirées</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>Open a word list with File &gt; Open: a line describing the list, then each word and its partner on two lines of their own.</source>
+        <translation>Ouvrez une liste de mots avec Fichier &gt; Ouvrir : une ligne qui décrit la liste, puis chaque mot et son partenaire, chacun sur sa propre ligne.</translation>
+    </message>
+    <message>
+        <source>Click two tiles that belong together to remove them. Only the top tile of a stack can be picked; the right mouse button peeks at a tile&apos;s partner word and counts as a hint.</source>
+        <translation>Cliquez sur deux tuiles qui vont ensemble pour les retirer. Seule la tuile du dessus d&apos;une pile peut être choisie ; le bouton droit de la souris montre le mot partenaire d&apos;une tuile et compte comme un indice.</translation>
+    </message>
+    <message>
+        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
+        <translation>Certains menus standard, comme le menu Édition, sont présents mais sans fonction.</translation>
+    </message>
+    <message>
+        <source>About Glossatiles</source>
+        <translation>À propos de Glossatiles</translation>
+    </message>
+    <message>
+        <source>Glossatiles Version %1</source>
+        <translation>Glossatiles version %1</translation>
+    </message>
+    <message>
+        <source>Written by the Glossatiles developers, 2026</source>
+        <translation>Écrit par les développeurs de Glossatiles, 2026</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CDrawLevelDlg</name>
+    <message>
+        <source>Draw Level</source>
+        <translation>Afficher un niveau</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
+        <translation>Entrez 0 pour l&apos;affichage normal ou le numéro d&apos;un niveau pour n&apos;afficher que celui-ci.  Par ex. 1, 2, 3,...</translation>
+    </message>
+</context>
+<context>
+    <name>CGlossatilesView</name>
+    <message>
+        <source>ID for the first mouse right click menu</source>
+        <translation>ID du premier menu du clic droit</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+</context>
+<context>
+    <name>CWordListDlg</name>
+    <message>
+        <source>Word List</source>
+        <translation>Liste de mots</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Command</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Nouveau	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Crée un nouveau document
+Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ouvre un document existant
+Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Enregistre le document actif
+Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Enregistre le document actif sous un nouveau nom
+Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprime le document actif
+Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Aperçu a&amp;vant impression</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Affiche des pages entières
+Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Configuration de l&apos;i&amp;mpression...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Change l&apos;imprimante et les options d&apos;impression
+Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvre ce document</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quitte l&apos;application ; propose d&apos;enregistrer les documents
+Quitter</translation>
+    </message>
+    <message>
+        <source>Load Saved Game</source>
+        <translation>Charger une partie enregistrée</translation>
+    </message>
+    <message>
+        <source>Loads an in progress game .</source>
+        <translation>Charge une partie en cours.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Annule la dernière action
+Annuler</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Co&amp;uper	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Coupe la sélection et la place dans le Presse-papiers
+Couper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copier	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Copie la sélection et la place dans le Presse-papiers
+Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>Co&amp;ller	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Insère le contenu du Presse-papiers
+Coller</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Affiche ou masque la barre d&apos;outils
+Afficher ou masquer la barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Affiche ou masque la barre d&apos;état
+Afficher ou masquer la barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Starts a new game using the current word list. Tiles may be blocked.</source>
+        <translation>Commence une nouvelle partie avec la liste de mots actuelle. Des tuiles peuvent être bloquées.</translation>
+    </message>
+    <message>
+        <source>New Game3</source>
+        <translation>Nouvelle partie3</translation>
+    </message>
+    <message>
+        <source>Arranges tiles checking that they are not blocked above. </source>
+        <translation>Dispose les tuiles en vérifiant qu&apos;aucune n&apos;est bloquée par-dessus.</translation>
+    </message>
+    <message>
+        <source>&amp;Word List</source>
+        <translation>&amp;Liste de mots</translation>
+    </message>
+    <message>
+        <source>Displays the currently loaded word list </source>
+        <translation>Affiche la liste de mots chargée</translation>
+    </message>
+    <message>
+        <source>Random number test</source>
+        <translation>Test des nombres aléatoires</translation>
+    </message>
+    <message>
+        <source>Draw Level</source>
+        <translation>Afficher un niveau</translation>
+    </message>
+    <message>
+        <source>Display all or one level of tiles.</source>
+        <translation>Affiche tous les niveaux de tuiles ou un seul.</translation>
+    </message>
+    <message>
+        <source>&amp;About Glossatiles...</source>
+        <translation>À &amp;propos de Glossatiles...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Affiche les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
+    </message>
+    <message>
+        <source>Displays the next level of tiles down.</source>
+        <translation>Affiche le niveau de tuiles inférieur.</translation>
+    </message>
+    <message>
+        <source>Displays the next level of tiles up.</source>
+        <translation>Affiche le niveau de tuiles supérieur.</translation>
+    </message>
+    <message>
+        <source>Show all tile levels.</source>
+        <translation>Affiche tous les niveaux de tuiles.</translation>
+    </message>
+    <message>
+        <source>Hint - highlights a matching pair of tiles.</source>
+        <translation>Indice : met en évidence une paire de tuiles qui vont ensemble.</translation>
+    </message>
+    <message>
+        <source>Auto removes a pair of tiles.</source>
+        <translation>Retire automatiquement une paire de tuiles.</translation>
+    </message>
+    <message>
+        <source>Fast auto finishes the game. Good for testing that no tiles are blocked (save game first).</source>
+        <translation>Termine la partie automatiquement et rapidement. Utile pour vérifier qu&apos;aucune tuile n&apos;est bloquée (enregistrez d&apos;abord la partie).</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Words</source>
+        <translation>&amp;Prononcer les mots</translation>
+    </message>
+    <message>
+        <source>Speaks the word of each picked tile.
+Speak Words</source>
+        <translation>Prononce le mot de chaque tuile choisie.
+Prononcer les mots</translation>
+    </message>
+    <message>
+        <source>&amp;Languages...</source>
+        <translation>La&amp;ngues...</translation>
+    </message>
+    <message>
+        <source>Chooses the language each side of the list is spoken in.
+Languages</source>
+        <translation>Choisit la langue dans laquelle chaque côté de la liste est prononcé.
+Langues</translation>
+    </message>
+</context>
+<context>
+    <name>KeyLockIndicators</name>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DEF</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagesDlg</name>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatique : %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Mots :</translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation>&amp;Traductions :</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Glossatiles record file (*.txt)</source>
+        <translation>Partie Glossatiles enregistrée (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechControl</name>
+    <message>
+        <source>Speech is off: %1</source>
+        <translation>Parole désactivée : %1</translation>
+    </message>
+    <message>
+        <source>Speech turned off: %1</source>
+        <translation>Parole coupée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechEngine</name>
+    <message>
+        <source>no speech engine is installed (Qt&apos;s speechd plugin)</source>
+        <translation>aucun moteur de parole n’est installé (greffon speechd de Qt)</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voices</source>
+        <translation>le moteur de parole n’a aucune voix</translation>
+    </message>
+</context>
+</TS>
