@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     // No test reaches the machine's own speech-dispatcher, nor starts one.
     qputenv("SPEECHD_ADDRESS",
             QByteArray::fromStdString("unix_socket:" + (settings.path() / "none.sock").string()));
+    qputenv("SPEECHD_CMD", "/bin/false");
     QApplication application(argc, argv);
     CGlossatilesApp::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);
