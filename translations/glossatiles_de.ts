@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
-        <translation>Geben Sie 0 für die normale Anzeige ein oder die Nummer einer Ebene, um nur diese zu zeigen.  Z. B. 1, 2, 3,...</translation>
+        <translation>Geben Sie 0 für die normale Anzeige oder die Nummer einer einzelnen Ebene ein.  Z. B. 1, 2, 3,...</translation>
     </message>
 </context>
 <context>
@@ -75,6 +75,129 @@
     <message>
         <source>ID for the first mouse right click menu</source>
         <translation>ID für das erste Rechtsklick-Menü</translation>
+    </message>
+</context>
+<context>
+    <name>CKeysDlg</name>
+    <message>
+        <source>Right, Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next or previous stack with a tile, row by row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up, Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearest stack with a tile above or below</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home, End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First or last stack with a tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter, Return, Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick the tile under the cursor, or drop the selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift+Enter (hold)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Peek at the tile&apos;s partner word (counts as a hint)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop the selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Remove Pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast Auto Finish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Down, Page Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the next level down or up alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom in, zoom out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit the board to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What they do</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -328,6 +451,24 @@ About</source>
         <translation>Spielt das Spiel schnell automatisch zu Ende. Gut, um zu prüfen, dass kein Stein blockiert ist (vorher speichern).</translation>
     </message>
     <message>
+        <source>&amp;Export Word List...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV or CSV
+Export Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Speak &amp;Words</source>
         <translation>Wörter &amp;vorlesen</translation>
     </message>
@@ -346,6 +487,69 @@ Wörter vorlesen</translation>
 Languages</source>
         <translation>Wählt die Sprache, in der jede Seite der Liste gesprochen wird.
 Sprachen</translation>
+    </message>
+    <message>
+        <source>Level &amp;Down	Page Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level &amp;Up	Page Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All Levels	Ctrl+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hint	Ctrl+H</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Auto Remove Pair	Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fast Auto Finish	Ctrl+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the board larger.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the board smaller.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window	Ctrl+0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the board as large as the window allows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the keys that play the game without a mouse.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen (Strg+O)</translation>
     </message>
 </context>
 <context>
@@ -383,6 +587,17 @@ Sprachen</translation>
     </message>
 </context>
 <context>
+    <name>LevelPane</name>
+    <message>
+        <source>All levels</source>
+        <translation>Alle Ebenen</translation>
+    </message>
+    <message>
+        <source>Level %1 of %2</source>
+        <translation>Ebene %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -397,16 +612,16 @@ Sprachen</translation>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>Game</source>
-        <translation>Spiel</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>Extras</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -416,16 +631,32 @@ Sprachen</translation>
         <translation>Durchsuchen</translation>
     </message>
     <message>
-        <source>All files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Glossatiles record file (*.txt)</source>
         <translation>Glossatiles-Spielstand (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Glossatiles word list (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab-separated values (*.tsv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Word List</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -448,6 +679,13 @@ Sprachen</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>die Sprachausgabe hat keine Stimmen</translation>
+    </message>
+</context>
+<context>
+    <name>UndoActions</name>
+    <message>
+        <source>%1 = %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

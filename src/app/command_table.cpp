@@ -20,6 +20,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Save the active document\nSave"), "Ctrl+S"},
     Command{FileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."),
             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
+    Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
+            QT_TRANSLATE_NOOP(
+                "Command", "Writes the word list as a native list, TSV or CSV\nExport Word List"),
+            ""},
     Command{FilePrint, QT_TRANSLATE_NOOP("Command", "&Print...\tCtrl+P"),
             QT_TRANSLATE_NOOP("Command", "Print the active document\nPrint"), "Ctrl+P"},
     Command{FilePrintPreview, QT_TRANSLATE_NOOP("Command", "Print Pre&view"),
@@ -36,6 +40,9 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Loads an in progress game ."), ""},
     Command{EditUndo, QT_TRANSLATE_NOOP("Command", "&Undo\tCtrl+Z"),
             QT_TRANSLATE_NOOP("Command", "Undo the last action\nUndo"), "Ctrl+Z; Alt+Backspace"},
+    Command{EditRedo, QT_TRANSLATE_NOOP("Command", "&Redo\tCtrl+Y"),
+            QT_TRANSLATE_NOOP("Command", "Redo the previously undone action\nRedo"),
+            "Ctrl+Y; Ctrl+Shift+Z"},
     Command{EditCut, QT_TRANSLATE_NOOP("Command", "Cu&t\tCtrl+X"),
             QT_TRANSLATE_NOOP("Command", "Cut the selection and put it on the Clipboard\nCut"),
             "Ctrl+X; Shift+Del"},
@@ -72,38 +79,50 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command",
                               "Display program information, version number and copyright\nAbout"),
             ""},
-    Command{LevelDown, "", QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles down."),
-            ""},
-    Command{LevelUp, "", QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles up."), ""},
-    Command{ShowAllLevels, "", QT_TRANSLATE_NOOP("Command", "Show all tile levels."), ""},
-    Command{Hint, "", QT_TRANSLATE_NOOP("Command", "Hint - highlights a matching pair of tiles."),
-            ""},
-    Command{AutoRemovePair, "", QT_TRANSLATE_NOOP("Command", "Auto removes a pair of tiles."), ""},
-    Command{
-        FastAutoFinish, "",
-        QT_TRANSLATE_NOOP(
-            "Command",
-            "Fast auto finishes the game. Good for testing that no tiles are blocked (save game "
-            "first)."),
-        ""},
+    Command{LevelDown, QT_TRANSLATE_NOOP("Command", "Level &Down\tPage Down"),
+            QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles down."), "PgDown"},
+    Command{LevelUp, QT_TRANSLATE_NOOP("Command", "Level &Up\tPage Up"),
+            QT_TRANSLATE_NOOP("Command", "Displays the next level of tiles up."), "PgUp"},
+    Command{ShowAllLevels, QT_TRANSLATE_NOOP("Command", "&All Levels\tCtrl+L"),
+            QT_TRANSLATE_NOOP("Command", "Show all tile levels."), "Ctrl+L"},
+    Command{Hint, QT_TRANSLATE_NOOP("Command", "&Hint\tCtrl+H"),
+            QT_TRANSLATE_NOOP("Command", "Hint - highlights a matching pair of tiles."), "Ctrl+H"},
+    Command{AutoRemovePair, QT_TRANSLATE_NOOP("Command", "&Auto Remove Pair\tCtrl+R"),
+            QT_TRANSLATE_NOOP("Command", "Auto removes a pair of tiles."), "Ctrl+R"},
+    Command{FastAutoFinish, QT_TRANSLATE_NOOP("Command", "&Fast Auto Finish\tCtrl+F"),
+            QT_TRANSLATE_NOOP("Command",
+                              "Fast auto finishes the game. Good for testing that no tiles are "
+                              "blocked (save game first)."),
+            "Ctrl+F"},
+    Command{ZoomIn, QT_TRANSLATE_NOOP("Command", "Zoom &In\tCtrl++"),
+            QT_TRANSLATE_NOOP("Command", "Shows the board larger."), "Ctrl++; Ctrl+="},
+    Command{ZoomOut, QT_TRANSLATE_NOOP("Command", "Zoom &Out\tCtrl+-"),
+            QT_TRANSLATE_NOOP("Command", "Shows the board smaller."), "Ctrl+-"},
+    Command{ZoomToFit, QT_TRANSLATE_NOOP("Command", "&Fit to Window\tCtrl+0"),
+            QT_TRANSLATE_NOOP("Command", "Shows the board as large as the window allows."),
+            "Ctrl+0"},
+    Command{HelpKeys, QT_TRANSLATE_NOOP("Command", "&Keys"),
+            QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
 };
 
-constexpr std::array fileMenu{FileNew,      FileOpen,        FileSave,         FileSaveAs,
-                              Separator,    FilePrint,       FilePrintPreview, FilePrintSetup,
-                              Separator,    RecentFileFirst, Separator,        AppExit,
-                              LoadSavedGame};
-constexpr std::array editMenu{EditUndo, Separator, EditCut, EditCopy, EditPaste};
-constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, SpeakWords};
-constexpr std::array gameMenu{NewGame, NewGame3};
+constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
+                              ExportWordList, Separator,    FilePrint,       FilePrintPreview,
+                              FilePrintSetup, Separator,    RecentFileFirst, Separator,
+                              AppExit,        LoadSavedGame};
+constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
+constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
+                              LevelUp,     ShowAllLevels, Separator, ZoomIn,
+                              ZoomOut,     ZoomToFit,     Separator, SpeakWords};
+constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Languages};
-constexpr std::array helpMenu{AppAbout};
+constexpr std::array helpMenu{HelpKeys, AppAbout};
 
 constexpr std::array menuBar{
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&File"), fileMenu},
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Edit"), editMenu},
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&View"), viewMenu},
-    MenuLayout{QT_TRANSLATE_NOOP("Menu", "Game"), gameMenu},
-    MenuLayout{QT_TRANSLATE_NOOP("Menu", "Tools"), toolsMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Game"), gameMenu},
+    MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Tools"), toolsMenu},
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&Help"), helpMenu},
 };
 

@@ -6,6 +6,7 @@
 #include "glossatiles_project.h"
 
 #include <QApplication>
+#include <QTimer>
 
 CGlossatilesApp::CGlossatilesApp() {
     NameApplication();
@@ -24,8 +25,10 @@ void CGlossatilesApp::NameApplication() {
 
 void CGlossatilesApp::InitInstance(const QString& file) {
     mainFrame_ = std::make_unique<CMainFrame>();
-    if (!file.isEmpty()) {
-        mainFrame_->OpenDocumentFile(file);
-    }
     mainFrame_->show();
+    if (!file.isEmpty()) {
+        // Once the window is up, so that messages about the file appear over it.
+        QTimer::singleShot(0, mainFrame_.get(),
+                           [this, file] { mainFrame_->OpenDocumentFile(file); });
+    }
 }

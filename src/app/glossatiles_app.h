@@ -6,8 +6,8 @@
 
 class CMainFrame;
 
-// Start-up: names the program for its settings, makes the main window, opens a file named on
-// the command line and shows the window. Needs a QApplication.
+// Start-up: names the program for its settings, makes and shows the main window, then opens a
+// file named on the command line once the event loop runs. Needs a QApplication.
 class CGlossatilesApp {
 public:
     CGlossatilesApp();

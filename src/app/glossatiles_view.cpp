@@ -4,6 +4,7 @@
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
 #include "files/open_file.h"
+#include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/deal.h"
@@ -13,15 +14,20 @@
 #include "game/pick.h"
 #include "game/random_test.h"
 #include "game/tile_redraw.h"
+#include "game/undo.h"
 #include "game/word_list_command.h"
 #include "savegame/save_game.h"
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
+#include "view/empty_board_note.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTransform>
+
+#include <algorithm>
 
 namespace {
 std::string PathBytes(const QString& path) {
@@ -68,10 +74,14 @@ void CGlossatilesView::UpdateBackBuffer() {
 }
 
 void CGlossatilesView::OnDraw() {
-    buffer_.fill(palette().color(QPalette::Window));
+    buffer_.fill(palette().color(QPalette::Base));
     {
         QPainter painter(&buffer_);
+        painter.scale(scale_, scale_);
         painter_.DrawPanels(painter, state_);
+        if (state_.WordList.empty()) {
+            PaintEmptyBoardNote(painter, state_.BoardTop);
+        }
         // A failed open or load leaves no board arrays behind.
         if (state_.HasBoard()) {
             painter_.PaintLevels(painter, state_);
@@ -91,6 +101,38 @@ void CGlossatilesView::paintEvent(QPaintEvent*) {
     UpdateBackBuffer();
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), buffer_);
+    if (keyboardCursor_) {
+        painter.scale(scale_, scale_);
+        painter_.DrawKeyboardCursor(painter, state_, keyboardCursor_->column, keyboardCursor_->row);
+    }
+}
+
+void CGlossatilesView::SetScale(qreal scale) {
+    if (scale != scale_) {
+        scale_ = scale;
+        InvalidateAll();
+    }
+}
+
+QPoint CGlossatilesView::ToBoard(QPointF widgetPoint) const {
+    return (widgetPoint / scale_).toPoint();
+}
+
+QRect CGlossatilesView::ToWidget(const QRect& boardArea) const {
+    // Smoothed edges reach a pixel beyond the scaled rectangle.
+    return QTransform::fromScale(scale_, scale_)
+        .mapRect(QRectF(boardArea))
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+void CGlossatilesView::SetKeyboardCursor(std::optional<BoardPosition> stack) {
+    for (const std::optional<BoardPosition>& shown : {keyboardCursor_, stack}) {
+        if (shown) {
+            update(ToWidget(TileRect(state_.BoardTop, shown->column, shown->row)));
+        }
+    }
+    keyboardCursor_ = stack;
 }
 
 void CGlossatilesView::resizeEvent(QResizeEvent*) {
@@ -108,18 +150,20 @@ void CGlossatilesView::ResizeBackBuffer() {
 
 template <typename Draw> void CGlossatilesView::DrawNow(const QRect& area, Draw draw) {
     QPainter painter(&buffer_);
+    painter.scale(scale_, scale_);
     draw(painter);
     painter.end();
-    update(area);
+    update(ToWidget(area));
 }
 
 QRect CGlossatilesView::RowArea(int row) const {
     // Words too long for their tile run past its edges, so the whole band of the row counts.
-    return QRect(0, TileTop(state_.BoardTop, row), width(), TileHeight);
+    const int wide = std::max(BoardExtent.width(), static_cast<int>(width() / scale_) + 1);
+    return QRect(0, TileTop(state_.BoardTop, row), wide, TileHeight);
 }
 
 QRect CGlossatilesView::PanelArea() const {
-    return QRect(0, 0, width(), state_.BoardTop);
+    return QRect(0, 0, BoardExtent.width(), state_.BoardTop);
 }
 
 // GameHost
@@ -135,6 +179,7 @@ void CGlossatilesView::SetTitle(std::string_view title) {
 void CGlossatilesView::InvalidateAll() {
     repaintPending_ = true;
     update();
+    emit RepaintRequested();
 }
 
 QTimer* CGlossatilesView::Timer(int id) {
@@ -287,6 +332,16 @@ void CGlossatilesView::OnFileSaveAs() {
     }
 }
 
+void CGlossatilesView::OnExportWordList() {
+    if (RefuseWithoutWordList(state_, *this)) {
+        return;
+    }
+    const std::string path = PathBytes(prompter_->ChooseFileToExport(this));
+    if (!path.empty()) {
+        ExportWordList(state_, *this, path);
+    }
+}
+
 void CGlossatilesView::OnWordList() {
     ShowLoadedWordList(state_, *this);
 }
@@ -314,6 +369,15 @@ void CGlossatilesView::OnAutoRemovePair() {
 void CGlossatilesView::OnFastAutoFinish() {
     FastAutoFinish(state_, *this);
 }
+void CGlossatilesView::OnEditUndo() {
+    UndoRemoval(state_, *this);
+}
+void CGlossatilesView::OnEditRedo() {
+    RedoRemoval(state_, *this);
+}
+void CGlossatilesView::OnClearSelection() {
+    ClearSelection(state_, *this);
+}
 void CGlossatilesView::OnLButtonDown(QPoint point) {
     LeftButtonDown(state_, *this, point.x(), point.y());
 }
@@ -336,7 +400,7 @@ void CGlossatilesView::mousePressEvent(QMouseEvent* event) {
     if (secondPress_.IsSecondPress(*event)) {
         return;
     }
-    const QPoint point = event->position().toPoint();
+    const QPoint point = ToBoard(event->position());
     if (event->button() == Qt::LeftButton) {
         OnLButtonDown(point);
     } else if (event->button() == Qt::RightButton) {
@@ -345,7 +409,7 @@ void CGlossatilesView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CGlossatilesView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint point = event->position().toPoint();
+    const QPoint point = ToBoard(event->position());
     if (event->button() == Qt::LeftButton) {
         OnLButtonUp(point);
     } else if (event->button() == Qt::RightButton) {

@@ -2,6 +2,7 @@
 
 #include "app/prompter.h"
 #include "app/second_press_detector.h"
+#include "game/board_position.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "view/board_painter.h"
@@ -30,6 +31,14 @@ public:
     void UpdateBackBuffer();
     // Paints the tiles onto a printer page: no panels, no selection.
     void PrintTo(QPrinter& printer) const;
+
+    // Board units per screen pixel and back: the board is drawn and hit in its own units.
+    qreal Scale() const { return scale_; }
+    void SetScale(qreal scale);
+    QPoint ToBoard(QPointF widgetPoint) const;
+    QRect ToWidget(const QRect& boardArea) const;
+    // The keyboard cursor's frame, drawn over the board; nullopt hides it.
+    void SetKeyboardCursor(std::optional<BoardPosition> stack);
 
     // Opens a file as File > Open does, without asking for it. True when it was opened.
     bool OpenFileAtPath(const QString& path);
@@ -65,11 +74,14 @@ signals:
     void StatusNote(const QString& text);
     // Every event of play, after the game state has changed.
     void PlayEventOccurred(const PlayEvent& event);
+    // The whole board is to be drawn anew: after a deal, a load or a change of the level shown.
+    void RepaintRequested();
 
 public slots:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnExportWordList();
     void OnLoadSavedGame();
     void OnNewGame();
     void OnNewGame3();
@@ -82,12 +94,15 @@ public slots:
     void OnHint();
     void OnAutoRemovePair();
     void OnFastAutoFinish();
+    void OnEditUndo();
+    void OnEditRedo();
     void OnFilePrint();
     void OnFilePrintPreview();
     void OnFilePrintSetup();
     // A new document: the game is not the document's, so only the picture is renewed.
     void OnUpdate();
 
+    void OnClearSelection();
     void OnLButtonDown(QPoint point);
     void OnLButtonUp(QPoint point);
     void OnRButtonDown(QPoint point);
@@ -124,4 +139,6 @@ private:
     // The last file the player chose to open, so that a loaded saved game can be remembered
     // by its own path rather than by the word list it names.
     std::string lastChosenFile_;
+    qreal scale_ = 1.0;
+    std::optional<BoardPosition> keyboardCursor_;
 };

@@ -1,17 +1,26 @@
 #include "app/main_frame.h"
 
 #include "app/about_dlg.h"
+#include "app/board_accessible.h"
+#include "app/board_zoom.h"
 #include "app/command_icons.h"
 #include "app/command_ids.h"
 #include "app/command_table.h"
 #include "app/glossatiles_view.h"
 #include "app/key_lock_indicators.h"
+#include "app/keyboard_play.h"
+#include "app/keys_dlg.h"
+#include "app/level_pane.h"
 #include "app/speech_control.h"
+#include "app/undo_actions.h"
+#include "game/play_status_text.h"
+#include "view/board_pixels.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -36,6 +45,7 @@ constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {FileOpen, &CGlossatilesView::OnFileOpen},
     {FileSave, &CGlossatilesView::OnFileSave},
     {FileSaveAs, &CGlossatilesView::OnFileSaveAs},
+    {ExportWordList, &CGlossatilesView::OnExportWordList},
     {FilePrint, &CGlossatilesView::OnFilePrint},
     {FilePrintPreview, &CGlossatilesView::OnFilePrintPreview},
     {FilePrintSetup, &CGlossatilesView::OnFilePrintSetup},
@@ -51,6 +61,8 @@ constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {Hint, &CGlossatilesView::OnHint},
     {AutoRemovePair, &CGlossatilesView::OnAutoRemovePair},
     {FastAutoFinish, &CGlossatilesView::OnFastAutoFinish},
+    {EditUndo, &CGlossatilesView::OnEditUndo},
+    {EditRedo, &CGlossatilesView::OnEditRedo},
 };
 
 // "&1 /home/me/verbs.txt": the entry's number is its mnemonic.
@@ -65,7 +77,7 @@ QString RecentFileText(int index, const QString& path) {
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), view_(new CGlossatilesView(this)), recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
-    setCentralWidget(view_);
+    CreateBoardArea();
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -123,6 +135,29 @@ void CMainFrame::CreateActions() {
     }
 }
 
+void CMainFrame::CreateBoardArea() {
+    InstallBoardAccessibility();
+    auto* area = new QScrollArea(this);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidgetResizable(true);
+    area->setWidget(view_);
+    setCentralWidget(area);
+    keyboard_ = new KeyboardPlay(*view_);
+    zoom_ = new BoardZoom(*area, *view_);
+    AnnounceBoardChanges(*view_, *keyboard_);
+    // A zoomed board scrolls to keep the keyboard cursor in sight.
+    connect(keyboard_, &KeyboardPlay::CursorChanged, area,
+            [this, area](std::optional<BoardPosition> stack) {
+                if (stack) {
+                    const QRect tile = view_->ToWidget(
+                        TileRect(view_->State().BoardTop, stack->column, stack->row));
+                    area->ensureVisible(tile.center().x(), tile.center().y(), tile.width() / 2,
+                                        tile.height() / 2);
+                }
+            });
+}
+
 void CMainFrame::CreateMenus() {
     for (const MenuLayout& layout : MenuBarLayout()) {
         QMenu* menu = menuBar()->addMenu(Translated("Menu", layout.title));
@@ -149,7 +184,11 @@ void CMainFrame::CreateToolBar() {
         if (id == Separator) {
             toolBar_->addSeparator();
         } else {
-            toolBar_->addAction(Action(id));
+            QAction* action = Action(id);
+            toolBar_->addAction(action);
+            // Screen readers say the command's name, without its mnemonic and keys.
+            toolBar_->widgetForAction(action)->setAccessibleName(
+                action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')));
         }
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
@@ -177,7 +216,14 @@ void CMainFrame::CreateStatusBar() {
         idleMessage_ = note.isEmpty() ? ready : note;
         bar->showMessage(idleMessage_);
     });
+    // Each pick in words, for those who cannot see the board.
+    connect(view_, &CGlossatilesView::PlayEventOccurred, this, [this](const PlayEvent& event) {
+        if (const std::optional<std::string> text = PlayStatusText(view_->State(), event)) {
+            view_->ShowStatus(*text);
+        }
+    });
     bar->showMessage(ready);
+    new LevelPane(*view_, bar);
     indicators_ = new KeyLockIndicators(bar);
 
     QAction* toggle = Action(ViewStatusBar);
@@ -193,10 +239,15 @@ void CMainFrame::RouteCommands() {
     connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(Action(HelpKeys), &QAction::triggered, this, &CMainFrame::OnHelpKeys);
+    connect(Action(ZoomIn), &QAction::triggered, zoom_, &BoardZoom::ZoomIn);
+    connect(Action(ZoomOut), &QAction::triggered, zoom_, &BoardZoom::ZoomOut);
+    connect(Action(ZoomToFit), &QAction::triggered, zoom_, &BoardZoom::FitToWindow);
     // Commands nobody handles are shown disabled.
-    for (const int id : {EditUndo, EditCut, EditCopy, EditPaste}) {
+    for (const int id : {EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);
     }
+    new UndoActions(*Action(EditUndo), *Action(EditRedo), *view_, this);
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
@@ -211,6 +262,11 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnAppAbout() {
     CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::OnHelpKeys() {
+    CKeysDlg dialog(this);
     dialog.exec();
 }
 

@@ -8,7 +8,9 @@
 #include <map>
 #include <vector>
 
+class BoardZoom;
 class CGlossatilesView;
+class KeyboardPlay;
 class KeyLockIndicators;
 class QAction;
 class QMenu;
@@ -25,6 +27,7 @@ public:
     RecentFileList& RecentFiles() { return recentFiles_; }
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
+    KeyboardPlay& Keyboard() const { return *keyboard_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -39,6 +42,7 @@ private slots:
     void OnAppAbout();
     void OnRecentFile(int index);
     void ShowRecentFiles();
+    void OnHelpKeys();
 
 private:
     void CreateActions();
@@ -46,6 +50,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void RouteCommands();
+    void CreateBoardArea();
 
     CGlossatilesDoc document_;
     CGlossatilesView* view_;
@@ -55,6 +60,8 @@ private:
     std::vector<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     KeyLockIndicators* indicators_ = nullptr;
+    KeyboardPlay* keyboard_ = nullptr;
+    BoardZoom* zoom_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

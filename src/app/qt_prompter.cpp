@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -14,12 +15,14 @@
 void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
                     parent);
+    // Messages quote lines from the user's files, which may look like markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
     QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Browse"), QString(),
-                       QCoreApplication::translate("QtPrompter", "All files (*.*)"));
+                       QCoreApplication::translate("QtPrompter", "All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
@@ -34,6 +37,27 @@ QString QtPrompter::ChooseFileToSave(QWidget* parent) {
     // The writer guards against overwriting word lists itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtPrompter::ChooseFileToExport(QWidget* parent) {
+    const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv")};
+    const QStringList filters{
+        QCoreApplication::translate("QtPrompter", "Glossatiles word list (*.txt)"),
+        QCoreApplication::translate("QtPrompter", "Tab-separated values (*.tsv)"),
+        QCoreApplication::translate("QtPrompter", "Comma-separated values (*.csv)")};
+    QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Export Word List"),
+                       QString(), filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    // A name that ends in one of the three keeps it; any other gets the chosen filter's.
+    const QString path = dialog.selectedFiles().constFirst();
+    if (suffixes.contains(QFileInfo(path).suffix().toLower())) {
+        return path;
+    }
+    const qsizetype chosen = std::max<qsizetype>(filters.indexOf(dialog.selectedNameFilter()), 0);
+    return path + QLatin1Char('.') + suffixes[chosen];
 }
 
 std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& current) {

@@ -8,6 +8,7 @@ public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     QString ChooseFileToOpen(QWidget* parent) override;
     QString ChooseFileToSave(QWidget* parent) override;
+    QString ChooseFileToExport(QWidget* parent) override;
     std::optional<QString> AskLevelText(QWidget* parent, const QString& current) override;
     void ShowWordList(QWidget* parent, const WordPairList& list) override;
     bool AskPrintSettings(QWidget* parent, QPrinter& printer) override;

@@ -27,6 +27,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             }
         } else if (argument == "--save" && hasValue) {
             options.saveTo = arguments[++i];
+        } else if (argument == "--export" && hasValue) {
+            options.exportTo = arguments[++i];
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--auto-finish") {

@@ -10,6 +10,7 @@ struct CliOptions {
     bool unblocked = false;
     bool autoFinish = false;
     std::optional<std::string> saveTo;
+    std::optional<std::string> exportTo;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -17,7 +18,8 @@ struct CliOptions {
 };
 
 inline constexpr const char* CliUsage =
-    "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT] FILE\n"
+    "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
+    "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
     "       glossatiles-cli --help | --version\n";
 
 inline constexpr const char* CliHelp =
@@ -28,6 +30,7 @@ inline constexpr const char* CliHelp =
     "  --unblocked    deal so that no tile is blocked (New Game3)\n"
     "  --auto-finish  remove pairs until none can be found\n"
     "  --save OUT     save the game to OUT; never over a word list\n"
+    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

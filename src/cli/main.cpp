@@ -2,6 +2,7 @@
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
 #include "files/open_file.h"
+#include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
 #include "glossatiles_project.h"
@@ -46,6 +47,9 @@ int main(int argc, char** argv) {
     }
     if (ok && options->saveTo) {
         ok = SaveGameAsPath(state, host, *options->saveTo);
+    }
+    if (ok && options->exportTo) {
+        ok = ExportWordList(state, host, *options->exportTo);
     }
     const std::string summary = GameSummary(state);
     std::fwrite(summary.data(), 1, summary.size(), stdout);

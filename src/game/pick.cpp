@@ -90,3 +90,9 @@ void LeftButtonUp(GameState& state, GameHost& host) {
     DrawTopTile(state, host, NormalTile, {state.WrongMarkCol, state.WrongMarkRow});
     SetWrongMark(state, {});
 }
+
+void ClearSelection(GameState& state, GameHost& host) {
+    if (state.HasSelection()) {
+        Deselect(state, host);
+    }
+}

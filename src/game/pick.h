@@ -10,3 +10,6 @@ void LeftButtonDown(GameState& state, GameHost& host, int x, int y);
 
 // Left button release: wipes the wrong mark of a wrong pick.
 void LeftButtonUp(GameState& state, GameHost& host);
+
+// Drops the selection, as a press on the selected tile would, without a press point.
+void ClearSelection(GameState& state, GameHost& host);

@@ -3,10 +3,16 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 
-void ShowLoadedWordList(const GameState& state, GameHost& host) {
-    if (state.WordList.empty()) {
-        host.ShowMessage("There is no word list loaded\nUse File > Open to open a list");
-        return;
+bool RefuseWithoutWordList(const GameState& state, GameHost& host) {
+    if (!state.WordList.empty()) {
+        return false;
     }
-    host.ShowWordList();
+    host.ShowMessage("There is no word list loaded\nUse File > Open to open a list");
+    return true;
+}
+
+void ShowLoadedWordList(const GameState& state, GameHost& host) {
+    if (!RefuseWithoutWordList(state, host)) {
+        host.ShowWordList();
+    }
 }

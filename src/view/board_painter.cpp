@@ -5,6 +5,8 @@
 #include "view/board_pixels.h"
 #include "view/tile_pictures.h"
 
+#include <QPen>
+
 #include <array>
 
 namespace {
@@ -124,6 +126,25 @@ void BoardPainter::DrawTile(QPainter& painter, const GameState& state, int tileS
     }
     const QImage& picture = tileState != 0 ? SelectedPicture() : LevelPicture(level);
     DrawBoardTile(painter, picture, tile, *text, Qt::white);
+}
+
+void BoardPainter::DrawKeyboardCursor(QPainter& painter, const GameState& state, int column,
+                                      int row) const {
+    if (!IsBoardPosition(column, row)) {
+        return;
+    }
+    constexpr int Band = 4;
+    const QRectF band = QRectF(TileRect(state.BoardTop, column, row))
+                            .adjusted(Band / 2, Band / 2, -Band / 2, -Band / 2);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, Band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(band);
+    QPen dashes(Qt::black, Band, Qt::CustomDashLine, Qt::FlatCap, Qt::MiterJoin);
+    dashes.setDashPattern({2, 2});
+    painter.setPen(dashes);
+    painter.drawRect(band);
+    painter.restore();
 }
 
 void BoardPainter::DrawWrongMark(QPainter& painter, const GameState& state, int column,

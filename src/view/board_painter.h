@@ -34,6 +34,9 @@ public:
 
     // The red " X " over a wrongly picked tile.
     void DrawWrongMark(QPainter& painter, const GameState& state, int column, int row) const;
+    // The keyboard cursor: a black and white dashed band round the tile's edge, unlike the
+    // selected tile's picture and the hint frames inside the tile.
+    void DrawKeyboardCursor(QPainter& painter, const GameState& state, int column, int row) const;
     // The frames over the two hinted tiles.
     void DrawHintHighlight(QPainter& painter, const GameState& state, bool considerSelection) const;
 

@@ -3,6 +3,7 @@
 #include "game/board_geometry.h"
 
 #include <QRect>
+#include <QSize>
 
 // Where the board lies in client pixels. Every level draws a position's tile at the same
 // rectangle, so a tile hides the whole stack beneath it.
@@ -11,6 +12,8 @@ inline constexpr int TileHeight = 65;
 inline constexpr int ColumnPitch = 180;
 inline constexpr int RowPitch = 67;
 inline constexpr int BoardLeft = 10;
+// The panels and the grid with a margin round them, in the board's own units.
+inline constexpr QSize BoardExtent(920, 580);
 
 inline constexpr int TileLeft(int column) {
     return BoardLeft + ColumnPitch * (column - 1);

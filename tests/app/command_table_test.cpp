@@ -21,6 +21,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "&Open...\tCtrl+O", 57601},
     {"&File", "&Save\tCtrl+S", 57603},
     {"&File", "Save &As...", 57604},
+    {"&File", "&Export Word List...", 32786},
     {"&File", "", 0},
     {"&File", "&Print...\tCtrl+P", 57607},
     {"&File", "Print Pre&view", 57609},
@@ -31,19 +32,34 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "E&xit", 57665},
     {"&File", "Load Saved Game", 32779},
     {"&Edit", "&Undo\tCtrl+Z", 57643},
+    {"&Edit", "&Redo\tCtrl+Y", 57644},
     {"&Edit", "", 0},
     {"&Edit", "Cu&t\tCtrl+X", 57635},
     {"&Edit", "&Copy\tCtrl+C", 57634},
     {"&Edit", "&Paste\tCtrl+V", 57637},
     {"&View", "&Toolbar", 59392},
     {"&View", "&Status Bar", 59393},
+    {"&View", "", 0},
+    {"&View", "Level &Down\tPage Down", 32777},
+    {"&View", "Level &Up\tPage Up", 32776},
+    {"&View", "&All Levels\tCtrl+L", 32780},
+    {"&View", "", 0},
+    {"&View", "Zoom &In\tCtrl++", 32801},
+    {"&View", "Zoom &Out\tCtrl+-", 32802},
+    {"&View", "&Fit to Window\tCtrl+0", 32803},
+    {"&View", "", 0},
     {"&View", "Speak &Words", 32790},
-    {"Game", "New Game", 32773},
-    {"Game", "New Game3", 32778},
-    {"Tools", "&Word List", 32771},
-    {"Tools", "Random number test", 32772},
-    {"Tools", "Draw Level", 32774},
-    {"Tools", "&Languages...", 32791},
+    {"&Game", "New Game", 32773},
+    {"&Game", "New Game3", 32778},
+    {"&Game", "", 0},
+    {"&Game", "&Hint\tCtrl+H", 32781},
+    {"&Game", "&Auto Remove Pair\tCtrl+R", 32784},
+    {"&Game", "&Fast Auto Finish\tCtrl+F", 32785},
+    {"&Tools", "&Word List", 32771},
+    {"&Tools", "Random number test", 32772},
+    {"&Tools", "Draw Level", 32774},
+    {"&Tools", "&Languages...", 32791},
+    {"&Help", "&Keys", 32804},
     {"&Help", "&About Glossatiles...", 57664}};
 
 using CommandTableTest = FrameTest;
@@ -52,7 +68,7 @@ using CommandTableTest = FrameTest;
 // only the items nobody handles (and the place of an empty recent-file list) are disabled.
 TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
     // Languages waits for the speech engine.
-    const std::set<int> disabled{EditUndo,  EditCut,         EditCopy,
+    const std::set<int> disabled{EditUndo,  EditRedo,        EditCut,  EditCopy,
                                  EditPaste, RecentFileFirst, Languages};
     std::vector<std::tuple<QString, QString, int>> shown;
     for (const QAction* menu : frame->menuBar()->actions()) {
@@ -73,11 +89,14 @@ TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
 // Each command reaches its own handler, told apart by what it asks or changes.
 TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
     OpenList(3);
+    const int exportList = CommandId::ExportWordList;
     const std::vector<std::pair<int, QString>> questions{
-        {FileOpen, "open"},           {LoadSavedGame, "open"},        {FileSave, "save"},
-        {FileSaveAs, "save"},         {FilePrint, "print"},           {FilePrintPreview, "preview"},
-        {FilePrintSetup, "setup"},    {CommandId::WordList, "words"}, {DrawLevel, "level 0"},
-        {RandomNumberTest, "message"}};
+        {FileOpen, "open"},        {LoadSavedGame, "open"},
+        {FileSave, "save"},        {FileSaveAs, "save"},
+        {FilePrint, "print"},      {FilePrintPreview, "preview"},
+        {FilePrintSetup, "setup"}, {CommandId::WordList, "words"},
+        {DrawLevel, "level 0"},    {RandomNumberTest, "message"},
+        {exportList, "export"}};
     for (const auto& [id, question] : questions) {
         prompter->asked.clear();
         Trigger(id);

@@ -58,7 +58,7 @@ protected:
         View().UpdateBackBuffer();
         return View().BackBuffer();
     }
-    QRgb Background() { return View().palette().color(QPalette::Window).rgb(); }
+    QRgb Background() { return View().palette().color(QPalette::Base).rgb(); }
     int TilesOnBoard() {
         return static_cast<int>(std::count_if(State().AssignmentArray.begin(),
                                               State().AssignmentArray.end(),

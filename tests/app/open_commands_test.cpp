@@ -1,7 +1,9 @@
 #include "app/glossatiles_app.h"
 #include "frame_fixture.h"
+#include "modal_answer.h"
 
 #include <QFile>
+#include <QMessageBox>
 #include <QTest>
 
 namespace {
@@ -39,6 +41,24 @@ TEST_F(OpenCommandsTest, SavedGameIsLoadedThroughEitherCommand) {
         ASSERT_EQ(prompter->messages.size(), 1);
         EXPECT_TRUE(prompter->messages[0].startsWith("Loaded file OK"));
     }
+}
+
+// Without a list the command only says so; with one it writes the chosen file, and a cancelled
+// chooser writes nothing.
+TEST_F(OpenCommandsTest, ExportWordListWritesTheChosenFile) {
+    Trigger(CommandId::ExportWordList);
+    EXPECT_EQ(prompter->asked, QStringList{"message"});
+    EXPECT_EQ(prompter->messages,
+              QStringList{"There is no word list loaded\nUse File > Open to open a list"});
+    OpenList(2);
+    const std::string out = (files.path() / "out.csv").string();
+    prompter->filesToExport = {QString::fromStdString(out), QString()};
+    Trigger(CommandId::ExportWordList);
+    EXPECT_EQ(ReadBytes(out), "word0,mot0\r\nword1,mot1\r\n");
+    std::filesystem::remove(out);
+    Trigger(CommandId::ExportWordList);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(prompter->messages.size(), 1);
 }
 
 // Opened files go first in the list, once each, eight at most; a cancelled or failed open adds
@@ -85,9 +105,27 @@ TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {
     CMainFrame* frame = app.MainFrame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->View().State().WordsCount, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->View().State().WordsCount == 2; }));
     EXPECT_EQ(frame->View().State().BrowseFileName, path);
     EXPECT_EQ(frame->RecentFiles().Files(), QStringList{QString::fromStdString(path)});
+}
+
+// A message about the named file comes up over the main window, which is already shown.
+TEST(CommandLineTest, MessagesAboutTheNamedFileAppearOverTheShownWindow) {
+    QSettings().clear();
+    const TempDir files;
+    CGlossatilesApp app;
+    bool windowShown = false;
+    QString message;
+    AnswerWhenShown<QMessageBox>([&](QMessageBox& box) {
+        windowShown = box.parentWidget() && box.parentWidget()->window()->isVisible();
+        message = box.text();
+        box.accept();
+    });
+    app.InitInstance(QString::fromStdString((files.path() / "gone.txt").string()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }));
+    EXPECT_TRUE(windowShown);
+    EXPECT_TRUE(message.contains("gone.txt")) << message.toStdString();
 }
 
 } // namespace

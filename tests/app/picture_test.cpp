@@ -1,8 +1,10 @@
 #include "app/board_page.h"
 #include "frame_fixture.h"
 #include "game/board_geometry.h"
+#include "view/board_pixels.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPainter>
 
 namespace {
@@ -19,6 +21,26 @@ void ExpectTopTiles(const QImage& image, const GameState& state, QRgb empty) {
 }
 
 using PictureTest = FrameTest;
+
+// With no word list, the white board area carries one centred line of text and nothing else.
+TEST_F(PictureTest, AnEmptyBoardSaysHowToOpenAList) {
+    frame->show();
+    const QImage& image = Picture();
+    ASSERT_EQ(Background(), QColor(Qt::white).rgb());
+    QRect ink;
+    for (int y = State().BoardTop; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != Background()) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const QFontMetrics metrics(QGuiApplication::font());
+    const int lineWidth = metrics.horizontalAdvance("Open a word list with File > Open (Ctrl+O)");
+    EXPECT_NEAR(ink.width(), lineWidth, 4);
+    EXPECT_LE(ink.height(), metrics.height());
+    EXPECT_NEAR(ink.center().x(), BoardLeft + BoardColumns * ColumnPitch / 2, 4);
+}
 
 // After each open, at any size, the back buffer shows the counters' fills with their numbers
 // (all 0) at the one-digit place, the Removed Tiles box and the top tiles. A failed open leaves

@@ -1,5 +1,8 @@
+#include "app/key_lock_indicators.h"
 #include "frame_fixture.h"
 
+#include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -114,6 +117,28 @@ TEST_F(PlayViewTest, FastAutoFinishRemovesThePairsOnItsTimer) {
     EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
+// Each item names the pair it would act on, and is disabled with its plain text otherwise.
+TEST_F(PlayViewTest, UndoAndRedoPutTheMatchedPairBackAndTakeItAgain) {
+    const auto items = [this] {
+        const QAction* undo = frame->Action(CommandId::EditUndo);
+        const QAction* redo = frame->Action(CommandId::EditRedo);
+        return std::tuple(undo->isEnabled(), undo->text(), redo->isEnabled(), redo->text());
+    };
+    EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+    Click(1, 4);
+    Click(3, 4);
+    EXPECT_EQ(items(), std::tuple(true, "&Undo chat = cat\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+    Trigger(CommandId::EditUndo);
+    EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", true, "&Redo chat = cat\tCtrl+Y"));
+    EXPECT_EQ(FaceColour(Picture(), 3, 4), LevelFace(1));
+    EXPECT_EQ(std::pair(TilesOnBoard(), State().CorrectCount), std::pair(6, 1));
+    Trigger(CommandId::EditRedo);
+    EXPECT_EQ(items(), std::tuple(true, "&Undo chat = cat\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+    EXPECT_EQ(FaceColour(Picture(), 3, 4), Background());
+    Trigger(CommandId::NewGame);
+    EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", false, "&Redo\tCtrl+Y"));
+}
+
 TEST_F(PlayViewTest, ALevelShownAloneShowsCoveredTilesUntilALeftClick) {
     Trigger(CommandId::LevelDown);
     Trigger(CommandId::LevelDown);
@@ -123,6 +148,28 @@ TEST_F(PlayViewTest, ALevelShownAloneShowsCoveredTilesUntilALeftClick) {
     Press(Qt::LeftButton, 2, 4);
     EXPECT_EQ(State().DisplayedLevel, 0);
     EXPECT_EQ(FaceColour(Picture(), 1, 4), LevelFace(1));
+}
+
+// The pane beside CAP, NUM and SCRL follows each change of the level shown, the left click that
+// brings all levels back included.
+TEST_F(PlayViewTest, TheStatusBarTellsWhichLevelIsShown) {
+    using namespace CommandId;
+    const auto* pane = frame->statusBar()->findChild<QLabel*>(QStringLiteral("LevelPane"));
+    ASSERT_NE(pane, nullptr);
+    EXPECT_LT(pane->x(), frame->Indicators().Panes()[0]->x());
+    EXPECT_EQ(pane->text(), "All levels");
+    const std::pair<int, const char*> steps[] = {
+        {LevelDown, "Level 1 of 2"}, {LevelDown, "Level 2 of 2"},   {LevelDown, "Level 2 of 2"},
+        {LevelUp, "Level 1 of 2"},   {ShowAllLevels, "All levels"}, {DrawLevel, "Level 7 of 2"},
+        {LevelUp, "Level 6 of 2"},   {NewGame, "All levels"},       {LevelDown, "Level 1 of 2"},
+    };
+    prompter->levelTexts.push_back("7");
+    for (const auto& [command, shown] : steps) {
+        Trigger(command);
+        EXPECT_EQ(pane->text(), shown) << command;
+    }
+    Press(Qt::LeftButton, 2, 4);
+    EXPECT_EQ(pane->text(), "All levels");
 }
 
 TEST_F(PlayViewTest, SaveAsRefusesAWordListAndKeepsItsBytes) {

@@ -20,13 +20,15 @@ inline std::vector<QStringList> Rows(const CWordListDlg& dialog) {
 }
 
 // Answers the view's modal questions from queues and records what it was asked, in order:
-// "message", "open", "save", "level <current text>", "words", "print", "preview" or "setup".
+// "message", "open", "save", "export", "level <current text>", "words", "print", "preview" or
+// "setup".
 class TestPrompter : public Prompter {
 public:
     QStringList asked;
     QStringList messages;
     std::deque<QString> filesToOpen;
     std::deque<QString> filesToSave;
+    std::deque<QString> filesToExport;
     std::deque<QString> levelTexts; // a null text cancels the Draw Level dialog
     // The rows of each Word List dialog made.
     std::vector<std::vector<QStringList>> wordListsShown;
@@ -39,6 +41,7 @@ public:
     }
     QString ChooseFileToOpen(QWidget*) override { return Next("open", filesToOpen); }
     QString ChooseFileToSave(QWidget*) override { return Next("save", filesToSave); }
+    QString ChooseFileToExport(QWidget*) override { return Next("export", filesToExport); }
     std::optional<QString> AskLevelText(QWidget*, const QString& current) override {
         const QString text = Next("level " + current, levelTexts);
         return text.isNull() ? std::nullopt : std::optional(text);

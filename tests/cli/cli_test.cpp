@@ -31,8 +31,10 @@ TEST(Cli, SummarisesADealAndDealsAlikeForTheSameSeed) {
 TEST(Cli, RejectsBadUsage) {
     TempDir dir;
     const std::string list = dir.Write("animals.txt", Animals);
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {}, {"--seed"}, {"--seed", "x1", list}, {"--bogus", list}, {list, list}, {"--save"}}) {
+    const std::vector<std::vector<std::string>> usages{
+        {},         {"--seed"},  {"--seed", "x1", list}, {"--bogus", list}, {list, list},
+        {"--save"}, {"--export"}};
+    for (const std::vector<std::string>& arguments : usages) {
         const CliRun run = RunCli(dir, arguments);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
         EXPECT_NE(run.errors.find("usage: glossatiles-cli"), std::string::npos);
@@ -75,6 +77,39 @@ TEST(Cli, ASavedGameLoadsBackWithTheSameSummaryButIsNeverSavedOverAWordList) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.errors.find("message: Save not allowed"), std::string::npos);
     EXPECT_EQ(ReadBytes(list), Animals);
+}
+
+// Each format opens with exactly its pairs: the native list --export writes shows them.
+TEST(Cli, ImportedListsOpenWithTheirPairsAndExportsReadBack) {
+    TempDir dir;
+    const std::string pairs = "chat\ncat\nchien\ndog\n";
+    const std::pair<std::string, std::string> files[] = {
+        {"anki.txt", "#separator:tab\n#html:true\n<b>chat</b>\tcat\nchien\tdog&nbsp;\n"},
+        {"sheet.csv", "\xEF\xBB\xBF"
+                      "chat;cat\r\n\"chien\";\"dog\"\r\n"},
+        {"words.kvtml", "<?xml version=\"1.0\"?><kvtml version=\"2.0\"><entries>"
+                        "<entry><translation id=\"0\"><text>chat</text></translation>"
+                        "<translation id=\"1\"><text>cat</text></translation></entry>"
+                        "<entry><translation id=\"0\"><text>chien</text></translation>"
+                        "<translation id=\"1\"><text>dog</text></translation></entry>"
+                        "</entries></kvtml>"},
+    };
+    const std::string out = (dir.path() / "out.txt").string();
+    for (const auto& [name, bytes] : files) {
+        const CliRun run = RunCli(dir, {"--unblocked", "--export", out, dir.Write(name, bytes)});
+        EXPECT_EQ(run.status, 0) << name;
+        EXPECT_EQ(run.errors, "") << name;
+        EXPECT_EQ(Summary(run, {"pairs", "tiles"}), "pairs=2 tiles=4") << name;
+        EXPECT_EQ(ReadBytes(out), name + "\n" + pairs);
+    }
+    // Native to CSV to TSV and back to native keeps every pair.
+    std::string from = dir.Write("animals.txt", Animals);
+    for (const char* to : {"a.csv", "a.tsv", "a.txt"}) {
+        const std::string next = (dir.path() / to).string();
+        ASSERT_EQ(RunCli(dir, {"--export", next, from}).status, 0) << to;
+        from = next;
+    }
+    EXPECT_EQ(ReadBytes(from), "a.tsv\nchat\ncat\nchien\ndog\ncheval\nhorse\n");
 }
 
 } // namespace

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "files/delimited_reader.h"
+#include "files/list_export.h"
+#include "files/utf8_text.h"
+
+#include <cstdlib>
+
+// An export writes UTF-8, so words in other bytes come back re-encoded.
+inline bool SamePairs(const WordPairList& exported, const WordPairList& read) {
+    if (exported.size() != read.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (AsUtf8(*exported[i].TextA) != read[i].TextA ||
+            AsUtf8(*exported[i].TextB) != read[i].TextB) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What every reader must give: a reason when it fails; otherwise pairs of two non-empty
+// one-line words, left-out lines in file order, and a list that a CSV and a TSV export read
+// back unchanged.
+inline void CheckImport(const ImportOutcome& outcome) {
+    if (!outcome.list) {
+        if (outcome.problem.empty()) {
+            std::abort();
+        }
+        return;
+    }
+    const ImportedList& list = *outcome.list;
+    for (const WordPair& pair : list.pairs) {
+        for (const auto& word : {pair.TextA, pair.TextB}) {
+            if (!word || word->empty() || word->find_first_of("\r\n") != std::string::npos) {
+                std::abort();
+            }
+        }
+    }
+    for (std::size_t i = 1; i < list.leftOutLines.size(); ++i) {
+        if (list.leftOutLines[i] < list.leftOutLines[i - 1]) {
+            std::abort();
+        }
+    }
+    for (const char separator : {',', '\t'}) {
+        const ImportOutcome back = ReadDelimitedList(DelimitedListText(list.pairs, separator));
+        if (!back.list || !SamePairs(list.pairs, back.list->pairs)) {
+            std::abort();
+        }
+    }
+}

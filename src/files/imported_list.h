@@ -1,0 +1,35 @@
+#pragma once
+
+#include "words/list_languages.h"
+#include "words/word_pair.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a reader of another program's list makes of a file.
+struct ImportedList {
+    // Empty when the format names none.
+    std::string description;
+    WordPairList pairs;
+    ListLanguages languages;
+    // Lines (from 1) of rows that were left out because one of their two words is empty.
+    std::vector<int> leftOutLines;
+};
+
+// Either a list, or the reason the file as a whole could not be read.
+struct ImportOutcome {
+    std::optional<ImportedList> list;
+    std::string problem;
+};
+
+inline ImportOutcome ImportFailure(std::string problem) {
+    return {std::nullopt, std::move(problem)};
+}
+
+// Adds the pair, or notes its line when only one of the two words is there. A row with neither
+// word is a blank line and is passed over.
+void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation);
+
+// Line breaks become blanks; blanks and tabs around the word go.
+std::string CleanImportedWord(std::string_view text);

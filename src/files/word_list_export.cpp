@@ -1,0 +1,29 @@
+#include "files/word_list_export.h"
+
+#include "files/list_export.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
+#include "game/word_list_command.h"
+#include "savegame/atomic_file.h"
+#include "words/word_list_text.h"
+
+bool ExportWordList(const GameState& state, GameHost& host, const std::string& path) {
+    if (RefuseWithoutWordList(state, host)) {
+        return false;
+    }
+    const std::optional<ExportFormat> format = ExportFormatOf(path);
+    if (!format) {
+        host.ShowMessage("Can't export the word list to\n" + path +
+                         "\nThe file name must end in .txt, .tsv or .csv.");
+        return false;
+    }
+    const std::string text =
+        *format == ExportFormat::Native
+            ? WordListText(state.FileDescription, state.WordList)
+            : DelimitedListText(state.WordList, *format == ExportFormat::Tsv ? '\t' : ',');
+    if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
+        host.ShowMessage("Can't write the file\n" + path);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+
+#include <functional>
+
+// Answers the next modal dialog of type Dialog from inside its own event loop: `answer` sees it
+// once it is up and must close it.
+template <typename Dialog> void AnswerWhenShown(std::function<void(Dialog&)> answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            answer(*dialog);
+        }
+    });
+    poll->start(10);
+}

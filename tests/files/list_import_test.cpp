@@ -1,0 +1,186 @@
+#include "files/list_import.h"
+#include "support/games.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// "description | pairs", then the left-out lines and the languages where there are any; or
+// "fails: " and the problem.
+std::string Digest(const ImportOutcome& outcome) {
+    if (!outcome.list) {
+        return "fails: " + outcome.problem;
+    }
+    const ImportedList& list = *outcome.list;
+    std::string digest = list.description + " | " + ListText(list.pairs);
+    for (std::size_t i = 0; i < list.leftOutLines.size(); ++i) {
+        digest += (i == 0 ? " | left out " : ",") + std::to_string(list.leftOutLines[i]);
+    }
+    if (!list.languages.TextA.empty() || !list.languages.TextB.empty()) {
+        digest += " | " + list.languages.TextA + "/" + list.languages.TextB;
+    }
+    return digest;
+}
+
+struct ImportCase {
+    const char* name;
+    std::string bytes;
+    std::string digest;
+};
+
+void ExpectImports(const std::string& path, ImportFormat format,
+                   std::initializer_list<ImportCase> cases) {
+    for (const ImportCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DetectImportFormat(path, c.bytes.substr(0, ImportDetectionBytes)), format);
+        EXPECT_EQ(Digest(ImportWordList(format, path, c.bytes)), c.digest);
+    }
+}
+
+TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
+    ExpectImports(
+        "/home/ann/cards.txt", ImportFormat::AnkiText,
+        {
+            {"tab, with deck and tags lines",
+             "#separator:tab\n#html:false\n#notetype:Basic\n#deck:French\n#tags:verbs\n"
+             "cat\tchat\ndog\tchien\n",
+             "cards.txt | cat=chat; dog=chien"},
+            {"separator named in any case", "#separator:Semicolon\ncat;chat\n",
+             "cards.txt | cat=chat"},
+            {"pipe", "#separator:PIPE\ncat|chat\n", "cards.txt | cat=chat"},
+            {"the character itself", "#separator:|\ncat|chat\n", "cards.txt | cat=chat"},
+            {"colon", "#separator:colon\ncat:chat\n", "cards.txt | cat=chat"},
+            {"space", "#separator:Space\ncat chat\n", "cards.txt | cat=chat"},
+            {"quotes hold the separator, doubled quotes and line breaks",
+             "#separator:Comma\n\"a, b\",\"say \"\"hi\"\"\"\n\"two\nlines\",x\n",
+             "cards.txt | a, b=say \"hi\"; two lines=x"},
+            {"guid, notetype and deck columns hold no words",
+             "#separator:tab\n#guid column:1\n#notetype column:2\n#deck column:3\n"
+             "g1\tBasic\tFrench\tcat\tchat\tnoun\n",
+             "cards.txt | cat=chat"},
+            {"a tags column before the words", "#separator:tab\n#tags column:1\nnoun\tcat\tchat\n",
+             "cards.txt | cat=chat"},
+            {"columns name Front and Back elsewhere",
+             "#separator:tab\n#columns:Tags\tBack\tFront\nnoun\tchat\tcat\n",
+             "cards.txt | cat=chat"},
+            {"html: tags, breaks, entities, sound",
+             "#separator:tab\n#html:true\n<b>cat</b>[sound:cat.mp3]\t\"le&nbsp;chat<br>noir "
+             "&amp;\nblanc\"\n",
+             "cards.txt | cat=le chat noir & blanc"},
+            {"a field that looks like html without the header",
+             "#separator:tab\n<div>cat</div><div>kitten</div>\t&#233;t&#xE9; &lt;3\n",
+             "cards.txt | cat kitten=été <3"},
+            {"plain fields keep their angle brackets",
+             "#separator:tab\n#html:false\na < b\tc > d\n", "cards.txt | a < b=c > d"},
+            {"empty sides are left out, with their lines",
+             "#separator:tab\ncat\tchat\n\tchien\nbird\t\n\n[sound:x.mp3]\toiseau\n",
+             "cards.txt | cat=chat | left out 3,4,6"},
+            {"CR LF", "#separator:tab\r\n#html:false\r\ncat\tchat\r\n", "cards.txt | cat=chat"},
+            {"a quote never closed", "#separator:tab\ncat\tchat\n\"dog\tchien\n",
+             "fails: The quoted field that begins on line 3 is never closed."},
+            {"headers only", "#separator:tab\n#html:false\n", "fails: It holds no word pair."},
+        });
+}
+
+TEST(ListImport, CsvAndTsvTakeTheFirstTwoColumns) {
+    ExpectImports(
+        "sheets/animals.csv", ImportFormat::Delimited,
+        {
+            {"commas", "cat,chat\ndog,chien\n", "animals.csv | cat=chat; dog=chien"},
+            {"a semicolon wins over a comma", "cat;chat, le\n", "animals.csv | cat=chat, le"},
+            {"a tab wins over both", "a,b\tc;d\n", "animals.csv | a,b=c;d"},
+            {"separators in quotes do not count", "\"a;b\",c\n", "animals.csv | a;b=c"},
+            {"BOM and CR LF",
+             "\xEF\xBB\xBF"
+             "cat,chat\r\ndog,chien\r\n",
+             "animals.csv | cat=chat; dog=chien"},
+            {"a line break in quotes becomes a blank", "\"two\r\nlines\",\"a \"\"b\"\"\"\n",
+             "animals.csv | two lines=a \"b\""},
+            {"blanks around words go", " cat , chat \n", "animals.csv | cat=chat"},
+            {"extra columns ignored, short rows left out, blank lines passed over",
+             "cat,chat,noun\ndog\n,x\n\nbird,oiseau",
+             "animals.csv | cat=chat; bird=oiseau | left out 2,3"},
+            {"not UTF-8", "caf\xE9,coffee\n", "fails: It is not UTF-8 text."},
+            {"a NUL byte", std::string("a,b\0c\n", 6), "fails: It is not UTF-8 text."},
+            {"one column only", "cat\ndog\n", "fails: It holds no word pair."},
+        });
+}
+
+TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
+    const std::string version2Head =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
+        "<kvtml version=\"2.0\">\n";
+    ExpectImports(
+        "/tmp/animals.kvtml", ImportFormat::Kvtml,
+        {
+            {"version 2",
+             version2Head +
+                 "<information><title>Animals</title></information>\n<identifiers>\n"
+                 "<identifier id=\"0\"><name>English</name><locale>en</locale></identifier>\n"
+                 "<identifier id=\"1\"><name>French</name><locale> </locale></identifier>\n"
+                 "<identifier id=\"2\"><name>German</name><locale>de</locale></identifier>\n"
+                 "</identifiers>\n<entries>\n"
+                 "<entry id=\"0\"><translation id=\"0\"><text>cat</text></translation>"
+                 "<translation id=\"1\"><text>chat</text></translation>"
+                 "<translation id=\"2\"><text>Katze</text></translation></entry>\n"
+                 "<entry id=\"1\"><translation id=\"1\"><text><![CDATA[<poisson>]]></text>"
+                 "</translation><translation id=\"0\"><text>fish &amp; chips</text>"
+                 "</translation></entry>\n</entries>\n"
+                 "<lessons><container><name>L1</name><entry id=\"0\"/></container></lessons>\n"
+                 "</kvtml>\n",
+             "Animals | cat=chat; fish & chips=<poisson> | en/French"},
+            {"no title, a missing translation",
+             version2Head +
+                 "<entries>\n<entry id=\"0\"><translation id=\"0\"><text>cat</text></translation>"
+                 "<translation id=\"1\"><text>chat</text></translation></entry>\n"
+                 "<entry id=\"1\"><translation id=\"0\"><text>dog</text></translation></entry>\n"
+                 "</entries></kvtml>",
+             "animals.kvtml | cat=chat | left out 6"},
+            {"version 1",
+             "<?xml version=\"1.0\"?>\n<kvtml title=\"Verbs\">\n"
+             "<e><o l=\"en\">eat</o><t l=\"fr\">manger</t></e>\n<e><o>drink</o><t>boire</t></e>\n"
+             "</kvtml>\n",
+             "Verbs | eat=manger; drink=boire | en/fr"},
+            {"malformed", version2Head + "<entries>\n<entry>\n</entries>\n",
+             "fails: The XML is malformed on line 6: Start-end tags mismatch."},
+            {"another XML root", "<html><body/></html>",
+             "fails: The XML holds no kvtml word list."},
+            {"no entries", version2Head + "</kvtml>", "fails: It holds no word pair."},
+        });
+}
+
+TEST(ListImport, ContentDecidesBeforeTheExtensionAndNativeListsStayNative) {
+    const struct {
+        const char* path;
+        const char* head;
+        ImportFormat format;
+    } cases[] = {
+        {"list.txt", "Verbs\nmanger\tto eat\nboire\tto drink\n", ImportFormat::None},
+        {"list.txt", "#separator:tab\ncat\tchat\n", ImportFormat::AnkiText},
+        {"list.csv", "\xEF\xBB\xBF#html:true\n", ImportFormat::AnkiText},
+        {"list.txt", "#comment: not Anki's\n", ImportFormat::None},
+        {"list.txt", "\n <?xml version=\"1.0\"?>\n<kvtml version=\"2.0\">", ImportFormat::Kvtml},
+        {"list.txt", "Tags such as <kvtml> in a description\n", ImportFormat::None},
+        {"list.CSV", "a,b\n", ImportFormat::Delimited},
+        {"list.tsv", "a\tb\n", ImportFormat::Delimited},
+        {"folder.csv/list.txt", "a,b\n", ImportFormat::None},
+        {".csv", "a,b\n", ImportFormat::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + ": " + c.head);
+        EXPECT_EQ(DetectImportFormat(c.path, c.head), c.format);
+    }
+}
+
+TEST(ListImport, MessagesNameTheFileAndTheFirstLeftOutLines) {
+    EXPECT_EQ(ImportFailureMessage("/a/b.csv", "It is not UTF-8 text."),
+              "Can't import the file\n/a/b.csv\nIt is not UTF-8 text.");
+    EXPECT_EQ(LeftOutRowsMessage("/a/b.csv", {7}),
+              "1 row of b.csv was left out because a word or its translation is empty.\nLine 7");
+    EXPECT_EQ(LeftOutRowsMessage("b.csv", {2, 3, 5, 8, 13, 21}),
+              "6 rows of b.csv were left out because a word or its translation is empty.\n"
+              "Lines 2, 3, 5, 8, 13, ...");
+}
+
+} // namespace
