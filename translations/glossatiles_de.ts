@@ -587,6 +587,25 @@ Fortschritt</translation>
     </message>
 </context>
 <context>
+    <name>LanguagesDlg</name>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatisch: %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Wörter:</translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation>Ü&amp;bersetzungen:</translation>
+    </message>
+</context>
+<context>
     <name>LevelPane</name>
     <message>
         <source>All levels</source>

@@ -587,6 +587,25 @@ Progreso</translation>
     </message>
 </context>
 <context>
+    <name>LanguagesDlg</name>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automático: %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Palabras:</translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation>&amp;Traducciones:</translation>
+    </message>
+</context>
+<context>
     <name>LevelPane</name>
     <message>
         <source>All levels</source>

@@ -587,6 +587,25 @@ Progrès</translation>
     </message>
 </context>
 <context>
+    <name>LanguagesDlg</name>
+    <message>
+        <source>Automatic: %1</source>
+        <translation>Automatique : %1</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>&amp;Words:</source>
+        <translation>&amp;Mots :</translation>
+    </message>
+    <message>
+        <source>&amp;Translations:</source>
+        <translation>&amp;Traductions :</translation>
+    </message>
+</context>
+<context>
     <name>LevelPane</name>
     <message>
         <source>All levels</source>

@@ -74,6 +74,12 @@ constexpr std::array commands{
         QT_TRANSLATE_NOOP("Command",
                           "Shows your finished games of this list and its hardest pairs\nProgress"),
         ""},
+    Command{SpeakWords, QT_TRANSLATE_NOOP("Command", "Speak &Words"),
+            QT_TRANSLATE_NOOP("Command", "Speaks the word of each picked tile.\nSpeak Words"), ""},
+    Command{Languages, QT_TRANSLATE_NOOP("Command", "&Languages..."),
+            QT_TRANSLATE_NOOP(
+                "Command", "Chooses the language each side of the list is spoken in.\nLanguages"),
+            ""},
     Command{AppAbout, QT_TRANSLATE_NOOP("Command", "&About Glossatiles..."),
             QT_TRANSLATE_NOOP("Command",
                               "Display program information, version number and copyright\nAbout"),
@@ -109,10 +115,11 @@ constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        Fil
                               FilePrintSetup, Separator,    RecentFileFirst, Separator,
                               AppExit,        LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
-constexpr std::array viewMenu{ViewToolbar,   ViewStatusBar, Separator, LevelDown, LevelUp,
-                              ShowAllLevels, Separator,     ZoomIn,    ZoomOut,   ZoomToFit};
+constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
+                              LevelUp,     ShowAllLevels, Separator, ZoomIn,
+                              ZoomOut,     ZoomToFit,     Separator, SpeakWords};
 constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
-constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress};
+constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
 constexpr std::array helpMenu{HelpKeys, AppAbout};
 
 constexpr std::array menuBar{

@@ -12,6 +12,7 @@
 #include "app/keyboard_play.h"
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
+#include "app/speech_control.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     RouteCommands();
+    new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

@@ -11,6 +11,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.path().string()));
     // Won games are recorded; never in the user's own progress.
     qputenv("XDG_DATA_HOME", QByteArray::fromStdString(settings.path().string()));
+    // No test reaches the machine's own speech-dispatcher, nor starts one.
+    qputenv("SPEECHD_ADDRESS",
+            QByteArray::fromStdString("unix_socket:" + (settings.path() / "none.sock").string()));
+    qputenv("SPEECHD_CMD", "/bin/false");
     QApplication application(argc, argv);
     CGlossatilesApp::NameApplication();
     ::testing::InitGoogleTest(&argc, argv);

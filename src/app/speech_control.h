@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/qt_speaker.h"
+#include "game/word_speech.h"
+
+#include <QObject>
+
+class CGlossatilesView;
+class QAction;
+struct PlayEvent;
+
+// View > Speak Words and Tools > Languages…: hears play through the view's events and speaks
+// through the system's engine while the player wants it and the engine works.
+class SpeechControl : public QObject {
+    Q_OBJECT
+public:
+    SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages);
+
+    const WordSpeech& Speech() const { return speech_; }
+
+private:
+    // Connecting to the engine costs seconds on a slow machine: only once speech may be wanted.
+    void StartEngine();
+    void OnEngineStarted();
+    void OnEngineUnavailable(const QString& reason);
+    void OnEngineFailed(const QString& reason);
+    void OnPlayEvent(const PlayEvent& event);
+    void ChooseLanguages();
+    // Each side's language for the list in play.
+    void UpdateLanguages();
+
+    CGlossatilesView& view_;
+    QAction& speakWords_;
+    QAction& languages_;
+    QtSpeaker speaker_;
+    WordSpeech speech_;
+    bool engineStarting_ = false;
+};

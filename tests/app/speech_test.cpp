@@ -1,0 +1,144 @@
+#include "app/speech_languages.h"
+#include "frame_fixture.h"
+#include "view/languages_dlg.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+using namespace CommandId;
+
+class SpeechTest : public FrameTest {
+protected:
+    QAction& SpeakWords() { return *frame->Action(CommandId::SpeakWords); }
+    // The engine starts on its own thread once speech is turned on; it either offers its
+    // languages or takes speech away.
+    bool TurnOnAndWaitForEngine() {
+        Trigger(CommandId::SpeakWords);
+        return QTest::qWaitFor(
+            [this] { return frame->Action(Languages)->isEnabled() || !SpeakWords().isEnabled(); },
+            15000);
+    }
+    void Click(int column, int row) {
+        const QPoint centre = TileCorner(column, row) + QPoint(89, 50);
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+    // The board column on level 1 (row 4) of the tile showing one side of a pair.
+    int ColumnOf(int pair, int side) {
+        for (int cell = 0; cell < 5; ++cell) {
+            if (State().AssignmentArray[cell] == pair && State().AssignmentAB[cell] == side) {
+                return cell + 1;
+            }
+        }
+        return 0;
+    }
+};
+
+TEST(SpeechLanguages, ListLanguagesMapToLocalesAndTheChoiceKeepsItsOrder) {
+    const std::pair<const char*, const char*> names[] = {
+        {"fr", "fr_FR"},
+        {"de-DE", "de_DE"},
+        {"pt_BR", "pt_BR"},
+        {"French", "fr_FR"},
+        {" german ", "de_DE"},
+        {"Español", "es_ES"},
+        {"State", ""},
+        {"Word", ""},
+        {"xx", ""},
+        {"", ""},
+    };
+    for (const auto& [name, locale] : names) {
+        EXPECT_EQ(LocaleFromLanguageName(name), locale) << name;
+    }
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(ChooseSideLanguage("it_IT", "French", "ru", german), "it_IT");
+    EXPECT_EQ(ChooseSideLanguage("", "French", "ru", german), "fr_FR");
+    EXPECT_EQ(ChooseSideLanguage("", "State", "ru", german), "ru");
+    EXPECT_EQ(ChooseSideLanguage("", "State", "", german), "de_DE");
+    EXPECT_EQ(ChooseSideLanguage("", "", "", QLocale::c()), "en_US");
+}
+
+// The tests run against a speech-dispatcher address where nobody listens (see main.cpp).
+TEST_F(SpeechTest, WithoutASpeechServerSpeakWordsIsDisabledSaysWhyAndPlayGoesOn) {
+    ASSERT_TRUE(TurnOnAndWaitForEngine());
+    for (const int id : {CommandId::SpeakWords, Languages}) {
+        EXPECT_FALSE(frame->Action(id)->isEnabled());
+        EXPECT_TRUE(frame->Action(id)->statusTip().contains("speech-dispatcher"))
+            << frame->Action(id)->statusTip().toStdString();
+    }
+    EXPECT_FALSE(SpeakWords().isChecked());
+    OpenList(2);
+    Click(ColumnOf(0, 0), 4);
+    EXPECT_TRUE(State().HasSelection());
+}
+
+// The real engine, talking SSIP to a stand-in server that records instead of speaking.
+TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInEnglish) {
+    const QString socket = QString::fromStdString((files.path() / "ssip.sock").string());
+    const QString log = QString::fromStdString((files.path() / "ssip.log").string());
+    QProcess server;
+    server.start("python3", {QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../scripts/ssip-standin"),
+                             socket, log});
+    ASSERT_TRUE(server.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000));
+    const QByteArray noServer = qgetenv("SPEECHD_ADDRESS");
+    qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+    frame = std::make_unique<CMainFrame>();
+    auto owned = std::make_unique<TestPrompter>();
+    prompter = owned.get();
+    View().SetPrompter(std::move(owned));
+    EXPECT_FALSE(SpeakWords().isChecked()); // off on a first start
+    const bool started = TurnOnAndWaitForEngine();
+    qputenv("SPEECHD_ADDRESS", noServer);
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(SpeakWords().isEnabled()) << SpeakWords().statusTip().toStdString();
+    Open(QString::fromStdString(files.Write("spanish.txt", "Spanish\nperro\ndog\n")));
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<LanguagesDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->WordsBox()->setCurrentIndex(dialog->WordsBox()->findData("es_ES"));
+        dialog->TranslationsBox()->setCurrentIndex(dialog->TranslationsBox()->findData("en_US"));
+        dialog->accept();
+    });
+    Trigger(Languages);
+
+    Click(ColumnOf(0, 0), 4);
+    Click(ColumnOf(0, 1), 4);
+    QFile recorded(log);
+    QStringList lines;
+    const bool heard = QTest::qWaitFor(
+        [&] {
+            recorded.open(QIODevice::ReadOnly);
+            lines = QString::fromUtf8(recorded.readAll()).split('\n');
+            recorded.close();
+            return lines.contains("SPEAK dog");
+        },
+        10000);
+    server.kill();
+    server.waitForFinished();
+    ASSERT_TRUE(heard) << lines.join('\n').toStdString();
+    // Each word goes with the language and voice set last before it.
+    const auto setBefore = [&lines](const QString& spoken, const QString& setting) {
+        const qsizetype at = lines.indexOf(spoken);
+        for (qsizetype i = at; i >= 0; --i) {
+            if (lines[i].startsWith(setting)) {
+                return lines[i].mid(setting.size());
+            }
+        }
+        return QString();
+    };
+    EXPECT_EQ(setBefore("SPEAK perro", "SET SELF SYNTHESIS_VOICE "), "Spanish");
+    EXPECT_TRUE(setBefore("SPEAK perro", "SET SELF LANGUAGE ").startsWith("es"));
+    EXPECT_EQ(setBefore("SPEAK dog", "SET SELF SYNTHESIS_VOICE "), "English");
+    EXPECT_TRUE(setBefore("SPEAK dog", "SET SELF LANGUAGE ").startsWith("en"));
+    // The pick, then the match: the selected word first, then its partner.
+    EXPECT_EQ(lines.filter(QRegularExpression("^SPEAK ")),
+              QStringList({"SPEAK perro", "SPEAK perro", "SPEAK dog"}));
+}
+
+} // namespace
