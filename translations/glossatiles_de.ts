@@ -550,6 +550,109 @@ Progress</source>
         <translation>Zeigt Ihre beendeten Spiele dieser Liste und ihre schwersten Paare
 Fortschritt</translation>
     </message>
+    <message>
+        <source>&amp;Export Word List...</source>
+        <translation>Wortliste e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV or CSV
+Export Word List</source>
+        <translation>Schreibt die Wortliste als eigene Liste, TSV oder CSV
+Wortliste exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Wiederherstellen	Strg+Y</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Stellt die zuletzt rückgängig gemachte Aktion wieder her
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Words</source>
+        <translation>Wörter &amp;vorlesen</translation>
+    </message>
+    <message>
+        <source>Speaks the word of each picked tile.
+Speak Words</source>
+        <translation>Liest das Wort jedes gewählten Steins vor.
+Wörter vorlesen</translation>
+    </message>
+    <message>
+        <source>&amp;Languages...</source>
+        <translation>&amp;Sprachen...</translation>
+    </message>
+    <message>
+        <source>Chooses the language each side of the list is spoken in.
+Languages</source>
+        <translation>Wählt die Sprache, in der jede Seite der Liste gesprochen wird.
+Sprachen</translation>
+    </message>
+    <message>
+        <source>Level &amp;Down	Page Down</source>
+        <translation>Ebene &amp;darunter	Bild ab</translation>
+    </message>
+    <message>
+        <source>Level &amp;Up	Page Up</source>
+        <translation>Ebene d&amp;arüber	Bild auf</translation>
+    </message>
+    <message>
+        <source>&amp;All Levels	Ctrl+L</source>
+        <translation>A&amp;lle Ebenen	Strg+L</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	Ctrl+H</source>
+        <translation>&amp;Tipp	Strg+H</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Remove Pair	Ctrl+R</source>
+        <translation>Paar &amp;automatisch entfernen	Strg+R</translation>
+    </message>
+    <message>
+        <source>&amp;Fast Auto Finish	Ctrl+F</source>
+        <translation>&amp;Schnell automatisch beenden	Strg+F</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>Ver&amp;größern	Strg++</translation>
+    </message>
+    <message>
+        <source>Shows the board larger.</source>
+        <translation>Zeigt das Spielbrett größer an.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>Ver&amp;kleinern	Strg+-</translation>
+    </message>
+    <message>
+        <source>Shows the board smaller.</source>
+        <translation>Zeigt das Spielbrett kleiner an.</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window	Ctrl+0</source>
+        <translation>An &amp;Fenster anpassen	Strg+0</translation>
+    </message>
+    <message>
+        <source>Shows the board as large as the window allows.</source>
+        <translation>Zeigt das Spielbrett so groß, wie das Fenster es erlaubt.</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tasten</translation>
+    </message>
+    <message>
+        <source>Lists the keys that play the game without a mouse.</source>
+        <translation>Listet die Tasten auf, mit denen man ohne Maus spielt.</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen (Strg+O)</translation>
+    </message>
 </context>
 <context>
     <name>GameLearning</name>
@@ -562,13 +665,6 @@ Fortschritt</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Verfehlte Paare gespeichert in %1</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyBoardNote</name>
-    <message>
-        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
-        <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen (Strg+O)</translation>
     </message>
 </context>
 <context>
@@ -695,6 +791,44 @@ Fortschritt</translation>
     <message>
         <source>Save the game in progress?</source>
         <translation>Das laufende Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Glossatiles word list (*.txt)</source>
+        <translation>Glossatiles-Wortliste (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tab-separated values (*.tsv)</source>
+        <translation>Tabulatorgetrennte Werte (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Word List</source>
+        <translation>Wortliste exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechControl</name>
+    <message>
+        <source>Speech is off: %1</source>
+        <translation>Sprachausgabe aus: %1</translation>
+    </message>
+    <message>
+        <source>Speech turned off: %1</source>
+        <translation>Sprachausgabe abgeschaltet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechEngine</name>
+    <message>
+        <source>no speech engine is installed (Qt&apos;s speechd plugin)</source>
+        <translation>keine Sprachausgabe installiert (Qts speechd-Plugin)</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voices</source>
+        <translation>die Sprachausgabe hat keine Stimmen</translation>
     </message>
 </context>
 </TS>

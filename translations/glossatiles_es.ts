@@ -550,6 +550,109 @@ Progress</source>
         <translation>Muestra sus partidas terminadas de esta lista y sus pares más difíciles
 Progreso</translation>
     </message>
+    <message>
+        <source>&amp;Export Word List...</source>
+        <translation>E&amp;xportar lista de palabras...</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV or CSV
+Export Word List</source>
+        <translation>Escribe la lista de palabras como lista propia, TSV o CSV
+Exportar lista de palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Rehacer	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Rehace la última acción deshecha
+Rehacer</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Words</source>
+        <translation>&amp;Pronunciar las palabras</translation>
+    </message>
+    <message>
+        <source>Speaks the word of each picked tile.
+Speak Words</source>
+        <translation>Pronuncia la palabra de cada ficha elegida.
+Pronunciar las palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Languages...</source>
+        <translation>&amp;Idiomas...</translation>
+    </message>
+    <message>
+        <source>Chooses the language each side of the list is spoken in.
+Languages</source>
+        <translation>Elige el idioma en que se pronuncia cada lado de la lista.
+Idiomas</translation>
+    </message>
+    <message>
+        <source>Level &amp;Down	Page Down</source>
+        <translation>Nivel &amp;inferior	Av Pág</translation>
+    </message>
+    <message>
+        <source>Level &amp;Up	Page Up</source>
+        <translation>Nivel &amp;superior	Re Pág</translation>
+    </message>
+    <message>
+        <source>&amp;All Levels	Ctrl+L</source>
+        <translation>&amp;Todos los niveles	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	Ctrl+H</source>
+        <translation>&amp;Pista	Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Remove Pair	Ctrl+R</source>
+        <translation>&amp;Quitar un par automáticamente	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Fast Auto Finish	Ctrl+F</source>
+        <translation>&amp;Terminar rápido automáticamente	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>&amp;Acercar	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Shows the board larger.</source>
+        <translation>Muestra el tablero más grande.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>A&amp;lejar	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Shows the board smaller.</source>
+        <translation>Muestra el tablero más pequeño.</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window	Ctrl+0</source>
+        <translation>Ajustar a la &amp;ventana	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Shows the board as large as the window allows.</source>
+        <translation>Muestra el tablero tan grande como la ventana permite.</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Teclas</translation>
+    </message>
+    <message>
+        <source>Lists the keys that play the game without a mouse.</source>
+        <translation>Enumera las teclas para jugar sin ratón.</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Abra una lista de palabras con Archivo &gt; Abrir (Ctrl+O)</translation>
+    </message>
 </context>
 <context>
     <name>GameLearning</name>
@@ -562,13 +665,6 @@ Progreso</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Pares fallados guardados en %1</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyBoardNote</name>
-    <message>
-        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
-        <translation>Abra una lista de palabras con Archivo &gt; Abrir (Ctrl+O)</translation>
     </message>
 </context>
 <context>
@@ -695,6 +791,44 @@ Progreso</translation>
     <message>
         <source>Save the game in progress?</source>
         <translation>¿Guardar la partida en curso?</translation>
+    </message>
+    <message>
+        <source>Glossatiles word list (*.txt)</source>
+        <translation>Lista de palabras de Glossatiles (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tab-separated values (*.tsv)</source>
+        <translation>Valores separados por tabulaciones (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Word List</source>
+        <translation>Exportar lista de palabras</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechControl</name>
+    <message>
+        <source>Speech is off: %1</source>
+        <translation>Voz desactivada: %1</translation>
+    </message>
+    <message>
+        <source>Speech turned off: %1</source>
+        <translation>Voz apagada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechEngine</name>
+    <message>
+        <source>no speech engine is installed (Qt&apos;s speechd plugin)</source>
+        <translation>no hay ningún motor de voz instalado (complemento speechd de Qt)</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voices</source>
+        <translation>el motor de voz no tiene voces</translation>
     </message>
 </context>
 </TS>

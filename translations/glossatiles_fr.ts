@@ -550,6 +550,109 @@ Progress</source>
         <translation>Affiche vos parties terminées de cette liste et ses paires les plus difficiles
 Progrès</translation>
     </message>
+    <message>
+        <source>&amp;Export Word List...</source>
+        <translation>E&amp;xporter la liste de mots...</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV or CSV
+Export Word List</source>
+        <translation>Écrit la liste de mots en liste Glossatiles, TSV ou CSV
+Exporter la liste de mots</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Rétablir	Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Rétablit la dernière action annulée
+Rétablir</translation>
+    </message>
+    <message>
+        <source>Speak &amp;Words</source>
+        <translation>&amp;Prononcer les mots</translation>
+    </message>
+    <message>
+        <source>Speaks the word of each picked tile.
+Speak Words</source>
+        <translation>Prononce le mot de chaque tuile choisie.
+Prononcer les mots</translation>
+    </message>
+    <message>
+        <source>&amp;Languages...</source>
+        <translation>La&amp;ngues...</translation>
+    </message>
+    <message>
+        <source>Chooses the language each side of the list is spoken in.
+Languages</source>
+        <translation>Choisit la langue dans laquelle chaque côté de la liste est prononcé.
+Langues</translation>
+    </message>
+    <message>
+        <source>Level &amp;Down	Page Down</source>
+        <translation>Niveau &amp;inférieur	Page suivante</translation>
+    </message>
+    <message>
+        <source>Level &amp;Up	Page Up</source>
+        <translation>Niveau &amp;supérieur	Page précédente</translation>
+    </message>
+    <message>
+        <source>&amp;All Levels	Ctrl+L</source>
+        <translation>Tous les &amp;niveaux	Ctrl+L</translation>
+    </message>
+    <message>
+        <source>&amp;Hint	Ctrl+H</source>
+        <translation>&amp;Indice	Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Auto Remove Pair	Ctrl+R</source>
+        <translation>&amp;Retirer une paire automatiquement	Ctrl+R</translation>
+    </message>
+    <message>
+        <source>&amp;Fast Auto Finish	Ctrl+F</source>
+        <translation>&amp;Finir vite automatiquement	Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>Zoom &amp;avant	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Shows the board larger.</source>
+        <translation>Affiche le plateau en plus grand.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>Zoom a&amp;rrière	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Shows the board smaller.</source>
+        <translation>Affiche le plateau en plus petit.</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window	Ctrl+0</source>
+        <translation>A&amp;juster à la fenêtre	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Shows the board as large as the window allows.</source>
+        <translation>Affiche le plateau aussi grand que la fenêtre le permet.</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Touches</translation>
+    </message>
+    <message>
+        <source>Lists the keys that play the game without a mouse.</source>
+        <translation>Liste les touches pour jouer sans souris.</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyBoardNote</name>
+    <message>
+        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
+        <translation>Ouvrez une liste de mots avec Fichier &gt; Ouvrir (Ctrl+O)</translation>
+    </message>
 </context>
 <context>
     <name>GameLearning</name>
@@ -562,13 +665,6 @@ Progrès</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Paires manquées enregistrées dans %1</translation>
-    </message>
-</context>
-<context>
-    <name>EmptyBoardNote</name>
-    <message>
-        <source>Open a word list with File &gt; Open (Ctrl+O)</source>
-        <translation>Ouvrez une liste de mots avec Fichier &gt; Ouvrir (Ctrl+O)</translation>
     </message>
 </context>
 <context>
@@ -695,6 +791,44 @@ Progrès</translation>
     <message>
         <source>Save the game in progress?</source>
         <translation>Enregistrer la partie en cours ?</translation>
+    </message>
+    <message>
+        <source>Glossatiles word list (*.txt)</source>
+        <translation>Liste de mots Glossatiles (*.txt)</translation>
+    </message>
+    <message>
+        <source>Tab-separated values (*.tsv)</source>
+        <translation>Valeurs séparées par des tabulations (*.tsv)</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export Word List</source>
+        <translation>Exporter la liste de mots</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechControl</name>
+    <message>
+        <source>Speech is off: %1</source>
+        <translation>Parole désactivée : %1</translation>
+    </message>
+    <message>
+        <source>Speech turned off: %1</source>
+        <translation>Parole coupée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechEngine</name>
+    <message>
+        <source>no speech engine is installed (Qt&apos;s speechd plugin)</source>
+        <translation>aucun moteur de parole n’est installé (greffon speechd de Qt)</translation>
+    </message>
+    <message>
+        <source>the speech engine has no voices</source>
+        <translation>le moteur de parole n’a aucune voix</translation>
     </message>
 </context>
 </TS>
