@@ -92,6 +92,8 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInEng
     auto owned = std::make_unique<TestPrompter>();
     prompter = owned.get();
     View().SetPrompter(std::move(owned));
+    // The match ends the game: its summary must not wait for a click.
+    frame->Learning().SetPrompter(std::make_unique<TestLearningPrompter>());
     EXPECT_FALSE(SpeakWords().isChecked()); // off on a first start
     const bool started = TurnOnAndWaitForEngine();
     qputenv("SPEECHD_ADDRESS", noServer);

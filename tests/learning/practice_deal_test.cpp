@@ -40,9 +40,10 @@ TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
     TempDir dir;
     const WordPairList pairs{{"manger", "to eat"}, {"l'été", "summer"}, {"voir", "to see"}};
     const std::string path = (dir.path() / "missed.txt").string();
-    ASSERT_EQ(WriteFileAtomically(path, WordListText(PracticeDescription("Missed pairs", "Verbs"),
-                                                     PairsAt(pairs, {2, 0}))),
-              AtomicWriteResult::Written);
+    const auto text = [&] {
+        return WordListText(PracticeDescription("Missed pairs", "Verbs"), PairsAt(pairs, {2, 0}));
+    };
+    ASSERT_EQ(WriteFileAtomically(path, text), AtomicWriteResult::Written);
     RecordingHost host;
     GameState state;
     ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
