@@ -77,8 +77,8 @@
         <translation>Spiel beendet</translation>
     </message>
     <message>
-        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4</source>
-        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Hinweise: %4</translation>
+        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5</source>
+        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Hinweise: %4    Rückgängig: %5</translation>
     </message>
     <message>
         <source>Pairs to practise, hardest first:</source>

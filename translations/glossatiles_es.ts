@@ -77,8 +77,8 @@
         <translation>Partida terminada</translation>
     </message>
     <message>
-        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4</source>
-        <translation>Tiempo: %1    Correctas: %2    Incorrectas: %3    Pistas: %4</translation>
+        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5</source>
+        <translation>Tiempo: %1    Correctas: %2    Incorrectas: %3    Pistas: %4    Deshacer: %5</translation>
     </message>
     <message>
         <source>Pairs to practise, hardest first:</source>

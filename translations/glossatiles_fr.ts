@@ -77,8 +77,8 @@
         <translation>Partie terminée</translation>
     </message>
     <message>
-        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4</source>
-        <translation>Temps : %1    Justes : %2    Fausses : %3    Indices : %4</translation>
+        <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5</source>
+        <translation>Temps : %1    Justes : %2    Fausses : %3    Indices : %4    Annulations : %5</translation>
     </message>
     <message>
         <source>Pairs to practise, hardest first:</source>

@@ -23,6 +23,7 @@ GameReport ReportGame(const GameState& state, const GameRecord& record) {
                       state.CorrectCount,
                       state.WrongCount,
                       state.HintCount,
+                      record.Undos(),
                       {}};
     for (const std::int32_t index : HardestFirst(record.Pairs())) {
         const WordPair* pair = PairOf(state, index);

@@ -25,6 +25,7 @@ struct GameReport {
     std::int32_t correct = 0;
     std::int32_t wrong = 0;
     std::int32_t hints = 0;
+    std::int32_t undos = 0;
     // Hardest first.
     std::vector<TroubledPair> troubled;
 };

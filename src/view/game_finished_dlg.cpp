@@ -36,11 +36,12 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
     setWindowTitle(tr("Game finished"));
     auto* layout = new QVBoxLayout(this);
 
-    summary_ = new QLabel(tr("Time: %1    Correct: %2    Wrong: %3    Hints: %4")
+    summary_ = new QLabel(tr("Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5")
                               .arg(QString::fromStdString(Duration(report.seconds)))
                               .arg(report.correct)
                               .arg(report.wrong)
-                              .arg(report.hints),
+                              .arg(report.hints)
+                              .arg(report.undos),
                           this);
     layout->addWidget(summary_);
 

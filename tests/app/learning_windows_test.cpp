@@ -107,7 +107,7 @@ TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) 
 }
 
 TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {
-    const GameReport clean{42, 3, 0, 0, {}};
+    const GameReport clean{42, 3, 0, 0, 2, {}};
     const CGameFinishedDlg dialog(clean, [] {});
     EXPECT_EQ(dialog.windowTitle(), "Game finished");
     EXPECT_FALSE(dialog.PlayButton()->isEnabled());
@@ -115,6 +115,9 @@ TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {
     const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
         return label->text() == "Well done: no pair missed";
+    }));
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+        return label->text().endsWith("Undos: 2");
     }));
 }
 
