@@ -46,8 +46,8 @@ GameState DealtBoard(std::int64_t pairs, Script script = Script::Latin) {
 }
 
 // A repaint as the view runs it again and again: pictures, fonts and fitted words are known.
-void RepaintAllLevels(benchmark::State& run) {
-    const GameState state = DealtBoard(run.range(0));
+void RepaintLevels(benchmark::State& run, Script script) {
+    const GameState state = DealtBoard(run.range(0), script);
     QImage image(930, 690, QImage::Format_RGB32);
     QPainter painter(&image);
     const BoardPainter board;
@@ -58,15 +58,12 @@ void RepaintAllLevels(benchmark::State& run) {
     run.counters["levels"] = state.LevelCount;
 }
 
+void RepaintAllLevels(benchmark::State& run) {
+    RepaintLevels(run, Script::Latin);
+}
+
 void RepaintAllLevelsArabic(benchmark::State& run) {
-    const GameState state = DealtBoard(run.range(0), Script::Arabic);
-    QImage image(930, 690, QImage::Format_RGB32);
-    QPainter painter(&image);
-    const BoardPainter board;
-    board.PaintLevels(painter, state);
-    for (auto _ : run) {
-        board.PaintLevels(painter, state);
-    }
+    RepaintLevels(run, Script::Arabic);
 }
 
 // The first repaint after a deal, which measures every word on the board.
