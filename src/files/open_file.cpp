@@ -28,17 +28,19 @@ GameState NextGameFor(GameState& state, const std::string& path) {
     GameState next = NextGameState(state);
     ResetView(next);
     next.BrowseFileName = path;
+    next.ListPath = path;
     return next;
 }
 
 // How every list, native or imported, ends its opening: dealt, it takes the place of the game
-// in play; a deal that fails leaves that game as it was.
-OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host,
-                          const std::string& path, DealKind deal) {
+// in play; a deal that fails leaves that game, and its automatic play, as they were.
+OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, const std::string& path,
+                          DealKind deal) {
     if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
         return OpenResult::Failed;
     }
     state = std::move(next);
+    StopAutomaticPlay(state, host);
     host.SetTitle(WindowTitle(path));
     host.InvalidateAll();
     if (state.WordList.empty()) {
@@ -65,7 +67,6 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
         return OpenResult::Failed;
     }
     const std::vector<int> leftOut = std::move(list->leftOutLines);
-    StopAutomaticPlay(state, host);
     GameState next = NextGameFor(state, path);
     TakeImportedList(next, std::move(*list));
     const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
@@ -96,7 +97,6 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
     if (!file) {
         return OpenResult::Failed;
     }
-    StopAutomaticPlay(state, host);
     LineReader reader(file.get(), LineReader::WordPiece);
     const std::string firstLine = ReadFirstLine(reader);
     switch (DetectFileKind(firstLine)) {

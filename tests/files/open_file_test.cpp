@@ -1,4 +1,5 @@
 #include "files/open_file.h"
+#include "game/auto_play.h"
 #include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
@@ -111,8 +112,12 @@ TEST(OpenFile, AFailedOpenKeepsTheGameInPlay) {
         RecordingHost host;
         ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
         state.RecordFileName = "record.txt";
+        AutoRemovePair(state, host);
         const GameState before = state;
         EXPECT_EQ(OpenFileAtPath(state, host, c.path), OpenResult::Failed);
+        // Automatic play goes on: its pair is still pending, its frame still timed.
+        EXPECT_TRUE(state.AutoRemovePending);
+        EXPECT_TRUE(host.TimerRunning(AutoTimerId));
         ASSERT_FALSE(host.messages.empty());
         EXPECT_TRUE(host.messages.back().starts_with(c.message)) << host.messages.back();
         EXPECT_EQ(ListText(state.WordList), "a:b=c");
@@ -121,6 +126,10 @@ TEST(OpenFile, AFailedOpenKeepsTheGameInPlay) {
                   list + " d record.txt");
         EXPECT_EQ(host.titles.size(), 1u);
         EXPECT_EQ(host.events.size(), 1u);
+        // An open that succeeds stops it.
+        ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
+        EXPECT_FALSE(state.AutoRemovePending);
+        EXPECT_TRUE(host.runningTimers.empty());
     }
 }
 
