@@ -337,6 +337,7 @@ void CGlossatilesView::OnFileSaveAs() {
 bool CGlossatilesView::Saved(bool written) {
     if (written) {
         changes_.Saved();
+        emit StatusNote(tr("Game saved to %1").arg(PathText(state_.RecordFileName)));
         emit FileUsed(PathText(state_.RecordFileName));
     }
     return written;
@@ -361,9 +362,9 @@ void CGlossatilesView::OnExportWordList() {
     if (RefuseWithoutWordList(state_, *this)) {
         return;
     }
-    const std::string path = PathBytes(prompter_->ChooseFileToExport(this));
-    if (!path.empty()) {
-        ExportWordList(state_, *this, path);
+    const QString chosen = prompter_->ChooseFileToExport(this);
+    if (!chosen.isEmpty() && ExportWordList(state_, *this, PathBytes(chosen))) {
+        emit StatusNote(tr("Word list exported to %1").arg(chosen));
     }
 }
 

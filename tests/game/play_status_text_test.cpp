@@ -19,6 +19,8 @@ TEST(PlayStatusText, SaysInWordsWhatEachPickDid) {
         {{PairHinted, 1, 2, 3}, "Hint: boire = to drink"},
         {{PairAutoRemoved, 2, 3, 4}, "Removed: dormir = "},
         {{Peeked, NoPair, 1}, "Peek: to eat = manger"},
+        {{RemovalUndone, 0, 0, 1}, "Undone: manger = to eat"},
+        {{RemovalRedone, 1, 2, 3}, "Redone: boire = to drink"},
         {{GameStarted}, ""},
         {{PeekEnded, NoPair, 1}, std::nullopt},
     };
