@@ -173,7 +173,15 @@ BoardAccessible* BoardInterface(CGlossatilesView& view) {
     return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&view));
 }
 
-void AnnouncePlayEvent(CGlossatilesView& view, const PlayEvent& event) {
+void AnnounceCursor(CGlossatilesView& view, std::optional<BoardPosition> stack) {
+    BoardAccessible* board = BoardInterface(view);
+    if (board && stack && view.hasFocus() && QAccessible::isActive()) {
+        Send(board->child(BoardAccessible::StackIndex(*stack)), QAccessible::Focus);
+    }
+}
+
+void AnnouncePlayEvent(CGlossatilesView& view, const KeyboardPlay& keyboard,
+                       const PlayEvent& event) {
     BoardAccessible* board = BoardInterface(view);
     if (!board) {
         return;
@@ -181,6 +189,8 @@ void AnnouncePlayEvent(CGlossatilesView& view, const PlayEvent& event) {
     if (event.kind == PlayEventKind::GameStarted) {
         board->ForgetChildren();
         Send(board, QAccessible::ObjectReorder);
+        // The focused child went with the others: the reader is told where focus is now.
+        AnnounceCursor(view, keyboard.ShownCursor());
         return;
     }
     if (!QAccessible::isActive()) {
@@ -190,13 +200,6 @@ void AnnouncePlayEvent(CGlossatilesView& view, const PlayEvent& event) {
     AnnounceStack(*board, view.State(), event.secondCell);
     for (int panel = 0; panel < BoardAccessible::PanelCount; ++panel) {
         Send(board->child(BoardPositions + panel), QAccessible::NameChanged);
-    }
-}
-
-void AnnounceCursor(CGlossatilesView& view, std::optional<BoardPosition> stack) {
-    BoardAccessible* board = BoardInterface(view);
-    if (board && stack && view.hasFocus() && QAccessible::isActive()) {
-        Send(board->child(BoardAccessible::StackIndex(*stack)), QAccessible::Focus);
     }
 }
 
@@ -266,8 +269,9 @@ QString BoardAccessible::text(QAccessible::Text t) const {
 }
 
 void AnnounceBoardChanges(CGlossatilesView& view, KeyboardPlay& keyboard) {
-    QObject::connect(&view, &CGlossatilesView::PlayEventOccurred, &keyboard,
-                     [&view](const PlayEvent& event) { AnnouncePlayEvent(view, event); });
+    QObject::connect(
+        &view, &CGlossatilesView::PlayEventOccurred, &keyboard,
+        [&view, &keyboard](const PlayEvent& event) { AnnouncePlayEvent(view, keyboard, event); });
     QObject::connect(&keyboard, &KeyboardPlay::CursorChanged, &view,
                      [&view](std::optional<BoardPosition> stack) { AnnounceCursor(view, stack); });
 }
