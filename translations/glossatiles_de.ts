@@ -31,10 +31,6 @@
         <translation>Klicken Sie zwei zusammengehörende Steine an, um sie zu entfernen. Nur der oberste Stein eines Stapels lässt sich wählen; die rechte Maustaste zeigt kurz das Partnerwort eines Steins und zählt als Tipp.</translation>
     </message>
     <message>
-        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
-        <translation>Einige Standardmenüs, etwa das Menü Bearbeiten, sind vorhanden, haben aber keine Funktion.</translation>
-    </message>
-    <message>
         <source>About Glossatiles</source>
         <translation>Über Glossatiles</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts the last pair removed back on the board, and Redo removes it again. Help &gt; Keys lists every key.</source>
+        <translation>Bearbeiten &gt; Rückgängig legt das zuletzt entfernte Paar wieder auf das Brett, Wiederherstellen entfernt es erneut. Hilfe &gt; Tasten zeigt alle Tasten.</translation>
     </message>
 </context>
 <context>
@@ -131,6 +131,14 @@
         <source>ID for the first mouse right click menu</source>
         <translation>ID für das erste Rechtsklick-Menü</translation>
     </message>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Spiel gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Wortliste exportiert nach %1</translation>
+    </message>
 </context>
 <context>
     <name>CKeysDlg</name>
@@ -183,76 +191,16 @@
         <translation>Auswahl aufheben</translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation>Strg+H</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Tipp</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Strg+R</translation>
-    </message>
-    <message>
-        <source>Auto Remove Pair</source>
-        <translation>Paar automatisch entfernen</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Strg+F</translation>
-    </message>
-    <message>
-        <source>Fast Auto Finish</source>
-        <translation>Schnell automatisch beenden</translation>
-    </message>
-    <message>
-        <source>Page Down, Page Up</source>
-        <translation>Bild ab, Bild auf</translation>
-    </message>
-    <message>
-        <source>Show the next level down or up alone</source>
-        <translation>Nächste Ebene darunter oder darüber allein zeigen</translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Strg+L</translation>
-    </message>
-    <message>
-        <source>Show all levels</source>
-        <translation>Alle Ebenen zeigen</translation>
-    </message>
-    <message>
-        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
-        <translation>Strg++ oder Strg+=, Strg+-</translation>
-    </message>
-    <message>
-        <source>Zoom in, zoom out</source>
-        <translation>Vergrößern, verkleinern</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Strg+0</translation>
-    </message>
-    <message>
-        <source>Fit the board to the window</source>
-        <translation>Spielbrett an das Fenster anpassen</translation>
-    </message>
-    <message>
-        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
-        <translation>Alt+D, Alt+B, Alt+A, Alt+S, Alt+X, Alt+H</translation>
-    </message>
-    <message>
-        <source>Open a menu</source>
-        <translation>Ein Menü öffnen</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
     <message>
         <source>What they do</source>
         <translation>Was sie tun</translation>
+    </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <translation>Das Menü %1 öffnen</translation>
     </message>
 </context>
 <context>

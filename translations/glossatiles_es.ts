@@ -31,10 +31,6 @@
         <translation>Haga clic en dos fichas que van juntas para quitarlas. Solo se puede elegir la ficha de arriba de cada pila; el botón derecho del ratón muestra la palabra pareja de una ficha y cuenta como pista.</translation>
     </message>
     <message>
-        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
-        <translation>Algunos menús estándar, como el menú Edición, están presentes pero no tienen función.</translation>
-    </message>
-    <message>
         <source>About Glossatiles</source>
         <translation>Acerca de Glossatiles</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts the last pair removed back on the board, and Redo removes it again. Help &gt; Keys lists every key.</source>
+        <translation>Edición &gt; Deshacer vuelve a poner en el tablero el último par retirado, y Rehacer lo retira de nuevo. Ayuda &gt; Teclas muestra todas las teclas.</translation>
     </message>
 </context>
 <context>
@@ -131,6 +131,14 @@
         <source>ID for the first mouse right click menu</source>
         <translation>ID del primer menú del clic derecho</translation>
     </message>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Partida guardada en %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Lista de palabras exportada a %1</translation>
+    </message>
 </context>
 <context>
     <name>CKeysDlg</name>
@@ -183,76 +191,16 @@
         <translation>Quitar la selección</translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation>Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Pista</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
-    </message>
-    <message>
-        <source>Auto Remove Pair</source>
-        <translation>Quitar un par automáticamente</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
-    </message>
-    <message>
-        <source>Fast Auto Finish</source>
-        <translation>Terminar rápido automáticamente</translation>
-    </message>
-    <message>
-        <source>Page Down, Page Up</source>
-        <translation>Av Pág, Re Pág</translation>
-    </message>
-    <message>
-        <source>Show the next level down or up alone</source>
-        <translation>Mostrar solo el nivel siguiente abajo o arriba</translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Ctrl+L</translation>
-    </message>
-    <message>
-        <source>Show all levels</source>
-        <translation>Mostrar todos los niveles</translation>
-    </message>
-    <message>
-        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
-        <translation>Ctrl++ o Ctrl+=, Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Zoom in, zoom out</source>
-        <translation>Acercar, alejar</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Fit the board to the window</source>
-        <translation>Ajustar el tablero a la ventana</translation>
-    </message>
-    <message>
-        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
-        <translation>Alt+A, Alt+E, Alt+V, Alt+J, Alt+H, Alt+Y</translation>
-    </message>
-    <message>
-        <source>Open a menu</source>
-        <translation>Abrir un menú</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
     <message>
         <source>What they do</source>
         <translation>Qué hacen</translation>
+    </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <translation>Abrir el menú %1</translation>
     </message>
 </context>
 <context>

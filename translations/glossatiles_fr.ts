@@ -31,10 +31,6 @@
         <translation>Cliquez sur deux tuiles qui vont ensemble pour les retirer. Seule la tuile du dessus d&apos;une pile peut être choisie ; le bouton droit de la souris montre le mot partenaire d&apos;une tuile et compte comme un indice.</translation>
     </message>
     <message>
-        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
-        <translation>Certains menus standard, comme le menu Édition, sont présents mais sans fonction.</translation>
-    </message>
-    <message>
         <source>About Glossatiles</source>
         <translation>À propos de Glossatiles</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts the last pair removed back on the board, and Redo removes it again. Help &gt; Keys lists every key.</source>
+        <translation>Édition &gt; Annuler remet sur le plateau la dernière paire retirée, et Rétablir la retire de nouveau. Aide &gt; Touches liste toutes les touches.</translation>
     </message>
 </context>
 <context>
@@ -131,6 +131,14 @@
         <source>ID for the first mouse right click menu</source>
         <translation>ID du premier menu du clic droit</translation>
     </message>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Partie enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Liste de mots exportée vers %1</translation>
+    </message>
 </context>
 <context>
     <name>CKeysDlg</name>
@@ -183,76 +191,16 @@
         <translation>Annuler la sélection</translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation>Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Indice</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
-    </message>
-    <message>
-        <source>Auto Remove Pair</source>
-        <translation>Retirer une paire automatiquement</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
-    </message>
-    <message>
-        <source>Fast Auto Finish</source>
-        <translation>Finir vite automatiquement</translation>
-    </message>
-    <message>
-        <source>Page Down, Page Up</source>
-        <translation>Page suivante, Page précédente</translation>
-    </message>
-    <message>
-        <source>Show the next level down or up alone</source>
-        <translation>Afficher seul le niveau suivant en dessous ou au-dessus</translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Ctrl+L</translation>
-    </message>
-    <message>
-        <source>Show all levels</source>
-        <translation>Afficher tous les niveaux</translation>
-    </message>
-    <message>
-        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
-        <translation>Ctrl++ ou Ctrl+=, Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Zoom in, zoom out</source>
-        <translation>Zoom avant, zoom arrière</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Fit the board to the window</source>
-        <translation>Ajuster le plateau à la fenêtre</translation>
-    </message>
-    <message>
-        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
-        <translation>Alt+F, Alt+D, Alt+A, Alt+J, Alt+O, Alt+I</translation>
-    </message>
-    <message>
-        <source>Open a menu</source>
-        <translation>Ouvrir un menu</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
         <source>What they do</source>
         <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <translation>Ouvrir le menu %1</translation>
     </message>
 </context>
 <context>
