@@ -99,7 +99,7 @@ TEST(QtPrompter, SaveChoosersAskAboutTheFileTheyWouldReplace) {
                 askedAbout = box.text();
                 box.button(QMessageBox::No)->click();
             });
-            dialog.selectFile(typed);
+            dialog.selectFile(folder + QLatin1Char('/') + typed);
             static_cast<QDialog&>(dialog).accept(); // the file dialog's own checks run
             if (dialog.isVisible()) {
                 dialog.reject();
