@@ -594,6 +594,16 @@ Sprachen</translation>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Listet die Tasten auf, mit denen man ohne Maus spielt.</translation>
     </message>
+    <message>
+        <source>Deal Boards That Can Be Cleared</source>
+        <translation>Spielfelder austeilen, die sich abräumen lassen</translation>
+    </message>
+    <message>
+        <source>Deals each list you open as New Game3 does, so that every tile can be cleared.
+Deal Boards That Can Be Cleared</source>
+        <translation>Teilt jede geöffnete Liste wie „New Game3“ aus, sodass sich alle Steine abräumen lassen.
+Spielfelder austeilen, die sich abräumen lassen</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -688,6 +698,20 @@ Sprachen</translation>
     </message>
 </context>
 <context>
+    <name>NoteBar</name>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>NoteRow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Missed Pairs</source>
@@ -755,6 +779,12 @@ Sprachen</translation>
     <message>
         <source>Export Word List</source>
         <translation>Wortliste exportieren</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>

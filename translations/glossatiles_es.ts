@@ -594,6 +594,16 @@ Idiomas</translation>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Enumera las teclas para jugar sin ratón.</translation>
     </message>
+    <message>
+        <source>Deal Boards That Can Be Cleared</source>
+        <translation>Repartir tableros que se pueden vaciar</translation>
+    </message>
+    <message>
+        <source>Deals each list you open as New Game3 does, so that every tile can be cleared.
+Deal Boards That Can Be Cleared</source>
+        <translation>Reparte cada lista que abre como lo hace «New Game3», para que se puedan retirar todas las fichas.
+Repartir tableros que se pueden vaciar</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -688,6 +698,20 @@ Idiomas</translation>
     </message>
 </context>
 <context>
+    <name>NoteBar</name>
+    <message>
+        <source>Notes</source>
+        <translation>Avisos</translation>
+    </message>
+</context>
+<context>
+    <name>NoteRow</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Missed Pairs</source>
@@ -755,6 +779,12 @@ Idiomas</translation>
     <message>
         <source>Export Word List</source>
         <translation>Exportar lista de palabras</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>

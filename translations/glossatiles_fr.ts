@@ -594,6 +594,16 @@ Langues</translation>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Liste les touches pour jouer sans souris.</translation>
     </message>
+    <message>
+        <source>Deal Boards That Can Be Cleared</source>
+        <translation>Distribuer des plateaux qui peuvent être vidés</translation>
+    </message>
+    <message>
+        <source>Deals each list you open as New Game3 does, so that every tile can be cleared.
+Deal Boards That Can Be Cleared</source>
+        <translation>Distribue chaque liste ouverte comme le fait « New Game3 », pour que toutes les tuiles puissent être retirées.
+Distribuer des plateaux qui peuvent être vidés</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -688,6 +698,20 @@ Langues</translation>
     </message>
 </context>
 <context>
+    <name>NoteBar</name>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+</context>
+<context>
+    <name>NoteRow</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Missed Pairs</source>
@@ -755,6 +779,12 @@ Langues</translation>
     <message>
         <source>Export Word List</source>
         <translation>Exporter la liste de mots</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>

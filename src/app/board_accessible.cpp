@@ -21,10 +21,6 @@ BoardPosition StackAt(int index) {
     return {index % BoardColumns + 1, index / BoardColumns + 1};
 }
 
-const KeyboardPlay* KeyboardOf(const CGlossatilesView& view) {
-    return view.findChild<KeyboardPlay*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 // A stack (index below BoardPositions) or one of the panels after them.
 class BoardItemAccessible : public QAccessibleInterface {
 public:
@@ -85,8 +81,7 @@ public:
         state.invisible = TopCellOf(game, stack) < 0;
         state.selected = state.checked =
             game.HasSelection() && stack == BoardPosition{game.SelectedCol, game.SelectedRow};
-        const KeyboardPlay* keyboard = KeyboardOf(*view_);
-        state.focused = view_->hasFocus() && keyboard && keyboard->ShownCursor() == stack;
+        state.focused = view_->hasFocus() && view_->KeyboardCursor() == stack;
         return state;
     }
 
@@ -256,8 +251,7 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-    const KeyboardPlay* keyboard = KeyboardOf(*BoardView(*this));
-    const std::optional<BoardPosition> cursor = keyboard ? keyboard->ShownCursor() : std::nullopt;
+    const std::optional<BoardPosition> cursor = BoardView(*this)->KeyboardCursor();
     return cursor ? child(StackIndex(*cursor)) : nullptr;
 }
 

@@ -44,7 +44,7 @@ bool Opened(OpenResult result) {
 } // namespace
 
 CGlossatilesView::CGlossatilesView(QWidget* parent)
-    : QWidget(parent), prompter_(std::make_unique<QtPrompter>()) {
+    : QWidget(parent), prompter_(std::make_unique<QtPrompter>()), openingDeal_(DealKind::Plain) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     MouseRightMenuText = "Test1";
@@ -257,6 +257,14 @@ void CGlossatilesView::ShowStatus(std::string_view text) {
     emit StatusNote(DecodeWord(text));
 }
 
+void CGlossatilesView::ShowNote(NoteTopic topic, std::string_view text) {
+    emit NoteRequested(topic, DecodeWord(text));
+}
+
+void CGlossatilesView::WithdrawNote(NoteTopic topic) {
+    emit NoteWithdrawn(topic);
+}
+
 void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
     changes_.Hear(event);
     emit PlayEventOccurred(event);
@@ -265,14 +273,17 @@ void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
 // Commands
 
 void CGlossatilesView::OnFileOpen() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     lastChosenFile_.clear();
-    if (Opened(OpenFile(state_, *this))) {
+    if (Opened(OpenFile(state_, *this, openingDeal_))) {
         emit FileUsed(PathText(lastChosenFile_));
     }
 }
 
 bool CGlossatilesView::OpenFileAtPath(const QString& path) {
-    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path)));
+    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path), openingDeal_));
     if (opened) {
         emit FileUsed(path);
     }
@@ -284,6 +295,9 @@ void CGlossatilesView::DealPractice(WordPairList pairs, std::string_view what) {
 }
 
 void CGlossatilesView::OnLoadSavedGame() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     lastChosenFile_.clear();
     if (Loadplayedgame(state_, *this, std::string())) {
         emit FileUsed(PathText(lastChosenFile_));
@@ -291,11 +305,17 @@ void CGlossatilesView::OnLoadSavedGame() {
 }
 
 void CGlossatilesView::OnNewGame() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     NewGame(state_, *this);
     InvalidateAll();
 }
 
 void CGlossatilesView::OnNewGame3() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     NewGameUnblocked(state_, *this);
     InvalidateAll();
 }
@@ -343,7 +363,7 @@ bool CGlossatilesView::Saved(bool written) {
     return written;
 }
 
-bool CGlossatilesView::MayClose() {
+bool CGlossatilesView::MayDiscardGame() {
     if (!changes_.Any()) {
         return true;
     }

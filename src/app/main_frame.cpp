@@ -12,6 +12,8 @@
 #include "app/keyboard_play.h"
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
+#include "app/note_bar.h"
+#include "app/opening_deal.h"
 #include "app/speech_control.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
@@ -26,6 +28,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -79,8 +82,12 @@ QString RecentFileText(int index, const QString& path) {
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), view_(new CGlossatilesView(this)),
-      learning_(
-          new GameLearning(*view_, std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
+      learning_(new GameLearning(
+          *view_, view_->State(), *view_,
+          [this](WordPairList pairs, std::string_view what) {
+              view_->DealPractice(std::move(pairs), what);
+          },
+          std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
       recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
     CreateBoardArea();
@@ -90,6 +97,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     RouteCommands();
     new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    connect(view_, &CGlossatilesView::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
+    BindOpeningDeal(*Action(DealClearableBoards), *view_);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
@@ -143,12 +152,27 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateBoardArea() {
     InstallBoardAccessibility();
+    InstallNoteAccessibility();
     auto* area = new QScrollArea(this);
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     area->setWidget(view_);
-    setCentralWidget(area);
+    notes_ = new NoteBar;
+    auto* board = new QWidget(this);
+    auto* column = new QVBoxLayout(board);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(notes_);
+    column->addWidget(area, 1);
+    setCentralWidget(board);
+    connect(view_, &CGlossatilesView::NoteRequested, notes_,
+            [this](NoteTopic topic, const QString& text) {
+                // A stuck board's way out is a deal that can be cleared.
+                notes_->Show(topic, text,
+                             topic == NoteTopic::NoFreePair ? Action(NewGame3) : nullptr);
+            });
+    connect(view_, &CGlossatilesView::NoteWithdrawn, notes_, &NoteBar::Withdraw);
     keyboard_ = new KeyboardPlay(*view_);
     zoom_ = new BoardZoom(*area, *view_);
     AnnounceBoardChanges(*view_, *keyboard_);
@@ -258,7 +282,7 @@ void CMainFrame::RouteCommands() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (view_->MayClose()) {
+    if (view_->MayDiscardGame()) {
         event->accept();
     } else {
         event->ignore();
@@ -286,6 +310,9 @@ void CMainFrame::OnHelpKeys() {
 }
 
 void CMainFrame::OnRecentFile(int index) {
+    if (!view_->MayDiscardGame()) {
+        return;
+    }
     const QString path = recentFiles_.Files().value(index);
     // An entry that no longer opens is dropped, so it is not offered again.
     if (!path.isEmpty() && !OpenDocumentFile(path)) {

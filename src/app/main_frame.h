@@ -13,6 +13,7 @@ class CGlossatilesView;
 class GameLearning;
 class KeyboardPlay;
 class KeyLockIndicators;
+class NoteBar;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -30,6 +31,7 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
     KeyboardPlay& Keyboard() const { return *keyboard_; }
+    NoteBar& Notes() const { return *notes_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -68,6 +70,7 @@ private:
     KeyLockIndicators* indicators_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
+    NoteBar* notes_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

@@ -41,7 +41,7 @@ struct GameState {
     // Undos of this game; like the other counters it only goes up.
     std::int32_t UndoCount = 0;
     RemovalHistory History;
-    // The status bar tells that no pair is free.
+    // A note tells that no pair is free.
     bool NoFreePairNoted = false;
     std::int32_t WrongMarkRow = 0;
     std::int32_t WrongMarkCol = 0;

@@ -57,11 +57,5 @@ std::optional<std::string> PickText(const GameState& state, const PlayEvent& eve
 } // namespace
 
 std::optional<std::string> PlayStatusText(const GameState& state, const PlayEvent& event) {
-    std::optional<std::string> text = PickText(state, event);
-    // A stuck board must not go unsaid behind the news of the last pick.
-    if (text && !text->empty() && state.NoFreePairNoted) {
-        *text += " ";
-        *text += NoFreePairNote;
-    }
-    return text;
+    return PickText(state, event);
 }

@@ -9,7 +9,7 @@ bool LearningSession::Hear(const GameState& state, GameHost& host, const PlayEve
     }
     if (!store_.Record(GameResultOf(state, record_)) && !problemNoted_) {
         problemNoted_ = true;
-        host.ShowStatus("Progress is not kept: " + store_.Problem());
+        host.ShowNote(NoteTopic::ProgressNotKept, "Progress is not kept: " + store_.Problem());
     }
     return true;
 }

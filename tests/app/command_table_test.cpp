@@ -51,6 +51,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&View", "Speak &Words", 32790},
     {"&Game", "New Game", 32773},
     {"&Game", "New Game3", 32778},
+    {"&Game", "Deal Boards That Can Be Cleared", 32840},
     {"&Game", "", 0},
     {"&Game", "&Hint\tCtrl+H", 32781},
     {"&Game", "&Auto Remove Pair\tCtrl+R", 32784},
@@ -123,6 +124,8 @@ TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
         EXPECT_EQ(State().AutoInterval, interval) << id;
     }
     for (const int deal : {NewGame, NewGame3}) {
+        // The game in play has changed: it is given up each time.
+        prompter->saveChoices = {SaveChoice::Discard, SaveChoice::Discard};
         Open(game);
         Trigger(AutoRemovePair);
         Trigger(deal);

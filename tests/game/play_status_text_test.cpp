@@ -1,4 +1,3 @@
-#include "game/free_pair_note.h"
 #include "game/play_status_text.h"
 #include "support/games.h"
 
@@ -28,10 +27,6 @@ TEST(PlayStatusText, SaysInWordsWhatEachPickDid) {
         SCOPED_TRACE(static_cast<int>(event.kind));
         EXPECT_EQ(PlayStatusText(state, event), text);
     }
-    state.NoFreePairNoted = true;
-    EXPECT_EQ(PlayStatusText(state, {PairMatched, 0, 0, 1}),
-              "Correct: manger = to eat " + std::string(NoFreePairNote));
-    EXPECT_EQ(PlayStatusText(state, {GameStarted}), "");
 }
 
 } // namespace
