@@ -3,6 +3,7 @@
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
+#include "app/speech_control.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
@@ -363,7 +364,7 @@ void CGlossatilesView::OnExportWordList() {
     }
     const std::string path = PathBytes(prompter_->ChooseFileToExport(this));
     if (!path.empty()) {
-        ExportWordList(state_, *this, path);
+        ExportWordList(state_, *this, path, ChosenListLanguages(state_));
     }
 }
 
