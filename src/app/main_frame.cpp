@@ -13,6 +13,7 @@
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
 #include "app/speech_control.h"
+#include "app/teacher_commands.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -90,6 +91,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     RouteCommands();
     new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    teacher_ = new TeacherCommands(*view_, *Action(FileNew), *Action(NewWordList),
+                                   *Action(EditWordList), *Action(PrintWorksheet));
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
@@ -242,7 +245,6 @@ void CMainFrame::RouteCommands() {
     for (const auto& [id, handler] : ViewRoutes) {
         connect(Action(id), &QAction::triggered, view_, handler);
     }
-    connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
@@ -267,12 +269,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     return view_->OpenFileAtPath(path);
-}
-
-void CMainFrame::OnFileNew() {
-    if (document_.OnNewDocument()) {
-        view_->OnUpdate();
-    }
 }
 
 void CMainFrame::OnAppAbout() {

@@ -16,6 +16,7 @@ class KeyLockIndicators;
 class QAction;
 class QMenu;
 class QToolBar;
+class TeacherCommands;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -30,6 +31,7 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
     KeyboardPlay& Keyboard() const { return *keyboard_; }
+    TeacherCommands& Teacher() const { return *teacher_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -43,7 +45,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void OnFileNew();
     void OnAppAbout();
     void OnRecentFile(int index);
     void ShowRecentFiles();
@@ -68,6 +69,7 @@ private:
     KeyLockIndicators* indicators_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
+    TeacherCommands* teacher_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };
