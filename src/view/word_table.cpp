@@ -26,6 +26,14 @@ void WordTable::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+void WordTable::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // Tabs count within one row.
+    if (current.row() != previous.row()) {
+        tabStartColumn_ = -1;
+    }
+    QTableView::currentChanged(current, previous);
+}
+
 void WordTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     if (hint == QAbstractItemDelegate::SubmitModelCache) {
         QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -39,6 +47,9 @@ QModelIndex WordTable::moveCursor(CursorAction action, Qt::KeyboardModifiers mod
     const QModelIndex current = currentIndex();
     const bool forward = action == MoveNext;
     if ((forward || action == MovePrevious) && current.isValid()) {
+        if (tabStartColumn_ < 0) {
+            tabStartColumn_ = current.column();
+        }
         // Tab goes word, translation, next row's word; Shift+Tab the other way.
         const int last = WordListModel::TranslationColumn;
         const int row = current.row() + (forward && current.column() >= last ? 1
@@ -54,7 +65,9 @@ QModelIndex WordTable::moveCursor(CursorAction action, Qt::KeyboardModifiers mod
 
 void WordTable::MoveDown() {
     const QModelIndex current = currentIndex();
-    const QModelIndex below = model()->index(current.row() + 1, current.column());
+    const int column = tabStartColumn_ >= 0 ? tabStartColumn_ : current.column();
+    tabStartColumn_ = -1;
+    const QModelIndex below = model()->index(current.row() + 1, column);
     if (below.isValid()) {
         setCurrentIndex(below);
     }

@@ -93,13 +93,19 @@ TEST_F(WordListEditorTest, ListTypedByKeyboardSavesInEachFormatAndReadsBack) {
     ASSERT_EQ(QApplication::focusWidget(), &editor.Table());
     EXPECT_EQ(editor.Model().rowCount(), 1);
     Type("chat", Qt::Key_Tab);
+    // Keys the cell's editor leaves alone, such as Shift, reach the table on their way.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
     Type("cat", Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(editor.Table().currentIndex(), editor.Model().index(1, 0));
     Type("chien", Qt::Key_Tab);
     Type("dog", Qt::Key_Return);
     EXPECT_EQ(Rows(editor), "chat=cat; chien=dog");
     EXPECT_EQ(editor.Model().rowCount(), 3);
-    EXPECT_EQ(editor.Table().currentIndex().row(), 2);
+    EXPECT_EQ(editor.Table().currentIndex(), editor.Model().index(2, 0));
+    // Without Tab, Enter goes straight down.
+    editor.Table().setCurrentIndex(editor.Model().index(0, 1));
+    QTest::keyClick(&editor.Table(), Qt::Key_Return);
+    EXPECT_EQ(editor.Table().currentIndex(), editor.Model().index(1, 1));
     editor.Description().setText("Animals");
     emit editor.Description().editingFinished();
     EXPECT_TRUE(editor.windowTitle().contains("[*]"));
