@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <regex>
 
 namespace {
@@ -64,6 +65,53 @@ TEST(CliWorksheet, EveryLayoutHoldsEveryWordAsTextAndCardsFillBothSidesOfEachShe
             }
         }
     }
+}
+
+// Words as pdftotext places them: where each starts and ends across the page.
+struct PlacedWord {
+    double left;
+    double right;
+    std::string text;
+};
+
+std::vector<PlacedWord> PlacedWords(const std::string& pdf) {
+    const std::string boxes = Poppler("pdftotext -enc UTF-8 -bbox " + Quoted(pdf) + " -");
+    const std::regex word("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\" "
+                          "yMax=\"[0-9.]+\">([^<]*)</word>");
+    std::vector<PlacedWord> words;
+    for (auto at = std::sregex_iterator(boxes.begin(), boxes.end(), word);
+         at != std::sregex_iterator(); ++at) {
+        words.push_back({std::stod((*at)[1]), std::stod((*at)[2]), (*at)[3]});
+    }
+    return words;
+}
+
+// In the list's left column of an A4 page (its middle at 297.5 points): Hebrew ends at the
+// column's right edge, a word too long for the column is made smaller to stay in it, and
+// Japanese is set in a font that has its glyphs.
+TEST(CliWorksheet, RightToLeftWordsStartAtTheRightAndLongWordsShrinkIntoTheirCell) {
+    TempDir dir;
+    const std::string longWord = "Donaudampfschifffahrtsgesellschaftskapitaenswitwenrentenkasse";
+    const std::string list = dir.Write(
+        "scripts.txt", "Scripts\nשלום\nhello\nありがとう\nthank you\n" + longWord + "\nlong\n");
+    const std::string pdf = (dir.path() / "list.pdf").string();
+    ASSERT_EQ(RunCli(dir, {"--worksheet", pdf, "--layout", "list", list}).status, 0);
+    const std::vector<PlacedWord> words = PlacedWords(pdf);
+    const auto find = [&words](const std::string& text) {
+        const auto found = std::find_if(words.begin(), words.end(),
+                                        [&](const PlacedWord& w) { return w.text == text; });
+        return found == words.end() ? PlacedWord{-1, -1, ""} : *found;
+    };
+    const double middle = 297.5;
+    // pdftotext gives Hebrew letter by letter.
+    for (const char* letter : {"ש", "ם"}) {
+        EXPECT_GT(find(letter).left, middle / 2) << letter;
+        EXPECT_LT(find(letter).right, middle) << letter;
+    }
+    EXPECT_LT(find(longWord).right, middle);
+    EXPECT_GT(find(longWord).left, 0);
+    EXPECT_LT(find("ありがとう").right, middle / 2);
+    EXPECT_GT(find("ありがとう").left, 0);
 }
 
 TEST(CliWorksheet, NeedsALayoutAndWritesNothingWhereItCannot) {
