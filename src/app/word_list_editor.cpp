@@ -129,9 +129,14 @@ void WordListEditor::CreateActions() {
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = undo_.createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence::Redo);
-    const auto rows = [this] { return SelectedRows(); };
-    const std::vector<std::pair<QString, std::vector<Entry>>> menus{
+    struct Menu {
+        QString title;
+        std::vector<QAction*> first;
+        std::vector<Entry> entries;
+    };
+    const std::vector<Menu> menus{
         {tr("&File"),
+         {},
          {{"save", tr("&Save"), QKeySequence::Save, [this] { Save(); }},
           {"saveAs", tr("Save &As..."), QKeySequence::SaveAs, [this] { SaveAs(); }},
           {"saveAndDeal", tr("Save and &Deal"), QKeySequence(tr("Ctrl+D")),
@@ -142,12 +147,16 @@ void WordListEditor::CreateActions() {
            }},
           {"close", tr("&Close"), QKeySequence::Close, [this] { close(); }}}},
         {tr("&Edit"),
+         {undo, redo},
          {{"copyRows", tr("&Copy Rows"), QKeySequence::Copy, [this] { CopyRows(); }},
           {"pasteRows", tr("&Paste Rows"), QKeySequence::Paste, [this] { PasteRows(); }},
           {"insertRow", tr("&Insert Row"), QKeySequence(tr("Ctrl+I")),
-           [this, rows] { model_->InsertEmptyRows(rows().first, 1); }},
+           [this] { model_->InsertEmptyRows(SelectedRows().first, 1); }},
           {"deleteRows", tr("&Delete Rows"), QKeySequence(tr("Ctrl+Del")),
-           [this, rows] { model_->RemovePairRows(rows().first, rows().second); }},
+           [this] {
+               const auto [first, count] = SelectedRows();
+               model_->RemovePairRows(first, count);
+           }},
           {"moveUp", tr("Mo&ve Row Up"), QKeySequence(tr("Alt+Up")),
            [this] { MoveCurrentRow(-1); }},
           {"moveDown", tr("Move Row Do&wn"), QKeySequence(tr("Alt+Down")),
@@ -158,19 +167,18 @@ void WordListEditor::CreateActions() {
           {"sortTranslations", tr("Sort by &Translation"), QKeySequence(),
            [this] { model_->sort(WordListModel::TranslationColumn, Qt::AscendingOrder); }}}},
     };
-    for (const auto& [title, entries] : menus) {
-        QMenu* menu = menuBar()->addMenu(title);
-        if (menu->title() == tr("&Edit")) {
-            menu->addAction(undo);
-            menu->addAction(redo);
+    for (const Menu& layout : menus) {
+        QMenu* menu = menuBar()->addMenu(layout.title);
+        if (!layout.first.empty()) {
+            for (QAction* action : layout.first) {
+                menu->addAction(action);
+            }
             menu->addSeparator();
         }
-        for (const Entry& entry : entries) {
+        for (const Entry& entry : layout.entries) {
             QAction* action = menu->addAction(entry.text);
             action->setObjectName(QString::fromLatin1(entry.name));
             action->setShortcut(entry.keys);
-            // The table's own keys must not take these first.
-            action->setShortcutContext(Qt::WindowShortcut);
             connect(action, &QAction::triggered, this, entry.run);
         }
     }

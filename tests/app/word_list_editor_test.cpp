@@ -9,6 +9,7 @@
 #include "view/word_table.h"
 #include "view/worksheet_dlg.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -253,6 +254,13 @@ TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
                                                             &editor.FindField()}) {
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
     }
+    // A screen reader reads each cell's words and the checks' notes.
+    editor.Model().PasteRows(0, "שלום\t\n");
+    QAccessibleTableInterface* cells =
+        QAccessible::queryAccessibleInterface(&editor.Table())->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->cellAt(0, 0)->text(QAccessible::Name), "שלום");
+    EXPECT_EQ(cells->cellAt(0, 2)->text(QAccessible::Name), "A word is missing.");
     OpenList(9);
     bool previewed = false;
     AnswerWhenShown<WorksheetDlg>([](WorksheetDlg& dialog) {
