@@ -6,6 +6,7 @@
 #include "files/utf8_text.h"
 #include "view/word_list_model.h"
 #include "view/word_table.h"
+#include "words/script_language.h"
 
 #include <QAction>
 #include <QApplication>
@@ -60,7 +61,12 @@ WordListEditor::WordListEditor(const QString& path, const std::string& descripti
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("WordListEditor"));
     model_->SetPairs(pairs);
-    model_->SetLanguageNames(HeaderName(languages.TextA), HeaderName(languages.TextB));
+    // A side the list names no language for may still tell it by its script.
+    const auto header = [&pairs](const std::string& named, ListSide side) {
+        return HeaderName(named.empty() ? GuessLanguageFromScript(pairs, side) : named);
+    };
+    model_->SetLanguageNames(header(languages.TextA, ListSide::TextA),
+                             header(languages.TextB, ListSide::TextB));
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);

@@ -201,6 +201,13 @@ TEST_F(WordListEditorTest, PastesCopiesFindsAndNamesColumnsAfterTheLanguages) {
     EXPECT_EQ(Rows(editor), "chat=cat; chien=dog; cheval=horse");
     emit editor.Table().horizontalHeader()->sectionClicked(1);
     EXPECT_EQ(Rows(editor), "cheval=horse; chien=dog; chat=cat");
+
+    // Where the list names no language, the script of its words may.
+    Open(QString::fromStdString(files.Write("ru.txt", "Animals\nсобака\ndog\n")));
+    Trigger(CommandId::EditWordList);
+    EXPECT_EQ(Editor().Model().headerData(0, Qt::Horizontal).toString() + "|" +
+                  Editor().Model().headerData(1, Qt::Horizontal).toString(),
+              "Russian|Translation");
 }
 
 // Checks show at the row; only those that would lose pairs keep the list from being saved.
