@@ -503,12 +503,6 @@ Fortschritt</translation>
         <translation>Wortliste e&amp;xportieren...</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV or CSV
-Export Word List</source>
-        <translation>Schreibt die Wortliste als eigene Liste, TSV oder CSV
-Wortliste exportieren</translation>
-    </message>
-    <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Wiederherstellen	Strg+Y</translation>
     </message>
@@ -603,6 +597,42 @@ Sprachen</translation>
 Deal Boards That Can Be Cleared</source>
         <translation>Teilt jede geöffnete Liste wie „New Game3“ aus, sodass sich alle Steine abräumen lassen.
 Spielfelder austeilen, die sich abräumen lassen</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV or kvtml
+Export Word List</source>
+        <translation>Schreibt die Wortliste als eigene Liste, TSV, CSV oder kvtml
+Wortliste exportieren</translation>
+    </message>
+    <message>
+        <source>New &amp;Word List	Ctrl+Shift+N</source>
+        <translation>Neue &amp;Wortliste	Strg+Umschalt+N</translation>
+    </message>
+    <message>
+        <source>Opens the word-list editor on an empty list
+New Word List</source>
+        <translation>Öffnet den Wortlisten-Editor mit einer leeren Liste
+Neue Wortliste</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Word List</source>
+        <translation>Wortliste bearbei&amp;ten</translation>
+    </message>
+    <message>
+        <source>Opens the list in play in the word-list editor
+Edit Word List</source>
+        <translation>Öffnet die Liste im Spiel im Wortlisten-Editor
+Wortliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Print Wor&amp;ksheet...</source>
+        <translation>Arbeitsb&amp;latt drucken...</translation>
+    </message>
+    <message>
+        <source>Prints the list as a list, a test or cut-out cards
+Print Worksheet</source>
+        <translation>Druckt die Liste als Liste, Test oder Karten zum Ausschneiden
+Arbeitsblatt drucken</translation>
     </message>
 </context>
 <context>
@@ -786,6 +816,10 @@ Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
 Möchten Sie die Datei ersetzen?</translation>
     </message>
+    <message>
+        <source>KDE vocabulary document (*.kvtml)</source>
+        <translation>KDE-Vokabeldokument (*.kvtml)</translation>
+    </message>
 </context>
 <context>
     <name>SpeechControl</name>
@@ -807,6 +841,315 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>die Sprachausgabe hat keine Stimmen</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Save Word List</source>
+        <translation>Wortliste speichern</translation>
+    </message>
+    <message>
+        <source>Save the changes to the word list?</source>
+        <translation>Die Änderungen an der Wortliste speichern?</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>Beschreibung ändern</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Word pairs</source>
+        <translation>Wortpaare</translation>
+    </message>
+    <message>
+        <source>Type a word, Tab for its translation, Enter for the next row.</source>
+        <translation>Ein Wort eingeben, Tab für seine Übersetzung, Eingabe für die nächste Zeile.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find a word (Enter for the next one, Esc to close)</source>
+        <translation>Ein Wort suchen (Eingabe für das nächste, Esc zum Schließen)</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list.</source>
+        <translation>„%1“ steht nicht in der Liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save and &amp;Deal</source>
+        <translation>Speichern und &amp;austeilen</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>Zeilen &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation>Zeilen &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>Zeile e&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>Zeilen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Del</source>
+        <translation>Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Row Up</source>
+        <translation>Zeile nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Row Do&amp;wn</source>
+        <translation>Zeile nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Word</source>
+        <translation>&amp;Nach Wort sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Translation</source>
+        <translation>Nach Ü&amp;bersetzung sortieren</translation>
+    </message>
+    <message>
+        <source>New word list</source>
+        <translation>Neue Wortliste</translation>
+    </message>
+    <message>
+        <source>%1[*] - Word List Editor</source>
+        <translation>%1[*] - Wortlisten-Editor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pair(s).</source>
+        <translation>
+            <numerusform>%n Paar.</numerusform>
+            <numerusform>%n Paare.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) must be corrected before the list can be saved.</source>
+        <translation>
+            <numerusform>%n Zeile muss korrigiert werden, bevor die Liste gespeichert werden kann.</numerusform>
+            <numerusform>%n Zeilen müssen korrigiert werden, bevor die Liste gespeichert werden kann.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have notes.</source>
+        <translation>
+            <numerusform>%n Zeile hat Hinweise.</numerusform>
+            <numerusform>%n Zeilen haben Hinweise.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2
+The list is not saved until this is corrected.</source>
+        <translation>Zeile %1: %2
+Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Die Wortliste kann nicht gespeichert werden als
+%1
+Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>A word is missing.</source>
+        <translation>Ein Wort fehlt.</translation>
+    </message>
+    <message>
+        <source>Longer than 998 bytes: shorten it.</source>
+        <translation>Länger als 998 Bytes: bitte kürzen.</translation>
+    </message>
+    <message>
+        <source>Beyond the 32,767 pairs a game can hold.</source>
+        <translation>Jenseits der 32.767 Paare, die ein Spiel fassen kann.</translation>
+    </message>
+    <message>
+        <source>This pair is in the list already.</source>
+        <translation>Dieses Paar steht schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>A saved game writes &apos;:&apos; as &apos;-&apos;.</source>
+        <translation>Ein gespeichertes Spiel schreibt &apos;:&apos; als &apos;-&apos;.</translation>
+    </message>
+    <message>
+        <source>The line break is saved as a blank.</source>
+        <translation>Der Zeilenumbruch wird als Leerzeichen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Paar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Word</source>
+        <translation>Wort ändern</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>Zeilen einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Zeilen löschen</translation>
+    </message>
+    <message>
+        <source>Move Row</source>
+        <translation>Zeile verschieben</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation>Zeilen einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösungen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDlg</name>
+    <message>
+        <source>&amp;List: both columns, ruled</source>
+        <translation>&amp;Liste: beide Spalten, liniert</translation>
+    </message>
+    <message>
+        <source>&amp;Test: one column blank, with an answer key</source>
+        <translation>&amp;Test: eine Spalte leer, mit Lösungen</translation>
+    </message>
+    <message>
+        <source>&amp;Cards to cut out, for printing on both sides</source>
+        <translation>&amp;Karten zum Ausschneiden, beidseitig zu drucken</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Aufbau</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Übersetzungen</translation>
+    </message>
+    <message>
+        <source>Blank column</source>
+        <translation>Leere Spalte</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>&amp;Blank column:</source>
+        <translation>&amp;Leere Spalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Startwert:</translation>
     </message>
 </context>
 </TS>

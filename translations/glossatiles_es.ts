@@ -503,12 +503,6 @@ Progreso</translation>
         <translation>E&amp;xportar lista de palabras...</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV or CSV
-Export Word List</source>
-        <translation>Escribe la lista de palabras como lista propia, TSV o CSV
-Exportar lista de palabras</translation>
-    </message>
-    <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Rehacer	Ctrl+Y</translation>
     </message>
@@ -603,6 +597,42 @@ Idiomas</translation>
 Deal Boards That Can Be Cleared</source>
         <translation>Reparte cada lista que abre como lo hace «New Game3», para que se puedan retirar todas las fichas.
 Repartir tableros que se pueden vaciar</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV or kvtml
+Export Word List</source>
+        <translation>Escribe la lista de palabras como lista propia, TSV, CSV o kvtml
+Exportar lista de palabras</translation>
+    </message>
+    <message>
+        <source>New &amp;Word List	Ctrl+Shift+N</source>
+        <translation>Nueva lista de &amp;palabras	Ctrl+Mayús+N</translation>
+    </message>
+    <message>
+        <source>Opens the word-list editor on an empty list
+New Word List</source>
+        <translation>Abre el editor de listas con una lista vacía
+Nueva lista de palabras</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Word List</source>
+        <translation>E&amp;ditar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Opens the list in play in the word-list editor
+Edit Word List</source>
+        <translation>Abre la lista en juego en el editor de listas
+Editar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Print Wor&amp;ksheet...</source>
+        <translation>Imprimir fic&amp;ha...</translation>
+    </message>
+    <message>
+        <source>Prints the list as a list, a test or cut-out cards
+Print Worksheet</source>
+        <translation>Imprime la lista como lista, prueba o tarjetas para recortar
+Imprimir ficha</translation>
     </message>
 </context>
 <context>
@@ -786,6 +816,10 @@ Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
+    <message>
+        <source>KDE vocabulary document (*.kvtml)</source>
+        <translation>Documento de vocabulario de KDE (*.kvtml)</translation>
+    </message>
 </context>
 <context>
     <name>SpeechControl</name>
@@ -807,6 +841,315 @@ Do you want to replace it?</source>
     <message>
         <source>the speech engine has no voices</source>
         <translation>el motor de voz no tiene voces</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Save Word List</source>
+        <translation>Guardar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Save the changes to the word list?</source>
+        <translation>¿Guardar los cambios de la lista de palabras?</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>Editar descripción</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Word pairs</source>
+        <translation>Pares de palabras</translation>
+    </message>
+    <message>
+        <source>Type a word, Tab for its translation, Enter for the next row.</source>
+        <translation>Escriba una palabra, Tab para su traducción, Intro para la fila siguiente.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find a word (Enter for the next one, Esc to close)</source>
+        <translation>Buscar una palabra (Intro para la siguiente, Esc para cerrar)</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list.</source>
+        <translation>«%1» no está en la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save and &amp;Deal</source>
+        <translation>Guardar y &amp;repartir</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Cerr&amp;ar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;Copiar filas</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation>&amp;Pegar filas</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>&amp;Insertar fila</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>&amp;Eliminar filas</translation>
+    </message>
+    <message>
+        <source>Ctrl+Del</source>
+        <translation>Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Row Up</source>
+        <translation>Subir &amp;fila</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Row Do&amp;wn</source>
+        <translation>Bajar fi&amp;la</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Word</source>
+        <translation>&amp;Ordenar por palabra</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Translation</source>
+        <translation>Ordenar por &amp;traducción</translation>
+    </message>
+    <message>
+        <source>New word list</source>
+        <translation>Nueva lista de palabras</translation>
+    </message>
+    <message>
+        <source>%1[*] - Word List Editor</source>
+        <translation>%1[*] - Editor de listas de palabras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pair(s).</source>
+        <translation>
+            <numerusform>%n par.</numerusform>
+            <numerusform>%n pares.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) must be corrected before the list can be saved.</source>
+        <translation>
+            <numerusform>%n fila debe corregirse antes de poder guardar la lista.</numerusform>
+            <numerusform>%n filas deben corregirse antes de poder guardar la lista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have notes.</source>
+        <translation>
+            <numerusform>%n fila tiene notas.</numerusform>
+            <numerusform>%n filas tienen notas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2
+The list is not saved until this is corrected.</source>
+        <translation>Fila %1: %2
+La lista no se guarda hasta que esto se corrija.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>No se puede guardar la lista de palabras como
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>No se puede escribir el archivo
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>A word is missing.</source>
+        <translation>Falta una palabra.</translation>
+    </message>
+    <message>
+        <source>Longer than 998 bytes: shorten it.</source>
+        <translation>Más de 998 bytes: acórtela.</translation>
+    </message>
+    <message>
+        <source>Beyond the 32,767 pairs a game can hold.</source>
+        <translation>Más allá de los 32.767 pares que caben en una partida.</translation>
+    </message>
+    <message>
+        <source>This pair is in the list already.</source>
+        <translation>Este par ya está en la lista.</translation>
+    </message>
+    <message>
+        <source>A saved game writes &apos;:&apos; as &apos;-&apos;.</source>
+        <translation>Una partida guardada escribe &apos;:&apos; como &apos;-&apos;.</translation>
+    </message>
+    <message>
+        <source>The line break is saved as a blank.</source>
+        <translation>El salto de línea se guarda como un espacio.</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traducción</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Añadir par</translation>
+    </message>
+    <message>
+        <source>Edit Word</source>
+        <translation>Editar palabra</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>Insertar filas</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Eliminar filas</translation>
+    </message>
+    <message>
+        <source>Move Row</source>
+        <translation>Mover fila</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation>Pegar filas</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluciones: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDlg</name>
+    <message>
+        <source>&amp;List: both columns, ruled</source>
+        <translation>&amp;Lista: ambas columnas, rayada</translation>
+    </message>
+    <message>
+        <source>&amp;Test: one column blank, with an answer key</source>
+        <translation>&amp;Prueba: una columna en blanco, con soluciones</translation>
+    </message>
+    <message>
+        <source>&amp;Cards to cut out, for printing on both sides</source>
+        <translation>&amp;Tarjetas para recortar, para imprimir a doble cara</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclada</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Traducciones</translation>
+    </message>
+    <message>
+        <source>Blank column</source>
+        <translation>Columna en blanco</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>&amp;Blank column:</source>
+        <translation>&amp;Columna en blanco:</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Semilla:</translation>
     </message>
 </context>
 </TS>

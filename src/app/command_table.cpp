@@ -22,7 +22,20 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
     Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
             QT_TRANSLATE_NOOP(
-                "Command", "Writes the word list as a native list, TSV or CSV\nExport Word List"),
+                "Command",
+                "Writes the word list as a native list, TSV, CSV or kvtml\nExport Word List"),
+            ""},
+    Command{
+        NewWordList, QT_TRANSLATE_NOOP("Command", "New &Word List\tCtrl+Shift+N"),
+        QT_TRANSLATE_NOOP("Command", "Opens the word-list editor on an empty list\nNew Word List"),
+        "Ctrl+Shift+N"},
+    Command{EditWordList, QT_TRANSLATE_NOOP("Command", "E&dit Word List"),
+            QT_TRANSLATE_NOOP("Command",
+                              "Opens the list in play in the word-list editor\nEdit Word List"),
+            ""},
+    Command{PrintWorksheet, QT_TRANSLATE_NOOP("Command", "Print Wor&ksheet..."),
+            QT_TRANSLATE_NOOP("Command", "Prints the list as a list, a test or cut-out "
+                                         "cards\nPrint Worksheet"),
             ""},
     Command{FilePrint, QT_TRANSLATE_NOOP("Command", "&Print...\tCtrl+P"),
             QT_TRANSLATE_NOOP("Command", "Print the active document\nPrint"), "Ctrl+P"},
@@ -115,10 +128,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
 };
 
-constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
-                              ExportWordList, Separator,    FilePrint,       FilePrintPreview,
-                              FilePrintSetup, Separator,    RecentFileFirst, Separator,
-                              AppExit,        LoadSavedGame};
+constexpr std::array fileMenu{
+    FileNew,        FileOpen,     FileSave,        FileSaveAs, ExportWordList,   Separator,
+    NewWordList,    EditWordList, Separator,       FilePrint,  FilePrintPreview, FilePrintSetup,
+    PrintWorksheet, Separator,    RecentFileFirst, Separator,  AppExit,          LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,

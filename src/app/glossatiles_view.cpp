@@ -3,6 +3,7 @@
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
+#include "app/speech_control.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
@@ -383,7 +384,8 @@ void CGlossatilesView::OnExportWordList() {
         return;
     }
     const QString chosen = prompter_->ChooseFileToExport(this);
-    if (!chosen.isEmpty() && ExportWordList(state_, *this, PathBytes(chosen))) {
+    if (!chosen.isEmpty() &&
+        ExportWordList(state_, *this, PathBytes(chosen), ChosenListLanguages(state_))) {
         emit StatusNote(tr("Word list exported to %1").arg(chosen));
     }
 }

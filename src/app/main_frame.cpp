@@ -15,6 +15,7 @@
 #include "app/note_bar.h"
 #include "app/opening_deal.h"
 #include "app/speech_control.h"
+#include "app/teacher_commands.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -99,6 +100,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
     connect(view_, &CGlossatilesView::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
     BindOpeningDeal(*Action(DealClearableBoards), *view_);
+    teacher_ = new TeacherCommands(*view_, *Action(FileNew), *Action(NewWordList),
+                                   *Action(EditWordList), *Action(PrintWorksheet));
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
@@ -266,7 +269,6 @@ void CMainFrame::RouteCommands() {
     for (const auto& [id, handler] : ViewRoutes) {
         connect(Action(id), &QAction::triggered, view_, handler);
     }
-    connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
@@ -291,12 +293,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     return view_->OpenFileAtPath(path);
-}
-
-void CMainFrame::OnFileNew() {
-    if (document_.OnNewDocument()) {
-        view_->OnUpdate();
-    }
 }
 
 void CMainFrame::OnAppAbout() {

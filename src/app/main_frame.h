@@ -17,6 +17,7 @@ class NoteBar;
 class QAction;
 class QMenu;
 class QToolBar;
+class TeacherCommands;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -32,6 +33,7 @@ public:
     const KeyLockIndicators& Indicators() const { return *indicators_; }
     KeyboardPlay& Keyboard() const { return *keyboard_; }
     NoteBar& Notes() const { return *notes_; }
+    TeacherCommands& Teacher() const { return *teacher_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -45,7 +47,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void OnFileNew();
     void OnAppAbout();
     void OnRecentFile(int index);
     void ShowRecentFiles();
@@ -71,6 +72,7 @@ private:
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
     NoteBar* notes_ = nullptr;
+    TeacherCommands* teacher_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

@@ -51,14 +51,15 @@ QString QtPrompter::ChooseFileToSave(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-QString QtPrompter::ChooseFileToExport(QWidget* parent) {
-    const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv")};
+QString ChooseWordListFileToWrite(QWidget* parent, const QString& title) {
+    const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv"),
+                               QStringLiteral("kvtml")};
     const QStringList filters{
         QCoreApplication::translate("QtPrompter", "Glossatiles word list (*.txt)"),
         QCoreApplication::translate("QtPrompter", "Tab-separated values (*.tsv)"),
-        QCoreApplication::translate("QtPrompter", "Comma-separated values (*.csv)")};
-    QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Export Word List"),
-                       QString(), filters.join(QStringLiteral(";;")));
+        QCoreApplication::translate("QtPrompter", "Comma-separated values (*.csv)"),
+        QCoreApplication::translate("QtPrompter", "KDE vocabulary document (*.kvtml)")};
+    QFileDialog dialog(parent, title, QString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog adds the suffix itself, so it asks about the file that would be replaced.
     const auto chosenSuffix = [&] {
@@ -70,13 +71,18 @@ QString QtPrompter::ChooseFileToExport(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
-    // A name with a dot of its own gets no suffix from the dialog, nor its question.
+    // A name that ends in one of the four keeps it; any other gets the chosen filter's.
     const QString path = dialog.selectedFiles().constFirst();
     if (suffixes.contains(QFileInfo(path).suffix().toLower())) {
         return path;
     }
     const QString suffixed = path + QLatin1Char('.') + chosenSuffix();
     return !QFileInfo::exists(suffixed) || MayReplace(parent, suffixed) ? suffixed : QString();
+}
+
+QString QtPrompter::ChooseFileToExport(QWidget* parent) {
+    return ChooseWordListFileToWrite(parent,
+                                     QCoreApplication::translate("QtPrompter", "Export Word List"));
 }
 
 std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& current) {

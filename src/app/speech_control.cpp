@@ -36,6 +36,18 @@ QString SideLanguage(const GameState& state, ListSide side, const QString& playe
 
 } // namespace
 
+ListLanguages ChosenListLanguages(const GameState& state) {
+    ListLanguages languages = state.Languages;
+    for (const auto& [side, language] : {std::pair(ListSide::TextA, &languages.TextA),
+                                         std::pair(ListSide::TextB, &languages.TextB)}) {
+        const QString chosen = PlayerChoice(state.BrowseFileName, side);
+        if (!chosen.isEmpty()) {
+            *language = chosen.toStdString();
+        }
+    }
+    return languages;
+}
+
 SpeechControl::SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages)
     : QObject(&view), view_(view), speakWords_(speakWords), languages_(languages),
       speech_(view.State(), speaker_) {

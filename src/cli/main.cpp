@@ -8,6 +8,7 @@
 #include "game/game_state.h"
 #include "glossatiles_project.h"
 #include "learning/sqlite_progress_store.h"
+#include "print/worksheet_pdf.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
@@ -38,8 +39,9 @@ int main(int argc, char** argv) {
         return Succeeded;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
-    ConsoleHost host(stderr,
-                     options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    const std::uint32_t seed =
+        options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    ConsoleHost host(stderr, seed);
     GameState state;
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
@@ -65,6 +67,15 @@ int main(int argc, char** argv) {
     }
     if (ok && options->exportTo) {
         ok = ExportWordList(state, host, *options->exportTo);
+    }
+    if (ok && options->worksheetTo) {
+        const Worksheet sheet = MakeWorksheet(state.FileDescription, state.WordList,
+                                              {*options->layout, BlankColumn::Mixed, seed});
+        const std::string problem = WriteWorksheetPdf(sheet, *options->worksheetTo);
+        ok = problem.empty();
+        if (!ok) {
+            host.ShowMessage(problem);
+        }
     }
     const std::string summary = GameSummary(state);
     std::fwrite(summary.data(), 1, summary.size(), stdout);

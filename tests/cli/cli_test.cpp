@@ -105,9 +105,9 @@ TEST(Cli, ImportedListsOpenWithTheirPairsAndExportsReadBack) {
         EXPECT_EQ(Summary(run, {"pairs", "tiles"}), "pairs=2 tiles=4") << name;
         EXPECT_EQ(ReadBytes(out), name + "\n" + pairs);
     }
-    // Native to CSV to TSV and back to native keeps every pair.
+    // Native to CSV to kvtml to TSV and back to native keeps every pair.
     std::string from = dir.Write("animals.txt", Animals);
-    for (const char* to : {"a.csv", "a.tsv", "a.txt"}) {
+    for (const char* to : {"a.csv", "a.kvtml", "a.tsv", "a.txt"}) {
         const std::string next = (dir.path() / to).string();
         ASSERT_EQ(RunCli(dir, {"--export", next, from}).status, 0) << to;
         from = next;
