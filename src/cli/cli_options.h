@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/import_choice.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +15,8 @@ struct CliOptions {
     bool progress = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
+    // How an imported file is read: --columns and --header-row; the rest is guessed.
+    ImportChoice import;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -21,7 +25,8 @@ struct CliOptions {
 
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
-    "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
+    "                       [--export OUT.txt|OUT.tsv|OUT.csv] [--columns W,T] [--header-row]\n"
+    "                       FILE\n"
     "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --help | --version\n";
 
@@ -34,6 +39,10 @@ inline constexpr const char* CliHelp =
     "  --auto-finish  remove pairs until none can be found\n"
     "  --save OUT     save the game to OUT; never over a word list\n"
     "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
+    "  --columns W,T  take the words from column W and their translations from column T\n"
+    "                 (counted from 1) of an imported table\n"
+    "  --header-row   the first row of an imported table names its columns; without this\n"
+    "                 option and --columns, both are guessed as in the game\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
     "  --help         show this help\n"
