@@ -1,5 +1,7 @@
 #include "app/glossatiles_view.h"
 
+#include "app/import_choices.h"
+
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
@@ -265,14 +267,25 @@ void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
 // Commands
 
 void CGlossatilesView::OnFileOpen() {
+    OpenChosenFile(false);
+}
+
+void CGlossatilesView::OnFileImport() {
+    OpenChosenFile(true);
+}
+
+void CGlossatilesView::OpenChosenFile(bool showImportChoices) {
     lastChosenFile_.clear();
-    if (Opened(OpenFile(state_, *this))) {
+    RememberedImportChooser importChooser(*prompter_, this, showImportChoices);
+    if (Opened(OpenFile(state_, *this, &importChooser))) {
         emit FileUsed(PathText(lastChosenFile_));
     }
 }
 
 bool CGlossatilesView::OpenFileAtPath(const QString& path) {
-    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path)));
+    RememberedImportChooser importChooser(*prompter_, this, false);
+    const bool opened =
+        Opened(::OpenFileAtPath(state_, *this, PathBytes(path), DealKind::Plain, &importChooser));
     if (opened) {
         emit FileUsed(path);
     }
