@@ -41,6 +41,9 @@ constexpr std::array knownNames{
     KnownName{"reading", Role::Aside},
     KnownName{"readings", Role::Aside},
     KnownName{"pronunciation", Role::Aside},
+    KnownName{"phonetic", Role::Aside},
+    KnownName{"transcription", Role::Aside},
+    KnownName{"explanation", Role::Aside},
     KnownName{"synonym", Role::Aside},
     KnownName{"synonyms", Role::Aside},
     KnownName{"context", Role::Aside},
@@ -95,7 +98,7 @@ std::optional<Role> RoleOf(std::string_view cell) {
     return std::nullopt;
 }
 
-// Most of its non-empty cells, and at least one, are column names.
+// Two of its cells are column names, or one where the row has one or two cells.
 bool NamesColumns(const TableRow& row) {
     std::size_t cells = 0;
     std::size_t names = 0;
@@ -105,7 +108,7 @@ bool NamesColumns(const TableRow& row) {
             names += RoleOf(field).has_value();
         }
     }
-    return names > 0 && 2 * names >= cells;
+    return names >= 2 || (names == 1 && cells <= 2);
 }
 
 } // namespace

@@ -224,6 +224,9 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
          "ais\n",
          "t.csv | English=anglais; German=allemand; French=fran\xC3\xA7"
          "ais | columns 1,2"},
+        {"two known names among others",
+         "Id,CreatedAt,Word,Translation,Tags\n1,2025,hola,hello,x\n",
+         "t.csv | hola=hello | header | columns 3,4"},
         {"plain words", "cat,chat\ndog,chien\n", "t.csv | cat=chat; dog=chien | columns 1,2"},
     };
     for (const auto& c : cases) {
