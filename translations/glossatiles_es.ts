@@ -648,7 +648,7 @@ Idiomas</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>&amp;Importar...</translation>
+        <translation>Im&amp;portar...</translation>
     </message>
     <message>
         <source>Shows the import choices before a word list is read

@@ -648,7 +648,7 @@ Langues</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>&amp;Importer...</translation>
+        <translation>Im&amp;porter...</translation>
     </message>
     <message>
         <source>Shows the import choices before a word list is read
