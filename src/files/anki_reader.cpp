@@ -2,6 +2,7 @@
 
 #include "files/imported_list.h"
 
+#include "files/delimited_reader.h"
 #include "files/delimited_records.h"
 #include "files/html_field.h"
 #include "files/utf8_text.h"
@@ -167,22 +168,10 @@ public:
     }
 
     std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
-        TableRow row;
-        const int unclosed =
-            ScanDelimited(header_.notes, separator_, header_.firstLine, keptFields,
-                          [&](const DelimitedRecord& record) {
-                              row.line = record.line;
-                              row.fieldCount = record.fieldCount;
-                              row.fields.clear();
-                              for (const std::string& field : record.fields) {
-                                  row.fields.push_back(AnkiFieldWords(field, header_.html));
-                              }
-                              return visit(row);
-                          });
-        if (unclosed != 0) {
-            return UnclosedQuoteProblem(unclosed);
-        }
-        return std::nullopt;
+        const bool html = header_.html;
+        return ReadDelimitedRows(
+            header_.notes, separator_, header_.firstLine, keptFields,
+            [html](std::string_view field) { return AnkiFieldWords(field, html); }, visit);
     }
 
 private:

@@ -20,21 +20,7 @@ public:
     }
 
     std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
-        TableRow row;
-        const int unclosed =
-            ScanDelimited(text_, separator_, 1, keptFields, [&](const DelimitedRecord& record) {
-                row.line = record.line;
-                row.fieldCount = record.fieldCount;
-                row.fields.clear();
-                for (const std::string& field : record.fields) {
-                    row.fields.push_back(CleanImportedWord(field));
-                }
-                return visit(row);
-            });
-        if (unclosed != 0) {
-            return UnclosedQuoteProblem(unclosed);
-        }
-        return std::nullopt;
+        return ReadDelimitedRows(text_, separator_, 1, keptFields, CleanImportedWord, visit);
     }
 
 private:
@@ -43,6 +29,27 @@ private:
 };
 
 } // namespace
+
+std::optional<std::string>
+ReadDelimitedRows(std::string_view text, char separator, int firstLine, std::size_t keptFields,
+                  const std::function<std::string(std::string_view)>& clean,
+                  const RowVisitor& visit) {
+    TableRow row;
+    const int unclosed =
+        ScanDelimited(text, separator, firstLine, keptFields, [&](const DelimitedRecord& record) {
+            row.line = record.line;
+            row.fieldCount = record.fieldCount;
+            row.fields.clear();
+            for (const std::string& field : record.fields) {
+                row.fields.push_back(clean(field));
+            }
+            return visit(row);
+        });
+    if (unclosed != 0) {
+        return UnclosedQuoteProblem(unclosed);
+    }
+    return std::nullopt;
+}
 
 std::unique_ptr<TableSource> DelimitedTable(std::string_view text, std::optional<char> separator) {
     return std::make_unique<DelimitedSource>(text, separator);

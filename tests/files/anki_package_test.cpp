@@ -96,6 +96,11 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
         KeepAsSeed(c.name, c.bytes);
         EXPECT_EQ(PackageDigest(c.bytes, c.choice), c.digest);
     }
+    for (const auto& [name, deck] :
+         {std::pair("kanji collection", &kanji), std::pair("formatted collection", &formatted),
+          std::pair("mixed collection", &mixed)}) {
+        KeepAsSeed(name, AnkiCollection(*deck));
+    }
     const ImportPreview preview =
         PreviewImport(ImportFormat::AnkiPackage, "/decks/kanji.apkg", AnkiPackage(mixed));
     EXPECT_EQ(preview.head.columnNames,
