@@ -92,14 +92,18 @@ TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
 TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
     OpenList(3);
     const int exportList = CommandId::ExportWordList;
-    const std::vector<std::pair<int, QString>> questions{
-        {FileOpen, "open"},        {LoadSavedGame, "open"},
-        {FileImport, "open"},
-        {FileSave, "save"},        {FileSaveAs, "save"},
-        {FilePrint, "print"},      {FilePrintPreview, "preview"},
-        {FilePrintSetup, "setup"}, {CommandId::WordList, "words"},
-        {DrawLevel, "level 0"},    {RandomNumberTest, "message"},
-        {exportList, "export"}};
+    const std::vector<std::pair<int, QString>> questions{{FileOpen, "open"},
+                                                         {LoadSavedGame, "open"},
+                                                         {FileImport, "open"},
+                                                         {FileSave, "save"},
+                                                         {FileSaveAs, "save"},
+                                                         {FilePrint, "print"},
+                                                         {FilePrintPreview, "preview"},
+                                                         {FilePrintSetup, "setup"},
+                                                         {CommandId::WordList, "words"},
+                                                         {DrawLevel, "level 0"},
+                                                         {RandomNumberTest, "message"},
+                                                         {exportList, "export"}};
     for (const auto& [id, question] : questions) {
         prompter->asked.clear();
         Trigger(id);
