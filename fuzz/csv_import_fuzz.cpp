@@ -1,11 +1,12 @@
 // The CSV and TSV reader on any bytes; what it reads must survive an export and a second reading.
-#include "files/delimited_reader.h"
+#include "files/list_import.h"
 #include "import_checks.h"
 
 #include <cstdint>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CheckImport(ReadDelimitedList(std::string_view(reinterpret_cast<const char*>(data), size)));
+    CheckImport(ImportWordList(ImportFormat::Delimited, "fuzz.csv",
+                               std::string_view(reinterpret_cast<const char*>(data), size)));
     return 0;
 }

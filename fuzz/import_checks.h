@@ -1,9 +1,10 @@
 #pragma once
 
-#include "files/delimited_reader.h"
 #include "files/list_export.h"
+#include "files/list_import.h"
 #include "files/utf8_text.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 // An export writes UTF-8, so words in other bytes come back re-encoded.
@@ -21,8 +22,8 @@ inline bool SamePairs(const WordPairList& exported, const WordPairList& read) {
 }
 
 // What every reader must give: a reason when it fails; otherwise pairs of two non-empty
-// one-line words, left-out lines in file order, and a list that a CSV and a TSV export read
-// back unchanged.
+// words without control characters, left-out lines in file order, and a list that a CSV and a TSV
+// export read back unchanged.
 inline void CheckImport(const ImportOutcome& outcome) {
     if (!outcome.list) {
         if (outcome.problem.empty()) {
@@ -33,7 +34,9 @@ inline void CheckImport(const ImportOutcome& outcome) {
     const ImportedList& list = *outcome.list;
     for (const WordPair& pair : list.pairs) {
         for (const auto& word : {pair.TextA, pair.TextB}) {
-            if (!word || word->empty() || word->find_first_of("\r\n") != std::string::npos) {
+            if (!word || word->empty() || std::any_of(word->begin(), word->end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 0x20;
+                })) {
                 std::abort();
             }
         }
@@ -44,7 +47,10 @@ inline void CheckImport(const ImportOutcome& outcome) {
         }
     }
     for (const char separator : {',', '\t'}) {
-        const ImportOutcome back = ReadDelimitedList(DelimitedListText(list.pairs, separator));
+        const ImportChoice exported{separator, false, ColumnPair{0, 1}, {}};
+        const ImportOutcome back =
+            ImportWordList(ImportFormat::Delimited, "back.csv",
+                           DelimitedListText(list.pairs, separator), exported);
         if (!back.list || !SamePairs(list.pairs, back.list->pairs)) {
             std::abort();
         }

@@ -634,6 +634,16 @@ Print Worksheet</source>
         <translation>Druckt die Liste als Liste, Test oder Karten zum Ausschneiden
 Arbeitsblatt drucken</translation>
     </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Shows the import choices before a word list is read
+Import</source>
+        <translation>Zeigt die Importeinstellungen, bevor eine Wortliste gelesen wird
+Importieren</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -653,6 +663,81 @@ Arbeitsblatt drucken</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Verfehlte Paare gespeichert in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDlg</name>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation>Semikolon ( ; )</translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation>Komma ( , )</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Vertical bar ( | )</source>
+        <translation>Senkrechter Strich ( | )</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>First row holds column names</source>
+        <translation>Erste Zeile enthält Spaltennamen</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>%1 importieren</translation>
+    </message>
+    <message>
+        <source>The first records of the file</source>
+        <translation>Die ersten Datensätze der Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;Vorschau:</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Word column:</source>
+        <translation>&amp;Wortspalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Translation column:</source>
+        <translation>Ü&amp;bersetzungsspalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennzeichen</translation>
+    </message>
+    <message>
+        <source>Word column</source>
+        <translation>Wortspalte</translation>
+    </message>
+    <message>
+        <source>Translation column</source>
+        <translation>Übersetzungsspalte</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
     </message>
 </context>
 <context>
@@ -819,6 +904,14 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>KDE vocabulary document (*.kvtml)</source>
         <translation>KDE-Vokabeldokument (*.kvtml)</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt *.csv *.tsv *.kvtml *.apkg)</source>
+        <translation>Wortlisten (*.txt *.csv *.tsv *.kvtml *.apkg)</translation>
+    </message>
+    <message>
+        <source>Saved games (*.txt)</source>
+        <translation>Gespeicherte Spiele (*.txt)</translation>
     </message>
 </context>
 <context>

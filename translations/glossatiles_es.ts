@@ -634,6 +634,16 @@ Print Worksheet</source>
         <translation>Imprime la lista como lista, prueba o tarjetas para recortar
 Imprimir ficha</translation>
     </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>Im&amp;portar...</translation>
+    </message>
+    <message>
+        <source>Shows the import choices before a word list is read
+Import</source>
+        <translation>Muestra las opciones de importación antes de leer una lista de palabras
+Importar</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -653,6 +663,81 @@ Imprimir ficha</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Pares fallados guardados en %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDlg</name>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation>Punto y coma ( ; )</translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation>Coma ( , )</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Vertical bar ( | )</source>
+        <translation>Barra vertical ( | )</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>First row holds column names</source>
+        <translation>La primera fila contiene los nombres de las columnas</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importar %1</translation>
+    </message>
+    <message>
+        <source>The first records of the file</source>
+        <translation>Los primeros registros del archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;Vista previa:</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Separador:</translation>
+    </message>
+    <message>
+        <source>&amp;Word column:</source>
+        <translation>Columna de &amp;palabras:</translation>
+    </message>
+    <message>
+        <source>&amp;Translation column:</source>
+        <translation>Columna de &amp;traducciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+    <message>
+        <source>Word column</source>
+        <translation>Columna de palabras</translation>
+    </message>
+    <message>
+        <source>Translation column</source>
+        <translation>Columna de traducciones</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
     </message>
 </context>
 <context>
@@ -819,6 +904,14 @@ Do you want to replace it?</source>
     <message>
         <source>KDE vocabulary document (*.kvtml)</source>
         <translation>Documento de vocabulario de KDE (*.kvtml)</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt *.csv *.tsv *.kvtml *.apkg)</source>
+        <translation>Listas de palabras (*.txt *.csv *.tsv *.kvtml *.apkg)</translation>
+    </message>
+    <message>
+        <source>Saved games (*.txt)</source>
+        <translation>Partidas guardadas (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -634,6 +634,16 @@ Print Worksheet</source>
         <translation>Imprime la liste en liste, en test ou en cartes à découper
 Imprimer une fiche</translation>
     </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>Im&amp;porter...</translation>
+    </message>
+    <message>
+        <source>Shows the import choices before a word list is read
+Import</source>
+        <translation>Affiche les choix d’importation avant de lire une liste de mots
+Importer</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -653,6 +663,81 @@ Imprimer une fiche</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Paires manquées enregistrées dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDlg</name>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation>Point-virgule ( ; )</translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation>Virgule ( , )</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Vertical bar ( | )</source>
+        <translation>Barre verticale ( | )</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>First row holds column names</source>
+        <translation>La première ligne contient les noms des colonnes</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>Importer %1</translation>
+    </message>
+    <message>
+        <source>The first records of the file</source>
+        <translation>Les premiers enregistrements du fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Preview:</source>
+        <translation>&amp;Aperçu :</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Séparateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Word column:</source>
+        <translation>Colonne des &amp;mots :</translation>
+    </message>
+    <message>
+        <source>&amp;Translation column:</source>
+        <translation>Colonne des &amp;traductions :</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Word column</source>
+        <translation>Colonne des mots</translation>
+    </message>
+    <message>
+        <source>Translation column</source>
+        <translation>Colonne des traductions</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
@@ -819,6 +904,14 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>KDE vocabulary document (*.kvtml)</source>
         <translation>Document de vocabulaire KDE (*.kvtml)</translation>
+    </message>
+    <message>
+        <source>Word lists (*.txt *.csv *.tsv *.kvtml *.apkg)</source>
+        <translation>Listes de mots (*.txt *.csv *.tsv *.kvtml *.apkg)</translation>
+    </message>
+    <message>
+        <source>Saved games (*.txt)</source>
+        <translation>Parties enregistrées (*.txt)</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Create a new document\nNew"), "Ctrl+N"},
     Command{FileOpen, QT_TRANSLATE_NOOP("Command", "&Open...\tCtrl+O"),
             QT_TRANSLATE_NOOP("Command", "Open an existing document\nOpen"), "Ctrl+O"},
+    Command{
+        FileImport, QT_TRANSLATE_NOOP("Command", "&Import..."),
+        QT_TRANSLATE_NOOP("Command", "Shows the import choices before a word list is read\nImport"),
+        ""},
     Command{FileSave, QT_TRANSLATE_NOOP("Command", "&Save\tCtrl+S"),
             QT_TRANSLATE_NOOP("Command", "Save the active document\nSave"), "Ctrl+S"},
     Command{FileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."),
@@ -128,10 +132,11 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
 };
 
-constexpr std::array fileMenu{
-    FileNew,        FileOpen,     FileSave,        FileSaveAs, ExportWordList,   Separator,
-    NewWordList,    EditWordList, Separator,       FilePrint,  FilePrintPreview, FilePrintSetup,
-    PrintWorksheet, Separator,    RecentFileFirst, Separator,  AppExit,          LoadSavedGame};
+constexpr std::array fileMenu{FileNew,        FileOpen,       FileImport,   FileSave,
+                              FileSaveAs,     ExportWordList, Separator,    NewWordList,
+                              EditWordList,   Separator,      FilePrint,    FilePrintPreview,
+                              FilePrintSetup, PrintWorksheet, Separator,    RecentFileFirst,
+                              Separator,      AppExit,        LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,

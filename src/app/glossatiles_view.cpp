@@ -1,5 +1,7 @@
 #include "app/glossatiles_view.h"
 
+#include "app/import_choices.h"
+
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
@@ -274,17 +276,28 @@ void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
 // Commands
 
 void CGlossatilesView::OnFileOpen() {
+    OpenChosenFile(false);
+}
+
+void CGlossatilesView::OnFileImport() {
+    OpenChosenFile(true);
+}
+
+void CGlossatilesView::OpenChosenFile(bool showImportChoices) {
     if (!MayDiscardGame()) {
         return;
     }
     lastChosenFile_.clear();
-    if (Opened(OpenFile(state_, *this, openingDeal_))) {
+    RememberedImportChooser importChooser(*prompter_, this, showImportChoices);
+    if (Opened(OpenFile(state_, *this, openingDeal_, &importChooser))) {
         emit FileUsed(PathText(lastChosenFile_));
     }
 }
 
 bool CGlossatilesView::OpenFileAtPath(const QString& path) {
-    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path), openingDeal_));
+    RememberedImportChooser importChooser(*prompter_, this, false);
+    const bool opened =
+        Opened(::OpenFileAtPath(state_, *this, PathBytes(path), openingDeal_, &importChooser));
     if (opened) {
         emit FileUsed(path);
     }

@@ -95,6 +95,8 @@ signals:
 
 public slots:
     void OnFileOpen();
+    // File > Import…: File > Open with the import preview shown for any imported file.
+    void OnFileImport();
     void OnFileSave();
     void OnFileSaveAs();
     void OnExportWordList();
@@ -134,6 +136,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void OpenChosenFile(bool showImportChoices);
     void OnDraw();
     // Runs an immediate draw on the back buffer and shows the area it touched.
     template <typename Draw> void DrawNow(const QRect& area, Draw draw);

@@ -50,6 +50,7 @@ QString Translated(const char* context, std::string_view text) {
 // The view is first in line for the game's commands.
 constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
     {FileOpen, &CGlossatilesView::OnFileOpen},
+    {FileImport, &CGlossatilesView::OnFileImport},
     {FileSave, &CGlossatilesView::OnFileSave},
     {FileSaveAs, &CGlossatilesView::OnFileSaveAs},
     {ExportWordList, &CGlossatilesView::OnExportWordList},

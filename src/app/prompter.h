@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/import_chooser.h"
 #include "words/word_pair.h"
 
 #include <QString>
@@ -27,6 +28,10 @@ public:
     // The confirmed text of the Draw Level dialog, or nullopt when it was cancelled.
     virtual std::optional<QString> AskLevelText(QWidget* parent, const QString& current) = 0;
     virtual void ShowWordList(QWidget* parent, const WordPairList& list) = 0;
+    // How to import the file at `path`, starting from `start`; nullopt when the player cancels.
+    virtual std::optional<ImportChoice> AskImportChoice(QWidget* parent, const QString& path,
+                                                        const ImportPreviewer& preview,
+                                                        const ImportChoice& start) = 0;
     // Asked before the window closes while the game in play has changes not saved.
     virtual SaveChoice AskSaveGameInProgress(QWidget* parent) = 0;
 

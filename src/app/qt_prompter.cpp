@@ -1,6 +1,7 @@
 #include "app/qt_prompter.h"
 
 #include "view/draw_level_dlg.h"
+#include "view/import_dlg.h"
 #include "view/word_list_dlg.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 
 namespace {
 // The question the file dialog asks before it replaces a file.
@@ -33,11 +35,22 @@ void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
 }
 
 QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
-    QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Browse"), QString(),
-                       QCoreApplication::translate("QtPrompter", "All files (*)"));
+    const QStringList filters{
+        QCoreApplication::translate("QtPrompter", "Word lists (*.txt *.csv *.tsv *.kvtml *.apkg)"),
+        QCoreApplication::translate("QtPrompter", "Saved games (*.txt)"),
+        QCoreApplication::translate("QtPrompter", "All files (*)")};
+    // The folder last used, not wherever the program was started.
+    const QString folderKey = QStringLiteral("Files/LastFolder");
+    QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Browse"),
+                       QSettings().value(folderKey).toString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return QString();
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    QSettings().setValue(folderKey, QFileInfo(path).absolutePath());
+    return path;
 }
 
 QString QtPrompter::ChooseFileToSave(QWidget* parent) {
@@ -96,6 +109,16 @@ std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& 
 void QtPrompter::ShowWordList(QWidget* parent, const WordPairList& list) {
     CWordListDlg dialog(list, parent);
     dialog.exec();
+}
+
+std::optional<ImportChoice> QtPrompter::AskImportChoice(QWidget* parent, const QString& path,
+                                                        const ImportPreviewer& preview,
+                                                        const ImportChoice& start) {
+    ImportDlg dialog(QFileInfo(path).fileName(), preview, start, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
 }
 
 SaveChoice QtPrompter::AskSaveGameInProgress(QWidget* parent) {

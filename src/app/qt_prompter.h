@@ -11,6 +11,9 @@ public:
     QString ChooseFileToExport(QWidget* parent) override;
     std::optional<QString> AskLevelText(QWidget* parent, const QString& current) override;
     void ShowWordList(QWidget* parent, const WordPairList& list) override;
+    std::optional<ImportChoice> AskImportChoice(QWidget* parent, const QString& path,
+                                                const ImportPreviewer& preview,
+                                                const ImportChoice& start) override;
     SaveChoice AskSaveGameInProgress(QWidget* parent) override;
     bool AskPrintSettings(QWidget* parent, QPrinter& printer) override;
     void AskPageSetup(QWidget* parent, QPrinter& printer) override;

@@ -3,7 +3,7 @@
 #include <charconv>
 
 namespace {
-std::optional<std::uint32_t> ParseSeed(const std::string& text) {
+std::optional<std::uint32_t> ParseNumber(const std::string& text) {
     std::uint32_t seed = 0;
     const char* end = text.data() + text.size();
     const auto [at, error] = std::from_chars(text.data(), end, seed);
@@ -11,6 +11,20 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
         return std::nullopt;
     }
     return seed;
+}
+
+// "W,T", both counted from 1.
+std::optional<ColumnPair> ParseColumns(const std::string& text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint32_t> word = ParseNumber(text.substr(0, comma));
+    const std::optional<std::uint32_t> translation = ParseNumber(text.substr(comma + 1));
+    if (!word || !translation || *word == 0 || *translation == 0) {
+        return std::nullopt;
+    }
+    return ColumnPair{*word - 1u, *translation - 1u};
 }
 } // namespace
 
@@ -21,7 +35,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         if (argument == "--seed" && hasValue) {
-            options.seed = ParseSeed(arguments[++i]);
+            options.seed = ParseNumber(arguments[++i]);
             if (!options.seed) {
                 return std::nullopt;
             }
@@ -36,6 +50,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             if (!options.layout) {
                 return std::nullopt;
             }
+        } else if (argument == "--columns" && hasValue) {
+            options.import.columns = ParseColumns(arguments[++i]);
+            if (!options.import.columns) {
+                return std::nullopt;
+            }
+        } else if (argument == "--header-row") {
+            options.import.headerRow = true;
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--progress") {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/import_choice.h"
 #include "files/worksheet.h"
 
 #include <cstdint>
@@ -18,6 +19,8 @@ struct CliOptions {
     // A worksheet in PDF, laid out as `layout` says.
     std::optional<std::string> worksheetTo;
     std::optional<WorksheetLayout> layout;
+    // How an imported file is read: --columns and --header-row; the rest is guessed.
+    ImportChoice import;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -27,7 +30,8 @@ struct CliOptions {
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
     "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml]\n"
-    "                       [--worksheet OUT.pdf --layout list|test|cards] FILE\n"
+    "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
+    "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --help | --version\n";
 
@@ -46,6 +50,11 @@ inline constexpr const char* CliHelp =
     "                 (both columns), test (one column blank per row, shuffled by --seed,\n"
     "                 answer key after it) or cards (to cut out; fronts on odd pages, backs\n"
     "                 on even pages for printing on both sides)\n"
+    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
+    "  --columns W,T  take the words from column W and their translations from column T\n"
+    "                 (counted from 1) of an imported table\n"
+    "  --header-row   the first row of an imported table names its columns; without this\n"
+    "                 option and --columns, both are guessed as in the game\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
     "  --help         show this help\n"

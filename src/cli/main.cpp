@@ -2,6 +2,7 @@
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
 #include "cli/progress_report.h"
+#include "files/import_chooser.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
@@ -43,8 +44,15 @@ int main(int argc, char** argv) {
         options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
     ConsoleHost host(stderr, seed);
     GameState state;
-    const OpenResult opened = OpenFileAtPath(
-        state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
+    FixedImportChooser importChoice(options->import);
+    const OpenResult opened =
+        OpenFileAtPath(state, host, options->file,
+                       options->unblocked ? DealKind::Unblocked : DealKind::Plain, &importChoice);
+    if (!importChoice.Refusal().empty()) {
+        std::fprintf(stderr, "error: %s\n", importChoice.Refusal().c_str());
+        std::fputs(CliUsage, stderr);
+        return UsageError;
+    }
     bool ok = opened == OpenResult::Dealt || opened == OpenResult::Loaded;
     if (options->progress) {
         if (!ok) {

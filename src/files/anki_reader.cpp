@@ -1,5 +1,8 @@
 #include "files/anki_reader.h"
 
+#include "files/imported_list.h"
+
+#include "files/delimited_reader.h"
 #include "files/delimited_records.h"
 #include "files/html_field.h"
 #include "files/utf8_text.h"
@@ -80,59 +83,14 @@ struct AnkiHeader {
     bool html = false;
     std::string columns;
     std::set<std::size_t> columnsWithoutWords; // from 0
+    // The notes, after the header lines, and the line they begin on.
+    std::string_view notes;
+    int firstLine = 1;
 };
 
-// Index of the word and translation columns.
-std::pair<std::size_t, std::size_t> WordColumns(const AnkiHeader& header, char separator) {
-    if (!header.columns.empty()) {
-        const DelimitedRecords names = SplitDelimited(header.columns, separator);
-        if (!names.records.empty()) {
-            const std::vector<std::string>& fields = names.records.front().fields;
-            std::optional<std::size_t> front;
-            std::optional<std::size_t> back;
-            for (std::size_t i = 0; i < fields.size(); ++i) {
-                const std::string name = Lowered(CleanImportedWord(fields[i]));
-                if (name == "front" && !front) {
-                    front = i;
-                } else if (name == "back" && !back) {
-                    back = i;
-                }
-            }
-            if (front && back) {
-                return {*front, *back};
-            }
-        }
-    }
-    std::array<std::size_t, 2> chosen{};
-    std::size_t column = 0;
-    for (std::size_t& index : chosen) {
-        while (header.columnsWithoutWords.contains(column)) {
-            ++column;
-        }
-        index = column++;
-    }
-    return {chosen[0], chosen[1]};
-}
-
-std::string FieldWords(const std::vector<std::string>& fields, std::size_t column, bool html) {
-    if (column >= fields.size()) {
-        return {};
-    }
-    const std::string text = WithoutSoundTags(fields[column]);
-    return html || LooksLikeHtml(text) ? PlainTextFromHtml(text) : CleanImportedWord(text);
-}
-
-} // namespace
-
-bool HasAnkiHeader(std::string_view text) {
-    text = WithoutByteOrderMark(text);
-    return ParseHeaderLine(text.substr(0, text.find('\n'))).has_value();
-}
-
-ImportOutcome ReadAnkiText(std::string_view text) {
-    text = WithoutByteOrderMark(text);
+AnkiHeader ReadHeader(std::string_view text) {
     AnkiHeader header;
-    int line = 1;
+    text = WithoutByteOrderMark(text);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const auto parsed = ParseHeaderLine(text.substr(0, end));
@@ -151,18 +109,88 @@ ImportOutcome ReadAnkiText(std::string_view text) {
             }
         }
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        ++line;
+        ++header.firstLine;
     }
-    const char separator = header.separator.value_or(GuessSeparator(text));
-    const DelimitedRecords records = SplitDelimited(text, separator, line);
-    if (records.unclosedQuoteLine != 0) {
-        return ImportFailure(UnclosedQuoteProblem(records.unclosedQuoteLine));
+    header.notes = text;
+    return header;
+}
+
+std::vector<std::string> ColumnNames(const AnkiHeader& header, char separator) {
+    const DelimitedRecords names = SplitDelimited(header.columns, separator);
+    if (header.columns.empty() || names.records.empty()) {
+        return {};
     }
-    const auto [wordColumn, translationColumn] = WordColumns(header, separator);
-    ImportedList list;
-    for (const DelimitedRecord& record : records.records) {
-        AddImportedRow(list, record.line, FieldWords(record.fields, wordColumn, header.html),
-                       FieldWords(record.fields, translationColumn, header.html));
+    std::vector<std::string> cleaned;
+    for (const std::string& name : names.records.front().fields) {
+        cleaned.push_back(CleanImportedWord(name));
     }
-    return {std::move(list), {}};
+    return cleaned;
+}
+
+// Index of the word and translation columns.
+ColumnPair WordColumns(const AnkiHeader& header, char separator) {
+    const std::vector<std::string> names = ColumnNames(header, separator);
+    std::optional<std::size_t> front;
+    std::optional<std::size_t> back;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string name = Lowered(names[i]);
+        if (name == "front" && !front) {
+            front = i;
+        } else if (name == "back" && !back) {
+            back = i;
+        }
+    }
+    if (front && back) {
+        return {*front, *back};
+    }
+    std::array<std::size_t, 2> chosen{};
+    std::size_t column = 0;
+    for (std::size_t& index : chosen) {
+        while (header.columnsWithoutWords.contains(column)) {
+            ++column;
+        }
+        index = column++;
+    }
+    return {chosen[0], chosen[1]};
+}
+
+class AnkiTextSource : public TableSource {
+public:
+    explicit AnkiTextSource(std::string_view text)
+        : header_(ReadHeader(text)),
+          separator_(header_.separator.value_or(GuessSeparator(header_.notes))) {}
+
+    TableHead Head() const override {
+        TableHead head;
+        head.columnNames = ColumnNames(header_, separator_);
+        head.columns = WordColumns(header_, separator_);
+        return head;
+    }
+
+    std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
+        const bool html = header_.html;
+        return ReadDelimitedRows(
+            header_.notes, separator_, header_.firstLine, keptFields,
+            [html](std::string_view field) { return AnkiFieldWords(field, html); }, visit);
+    }
+
+private:
+    AnkiHeader header_;
+    char separator_;
+};
+
+} // namespace
+
+bool HasAnkiHeader(std::string_view text) {
+    text = WithoutByteOrderMark(text);
+    return ParseHeaderLine(text.substr(0, text.find('\n'))).has_value();
+}
+
+std::string AnkiFieldWords(std::string_view field, bool html) {
+    const std::string text = WithoutSoundTags(field);
+    return html || LooksLikeHtml(text) ? PlainTextFromHtml(text) : CleanImportedWord(text);
+}
+
+std::unique_ptr<TableSource> AnkiTextTable(std::string_view text) {
+    return std::make_unique<AnkiTextSource>(text);
 }

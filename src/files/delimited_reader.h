@@ -1,9 +1,23 @@
 #pragma once
 
-#include "files/imported_list.h"
+#include "files/import_table.h"
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string_view>
 
-// A spreadsheet's CSV or TSV: one pair per record, the word in the first column and the
-// translation in the second; further columns are ignored.
-ImportOutcome ReadDelimitedList(std::string_view text);
+// A spreadsheet's CSV or TSV, or a text export without header lines: one record per row. The
+// separator is the chosen one, else the guessed one. The text must outlive the source.
+std::unique_ptr<TableSource> DelimitedTable(std::string_view text, std::optional<char> separator);
+
+// The records of a delimited text as table rows, each kept field cleaned by `clean`; the
+// problem of a quote never closed.
+std::optional<std::string>
+ReadDelimitedRows(std::string_view text, char separator, int firstLine, std::size_t keptFields,
+                  const std::function<std::string(std::string_view)>& clean,
+                  const RowVisitor& visit);
+
+// True when every record of the head (all but a last one that may be cut off) splits into the
+// same number of fields, at least two: a table, not one word per line.
+bool LooksLikeTable(std::string_view head, bool whole);

@@ -1,6 +1,5 @@
 #include "files/delimited_records.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -13,10 +12,15 @@ public:
     bool AtEnd() const { return at_ >= text_.size(); }
     int Line() const { return line_; }
 
-    // Reads one field and reports whether its record goes on after it. False when a quoted
-    // field is never closed.
-    bool ReadField(std::string& field, bool& recordGoesOn) {
+    // Reads one field, into `field` when `keep`, and reports whether its record goes on after
+    // it. False when a quoted field is never closed.
+    bool ReadField(std::string& field, bool keep, bool& recordGoesOn) {
         field.clear();
+        const auto take = [&](char c) {
+            if (keep) {
+                field += c;
+            }
+        };
         if (!AtEnd() && text_[at_] == '"') {
             ++at_;
             for (;;) {
@@ -31,12 +35,12 @@ public:
                     ++at_;
                 }
                 line_ += c == '\n';
-                field += c;
+                take(c);
             }
         }
         // Unquoted text, or whatever follows a closing quote, is taken as it stands.
         while (!AtEnd() && text_[at_] != separator_ && text_[at_] != '\n') {
-            field += text_[at_++];
+            take(text_[at_++]);
         }
         recordGoesOn = !AtEnd() && text_[at_] == separator_;
         if (!AtEnd()) {
@@ -56,54 +60,89 @@ private:
     std::size_t at_ = 0;
 };
 
+bool IsBlankRecord(const DelimitedRecord& record) {
+    return record.fieldCount == 1 && (record.fields.empty() || record.fields[0].empty());
+}
+
+constexpr std::array separatorCandidates{'\t', ';', ','};
+
 } // namespace
 
-DelimitedRecords SplitDelimited(std::string_view text, char separator, int firstLine) {
-    DelimitedRecords result;
+int ScanDelimited(std::string_view text, char separator, int firstLine, std::size_t keptFields,
+                  const RecordVisitor& visit) {
     FieldScanner scanner(text, separator, firstLine);
+    DelimitedRecord record;
     std::string field;
     while (!scanner.AtEnd()) {
-        DelimitedRecord record{scanner.Line(), {}};
+        record.line = scanner.Line();
+        record.fields.clear();
+        record.fieldCount = 0;
         bool goesOn = true;
         while (goesOn) {
             const int fieldLine = scanner.Line();
-            if (!scanner.ReadField(field, goesOn)) {
-                result.unclosedQuoteLine = fieldLine;
-                return result;
+            const bool keep = record.fieldCount < keptFields;
+            if (!scanner.ReadField(field, keep, goesOn)) {
+                return fieldLine;
             }
-            record.fields.push_back(field);
+            if (keep) {
+                record.fields.push_back(field);
+            }
+            ++record.fieldCount;
         }
-        result.records.push_back(std::move(record));
+        if (!visit(record)) {
+            break;
+        }
     }
+    return 0;
+}
+
+DelimitedRecords SplitDelimited(std::string_view text, char separator, int firstLine) {
+    DelimitedRecords result;
+    result.unclosedQuoteLine =
+        ScanDelimited(text, separator, firstLine, std::numeric_limits<std::size_t>::max(),
+                      [&](const DelimitedRecord& record) {
+                          result.records.push_back(record);
+                          return true;
+                      });
     return result;
 }
 
+std::optional<char> ConsistentSeparator(std::string_view text, std::size_t records) {
+    for (const char separator : separatorCandidates) {
+        std::size_t seen = 0;
+        std::size_t fields = 0;
+        bool consistent = true;
+        // A record cut off by the end of a text's head may still close its quote later.
+        ScanDelimited(text, separator, 1, 1, [&](const DelimitedRecord& record) {
+            if (IsBlankRecord(record)) {
+                return true;
+            }
+            consistent = record.fieldCount >= 2 && (seen == 0 || record.fieldCount == fields);
+            fields = record.fieldCount;
+            return consistent && ++seen < records;
+        });
+        if (consistent && seen > 0) {
+            return separator;
+        }
+    }
+    return std::nullopt;
+}
+
 char GuessSeparator(std::string_view text) {
-    constexpr std::array candidates{'\t', ';', ','};
-    std::array<bool, candidates.size()> seen{};
-    bool quoted = false;
-    bool recordHasText = false;
-    for (const char c : text) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && c == '\n') {
-            if (recordHasText) {
-                break;
-            }
-        } else if (!quoted) {
-            const auto found = std::find(candidates.begin(), candidates.end(), c);
-            if (found != candidates.end()) {
-                seen[found - candidates.begin()] = true;
-            }
-        }
-        recordHasText = recordHasText || (c != '\r' && c != '\n');
+    if (const std::optional<char> consistent = ConsistentSeparator(text)) {
+        return *consistent;
     }
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
-        if (seen[i]) {
-            return candidates[i];
+    for (const char separator : separatorCandidates) {
+        std::size_t fields = 0;
+        ScanDelimited(text, separator, 1, 1, [&](const DelimitedRecord& record) {
+            fields = record.fieldCount;
+            return IsBlankRecord(record);
+        });
+        if (fields >= 2) {
+            return separator;
         }
     }
-    return candidates[0];
+    return separatorCandidates[0];
 }
 
 std::string UnclosedQuoteProblem(int line) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,7 +11,10 @@
 // One record of a CSV-like text and the line it begins on.
 struct DelimitedRecord {
     int line = 0;
+    // The first fields only, as many as the reader keeps.
     std::vector<std::string> fields;
+    // How many fields the record has, kept or not.
+    std::size_t fieldCount = 0;
 };
 
 struct DelimitedRecords {
@@ -16,12 +23,26 @@ struct DelimitedRecords {
     int unclosedQuoteLine = 0;
 };
 
+// Called once per record, in order; false stops the scan.
+using RecordVisitor = std::function<bool(const DelimitedRecord&)>;
+
 // Splits text into records by RFC 4180: a field in double quotes may hold the separator, line
-// breaks and "" for one quote. Records end at LF or CR LF. Lines are counted from firstLine.
+// breaks and "" for one quote; a quote elsewhere in a field is taken as it stands. Records end at
+// LF or CR LF. Lines are counted from firstLine. Only the first keptFields fields of a record are
+// kept, so a line of a million commas costs nothing. Gives the line of a quoted field that is
+// never closed, or 0.
+int ScanDelimited(std::string_view text, char separator, int firstLine, std::size_t keptFields,
+                  const RecordVisitor& visit);
+
+// Every record with every field.
 DelimitedRecords SplitDelimited(std::string_view text, char separator, int firstLine = 1);
 
-// The separator of the first non-empty record: the tab, else ';', else ','. Separators inside
-// quotes do not count, so a quoted "a;b" does not make a comma file a semicolon file.
+// The separator that splits the first records of the text (up to `records` of them, blank
+// lines passed over) into the same number of fields, at least two: the tab, then ';', then ','.
+// Quotes count only where the scanner honours them. Nothing when none does.
+std::optional<char> ConsistentSeparator(std::string_view text, std::size_t records = 20);
+
+// ConsistentSeparator's answer; else the first of them that splits the first record, else the tab.
 char GuessSeparator(std::string_view text);
 
 // Why a text whose quoted field opens on `line` and never closes cannot be read.

@@ -1,6 +1,32 @@
 #include "files/imported_list.h"
 
+#include <algorithm>
+
+namespace {
+
+// The length of a control character's bytes at `at`, or 0.
+std::size_t ControlLength(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    const unsigned char c = byte(at);
+    if (c < 0x20 || c == 0x7F) {
+        return c == '\r' && byte(at + 1) == '\n' ? 2 : 1;
+    }
+    if (c == 0xC2 && byte(at + 1) >= 0x80 && byte(at + 1) <= 0x9F) {
+        return 2;
+    }
+    if (c == 0xE2 && byte(at + 1) == 0x80 && (byte(at + 2) == 0xA8 || byte(at + 2) == 0xA9)) {
+        return 3;
+    }
+    return 0;
+}
+
+} // namespace
+
 void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation) {
+    word = CleanImportedWord(word);
+    translation = CleanImportedWord(translation);
     if (word.empty() && translation.empty()) {
         return;
     }
@@ -14,20 +40,14 @@ void AddImportedRow(ImportedList& list, int line, std::string word, std::string 
 std::string CleanImportedWord(std::string_view text) {
     std::string word;
     word.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue; // CR LF is one line break
-        }
-        word += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t control = ControlLength(text, i);
+        word += control > 0 ? ' ' : text[i];
+        i += std::max<std::size_t>(control, 1);
     }
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    std::size_t begin = 0;
-    while (begin < word.size() && blank(word[begin])) {
-        ++begin;
+    const std::size_t begin = word.find_first_not_of(' ');
+    if (begin == std::string::npos) {
+        return {};
     }
-    std::size_t end = word.size();
-    while (end > begin && blank(word[end - 1])) {
-        --end;
-    }
-    return word.substr(begin, end - begin);
+    return word.substr(begin, word.find_last_not_of(' ') - begin + 1);
 }

@@ -15,6 +15,8 @@ struct ImportedList {
     ListLanguages languages;
     // Lines (from 1) of rows that were left out because one of their two words is empty.
     std::vector<int> leftOutLines;
+    // What the player should know about the reading, one sentence each.
+    std::vector<std::string> notes;
 };
 
 // Either a list, or the reason the file as a whole could not be read.
@@ -28,8 +30,10 @@ inline ImportOutcome ImportFailure(std::string problem) {
 }
 
 // Adds the pair, or notes its line when only one of the two words is there. A row with neither
-// word is a blank line and is passed over.
+// word is a blank line and is passed over. Every reader's words come through here, so none can
+// hold a line break or another control character.
 void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation);
 
-// Line breaks become blanks; blanks and tabs around the word go.
+// Line breaks and other control characters (C0, DEL, C1, the Unicode line and paragraph
+// separators) become blanks, a CR LF one blank; blanks around the word go.
 std::string CleanImportedWord(std::string_view text);

@@ -1,25 +1,54 @@
 #include "files/imported_list_file.h"
 
 #include "files/file_bytes.h"
+#include "files/import_chooser.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 
+#include <filesystem>
 #include <new>
 
-std::optional<ImportedList> ImportListFile(GameHost& host, const std::string& path,
-                                           ImportFormat format) {
+ImportedFile ImportListFile(GameHost& host, const std::string& path, ImportFormat format,
+                            ImportChooser* chooser) {
     ImportOutcome outcome;
     try {
-        const std::optional<std::string> bytes = ReadFileBytes(path);
-        outcome =
-            bytes ? ImportWordList(format, path, *bytes) : ImportFailure("It cannot be read.");
+        // The size is checked before reading; one byte more than allowed catches a file that
+        // does not tell its size or grows meanwhile.
+        std::error_code unknown;
+        const bool tooLarge =
+            std::filesystem::file_size(path, unknown) > MaxImportBytes && !unknown;
+        const std::optional<std::string> bytes =
+            tooLarge ? std::nullopt : ReadFileBytes(path, MaxImportBytes + 1);
+        if (tooLarge || (bytes && bytes->size() > MaxImportBytes)) {
+            outcome = ImportFailure(TooLargeProblem());
+        } else if (!bytes) {
+            outcome = ImportFailure("It cannot be read.");
+        } else {
+            ImportChoice choice;
+            if (chooser) {
+                std::optional<ImportChoice> chosen =
+                    chooser->ChooseImport(path, [&](const ImportChoice& shown) {
+                        return PreviewImport(format, path, *bytes, shown);
+                    });
+                if (!chosen) {
+                    return {std::nullopt, true};
+                }
+                choice = std::move(*chosen);
+            }
+            outcome = ImportWordList(format, path, *bytes, choice);
+        }
     } catch (const std::bad_alloc&) {
         outcome = ImportFailure("It is too large to read into memory.");
     }
     if (!outcome.list) {
         host.ShowMessage(ImportFailureMessage(path, outcome.problem));
     }
-    return std::move(outcome.list);
+    return {std::move(outcome.list), false};
+}
+
+std::string TooLargeProblem() {
+    return "It is larger than " + std::to_string(MaxImportBytes >> 20) +
+           " MB, more than a word list may be.";
 }
 
 void TakeImportedList(GameState& state, ImportedList list) {

@@ -1,11 +1,14 @@
 #include "files/kvtml_reader.h"
 
+#include "files/imported_list.h"
+
 #include "files/utf8_text.h"
 
 #include <pugixml.hpp>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -47,45 +50,99 @@ std::string InnerText(pugi::xml_node node) {
     return collector.text;
 }
 
-std::string TranslationText(pugi::xml_node entry, const char* id) {
-    return CleanImportedWord(
-        InnerText(entry.find_child_by_attribute("translation", "id", id).child("text")));
-}
-
-void ReadVersion2(pugi::xml_node root, LineCounter& lines, ImportedList& list) {
-    list.description = CleanImportedWord(InnerText(root.child("information").child("title")));
-    // A side's locale, or where the author left it empty, the name of its column.
-    for (pugi::xml_node identifier : root.child("identifiers").children("identifier")) {
-        const std::string_view id = identifier.attribute("id").value();
-        if (id == "0" || id == "1") {
-            std::string language = CleanImportedWord(InnerText(identifier.child("locale")));
-            if (language.empty()) {
-                language = CleanImportedWord(InnerText(identifier.child("name")));
+// The columns of a version 2 file are its identifiers; a version 1 file has two, <o> and <t>.
+class KvtmlSource : public TableSource {
+public:
+    KvtmlSource(std::string_view text, std::shared_ptr<pugi::xml_document> document)
+        : text_(text), document_(std::move(document)), root_(document_->document_element()) {
+        version2_ = std::string_view(root_.attribute("version").value()).starts_with('2') ||
+                    root_.child("entries");
+        if (version2_) {
+            for (pugi::xml_node identifier : root_.child("identifiers").children("identifier")) {
+                ids_.emplace_back(identifier.attribute("id").value());
             }
-            (id == "0" ? list.languages.TextA : list.languages.TextB) = std::move(language);
-        }
-    }
-    for (pugi::xml_node entry : root.child("entries").children("entry")) {
-        AddImportedRow(list, lines.LineOf(entry.offset_debug()), TranslationText(entry, "0"),
-                       TranslationText(entry, "1"));
-    }
-}
-
-void ReadVersion1(pugi::xml_node root, LineCounter& lines, ImportedList& list) {
-    list.description = CleanImportedWord(root.attribute("title").value());
-    for (pugi::xml_node entry : root.children("e")) {
-        const pugi::xml_node word = entry.child("o");
-        const pugi::xml_node translation = entry.child("t");
-        for (auto [language, node] : {std::pair(&list.languages.TextA, word),
-                                      std::pair(&list.languages.TextB, translation)}) {
-            if (language->empty()) {
-                *language = node.attribute("l").value();
+            // Old files leave the identifiers out and number the translations 0 and 1.
+            for (const char* id : {"0", "1"}) {
+                if (std::find(ids_.begin(), ids_.end(), id) == ids_.end()) {
+                    ids_.emplace_back(id);
+                }
             }
         }
-        AddImportedRow(list, lines.LineOf(entry.offset_debug()), CleanImportedWord(InnerText(word)),
-                       CleanImportedWord(InnerText(translation)));
     }
-}
+
+    TableHead Head() const override {
+        TableHead head;
+        if (version2_) {
+            head.description =
+                CleanImportedWord(InnerText(root_.child("information").child("title")));
+            for (const std::string& id : ids_) {
+                const pugi::xml_node identifier =
+                    root_.child("identifiers")
+                        .find_child_by_attribute("identifier", "id", id.c_str());
+                const std::string name = CleanImportedWord(InnerText(identifier.child("name")));
+                std::string language = CleanImportedWord(InnerText(identifier.child("locale")));
+                head.columnNames.push_back(name);
+                // A side's locale, or where the author left it empty, the name of its column.
+                head.columnLanguages.push_back(language.empty() ? name : language);
+            }
+            head.columns = {IdColumn("0"), IdColumn("1")};
+            head.certain = ids_.size() <= 2;
+        } else {
+            head.description = CleanImportedWord(root_.attribute("title").value());
+            head.columnLanguages = {FirstLanguage("o"), FirstLanguage("t")};
+        }
+        return head;
+    }
+
+    std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
+        LineCounter lines(text_);
+        const std::size_t columns = version2_ ? ids_.size() : 2;
+        const pugi::xml_node parent = version2_ ? root_.child("entries") : root_;
+        TableRow row;
+        for (pugi::xml_node entry : parent.children(version2_ ? "entry" : "e")) {
+            row.line = lines.LineOf(entry.offset_debug());
+            row.fieldCount = columns;
+            row.fields.clear();
+            for (std::size_t column = 0; column < columns && column < keptFields; ++column) {
+                row.fields.push_back(Field(entry, column));
+            }
+            if (!visit(row)) {
+                break;
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::size_t IdColumn(const char* id) const {
+        return static_cast<std::size_t>(std::find(ids_.begin(), ids_.end(), id) - ids_.begin());
+    }
+
+    std::string FirstLanguage(const char* side) const {
+        for (pugi::xml_node entry : root_.children("e")) {
+            if (const char* language = entry.child(side).attribute("l").value(); *language) {
+                return language;
+            }
+        }
+        return {};
+    }
+
+    // The text of column `column` of an entry.
+    std::string Field(pugi::xml_node entry, std::size_t column) const {
+        if (!version2_) {
+            return CleanImportedWord(InnerText(entry.child(column == 0 ? "o" : "t")));
+        }
+        return CleanImportedWord(
+            InnerText(entry.find_child_by_attribute("translation", "id", ids_[column].c_str())
+                          .child("text")));
+    }
+
+    std::string_view text_;
+    std::shared_ptr<pugi::xml_document> document_;
+    pugi::xml_node root_;
+    bool version2_ = false;
+    std::vector<std::string> ids_;
+};
 
 } // namespace
 
@@ -98,26 +155,19 @@ bool LooksLikeKvtml(std::string_view text) {
            text.substr(0, prologue).find("<kvtml") != std::string_view::npos;
 }
 
-ImportOutcome ReadKvtml(std::string_view text) {
-    pugi::xml_document document;
+OpenedTable KvtmlTable(std::string_view text) {
+    auto document = std::make_shared<pugi::xml_document>();
     const pugi::xml_parse_result parsed =
-        document.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
-    LineCounter lines(text);
+        document->load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
-        return ImportFailure("The XML is malformed on line " +
+        LineCounter lines(text);
+        return {nullptr, "The XML is malformed on line " +
                              std::to_string(lines.LineOf(parsed.offset)) + ": " +
-                             parsed.description() + ".");
+                             parsed.description() + "."};
     }
-    const pugi::xml_node root = document.document_element();
+    const pugi::xml_node root = document->document_element();
     if (std::strcmp(root.name(), "kvtml") != 0) {
-        return ImportFailure("The XML holds no kvtml word list.");
+        return {nullptr, "The XML holds no kvtml word list."};
     }
-    ImportedList list;
-    const std::string_view version = root.attribute("version").value();
-    if (version.starts_with('2') || root.child("entries")) {
-        ReadVersion2(root, lines, list);
-    } else {
-        ReadVersion1(root, lines, list);
-    }
-    return {std::move(list), {}};
+    return {std::make_unique<KvtmlSource>(text, std::move(document)), {}};
 }

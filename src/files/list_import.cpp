@@ -1,52 +1,161 @@
 #include "files/list_import.h"
 
+#include "files/anki_package.h"
 #include "files/anki_reader.h"
+#include "files/column_names.h"
 #include "files/delimited_reader.h"
 #include "files/file_name.h"
 #include "files/kvtml_reader.h"
 #include "files/utf8_text.h"
 
-ImportFormat DetectImportFormat(std::string_view path, std::string_view head) {
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// The preview shows this many columns at most; a reading keeps only the two it uses.
+constexpr std::size_t previewFields = 64;
+
+OpenedTable OpenTable(ImportFormat format, std::string_view bytes, const ImportChoice& choice) {
+    if (format != ImportFormat::AnkiPackage && !IsUtf8Text(bytes)) {
+        return {nullptr, "It is not UTF-8 text."};
+    }
+    switch (format) {
+    case ImportFormat::AnkiText:
+        return {AnkiTextTable(bytes), {}};
+    case ImportFormat::Delimited:
+        return {DelimitedTable(bytes, choice.separator), {}};
+    case ImportFormat::Kvtml:
+        return KvtmlTable(bytes);
+    case ImportFormat::AnkiPackage:
+        return AnkiPackageTable(bytes);
+    case ImportFormat::None:
+        break;
+    }
+    return {nullptr, "No reader claims it."};
+}
+
+// The guesses and choices, with the first records; a header row becomes the columns' names.
+ImportPreview Preview(TableSource& source, std::string_view path, const ImportChoice& choice) {
+    ImportPreview preview;
+    TableHead& head = preview.head;
+    head = source.Head();
+    std::vector<TableRow>& rows = preview.rows;
+    if (std::optional<std::string> problem =
+            source.ReadRows(previewFields, [&](const TableRow& row) {
+                rows.push_back(row);
+                return rows.size() <= PreviewRowCount;
+            })) {
+        return {{}, {}, 0, std::move(*problem)};
+    }
+    if (head.separator != 0) {
+        head.headerRow = choice.headerRow.value_or(LooksLikeHeaderRow(rows));
+        if (head.headerRow && !rows.empty()) {
+            head.columnNames = rows.front().fields;
+            head.columns = ProposedColumns(head.columnNames);
+            rows.erase(rows.begin());
+        }
+    }
+    rows.resize(std::min(rows.size(), PreviewRowCount));
+    preview.columnCount = head.columnNames.size();
+    for (const TableRow& row : rows) {
+        preview.columnCount = std::max(preview.columnCount, row.fieldCount);
+    }
+    if (head.separator != 0) {
+        head.certain = head.certain && !head.headerRow && preview.columnCount == 2;
+    }
+    head.columns = choice.columns.value_or(head.columns);
+    if (head.description.empty()) {
+        head.description = FileName(path);
+    }
+    if (!choice.description.empty()) {
+        head.description = choice.description;
+    }
+    return preview;
+}
+
+std::string ColumnLanguage(const TableHead& head, std::size_t column) {
+    return column < head.columnLanguages.size() ? head.columnLanguages[column] : std::string();
+}
+
+} // namespace
+
+ImportFormat DetectImportFormat(std::string_view path, std::string_view head, bool whole) {
+    if (LooksLikeZip(head)) {
+        return ImportFormat::AnkiPackage;
+    }
     if (HasAnkiHeader(head)) {
         return ImportFormat::AnkiText;
     }
     if (LooksLikeKvtml(head) || HasExtension(path, ".kvtml")) {
         return ImportFormat::Kvtml;
     }
-    if (HasExtension(path, ".csv") || HasExtension(path, ".tsv")) {
+    if (HasExtension(path, ".csv") || HasExtension(path, ".tsv") || LooksLikeTable(head, whole)) {
         return ImportFormat::Delimited;
     }
     return ImportFormat::None;
 }
 
-ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::string_view bytes) {
-    if (!IsUtf8Text(bytes)) {
-        return ImportFailure("It is not UTF-8 text.");
+ImportPreview PreviewImport(ImportFormat format, std::string_view path, std::string_view bytes,
+                            const ImportChoice& choice) {
+    OpenedTable table = OpenTable(format, bytes, choice);
+    if (!table.source) {
+        return {{}, {}, 0, std::move(table.problem)};
     }
-    ImportOutcome outcome;
-    switch (format) {
-    case ImportFormat::AnkiText:
-        outcome = ReadAnkiText(bytes);
-        break;
-    case ImportFormat::Delimited:
-        outcome = ReadDelimitedList(bytes);
-        break;
-    case ImportFormat::Kvtml:
-        outcome = ReadKvtml(bytes);
-        break;
-    case ImportFormat::None:
-        return ImportFailure("No reader claims it.");
+    return Preview(*table.source, path, choice);
+}
+
+ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::string_view bytes,
+                             const ImportChoice& choice) {
+    OpenedTable table = OpenTable(format, bytes, choice);
+    if (!table.source) {
+        return ImportFailure(std::move(table.problem));
     }
-    if (!outcome.list) {
-        return outcome;
+    const ImportPreview preview = Preview(*table.source, path, choice);
+    if (!preview.problem.empty()) {
+        return ImportFailure(preview.problem);
     }
-    if (outcome.list->pairs.empty()) {
+    const ColumnPair columns = preview.head.columns;
+    if (std::string problem = MissingColumnProblem(preview, columns);
+        choice.columns && !problem.empty()) {
+        return ImportFailure(std::move(problem));
+    }
+    ImportedList list;
+    list.description = preview.head.description;
+    list.languages = {ColumnLanguage(preview.head, columns.word),
+                      ColumnLanguage(preview.head, columns.translation)};
+    bool headerRow = preview.head.headerRow;
+    const auto field = [](const TableRow& row, std::size_t column) {
+        return column < row.fields.size() ? row.fields[column] : std::string();
+    };
+    const std::optional<std::string> problem = table.source->ReadRows(
+        std::max(columns.word, columns.translation) + 1, [&](const TableRow& row) {
+            if (!std::exchange(headerRow, false)) {
+                AddImportedRow(list, row.line, field(row, columns.word),
+                               field(row, columns.translation));
+            }
+            return true;
+        });
+    if (problem) {
+        return ImportFailure(*problem);
+    }
+    if (list.pairs.empty()) {
         return ImportFailure("It holds no word pair.");
     }
-    if (outcome.list->description.empty()) {
-        outcome.list->description = FileName(path);
+    list.notes = table.source->Notes();
+    return {std::move(list), {}};
+}
+
+std::string MissingColumnProblem(const ImportPreview& preview, const ColumnPair& columns) {
+    const std::size_t beyond = std::max(columns.word, columns.translation);
+    if (beyond < preview.columnCount && columns.word != columns.translation) {
+        return {};
     }
-    return outcome;
+    if (columns.word == columns.translation) {
+        return "The word and its translation must come from two different columns.";
+    }
+    return "It has no column " + std::to_string(beyond + 1) + "; its last column is " +
+           std::to_string(preview.columnCount) + ".";
 }
 
 std::string ImportFailureMessage(std::string_view path, std::string_view problem) {

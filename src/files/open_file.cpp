@@ -50,6 +50,7 @@ void NoteWhatWasNotRead(const GameState& state, GameHost& host, const std::strin
                         int linesNotRead) {
     host.WithdrawNote(NoteTopic::NoWordPairs);
     host.WithdrawNote(NoteTopic::LinesNotRead);
+    host.WithdrawNote(NoteTopic::ImportNotes);
     if (state.WordList.empty()) {
         host.ShowNote(NoteTopic::NoWordPairs, "No word pairs found in " + path);
     }
@@ -77,37 +78,53 @@ OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, cons
 
 // The reader of another program that claims the file; a saved game stays one whatever its name.
 ImportFormat ImportFormatOf(const std::string& path) {
-    const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes);
+    // One byte more than the detection needs tells whether the head is the whole file.
+    const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes + 1);
     if (!head || DetectFileKind(std::string_view(*head).substr(0, head->find('\n'))) ==
                      FileKind::SavedGame) {
         return ImportFormat::None;
     }
-    return DetectImportFormat(path, *head);
+    const bool whole = head->size() <= ImportDetectionBytes;
+    return DetectImportFormat(path, std::string_view(*head).substr(0, ImportDetectionBytes), whole);
+}
+
+// The notes of a reading in one status line.
+std::string JoinedNotes(const std::vector<std::string>& notes) {
+    std::string joined;
+    for (const std::string& note : notes) {
+        joined += (joined.empty() ? "" : " ") + note;
+    }
+    return joined;
 }
 
 OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string& path,
-                            ImportFormat format, DealKind deal) {
-    std::optional<ImportedList> list = ImportListFile(host, path, format);
-    if (!list) {
-        return OpenResult::Failed;
+                            ImportFormat format, DealKind deal, ImportChooser* chooser) {
+    ImportedFile imported = ImportListFile(host, path, format, chooser);
+    if (!imported.list) {
+        return imported.cancelled ? OpenResult::Cancelled : OpenResult::Failed;
     }
+    std::optional<ImportedList>& list = imported.list;
     const std::vector<int> leftOut = std::move(list->leftOutLines);
+    const std::string notes = JoinedNotes(list->notes);
     GameState next = NextGameFor(state, path);
     TakeImportedList(next, std::move(*list));
     const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
     if (!leftOut.empty()) {
         host.ShowMessage(LeftOutRowsMessage(path, leftOut));
     }
+    if (result == OpenResult::Dealt && !notes.empty()) {
+        host.ShowNote(NoteTopic::ImportNotes, notes);
+    }
     return result;
 }
 } // namespace
 
-OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal) {
-    return OpenFileAtPath(state, host, host.ChooseFileToOpen(), deal);
+OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal, ImportChooser* chooser) {
+    return OpenFileAtPath(state, host, host.ChooseFileToOpen(), deal, chooser);
 }
 
-OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
-                          DealKind deal) {
+OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path, DealKind deal,
+                          ImportChooser* chooser) {
     if (RefuseLongPath(host, path)) {
         return OpenResult::Failed;
     }
@@ -116,7 +133,7 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
         return OpenResult::Cancelled;
     }
     if (const ImportFormat format = ImportFormatOf(path); format != ImportFormat::None) {
-        return OpenImportedList(state, host, path, format, deal);
+        return OpenImportedList(state, host, path, format, deal, chooser);
     }
     FileHandle file = OpenTextFile(path, host);
     if (!file) {

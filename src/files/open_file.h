@@ -6,15 +6,18 @@
 
 struct GameState;
 class GameHost;
+class ImportChooser;
 
 enum class OpenResult { Cancelled, Failed, Dealt, Loaded };
 
 // File > Open: asks for a file, then opens it as below.
-OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal = DealKind::Plain);
+OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal = DealKind::Plain,
+                    ImportChooser* chooser = nullptr);
 
 // Tells what kind of file `path` is and hands it to that kind's reader: a word-pair list is
 // read and dealt, a saved game is loaded. The game in play is replaced only when this
 // succeeds. Failed when the file cannot be opened, the load fails or the deal cannot place
-// every pair.
+// every pair. An imported file is read with the chooser's choice, else the guesses; Cancelled
+// when the chooser cancels.
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
-                          DealKind deal = DealKind::Plain);
+                          DealKind deal = DealKind::Plain, ImportChooser* chooser = nullptr);

@@ -19,6 +19,7 @@ using namespace CommandId;
 const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "&New\tCtrl+N", 57600},
     {"&File", "&Open...\tCtrl+O", 57601},
+    {"&File", "&Import...", 32830},
     {"&File", "&Save\tCtrl+S", 57603},
     {"&File", "Save &As...", 57604},
     {"&File", "&Export Word List...", 32786},
@@ -96,13 +97,18 @@ TEST_F(CommandTableTest, MenuBarHoldsEveryItem) {
 TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
     OpenList(3);
     const int exportList = CommandId::ExportWordList;
-    const std::vector<std::pair<int, QString>> questions{
-        {FileOpen, "open"},        {LoadSavedGame, "open"},
-        {FileSave, "save"},        {FileSaveAs, "save"},
-        {FilePrint, "print"},      {FilePrintPreview, "preview"},
-        {FilePrintSetup, "setup"}, {CommandId::WordList, "words"},
-        {DrawLevel, "level 0"},    {RandomNumberTest, "message"},
-        {exportList, "export"}};
+    const std::vector<std::pair<int, QString>> questions{{FileOpen, "open"},
+                                                         {LoadSavedGame, "open"},
+                                                         {FileImport, "open"},
+                                                         {FileSave, "save"},
+                                                         {FileSaveAs, "save"},
+                                                         {FilePrint, "print"},
+                                                         {FilePrintPreview, "preview"},
+                                                         {FilePrintSetup, "setup"},
+                                                         {CommandId::WordList, "words"},
+                                                         {DrawLevel, "level 0"},
+                                                         {RandomNumberTest, "message"},
+                                                         {exportList, "export"}};
     for (const auto& [id, question] : questions) {
         prompter->asked.clear();
         Trigger(id);

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -31,28 +32,28 @@ TEST(QtPrompter, MessagesShowMarkupAsPlainText) {
     EXPECT_EQ(format, Qt::PlainText);
 }
 
-// Word lists are often named without an extension.
-TEST(QtPrompter, OpenChooserListsFilesWithoutADot) {
+// Word lists come first, and the chooser starts in the folder of the file chosen last.
+TEST(QtPrompter, OpenChooserOffersWordListsFirstAndStartsInTheFolderLastUsed) {
     const TempDir files;
-    files.Write("verbs", "Verbs\n");
-    files.Write("nouns.txt", "Nouns\n");
+    const QString nouns = QString::fromStdString(files.Write("nouns.txt", "Nouns\n"));
     const QString folder = QString::fromStdString(files.path().string());
-    QStringList listed;
+    QSettings().remove(QStringLiteral("Files/LastFolder"));
+    QStringList filters;
     AnswerWhenShown<QFileDialog>([&](QFileDialog& dialog) {
-        dialog.setDirectory(folder);
-        const auto* model = dialog.findChild<QFileSystemModel*>();
-        const QModelIndex root = model->index(folder);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(root) > 0; }));
-        // Let the name filter settle on the loaded rows.
-        QTest::qWait(50);
-        for (int row = 0; row < model->rowCount(root); ++row) {
-            listed.append(model->index(row, 0, root).data().toString());
-        }
+        filters = dialog.nameFilters();
+        dialog.selectFile(nouns);
+        QMetaObject::invokeMethod(&dialog, "accept", Qt::QueuedConnection);
+    });
+    EXPECT_EQ(QtPrompter().ChooseFileToOpen(nullptr), nouns);
+    EXPECT_EQ(filters, QStringList({"Word lists (*.txt *.csv *.tsv *.kvtml *.apkg)",
+                                    "Saved games (*.txt)", "All files (*)"}));
+    QString startedIn;
+    AnswerWhenShown<QFileDialog>([&](QFileDialog& dialog) {
+        startedIn = dialog.directory().absolutePath();
         dialog.reject();
     });
     EXPECT_EQ(QtPrompter().ChooseFileToOpen(nullptr), QString());
-    listed.sort();
-    EXPECT_EQ(listed, QStringList({"nouns.txt", "verbs"}));
+    EXPECT_EQ(startedIn, folder);
 }
 
 // A bare name gets the chosen filter's suffix before the dialog looks for a file to replace, so

@@ -20,8 +20,8 @@ inline std::vector<QStringList> Rows(const CWordListDlg& dialog) {
 }
 
 // Answers the view's modal questions from queues and records what it was asked, in order:
-// "message", "open", "save", "export", "level <current text>", "words", "save game?", "print",
-// "preview" or "setup".
+// "message", "open", "save", "export", "level <current text>", "words", "import", "save game?",
+// "print", "preview" or "setup".
 class TestPrompter : public Prompter {
 public:
     QStringList asked;
@@ -32,6 +32,10 @@ public:
     std::deque<QString> levelTexts; // a null text cancels the Draw Level dialog
     // The rows of each Word List dialog made.
     std::vector<std::vector<QStringList>> wordListsShown;
+    // Answers to the import preview; it is cancelled once they run out. Each preview it was
+    // shown, as the choice it started from reads the file.
+    std::deque<ImportChoice> importChoices;
+    std::vector<ImportPreview> importPreviews;
     // Answers to "Save the game in progress?"; Cancel once they run out.
     std::deque<SaveChoice> saveChoices;
     // Where a confirmed print goes; empty: the print dialog is cancelled.
@@ -51,6 +55,18 @@ public:
     void ShowWordList(QWidget*, const WordPairList& list) override {
         asked.append("words");
         wordListsShown.push_back(Rows(CWordListDlg(list)));
+    }
+    std::optional<ImportChoice> AskImportChoice(QWidget*, const QString&,
+                                                const ImportPreviewer& preview,
+                                                const ImportChoice& start) override {
+        asked.append("import");
+        importPreviews.push_back(preview(start));
+        if (importChoices.empty()) {
+            return std::nullopt;
+        }
+        const ImportChoice choice = importChoices.front();
+        importChoices.pop_front();
+        return choice;
     }
     SaveChoice AskSaveGameInProgress(QWidget*) override {
         asked.append("save game?");

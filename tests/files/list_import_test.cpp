@@ -82,12 +82,18 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
         });
 }
 
-TEST(ListImport, CsvAndTsvTakeTheFirstTwoColumns) {
+TEST(ListImport, CsvAndTsvTakeTheFirstTwoColumnsSplitAlike) {
     ExpectImports(
         "sheets/animals.csv", ImportFormat::Delimited,
         {
             {"commas", "cat,chat\ndog,chien\n", "animals.csv | cat=chat; dog=chien"},
-            {"a semicolon wins over a comma", "cat;chat, le\n", "animals.csv | cat=chat, le"},
+            {"a semicolon wins over a comma", "cat;chat, le\ndog;chien\n",
+             "animals.csv | cat=chat, le; dog=chien"},
+            {"the separator that splits every record alike wins",
+             "essen;speisen,to eat\ntrinken,to drink\n",
+             "animals.csv | essen;speisen=to eat; trinken=to drink"},
+            {"a quote inside a field is no quote", "12\" ruler,r\xC3\xA8gle\npencil,crayon\n",
+             "animals.csv | 12\" ruler=r\xC3\xA8gle; pencil=crayon"},
             {"a tab wins over both", "a,b\tc;d\n", "animals.csv | a,b=c;d"},
             {"separators in quotes do not count", "\"a;b\",c\n", "animals.csv | a;b=c"},
             {"BOM and CR LF",
@@ -157,6 +163,15 @@ TEST(ListImport, ContentDecidesBeforeTheExtensionAndNativeListsStayNative) {
         ImportFormat format;
     } cases[] = {
         {"list.txt", "Verbs\nmanger\tto eat\nboire\tto drink\n", ImportFormat::None},
+        {"list.txt", "Desc\nhello\tworld\nhola mundo\nuno\none\n", ImportFormat::None},
+        {"list.txt", "manger\tto eat\nboire\tto drink\n", ImportFormat::Delimited},
+        {"list.txt", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::Delimited},
+        {"list", "a\tb\tc\n\"x\ny\"\tb\tc\n", ImportFormat::Delimited},
+        {"list.txt", "a\tb\tc\nd\te\n", ImportFormat::None},
+        {"list.txt", "Verbs, irregular\n", ImportFormat::Delimited},
+        {"list.txt", "Verbs\n", ImportFormat::None},
+        {"deck.apkg", "PK\x03\x04", ImportFormat::AnkiPackage},
+        {"deck.colpkg", "PK\x05\x06", ImportFormat::AnkiPackage},
         {"list.txt", "#separator:tab\ncat\tchat\n", ImportFormat::AnkiText},
         {"list.csv", "\xEF\xBB\xBF#html:true\n", ImportFormat::AnkiText},
         {"list.txt", "#comment: not Anki's\n", ImportFormat::None},
@@ -164,12 +179,173 @@ TEST(ListImport, ContentDecidesBeforeTheExtensionAndNativeListsStayNative) {
         {"list.txt", "Tags such as <kvtml> in a description\n", ImportFormat::None},
         {"list.CSV", "a,b\n", ImportFormat::Delimited},
         {"list.tsv", "a\tb\n", ImportFormat::Delimited},
-        {"folder.csv/list.txt", "a,b\n", ImportFormat::None},
-        {".csv", "a,b\n", ImportFormat::None},
+        {"folder.csv/list.txt", "a\n", ImportFormat::None},
+        {".csv", "a\n", ImportFormat::None},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.path) + ": " + c.head);
         EXPECT_EQ(DetectImportFormat(c.path, c.head), c.format);
+    }
+    // A head that ends within a line leaves that line out.
+    EXPECT_EQ(DetectImportFormat("list.txt", "a\tb\nc\td\ne", false), ImportFormat::Delimited);
+    EXPECT_EQ(DetectImportFormat("list.txt", "a\tb\nc\td\ne", true), ImportFormat::None);
+}
+
+// "description | pairs" as read under the choice, then "header" when the first row was taken
+// for the columns' names, and the proposed or chosen columns.
+std::string ChosenDigest(const std::string& path, const std::string& bytes,
+                         const ImportChoice& choice) {
+    const ImportFormat format = DetectImportFormat(path, bytes);
+    const ImportPreview preview = PreviewImport(format, path, bytes, choice);
+    return Digest(ImportWordList(format, path, bytes, choice)) +
+           (preview.head.headerRow ? " | header" : "") + " | columns " +
+           std::to_string(preview.head.columns.word + 1) + "," +
+           std::to_string(preview.head.columns.translation + 1);
+}
+
+TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string digest;
+    } cases[] = {
+        {"names of kinds of column", "word,translation,synonym,context,comment\nhund,dog,,,\n",
+         "t.csv | hund=dog | header | columns 1,2"},
+        {"word and meanings after an id",
+         "id\tword\treadings\tmeanings\n1\t\xE7\x8C\xAB\t\xE3\x81\xAD\xE3\x81\x93\tcat\n",
+         "t.csv | \xE7\x8C\xAB=cat | header | columns 2,4"},
+        {"languages, in English and in their own names",
+         "Spanish\tEnglish\tSvenska\nperro\tdog\thund\ngato\tcat\tkatt\n",
+         "t.csv | perro=dog; gato=cat | header | columns 1,2"},
+        {"FRONT and Back in any case", "Notes,Back,FRONT\nx,chat,cat\n",
+         "t.csv | cat=chat | header | columns 3,2"},
+        {"rows below of the same kind",
+         "English,anglais\nGerman,allemand\nFrench,fran\xC3\xA7"
+         "ais\n",
+         "t.csv | English=anglais; German=allemand; French=fran\xC3\xA7"
+         "ais | columns 1,2"},
+        {"two known names among others",
+         "Id,CreatedAt,Word,Translation,Tags\n1,2025,hola,hello,x\n",
+         "t.csv | hola=hello | header | columns 3,4"},
+        {"plain words", "cat,chat\ndog,chien\n", "t.csv | cat=chat; dog=chien | columns 1,2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ChosenDigest("/d/t.csv", c.bytes, {}), c.digest);
+    }
+}
+
+TEST(ListImport, TheChoiceOverridesEachGuess) {
+    const std::string table = "word,translation,note\nhund,dog,noun\nKatze,cat,noun\n";
+    struct Case {
+        const char* name;
+        std::string bytes;
+        ImportChoice choice;
+        std::string digest;
+    };
+    const std::vector<Case> cases{
+        {"no header row",
+         table,
+         {.headerRow = false},
+         "t.csv | word=translation; hund=dog; Katze=cat | columns 1,2"},
+        {"a header row",
+         "cat,chat\ndog,chien\n",
+         {.headerRow = true},
+         "t.csv | dog=chien | header | columns 1,2"},
+        {"any two columns, either way round",
+         table,
+         {.columns = ColumnPair{2, 0}},
+         "t.csv | noun=hund; noun=Katze | header | columns 3,1"},
+        {"the separator",
+         "a;b,c\nd;e,f\n",
+         {.separator = ';'},
+         "t.csv | a=b,c; d=e,f | columns 1,2"},
+        {"the description",
+         table,
+         {.description = "German nouns"},
+         "German nouns | hund=dog; Katze=cat | header | columns 1,2"},
+        {"a column the file lacks",
+         table,
+         {.columns = ColumnPair{0, 3}},
+         "fails: It has no column 4; its last column is 3. | header | columns 1,4"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ChosenDigest("/d/t.csv", c.bytes, c.choice), c.digest);
+    }
+}
+
+TEST(ListImport, ThePreviewShowsTheFirstRecordsAndWhetherTheGuessIsCertain) {
+    std::string many;
+    for (int i = 1; i <= 30; ++i) {
+        many += "w" + std::to_string(i) + "\tt" + std::to_string(i) + "\n";
+    }
+    const std::string kvtml =
+        "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><name>English</name>"
+        "<locale>en</locale></identifier><identifier id=\"1\"><name>French</name>"
+        "<locale>fr</locale></identifier><identifier id=\"2\"><name>German</name>"
+        "<locale>de</locale></identifier></identifiers><entries><entry>"
+        "<translation id=\"0\"><text>cat</text></translation><translation id=\"1\">"
+        "<text>chat</text></translation><translation id=\"2\"><text>Katze</text>"
+        "</translation></entry></entries></kvtml>";
+    const struct {
+        const char* path;
+        std::string bytes;
+        // certain | columns | rows: first row's fields | names
+        std::string digest;
+    } cases[] = {
+        {"l.txt", many, "certain | 2 | 20: w1 t1 | "},
+        {"l.csv", "a,b,c\n", "asks | 3 | 1: a b c | "},
+        {"l.csv", "front,back\ncat,chat\n", "asks | 2 | 1: cat chat | front back"},
+        {"l.csv", "a,b\nc\n", "asks | 2 | 2: a b | "},
+        {"l.txt", "#separator:tab\n#columns:Front\tBack\tTags\ncat\tchat\tx\n",
+         "certain | 3 | 1: cat chat x | Front Back Tags"},
+        {"l.kvtml", kvtml, "asks | 3 | 1: cat chat Katze | English French German"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + (" " + c.bytes.substr(0, 20)));
+        const ImportPreview preview =
+            PreviewImport(DetectImportFormat(c.path, c.bytes), c.path, c.bytes);
+        const auto joined = [](const std::vector<std::string>& texts) {
+            std::string text;
+            for (const std::string& part : texts) {
+                text += (text.empty() ? "" : " ") + part;
+            }
+            return text;
+        };
+        ASSERT_EQ(preview.problem, "");
+        EXPECT_EQ(std::string(preview.head.certain ? "certain" : "asks") + " | " +
+                      std::to_string(preview.columnCount) + " | " +
+                      std::to_string(preview.rows.size()) + ": " +
+                      joined(preview.rows.front().fields) + " | " +
+                      joined(preview.head.columnNames),
+                  c.digest);
+    }
+    const ImportChoice frenchGerman{.columns = ColumnPair{1, 2}};
+    EXPECT_EQ(Digest(ImportWordList(ImportFormat::Kvtml, "l.kvtml", kvtml, frenchGerman)),
+              "l.kvtml | chat=Katze | fr/de");
+}
+
+TEST(ListImport, NoImportedWordHoldsALineBreakOrAnotherControlCharacter) {
+    const struct {
+        const char* path;
+        std::string bytes;
+        std::string digest;
+    } cases[] = {
+        {"a.txt", "#separator:tab\ndog&#10;hound\tchien\ncat&#13;\tchat\nbird\toiseau\n",
+         "a.txt | dog hound=chien; cat=chat; bird=oiseau"},
+        {"a.csv",
+         "\"a\x01\x1b"
+         "b\",c\x7f"
+         "d\ne\xC2\x85"
+         "f,g\xE2\x80\xA8h\n",
+         "a.csv | a  b=c d; e f=g h"},
+        {"a.kvtml", "<kvtml><e><o>x&#9;y</o><t>z&#xA;</t></e></kvtml>", "a.kvtml | x y=z"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(Digest(ImportWordList(DetectImportFormat(c.path, c.bytes), c.path, c.bytes)),
+                  c.digest);
     }
 }
 

@@ -1,5 +1,10 @@
+#include "files/import_chooser.h"
+#include "files/imported_list_file.h"
 #include "files/list_import.h"
 #include "files/open_file.h"
+#include "savegame/save_game.h"
+#include "savegame/save_loader.h"
+#include "support/anki_deck.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
 #include "words/window_title.h"
@@ -9,7 +14,7 @@
 namespace {
 
 // File > Open deals each format as it deals a native list, and says once which rows it left
-// out; a native list whose lines hold tabs stays a native list.
+// out; a text whose lines split alike is a table, but a native list with a tab stays one.
 TEST(OpenImportedList, EachFormatIsDealtWithItsPairsTitleAndLanguages) {
     const struct {
         const char* name;
@@ -30,9 +35,13 @@ TEST(OpenImportedList, EachFormatIsDealtWithItsPairsTitleAndLanguages) {
          "<text>to eat</text></translation></entry></entries></kvtml>",
          "Verbs | manger=to eat | fr/en",
          {}},
-        {"tabs.txt",
-         "Verbs\tlesson 3\nmanger\tto eat\nboire\tto drink\n",
-         "Verbs\tlesson 3 | manger\tto eat=boire\tto drink | /",
+        {"tab.txt",
+         "Desc\nhello\tworld\nhola mundo\nuno\none\n",
+         "Desc | hello\tworld=hola mundo; uno=one | /",
+         {}},
+        {"headerless.txt",
+         "manger\tto eat\nboire\tto drink\n\n",
+         "headerless.txt | manger=to eat; boire=to drink | /",
          {}},
     };
     for (const auto& c : cases) {
@@ -69,6 +78,8 @@ TEST(OpenImportedList, AFailedImportSaysWhyAndLeavesTheGameInPlay) {
         {"empty.csv", "", "It holds no word pair."},
         {"broken.kvtml", "<kvtml>\n<e><o>a</o>\n</kvtml>",
          "The XML is malformed on line 3: Start-end tags mismatch."},
+        {"newer.apkg", ZipArchive({{"collection.anki2", "not a database"}}),
+         "Its collection is not an SQLite database."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,6 +95,83 @@ TEST(OpenImportedList, AFailedImportSaysWhyAndLeavesTheGameInPlay) {
         EXPECT_EQ(state.BrowseFileName + state.FileDescription,
                   before.BrowseFileName + before.FileDescription);
     }
+}
+
+TEST(OpenImportedList, AListLargerThanAnImportReadsIsRefusedUnread) {
+    TempDir dir;
+    const std::string path = dir.Write("huge.csv", "cat,chat\n");
+    std::filesystem::resize_file(path, MaxImportBytes + 1);
+    GameState state;
+    RecordingHost host;
+    EXPECT_EQ(OpenFileAtPath(state, host, path), OpenResult::Failed);
+    EXPECT_EQ(host.messages, std::vector{ImportFailureMessage(path, TooLargeProblem())});
+}
+
+// A word that held a line break would split the saved game's lines apart.
+TEST(OpenImportedList, AnImportedGameSavesAndLoadsWithEveryPair) {
+    TempDir dir;
+    const std::string path =
+        dir.Write("cards.txt", "#separator:tab\ndog&#10;hound\tchien\ncat\tchat\nbird\toiseau\n");
+    GameState state;
+    RecordingHost host;
+    ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
+    const std::string saved = (dir.path() / "saved.txt").string();
+    ASSERT_TRUE(SaveGameAsPath(state, host, saved));
+    GameState loaded;
+    ASSERT_TRUE(Loadplayedgame(loaded, host, saved));
+    EXPECT_EQ(ListText(loaded.WordList), "dog hound=chien; cat=chat; bird=oiseau");
+}
+
+// What the chooser answers is what is dealt; a cancel leaves the game alone, and a column past
+// the last is refused before anything is read.
+TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
+    TempDir dir;
+    const std::string sheet = dir.Write("sheet.csv", "id,word,meaning\n1,Hund,dog\n2,Katze,cat\n");
+    const std::string deck = dir.Write(
+        "deck.apkg",
+        ZipArchive({{"collection.anki2",
+                     AnkiCollection({11,
+                                     {{7, {"Front", "Back", "Extra"}}},
+                                     {{7, {"chat", "cat", "noun"}}, {7, {"{{c1::x}}", "", ""}}}})},
+                    {"1", "picture"}}));
+    const struct {
+        const char* name;
+        std::string path;
+        ImportChoice choice;
+        std::string digest; // description | pairs | status notes
+    } cases[] = {
+        {"guesses", sheet, {}, "sheet.csv | Hund=dog; Katze=cat | "},
+        {"columns and description", sheet,
+         ImportChoice{std::nullopt, std::nullopt, ColumnPair{2, 0}, "German"},
+         "German | dog=1; cat=2 | "},
+        {"a package, with its notes", deck,
+         ImportChoice{std::nullopt, std::nullopt, ColumnPair{0, 2}, {}},
+         "deck.apkg | chat=noun | 1 cloze note was left out, since they are not word pairs. The "
+         "deck has 1 media file (pictures or sounds); the tiles show only its words."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameState state;
+        RecordingHost host;
+        FixedImportChooser chooser(c.choice);
+        ASSERT_EQ(OpenFileAtPath(state, host, c.path, DealKind::Plain, &chooser),
+                  OpenResult::Dealt);
+        std::string notes;
+        for (const std::string& note : host.statusNotes) {
+            notes += note;
+        }
+        EXPECT_EQ(state.FileDescription + " | " + ListText(state.WordList) + " | " + notes,
+                  c.digest);
+    }
+    GameState state;
+    RecordingHost host;
+    ASSERT_EQ(OpenFileAtPath(state, host, sheet), OpenResult::Dealt);
+    FixedImportChooser pastTheLast(ImportChoice{std::nullopt, std::nullopt, ColumnPair{0, 3}, {}});
+    EXPECT_EQ(OpenFileAtPath(state, host, sheet, DealKind::Plain, &pastTheLast),
+              OpenResult::Cancelled);
+    EXPECT_EQ(pastTheLast.Refusal(), sheet + ": It has no column 4; its last column is 3.");
+    EXPECT_EQ(ListText(state.WordList), "Hund=dog; Katze=cat");
+    EXPECT_TRUE(host.messages.empty());
 }
 
 } // namespace

@@ -12,13 +12,14 @@ const WordPairList Tricky{
     {"tab\there", "semi;colon"}, {"a, b", "say \"hi\""}, {"\xE9t\xE9", "\x80 5"}};
 
 // Each format opens again with the same pairs; TSV and CSV quote what they must and write UTF-8,
-// the native list keeps the bytes and the description.
+// the native list keeps the bytes and the description. An import turns the tab into a blank, as
+// it does every control character.
 TEST(WordListExport, EachFormatOpensAgainWithTheSamePairs) {
     TempDir dir;
     GameState state = MakeGame(Tricky);
     state.FileDescription = "Tricky";
     RecordingHost host;
-    const std::string utf8 = "tab\there=semi;colon; a, b=say \"hi\"; été=€ 5";
+    const std::string utf8 = "tab here=semi;colon; a, b=say \"hi\"; été=€ 5";
     const struct {
         const char* name;
         const char* head;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "files/import_table.h"
+
+#include <cstddef>
+#include <string_view>
+
+// The most a package's collection may unpack to. More is taken for a zip bomb.
+inline constexpr std::size_t MaxCollectionBytes = std::size_t{512} << 20;
+
+// True when the bytes begin like a zip archive, as Anki's packages do.
+bool LooksLikeZip(std::string_view head);
+
+// An Anki package (.apkg, .colpkg): a zip holding the collection, an SQLite database, plain
+// (collection.anki2, collection.anki21) or zstd-compressed (collection.anki21b); the newest one
+// present is read, so the stub that newer packages carry for old programs is never dealt. Each
+// note is a row and its fields are the columns, named by its note type. Cloze notes are left out
+// and counted. The bytes must outlive the source.
+OpenedTable AnkiPackageTable(std::string_view bytes);

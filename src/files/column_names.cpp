@@ -1,0 +1,150 @@
+#include "files/column_names.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+using namespace std::string_view_literals;
+
+enum class Role { Word, Translation, Language, Aside };
+
+struct KnownName {
+    std::string_view name;
+    Role role;
+};
+
+constexpr std::array knownNames{
+    KnownName{"word", Role::Word},
+    KnownName{"words", Role::Word},
+    KnownName{"front", Role::Word},
+    KnownName{"term", Role::Word},
+    KnownName{"expression", Role::Word},
+    KnownName{"vocabulary", Role::Word},
+    KnownName{"vocab", Role::Word},
+    KnownName{"question", Role::Word},
+    KnownName{"kanji", Role::Word},
+    KnownName{"translation", Role::Translation},
+    KnownName{"translations", Role::Translation},
+    KnownName{"back", Role::Translation},
+    KnownName{"definition", Role::Translation},
+    KnownName{"definitions", Role::Translation},
+    KnownName{"meaning", Role::Translation},
+    KnownName{"meanings", Role::Translation},
+    KnownName{"answer", Role::Translation},
+    KnownName{"gloss", Role::Translation},
+    KnownName{"id", Role::Aside},
+    KnownName{"no", Role::Aside},
+    KnownName{"number", Role::Aside},
+    KnownName{"reading", Role::Aside},
+    KnownName{"readings", Role::Aside},
+    KnownName{"pronunciation", Role::Aside},
+    KnownName{"phonetic", Role::Aside},
+    KnownName{"transcription", Role::Aside},
+    KnownName{"explanation", Role::Aside},
+    KnownName{"synonym", Role::Aside},
+    KnownName{"synonyms", Role::Aside},
+    KnownName{"context", Role::Aside},
+    KnownName{"comment", Role::Aside},
+    KnownName{"comments", Role::Aside},
+    KnownName{"note", Role::Aside},
+    KnownName{"notes", Role::Aside},
+    KnownName{"example", Role::Aside},
+    KnownName{"examples", Role::Aside},
+    KnownName{"tags", Role::Aside},
+    KnownName{"gender", Role::Aside},
+    KnownName{"part of speech", Role::Aside},
+    KnownName{"pos", Role::Aside},
+    KnownName{"level", Role::Aside},
+    KnownName{"lesson", Role::Aside},
+    KnownName{"category", Role::Aside},
+};
+
+// Languages by their English name and their own.
+constexpr std::array languageNames{
+    "english"sv,    "french"sv,    "français"sv,   "francais"sv,   "german"sv,     "deutsch"sv,
+    "spanish"sv,    "español"sv,   "espanol"sv,    "italian"sv,    "italiano"sv,   "portuguese"sv,
+    "português"sv,  "dutch"sv,     "nederlands"sv, "swedish"sv,    "svenska"sv,    "norwegian"sv,
+    "norsk"sv,      "danish"sv,    "dansk"sv,      "finnish"sv,    "suomi"sv,      "polish"sv,
+    "polski"sv,     "czech"sv,     "čeština"sv,    "russian"sv,    "русский"sv,    "ukrainian"sv,
+    "українська"sv, "greek"sv,     "ελληνικά"sv,   "turkish"sv,    "türkçe"sv,     "arabic"sv,
+    "العربية"sv,    "hebrew"sv,    "עברית"sv,      "japanese"sv,   "日本語"sv,     "chinese"sv,
+    "中文"sv,       "korean"sv,    "한국어"sv,     "hindi"sv,      "हिन्दी"sv,      "latin"sv,
+    "latina"sv,     "esperanto"sv, "vietnamese"sv, "tiếng việt"sv, "indonesian"sv, "hungarian"sv,
+    "magyar"sv,     "romanian"sv,  "română"sv,     "catalan"sv,    "català"sv,     "irish"sv,
+    "welsh"sv,      "thai"sv,      "ไทย"sv,
+};
+
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lowered;
+}
+
+std::optional<Role> RoleOf(std::string_view cell) {
+    const std::string name = Lowered(cell);
+    for (const KnownName& known : knownNames) {
+        if (name == known.name) {
+            return known.role;
+        }
+    }
+    if (std::find(languageNames.begin(), languageNames.end(), name) != languageNames.end()) {
+        return Role::Language;
+    }
+    return std::nullopt;
+}
+
+// Two of its cells are column names, or one where the row has one or two cells.
+bool NamesColumns(const TableRow& row) {
+    std::size_t cells = 0;
+    std::size_t names = 0;
+    for (const std::string& field : row.fields) {
+        if (!field.empty()) {
+            ++cells;
+            names += RoleOf(field).has_value();
+        }
+    }
+    return names >= 2 || (names == 1 && cells <= 2);
+}
+
+} // namespace
+
+bool LooksLikeHeaderRow(const std::vector<TableRow>& rows) {
+    if (rows.empty() || !NamesColumns(rows.front())) {
+        return false;
+    }
+    const auto below = static_cast<std::size_t>(std::count_if(
+        rows.begin() + 1, rows.end(), [](const TableRow& row) { return NamesColumns(row); }));
+    return 2 * below < rows.size() - 1 || rows.size() == 1;
+}
+
+ColumnPair ProposedColumns(const std::vector<std::string>& names) {
+    std::optional<std::size_t> word;
+    std::optional<std::size_t> translation;
+    std::vector<std::size_t> others;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::optional<Role> role = RoleOf(names[i]);
+        if (role == Role::Word && !word) {
+            word = i;
+        } else if (role == Role::Translation && !translation) {
+            translation = i;
+        } else if (role != Role::Aside) {
+            others.push_back(i);
+        }
+    }
+    auto next = others.begin();
+    if (!word && next != others.end()) {
+        word = *next++;
+    }
+    if (!translation && next != others.end()) {
+        translation = *next++;
+    }
+    if (!word || !translation) {
+        return {};
+    }
+    return {*word, *translation};
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "files/import_choice.h"
+#include "files/import_table.h"
+
+#include <string>
+#include <vector>
+
+// True when the first row names the columns: two of its cells (or its one of two) are names such as
+// word, translation, front, back, term, meaning, reading, id, or a language's name (in English or
+// in that language), while the rows below it mostly are not.
+bool LooksLikeHeaderRow(const std::vector<TableRow>& rows);
+
+// The word and translation columns that names propose: a word-like column (word, front, term,
+// expression) and a translation-like one (translation, back, definition, meaning), else the first
+// two columns that are not ids, readings, notes and the like.
+ColumnPair ProposedColumns(const std::vector<std::string>& names);

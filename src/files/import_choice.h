@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+// Which two columns of a table become the word and its translation, counted from 0.
+struct ColumnPair {
+    std::size_t word = 0;
+    std::size_t translation = 1;
+    bool operator==(const ColumnPair&) const = default;
+};
+
+// What the player chose for an import, in the preview or on the command line. What is not
+// chosen is guessed from the file, the same way everywhere.
+struct ImportChoice {
+    std::optional<char> separator = std::nullopt;
+    std::optional<bool> headerRow = std::nullopt;
+    std::optional<ColumnPair> columns = std::nullopt;
+    // Empty keeps the proposed one.
+    std::string description = {};
+    bool operator==(const ImportChoice&) const = default;
+};

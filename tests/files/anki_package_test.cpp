@@ -1,0 +1,160 @@
+#include "files/anki_package.h"
+#include "files/list_import.h"
+#include "support/anki_deck.h"
+#include "support/games.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const NoteType basic{1342697561419, {"Front", "Back"}};
+const NoteType japanese{1400000000000, {"Expression", "Reading", "Meaning"}};
+
+const AnkiDeck animals{11, {basic}, {{basic.id, {"cat", "chat"}}, {basic.id, {"dog", "chien"}}}};
+
+// Writes a package where the fuzzer finds its seeds, when asked to.
+void KeepAsSeed(const std::string& name, const std::string& bytes) {
+    if (const char* folder = std::getenv("GLOSSATILES_FUZZ_SEEDS")) {
+        std::ofstream(std::filesystem::path(folder) / (name + ".apkg"), std::ios::binary) << bytes;
+    }
+}
+
+// "pairs | notes", or "fails: " and the problem.
+std::string PackageDigest(const std::string& bytes, const ImportChoice& choice = {}) {
+    const ImportOutcome outcome =
+        ImportWordList(ImportFormat::AnkiPackage, "/decks/deck.apkg", bytes, choice);
+    if (!outcome.list) {
+        return "fails: " + outcome.problem;
+    }
+    std::string digest = ListText(outcome.list->pairs);
+    for (const std::string& note : outcome.list->notes) {
+        digest += " | " + note;
+    }
+    return digest;
+}
+
+// Sets the uncompressed size that the local header and the central directory claim for the
+// first entry, as a zip bomb would.
+std::string WithClaimedSize(std::string zip, std::uint32_t size) {
+    const auto put = [&](std::size_t at) {
+        for (int i = 0; i < 4; ++i) {
+            zip[at + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+        }
+    };
+    put(22);
+    put(zip.find("PK\x01\x02") + 24);
+    return zip;
+}
+
+TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
+    const AnkiDeck kanji{
+        18,
+        {japanese},
+        {{japanese.id, {"猫", "ねこ", "cat"}}, {japanese.id, {"犬", "いぬ", "dog"}}}};
+    const AnkiDeck formatted{
+        11,
+        {basic},
+        {{basic.id, {"<b>cat</b>[sound:cat.mp3]", "le&nbsp;chat<br>noir &amp;&#10;blanc"}},
+         {basic.id, {"{{c1::Paris}} is in France", "x"}},
+         {basic.id, {"dog", ""}}}};
+    const AnkiDeck mixed{
+        11, {basic, japanese}, {{basic.id, {"cat", "chat"}}, {japanese.id, {"猫", "ねこ", "cat"}}}};
+    struct Case {
+        const char* name;
+        std::string bytes;
+        ImportChoice choice;
+        std::string digest;
+    };
+    const std::vector<Case> cases{
+        {"schema 11", AnkiPackage(animals), {}, "cat=chat; dog=chien"},
+        {"schema 18 beside the stub", AnkiPackage(kanji, true), {}, "猫=ねこ; 犬=いぬ"},
+        {"expression and meaning",
+         AnkiPackage(kanji, true),
+         {.columns = ColumnPair{0, 2}},
+         "猫=cat; 犬=dog"},
+        {"schema 11 beside the stub, as collection.anki21",
+         ZipArchive(
+             {{"collection.anki2", AnkiCollection({11, {basic}, {{basic.id, {"old", "stub"}}}})},
+              {"collection.anki21", AnkiCollection(animals)}}),
+         {},
+         "cat=chat; dog=chien"},
+        {"html, sound, cloze left out, media noted",
+         ZipArchive({{"collection.anki2", AnkiCollection(formatted)},
+                     {"media", "{\"0\": \"cat.mp3\"}"},
+                     {"0", "ID3"}}),
+         {},
+         "cat=le chat noir & blanc | 1 cloze note was left out, since they are not word pairs. | "
+         "The deck has 1 media file (pictures or sounds); the tiles show only its words."},
+        {"two note types", AnkiPackage(mixed), {}, "cat=chat; 猫=ねこ"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        KeepAsSeed(c.name, c.bytes);
+        EXPECT_EQ(PackageDigest(c.bytes, c.choice), c.digest);
+    }
+    for (const auto& [name, deck] :
+         {std::pair("kanji collection", &kanji), std::pair("formatted collection", &formatted),
+          std::pair("mixed collection", &mixed)}) {
+        KeepAsSeed(name, AnkiCollection(*deck));
+    }
+    const ImportPreview preview =
+        PreviewImport(ImportFormat::AnkiPackage, "/decks/kanji.apkg", AnkiPackage(mixed));
+    EXPECT_EQ(preview.head.columnNames,
+              (std::vector<std::string>{"Front / Expression", "Back / Reading", "Meaning"}));
+    EXPECT_FALSE(preview.head.certain);
+    EXPECT_EQ(preview.head.description, "kanji.apkg");
+    EXPECT_TRUE(
+        PreviewImport(ImportFormat::AnkiPackage, "a.apkg", AnkiPackage(animals)).head.certain);
+}
+
+TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
+    const std::string package = AnkiPackage(animals);
+    AnkiDeck newer = animals;
+    newer.schema = 19;
+    const std::string stubOnly = ZipArchive(
+        {{"collection.anki2",
+          AnkiCollection(
+              {11, {basic}, {{basic.id, {"Please update to the latest Anki version.", ""}}}})}});
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string problem;
+    } cases[] = {
+        {"cut short", package.substr(0, package.size() / 2),
+         "It is not a zip archive, or the archive is damaged."},
+        {"a flipped byte in the collection",
+         [&] {
+             std::string damaged = package;
+             damaged[60] = static_cast<char>(damaged[60] ^ 0x55);
+             return damaged;
+         }(),
+         "The archive is damaged."},
+        {"a zip bomb", WithClaimedSize(package, 0xFFFFFFF0u),
+         "Its collection would unpack to more than 512 MB, far more than a deck holds; it is "
+         "refused."},
+        {"no collection", ZipArchive({{"media", "{}"}}), "It holds no Anki collection."},
+        {"not SQLite", ZipArchive({{"collection.anki2", "cat\tchat\n"}}),
+         "Its collection is not an SQLite database."},
+        {"damaged zstd", ZipArchive({{"collection.anki21b", "\x28\xB5\x2F\xFD garbage"}}),
+         "Its compressed collection is damaged."},
+        {"a newer schema", AnkiPackage(newer),
+         "It was made by a newer Anki (collection schema 19); this program reads schemas 11 to "
+         "18."},
+        {"only the stub", stubOnly,
+         "It holds only a note asking for a newer Anki; its real collection is missing."},
+        {"SQLite without Anki's tables",
+         ZipArchive({{"collection.anki2", AnkiCollection(animals).substr(0, 4096)}}),
+         "Its collection is not an Anki collection, or it is damaged."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        KeepAsSeed(c.name, c.bytes);
+        EXPECT_EQ(PackageDigest(c.bytes), "fails: " + c.problem);
+    }
+}
+
+} // namespace

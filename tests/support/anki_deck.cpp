@@ -1,0 +1,136 @@
+#include "support/anki_deck.h"
+
+#include <sqlite3.h>
+#include <zip.h>
+#include <zstd.h>
+
+#include <stdexcept>
+
+namespace {
+
+void Execute(sqlite3* database, const std::string& sql) {
+    if (sqlite3_exec(database, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        throw std::runtime_error(sqlite3_errmsg(database));
+    }
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::string JsonString(std::string_view text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        json += c == '"' || c == '\\' ? std::string("\\") + c : std::string(1, c);
+    }
+    return json + "\"";
+}
+
+std::string ModelsJson(const AnkiDeck& deck) {
+    std::string json = "{";
+    for (const NoteType& type : deck.types) {
+        json += (json.size() > 1 ? "," : "") + JsonString(std::to_string(type.id)) +
+                ":{\"id\":" + std::to_string(type.id) + ",\"name\":\"Type\",\"flds\":[";
+        for (std::size_t i = 0; i < type.fields.size(); ++i) {
+            json += (i > 0 ? "," : "") + std::string("{\"name\":") + JsonString(type.fields[i]) +
+                    ",\"ord\":" + std::to_string(i) + "}";
+        }
+        json += "]}";
+    }
+    return json + "}";
+}
+
+} // namespace
+
+std::string AnkiCollection(const AnkiDeck& deck) {
+    sqlite3* database = nullptr;
+    sqlite3_open(":memory:", &database);
+    Execute(database, "CREATE TABLE col (id INTEGER PRIMARY KEY, crt INTEGER, mod INTEGER, "
+                      "scm INTEGER, ver INTEGER, dty INTEGER, usn INTEGER, ls INTEGER, conf TEXT, "
+                      "models TEXT, decks TEXT, dconf TEXT, tags TEXT);"
+                      "CREATE TABLE notes (id INTEGER PRIMARY KEY, guid TEXT, mid INTEGER, "
+                      "mod INTEGER, usn INTEGER, tags TEXT, flds TEXT, sfld TEXT, csum INTEGER, "
+                      "flags INTEGER, data TEXT);");
+    const bool tables = deck.schema >= 15;
+    Execute(database, "INSERT INTO col VALUES (1, 0, 0, 0, " + std::to_string(deck.schema) +
+                          ", 0, 0, 0, '{}', " + Quoted(tables ? "" : ModelsJson(deck)) +
+                          ", '{}', '{}', '{}')");
+    if (tables) {
+        Execute(database, "CREATE TABLE notetypes (id INTEGER PRIMARY KEY, name TEXT, "
+                          "mtime_secs INTEGER, usn INTEGER, config BLOB);"
+                          "CREATE TABLE fields (ntid INTEGER, ord INTEGER, name TEXT, config BLOB, "
+                          "PRIMARY KEY (ntid, ord));");
+        for (const NoteType& type : deck.types) {
+            Execute(database, "INSERT INTO notetypes VALUES (" + std::to_string(type.id) +
+                                  ", 'Type', 0, 0, x'')");
+            // Stored out of order: the reader must sort them.
+            for (std::size_t i = type.fields.size(); i-- > 0;) {
+                Execute(database, "INSERT INTO fields VALUES (" + std::to_string(type.id) + ", " +
+                                      std::to_string(i) + ", " + Quoted(type.fields[i]) + ", x'')");
+            }
+        }
+    }
+    long long id = 1000;
+    for (const auto& [type, fields] : deck.notes) {
+        std::string flds;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            flds += (i > 0 ? "\x1f" : "") + fields[i];
+        }
+        Execute(database, "INSERT INTO notes VALUES (" + std::to_string(++id) + ", 'g', " +
+                              std::to_string(type) + ", 0, 0, '', " + Quoted(flds) +
+                              ", '', 0, 0, '')");
+    }
+    sqlite3_int64 size = 0;
+    unsigned char* bytes = sqlite3_serialize(database, "main", &size, 0);
+    std::string collection(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(size));
+    sqlite3_free(bytes);
+    sqlite3_close(database);
+    return collection;
+}
+
+std::string ZipArchive(const std::vector<std::pair<std::string, std::string>>& entries) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_source_keep(buffer);
+    zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    for (const auto& [name, bytes] : entries) {
+        zip_source_t* entry = zip_source_buffer(archive, bytes.data(), bytes.size(), 0);
+        zip_file_add(archive, name.c_str(), entry, ZIP_FL_ENC_UTF_8);
+    }
+    zip_close(archive);
+    zip_source_open(buffer);
+    zip_source_seek(buffer, 0, SEEK_END);
+    std::string zipped(static_cast<std::size_t>(zip_source_tell(buffer)), '\0');
+    zip_source_seek(buffer, 0, SEEK_SET);
+    zip_source_read(buffer, zipped.data(), zipped.size());
+    zip_source_close(buffer);
+    zip_source_free(buffer);
+    zip_error_fini(&error);
+    return zipped;
+}
+
+std::string ZstdCompressed(std::string_view bytes) {
+    std::string packed(ZSTD_compressBound(bytes.size()), '\0');
+    packed.resize(ZSTD_compress(packed.data(), packed.size(), bytes.data(), bytes.size(), 3));
+    return packed;
+}
+
+std::string AnkiPackage(const AnkiDeck& deck, bool newerFormat) {
+    if (!newerFormat) {
+        return ZipArchive({{"collection.anki2", AnkiCollection(deck)}, {"media", "{}"}});
+    }
+    const AnkiDeck stub{11,
+                        {{1, {"Front", "Back"}}},
+                        {{1,
+                          {"Please update to the latest Anki version, then import the "
+                           ".colpkg/.apkg file again.",
+                           ""}}}};
+    return ZipArchive({{"collection.anki2", AnkiCollection(stub)},
+                       {"collection.anki21b", ZstdCompressed(AnkiCollection(deck))},
+                       {"media", ""}});
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// Small Anki packages made from scratch, for tests, fuzz seeds and benchmarks.
+
+struct NoteType {
+    long long id;
+    std::vector<std::string> fields;
+};
+
+struct AnkiDeck {
+    // 11 keeps the note types as JSON in col.models; 15 and later in their own tables.
+    int schema = 11;
+    std::vector<NoteType> types;
+    // Each note: its type's id and its fields.
+    std::vector<std::pair<long long, std::vector<std::string>>> notes;
+};
+
+// The collection as an SQLite file's bytes.
+std::string AnkiCollection(const AnkiDeck& deck);
+
+// A zip archive of the entries (name, bytes), deflated.
+std::string ZipArchive(const std::vector<std::pair<std::string, std::string>>& entries);
+
+std::string ZstdCompressed(std::string_view bytes);
+
+// A package as Anki writes it: the collection as collection.anki2, or, for the newer format,
+// compressed as collection.anki21b beside a stub collection.anki2 that holds one note.
+std::string AnkiPackage(const AnkiDeck& deck, bool newerFormat = false);
