@@ -606,7 +606,7 @@ Exportar lista de palabras</translation>
     </message>
     <message>
         <source>New &amp;Word List	Ctrl+Shift+N</source>
-        <translation>Nueva lista de &amp;palabras	Ctrl+Mayús+N</translation>
+        <translation>Nueva &amp;lista de palabras	Ctrl+Mayús+N</translation>
     </message>
     <message>
         <source>Opens the word-list editor on an empty list

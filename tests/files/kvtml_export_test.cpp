@@ -1,4 +1,4 @@
-#include "files/kvtml_reader.h"
+#include "files/list_import.h"
 #include "files/kvtml_writer.h"
 #include "files/language_names.h"
 #include "files/list_export.h"
@@ -44,7 +44,7 @@ TEST(KvtmlExport, ReadsBackAsTheSamePairsTitleAndLanguages) {
         {"l'été", "summer"}, {"<b> & \"q\"", "]]> tag"}, {"\xE9t\xE9", "ctl\x01x"}};
     const std::string text =
         KvtmlText("Seasons & more", pairs, LabelLanguage("fr"), LabelLanguage("English"));
-    const ImportOutcome back = ReadKvtml(text);
+    const ImportOutcome back = ImportWordList(ImportFormat::Kvtml, "list.kvtml", text);
     ASSERT_TRUE(back.list) << back.problem;
     EXPECT_EQ(back.list->description, "Seasons & more");
     EXPECT_EQ(ListText(back.list->pairs), "l'été=summer; <b> & \"q\"=]]> tag; été=ctl x");
@@ -66,7 +66,7 @@ TEST(KvtmlExport, ReadsBackAsTheSamePairsTitleAndLanguages) {
 // A file written from the example has the example's elements, where kvtml's readers look.
 TEST(KvtmlExport, LaysOutTheExampleAsTheExampleDoes) {
     const std::string example = ReadExample("italian-numbers.kvtml");
-    const ImportOutcome read = ReadKvtml(example);
+    const ImportOutcome read = ImportWordList(ImportFormat::Kvtml, "list.kvtml", example);
     ASSERT_TRUE(read.list);
     const std::string written = ExportedListText(ExportFormat::Kvtml, read.list->description,
                                                  read.list->pairs, read.list->languages);
@@ -74,7 +74,7 @@ TEST(KvtmlExport, LaysOutTheExampleAsTheExampleDoes) {
     expected.erase("kvtml/information/comment");
     EXPECT_EQ(ElementPaths(written), expected);
     EXPECT_TRUE(written.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml"));
-    const ImportOutcome again = ReadKvtml(written);
+    const ImportOutcome again = ImportWordList(ImportFormat::Kvtml, "list.kvtml", written);
     ASSERT_TRUE(again.list);
     EXPECT_EQ(ListText(again.list->pairs), ListText(read.list->pairs));
     EXPECT_EQ(again.list->languages.TextA, "it");

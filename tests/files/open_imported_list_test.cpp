@@ -138,7 +138,7 @@ TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
         const char* name;
         std::string path;
         ImportChoice choice;
-        std::string digest; // description | pairs | status notes
+        std::string digest; // description | pairs | notes
     } cases[] = {
         {"guesses", sheet, {}, "sheet.csv | Hund=dog; Katze=cat | "},
         {"columns and description", sheet,
@@ -156,11 +156,8 @@ TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
         FixedImportChooser chooser(c.choice);
         ASSERT_EQ(OpenFileAtPath(state, host, c.path, DealKind::Plain, &chooser),
                   OpenResult::Dealt);
-        std::string notes;
-        for (const std::string& note : host.statusNotes) {
-            notes += note;
-        }
-        EXPECT_EQ(state.FileDescription + " | " + ListText(state.WordList) + " | " + notes,
+        EXPECT_EQ(state.FileDescription + " | " + ListText(state.WordList) + " | " +
+                      host.notes[NoteTopic::ImportNotes],
                   c.digest);
     }
     GameState state;
