@@ -1,7 +1,7 @@
 #include "app/game_learning.h"
 
 #include "app/glossatiles_view.h"
-#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
@@ -41,7 +41,7 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
     for (const TroubledPair& pair : game.report.troubled) {
         troubled.push_back(pair.index);
     }
-    game.missed = PairsAt(state.WordList, troubled);
+    game.missed = PairsAt(state, troubled);
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
@@ -50,8 +50,8 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice =
         prompter_->ShowGameFinished(&view_, game.report, [this, &game] { SaveMissedPairs(game); });
-    if (choice == AfterGame::PlayMissedPairs && !game.missed.empty()) {
-        view_.DealPractice(game.missed, MissedPairs);
+    if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
+        view_.DealPractice(game.missed, MissedPairs, GameKind::MissedPairs);
     }
 }
 
@@ -61,7 +61,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
         return;
     }
     const auto text = [&] {
-        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed);
+        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed.pairs);
     };
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
@@ -73,7 +73,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
 
 void GameLearning::OnProgress() {
     const GameState& state = view_.State();
-    const std::string fingerprint = ListFingerprint(state.WordList);
+    const std::string fingerprint = IdentityOf(state).fingerprint;
     ListProgress progress{state.FileDescription, {}, {}, {}};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
@@ -90,8 +90,8 @@ void GameLearning::OnProgress() {
     for (const PairTotal& pair : progress.hardest) {
         words.emplace_back(pair.textA, pair.textB);
     }
-    WordPairList pairs = PairsNamed(view_.State().WordList, words);
-    if (!pairs.empty()) {
-        view_.DealPractice(std::move(pairs), HardestPairs);
+    PracticePairs pairs = PairsNamed(view_.State(), words);
+    if (!pairs.pairs.empty()) {
+        view_.DealPractice(std::move(pairs), HardestPairs, GameKind::HardestPairs);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "app/learning_prompter.h"
 #include "learning/learning_session.h"
+#include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
 #include "words/word_pair.h"
 
@@ -30,7 +31,7 @@ public slots:
 private:
     struct FinishedGame {
         GameReport report;
-        WordPairList missed;
+        PracticePairs missed;
         std::string description;
     };
     void ShowGameFinished(const FinishedGame& game);
