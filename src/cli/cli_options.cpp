@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "learning/calendar_day.h"
+
 #include <charconv>
 
 namespace {
@@ -29,6 +31,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.saveTo = arguments[++i];
         } else if (argument == "--export" && hasValue) {
             options.exportTo = arguments[++i];
+        } else if (argument == "--on" && hasValue) {
+            options.dueOn = arguments[++i];
+        } else if (argument == "--due") {
+            options.due = true;
+        } else if (argument == "--all") {
+            options.allDue = true;
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--progress") {
@@ -54,7 +62,16 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
-    if ((!haveFile && !options.help && !options.version) || (options.progress && plays)) {
+    const bool dueOptions = options.dueOn || options.allDue;
+    if (options.due) {
+        // The schedule covers every list: no file, no other action.
+        const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&
+                           !(options.dueOn && options.allDue) &&
+                           (!options.dueOn || ParseDay(*options.dueOn));
+        return valid ? std::optional(options) : std::nullopt;
+    }
+    if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
+        dueOptions) {
         return std::nullopt;
     }
     return options;

@@ -11,6 +11,11 @@ struct CliOptions {
     bool autoFinish = false;
     // Print the list's history from the progress database instead of the summary.
     bool progress = false;
+    // List the review schedule instead of opening a file: pairs due by `dueOn` (today when
+    // unset), or every scheduled pair with `allDue`.
+    bool due = false;
+    std::optional<std::string> dueOn;
+    bool allDue = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
     std::string file;
@@ -23,6 +28,7 @@ inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
     "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
     "       glossatiles-cli --progress FILE\n"
+    "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --help | --version\n";
 
 inline constexpr const char* CliHelp =
@@ -36,6 +42,11 @@ inline constexpr const char* CliHelp =
     "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
+    "  --due          list the pairs due for review today or earlier, one a line:\n"
+    "                 due date, word, translation and list description, tab-separated\n"
+    "                 (1 when the progress database cannot be read)\n"
+    "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
+    "  --all          with --due: every scheduled pair\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"
