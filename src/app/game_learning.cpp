@@ -31,11 +31,20 @@ void GameLearning::SetStore(std::unique_ptr<ProgressStore> store) {
     store_ = std::move(store);
 }
 
+void GameLearning::SetClock(std::unique_ptr<Clock> clock) {
+    clock_ = std::move(clock);
+}
+
+Day GameLearning::Today() const {
+    return LocalDay(clock_->Now());
+}
+
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
     const GameState& state = view_.State();
     if (!session_->Hear(state, view_, event)) {
         return;
     }
+    emit GameRecorded();
     FinishedGame game{ReportGame(state, session_->Record()), {}, state.FileDescription};
     std::vector<std::int32_t> troubled;
     for (const TroubledPair& pair : game.report.troubled) {
@@ -74,7 +83,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
 void GameLearning::OnProgress() {
     const GameState& state = view_.State();
     const std::string fingerprint = IdentityOf(state).fingerprint;
-    ListProgress progress{state.FileDescription, {}, {}, {}};
+    ListProgress progress{state.FileDescription, {}, {}, {}, store_->Summary(Today()), Today()};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
     if (games && hardest) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/learning_prompter.h"
+#include "learning/clock.h"
 #include "learning/learning_session.h"
 #include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
@@ -22,6 +23,15 @@ public:
 
     void SetPrompter(std::unique_ptr<LearningPrompter> prompter);
     void SetStore(std::unique_ptr<ProgressStore> store);
+    void SetClock(std::unique_ptr<Clock> clock);
+    ProgressStore& Store() const { return *store_; }
+    LearningPrompter& Prompter() const { return *prompter_; }
+    // The player's local calendar day now.
+    Day Today() const;
+
+signals:
+    // A finished game was kept (or could not be): the schedule may have changed.
+    void GameRecorded();
 
 public slots:
     void OnPlayEvent(const PlayEvent& event);
@@ -41,4 +51,5 @@ private:
     std::unique_ptr<ProgressStore> store_;
     std::unique_ptr<LearningSession> session_;
     std::unique_ptr<LearningPrompter> prompter_;
+    std::unique_ptr<Clock> clock_ = std::make_unique<SystemClock>();
 };

@@ -284,6 +284,10 @@ void CGlossatilesView::DealPractice(PracticePairs pairs, std::string_view what,
     ::DealPractice(state_, *this, std::move(pairs), what, kind);
 }
 
+void CGlossatilesView::DealReview(const std::vector<ScheduledPair>& due) {
+    ::DealReview(state_, *this, due);
+}
+
 void CGlossatilesView::OnLoadSavedGame() {
     lastChosenFile_.clear();
     if (LoadGameFile(state_, *this, std::string())) {

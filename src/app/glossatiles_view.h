@@ -7,6 +7,7 @@
 #include "game/game_state.h"
 #include "game/unsaved_changes.h"
 #include "learning/practice_pairs.h"
+#include "learning/progress_store.h"
 #include "view/board_painter.h"
 
 #include <QImage>
@@ -49,6 +50,8 @@ public:
     bool MayClose();
     // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
     void DealPractice(PracticePairs pairs, std::string_view what, std::string_view kind);
+    // Today's Review: deals `due` from the words the progress store keeps.
+    void DealReview(const std::vector<ScheduledPair>& due);
 
     // The right-click menu is built but never shown.
     QMenu MouseRightMenu;

@@ -13,6 +13,7 @@
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
 #include "app/speech_control.h"
+#include "app/todays_review.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include <utility>
@@ -90,6 +92,11 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     RouteCommands();
     new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    review_ = new ::TodaysReview(*view_, *learning_, *statusBar());
+    connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
+            &::TodaysReview::OnTodaysReview);
+    // After the command line's file has been opened.
+    QTimer::singleShot(0, review_, &::TodaysReview::NoteDuePairs);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

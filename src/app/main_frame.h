@@ -16,6 +16,7 @@ class KeyLockIndicators;
 class QAction;
 class QMenu;
 class QToolBar;
+class TodaysReview;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -30,6 +31,7 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
     KeyboardPlay& Keyboard() const { return *keyboard_; }
+    TodaysReview& Review() const { return *review_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -68,6 +70,7 @@ private:
     KeyLockIndicators* indicators_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
+    TodaysReview* review_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };
