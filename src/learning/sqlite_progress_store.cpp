@@ -56,7 +56,7 @@ constexpr std::array<const char*, SqliteProgressStore::SchemaVersion> Migrations
            reps INTEGER NOT NULL,
            lapses INTEGER NOT NULL,
            PRIMARY KEY (fingerprint, text_a, text_b));
-       CREATE INDEX memory_states_by_due ON memory_states (due, text_a);
+       CREATE INDEX memory_states_by_due ON memory_states (due, text_a, text_b, fingerprint);
        CREATE TABLE review_log (
            id INTEGER PRIMARY KEY,
            fingerprint TEXT NOT NULL,
