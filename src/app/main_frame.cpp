@@ -26,7 +26,6 @@
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
 #include <utility>
@@ -95,8 +94,6 @@ CMainFrame::CMainFrame(QWidget* parent)
     review_ = new ::TodaysReview(*view_, *learning_, *statusBar());
     connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
             &::TodaysReview::OnTodaysReview);
-    // After the command line's file has been opened.
-    QTimer::singleShot(0, review_, &::TodaysReview::NoteDuePairs);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

@@ -1,6 +1,5 @@
 #include "view/review_forecast.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -23,22 +22,23 @@ QChart* ReviewForecastChart(const ReviewSummary& summary, Day today) {
     chart->setTitle(QObject::tr("Pairs due for review in the next %1 days").arg(ForecastDays));
     chart->legend()->hide();
     auto* due = new QBarSet(QObject::tr("Pairs due"));
-    QStringList days;
     std::int64_t most = 1;
-    for (int offset = 0; offset < ForecastDays; ++offset) {
-        const std::int64_t pairs = summary.forecast[static_cast<std::size_t>(offset)];
+    for (const std::int64_t pairs : summary.forecast) {
         due->append(static_cast<qreal>(pairs));
         most = std::max(most, pairs);
-        // Every few days a date, so the labels stay readable.
-        days.append(offset % 5 == 0 ? QLocale().toString(DateOf(today + std::chrono::days(offset)),
-                                                         QStringLiteral("d MMM"))
-                                    : QString(offset, QLatin1Char(' ')));
     }
     auto* series = new QBarSeries(chart);
     series->append(due);
     chart->addSeries(series);
-    auto* dayAxis = new QBarCategoryAxis(chart);
-    dayAxis->append(days);
+    // Bars stand at their day's offset from today; a date per label would not fit.
+    auto* dayAxis = new QValueAxis(chart);
+    dayAxis->setRange(-0.5, ForecastDays - 0.5);
+    dayAxis->setTickType(QValueAxis::TicksDynamic);
+    dayAxis->setTickAnchor(0);
+    dayAxis->setTickInterval(5);
+    dayAxis->setLabelFormat(QStringLiteral("%d"));
+    dayAxis->setTitleText(QObject::tr("Days from today (%1)")
+                              .arg(QLocale().toString(DateOf(today), QLocale::ShortFormat)));
     chart->addAxis(dayAxis, Qt::AlignBottom);
     series->attachAxis(dayAxis);
     auto* countAxis = new QValueAxis(chart);
