@@ -652,7 +652,7 @@ Langues</translation>
     </message>
     <message>
         <source>Today&apos;s &amp;Review	Ctrl+D</source>
-        <translation>&amp;Révision du jour	Ctrl+D</translation>
+        <translation>Ré&amp;vision du jour	Ctrl+D</translation>
     </message>
     <message>
         <source>Deals the pairs of every list that are due for review today
