@@ -21,7 +21,7 @@ std::string ScheduleDatabase(const TempDir& dir) {
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db,
                        "INSERT INTO memory_states VALUES (printf('%016x', ?1), 'word ' || ?2, "
-                       "'partner ' || ?2, 10.5, 5.2, ?3, ?4, 3, 0)",
+                       "'partner ' || ?2, 10.5, 5.2, ?3, ?4, 3, 0, 10)",
                        -1, &insert, nullptr);
     for (int pair = 0; pair < ScheduledPairs; ++pair) {
         const Day due = Today + days(pair % 400 - 20);

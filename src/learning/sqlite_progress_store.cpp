@@ -55,6 +55,7 @@ constexpr std::array<const char*, SqliteProgressStore::SchemaVersion> Migrations
            due TEXT NOT NULL,
            reps INTEGER NOT NULL,
            lapses INTEGER NOT NULL,
+           interval_days INTEGER NOT NULL,
            PRIMARY KEY (fingerprint, text_a, text_b));
        CREATE INDEX memory_states_by_due ON memory_states (due, text_a, text_b, fingerprint);
        CREATE TABLE review_log (
@@ -216,11 +217,11 @@ public:
                               "FROM memory_states WHERE fingerprint = ?1 AND text_a = ?2 "
                               "AND text_b = ?3")),
           upsert_(Prepare(db, "INSERT INTO memory_states (fingerprint, text_a, text_b, stability, "
-                              "difficulty, last_review, due, reps, lapses) VALUES "
-                              "(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9) "
+                              "difficulty, last_review, due, reps, lapses, interval_days) "
+                              "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10) "
                               "ON CONFLICT (fingerprint, text_a, text_b) DO UPDATE SET "
                               "stability = ?4, difficulty = ?5, last_review = ?6, due = ?7, "
-                              "reps = ?8, lapses = ?9")),
+                              "reps = ?8, lapses = ?9, interval_days = ?10")),
           log_(Prepare(db, "INSERT INTO review_log (fingerprint, text_a, text_b, reviewed_on, "
                            "grade, stability_before, difficulty_before, last_review_before, "
                            "due_before, reps_before, lapses_before) VALUES "
@@ -271,6 +272,8 @@ private:
         Bind(upsert, 7, DayText(after.due));
         sqlite3_bind_int(upsert, 8, after.reps);
         sqlite3_bind_int(upsert, 9, after.lapses);
+        sqlite3_bind_int(upsert, 10, static_cast<int>((after.due - after.lastReview).count()));
+        sqlite3_bind_int(upsert, 10, static_cast<int>((after.due - after.lastReview).count()));
         return sqlite3_step(upsert) == SQLITE_DONE;
     }
 
@@ -558,9 +561,8 @@ std::optional<ReviewSummary> SqliteProgressStore::Summary(Day today) {
         EachRow(
             db.get(),
             "SELECT COALESCE(SUM(due <= ?1), 0), "
-            "COALESCE(SUM(due > ?1 AND julianday(due) - julianday(last_review) < ?2), 0), "
-            "COALESCE(SUM(due > ?1 AND julianday(due) - julianday(last_review) >= ?2), 0) "
-            "FROM memory_states",
+            "COALESCE(SUM(due > ?1 AND interval_days < ?2), 0), "
+            "COALESCE(SUM(due > ?1 AND interval_days >= ?2), 0) FROM memory_states",
             [&](sqlite3_stmt* select) {
                 bindToday(select);
                 sqlite3_bind_int(select, 2, MatureInterval);
