@@ -248,6 +248,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Review forecast</source>
+        <translation>Prognose der Wiederholungen</translation>
+    </message>
 </context>
 <context>
     <name>CWordListDlg</name>
@@ -644,6 +648,16 @@ Import</source>
         <translation>Zeigt die Importeinstellungen, bevor eine Wortliste gelesen wird
 Importieren</translation>
     </message>
+    <message>
+        <source>Today&apos;s &amp;Review	Ctrl+D</source>
+        <translation>&amp;Heutige Wiederholung	Strg+D</translation>
+    </message>
+    <message>
+        <source>Deals the pairs of every list that are due for review today
+Today&apos;s Review</source>
+        <translation>Teilt die Paare aller Listen aus, die heute zur Wiederholung fällig sind
+Heutige Wiederholung</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -856,6 +870,22 @@ Importieren</translation>
         <source>Finished games of %1: %2</source>
         <translation>Beendete Spiele von %1: %2</translation>
     </message>
+    <message>
+        <source>Pairs due for review in the next %1 days</source>
+        <translation>Fällige Paare in den nächsten %1 Tagen</translation>
+    </message>
+    <message>
+        <source>Pairs due</source>
+        <translation>Fällige Paare</translation>
+    </message>
+    <message>
+        <source>Days from today (%1)</source>
+        <translation>Tage ab heute (%1)</translation>
+    </message>
+    <message>
+        <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
+        <translation>Neu: %1   Lernend: %2   Fällig: %3   Gefestigt: %4</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -934,6 +964,59 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>die Sprachausgabe hat keine Stimmen</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysReview</name>
+    <message>
+        <source>1 pair</source>
+        <translation>1 Paar</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 Paare</translation>
+    </message>
+    <message>
+        <source>Pairs due for review today</source>
+        <translation>Heute zur Wiederholung fällige Paare</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <translation>Heute fällig: %1</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>1 pair is due for review today</source>
+        <translation>1 Paar ist heute zur Wiederholung fällig</translation>
+    </message>
+    <message>
+        <source>%1 pairs are due for review today</source>
+        <translation>%1 Paare sind heute zur Wiederholung fällig</translation>
+    </message>
+    <message>
+        <source>%1: Game &gt; Today&apos;s Review (Ctrl+D)</source>
+        <translation>%1: Spiel &gt; Heutige Wiederholung (Strg+D)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Review cannot be dealt.
+Progress cannot be read: %1</source>
+        <translation>Die heutige Wiederholung kann nicht ausgeteilt werden.
+Der Fortschritt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review today.
+The next are due on %1: %2.</source>
+        <translation>Heute sind keine Paare zur Wiederholung fällig.
+Die nächsten sind am %1 fällig: %2.</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review.
+The pairs of each game you finish are scheduled for review.</source>
+        <translation>Keine Paare sind zur Wiederholung fällig.
+Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translation>
     </message>
 </context>
 <context>

@@ -248,6 +248,10 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Review forecast</source>
+        <translation>Previsión de repasos</translation>
+    </message>
 </context>
 <context>
     <name>CWordListDlg</name>
@@ -644,6 +648,16 @@ Import</source>
         <translation>Muestra las opciones de importación antes de leer una lista de palabras
 Importar</translation>
     </message>
+    <message>
+        <source>Today&apos;s &amp;Review	Ctrl+D</source>
+        <translation>&amp;Repaso de hoy	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Deals the pairs of every list that are due for review today
+Today&apos;s Review</source>
+        <translation>Reparte los pares de todas las listas que toca repasar hoy
+Repaso de hoy</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -856,6 +870,22 @@ Importar</translation>
         <source>Finished games of %1: %2</source>
         <translation>Partidas terminadas de %1: %2</translation>
     </message>
+    <message>
+        <source>Pairs due for review in the next %1 days</source>
+        <translation>Pares para repasar en los próximos %1 días</translation>
+    </message>
+    <message>
+        <source>Pairs due</source>
+        <translation>Pares pendientes</translation>
+    </message>
+    <message>
+        <source>Days from today (%1)</source>
+        <translation>Días a partir de hoy (%1)</translation>
+    </message>
+    <message>
+        <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
+        <translation>Nuevos: %1   Aprendiendo: %2   Pendientes: %3   Consolidados: %4</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -934,6 +964,59 @@ Do you want to replace it?</source>
     <message>
         <source>the speech engine has no voices</source>
         <translation>el motor de voz no tiene voces</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysReview</name>
+    <message>
+        <source>1 pair</source>
+        <translation>1 par</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 pares</translation>
+    </message>
+    <message>
+        <source>Pairs due for review today</source>
+        <translation>Pares para repasar hoy</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <translation>Para hoy: %1</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>El progreso no se guarda: %1</translation>
+    </message>
+    <message>
+        <source>1 pair is due for review today</source>
+        <translation>Hoy toca repasar 1 par</translation>
+    </message>
+    <message>
+        <source>%1 pairs are due for review today</source>
+        <translation>Hoy toca repasar %1 pares</translation>
+    </message>
+    <message>
+        <source>%1: Game &gt; Today&apos;s Review (Ctrl+D)</source>
+        <translation>%1: Juego &gt; Repaso de hoy (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Review cannot be dealt.
+Progress cannot be read: %1</source>
+        <translation>No se puede repartir el repaso de hoy.
+No se puede leer el progreso: %1</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review today.
+The next are due on %1: %2.</source>
+        <translation>Hoy no toca repasar ningún par.
+Los próximos tocan el %1: %2.</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review.
+The pairs of each game you finish are scheduled for review.</source>
+        <translation>No toca repasar ningún par.
+Los pares de cada partida que termines se programan para repasar.</translation>
     </message>
 </context>
 <context>

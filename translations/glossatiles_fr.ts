@@ -248,6 +248,10 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Review forecast</source>
+        <translation>Prévision des révisions</translation>
+    </message>
 </context>
 <context>
     <name>CWordListDlg</name>
@@ -644,6 +648,16 @@ Import</source>
         <translation>Affiche les choix d’importation avant de lire une liste de mots
 Importer</translation>
     </message>
+    <message>
+        <source>Today&apos;s &amp;Review	Ctrl+D</source>
+        <translation>Ré&amp;vision du jour	Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Deals the pairs of every list that are due for review today
+Today&apos;s Review</source>
+        <translation>Distribue les paires de toutes les listes à réviser aujourd&apos;hui
+Révision du jour</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -856,6 +870,22 @@ Importer</translation>
         <source>Finished games of %1: %2</source>
         <translation>Parties terminées de %1 : %2</translation>
     </message>
+    <message>
+        <source>Pairs due for review in the next %1 days</source>
+        <translation>Paires à réviser dans les %1 prochains jours</translation>
+    </message>
+    <message>
+        <source>Pairs due</source>
+        <translation>Paires à réviser</translation>
+    </message>
+    <message>
+        <source>Days from today (%1)</source>
+        <translation>Jours à partir d&apos;aujourd&apos;hui (%1)</translation>
+    </message>
+    <message>
+        <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
+        <translation>Nouvelles : %1   En apprentissage : %2   À réviser : %3   Acquises : %4</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -934,6 +964,59 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>le moteur de parole n’a aucune voix</translation>
+    </message>
+</context>
+<context>
+    <name>TodaysReview</name>
+    <message>
+        <source>1 pair</source>
+        <translation>1 paire</translation>
+    </message>
+    <message>
+        <source>%1 pairs</source>
+        <translation>%1 paires</translation>
+    </message>
+    <message>
+        <source>Pairs due for review today</source>
+        <translation>Paires à réviser aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Due today: %1</source>
+        <translation>À réviser aujourd&apos;hui : %1</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>La progression n&apos;est pas conservée : %1</translation>
+    </message>
+    <message>
+        <source>1 pair is due for review today</source>
+        <translation>1 paire est à réviser aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>%1 pairs are due for review today</source>
+        <translation>%1 paires sont à réviser aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>%1: Game &gt; Today&apos;s Review (Ctrl+D)</source>
+        <translation>%1 : Partie &gt; Révision du jour (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Review cannot be dealt.
+Progress cannot be read: %1</source>
+        <translation>La révision du jour ne peut pas être distribuée.
+La progression ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review today.
+The next are due on %1: %2.</source>
+        <translation>Aucune paire n&apos;est à réviser aujourd&apos;hui.
+Les prochaines le seront le %1 : %2.</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review.
+The pairs of each game you finish are scheduled for review.</source>
+        <translation>Aucune paire n&apos;est à réviser.
+Les paires de chaque partie terminée sont programmées pour une révision.</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,10 @@ constexpr std::array commands{
                                          "every tile can be cleared.\nDeal Boards That Can Be "
                                          "Cleared"),
             ""},
+    Command{TodaysReview, QT_TRANSLATE_NOOP("Command", "Today's &Review\tCtrl+D"),
+            QT_TRANSLATE_NOOP("Command", "Deals the pairs of every list that are due for review "
+                                         "today\nToday's Review"),
+            "Ctrl+D"},
     Command{WordList, QT_TRANSLATE_NOOP("Command", "&Word List"),
             QT_TRANSLATE_NOOP("Command", "Displays the currently loaded word list "), ""},
     Command{RandomNumberTest, QT_TRANSLATE_NOOP("Command", "Random number test"),
@@ -141,8 +145,8 @@ constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, 
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,
                               ZoomOut,     ZoomToFit,     Separator, SpeakWords};
-constexpr std::array gameMenu{NewGame, NewGame3,       DealClearableBoards, Separator,
-                              Hint,    AutoRemovePair, FastAutoFinish};
+constexpr std::array gameMenu{NewGame,   NewGame3, DealClearableBoards, TodaysReview,
+                              Separator, Hint,     AutoRemovePair,      FastAutoFinish};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
 constexpr std::array helpMenu{HelpKeys, AppAbout};
 

@@ -2,7 +2,7 @@
 
 #include "game/game_host.h"
 #include "game/game_state.h"
-#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
@@ -33,16 +33,25 @@ void GameLearning::SetStore(std::unique_ptr<ProgressStore> store) {
     store_ = std::move(store);
 }
 
+void GameLearning::SetClock(std::unique_ptr<Clock> clock) {
+    clock_ = std::move(clock);
+}
+
+Day GameLearning::Today() const {
+    return LocalDay(clock_->Now());
+}
+
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
     if (!session_->Hear(state_, host_, event)) {
         return;
     }
+    emit GameRecorded();
     FinishedGame game{ReportGame(state_, session_->Record()), {}, state_.FileDescription};
     std::vector<std::int32_t> troubled;
     for (const TroubledPair& pair : game.report.troubled) {
         troubled.push_back(pair.index);
     }
-    game.missed = PairsAt(state_.WordList, troubled);
+    game.missed = PairsAt(state_, troubled);
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
@@ -51,8 +60,8 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice = prompter_->ShowGameFinished(&window_, game.report,
                                                          [this, &game] { SaveMissedPairs(game); });
-    if (choice == AfterGame::PlayMissedPairs && !game.missed.empty()) {
-        dealPractice_(game.missed, MissedPairs);
+    if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
+        dealPractice_(game.missed, MissedPairs, GameKind::MissedPairs);
     }
 }
 
@@ -62,7 +71,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
         return;
     }
     const auto text = [&] {
-        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed);
+        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed.pairs);
     };
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
@@ -73,8 +82,8 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
 }
 
 void GameLearning::OnProgress() {
-    const std::string fingerprint = ListFingerprint(state_.WordList);
-    ListProgress progress{state_.FileDescription, {}, {}, {}};
+    const std::string fingerprint = IdentityOf(state_).fingerprint;
+    ListProgress progress{state_.FileDescription, {}, {}, {}, store_->Summary(Today()), Today()};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
     if (games && hardest) {
@@ -90,8 +99,8 @@ void GameLearning::OnProgress() {
     for (const PairTotal& pair : progress.hardest) {
         words.emplace_back(pair.textA, pair.textB);
     }
-    WordPairList pairs = PairsNamed(state_.WordList, words);
-    if (!pairs.empty()) {
-        dealPractice_(std::move(pairs), HardestPairs);
+    PracticePairs pairs = PairsNamed(state_, words);
+    if (!pairs.pairs.empty()) {
+        dealPractice_(std::move(pairs), HardestPairs, GameKind::HardestPairs);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/learning_prompter.h"
+#include "learning/clock.h"
 #include "learning/learning_session.h"
+#include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
 #include "words/word_pair.h"
 
@@ -16,8 +18,9 @@ class QWidget;
 struct GameState;
 struct PlayEvent;
 
-// Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
-using PracticeDealer = std::function<void(WordPairList pairs, std::string_view what)>;
+// Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
+using PracticeDealer =
+    std::function<void(PracticePairs pairs, std::string_view what, std::string_view kind)>;
 
 // Learns from the game in play: records each game, shows "Game finished" when one is won,
 // deals the missed or hardest pairs again, and opens the Progress window. Its windows open over
@@ -30,6 +33,15 @@ public:
 
     void SetPrompter(std::unique_ptr<LearningPrompter> prompter);
     void SetStore(std::unique_ptr<ProgressStore> store);
+    void SetClock(std::unique_ptr<Clock> clock);
+    ProgressStore& Store() const { return *store_; }
+    LearningPrompter& Prompter() const { return *prompter_; }
+    // The player's local calendar day now.
+    Day Today() const;
+
+signals:
+    // A finished game was kept (or could not be): the schedule may have changed.
+    void GameRecorded();
 
 public slots:
     void OnPlayEvent(const PlayEvent& event);
@@ -39,7 +51,7 @@ public slots:
 private:
     struct FinishedGame {
         GameReport report;
-        WordPairList missed;
+        PracticePairs missed;
         std::string description;
     };
     void ShowGameFinished(const FinishedGame& game);
@@ -52,4 +64,5 @@ private:
     std::unique_ptr<ProgressStore> store_;
     std::unique_ptr<LearningSession> session_;
     std::unique_ptr<LearningPrompter> prompter_;
+    std::unique_ptr<Clock> clock_ = std::make_unique<SystemClock>();
 };

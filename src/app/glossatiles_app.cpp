@@ -3,6 +3,7 @@
 #include "app/command_icons.h"
 #include "app/main_frame.h"
 #include "app/old_settings.h"
+#include "app/todays_review.h"
 #include "glossatiles_project.h"
 
 #include <QApplication>
@@ -26,9 +27,12 @@ void CGlossatilesApp::NameApplication() {
 void CGlossatilesApp::InitInstance(const QString& file) {
     mainFrame_ = std::make_unique<CMainFrame>();
     mainFrame_->show();
-    if (!file.isEmpty()) {
-        // Once the window is up, so that messages about the file appear over it.
-        QTimer::singleShot(0, mainFrame_.get(),
-                           [this, file] { mainFrame_->OpenDocumentFile(file); });
-    }
+    // Once the window is up, so that messages about the file appear over it; the note on
+    // pairs due for review comes last, so that the file's own notes do not hide it.
+    QTimer::singleShot(0, mainFrame_.get(), [this, file] {
+        if (!file.isEmpty()) {
+            mainFrame_->OpenDocumentFile(file);
+        }
+        mainFrame_->Review().NoteDuePairs();
+    });
 }

@@ -304,8 +304,13 @@ bool CGlossatilesView::OpenFileAtPath(const QString& path) {
     return opened;
 }
 
-void CGlossatilesView::DealPractice(WordPairList pairs, std::string_view what) {
-    ::DealPractice(state_, *this, std::move(pairs), what);
+void CGlossatilesView::DealPractice(PracticePairs pairs, std::string_view what,
+                                    std::string_view kind) {
+    ::DealPractice(state_, *this, std::move(pairs), what, kind);
+}
+
+void CGlossatilesView::DealReview(const std::vector<ScheduledPair>& due) {
+    ::DealReview(state_, *this, due);
 }
 
 void CGlossatilesView::OnLoadSavedGame() {
@@ -313,7 +318,7 @@ void CGlossatilesView::OnLoadSavedGame() {
         return;
     }
     lastChosenFile_.clear();
-    if (Loadplayedgame(state_, *this, std::string())) {
+    if (LoadGameFile(state_, *this, std::string())) {
         emit FileUsed(PathText(lastChosenFile_));
     }
 }

@@ -6,6 +6,8 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/unsaved_changes.h"
+#include "learning/practice_pairs.h"
+#include "learning/progress_store.h"
 #include "view/board_painter.h"
 
 #include <QImage>
@@ -51,8 +53,10 @@ public:
     // Before the game in play goes (the window closes, another game comes): asks whether to
     // save it when it has changes not saved. False when the player cancelled or the save failed.
     bool MayDiscardGame();
-    // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
-    void DealPractice(WordPairList pairs, std::string_view what);
+    // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
+    void DealPractice(PracticePairs pairs, std::string_view what, std::string_view kind);
+    // Today's Review: deals `due` from the words the progress store keeps.
+    void DealReview(const std::vector<ScheduledPair>& due);
 
     // The right-click menu is built but never shown.
     QMenu MouseRightMenu;

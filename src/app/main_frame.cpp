@@ -16,6 +16,7 @@
 #include "app/opening_deal.h"
 #include "app/speech_control.h"
 #include "app/teacher_commands.h"
+#include "app/todays_review.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -86,8 +87,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), view_(new CGlossatilesView(this)),
       learning_(new GameLearning(
           *view_, view_->State(), *view_,
-          [this](WordPairList pairs, std::string_view what) {
-              view_->DealPractice(std::move(pairs), what);
+          [this](PracticePairs pairs, std::string_view what, std::string_view kind) {
+              view_->DealPractice(std::move(pairs), what, kind);
           },
           std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
       recentFiles_(RecentFileCount) {
@@ -103,6 +104,9 @@ CMainFrame::CMainFrame(QWidget* parent)
     BindOpeningDeal(*Action(DealClearableBoards), *view_);
     teacher_ = new TeacherCommands(*view_, *Action(FileNew), *Action(NewWordList),
                                    *Action(EditWordList), *Action(PrintWorksheet));
+    review_ = new ::TodaysReview(*view_, *learning_, *statusBar());
+    connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
+            &::TodaysReview::OnTodaysReview);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

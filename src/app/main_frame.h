@@ -18,6 +18,7 @@ class QAction;
 class QMenu;
 class QToolBar;
 class TeacherCommands;
+class TodaysReview;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -34,6 +35,7 @@ public:
     KeyboardPlay& Keyboard() const { return *keyboard_; }
     NoteBar& Notes() const { return *notes_; }
     TeacherCommands& Teacher() const { return *teacher_; }
+    TodaysReview& Review() const { return *review_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -73,6 +75,7 @@ private:
     BoardZoom* zoom_ = nullptr;
     NoteBar* notes_ = nullptr;
     TeacherCommands* teacher_ = nullptr;
+    TodaysReview* review_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

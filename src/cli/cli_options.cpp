@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "learning/calendar_day.h"
+
 #include <charconv>
 
 namespace {
@@ -57,6 +59,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             }
         } else if (argument == "--header-row") {
             options.import.headerRow = true;
+        } else if (argument == "--on" && hasValue) {
+            options.dueOn = arguments[++i];
+        } else if (argument == "--due") {
+            options.due = true;
+        } else if (argument == "--all") {
+            options.allDue = true;
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--progress") {
@@ -82,10 +90,19 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
+    const bool dueOptions = options.dueOn || options.allDue;
+    if (options.due) {
+        // The schedule covers every list: no file, no other action.
+        const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&
+                           !options.worksheetTo && !options.layout &&
+                           !(options.dueOn && options.allDue) &&
+                           (!options.dueOn || ParseDay(*options.dueOn));
+        return valid ? std::optional(options) : std::nullopt;
+    }
     // A worksheet needs its layout, and a layout its worksheet.
     const bool worksheetIncomplete = options.worksheetTo.has_value() != options.layout.has_value();
     if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
-        worksheetIncomplete) {
+        worksheetIncomplete || dueOptions) {
         return std::nullopt;
     }
     return options;

@@ -14,6 +14,11 @@ struct CliOptions {
     bool autoFinish = false;
     // Print the list's history from the progress database instead of the summary.
     bool progress = false;
+    // List the review schedule instead of opening a file: pairs due by `dueOn` (today when
+    // unset), or every scheduled pair with `allDue`.
+    bool due = false;
+    std::optional<std::string> dueOn;
+    bool allDue = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
     // A worksheet in PDF, laid out as `layout` says.
@@ -33,6 +38,7 @@ inline constexpr const char* CliUsage =
     "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
     "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
+    "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --help | --version\n";
 
 inline constexpr const char* CliHelp =
@@ -57,6 +63,11 @@ inline constexpr const char* CliHelp =
     "                 option and --columns, both are guessed as in the game\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
+    "  --due          list the pairs due for review today or earlier, one a line:\n"
+    "                 due date, word, translation and list description, tab-separated\n"
+    "                 (1 when the progress database cannot be read)\n"
+    "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
+    "  --all          with --due: every scheduled pair\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

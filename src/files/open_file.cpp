@@ -7,11 +7,15 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/long_path.h"
+#include "game/quiet_host.h"
+#include "learning/pair_identity.h"
 #include "savegame/save_loader.h"
 #include "words/text_file.h"
 #include "words/window_title.h"
 #include "words/word_list_reader.h"
 
+#include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -64,6 +68,8 @@ void NoteWhatWasNotRead(const GameState& state, GameHost& host, const std::strin
 // in play; a deal that fails leaves that game, and its automatic play, as they were.
 OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, const std::string& path,
                           DealKind deal, int linesNotRead = 0) {
+    // Progress follows the words as read, whatever a save changes later.
+    next.Identity = IdentityOfList(next.WordList, next.FileDescription);
     if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
         return OpenResult::Failed;
     }
@@ -97,6 +103,60 @@ std::string JoinedNotes(const std::vector<std::string>& notes) {
     return joined;
 }
 
+// The list at `path` read as File > Open reads it, without a word to the player and without a
+// deal; nullopt when it is no word list or cannot be read.
+std::optional<GameState> ReadListQuietly(const std::string& path) {
+    QuietHost quiet(0);
+    GameState list;
+    list.BrowseFileName = path;
+    if (const ImportFormat format = ImportFormatOf(path); format != ImportFormat::None) {
+        ImportedFile imported = ImportListFile(quiet, path, format, nullptr);
+        if (!imported.list) {
+            return std::nullopt;
+        }
+        TakeImportedList(list, std::move(*imported.list));
+        return list;
+    }
+    FileHandle file = OpenTextFile(path, quiet);
+    if (!file) {
+        return std::nullopt;
+    }
+    LineReader reader(file.get(), LineReader::WordPiece);
+    const std::string firstLine = ReadFirstLine(reader);
+    if (DetectFileKind(firstLine) != FileKind::WordList) {
+        return std::nullopt;
+    }
+    ReadWordList(reader, firstLine, list, quiet);
+    return list;
+}
+
+bool SameWords(const WordPair& a, const WordPair& b) {
+    return a.TextA.value_or("") == b.TextA.value_or("") &&
+           a.TextB.value_or("") == b.TextB.value_or("");
+}
+
+// A loaded game is kept under the list it names while that list still holds as many pairs
+// (saving may have changed a word in the game), otherwise under its own words.
+void IdentifySavedGame(GameState& state) {
+    std::optional<GameState> list;
+    try {
+        if (!state.BrowseFileName.empty()) {
+            list = ReadListQuietly(state.BrowseFileName);
+        }
+    } catch (const std::bad_alloc&) {
+        list.reset();
+    }
+    if (!list || list->WordList.size() != state.WordList.size()) {
+        state.Identity = IdentityOfList(state.WordList, state.FileDescription);
+        return;
+    }
+    state.Identity = IdentityOfList(list->WordList, list->FileDescription);
+    if (!std::equal(list->WordList.begin(), list->WordList.end(), state.WordList.begin(),
+                    SameWords)) {
+        state.Identity.pairs = KeysOf(list->WordList, state.Identity.fingerprint);
+    }
+}
+
 OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string& path,
                             ImportFormat format, DealKind deal, ImportChooser* chooser) {
     ImportedFile imported = ImportListFile(host, path, format, chooser);
@@ -118,6 +178,14 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
     return result;
 }
 } // namespace
+
+bool LoadGameFile(GameState& state, GameHost& host, const std::string& path) {
+    if (!Loadplayedgame(state, host, path)) {
+        return false;
+    }
+    IdentifySavedGame(state);
+    return true;
+}
 
 OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal, ImportChooser* chooser) {
     return OpenFileAtPath(state, host, host.ChooseFileToOpen(), deal, chooser);
@@ -144,7 +212,7 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
     switch (DetectFileKind(firstLine)) {
     case FileKind::SavedGame:
         file.reset();
-        return Loadplayedgame(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
+        return LoadGameFile(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
     case FileKind::WordList:
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/pair_key.h"
 #include "game/random_source.h"
 #include "game/removal_history.h"
 #include "words/list_languages.h"
@@ -63,6 +64,7 @@ struct GameState {
     // Where the list in play came from, taken when it was opened or loaded: what its progress
     // and its speech languages are kept under. A cancelled chooser clears BrowseFileName only.
     std::string ListPath;
+    GameIdentity Identity;
 
     std::int32_t BoardTop = StandardBoardTop;
     // 0 or less: all levels are shown; n: level n is shown alone.

@@ -1,6 +1,7 @@
 #include "view/progress_dlg.h"
 
 #include "view/board_painter.h"
+#include "view/review_forecast.h"
 
 #include <QChart>
 #include <QChartView>
@@ -104,6 +105,16 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
         layout->addWidget(chart_, 1);
     }
 
+    if (progress.review) {
+        forecast_ = new QChartView(ReviewForecastChart(*progress.review, progress.today), this);
+        forecast_->setRenderHint(QPainter::Antialiasing);
+        forecast_->setMinimumHeight(220);
+        forecast_->setAccessibleName(tr("Review forecast"));
+        layout->addWidget(forecast_, 1);
+        stages_ = new QLabel(ReviewStagesText(progress.review->stages), this);
+        layout->addWidget(stages_);
+    }
+
     hardest_ = new QTreeWidget(this);
     hardest_->setRootIsDecorated(false);
     hardest_->setHeaderLabels(
@@ -125,5 +136,6 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
     connect(play_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(progress.games.empty() ? 420 : 720, progress.games.empty() ? 160 : 620);
+    const int height = (progress.games.empty() ? 160 : 620) + (progress.review ? 280 : 0);
+    resize(progress.games.empty() && !progress.review ? 420 : 720, height);
 }

@@ -15,9 +15,13 @@ struct ListProgress {
     std::vector<GameResult> games;
     std::vector<PairTotal> hardest;
     std::string problem;
+    // The review schedule of every list, as of today; nullopt when it could not be read.
+    std::optional<ReviewSummary> review;
+    Day today;
 };
 
-// A list's finished games over time (accuracy and seconds per game) and its hardest pairs.
+// A list's finished games over time (accuracy and seconds per game) and its hardest pairs,
+// and the review forecast of every list.
 // Play Hardest Pairs closes it with Accepted.
 class CProgressDlg : public QDialog {
     Q_OBJECT
@@ -26,12 +30,17 @@ public:
 
     // Null when there is no game to chart.
     QChartView* Chart() const { return chart_; }
+    // Pairs due on each of the next days; null without a schedule.
+    QChartView* Forecast() const { return forecast_; }
+    QLabel* Stages() const { return stages_; }
     QTreeWidget* Hardest() const { return hardest_; }
     QLabel* Note() const { return note_; }
     QPushButton* PlayButton() const { return play_; }
 
 private:
     QChartView* chart_ = nullptr;
+    QChartView* forecast_ = nullptr;
+    QLabel* stages_ = nullptr;
     QTreeWidget* hardest_;
     QLabel* note_;
     QPushButton* play_;

@@ -57,6 +57,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Game", "New Game", 32773},
     {"&Game", "New Game3", 32778},
     {"&Game", "Deal Boards That Can Be Cleared", 32840},
+    {"&Game", "Today's &Review\tCtrl+D", 32805},
     {"&Game", "", 0},
     {"&Game", "&Hint\tCtrl+H", 32781},
     {"&Game", "&Auto Remove Pair\tCtrl+R", 32784},

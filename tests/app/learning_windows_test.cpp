@@ -70,6 +70,17 @@ TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
     EXPECT_EQ(std::tuple(games->at(0).listPath, games->at(0).pairs, games->at(0).correct,
                          games->at(0).wrong),
               std::tuple("list.txt", 3, 3, 1));
+
+    // The practice deal is still the list's, for Progress and for the missed pair's record.
+    Trigger(CommandId::Progress);
+    ASSERT_EQ(learningPrompter->progress.size(), 1u);
+    EXPECT_EQ(learningPrompter->progress[0].games.size(), 1u);
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return learningPrompter->reports.size() == 2; }, 5000));
+    const auto practice = store->Games(ListFingerprint(list));
+    ASSERT_EQ(practice->size(), 2u);
+    EXPECT_EQ(practice->at(1).kind, GameKind::MissedPairs);
+    EXPECT_EQ(store->HardestPairs(ListFingerprint(list), 20)->at(0).seen, 2);
 }
 
 TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssisted) {

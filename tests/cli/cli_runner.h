@@ -25,10 +25,12 @@ inline std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`. A run that hangs
-// is killed after a minute and fails with status 124.
-inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments) {
-    std::string command = "timeout 60 " + Quoted(GLOSSATILES_CLI);
+// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`, started through
+// `launcher` when one is given (say "faketime -f +1d"). A run that hangs is killed after a
+// minute and fails with status 124.
+inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments,
+                     const std::string& launcher = "") {
+    std::string command = "timeout 60 " + launcher + " " + Quoted(GLOSSATILES_CLI);
     for (const std::string& argument : arguments) {
         command += " " + Quoted(argument);
     }

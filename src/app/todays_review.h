@@ -1,0 +1,41 @@
+#pragma once
+
+#include "learning/progress_store.h"
+
+#include <QObject>
+
+class CGlossatilesView;
+class GameLearning;
+class QLabel;
+class QStatusBar;
+
+// Game > Today's Review and what tells the player about it: a note at start when pairs are
+// due, and a status pane with today's count.
+class TodaysReview : public QObject {
+    Q_OBJECT
+public:
+    // How many pairs one review deals when the settings say nothing.
+    static constexpr int DefaultMaximumPairs = 60;
+
+    TodaysReview(CGlossatilesView& view, GameLearning& learning, QStatusBar& bar);
+
+    QLabel* DuePane() const { return pane_; }
+    // The cap on one review's pairs, from the settings.
+    static int MaximumPairs();
+
+public slots:
+    // Deals the pairs due today or earlier from every list, most overdue first.
+    void OnTodaysReview();
+    // At start: says how many pairs are due, or why progress is not kept.
+    void NoteDuePairs();
+    // Shows today's count in the status pane.
+    void Refresh();
+
+private:
+    // Today's schedule, or nullopt (the pane says so) when it cannot be read.
+    std::optional<ReviewSummary> Summary();
+
+    CGlossatilesView& view_;
+    GameLearning& learning_;
+    QLabel* pane_;
+};

@@ -1,0 +1,157 @@
+#include "app/todays_review.h"
+#include "frame_fixture.h"
+#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
+#include "learning/sqlite_progress_store.h"
+#include "support/games.h"
+#include "view/progress_dlg.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+using namespace std::chrono;
+
+const Day Today = year(2026) / December / 7;
+
+class FixedClock : public Clock {
+public:
+    std::time_t Now() const override {
+        std::tm noon{};
+        noon.tm_year = 2026 - 1900;
+        noon.tm_mon = 11;
+        noon.tm_mday = 7;
+        noon.tm_hour = 12;
+        noon.tm_isdst = -1;
+        return std::mktime(&noon);
+    }
+};
+
+class TodaysReviewTest : public FrameTest {
+protected:
+    void SetUp() override {
+        auto owned = std::make_unique<SqliteProgressStore>(
+            (files.path() / "data/glossatiles/progress.sqlite").string());
+        store = owned.get();
+        frame->Learning().SetStore(std::move(owned));
+        frame->Learning().SetClock(std::make_unique<FixedClock>());
+    }
+
+    // A pair of `list` whose one review, Again, falls due the day after `reviewed`.
+    void ScheduleFor(const std::string& list, const std::string& word, Day reviewed) {
+        ASSERT_TRUE(store->RecordReview({list, word, "to " + word}, reviewed, Grade::Again))
+            << store->Problem();
+    }
+
+    SqliteProgressStore* store = nullptr;
+};
+
+TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListMostOverdueFirstAndGradesThem) {
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(4));
+    ScheduleFor("bbbbbbbbbbbbbbbb", "manger", Today - days(1));
+    ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today);
+    QSettings().setValue("Review/MaximumPairs", 1);
+    Trigger(CommandId::TodaysReview);
+    EXPECT_EQ(ListText(State().WordList), "voir=to voir") << "the cap keeps the most overdue";
+
+    QSettings().remove("Review/MaximumPairs");
+    Trigger(CommandId::TodaysReview);
+    EXPECT_EQ(ListText(State().WordList), "voir=to voir; manger=to manger");
+    EXPECT_EQ(TilesOnBoard(), 4);
+    EXPECT_EQ(frame->windowTitle(), "Glossatiles - Today's Review");
+    const GameIdentity identity = IdentityOf(State());
+    EXPECT_EQ(KeyOf(identity, State().WordList, 0).fingerprint, "aaaaaaaaaaaaaaaa");
+    EXPECT_EQ(KeyOf(identity, State().WordList, 1).fingerprint, "bbbbbbbbbbbbbbbb");
+
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !learningPrompter->reports.empty(); }, 5000));
+    const auto games = store->Games(ReviewFingerprint);
+    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_EQ(games->size(), 1u);
+    EXPECT_EQ(games->at(0).kind, GameKind::Review);
+    // Removed by automatic play: Again, so both are due tomorrow, each under its own list.
+    const auto scheduled = store->ScheduledPairs(EveryDay, 10);
+    ASSERT_EQ(scheduled->size(), 3u);
+    EXPECT_EQ(DayText(scheduled->at(0).schedule.due), "2026-12-08");
+    EXPECT_EQ(std::tuple(scheduled->at(1).key.fingerprint, scheduled->at(1).schedule.reps),
+              std::tuple("bbbbbbbbbbbbbbbb", 2));
+    EXPECT_EQ(frame->Review().DuePane()->text(), "Due today: 0");
+}
+
+TEST_F(TodaysReviewTest, WithNothingDueItNamesTheNextDueDayAndKeepsTheGame) {
+    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+    const std::string before = ListText(State().WordList);
+    Trigger(CommandId::TodaysReview);
+    ASSERT_FALSE(prompter->messages.isEmpty());
+    EXPECT_TRUE(prompter->messages.last().startsWith("No pairs are due for review.\n"))
+        << prompter->messages.last().toStdString();
+
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today + days(2));
+    ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today + days(2));
+    Trigger(CommandId::TodaysReview);
+    EXPECT_TRUE(prompter->messages.last().startsWith("No pairs are due for review today.\n"));
+    EXPECT_TRUE(prompter->messages.last().endsWith(": 2 pairs."))
+        << prompter->messages.last().toStdString();
+    EXPECT_TRUE(prompter->messages.last().contains("2026")) << "names the day";
+    EXPECT_EQ(ListText(State().WordList), before);
+}
+
+TEST_F(TodaysReviewTest, AGameWithChangesIsNotGivenUpWithoutAsking) {
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(1));
+    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+    // chat=cat lies at columns 1 and 3 of row 4: one match is a change worth saving.
+    for (const int column : {1, 3}) {
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier,
+                          TileCorner(column, 4) + QPoint(89, 50));
+    }
+    ASSERT_EQ(TilesOnBoard(), 4);
+    const std::string before = ListText(State().WordList);
+    prompter->saveChoices.push_back(SaveChoice::Cancel);
+    Trigger(CommandId::TodaysReview);
+    EXPECT_EQ(prompter->asked.last(), "save game?");
+    EXPECT_EQ(ListText(State().WordList), before);
+    prompter->saveChoices.push_back(SaveChoice::Discard);
+    Trigger(CommandId::TodaysReview);
+    EXPECT_EQ(ListText(State().WordList), "voir=to voir");
+}
+
+TEST_F(TodaysReviewTest, AtStartTheStatusBarSaysHowManyPairsAreDue) {
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(3));
+    ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today - days(1));
+    frame->Review().NoteDuePairs();
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              "2 pairs are due for review today: Game > Today's Review (Ctrl+D)");
+    EXPECT_EQ(frame->Review().DuePane()->text(), "Due today: 2");
+
+    frame->Learning().SetStore(std::make_unique<SqliteProgressStore>(""));
+    frame->Review().NoteDuePairs();
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              "Progress is not kept: there is no folder for it (neither XDG_DATA_HOME nor HOME "
+              "is set)");
+    EXPECT_FALSE(frame->Review().DuePane()->isVisibleTo(frame.get()));
+}
+
+TEST_F(TodaysReviewTest, ProgressForecastsThePairsDuePerDay) {
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(3));
+    ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today + days(4));
+    ScheduleFor("bbbbbbbbbbbbbbbb", "boire", Today + days(4));
+    Trigger(CommandId::Progress);
+    ASSERT_EQ(learningPrompter->progress.size(), 1u);
+    const CProgressDlg dialog(learningPrompter->progress[0]);
+    ASSERT_NE(dialog.Forecast(), nullptr);
+    const auto* bars = qobject_cast<QBarSeries*>(dialog.Forecast()->chart()->series().value(0));
+    ASSERT_NE(bars, nullptr);
+    const QBarSet* due = bars->barSets().value(0);
+    ASSERT_EQ(due->count(), ForecastDays);
+    EXPECT_EQ(std::tuple(due->at(0), due->at(5), due->at(1)), std::tuple(1, 2, 0));
+    EXPECT_EQ(dialog.Stages()->text(), "New: 0   Learning: 2   Due: 1   Mature: 0");
+}
+
+} // namespace
