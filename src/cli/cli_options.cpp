@@ -12,6 +12,18 @@ std::optional<std::uint32_t> ParseSeed(const std::string& text) {
     }
     return seed;
 }
+
+std::optional<RoundDirection> ParseDirection(const std::string& text) {
+    const std::pair<const char*, RoundDirection> names[] = {{"forward", RoundDirection::Forward},
+                                                            {"backward", RoundDirection::Backward},
+                                                            {"mixed", RoundDirection::Mixed}};
+    for (const auto& [name, direction] : names) {
+        if (text == name) {
+            return direction;
+        }
+    }
+    return std::nullopt;
+}
 } // namespace
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments) {
@@ -29,6 +41,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.saveTo = arguments[++i];
         } else if (argument == "--export" && hasValue) {
             options.exportTo = arguments[++i];
+        } else if (argument == "--direction" && hasValue) {
+            options.direction = ParseDirection(arguments[++i]);
+            if (!options.direction) {
+                return std::nullopt;
+            }
+        } else if (argument == "--type") {
+            options.type = true;
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--progress") {
@@ -54,7 +73,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
-    if ((!haveFile && !options.help && !options.version) || (options.progress && plays)) {
+    // A typing round asks for words instead of playing the board.
+    const bool board =
+        options.unblocked || options.autoFinish || options.saveTo || options.exportTo;
+    const bool typeClash = options.type && (board || options.progress);
+    if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
+        typeClash || (options.direction && !options.type)) {
         return std::nullopt;
     }
     return options;

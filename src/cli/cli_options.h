@@ -1,5 +1,7 @@
 #pragma once
 
+#include "learning/typing_round.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +15,9 @@ struct CliOptions {
     bool progress = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
+    // Run a typing round on the list, answers from standard input.
+    bool type = false;
+    std::optional<RoundDirection> direction;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -23,6 +28,7 @@ inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
     "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
     "       glossatiles-cli --progress FILE\n"
+    "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --help | --version\n";
 
 inline constexpr const char* CliHelp =
@@ -36,6 +42,10 @@ inline constexpr const char* CliHelp =
     "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
+    "  --type         ask for the pairs of FILE one at a time, reading one answer a line\n"
+    "                 from standard input; prints each verdict and a summary\n"
+    "  --direction D  with --type: forward (type the translation, the default), backward\n"
+    "                 (type the word) or mixed\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

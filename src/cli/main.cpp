@@ -2,16 +2,20 @@
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
 #include "cli/progress_report.h"
+#include "cli/typing_console.h"
 #include "files/open_file.h"
+#include "files/typing_pairs.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "game/random_source.h"
 #include "glossatiles_project.h"
 #include "learning/sqlite_progress_store.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -38,8 +42,9 @@ int main(int argc, char** argv) {
         return Succeeded;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
-    ConsoleHost host(stderr,
-                     options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    const std::uint32_t seed =
+        options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    ConsoleHost host(stderr, seed);
     GameState state;
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);
@@ -56,6 +61,19 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "error: %s\n", store.Problem().c_str());
         }
         return report ? Succeeded : Failed;
+    }
+    if (options->type) {
+        if (!ok) {
+            return Failed;
+        }
+        RandomSource random;
+        random.Seed(seed);
+        TypingRound round(TypingPairsOf(state.WordList),
+                          options->direction.value_or(RoundDirection::Forward), random,
+                          std::time(nullptr));
+        PlayTypingRound(round, std::cin, std::cout);
+        std::cout << RoundSummaryText(round.Summary()) << std::flush;
+        return Succeeded;
     }
     if (ok && options->autoFinish) {
         RunFastAutoFinishToEnd(state, host);

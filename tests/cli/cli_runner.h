@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -25,12 +26,16 @@ inline std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`. A run that hangs
-// is killed after a minute and fails with status 124.
-inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments) {
+// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`, reading `input`
+// when given. A run that hangs is killed after a minute and fails with status 124.
+inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments,
+                     const std::optional<std::string>& input = std::nullopt) {
     std::string command = "timeout 60 " + Quoted(GLOSSATILES_CLI);
     for (const std::string& argument : arguments) {
         command += " " + Quoted(argument);
+    }
+    if (input) {
+        command += " <" + Quoted(dir.Write("stdin", *input));
     }
     const std::string out = (dir.path() / "stdout").string();
     const std::string err = (dir.path() / "stderr").string();
