@@ -42,6 +42,7 @@ inline constexpr int ZoomToFit = 32803;
 inline constexpr int HelpKeys = 32804;
 inline constexpr int SpeakWords = 32790;
 inline constexpr int Languages = 32791;
+inline constexpr int TypeTheWords = 32820;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

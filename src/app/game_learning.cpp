@@ -50,8 +50,13 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice =
         prompter_->ShowGameFinished(&view_, game.report, [this, &game] { SaveMissedPairs(game); });
-    if (choice == AfterGame::PlayMissedPairs && !game.missed.empty()) {
+    if (game.missed.empty()) {
+        return;
+    }
+    if (choice == AfterGame::PlayMissedPairs) {
         view_.DealPractice(game.missed, MissedPairs);
+    } else if (choice == AfterGame::TypeMissedPairs) {
+        emit TypePairsRequested(game.missed);
     }
 }
 

@@ -27,6 +27,10 @@ public slots:
     // Tools > Progress.
     void OnProgress();
 
+signals:
+    // "Game finished"'s Type the Missed Pairs.
+    void TypePairsRequested(const WordPairList& pairs);
+
 private:
     struct FinishedGame {
         GameReport report;

@@ -13,6 +13,7 @@
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
 #include "app/speech_control.h"
+#include "app/typing_control.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -89,7 +90,10 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     RouteCommands();
-    new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    speech_ = new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    typing_ = new TypingControl(*view_, *speech_);
+    connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
+    connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

@@ -16,6 +16,8 @@ class KeyLockIndicators;
 class QAction;
 class QMenu;
 class QToolBar;
+class SpeechControl;
+class TypingControl;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -26,6 +28,7 @@ public:
 
     CGlossatilesView& View() const { return *view_; }
     GameLearning& Learning() const { return *learning_; }
+    TypingControl& Typing() const { return *typing_; }
     RecentFileList& RecentFiles() { return recentFiles_; }
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
@@ -68,6 +71,8 @@ private:
     KeyLockIndicators* indicators_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
+    SpeechControl* speech_ = nullptr;
+    TypingControl* typing_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };
