@@ -36,12 +36,11 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
     if (!session_->Hear(state, view_, event)) {
         return;
     }
-    FinishedGame game{ReportGame(state, session_->Record()), {}, state.FileDescription};
-    std::vector<std::int32_t> troubled;
+    FinishedGame game{ReportGame(state, session_->Record()), {}, {}, state.FileDescription};
     for (const TroubledPair& pair : game.report.troubled) {
-        troubled.push_back(pair.index);
+        game.missedAt.push_back(pair.index);
     }
-    game.missed = PairsAt(state.WordList, troubled);
+    game.missed = PairsAt(state.WordList, game.missedAt);
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
@@ -56,7 +55,7 @@ void GameLearning::ShowGameFinished(const FinishedGame& game) {
     if (choice == AfterGame::PlayMissedPairs) {
         view_.DealPractice(game.missed, MissedPairs);
     } else if (choice == AfterGame::TypeMissedPairs) {
-        emit TypePairsRequested(game.missed);
+        emit TypePairsRequested(game.missedAt);
     }
 }
 

@@ -28,13 +28,15 @@ public slots:
     void OnProgress();
 
 signals:
-    // "Game finished"'s Type the Missed Pairs.
-    void TypePairsRequested(const WordPairList& pairs);
+    // "Game finished"'s Type the Missed Pairs: the pairs at these places of the list in play.
+    void TypePairsRequested(const std::vector<std::int32_t>& pairs);
 
 private:
     struct FinishedGame {
         GameReport report;
         WordPairList missed;
+        // Their places in the list in play.
+        std::vector<std::int32_t> missedAt;
         std::string description;
     };
     void ShowGameFinished(const FinishedGame& game);

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QUrl>
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -32,14 +33,22 @@ TypingControl::TypingControl(CGlossatilesView& view, SpeechControl& speech)
     : QObject(&view), view_(view), speech_(speech) {}
 
 void TypingControl::OnTypeTheWords() {
-    TypePairs(view_.State().WordList);
+    Run(TypingPairsOf(view_.State().WordList));
 }
 
-void TypingControl::TypePairs(const WordPairList& pairs) {
+void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
+    std::vector<TypingPair> all = TypingPairsOf(view_.State().WordList);
+    std::erase_if(all, [&pairs](const TypingPair& pair) {
+        return std::find(pairs.begin(), pairs.end(), pair.index) == pairs.end();
+    });
+    Run(std::move(all));
+}
+
+void TypingControl::Run(std::vector<TypingPair> pairs) {
     const std::string listPath = view_.State().BrowseFileName;
     RandomSource random;
     random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
-    TypingRound round(TypingPairsOf(pairs), SavedDirection(listPath), random, std::time(nullptr));
+    TypingRound round(pairs, SavedDirection(listPath), random, std::time(nullptr));
     if (round.Over()) {
         view_.ShowMessage(tr("There are no pairs to type: open a word list first.").toStdString());
         return;

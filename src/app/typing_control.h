@@ -1,9 +1,10 @@
 #pragma once
 
 #include "learning/typing_round.h"
-#include "words/word_pair.h"
 
 #include <QObject>
+
+#include <vector>
 
 class CGlossatilesView;
 class SpeechControl;
@@ -18,13 +19,16 @@ public:
 
 public slots:
     void OnTypeTheWords();
-    void TypePairs(const WordPairList& pairs);
+    // A round on the pairs at these places of the list in play.
+    void TypePairs(const std::vector<std::int32_t>& pairs);
 
 signals:
     // The round has ended, by its last answer or by Escape, and its window has closed.
     void RoundEnded(const TypingRound& round);
 
 private:
+    void Run(std::vector<TypingPair> pairs);
+
     CGlossatilesView& view_;
     SpeechControl& speech_;
 };
