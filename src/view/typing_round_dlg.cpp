@@ -41,7 +41,8 @@ QString MarkedHtml(const std::string& typed, const std::string& closest) {
     QString html;
     for (const AnswerRun& run : MarkAnswer(typed, closest)) {
         const QString text = Text(run.text).toHtmlEscaped();
-        html += run.differs ? QStringLiteral("<u style=\"color:#c00000\">%1</u>").arg(text) : text;
+        html += run.differs ? QStringLiteral("<b><u style=\"color:#c00000\">%1</u></b>").arg(text)
+                            : text;
     }
     return html;
 }
@@ -138,8 +139,9 @@ void CTypingRoundDlg::Check() {
 
     const QString verdict = VerdictText(check);
     const QString answer = tr("The answer: %1").arg(Text(expected));
-    QString html =
-        QStringLiteral("<b>%1</b><br>%2").arg(verdict.toHtmlEscaped(), answer.toHtmlEscaped());
+    const QString boldAnswer = QStringLiteral("<b>%1</b>").arg(Text(expected).toHtmlEscaped());
+    QString html = QStringLiteral("<b>%1</b><br>%2")
+                       .arg(verdict.toHtmlEscaped(), tr("The answer: %1").arg(boldAnswer));
     if (check.verdict != AnswerVerdict::Right) {
         html += QStringLiteral("<br>") + tr("You typed: %1").arg(MarkedHtml(typed, check.closest));
     }
@@ -152,8 +154,8 @@ void CTypingRoundDlg::Check() {
 
 void CTypingRoundDlg::ShowSummary() {
     const RoundSummary summary = round_.Summary();
-    const QString text = tr("Right at the first try: %1\nRight after a retry: %2\nWrong: %3\n"
-                            "Time: %4")
+    const QString text = tr("The round is over.\n\nRight at the first try: %1\n"
+                            "Right after a retry: %2\nWrong: %3\nTime: %4")
                              .arg(summary.rightFirstTry)
                              .arg(summary.rightAfterRetry)
                              .arg(summary.wrong)

@@ -63,7 +63,7 @@ TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAn
 
         QTest::keyClick(dialog.AnswerLine(), Qt::Key_Escape);
         EXPECT_TRUE(dialog.Summary()->isVisible());
-        EXPECT_TRUE(dialog.Summary()->text().startsWith(
+        EXPECT_TRUE(dialog.Summary()->text().contains(
             "Right at the first try: 1\nRight after a retry: 0\nWrong: 1\n"));
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
