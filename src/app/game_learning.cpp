@@ -1,7 +1,7 @@
 #include "app/game_learning.h"
 
 #include "app/glossatiles_view.h"
-#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
@@ -40,7 +40,7 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
     for (const TroubledPair& pair : game.report.troubled) {
         game.missedAt.push_back(pair.index);
     }
-    game.missed = PairsAt(state.WordList, game.missedAt);
+    game.missed = PairsAt(state, game.missedAt);
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
@@ -49,11 +49,11 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice =
         prompter_->ShowGameFinished(&view_, game.report, [this, &game] { SaveMissedPairs(game); });
-    if (game.missed.empty()) {
+    if (game.missed.pairs.empty()) {
         return;
     }
     if (choice == AfterGame::PlayMissedPairs) {
-        view_.DealPractice(game.missed, MissedPairs);
+        view_.DealPractice(game.missed, MissedPairs, GameKind::MissedPairs);
     } else if (choice == AfterGame::TypeMissedPairs) {
         emit TypePairsRequested(game.missedAt);
     }
@@ -65,7 +65,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
         return;
     }
     const auto text = [&] {
-        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed);
+        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed.pairs);
     };
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
@@ -77,7 +77,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
 
 void GameLearning::OnProgress() {
     const GameState& state = view_.State();
-    const std::string fingerprint = ListFingerprint(state.WordList);
+    const std::string fingerprint = IdentityOf(state).fingerprint;
     ListProgress progress{state.FileDescription, {}, {}, {}};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
@@ -94,8 +94,8 @@ void GameLearning::OnProgress() {
     for (const PairTotal& pair : progress.hardest) {
         words.emplace_back(pair.textA, pair.textB);
     }
-    WordPairList pairs = PairsNamed(view_.State().WordList, words);
-    if (!pairs.empty()) {
-        view_.DealPractice(std::move(pairs), HardestPairs);
+    PracticePairs pairs = PairsNamed(view_.State(), words);
+    if (!pairs.pairs.empty()) {
+        view_.DealPractice(std::move(pairs), HardestPairs, GameKind::HardestPairs);
     }
 }

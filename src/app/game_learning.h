@@ -2,6 +2,7 @@
 
 #include "app/learning_prompter.h"
 #include "learning/learning_session.h"
+#include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
 #include "words/word_pair.h"
 
@@ -34,7 +35,7 @@ signals:
 private:
     struct FinishedGame {
         GameReport report;
-        WordPairList missed;
+        PracticePairs missed;
         // Their places in the list in play.
         std::vector<std::int32_t> missedAt;
         std::string description;

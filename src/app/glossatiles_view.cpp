@@ -279,13 +279,14 @@ bool CGlossatilesView::OpenFileAtPath(const QString& path) {
     return opened;
 }
 
-void CGlossatilesView::DealPractice(WordPairList pairs, std::string_view what) {
-    ::DealPractice(state_, *this, std::move(pairs), what);
+void CGlossatilesView::DealPractice(PracticePairs pairs, std::string_view what,
+                                    std::string_view kind) {
+    ::DealPractice(state_, *this, std::move(pairs), what, kind);
 }
 
 void CGlossatilesView::OnLoadSavedGame() {
     lastChosenFile_.clear();
-    if (Loadplayedgame(state_, *this, std::string())) {
+    if (LoadGameFile(state_, *this, std::string())) {
         emit FileUsed(PathText(lastChosenFile_));
     }
 }

@@ -6,6 +6,7 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/unsaved_changes.h"
+#include "learning/practice_pairs.h"
 #include "view/board_painter.h"
 
 #include <QImage>
@@ -46,8 +47,8 @@ public:
     // Before the window closes: asks whether to save a game with changes not saved. False
     // when the player cancelled or the save failed.
     bool MayClose();
-    // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
-    void DealPractice(WordPairList pairs, std::string_view what);
+    // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
+    void DealPractice(PracticePairs pairs, std::string_view what, std::string_view kind);
 
     // The right-click menu is built but never shown.
     QMenu MouseRightMenu;

@@ -2,7 +2,7 @@
 
 #include "game/game_state.h"
 #include "learning/game_report.h"
-#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
 #include "learning/progress_store.h"
 
 #include <cmath>
@@ -37,7 +37,7 @@ std::string PairLine(const PairTotal& pair) {
 } // namespace
 
 std::optional<std::string> ProgressReport(const GameState& state, ProgressStore& store) {
-    const std::string fingerprint = ListFingerprint(state.WordList);
+    const std::string fingerprint = IdentityOf(state).fingerprint;
     const auto games = store.Games(fingerprint);
     const auto hardest = store.HardestPairs(fingerprint, HardestPairCount);
     if (!games || !hardest) {

@@ -7,6 +7,8 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/long_path.h"
+#include "game/quiet_host.h"
+#include "learning/pair_identity.h"
 #include "savegame/save_loader.h"
 #include "words/text_file.h"
 #include "words/window_title.h"
@@ -33,8 +35,10 @@ GameState NextGameFor(GameState& state, const std::string& path) {
 
 // How every list, native or imported, ends its opening: dealt, it takes the place of the game
 // in play; a deal that fails leaves that game as it was.
-OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host,
-                          const std::string& path, DealKind deal) {
+OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, const std::string& path,
+                          DealKind deal) {
+    // Progress follows the words as read, whatever a save changes later.
+    next.Identity = IdentityOfList(next.WordList, next.FileDescription);
     if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
         return OpenResult::Failed;
     }
@@ -58,6 +62,43 @@ ImportFormat ImportFormatOf(const std::string& path) {
     return DetectImportFormat(path, *head);
 }
 
+// The list at `path` read as File > Open reads it, without a word to the player and without a
+// deal; nullopt when it is no word list or cannot be read.
+std::optional<GameState> ReadListQuietly(const std::string& path) {
+    QuietHost quiet(0);
+    GameState list;
+    list.BrowseFileName = path;
+    if (const ImportFormat format = ImportFormatOf(path); format != ImportFormat::None) {
+        std::optional<ImportedList> imported = ImportListFile(quiet, path, format);
+        if (!imported) {
+            return std::nullopt;
+        }
+        TakeImportedList(list, std::move(*imported));
+        return list;
+    }
+    FileHandle file = OpenTextFile(path, quiet);
+    if (!file) {
+        return std::nullopt;
+    }
+    LineReader reader(file.get(), LineReader::WordPiece);
+    const std::string firstLine = ReadFirstLine(reader);
+    if (DetectFileKind(firstLine) != FileKind::WordList) {
+        return std::nullopt;
+    }
+    ReadWordList(reader, firstLine, list, quiet);
+    return list;
+}
+
+// A loaded game is kept under the list it names while that list still holds as many pairs
+// (saving may have changed a word in the game), otherwise under its own words.
+void IdentifySavedGame(GameState& state) {
+    const std::optional<GameState> list =
+        state.BrowseFileName.empty() ? std::nullopt : ReadListQuietly(state.BrowseFileName);
+    state.Identity = list && list->WordList.size() == state.WordList.size()
+                         ? IdentityOfList(list->WordList, list->FileDescription)
+                         : IdentityOfList(state.WordList, state.FileDescription);
+}
+
 OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string& path,
                             ImportFormat format, DealKind deal) {
     std::optional<ImportedList> list = ImportListFile(host, path, format);
@@ -75,6 +116,14 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
     return result;
 }
 } // namespace
+
+bool LoadGameFile(GameState& state, GameHost& host, const std::string& path) {
+    if (!Loadplayedgame(state, host, path)) {
+        return false;
+    }
+    IdentifySavedGame(state);
+    return true;
+}
 
 OpenResult OpenFile(GameState& state, GameHost& host) {
     return OpenFileAtPath(state, host, host.ChooseFileToOpen());
@@ -102,7 +151,7 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
     switch (DetectFileKind(firstLine)) {
     case FileKind::SavedGame:
         file.reset();
-        return Loadplayedgame(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
+        return LoadGameFile(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
     case FileKind::WordList:
         break;
     }

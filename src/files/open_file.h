@@ -9,6 +9,10 @@ class GameHost;
 
 enum class OpenResult { Cancelled, Failed, Dealt, Loaded };
 
+// Load Saved Game: loads the saved game at `path` (asking for one when it is empty), kept in
+// the progress records under the list it names.
+bool LoadGameFile(GameState& state, GameHost& host, const std::string& path);
+
 // File > Open: asks for a file, then opens it as below.
 OpenResult OpenFile(GameState& state, GameHost& host);
 

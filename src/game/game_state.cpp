@@ -20,13 +20,16 @@ GameState NextGameState(GameState& current) {
     WordPairList list;
     std::vector<std::int32_t> cells;
     std::vector<std::int32_t> sides;
+    GameIdentity identity;
     list.swap(current.WordList);
+    std::swap(identity, current.Identity);
     cells.swap(current.AssignmentArray);
     sides.swap(current.AssignmentAB);
     GameState next = current;
     current.WordList.swap(list);
     current.AssignmentArray.swap(cells);
     current.AssignmentAB.swap(sides);
+    std::swap(identity, current.Identity);
     next.WordsCount = 0;
     next.Languages = {};
     return next;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/pair_key.h"
 #include "game/random_source.h"
 #include "game/removal_history.h"
 #include "words/list_languages.h"
@@ -60,6 +61,7 @@ struct GameState {
     WordPairList WordList;
     std::string BrowseFileName;
     ListLanguages Languages;
+    GameIdentity Identity;
 
     std::int32_t BoardTop = StandardBoardTop;
     // 0 or less: all levels are shown; n: level n is shown alone.
@@ -79,7 +81,8 @@ struct GameState {
 void ResetView(GameState& state);
 
 // The state a file is read into before it replaces the game in play: the fields that outlive a
-// game are the current one's, the word list, its languages and the board are empty.
+// game are the current one's, the word list, its languages, its
+// identity and the board are empty.
 GameState NextGameState(GameState& current);
 
 // A cancelled file chooser: the view starts afresh and the chosen path is forgotten.

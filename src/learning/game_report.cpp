@@ -1,7 +1,7 @@
 #include "learning/game_report.h"
 
 #include "game/game_state.h"
-#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
 
 #include <cstdio>
 
@@ -42,9 +42,17 @@ GameReport ReportGame(const GameState& state, const GameRecord& record) {
     return report;
 }
 
+Grade GradeOf(const PairRecord& record) {
+    if (record.missed > 0 || record.assisted > 0) {
+        return Grade::Again;
+    }
+    return record.peeked > 0 ? Grade::Hard : Grade::Good;
+}
+
 GameResult GameResultOf(const GameState& state, const GameRecord& record) {
+    const GameIdentity identity = IdentityOf(state);
     GameResult result{state.BrowseFileName,
-                      ListFingerprint(state.WordList),
+                      identity.fingerprint,
                       record.FinishedAt(),
                       record.FinishedAt() - record.StartedAt(),
                       static_cast<std::int32_t>(record.SeenPairs().size()),
@@ -54,16 +62,18 @@ GameResult GameResultOf(const GameState& state, const GameRecord& record) {
                       record.Peeks(),
                       record.Assisted(),
                       record.Undos(),
-                      {}};
+                      {},
+                      identity.kind,
+                      identity.description};
     for (const std::int32_t index : record.SeenPairs()) {
-        const WordPair* pair = PairOf(state, index);
-        if (!pair) {
+        if (!PairOf(state, index)) {
             continue;
         }
         const auto found = record.Pairs().find(index);
         const PairRecord trouble = found == record.Pairs().end() ? PairRecord{} : found->second;
-        result.outcomes.push_back({Word(pair->TextA), Word(pair->TextB), trouble.missed,
-                                   trouble.assisted, trouble.peeked});
+        // Every pair on the board was removed by the end of the game.
+        result.outcomes.push_back({identity.pairs[static_cast<std::size_t>(index)], trouble.missed,
+                                   trouble.assisted, trouble.peeked, GradeOf(trouble)});
     }
     return result;
 }

@@ -32,7 +32,11 @@ struct GameReport {
 
 GameReport ReportGame(const GameState& state, const GameRecord& record);
 
-// The finished game as the progress store keeps it.
+// The review a finished game gives a pair: Again when it was missed or the game removed it
+// (hint, automatic play), Hard when one of its tiles was peeked at first, otherwise Good.
+Grade GradeOf(const PairRecord& record);
+
+// The finished game as the progress store keeps it, each pair under its own list.
 GameResult GameResultOf(const GameState& state, const GameRecord& record);
 
 // "12:05" or "1:02:05".

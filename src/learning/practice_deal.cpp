@@ -3,50 +3,81 @@
 #include "game/auto_play.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "learning/pair_identity.h"
 
 #include <algorithm>
 #include <filesystem>
 
-WordPairList PairsAt(const WordPairList& list, std::vector<std::int32_t> indices) {
+namespace {
+// Replaces the game's list with `pairs`; the game keeps naming the list they came from.
+DealOutcome DealPairs(GameState& state, GameHost& host, PracticePairs pairs,
+                      std::string_view title) {
+    StopAutomaticPlay(state, host);
+    ResetView(state);
+    state.WordsCount = static_cast<std::int32_t>(pairs.pairs.size());
+    state.WordList = std::move(pairs.pairs);
+    state.Identity.pairs = std::move(pairs.keys);
+    state.RecordFileName.clear();
+    host.SetTitle(CutText(title));
+    const DealOutcome outcome = NewGameUnblocked(state, host);
+    host.InvalidateAll();
+    return outcome;
+}
+} // namespace
+
+PracticePairs PairsAt(const GameState& state, std::vector<std::int32_t> indices) {
     std::sort(indices.begin(), indices.end());
     indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-    WordPairList pairs;
+    const GameIdentity identity = IdentityOf(state);
+    PracticePairs chosen;
     for (const std::int32_t index : indices) {
-        if (index >= 0 && static_cast<std::size_t>(index) < list.size()) {
-            pairs.push_back(list[static_cast<std::size_t>(index)]);
+        if (index >= 0 && static_cast<std::size_t>(index) < state.WordList.size()) {
+            chosen.pairs.push_back(state.WordList[static_cast<std::size_t>(index)]);
+            chosen.keys.push_back(identity.pairs[static_cast<std::size_t>(index)]);
         }
     }
-    return pairs;
+    return chosen;
 }
 
-WordPairList PairsNamed(const WordPairList& list,
-                        const std::vector<std::pair<std::string, std::string>>& words) {
-    WordPairList pairs;
-    for (const WordPair& pair : list) {
-        const std::pair<std::string, std::string> named{pair.TextA.value_or(""),
-                                                        pair.TextB.value_or("")};
-        if (std::find(words.begin(), words.end(), named) != words.end()) {
-            pairs.push_back(pair);
+PracticePairs PairsNamed(const GameState& state,
+                         const std::vector<std::pair<std::string, std::string>>& words) {
+    const GameIdentity identity = IdentityOf(state);
+    PracticePairs chosen;
+    for (std::size_t i = 0; i < identity.pairs.size(); ++i) {
+        const PairKey& key = identity.pairs[i];
+        if (std::find(words.begin(), words.end(), std::pair(key.textA, key.textB)) != words.end()) {
+            chosen.pairs.push_back(state.WordList[i]);
+            chosen.keys.push_back(key);
         }
     }
-    return pairs;
+    return chosen;
 }
 
 std::string PracticeDescription(std::string_view what, std::string_view listDescription) {
     return CutText(std::string(what) + ": " + std::string(listDescription));
 }
 
-DealOutcome DealPractice(GameState& state, GameHost& host, WordPairList pairs,
-                         std::string_view what) {
-    StopAutomaticPlay(state, host);
-    ResetView(state);
-    state.WordsCount = static_cast<std::int32_t>(pairs.size());
-    state.WordList = std::move(pairs);
-    state.RecordFileName.clear();
+DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs,
+                         std::string_view what, std::string_view kind) {
+    // Fixed before the list in play gives way to the pairs.
+    state.Identity = IdentityOf(state);
+    state.Identity.kind = kind;
     state.FileDescription = PracticeDescription(what, state.FileDescription);
     const std::string listName = std::filesystem::path(state.BrowseFileName).filename().string();
-    host.SetTitle(CutText("Glossatiles - " + std::string(what) + " of " + listName));
-    const DealOutcome outcome = NewGameUnblocked(state, host);
-    host.InvalidateAll();
-    return outcome;
+    return DealPairs(state, host, std::move(pairs),
+                     "Glossatiles - " + std::string(what) + " of " + listName);
+}
+
+DealOutcome DealReview(GameState& state, GameHost& host, const std::vector<ScheduledPair>& due) {
+    PracticePairs pairs;
+    for (const ScheduledPair& pair : due) {
+        pairs.pairs.push_back({pair.key.textA, pair.key.textB});
+        pairs.keys.push_back(pair.key);
+    }
+    state.Identity = {ReviewFingerprint, TodaysReviewTitle, GameKind::Review, {}};
+    state.FileDescription = TodaysReviewTitle;
+    state.BrowseFileName.clear();
+    state.Languages = {};
+    return DealPairs(state, host, std::move(pairs),
+                     std::string("Glossatiles - ") + TodaysReviewTitle);
 }

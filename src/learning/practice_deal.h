@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/deal.h"
+#include "learning/practice_pairs.h"
+#include "learning/progress_store.h"
 #include "words/word_pair.h"
 
 #include <string>
@@ -12,18 +14,25 @@ struct GameState;
 class GameHost;
 
 // The pairs at `indices` of the list in play, in list order whatever the order given.
-WordPairList PairsAt(const WordPairList& list, std::vector<std::int32_t> indices);
+PracticePairs PairsAt(const GameState& state, std::vector<std::int32_t> indices);
 
 // Pairs of the list in play matched by their two words, in list order: the hardest pairs the
 // progress store names.
-WordPairList PairsNamed(const WordPairList& list,
-                        const std::vector<std::pair<std::string, std::string>>& words);
+PracticePairs PairsNamed(const GameState& state,
+                         const std::vector<std::pair<std::string, std::string>>& words);
 
 // `what` (say "Missed pairs"), ": " and the list's description, cut to fit.
 std::string PracticeDescription(std::string_view what, std::string_view listDescription);
 
 // A New Game3 deal of `pairs` as a list of their own, described and titled as `what` of the
-// list. The list's file is not touched, and Save asks for a new file so that this game cannot
-// overwrite one of the whole list.
-DealOutcome DealPractice(GameState& state, GameHost& host, WordPairList pairs,
-                         std::string_view what);
+// list, and kept in the progress records as a game of `kind` of that list. The list's file is
+// not touched, and Save asks for a new file so that this game cannot overwrite one of the
+// whole list.
+DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs,
+                         std::string_view what, std::string_view kind);
+
+inline constexpr const char* TodaysReviewTitle = "Today's Review";
+
+// Today's Review: a New Game3 deal of scheduled pairs from any number of lists, from the words
+// the progress store keeps.
+DealOutcome DealReview(GameState& state, GameHost& host, const std::vector<ScheduledPair>& due);

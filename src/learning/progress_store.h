@@ -1,5 +1,9 @@
 #pragma once
 
+#include "game/pair_key.h"
+#include "learning/review_scheduler.h"
+
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,16 +11,30 @@
 
 // How one pair fared in one finished game.
 struct PairOutcome {
-    std::string textA;
-    std::string textB;
+    // The pair as its own list names it, which for a practice deal is not the game's list.
+    PairKey key;
     std::int32_t missed = 0;
     std::int32_t hinted = 0;
     std::int32_t peeked = 0;
+    // The review the game gives the pair, dated the local day the game finished.
+    std::optional<Grade> grade;
 };
+
+// What a game was, kept with it: a deal of a whole list, or a practice deal of some pairs.
+namespace GameKind {
+inline constexpr const char* List = "list";
+inline constexpr const char* MissedPairs = "missed pairs";
+inline constexpr const char* HardestPairs = "hardest pairs";
+inline constexpr const char* Review = "review";
+} // namespace GameKind
+
+// The "list" that Today's Review games are kept under: its pairs come from every list.
+inline constexpr const char* ReviewFingerprint = "review";
 
 // One finished game of a list. Times are seconds since 1970 (UTC).
 struct GameResult {
     std::string listPath;
+    // The list the game was of; a practice deal of one list is kept under that list.
     std::string fingerprint;
     std::int64_t finishedAt = 0;
     std::int64_t seconds = 0;
@@ -29,7 +47,49 @@ struct GameResult {
     std::int32_t undos = 0;
     // Every pair that was on the board.
     std::vector<PairOutcome> outcomes;
+    std::string kind = GameKind::List;
+    // The list's own description, which names it in the review schedule.
+    std::string listDescription;
 };
+
+// A pair in the review schedule.
+struct ScheduledPair {
+    PairKey key;
+    std::string listDescription;
+    Schedule schedule;
+};
+
+// How many pairs fall due on one day.
+struct DueDay {
+    Day day;
+    std::int64_t pairs = 0;
+};
+
+// Pairs that have met their review by stage: never reviewed (seen before reviews were kept),
+// learning (an interval under 21 days), due today or earlier, mature (21 days or more).
+struct ReviewStages {
+    std::int64_t newPairs = 0;
+    std::int64_t learning = 0;
+    std::int64_t due = 0;
+    std::int64_t mature = 0;
+};
+
+inline constexpr int ForecastDays = 30;
+inline constexpr int MatureInterval = 21;
+
+// The schedule seen from one day.
+struct ReviewSummary {
+    // Due on that day or earlier.
+    std::int64_t dueNow = 0;
+    // The first later day with pairs due, if any.
+    std::optional<DueDay> next;
+    // Pairs due on each of the next ForecastDays days; the first day counts the overdue too.
+    std::array<std::int64_t, ForecastDays> forecast{};
+    ReviewStages stages;
+};
+
+// The last day a listing reaches to list every scheduled pair.
+inline constexpr Day EveryDay = std::chrono::year(9999) / 12 / 31;
 
 // A pair's totals over all finished games of its list; lastMissed is 0 when never missed.
 struct PairTotal {
@@ -57,11 +117,20 @@ class ProgressStore {
 public:
     virtual ~ProgressStore() = default;
 
+    // Keeps a finished game in one transaction: the game, each pair's totals under its own
+    // list, and a review for each pair with a grade.
     virtual bool Record(const GameResult& game) = 0;
     // The list's games, oldest first (without their outcomes).
     virtual std::optional<std::vector<GameResult>> Games(const std::string& fingerprint) = 0;
     // Up to `limit` pairs of the list that were missed, most misses first.
     virtual std::optional<std::vector<PairTotal>> HardestPairs(const std::string& fingerprint,
                                                                int limit) = 0;
+    // One review of one pair, outside a game.
+    virtual bool RecordReview(const PairKey& pair, Day day, Grade grade) = 0;
+    // Up to `limit` pairs due on `dueBy` or earlier (EveryDay for all), by due day, then by
+    // word: most overdue first.
+    virtual std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
+                                                                     std::int64_t limit) = 0;
+    virtual std::optional<ReviewSummary> Summary(Day today) = 0;
     virtual std::string Problem() const = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "learning/progress_store.h"
 
+#include <chrono>
 #include <string>
 
 struct sqlite3;
@@ -12,28 +13,39 @@ struct sqlite3;
 class SqliteProgressStore : public ProgressStore {
 public:
     // The schema version this program writes; a file with a higher one is left alone.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
+    // Long enough to outlast another window's or a database browser's short write.
+    static constexpr std::chrono::milliseconds DefaultLockWait{5000};
 
-    explicit SqliteProgressStore(std::string path) : path_(std::move(path)) {}
+    explicit SqliteProgressStore(std::string path,
+                                 std::chrono::milliseconds lockWait = DefaultLockWait)
+        : path_(std::move(path)), lockWait_(lockWait) {}
 
     bool Record(const GameResult& game) override;
     std::optional<std::vector<GameResult>> Games(const std::string& fingerprint) override;
     std::optional<std::vector<PairTotal>> HardestPairs(const std::string& fingerprint,
                                                        int limit) override;
+    bool RecordReview(const PairKey& pair, Day day, Grade grade) override;
+    std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
+                                                             std::int64_t limit) override;
+    std::optional<ReviewSummary> Summary(Day today) override;
     std::string Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 
 private:
-    // Opens for writing, creating the folder and the file, and brings the schema up to date.
+    // Opens for writing, creating the folder and the file, and brings the schema up to date
+    // inside the write transaction it leaves open.
     sqlite3* OpenForWriting();
-    // Opens an existing file whose schema this program knows.
-    sqlite3* OpenForReading();
+    // Opens an existing file, bringing an older schema up to date first. Null with
+    // `missing` set when there is no file yet, which is not a fault.
+    sqlite3* OpenForReading(bool& missing);
     bool Fail(sqlite3* db, const std::string& what);
 
     std::string path_;
+    std::chrono::milliseconds lockWait_;
     std::string problem_;
 };
 
 // $XDG_DATA_HOME/glossatiles/progress.sqlite, or under ~/.local/share when it is unset.
-// Empty when neither that nor HOME is set.
+// Empty when neither that nor HOME is set: progress is not kept then.
 std::string DefaultProgressPath();

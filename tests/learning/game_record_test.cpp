@@ -2,6 +2,7 @@
 #include "game/hint.h"
 #include "game/peek.h"
 #include "learning/game_report.h"
+#include "learning/list_fingerprint.h"
 #include "learning_board.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,14 @@ TEST(GameRecord, CountsEachTroubleOnThePairItBelongsTo) {
         EXPECT_EQ(CountsOf(board.session.Record()), c.expected);
         EXPECT_EQ(board.host.wins, c.won ? 1 : 0);
         EXPECT_EQ(board.store.recorded.size(), c.won ? 1u : 0u);
+        // Every pair a game removed for the player is to be seen again soon.
+        for (const GameResult& game : board.store.recorded) {
+            for (const PairOutcome& outcome : game.outcomes) {
+                if (outcome.hinted > 0) {
+                    EXPECT_EQ(outcome.grade, Grade::Again);
+                }
+            }
+        }
     }
 }
 
@@ -98,8 +107,12 @@ TEST(GameRecord, AWonGameIsStoredWithItsCountersTimeAndEveryPairSeen) {
     EXPECT_EQ(std::tuple(game.pairs, game.correct, game.wrong, game.peeks, game.assisted),
               std::tuple(3, 3, 1, 1, false));
     ASSERT_EQ(game.outcomes.size(), 3u);
-    EXPECT_EQ(std::tuple(game.outcomes[0].textA, game.outcomes[0].missed), std::tuple("a0", 1));
-    EXPECT_EQ(std::tuple(game.outcomes[2].textB, game.outcomes[2].peeked), std::tuple("b2", 1));
+    EXPECT_EQ(std::tuple(game.outcomes[0].key.textA, game.outcomes[0].missed), std::tuple("a0", 1));
+    EXPECT_EQ(std::tuple(game.outcomes[2].key.textB, game.outcomes[2].peeked), std::tuple("b2", 1));
+    EXPECT_EQ(game.outcomes[1].key.fingerprint, ListFingerprint(board.state.WordList));
+    EXPECT_EQ(std::vector({game.outcomes[0].grade, game.outcomes[1].grade, game.outcomes[2].grade}),
+              std::vector<std::optional<Grade>>({Grade::Again, Grade::Good, Grade::Hard}))
+        << "missed, clean, peeked";
 
     const GameReport report = ReportGame(board.state, board.session.Record());
     ASSERT_EQ(report.troubled.size(), 2u);

@@ -25,6 +25,13 @@ public:
     std::optional<std::vector<PairTotal>> HardestPairs(const std::string&, int) override {
         return failWith ? std::nullopt : std::optional(std::vector<PairTotal>{});
     }
+    bool RecordReview(const PairKey&, Day, Grade) override { return !failWith; }
+    std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day, std::int64_t) override {
+        return failWith ? std::nullopt : std::optional(std::vector<ScheduledPair>{});
+    }
+    std::optional<ReviewSummary> Summary(Day) override {
+        return failWith ? std::nullopt : std::optional(ReviewSummary{});
+    }
     std::string Problem() const override { return failWith.value_or(""); }
 };
 

@@ -1,8 +1,10 @@
+#include "files/open_file.h"
 #include "game/board_geometry.h"
+#include "learning/list_fingerprint.h"
+#include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
 #include "support/temp_dir.h"
-#include "files/open_file.h"
 #include "words/word_list_text.h"
 
 #include "learning_board.h"
@@ -20,8 +22,10 @@ TEST(PracticeDeal, MissedPairsAreDealtAloneInListOrderWithTheListFileUntouched) 
     ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
     state.RecordFileName = dir.Write("whole.sav", "a saved game of the whole list");
 
-    WordPairList missed = PairsAt(state.WordList, {3, 1, 3});
-    ASSERT_EQ(DealPractice(state, host, std::move(missed), "Missed pairs"), DealOutcome::Complete);
+    const std::string fingerprint = ListFingerprint(state.WordList);
+    PracticePairs missed = PairsAt(state, {3, 1, 3});
+    ASSERT_EQ(DealPractice(state, host, std::move(missed), "Missed pairs", GameKind::MissedPairs),
+              DealOutcome::Complete);
 
     EXPECT_EQ(ListText(state.WordList), "boire=to drink; faire=to do");
     EXPECT_EQ(state.WordsCount, 2);
@@ -34,6 +38,12 @@ TEST(PracticeDeal, MissedPairsAreDealtAloneInListOrderWithTheListFileUntouched) 
     EXPECT_TRUE(state.RecordFileName.empty()) << "Save must not overwrite the whole game";
     EXPECT_EQ(ReadBytes(list),
               "Verbs\nmanger\nto eat\nboire\nto drink\nvoir\nto see\nfaire\nto do\n");
+    // The practice is kept under the list it came from.
+    const GameIdentity identity = IdentityOf(state);
+    EXPECT_EQ(std::tuple(identity.fingerprint, identity.description, identity.kind),
+              std::tuple(fingerprint, "Verbs", GameKind::MissedPairs));
+    EXPECT_EQ(identity.pairs, std::vector<PairKey>({{fingerprint, "boire", "to drink"},
+                                                    {fingerprint, "faire", "to do"}}));
 }
 
 TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
@@ -41,7 +51,10 @@ TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
     const WordPairList pairs{{"manger", "to eat"}, {"l'été", "summer"}, {"voir", "to see"}};
     const std::string path = (dir.path() / "missed.txt").string();
     const auto text = [&] {
-        return WordListText(PracticeDescription("Missed pairs", "Verbs"), PairsAt(pairs, {2, 0}));
+        GameState state;
+        state.WordList = pairs;
+        return WordListText(PracticeDescription("Missed pairs", "Verbs"),
+                            PairsAt(state, {2, 0}).pairs);
     };
     ASSERT_EQ(WriteFileAtomically(path, text), AtomicWriteResult::Written);
     RecordingHost host;
@@ -52,8 +65,9 @@ TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
 }
 
 TEST(PracticeDeal, HardestPairsAreFoundByTheirWords) {
-    const WordPairList list = NumberedPairs(5);
-    EXPECT_EQ(ListText(PairsNamed(list, {{"a3", "b3"}, {"a1", "b1"}, {"a2", "x"}})),
+    GameState state;
+    state.WordList = NumberedPairs(5);
+    EXPECT_EQ(ListText(PairsNamed(state, {{"a3", "b3"}, {"a1", "b1"}, {"a2", "x"}}).pairs),
               "a1=b1; a3=b3");
 }
 

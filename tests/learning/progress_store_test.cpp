@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -25,7 +28,14 @@ GameResult Game(std::int64_t finishedAt, std::int32_t missedFirst) {
             0,
             true,
             0,
-            {{"manger", "to eat", missedFirst, 0, 0}, {"boire", "to drink", 0, 1, 0}}};
+            {{{"00112233aabbccdd", "manger", "to eat"},
+              missedFirst,
+              0,
+              0,
+              missedFirst > 0 ? Grade::Again : Grade::Good},
+             {{"00112233aabbccdd", "boire", "to drink"}, 0, 1, 0, Grade::Again}},
+            GameKind::List,
+            "Verbs"};
 }
 
 void Sql(const std::string& path, const char* sql) {
@@ -94,6 +104,19 @@ TEST(ProgressStore, AFaultyFileKeepsNoProgressAndIsNeverRewritten) {
              return std::function<void()>();
          },
          false},
+        {"a review table this program cannot use",
+         [](const std::filesystem::path& file) {
+             std::filesystem::create_directories(file.parent_path());
+             Sql(file,
+                 "CREATE TABLE games (id INTEGER PRIMARY KEY, list_path, fingerprint, "
+                 "finished_at, seconds, pairs, correct, wrong, hints, peeks, assisted, undos, "
+                 "kind); CREATE TABLE lists (fingerprint PRIMARY KEY, description, list_path);"
+                 "CREATE TABLE pair_totals (fingerprint, text_a, text_b, seen, missed, "
+                 "hinted, peeked, last_missed, PRIMARY KEY (fingerprint, text_a, text_b));"
+                 "CREATE TABLE memory_states (damaged); PRAGMA user_version = 2;");
+             return std::function<void()>();
+         },
+         false},
         {"locked by another program",
          [](const std::filesystem::path& file) {
              std::filesystem::create_directories(file.parent_path());
@@ -111,15 +134,19 @@ TEST(ProgressStore, AFaultyFileKeepsNoProgressAndIsNeverRewritten) {
         const std::function<void()> release = c.spoil(file);
         const std::string before =
             std::filesystem::is_regular_file(file) ? ReadBytes(file.string()) : "";
-        SqliteProgressStore store(file.string());
+        SqliteProgressStore store(file.string(), std::chrono::milliseconds(100));
         EXPECT_EQ(store.Record(Game(1000, 1)), c.recorded) << store.Problem();
         EXPECT_EQ(store.Problem().empty(), c.recorded) << store.Problem();
         // Where nothing could be kept, there is nothing to read either.
         std::error_code error;
-        EXPECT_EQ(store.Games("00112233aabbccdd").has_value(),
-                  c.recorded || !std::filesystem::exists(file, error));
+        const bool readable = c.recorded || !std::filesystem::exists(file, error);
+        EXPECT_EQ(store.ScheduledPairs(EveryDay, 100).has_value(), readable);
+        EXPECT_EQ(store.Summary(Day(std::chrono::days(20000))).has_value(), readable);
+        if (c.name != std::string_view("a review table this program cannot use")) {
+            EXPECT_EQ(store.Games("00112233aabbccdd").has_value(), readable);
+        }
         if (!c.recorded && !before.empty()) {
-            EXPECT_EQ(ReadBytes(file.string()), before);
+            EXPECT_TRUE(ReadBytes(file.string()) == before) << "the file was changed";
         }
         if (release) {
             release();
@@ -128,18 +155,81 @@ TEST(ProgressStore, AFaultyFileKeepsNoProgressAndIsNeverRewritten) {
     }
 }
 
-TEST(ProgressStore, AReadOnlyFileKeepsNoProgress) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "root may write any file";
-    }
+TEST(ProgressStore, ALockHeldLongerThanOneWaitIsWaitedOutThenReported) {
     TempDir home;
     const std::string file = (home.path() / "progress.sqlite").string();
     ASSERT_TRUE(SqliteProgressStore(file).Record(Game(1000, 1)));
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    const auto lock = [&file] {
+        sqlite3* other = nullptr;
+        sqlite3_open(file.c_str(), &other);
+        sqlite3_exec(other, "BEGIN EXCLUSIVE; CREATE TABLE t (x);", nullptr, nullptr, nullptr);
+        return other;
+    };
+
+    sqlite3* other = lock();
+    std::thread releaser([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        sqlite3_close(other);
+    });
     SqliteProgressStore store(file);
-    EXPECT_FALSE(store.Record(Game(2000, 1)));
-    EXPECT_NE(store.Problem().find("read-only"), std::string::npos) << store.Problem();
-    EXPECT_EQ(store.Games("00112233aabbccdd")->size(), 1u) << "still readable";
+    EXPECT_TRUE(store.Record(Game(2000, 1))) << store.Problem();
+    releaser.join();
+    EXPECT_EQ(store.Games("00112233aabbccdd")->size(), 2u);
+
+    other = lock();
+    SqliteProgressStore impatient(file, std::chrono::milliseconds(300));
+    EXPECT_FALSE(impatient.Record(Game(3000, 1)));
+    EXPECT_NE(impatient.Problem().find("locked"), std::string::npos) << impatient.Problem();
+    sqlite3_close(other);
+}
+
+TEST(ProgressStore, WithoutAnyDataFolderProgressIsNotKept) {
+    const char* home = std::getenv("HOME");
+    const std::string savedHome = home ? home : "";
+    unsetenv("HOME");
+    unsetenv("XDG_DATA_HOME");
+    SqliteProgressStore store(DefaultProgressPath());
+    setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_FALSE(store.Record(Game(1000, 1)));
+    EXPECT_EQ(store.Problem(), "there is no folder for it (neither XDG_DATA_HOME nor HOME is set)");
+    EXPECT_FALSE(store.Games("00112233aabbccdd"));
+    EXPECT_FALSE(store.ScheduledPairs(EveryDay, 10));
+}
+
+// Runs `check` in a child process that has given up root, so that file permissions hold;
+// gives the child's exit status.
+int AsUnprivilegedUser(const std::function<int()>& check) {
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t Nobody = 65534;
+        if (geteuid() == 0 && (setgid(Nobody) != 0 || setuid(Nobody) != 0)) {
+            _exit(100);
+        }
+        _exit(check());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
+}
+
+TEST(ProgressStore, AReadOnlyFileKeepsNoProgress) {
+    TempDir home;
+    const std::string file = (home.path() / "progress.sqlite").string();
+    ASSERT_TRUE(SqliteProgressStore(file).Record(Game(1000, 1)));
+    using std::filesystem::perms;
+    std::filesystem::permissions(file, perms::owner_read | perms::group_read | perms::others_read);
+    std::filesystem::permissions(home.path(), perms::owner_all | perms::group_read |
+                                                  perms::group_exec | perms::others_read |
+                                                  perms::others_exec);
+    // Each failed check sets its own bit of the exit status.
+    const int failed = AsUnprivilegedUser([&file] {
+        SqliteProgressStore store(file, std::chrono::milliseconds(100));
+        const bool refused = !store.Record(Game(2000, 1));
+        const bool said = store.Problem().find("read-only") != std::string::npos;
+        const auto games = store.Games("00112233aabbccdd");
+        return (refused ? 0 : 1) | (said ? 0 : 2) | (games && games->size() == 1 ? 0 : 4);
+    });
+    EXPECT_EQ(failed, 0) << "1: recorded, 2: not said to be read-only, 4: no longer readable";
 }
 
 TEST(ProgressStore, FingerprintsTellListsApartByEveryByteAndWordBoundary) {

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Who a pair is in the progress records: its list's fingerprint and its two words as that list
+// holds them. The same words in two lists are two pairs.
+struct PairKey {
+    std::string fingerprint;
+    std::string textA;
+    std::string textB;
+
+    bool operator==(const PairKey&) const = default;
+};
+
+// Who the game in play is in the progress records. Fixed when its list is opened, so that a
+// save that changes a word, or a practice deal of some pairs, keeps the list's progress.
+struct GameIdentity {
+    std::string fingerprint;
+    // The list's own description, as it was opened.
+    std::string description;
+    // The deal: the whole list, or one kind of practice.
+    std::string kind;
+    // Per entry of the word list, the pair it is; empty when the list was not identified.
+    std::vector<PairKey> pairs;
+};

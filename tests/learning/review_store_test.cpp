@@ -1,0 +1,169 @@
+#include "learning/sqlite_progress_store.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+
+using namespace std::chrono;
+
+const Day Today = year(2026) / December / 7;
+
+// Noon of `day` in local time, when a game may finish.
+std::int64_t NoonOf(Day day) {
+    const year_month_day date(day);
+    std::tm parts{};
+    parts.tm_year = static_cast<int>(date.year()) - 1900;
+    parts.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
+    parts.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
+    parts.tm_hour = 12;
+    parts.tm_isdst = -1;
+    return std::mktime(&parts);
+}
+
+PairOutcome Outcome(const std::string& fingerprint, const std::string& word, Grade grade) {
+    return {{fingerprint, word, "to " + word}, grade == Grade::Again ? 1 : 0, 0, 0, grade};
+}
+
+GameResult GameOn(Day day, std::vector<PairOutcome> outcomes,
+                  const std::string& fingerprint = "00112233aabbccdd") {
+    GameResult game{"/lists/verbs.txt",  fingerprint,    NoonOf(day), 60, 3, 3, 1, 0, 0, false, 0,
+                    std::move(outcomes), GameKind::List, "Verbs"};
+    return game;
+}
+
+std::vector<std::string> Lines(const std::vector<ScheduledPair>& pairs) {
+    std::vector<std::string> lines;
+    for (const ScheduledPair& pair : pairs) {
+        lines.push_back(DayText(pair.schedule.due) + " " + pair.key.textA + " " +
+                        pair.listDescription);
+    }
+    return lines;
+}
+
+std::string Query(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    std::string result;
+    sqlite3_exec(
+        db, sql,
+        [](void* out, int columns, char** values, char**) {
+            for (int i = 0; i < columns; ++i) {
+                *static_cast<std::string*>(out) += (values[i] ? values[i] : "NULL");
+                *static_cast<std::string*>(out) += i + 1 < columns ? "|" : "\n";
+            }
+            return 0;
+        },
+        &result, nullptr);
+    sqlite3_close(db);
+    return result;
+}
+
+TEST(ReviewStore, AFinishedGameSchedulesEachPairByItsGrade) {
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    SqliteProgressStore store(path);
+    ASSERT_TRUE(store.Record(GameOn(Today, {Outcome("00112233aabbccdd", "voir", Grade::Good),
+                                            Outcome("00112233aabbccdd", "manger", Grade::Again),
+                                            Outcome("00112233aabbccdd", "boire", Grade::Hard)})))
+        << store.Problem();
+
+    EXPECT_EQ(Lines(*store.ScheduledPairs(EveryDay, 100)),
+              std::vector<std::string>(
+                  {"2026-12-08 manger Verbs", "2026-12-09 boire Verbs", "2026-12-10 voir Verbs"}));
+    EXPECT_TRUE(store.ScheduledPairs(Today, 100)->empty());
+    EXPECT_EQ(Lines(*store.ScheduledPairs(Today + days(2), 1)),
+              std::vector<std::string>({"2026-12-08 manger Verbs"}))
+        << "most overdue first";
+
+    const ReviewSummary summary = *store.Summary(Today);
+    EXPECT_EQ(summary.dueNow, 0);
+    ASSERT_TRUE(summary.next);
+    EXPECT_EQ(std::tuple(summary.next->day, summary.next->pairs), std::tuple(Today + days(1), 1));
+    EXPECT_EQ(std::vector(summary.forecast.begin(), summary.forecast.begin() + 5),
+              std::vector<std::int64_t>({0, 1, 1, 1, 0}));
+    EXPECT_EQ(summary.stages.learning, 3);
+    const ReviewSummary later = *store.Summary(Today + days(2));
+    EXPECT_EQ(std::tuple(later.dueNow, later.forecast[0], later.forecast[1]), std::tuple(2, 2, 1));
+
+    // Played again on its due day, the clean pair goes on as the schedule says, and the log
+    // keeps the state each review started from.
+    const Day due = Today + days(3);
+    ASSERT_TRUE(store.Record(GameOn(due, {Outcome("00112233aabbccdd", "voir", Grade::Good)})));
+    EXPECT_EQ(Lines(*store.ScheduledPairs(EveryDay, 100)).back(), "2026-12-24 voir Verbs");
+    EXPECT_EQ(Query(path, "SELECT reviewed_on, grade, stability_before, reps_before FROM "
+                          "review_log WHERE text_a = 'voir' ORDER BY id"),
+              "2026-12-07|3|NULL|NULL\n2026-12-10|3|2.3065|1\n");
+    const ReviewSummary stages = *store.Summary(due);
+    EXPECT_EQ(std::tuple(stages.stages.due, stages.stages.learning), std::tuple(2, 1));
+}
+
+TEST(ReviewStore, TheSameWordsInTwoListsAreTwoPairs) {
+    TempDir home;
+    SqliteProgressStore store((home.path() / "progress.sqlite").string());
+    ASSERT_TRUE(store.Record(
+        GameOn(Today, {Outcome("aaaaaaaaaaaaaaaa", "voir", Grade::Again)}, "aaaaaaaaaaaaaaaa")));
+    ASSERT_TRUE(store.Record(
+        GameOn(Today, {Outcome("bbbbbbbbbbbbbbbb", "voir", Grade::Good)}, "bbbbbbbbbbbbbbbb")));
+    const auto pairs = store.ScheduledPairs(EveryDay, 100);
+    ASSERT_EQ(pairs->size(), 2u);
+    EXPECT_EQ((*pairs)[0].key.fingerprint, "aaaaaaaaaaaaaaaa");
+    EXPECT_EQ((*pairs)[1].key.fingerprint, "bbbbbbbbbbbbbbbb");
+}
+
+TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
+    const char* version1 =
+        "CREATE TABLE games (id INTEGER PRIMARY KEY, list_path TEXT NOT NULL, fingerprint TEXT "
+        "NOT NULL, finished_at INTEGER NOT NULL, seconds INTEGER NOT NULL, pairs INTEGER NOT "
+        "NULL, correct INTEGER NOT NULL, wrong INTEGER NOT NULL, hints INTEGER NOT NULL, peeks "
+        "INTEGER NOT NULL, assisted INTEGER NOT NULL, undos INTEGER NOT NULL);"
+        "CREATE INDEX games_by_list ON games (fingerprint, finished_at);"
+        "CREATE TABLE pair_totals (fingerprint TEXT NOT NULL, text_a TEXT NOT NULL, text_b TEXT "
+        "NOT NULL, seen INTEGER NOT NULL DEFAULT 0, missed INTEGER NOT NULL DEFAULT 0, hinted "
+        "INTEGER NOT NULL DEFAULT 0, peeked INTEGER NOT NULL DEFAULT 0, last_missed INTEGER, "
+        "PRIMARY KEY (fingerprint, text_a, text_b));"
+        "INSERT INTO games VALUES (1, '/lists/verbs.txt', '00112233aabbccdd', 1000, 60, 2, 2, "
+        "0, 0, 0, 0, 0);"
+        "INSERT INTO pair_totals VALUES ('00112233aabbccdd', 'voir', 'to see', 1, 0, 0, 0, NULL);"
+        "PRAGMA user_version = 1;";
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    Query(path, version1);
+    SqliteProgressStore store(path);
+    const auto summary = store.Summary(Today);
+    ASSERT_TRUE(summary) << store.Problem();
+    EXPECT_EQ(summary->stages.newPairs, 1) << "seen before reviews were kept";
+    EXPECT_EQ(Query(path, "PRAGMA user_version"), "2\n");
+    EXPECT_EQ(Query(path, "SELECT kind, fingerprint FROM games"), "list|00112233aabbccdd\n");
+
+    // A step that fails takes the steps before it back with it.
+    TempDir other;
+    const std::string blocked = (other.path() / "progress.sqlite").string();
+    Query(blocked, version1);
+    Query(blocked, "CREATE TABLE review_log (x)");
+    SqliteProgressStore failing(blocked);
+    EXPECT_FALSE(failing.Record(GameOn(Today, {})));
+    EXPECT_NE(failing.Problem().find("cannot update"), std::string::npos) << failing.Problem();
+    EXPECT_EQ(Query(blocked, "PRAGMA user_version"), "1\n");
+    EXPECT_EQ(Query(blocked, "SELECT COUNT(*) FROM sqlite_master WHERE name = 'memory_states'"),
+              "0\n");
+    EXPECT_EQ(Query(blocked, "SELECT COUNT(*) FROM games"), "1\n");
+}
+
+TEST(ReviewStore, AStateThatCannotBeReadIsLeftOutAndStartsAfresh) {
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    SqliteProgressStore store(path);
+    ASSERT_TRUE(store.Record(GameOn(Today, {Outcome("00112233aabbccdd", "voir", Grade::Good),
+                                            Outcome("00112233aabbccdd", "boire", Grade::Good)})));
+    Query(path, "UPDATE memory_states SET stability = 'much', due = 'someday' "
+                "WHERE text_a = 'voir'");
+    EXPECT_EQ(Lines(*store.ScheduledPairs(EveryDay, 100)),
+              std::vector<std::string>({"2026-12-10 boire Verbs"}));
+    ASSERT_TRUE(
+        store.Record(GameOn(Today + days(5), {Outcome("00112233aabbccdd", "voir", Grade::Good)})));
+    EXPECT_EQ(Lines(*store.ScheduledPairs(EveryDay, 100)).back(), "2026-12-15 voir Verbs");
+}
+
+} // namespace
