@@ -3,6 +3,7 @@
 #include "app/glossatiles_view.h"
 #include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
+#include "learning/typing_result.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
 
@@ -97,5 +98,18 @@ void GameLearning::OnProgress() {
     PracticePairs pairs = PairsNamed(view_.State(), words);
     if (!pairs.pairs.empty()) {
         view_.DealPractice(std::move(pairs), HardestPairs, GameKind::HardestPairs);
+    }
+}
+
+void GameLearning::RecordTypingRound(const TypingRound& round) {
+    if (round.Answered().empty()) {
+        return;
+    }
+    const GameState& state = view_.State();
+    if (!store_->Record(TypingRoundResult(round, IdentityOf(state), state.BrowseFileName,
+                                          view_.CurrentTime()))) {
+        view_.ShowStatus(tr("Progress is not kept: %1")
+                             .arg(QString::fromStdString(store_->Problem()))
+                             .toStdString());
     }
 }

@@ -4,6 +4,7 @@
 #include "learning/learning_session.h"
 #include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
+#include "learning/typing_round.h"
 #include "words/word_pair.h"
 
 #include <QObject>
@@ -27,6 +28,8 @@ public slots:
     void OnPlayEvent(const PlayEvent& event);
     // Tools > Progress.
     void OnProgress();
+    // Keeps a typing round of the list in play: a game of its own kind, and a review per pair.
+    void RecordTypingRound(const TypingRound& round);
 
 signals:
     // "Game finished"'s Type the Missed Pairs: the pairs at these places of the list in play.

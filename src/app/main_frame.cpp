@@ -94,6 +94,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     typing_ = new TypingControl(*view_, *speech_);
     connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
     connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
+    connect(typing_, &TypingControl::RoundEnded, learning_, &GameLearning::RecordTypingRound);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

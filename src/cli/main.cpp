@@ -10,7 +10,9 @@
 #include "game/game_state.h"
 #include "game/random_source.h"
 #include "glossatiles_project.h"
+#include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
+#include "learning/typing_result.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
@@ -73,6 +75,14 @@ int main(int argc, char** argv) {
                           std::time(nullptr));
         PlayTypingRound(round, std::cin, std::cout);
         std::cout << RoundSummaryText(round.Summary()) << std::flush;
+        if (!round.Answered().empty()) {
+            SqliteProgressStore store(DefaultProgressPath());
+            if (!store.Record(TypingRoundResult(round, IdentityOf(state), state.BrowseFileName,
+                                                host.CurrentTime()))) {
+                std::fprintf(stderr, "message: Progress is not kept: %s\n",
+                             store.Problem().c_str());
+            }
+        }
         return Succeeded;
     }
     if (ok && options->autoFinish) {

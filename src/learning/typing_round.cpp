@@ -14,17 +14,17 @@ std::size_t Below(RandomSource& random, std::size_t n) {
 }
 } // namespace
 
-RecallGrade GradeOf(const TypedPair& typed) {
+Grade GradeOf(const TypedPair& typed) {
     switch (typed.first.value_or(AnswerVerdict::Wrong)) {
     case AnswerVerdict::Right:
-        return RecallGrade::Good;
+        return Grade::Good;
     case AnswerVerdict::RightButAccents:
     case AnswerVerdict::Almost:
-        return RecallGrade::Hard;
+        return Grade::Hard;
     case AnswerVerdict::Wrong:
         break;
     }
-    return RecallGrade::Again;
+    return Grade::Again;
 }
 
 TypingRound::TypingRound(const std::vector<TypingPair>& pairs, RoundDirection direction,

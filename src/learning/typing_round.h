@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learning/answer_check.h"
+#include "learning/review_scheduler.h"
 
 #include <cstdint>
 #include <ctime>
@@ -34,12 +35,9 @@ struct TypedPair {
     std::optional<AnswerVerdict> retry;
 };
 
-// Again, Hard and Good as the review scheduler numbers them.
-enum class RecallGrade { Again = 1, Hard = 2, Good = 3 };
-
 // Good for a clean first answer, Hard for a first answer with a note (accents, one slip),
 // Again for a wrong one, even when the retry was right.
-RecallGrade GradeOf(const TypedPair& typed);
+Grade GradeOf(const TypedPair& typed);
 
 struct RoundSummary {
     // Pairs answered at least once.

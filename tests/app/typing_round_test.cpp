@@ -1,5 +1,8 @@
 #include "app/typing_control.h"
 #include "frame_fixture.h"
+#include "learning/pair_identity.h"
+#include "learning/sqlite_progress_store.h"
+#include "learning/typing_result.h"
 #include "modal_answer.h"
 #include "view/typing_round_dlg.h"
 
@@ -28,6 +31,10 @@ void Type(CTypingRoundDlg& dialog, const QString& answer) {
 class TypingRoundTest : public FrameTest {
 protected:
     void SetUp() override {
+        auto owned = std::make_unique<SqliteProgressStore>(
+            (files.path() / "data/glossatiles/progress.sqlite").string());
+        store = owned.get();
+        frame->Learning().SetStore(std::move(owned));
         Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
         ASSERT_TRUE(State().HasBoard());
         QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
@@ -39,6 +46,7 @@ protected:
         Trigger(CommandId::TypeTheWords);
     }
     std::optional<RoundSummary> summary;
+    SqliteProgressStore* store = nullptr;
 };
 
 TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAnswered) {
@@ -70,6 +78,12 @@ TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAn
     ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
     EXPECT_EQ(summary->pairs, 2);
     EXPECT_NE(asked[0], asked[1]);
+    const auto games = store->Games(IdentityOf(State()).fingerprint);
+    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_EQ(games->size(), 1u);
+    EXPECT_EQ(std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct,
+                         games->at(0).wrong),
+              std::tuple(std::string(GameKind::Typing), 2, 1, 1));
 }
 
 TEST_F(TypingRoundTest, TheDirectionChosenInTheRoundIsRememberedForTheList) {

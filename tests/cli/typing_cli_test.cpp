@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "learning/sqlite_progress_store.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,10 @@
 #include <cstdlib>
 
 namespace {
+
+std::string ScheduledFingerprint(const std::vector<ScheduledPair>& pairs) {
+    return pairs.empty() ? std::string() : pairs.front().key.fingerprint;
+}
 
 class TypingCli : public testing::Test {
 protected:
@@ -32,6 +37,22 @@ TEST_F(TypingCli, PrintsEachVerdictAndASummaryAtTheEndOfInput) {
                           "right-after-retry: 0\n"
                           "wrong: 1\n"
                           "time: 0:00\n");
+
+    // The pair answered wrong comes back tomorrow, the one right at once in three days.
+    SqliteProgressStore store(DefaultProgressPath());
+    const auto scheduled = store.ScheduledPairs(EveryDay, 10);
+    ASSERT_TRUE(scheduled) << store.Problem();
+    const Day today = LocalDay(std::time(nullptr));
+    std::vector<std::pair<std::string, int>> due;
+    for (const ScheduledPair& pair : *scheduled) {
+        due.emplace_back(pair.key.textA, (pair.schedule.due - today).count());
+    }
+    EXPECT_EQ(due, (std::vector<std::pair<std::string, int>>{{"gato", 1}, {"perro", 3}}));
+    const auto games = store.Games(ScheduledFingerprint(*scheduled));
+    ASSERT_TRUE(games) << store.Problem();
+    ASSERT_EQ(games->size(), 1u);
+    EXPECT_EQ(std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct),
+              std::tuple(std::string("typing"), 2, 1));
 }
 
 TEST_F(TypingCli, AsksTheOtherSideBackwardAndEndsWithTheRound) {

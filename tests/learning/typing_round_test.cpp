@@ -1,8 +1,12 @@
 #include "game/random_source.h"
-#include "learning/typing_round.h"
+#include "learning/pair_identity.h"
+#include "learning/sqlite_progress_store.h"
+#include "learning/typing_result.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 namespace {
@@ -72,16 +76,15 @@ TEST(TypingRound, GradesEachPairByItsFirstAnswer) {
     round.Answer("huose", 1001);
     ASSERT_TRUE(round.Over());
     ASSERT_EQ(round.Answered().size(), 1u);
-    EXPECT_EQ(GradeOf(round.Answered()[0]), RecallGrade::Hard);
+    EXPECT_EQ(GradeOf(round.Answered()[0]), Grade::Hard);
 
     struct Case {
         std::optional<AnswerVerdict> first, retry;
-        RecallGrade grade;
+        Grade grade;
     };
     using enum AnswerVerdict;
-    for (const Case& c :
-         {Case{Right, {}, RecallGrade::Good}, Case{RightButAccents, {}, RecallGrade::Hard},
-          Case{Wrong, Right, RecallGrade::Again}, Case{Wrong, {}, RecallGrade::Again}}) {
+    for (const Case& c : {Case{Right, {}, Grade::Good}, Case{RightButAccents, {}, Grade::Hard},
+                          Case{Wrong, Right, Grade::Again}, Case{Wrong, {}, Grade::Again}}) {
         EXPECT_EQ(GradeOf({{}, c.first, c.retry}), c.grade);
     }
 }
@@ -107,6 +110,37 @@ TEST(TypingRound, SkipsPairsWithoutBothWords) {
         RoundOf({{0, "uno", ""}, {1, "", "two"}, {2, "tres", "three"}}, RoundDirection::Forward);
     EXPECT_EQ(Play(round, {}), std::vector<std::string>{"tres"});
     EXPECT_TRUE(RoundOf({}, RoundDirection::Mixed).Over());
+}
+
+TEST(TypingRound, IsKeptAsAGameOfItsOwnKindThatSchedulesEachPairAnswered) {
+    const WordPairList list = {{"perro", "dog"}, {"gato", "cat"}, {"caballo", "horse"}};
+    const GameIdentity identity = IdentityOfList(list, "Animals");
+    TypingRound round = RoundOf({{0, "perro", "dog"}, {1, "gato", "cat"}, {2, "caballo", "horse"}},
+                                RoundDirection::Forward);
+    const std::string firstExpected = round.Expected();
+    round.Answer(firstExpected, 1010);
+    const std::string secondExpected = round.Expected();
+    round.Answer("nothing like it", 1020);
+    round.End(1030);
+
+    const std::time_t finishedAt = 1'796'644'800; // 2026-12-07, 12:00 UTC
+    const GameResult result = TypingRoundResult(round, identity, "/lists/animals.txt", finishedAt);
+    EXPECT_EQ(result.kind, GameKind::Typing);
+    EXPECT_EQ(result.fingerprint, identity.fingerprint);
+    EXPECT_EQ(std::tuple(result.pairs, result.correct, result.wrong, result.seconds),
+              std::tuple(2, 1, 1, std::int64_t{30}));
+
+    TempDir home;
+    SqliteProgressStore store((home.path() / "progress.sqlite").string());
+    ASSERT_TRUE(store.Record(result)) << store.Problem();
+    const auto scheduled = store.ScheduledPairs(EveryDay, 10);
+    ASSERT_TRUE(scheduled) << store.Problem();
+    std::map<std::string, int> daysAhead;
+    for (const ScheduledPair& pair : *scheduled) {
+        EXPECT_EQ(pair.key.fingerprint, identity.fingerprint);
+        daysAhead[pair.key.textB] = (pair.schedule.due - LocalDay(finishedAt)).count();
+    }
+    EXPECT_EQ(daysAhead, (std::map<std::string, int>{{firstExpected, 3}, {secondExpected, 1}}));
 }
 
 } // namespace
