@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "learning/calendar_day.h"
+
 #include <charconv>
 
 namespace {
@@ -48,6 +50,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             }
         } else if (argument == "--type") {
             options.type = true;
+        } else if (argument == "--on" && hasValue) {
+            options.dueOn = arguments[++i];
+        } else if (argument == "--due") {
+            options.due = true;
+        } else if (argument == "--all") {
+            options.allDue = true;
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--progress") {
@@ -77,8 +85,16 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     const bool board =
         options.unblocked || options.autoFinish || options.saveTo || options.exportTo;
     const bool typeClash = options.type && (board || options.progress);
+    const bool dueOptions = options.dueOn || options.allDue;
+    if (options.due) {
+        // The schedule covers every list: no file, no other action.
+        const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&
+                           !options.type && !(options.dueOn && options.allDue) &&
+                           (!options.dueOn || ParseDay(*options.dueOn));
+        return valid ? std::optional(options) : std::nullopt;
+    }
     if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
-        typeClash || (options.direction && !options.type)) {
+        dueOptions || typeClash || (options.direction && !options.type)) {
         return std::nullopt;
     }
     return options;

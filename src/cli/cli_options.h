@@ -13,6 +13,11 @@ struct CliOptions {
     bool autoFinish = false;
     // Print the list's history from the progress database instead of the summary.
     bool progress = false;
+    // List the review schedule instead of opening a file: pairs due by `dueOn` (today when
+    // unset), or every scheduled pair with `allDue`.
+    bool due = false;
+    std::optional<std::string> dueOn;
+    bool allDue = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
     // Run a typing round on the list, answers from standard input.
@@ -29,6 +34,7 @@ inline constexpr const char* CliUsage =
     "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
     "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
+    "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --help | --version\n";
 
 inline constexpr const char* CliHelp =
@@ -46,6 +52,11 @@ inline constexpr const char* CliHelp =
     "                 from standard input; prints each verdict and a summary\n"
     "  --direction D  with --type: forward (type the translation, the default), backward\n"
     "                 (type the word) or mixed\n"
+    "  --due          list the pairs due for review today or earlier, one a line:\n"
+    "                 due date, word, translation and list description, tab-separated\n"
+    "                 (1 when the progress database cannot be read)\n"
+    "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
+    "  --all          with --due: every scheduled pair\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

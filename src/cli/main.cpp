@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
+#include "cli/due_listing.h"
 #include "cli/game_summary.h"
 #include "cli/progress_report.h"
 #include "cli/typing_console.h"
@@ -10,6 +11,7 @@
 #include "game/game_state.h"
 #include "game/random_source.h"
 #include "glossatiles_project.h"
+#include "learning/clock.h"
 #include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
 #include "learning/typing_result.h"
@@ -25,6 +27,22 @@ namespace {
 constexpr int Succeeded = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
+
+// --due: the review schedule of every list, as of the clock's local day.
+int ListDuePairs(const CliOptions& options, const Clock& clock) {
+    const Day dueBy = options.allDue  ? EveryDay
+                      : options.dueOn ? ParseDay(*options.dueOn).value_or(EveryDay)
+                                      : LocalDay(clock.Now());
+    SqliteProgressStore store(DefaultProgressPath());
+    const auto pairs = store.ScheduledPairs(dueBy, -1);
+    if (!pairs) {
+        std::fprintf(stderr, "error: %s\n", store.Problem().c_str());
+        return Failed;
+    }
+    const std::string listing = DueListing(*pairs);
+    std::fwrite(listing.data(), 1, listing.size(), stdout);
+    return Succeeded;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -42,6 +60,9 @@ int main(int argc, char** argv) {
     if (options->version) {
         std::printf("glossatiles-cli %s\n", GlossatilesVersion);
         return Succeeded;
+    }
+    if (options->due) {
+        return ListDuePairs(*options, SystemClock());
     }
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =

@@ -26,11 +26,13 @@ inline std::string Quoted(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`, reading `input`
-// when given. A run that hangs is killed after a minute and fails with status 124.
+// Runs the built glossatiles-cli with `arguments`, its output kept in `dir`, started through
+// `launcher` when one is given (say "faketime -f +1d") and reading `input` when given. A run
+// that hangs is killed after a minute and fails with status 124.
 inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments,
+                     const std::string& launcher = "",
                      const std::optional<std::string>& input = std::nullopt) {
-    std::string command = "timeout 60 " + Quoted(GLOSSATILES_CLI);
+    std::string command = "timeout 60 " + launcher + " " + Quoted(GLOSSATILES_CLI);
     for (const std::string& argument : arguments) {
         command += " " + Quoted(argument);
     }

@@ -34,9 +34,20 @@ TEST(Cli, SummarisesADealAndDealsAlikeForTheSameSeed) {
 TEST(Cli, RejectsBadUsage) {
     TempDir dir;
     const std::string list = dir.Write("animals.txt", Animals);
-    const std::vector<std::vector<std::string>> usages{
-        {},           {"--seed"}, {"--seed", "x1", list}, {"--bogus", list},
-        {list, list}, {"--save"}, {"--export"},           {"--progress", "--seed", "1", list}};
+    const std::vector<std::vector<std::string>> usages{{},
+                                                       {"--seed"},
+                                                       {"--seed", "x1", list},
+                                                       {"--bogus", list},
+                                                       {list, list},
+                                                       {"--save"},
+                                                       {"--export"},
+                                                       {"--progress", "--seed", "1", list},
+                                                       {"--due", list},
+                                                       {"--all"},
+                                                       {"--on", "2026-12-07", list},
+                                                       {"--due", "--on", "2026-13-01"},
+                                                       {"--due", "--all", "--on", "2026-12-07"},
+                                                       {"--due", "--seed", "1"}};
     for (const std::vector<std::string>& arguments : usages) {
         const CliRun run = RunCli(dir, arguments);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
@@ -123,19 +134,24 @@ TEST(Cli, ProgressPrintsTheListsGamesAndHardestPairsOrFailsOnADamagedDatabase) {
     EXPECT_EQ(RunCli(dir, {"--progress", list}).summary.at("games"), "0");
 
     const WordPairList pairs{{"chat", "cat"}, {"chien", "dog"}, {"cheval", "horse"}};
-    ASSERT_TRUE(SqliteProgressStore(database).Record(
-        {list,
-         ListFingerprint(pairs),
-         1765000000,
-         95,
-         3,
-         3,
-         1,
-         0,
-         0,
-         false,
-         0,
-         {{"chat", "cat", 1, 0, 0}, {"chien", "dog", 0, 0, 0}, {"cheval", "horse", 0, 0, 0}}}));
+    const std::string fingerprint = ListFingerprint(pairs);
+    ASSERT_TRUE(
+        SqliteProgressStore(database).Record({list,
+                                              fingerprint,
+                                              1765000000,
+                                              95,
+                                              3,
+                                              3,
+                                              1,
+                                              0,
+                                              0,
+                                              false,
+                                              0,
+                                              {{{fingerprint, "chat", "cat"}, 1, 0, 0, {}},
+                                               {{fingerprint, "chien", "dog"}, 0, 0, 0, {}},
+                                               {{fingerprint, "cheval", "horse"}, 0, 0, 0, {}}},
+                                              GameKind::List,
+                                              "Animals"}));
     const CliRun run = RunCli(dir, {"--progress", list});
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(Summary(run, {"database", "games", "game", "hardest"}),

@@ -1,5 +1,5 @@
 #include "cli_runner.h"
-#include "learning/sqlite_progress_store.h"
+#include "learning/calendar_day.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -7,10 +7,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::string ScheduledFingerprint(const std::vector<ScheduledPair>& pairs) {
-    return pairs.empty() ? std::string() : pairs.front().key.fingerprint;
-}
 
 class TypingCli : public testing::Test {
 protected:
@@ -24,7 +20,7 @@ protected:
 
 TEST_F(TypingCli, PrintsEachVerdictAndASummaryAtTheEndOfInput) {
     const CliRun run =
-        RunCli(dir, {"--type", "--seed", "1", "--direction", "forward", list}, "dog\nkat\n");
+        RunCli(dir, {"--type", "--seed", "1", "--direction", "forward", list}, "", "dog\nkat\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "ask: perro\n"
                           "verdict: Right: dog\n"
@@ -38,26 +34,20 @@ TEST_F(TypingCli, PrintsEachVerdictAndASummaryAtTheEndOfInput) {
                           "wrong: 1\n"
                           "time: 0:00\n");
 
-    // The pair answered wrong comes back tomorrow, the one right at once in three days.
-    SqliteProgressStore store(DefaultProgressPath());
-    const auto scheduled = store.ScheduledPairs(EveryDay, 10);
-    ASSERT_TRUE(scheduled) << store.Problem();
-    const Day today = LocalDay(std::time(nullptr));
-    std::vector<std::pair<std::string, int>> due;
-    for (const ScheduledPair& pair : *scheduled) {
-        due.emplace_back(pair.key.textA, (pair.schedule.due - today).count());
-    }
-    EXPECT_EQ(due, (std::vector<std::pair<std::string, int>>{{"gato", 1}, {"perro", 3}}));
-    const auto games = store.Games(ScheduledFingerprint(*scheduled));
-    ASSERT_TRUE(games) << store.Problem();
-    ASSERT_EQ(games->size(), 1u);
-    EXPECT_EQ(std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct),
-              std::tuple(std::string("typing"), 2, 1));
+    // The pair answered wrong comes back tomorrow, the one right at once in three days; the
+    // round is a game of the list.
+    const auto day = [](int fromToday) {
+        return DayText(LocalDay(std::time(nullptr)) + std::chrono::days(fromToday));
+    };
+    EXPECT_EQ(RunCli(dir, {"--due", "--all"}).output,
+              day(1) + "\tgato\tcat\tAnimals\n" + day(3) + "\tperro\tdog\tAnimals\n");
+    EXPECT_EQ(RunCli(dir, {"--due"}, "faketime -f +1d").output, day(1) + "\tgato\tcat\tAnimals\n");
+    EXPECT_EQ(RunCli(dir, {"--progress", list}).summary.at("games"), "1");
 }
 
 TEST_F(TypingCli, AsksTheOtherSideBackwardAndEndsWithTheRound) {
     const std::string words = dir.Write("words.txt", "Words\ncaf\xE9\ncoffee\ncaballo\nhorse\n");
-    const CliRun run = RunCli(dir, {"--type", "--seed", "1", "--direction", "backward", words},
+    const CliRun run = RunCli(dir, {"--type", "--seed", "1", "--direction", "backward", words}, "",
                               "cafe\ncaballos\nmore\n");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("ask: coffee\nverdict: Mind the accents: café\ntyped: caf[e]\n"),
@@ -76,11 +66,11 @@ TEST_F(TypingCli, RejectsOptionsThatDoNotGoWithARound) {
           {"--type", "--direction", "sideways", list},
           {"--type", "--save", "out.txt", list},
           {"--type", "--progress", list}}) {
-        const CliRun run = RunCli(dir, arguments, "");
+        const CliRun run = RunCli(dir, arguments, "", "");
         EXPECT_EQ(run.status, 2) << testing::PrintToString(arguments);
         EXPECT_EQ(run.output, "");
     }
-    EXPECT_EQ(RunCli(dir, {"--type", (dir.path() / "missing.txt").string()}, "").status, 1);
+    EXPECT_EQ(RunCli(dir, {"--type", (dir.path() / "missing.txt").string()}, "", "").status, 1);
 }
 
 } // namespace

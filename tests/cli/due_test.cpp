@@ -1,0 +1,81 @@
+#include "cli_runner.h"
+#include "support/games.h"
+#include "support/temp_dir.h"
+
+#include "learning/learning_session.h"
+#include "learning/sqlite_progress_store.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Plays on the real clock and keeps each won game in the progress store.
+class PlayingHost : public RecordingHost {
+public:
+    PlayingHost(const GameState& state, ProgressStore& store) : state_(state), session_(store) {
+        now = std::time(nullptr);
+    }
+    void OnPlayEvent(const PlayEvent& event) override {
+        RecordingHost::OnPlayEvent(event);
+        session_.Hear(state_, *this, event);
+    }
+
+private:
+    const GameState& state_;
+    LearningSession session_;
+};
+
+std::string Day(int fromToday) {
+    return DayText(LocalDay(std::time(nullptr)) + std::chrono::days(fromToday));
+}
+
+TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
+    TempDir dir;
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    SqliteProgressStore store(DefaultProgressPath());
+    // Row 4 holds both pairs: chat=cat at columns 1 and 3, chien=dog at 2 and 4.
+    GameState state = MakeGame({{"chat", "cat"}, {"chien", "dog"}}, {{CellIndex(1, 1, 4), 0, 0},
+                                                                     {CellIndex(1, 3, 4), 0, 1},
+                                                                     {CellIndex(1, 2, 4), 1, 0},
+                                                                     {CellIndex(1, 4, 4), 1, 1}});
+    state.FileDescription = "Animals";
+    PlayingHost host(state, store);
+    const auto click = [&](int column) {
+        LeftButtonDown(state, host, PixelX(column), PixelY(4));
+        LeftButtonUp(state, host);
+    };
+    host.OnPlayEvent({PlayEventKind::GameStarted});
+    // chat is picked with dog: missed. chien is matched cleanly.
+    click(1), click(2), click(1);
+    click(1), click(3), click(2), click(4);
+    ASSERT_TRUE(store.Problem().empty()) << store.Problem();
+
+    const std::string missed = "\tchat\tcat\tAnimals\n";
+    const std::string clean = "\tchien\tdog\tAnimals\n";
+    struct Case {
+        std::vector<std::string> arguments;
+        const char* launcher;
+        std::string listed;
+    };
+    const Case cases[] = {
+        {{"--due", "--all"}, "", Day(1) + missed + Day(3) + clean},
+        {{"--due"}, "", ""},
+        {{"--due"}, "faketime -f +1d", Day(1) + missed},
+        {{"--due"}, "faketime -f +3d", Day(1) + missed + Day(3) + clean},
+        {{"--due", "--on", Day(2)}, "", Day(1) + missed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.arguments) + c.launcher);
+        const CliRun run = RunCli(dir, c.arguments, c.launcher);
+        EXPECT_EQ(run.status, 0) << run.errors;
+        EXPECT_EQ(run.output, c.listed);
+    }
+
+    std::ofstream(DefaultProgressPath(), std::ios::trunc) << std::string(2048, '\x7f');
+    const CliRun damaged = RunCli(dir, {"--due"});
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_NE(damaged.errors.find("error: cannot read"), std::string::npos) << damaged.errors;
+}
+
+} // namespace
