@@ -60,10 +60,6 @@ public:
     const std::string& Shown() const;
     const std::string& Expected() const;
     bool ShowsTextA() const { return !Over() && !queue_.front().asksTextA; }
-    // True while the question now is a retry of a wrong answer.
-    bool Retrying() const { return !Over() && queue_.front().retry; }
-    // How many questions are left, this one included.
-    std::size_t Left() const { return Over() ? 0 : queue_.size(); }
 
     // Checks the answer to the question now and goes on to the next one.
     AnswerCheck Answer(std::string_view typed, std::time_t now);
