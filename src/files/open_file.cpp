@@ -14,6 +14,8 @@
 #include "words/window_title.h"
 #include "words/word_list_reader.h"
 
+#include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -89,14 +91,31 @@ std::optional<GameState> ReadListQuietly(const std::string& path) {
     return list;
 }
 
+bool SameWords(const WordPair& a, const WordPair& b) {
+    return a.TextA.value_or("") == b.TextA.value_or("") &&
+           a.TextB.value_or("") == b.TextB.value_or("");
+}
+
 // A loaded game is kept under the list it names while that list still holds as many pairs
 // (saving may have changed a word in the game), otherwise under its own words.
 void IdentifySavedGame(GameState& state) {
-    const std::optional<GameState> list =
-        state.BrowseFileName.empty() ? std::nullopt : ReadListQuietly(state.BrowseFileName);
-    state.Identity = list && list->WordList.size() == state.WordList.size()
-                         ? IdentityOfList(list->WordList, list->FileDescription)
-                         : IdentityOfList(state.WordList, state.FileDescription);
+    std::optional<GameState> list;
+    try {
+        if (!state.BrowseFileName.empty()) {
+            list = ReadListQuietly(state.BrowseFileName);
+        }
+    } catch (const std::bad_alloc&) {
+        list.reset();
+    }
+    if (!list || list->WordList.size() != state.WordList.size()) {
+        state.Identity = IdentityOfList(state.WordList, state.FileDescription);
+        return;
+    }
+    state.Identity = IdentityOfList(list->WordList, list->FileDescription);
+    if (!std::equal(list->WordList.begin(), list->WordList.end(), state.WordList.begin(),
+                    SameWords)) {
+        state.Identity.pairs = KeysOf(list->WordList, state.Identity.fingerprint);
+    }
 }
 
 OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string& path,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/word_pair.h"
+
 #include <string>
 #include <vector>
 
@@ -21,6 +23,13 @@ struct GameIdentity {
     std::string description;
     // The deal: the whole list, or one kind of practice.
     std::string kind;
-    // Per entry of the word list, the pair it is; empty when the list was not identified.
+    // Per entry of the word list, the pair it is; empty while the words in play are the
+    // pairs' own words.
     std::vector<PairKey> pairs;
 };
+
+// Every pair of `list` under `fingerprint`, as its words are now.
+std::vector<PairKey> KeysOf(const WordPairList& list, const std::string& fingerprint);
+
+// Before the words in play change: fixes who each pair is, if that was left to its words.
+void KeepPairKeys(GameIdentity& identity, const WordPairList& list);

@@ -72,8 +72,9 @@ GameResult GameResultOf(const GameState& state, const GameRecord& record) {
         const auto found = record.Pairs().find(index);
         const PairRecord trouble = found == record.Pairs().end() ? PairRecord{} : found->second;
         // Every pair on the board was removed by the end of the game.
-        result.outcomes.push_back({identity.pairs[static_cast<std::size_t>(index)], trouble.missed,
-                                   trouble.assisted, trouble.peeked, GradeOf(trouble)});
+        result.outcomes.push_back({KeyOf(identity, state.WordList, static_cast<std::size_t>(index)),
+                                   trouble.missed, trouble.assisted, trouble.peeked,
+                                   GradeOf(trouble)});
     }
     return result;
 }

@@ -5,19 +5,22 @@
 #include "learning/progress_store.h"
 
 GameIdentity IdentityOfList(const WordPairList& list, std::string description) {
-    GameIdentity identity{ListFingerprint(list), std::move(description), GameKind::List, {}};
-    identity.pairs.reserve(list.size());
-    for (const WordPair& pair : list) {
-        identity.pairs.push_back(
-            {identity.fingerprint, pair.TextA.value_or(""), pair.TextB.value_or("")});
-    }
-    return identity;
+    return {ListFingerprint(list), std::move(description), GameKind::List, {}};
 }
 
 GameIdentity IdentityOf(const GameState& state) {
-    if (!state.Identity.fingerprint.empty() &&
-        state.Identity.pairs.size() == state.WordList.size()) {
-        return state.Identity;
+    const GameIdentity& identity = state.Identity;
+    const bool covers = identity.pairs.empty() || identity.pairs.size() == state.WordList.size();
+    if (!identity.fingerprint.empty() && covers) {
+        return identity;
     }
     return IdentityOfList(state.WordList, state.FileDescription);
+}
+
+PairKey KeyOf(const GameIdentity& identity, const WordPairList& list, std::size_t index) {
+    if (index < identity.pairs.size()) {
+        return identity.pairs[index];
+    }
+    const WordPair& pair = list[index];
+    return {identity.fingerprint, pair.TextA.value_or(""), pair.TextB.value_or("")};
 }

@@ -8,9 +8,12 @@
 
 struct GameState;
 
-// A list as it was opened: its fingerprint and each pair's words as read.
+// A list as it was opened, named by its fingerprint; its pairs are its words as read.
 GameIdentity IdentityOfList(const WordPairList& list, std::string description);
 
-// The game's identity where it covers its word list; otherwise (a list nobody identified)
-// the identity of the words in play.
+// The game's identity, fixed when its list was opened; for a list nobody identified, the
+// identity of the words in play.
 GameIdentity IdentityOf(const GameState& state);
+
+// Who the pair at `index` of the list in play is.
+PairKey KeyOf(const GameIdentity& identity, const WordPairList& list, std::size_t index);

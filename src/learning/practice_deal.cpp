@@ -33,7 +33,7 @@ PracticePairs PairsAt(const GameState& state, std::vector<std::int32_t> indices)
     for (const std::int32_t index : indices) {
         if (index >= 0 && static_cast<std::size_t>(index) < state.WordList.size()) {
             chosen.pairs.push_back(state.WordList[static_cast<std::size_t>(index)]);
-            chosen.keys.push_back(identity.pairs[static_cast<std::size_t>(index)]);
+            chosen.keys.push_back(KeyOf(identity, state.WordList, static_cast<std::size_t>(index)));
         }
     }
     return chosen;
@@ -43,8 +43,8 @@ PracticePairs PairsNamed(const GameState& state,
                          const std::vector<std::pair<std::string, std::string>>& words) {
     const GameIdentity identity = IdentityOf(state);
     PracticePairs chosen;
-    for (std::size_t i = 0; i < identity.pairs.size(); ++i) {
-        const PairKey& key = identity.pairs[i];
+    for (std::size_t i = 0; i < state.WordList.size(); ++i) {
+        const PairKey key = KeyOf(identity, state.WordList, i);
         if (std::find(words.begin(), words.end(), std::pair(key.textA, key.textB)) != words.end()) {
             chosen.pairs.push_back(state.WordList[i]);
             chosen.keys.push_back(key);

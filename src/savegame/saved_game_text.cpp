@@ -30,6 +30,10 @@ std::string TimeLine(std::time_t now) {
     return line;
 }
 
+bool HasColon(const std::optional<std::string>& word) {
+    return word && word->find(':') != std::string::npos;
+}
+
 // The loader splits pair lines at colons.
 void ReplaceColons(std::optional<std::string>& word) {
     if (word) {
@@ -95,6 +99,12 @@ std::string SavedGameText(GameState& state, GameHost& host) {
     AddLine(text, "Hints:" + std::to_string(state.HintCount));
 
     AddLine(text, ArrayTopStart);
+    // The colons go from the words in play too: the pairs stay who they were for progress.
+    if (std::any_of(state.WordList.begin(), state.WordList.end(), [](const WordPair& pair) {
+            return HasColon(pair.TextA) || HasColon(pair.TextB);
+        })) {
+        KeepPairKeys(state.Identity, state.WordList);
+    }
     const auto pairs =
         std::min(static_cast<std::size_t>(std::max(state.WordsCount, 0)), state.WordList.size());
     for (std::size_t index = 0; index < pairs; ++index) {
