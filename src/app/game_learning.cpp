@@ -105,9 +105,7 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
     if (round.Answered().empty()) {
         return;
     }
-    const GameState& state = view_.State();
-    if (!store_->Record(TypingRoundResult(round, IdentityOf(state), state.BrowseFileName,
-                                          view_.CurrentTime()))) {
+    if (!store_->Record(TypingRoundResult(round, view_.State(), view_.CurrentTime()))) {
         view_.ShowStatus(tr("Progress is not kept: %1")
                              .arg(QString::fromStdString(store_->Problem()))
                              .toStdString());

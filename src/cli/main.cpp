@@ -12,7 +12,6 @@
 #include "game/random_source.h"
 #include "glossatiles_project.h"
 #include "learning/clock.h"
-#include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
 #include "learning/typing_result.h"
 #include "savegame/save_game.h"
@@ -98,8 +97,7 @@ int main(int argc, char** argv) {
         std::cout << RoundSummaryText(round.Summary()) << std::flush;
         if (!round.Answered().empty()) {
             SqliteProgressStore store(DefaultProgressPath());
-            if (!store.Record(TypingRoundResult(round, IdentityOf(state), state.BrowseFileName,
-                                                host.CurrentTime()))) {
+            if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
                 std::fprintf(stderr, "message: Progress is not kept: %s\n",
                              store.Problem().c_str());
             }

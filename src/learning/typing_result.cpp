@@ -1,10 +1,14 @@
 #include "learning/typing_result.h"
 
-GameResult TypingRoundResult(const TypingRound& round, const GameIdentity& identity,
-                             const std::string& listPath, std::time_t finishedAt) {
+#include "game/game_state.h"
+#include "learning/pair_identity.h"
+
+GameResult TypingRoundResult(const TypingRound& round, const GameState& state,
+                             std::time_t finishedAt) {
+    const GameIdentity identity = IdentityOf(state);
     const RoundSummary summary = round.Summary();
     GameResult result;
-    result.listPath = listPath;
+    result.listPath = state.BrowseFileName;
     result.fingerprint = identity.fingerprint;
     result.listDescription = identity.description;
     result.kind = GameKind::Typing;
@@ -15,11 +19,12 @@ GameResult TypingRoundResult(const TypingRound& round, const GameIdentity& ident
     result.wrong = summary.wrong;
     for (const TypedPair& typed : round.Answered()) {
         const auto index = static_cast<std::size_t>(typed.pair.index);
-        if (typed.pair.index < 0 || index >= identity.pairs.size()) {
+        if (typed.pair.index < 0 || index >= state.WordList.size()) {
             continue;
         }
         const bool missed = typed.first == AnswerVerdict::Wrong;
-        result.outcomes.push_back({identity.pairs[index], missed ? 1 : 0, 0, 0, GradeOf(typed)});
+        result.outcomes.push_back(
+            {KeyOf(identity, state.WordList, index), missed ? 1 : 0, 0, 0, GradeOf(typed)});
     }
     return result;
 }

@@ -1,3 +1,4 @@
+#include "game/game_state.h"
 #include "game/random_source.h"
 #include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
@@ -113,8 +114,11 @@ TEST(TypingRound, SkipsPairsWithoutBothWords) {
 }
 
 TEST(TypingRound, IsKeptAsAGameOfItsOwnKindThatSchedulesEachPairAnswered) {
-    const WordPairList list = {{"perro", "dog"}, {"gato", "cat"}, {"caballo", "horse"}};
-    const GameIdentity identity = IdentityOfList(list, "Animals");
+    GameState state;
+    state.WordList = {{"perro", "dog"}, {"gato", "cat"}, {"caballo", "horse"}};
+    state.FileDescription = "Animals";
+    state.BrowseFileName = "/lists/animals.txt";
+    const GameIdentity identity = IdentityOf(state);
     TypingRound round = RoundOf({{0, "perro", "dog"}, {1, "gato", "cat"}, {2, "caballo", "horse"}},
                                 RoundDirection::Forward);
     const std::string firstExpected = round.Expected();
@@ -124,7 +128,7 @@ TEST(TypingRound, IsKeptAsAGameOfItsOwnKindThatSchedulesEachPairAnswered) {
     round.End(1030);
 
     const std::time_t finishedAt = 1'796'644'800; // 2026-12-07, 12:00 UTC
-    const GameResult result = TypingRoundResult(round, identity, "/lists/animals.txt", finishedAt);
+    const GameResult result = TypingRoundResult(round, state, finishedAt);
     EXPECT_EQ(result.kind, GameKind::Typing);
     EXPECT_EQ(result.fingerprint, identity.fingerprint);
     EXPECT_EQ(std::tuple(result.pairs, result.correct, result.wrong, result.seconds),
