@@ -124,6 +124,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Type the Missed Pairs</source>
+        <translation>Fehlende Paare eintippen</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -251,6 +255,95 @@
     <message>
         <source>Review forecast</source>
         <translation>Prognose der Wiederholungen</translation>
+    </message>
+</context>
+<context>
+    <name>CTypingRoundDlg</name>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Mind the accents: %1</source>
+        <translation>Achte auf die Akzente: %1</translation>
+    </message>
+    <message>
+        <source>Almost: %1</source>
+        <translation>Fast: %1</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Type the Words</source>
+        <translation>Wörter eintippen</translation>
+    </message>
+    <message>
+        <source>Word → translation</source>
+        <translation>Wort → Übersetzung</translation>
+    </message>
+    <message>
+        <source>Translation → word</source>
+        <translation>Übersetzung → Wort</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Richtung:</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>End Round</source>
+        <translation>Runde beenden</translation>
+    </message>
+    <message>
+        <source>Type the translation of:</source>
+        <translation>Tippe die Übersetzung von:</translation>
+    </message>
+    <message>
+        <source>Type the word for:</source>
+        <translation>Tippe das Wort für:</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>The answer: %1</source>
+        <translation>Die Antwort: %1</translation>
+    </message>
+    <message>
+        <source>You typed: %1</source>
+        <translation>Du hast getippt: %1</translation>
+    </message>
+    <message>
+        <source>The round is over.
+
+Right at the first try: %1
+Right after a retry: %2
+Wrong: %3
+Time: %4</source>
+        <translation>Die Runde ist zu Ende.
+
+Beim ersten Versuch richtig: %1
+Richtig nach einer Wiederholung: %2
+Falsch: %3
+Zeit: %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -658,6 +751,16 @@ Today&apos;s Review</source>
         <translation>Teilt die Paare aller Listen aus, die heute zur Wiederholung fällig sind
 Heutige Wiederholung</translation>
     </message>
+    <message>
+        <source>&amp;Type the Words	Ctrl+T</source>
+        <translation>Wörter &amp;eintippen	Strg+T</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of the list, one at a time.
+Type the Words</source>
+        <translation>Fragt nach dem Partner jedes Wortes der Liste, eines nach dem anderen.
+Wörter eintippen</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -677,6 +780,10 @@ Heutige Wiederholung</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Verfehlte Paare gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1124,13 @@ Die nächsten sind am %1 fällig: %2.</translation>
 The pairs of each game you finish are scheduled for review.</source>
         <translation>Keine Paare sind zur Wiederholung fällig.
 Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translation>
+    </message>
+</context>
+<context>
+    <name>TypingControl</name>
+    <message>
+        <source>There are no pairs to type: open a word list first.</source>
+        <translation>Es gibt keine Paare zum Eintippen: Öffne zuerst eine Wortliste.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,10 @@
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Type the Missed Pairs</source>
+        <translation>Escribir los pares fallados</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -251,6 +255,95 @@
     <message>
         <source>Review forecast</source>
         <translation>Previsión de repasos</translation>
+    </message>
+</context>
+<context>
+    <name>CTypingRoundDlg</name>
+    <message>
+        <source>Right</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Mind the accents: %1</source>
+        <translation>Cuidado con los acentos: %1</translation>
+    </message>
+    <message>
+        <source>Almost: %1</source>
+        <translation>Casi: %1</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrecto</translation>
+    </message>
+    <message>
+        <source>Type the Words</source>
+        <translation>Escribir las palabras</translation>
+    </message>
+    <message>
+        <source>Word → translation</source>
+        <translation>Palabra → traducción</translation>
+    </message>
+    <message>
+        <source>Translation → word</source>
+        <translation>Traducción → palabra</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclado</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Tu respuesta</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>End Round</source>
+        <translation>Terminar la ronda</translation>
+    </message>
+    <message>
+        <source>Type the translation of:</source>
+        <translation>Escribe la traducción de:</translation>
+    </message>
+    <message>
+        <source>Type the word for:</source>
+        <translation>Escribe la palabra para:</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>The answer: %1</source>
+        <translation>La respuesta: %1</translation>
+    </message>
+    <message>
+        <source>You typed: %1</source>
+        <translation>Has escrito: %1</translation>
+    </message>
+    <message>
+        <source>The round is over.
+
+Right at the first try: %1
+Right after a retry: %2
+Wrong: %3
+Time: %4</source>
+        <translation>La ronda ha terminado.
+
+Correcto al primer intento: %1
+Correcto tras repetir: %2
+Incorrecto: %3
+Tiempo: %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -658,6 +751,16 @@ Today&apos;s Review</source>
         <translation>Reparte los pares de todas las listas que toca repasar hoy
 Repaso de hoy</translation>
     </message>
+    <message>
+        <source>&amp;Type the Words	Ctrl+T</source>
+        <translation>&amp;Escribir las palabras	Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of the list, one at a time.
+Type the Words</source>
+        <translation>Pide la pareja de cada palabra de la lista, una a una.
+Escribir las palabras</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -677,6 +780,10 @@ Repaso de hoy</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Pares fallados guardados en %1</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>El progreso no se guarda: %1</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1124,13 @@ Los próximos tocan el %1: %2.</translation>
 The pairs of each game you finish are scheduled for review.</source>
         <translation>No toca repasar ningún par.
 Los pares de cada partida que termines se programan para repasar.</translation>
+    </message>
+</context>
+<context>
+    <name>TypingControl</name>
+    <message>
+        <source>There are no pairs to type: open a word list first.</source>
+        <translation>No hay pares que escribir: abre primero una lista de palabras.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,10 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Type the Missed Pairs</source>
+        <translation>Taper les paires manquées</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -251,6 +255,95 @@
     <message>
         <source>Review forecast</source>
         <translation>Prévision des révisions</translation>
+    </message>
+</context>
+<context>
+    <name>CTypingRoundDlg</name>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Mind the accents: %1</source>
+        <translation>Attention aux accents : %1</translation>
+    </message>
+    <message>
+        <source>Almost: %1</source>
+        <translation>Presque : %1</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Type the Words</source>
+        <translation>Taper les mots</translation>
+    </message>
+    <message>
+        <source>Word → translation</source>
+        <translation>Mot → traduction</translation>
+    </message>
+    <message>
+        <source>Translation → word</source>
+        <translation>Traduction → mot</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélangé</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Sens :</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Votre réponse</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>End Round</source>
+        <translation>Terminer la manche</translation>
+    </message>
+    <message>
+        <source>Type the translation of:</source>
+        <translation>Tapez la traduction de :</translation>
+    </message>
+    <message>
+        <source>Type the word for:</source>
+        <translation>Tapez le mot pour :</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>The answer: %1</source>
+        <translation>La réponse : %1</translation>
+    </message>
+    <message>
+        <source>You typed: %1</source>
+        <translation>Vous avez tapé : %1</translation>
+    </message>
+    <message>
+        <source>The round is over.
+
+Right at the first try: %1
+Right after a retry: %2
+Wrong: %3
+Time: %4</source>
+        <translation>La manche est terminée.
+
+Juste du premier coup : %1
+Juste après une reprise : %2
+Faux : %3
+Temps : %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -658,6 +751,16 @@ Today&apos;s Review</source>
         <translation>Distribue les paires de toutes les listes à réviser aujourd&apos;hui
 Révision du jour</translation>
     </message>
+    <message>
+        <source>&amp;Type the Words	Ctrl+T</source>
+        <translation>&amp;Taper les mots	Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of the list, one at a time.
+Type the Words</source>
+        <translation>Demande le partenaire de chaque mot de la liste, un à la fois.
+Taper les mots</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -677,6 +780,10 @@ Révision du jour</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Paires manquées enregistrées dans %1</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>La progression n’est pas enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1124,13 @@ Les prochaines le seront le %1 : %2.</translation>
 The pairs of each game you finish are scheduled for review.</source>
         <translation>Aucune paire n&apos;est à réviser.
 Les paires de chaque partie terminée sont programmées pour une révision.</translation>
+    </message>
+</context>
+<context>
+    <name>TypingControl</name>
+    <message>
+        <source>There are no pairs to type: open a word list first.</source>
+        <translation>Il n’y a aucune paire à taper : ouvrez d’abord une liste de mots.</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,7 @@ inline constexpr int NewWordList = 32820;
 inline constexpr int EditWordList = 32821;
 inline constexpr int PrintWorksheet = 32822;
 inline constexpr int FileImport = 32830;
+inline constexpr int TypeTheWords = 32850;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -132,6 +132,10 @@ constexpr std::array commands{
     Command{ZoomToFit, QT_TRANSLATE_NOOP("Command", "&Fit to Window\tCtrl+0"),
             QT_TRANSLATE_NOOP("Command", "Shows the board as large as the window allows."),
             "Ctrl+0"},
+    Command{TypeTheWords, QT_TRANSLATE_NOOP("Command", "&Type the Words\tCtrl+T"),
+            QT_TRANSLATE_NOOP("Command", "Asks for the partner of each word of the list, one at a "
+                                         "time.\nType the Words"),
+            "Ctrl+T"},
     Command{HelpKeys, QT_TRANSLATE_NOOP("Command", "&Keys"),
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
 };
@@ -145,8 +149,9 @@ constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, 
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,
                               ZoomOut,     ZoomToFit,     Separator, SpeakWords};
-constexpr std::array gameMenu{NewGame,   NewGame3, DealClearableBoards, TodaysReview,
-                              Separator, Hint,     AutoRemovePair,      FastAutoFinish};
+constexpr std::array gameMenu{NewGame,   NewGame3,    DealClearableBoards, TodaysReview,
+                              Separator, Hint,        AutoRemovePair,      FastAutoFinish,
+                              Separator, TypeTheWords};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
 constexpr std::array helpMenu{HelpKeys, AppAbout};
 

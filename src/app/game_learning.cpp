@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
+#include "learning/typing_result.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
 
@@ -46,12 +47,11 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
         return;
     }
     emit GameRecorded();
-    FinishedGame game{ReportGame(state_, session_->Record()), {}, state_.FileDescription};
-    std::vector<std::int32_t> troubled;
+    FinishedGame game{ReportGame(state_, session_->Record()), {}, {}, state_.FileDescription};
     for (const TroubledPair& pair : game.report.troubled) {
-        troubled.push_back(pair.index);
+        game.missedAt.push_back(pair.index);
     }
-    game.missed = PairsAt(state_, troubled);
+    game.missed = PairsAt(state_, game.missedAt);
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
@@ -60,8 +60,13 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice = prompter_->ShowGameFinished(&window_, game.report,
                                                          [this, &game] { SaveMissedPairs(game); });
-    if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
+    if (game.missed.pairs.empty()) {
+        return;
+    }
+    if (choice == AfterGame::PlayMissedPairs) {
         dealPractice_(game.missed, MissedPairs, GameKind::MissedPairs);
+    } else if (choice == AfterGame::TypeMissedPairs) {
+        emit TypePairsRequested(game.missedAt);
     }
 }
 
@@ -102,5 +107,17 @@ void GameLearning::OnProgress() {
     PracticePairs pairs = PairsNamed(state_, words);
     if (!pairs.pairs.empty()) {
         dealPractice_(std::move(pairs), HardestPairs, GameKind::HardestPairs);
+    }
+}
+
+void GameLearning::RecordTypingRound(const TypingRound& round) {
+    if (round.Answered().empty()) {
+        return;
+    }
+    if (!store_->Record(TypingRoundResult(round, state_, host_.CurrentTime()))) {
+        host_.ShowNote(NoteTopic::ProgressNotKept,
+                       tr("Progress is not kept: %1")
+                           .arg(QString::fromStdString(store_->Problem()))
+                           .toStdString());
     }
 }

@@ -5,6 +5,7 @@
 #include "learning/learning_session.h"
 #include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
+#include "learning/typing_round.h"
 #include "words/word_pair.h"
 
 #include <QObject>
@@ -47,11 +48,19 @@ public slots:
     void OnPlayEvent(const PlayEvent& event);
     // Tools > Progress.
     void OnProgress();
+    // Keeps a typing round of the list in play: a game of its own kind, and a review per pair.
+    void RecordTypingRound(const TypingRound& round);
+
+signals:
+    // "Game finished"'s Type the Missed Pairs: the pairs at these places of the list in play.
+    void TypePairsRequested(const std::vector<std::int32_t>& pairs);
 
 private:
     struct FinishedGame {
         GameReport report;
         PracticePairs missed;
+        // Their places in the list in play.
+        std::vector<std::int32_t> missedAt;
         std::string description;
     };
     void ShowGameFinished(const FinishedGame& game);

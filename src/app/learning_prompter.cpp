@@ -7,7 +7,14 @@
 AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
                                                const std::function<void()>& saveMissedPairs) {
     CGameFinishedDlg dialog(report, saveMissedPairs, parent);
-    return dialog.exec() == QDialog::Accepted ? AfterGame::PlayMissedPairs : AfterGame::Close;
+    switch (dialog.exec()) {
+    case QDialog::Accepted:
+        return AfterGame::PlayMissedPairs;
+    case CGameFinishedDlg::TypeMissedPairs:
+        return AfterGame::TypeMissedPairs;
+    default:
+        return AfterGame::Close;
+    }
 }
 
 bool QtLearningPrompter::ShowProgress(QWidget* parent, const ListProgress& progress) {

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-enum class AfterGame { Close, PlayMissedPairs };
+enum class AfterGame { Close, PlayMissedPairs, TypeMissedPairs };
 
 // The learning windows, asked for here so that tests can answer without them.
 class LearningPrompter {

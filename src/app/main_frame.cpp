@@ -17,6 +17,7 @@
 #include "app/speech_control.h"
 #include "app/teacher_commands.h"
 #include "app/todays_review.h"
+#include "app/typing_control.h"
 #include "app/undo_actions.h"
 #include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
@@ -99,7 +100,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     RouteCommands();
-    new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    speech_ = new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
     connect(view_, &CGlossatilesView::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
     BindOpeningDeal(*Action(DealClearableBoards), *view_);
     teacher_ = new TeacherCommands(*view_, *Action(FileNew), *Action(NewWordList),
@@ -107,6 +108,10 @@ CMainFrame::CMainFrame(QWidget* parent)
     review_ = new ::TodaysReview(*view_, *learning_, *statusBar());
     connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
             &::TodaysReview::OnTodaysReview);
+    typing_ = new TypingControl(*view_, *speech_);
+    connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
+    connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
+    connect(typing_, &TypingControl::RoundEnded, learning_, &GameLearning::RecordTypingRound);
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

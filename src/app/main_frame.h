@@ -19,6 +19,8 @@ class QMenu;
 class QToolBar;
 class TeacherCommands;
 class TodaysReview;
+class SpeechControl;
+class TypingControl;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -29,6 +31,7 @@ public:
 
     CGlossatilesView& View() const { return *view_; }
     GameLearning& Learning() const { return *learning_; }
+    TypingControl& Typing() const { return *typing_; }
     RecentFileList& RecentFiles() { return recentFiles_; }
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
@@ -76,6 +79,8 @@ private:
     NoteBar* notes_ = nullptr;
     TeacherCommands* teacher_ = nullptr;
     TodaysReview* review_ = nullptr;
+    SpeechControl* speech_ = nullptr;
+    TypingControl* typing_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

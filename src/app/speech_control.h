@@ -23,6 +23,8 @@ public:
     SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages);
 
     const WordSpeech& Speech() const { return speech_; }
+    // Says a word of the list in play in its side's language, when speech is on.
+    void SayWord(const std::string& word, ListSide side) { speech_.SayWord(word, side); }
 
 private:
     // Connecting to the engine costs seconds on a slow machine: only once speech may be wanted.

@@ -28,6 +28,18 @@ std::optional<ColumnPair> ParseColumns(const std::string& text) {
     }
     return ColumnPair{*word - 1u, *translation - 1u};
 }
+
+std::optional<RoundDirection> ParseDirection(const std::string& text) {
+    const std::pair<const char*, RoundDirection> names[] = {{"forward", RoundDirection::Forward},
+                                                            {"backward", RoundDirection::Backward},
+                                                            {"mixed", RoundDirection::Mixed}};
+    for (const auto& [name, direction] : names) {
+        if (text == name) {
+            return direction;
+        }
+    }
+    return std::nullopt;
+}
 } // namespace
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments) {
@@ -59,6 +71,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             }
         } else if (argument == "--header-row") {
             options.import.headerRow = true;
+        } else if (argument == "--direction" && hasValue) {
+            options.direction = ParseDirection(arguments[++i]);
+            if (!options.direction) {
+                return std::nullopt;
+            }
+        } else if (argument == "--type") {
+            options.type = true;
         } else if (argument == "--on" && hasValue) {
             options.dueOn = arguments[++i];
         } else if (argument == "--due") {
@@ -90,11 +109,15 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
+    // A typing round asks for words instead of playing the board.
+    const bool board = options.unblocked || options.autoFinish || options.saveTo ||
+                       options.exportTo || options.worksheetTo;
+    const bool typeClash = options.type && (board || options.progress);
     const bool dueOptions = options.dueOn || options.allDue;
     if (options.due) {
         // The schedule covers every list: no file, no other action.
         const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&
-                           !options.worksheetTo && !options.layout &&
+                           !options.worksheetTo && !options.layout && !options.type &&
                            !(options.dueOn && options.allDue) &&
                            (!options.dueOn || ParseDay(*options.dueOn));
         return valid ? std::optional(options) : std::nullopt;
@@ -102,7 +125,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     // A worksheet needs its layout, and a layout its worksheet.
     const bool worksheetIncomplete = options.worksheetTo.has_value() != options.layout.has_value();
     if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
-        worksheetIncomplete || dueOptions) {
+        worksheetIncomplete || dueOptions || typeClash || (options.direction && !options.type)) {
         return std::nullopt;
     }
     return options;

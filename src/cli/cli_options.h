@@ -2,6 +2,7 @@
 
 #include "files/import_choice.h"
 #include "files/worksheet.h"
+#include "learning/typing_round.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,6 +27,9 @@ struct CliOptions {
     std::optional<WorksheetLayout> layout;
     // How an imported file is read: --columns and --header-row; the rest is guessed.
     ImportChoice import;
+    // Run a typing round on the list, answers from standard input.
+    bool type = false;
+    std::optional<RoundDirection> direction;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -38,6 +42,7 @@ inline constexpr const char* CliUsage =
     "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
     "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
+    "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --help | --version\n";
 
@@ -63,6 +68,10 @@ inline constexpr const char* CliHelp =
     "                 option and --columns, both are guessed as in the game\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
+    "  --type         ask for the pairs of FILE one at a time, reading one answer a line\n"
+    "                 from standard input; prints each verdict and a summary\n"
+    "  --direction D  with --type: forward (type the translation, the default), backward\n"
+    "                 (type the word) or mixed\n"
     "  --due          list the pairs due for review today or earlier, one a line:\n"
     "                 due date, word, translation and list description, tab-separated\n"
     "                 (1 when the progress database cannot be read)\n"

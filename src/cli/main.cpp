@@ -3,19 +3,24 @@
 #include "cli/due_listing.h"
 #include "cli/game_summary.h"
 #include "cli/progress_report.h"
+#include "cli/typing_console.h"
 #include "files/import_chooser.h"
 #include "files/open_file.h"
+#include "files/typing_pairs.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "game/random_source.h"
 #include "glossatiles_project.h"
 #include "learning/clock.h"
 #include "learning/sqlite_progress_store.h"
+#include "learning/typing_result.h"
 #include "print/worksheet_pdf.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
 #include <ctime>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -87,6 +92,26 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "error: %s\n", store.Problem().c_str());
         }
         return report ? Succeeded : Failed;
+    }
+    if (options->type) {
+        if (!ok) {
+            return Failed;
+        }
+        RandomSource random;
+        random.Seed(seed);
+        TypingRound round(TypingPairsOf(state.WordList),
+                          options->direction.value_or(RoundDirection::Forward), random,
+                          std::time(nullptr));
+        PlayTypingRound(round, std::cin, std::cout);
+        std::cout << RoundSummaryText(round.Summary()) << std::flush;
+        if (!round.Answered().empty()) {
+            SqliteProgressStore store(DefaultProgressPath());
+            if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
+                std::fprintf(stderr, "message: Progress is not kept: %s\n",
+                             store.Problem().c_str());
+            }
+        }
+        return Succeeded;
     }
     if (ok && options->autoFinish) {
         RunFastAutoFinishToEnd(state, host);

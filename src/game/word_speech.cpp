@@ -46,6 +46,12 @@ void WordSpeech::OnPlayEvent(const PlayEvent& event) {
     }
 }
 
+void WordSpeech::SayWord(const std::string& word, ListSide side) {
+    if (enabled_ && !word.empty()) {
+        SayNow(Utterance{word, side == ListSide::TextA ? languages_.TextA : languages_.TextB});
+    }
+}
+
 void WordSpeech::OnSpeakerIdle() {
     if (enabled_ && next_) {
         speaker_.Say(*next_);

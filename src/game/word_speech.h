@@ -3,6 +3,7 @@
 #include "game/play_event.h"
 #include "game/speaker.h"
 #include "words/list_languages.h"
+#include "words/list_side.h"
 
 #include <optional>
 #include <utility>
@@ -23,6 +24,8 @@ public:
     const ListLanguages& Languages() const { return languages_; }
 
     void OnPlayEvent(const PlayEvent& event);
+    // Says a word of the given side now, as the typing round does with each right answer.
+    void SayWord(const std::string& word, ListSide side);
     // The speaker has finished what it was saying: the partner of a matched pair comes next.
     void OnSpeakerIdle();
 

@@ -11,10 +11,13 @@ class QPushButton;
 class QTreeWidget;
 
 // The end of a won game: its time and counters and the pairs the player had trouble with.
-// Save Missed Pairs… keeps the window open; Play Missed Pairs closes it with Accepted.
+// Save Missed Pairs… keeps the window open; Play Missed Pairs closes it with Accepted, Type the
+// Missed Pairs with TypeMissedPairs.
 class CGameFinishedDlg : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int TypeMissedPairs = 2;
+
     CGameFinishedDlg(const GameReport& report, std::function<void()> saveMissedPairs,
                      QWidget* parent = nullptr);
 
@@ -23,6 +26,7 @@ public:
     QTreeWidget* Pairs() const { return pairs_; }
     QPushButton* PlayButton() const { return play_; }
     QPushButton* SaveButton() const { return save_; }
+    QPushButton* TypeButton() const { return type_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,4 +36,5 @@ private:
     QTreeWidget* pairs_;
     QPushButton* play_;
     QPushButton* save_;
+    QPushButton* type_;
 };

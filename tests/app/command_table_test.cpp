@@ -62,6 +62,8 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Game", "&Hint\tCtrl+H", 32781},
     {"&Game", "&Auto Remove Pair\tCtrl+R", 32784},
     {"&Game", "&Fast Auto Finish\tCtrl+F", 32785},
+    {"&Game", "", 0},
+    {"&Game", "&Type the Words\tCtrl+T", 32850},
     {"&Tools", "&Word List", 32771},
     {"&Tools", "Random number test", 32772},
     {"&Tools", "Draw Level", 32774},

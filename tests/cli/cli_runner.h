@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -26,13 +27,17 @@ inline std::string Quoted(const std::string& text) {
 }
 
 // Runs the built glossatiles-cli with `arguments`, its output kept in `dir`, started through
-// `launcher` when one is given (say "faketime -f +1d"). A run that hangs is killed after a
-// minute and fails with status 124.
+// `launcher` when one is given (say "faketime -f +1d") and reading `input` when given. A run
+// that hangs is killed after a minute and fails with status 124.
 inline CliRun RunCli(const TempDir& dir, const std::vector<std::string>& arguments,
-                     const std::string& launcher = "") {
+                     const std::string& launcher = "",
+                     const std::optional<std::string>& input = std::nullopt) {
     std::string command = "timeout 60 " + launcher + " " + Quoted(GLOSSATILES_CLI);
     for (const std::string& argument : arguments) {
         command += " " + Quoted(argument);
+    }
+    if (input) {
+        command += " <" + Quoted(dir.Write("stdin", *input));
     }
     const std::string out = (dir.path() / "stdout").string();
     const std::string err = (dir.path() / "stderr").string();

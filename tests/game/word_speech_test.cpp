@@ -49,6 +49,9 @@ Step Peek(int column) {
 }
 const Step Idle = [](SpokenBoard& b) { b.speech.OnSpeakerIdle(); };
 const Step SpeechOff = [](SpokenBoard& b) { b.speech.SetEnabled(false); };
+Step Answer(const char* word, ListSide side) {
+    return [word, side](SpokenBoard& b) { b.speech.SayWord(word, side); };
+}
 
 struct Case {
     const char* name;
@@ -72,6 +75,10 @@ TEST(WordSpeech, SaysEachWordInItsSidesLanguageAtTheRightMoment) {
         {"switching off stops and forgets the partner",
          {Pick(1), Pick(3), SpeechOff, Idle, Pick(2), Peek(4)},
          {"a0/es_ES", "a0/es_ES", "stop"}},
+        {"a typed round's right answer is said in its side's language, and not when off",
+         {Answer("perro", ListSide::TextA), Answer("dog", ListSide::TextB), SpeechOff,
+          Answer("gato", ListSide::TextA)},
+         {"perro/es_ES", "dog/en_GB", "stop"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

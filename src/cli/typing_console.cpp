@@ -1,0 +1,59 @@
+#include "cli/typing_console.h"
+
+#include "learning/game_report.h"
+
+#include <ctime>
+
+namespace {
+
+std::string Marked(const std::string& answer, const std::string& closest) {
+    std::string marked;
+    for (const AnswerRun& run : MarkAnswer(answer, closest)) {
+        marked += run.differs ? "[" + run.text + "]" : run.text;
+    }
+    return marked;
+}
+
+} // namespace
+
+std::string VerdictText(const AnswerCheck& check, const std::string& expected) {
+    switch (check.verdict) {
+    case AnswerVerdict::Right:
+        return "Right: " + expected;
+    case AnswerVerdict::RightButAccents:
+        return "Mind the accents: " + check.closest;
+    case AnswerVerdict::Almost:
+        return "Almost: " + check.closest;
+    case AnswerVerdict::Wrong:
+        break;
+    }
+    return "Wrong: " + expected;
+}
+
+void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out) {
+    std::string answer;
+    while (!round.Over()) {
+        out << "ask: " << round.Shown() << '\n' << std::flush;
+        if (!std::getline(in, answer)) {
+            break;
+        }
+        if (answer.ends_with('\r')) {
+            answer.pop_back();
+        }
+        const std::string expected = round.Expected();
+        const AnswerCheck check = round.Answer(answer, std::time(nullptr));
+        out << "verdict: " << VerdictText(check, expected) << '\n';
+        if (check.verdict != AnswerVerdict::Right) {
+            out << "typed: " << Marked(answer, check.closest) << '\n';
+        }
+    }
+    round.End(std::time(nullptr));
+}
+
+std::string RoundSummaryText(const RoundSummary& summary) {
+    return "pairs: " + std::to_string(summary.pairs) +
+           "\nright-first-try: " + std::to_string(summary.rightFirstTry) +
+           "\nright-after-retry: " + std::to_string(summary.rightAfterRetry) +
+           "\nwrong: " + std::to_string(summary.wrong) + "\ntime: " + Duration(summary.seconds) +
+           "\n";
+}

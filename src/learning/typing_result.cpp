@@ -1,0 +1,30 @@
+#include "learning/typing_result.h"
+
+#include "game/game_state.h"
+#include "learning/pair_identity.h"
+
+GameResult TypingRoundResult(const TypingRound& round, const GameState& state,
+                             std::time_t finishedAt) {
+    const GameIdentity identity = IdentityOf(state);
+    const RoundSummary summary = round.Summary();
+    GameResult result;
+    result.listPath = state.BrowseFileName;
+    result.fingerprint = identity.fingerprint;
+    result.listDescription = identity.description;
+    result.kind = GameKind::Typing;
+    result.finishedAt = static_cast<std::int64_t>(finishedAt);
+    result.seconds = summary.seconds;
+    result.pairs = summary.pairs;
+    result.correct = summary.rightFirstTry;
+    result.wrong = summary.wrong;
+    for (const TypedPair& typed : round.Answered()) {
+        const auto index = static_cast<std::size_t>(typed.pair.index);
+        if (typed.pair.index < 0 || index >= state.WordList.size()) {
+            continue;
+        }
+        const bool missed = typed.first == AnswerVerdict::Wrong;
+        result.outcomes.push_back(
+            {KeyOf(identity, state.WordList, index), missed ? 1 : 0, 0, 0, GradeOf(typed)});
+    }
+    return result;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "learning/typing_round.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RandomSource;
+
+// Type the Words: shows one word large and takes its partner in a line; Enter checks, shows the
+// verdict and the right answer, and Enter again goes on. Escape ends the round early and shows
+// the summary, as the round's end does; Escape or Enter then closes.
+class CTypingRoundDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The round is the caller's, to record once the window has closed; `random` picks the sides
+    // when the direction changes.
+    CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidget* parent = nullptr);
+
+    QComboBox* DirectionBox() const { return direction_; }
+    QLabel* Word() const { return word_; }
+    QLineEdit* AnswerLine() const { return answer_; }
+    QLabel* Verdict() const { return verdict_; }
+    QLabel* Summary() const { return summary_; }
+
+signals:
+    // After each answer: the right answer, of side TextA or TextB, for speech.
+    void RightAnswerShown(const std::string& word, bool textA);
+    void DirectionChosen(RoundDirection direction);
+
+protected:
+    void reject() override;
+
+private:
+    void Ask();
+    void OnEnter();
+    void Check();
+    void ShowSummary();
+    void ChooseDirection(int index);
+    // Tells a screen reader that a label now says something else.
+    static void Announce(QLabel* label, const QString& spoken);
+
+    TypingRound& round_;
+    RandomSource& random_;
+    QComboBox* direction_;
+    QLabel* prompt_;
+    QLabel* word_;
+    QLineEdit* answer_;
+    QLabel* verdict_;
+    QLabel* summary_;
+    QPushButton* go_;
+    QPushButton* close_;
+    bool showingVerdict_ = false;
+};

@@ -1,0 +1,131 @@
+#include "app/typing_control.h"
+#include "frame_fixture.h"
+#include "learning/pair_identity.h"
+#include "learning/sqlite_progress_store.h"
+#include "learning/typing_result.h"
+#include "modal_answer.h"
+#include "view/typing_round_dlg.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+const std::map<QString, QString> Partners = {{"chat", "cat"}, {"chien", "dog"}, {"oiseau", "bird"},
+                                             {"cat", "chat"}, {"dog", "chien"}, {"bird", "oiseau"}};
+
+QString AccessibleName(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+void Type(CTypingRoundDlg& dialog, const QString& answer) {
+    QTest::keyClicks(dialog.AnswerLine(), answer);
+    QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
+}
+
+class TypingRoundTest : public FrameTest {
+protected:
+    void SetUp() override {
+        auto owned = std::make_unique<SqliteProgressStore>(
+            (files.path() / "data/glossatiles/progress.sqlite").string());
+        store = owned.get();
+        frame->Learning().SetStore(std::move(owned));
+        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+        ASSERT_TRUE(State().HasBoard());
+        QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
+                         [this](const TypingRound& round) { summary = round.Summary(); });
+    }
+    // Runs Type the Words, with `answer` playing the window.
+    void TypeTheWords(std::function<void(CTypingRoundDlg&)> answer) {
+        AnswerWhenShown<CTypingRoundDlg>(std::move(answer));
+        Trigger(CommandId::TypeTheWords);
+    }
+    std::optional<RoundSummary> summary;
+    SqliteProgressStore* store = nullptr;
+};
+
+TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAnswered) {
+    EXPECT_EQ(frame->Action(CommandId::TypeTheWords)->shortcut(), QKeySequence("Ctrl+T"));
+    std::vector<QString> asked;
+    TypeTheWords([&](CTypingRoundDlg& dialog) {
+        asked.push_back(dialog.Word()->text());
+        EXPECT_EQ(dialog.focusWidget(), dialog.AnswerLine());
+        EXPECT_TRUE(AccessibleName(dialog.Word()).endsWith(asked.back()));
+        Type(dialog, Partners.at(asked.back()).toUpper());
+        EXPECT_TRUE(dialog.Verdict()->text().startsWith("<b>Right</b>"));
+        EXPECT_EQ(AccessibleName(dialog.Verdict()),
+                  "Right. The answer: " + Partners.at(asked.back()));
+
+        QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
+        asked.push_back(dialog.Word()->text());
+        EXPECT_EQ(dialog.AnswerLine()->text(), "");
+        Type(dialog, "x" + Partners.at(asked.back()));
+        EXPECT_TRUE(dialog.Verdict()->text().contains("Wrong"))
+            << dialog.Verdict()->text().toStdString();
+        EXPECT_TRUE(dialog.Verdict()->text().contains("<u style=\"color:#c00000\">x</u>"));
+
+        QTest::keyClick(dialog.AnswerLine(), Qt::Key_Escape);
+        EXPECT_TRUE(dialog.Summary()->isVisible());
+        EXPECT_TRUE(dialog.Summary()->text().contains(
+            "Right at the first try: 1\nRight after a retry: 0\nWrong: 1\n"));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
+    EXPECT_EQ(summary->pairs, 2);
+    EXPECT_NE(asked[0], asked[1]);
+    const auto games = store->Games(IdentityOf(State()).fingerprint);
+    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_EQ(games->size(), 1u);
+    EXPECT_EQ(std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct,
+                         games->at(0).wrong),
+              std::tuple(std::string(GameKind::Typing), 2, 1, 1));
+}
+
+TEST_F(TypingRoundTest, TheDirectionChosenInTheRoundIsRememberedForTheList) {
+    TypeTheWords([](CTypingRoundDlg& dialog) {
+        EXPECT_EQ(dialog.DirectionBox()->currentIndex(), 0);
+        dialog.DirectionBox()->setCurrentIndex(1);
+        emit dialog.DirectionBox()->activated(1);
+        EXPECT_TRUE(QStringList({"cat", "dog", "bird"}).contains(dialog.Word()->text()));
+        dialog.done(QDialog::Rejected);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
+    EXPECT_EQ(summary->pairs, 0);
+
+    summary.reset();
+    TypeTheWords([](CTypingRoundDlg& dialog) {
+        EXPECT_EQ(dialog.DirectionBox()->currentIndex(), 1);
+        EXPECT_TRUE(QStringList({"cat", "dog", "bird"}).contains(dialog.Word()->text()));
+        dialog.done(QDialog::Rejected);
+    });
+    EXPECT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
+}
+
+TEST_F(TypingRoundTest, GameFinishedTypesTheMissedPairsOnly) {
+    learningPrompter->afterGame.push_back(AfterGame::TypeMissedPairs);
+    QString word;
+    AnswerWhenShown<CTypingRoundDlg>([&](CTypingRoundDlg& dialog) {
+        word = dialog.Word()->text();
+        Type(dialog, "cat");
+        QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
+        EXPECT_TRUE(dialog.Summary()->isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    // Chat is picked with chien once, then every pair is matched.
+    const auto click = [this](int column, int row) {
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier,
+                          TileCorner(column, row) + QPoint(89, 50));
+    };
+    click(1, 4), click(2, 4), click(3, 4), click(2, 4), click(4, 4), click(1, 4), click(5, 3);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
+    EXPECT_EQ(word, "chat");
+    EXPECT_EQ(summary->pairs, 1);
+    EXPECT_EQ(summary->rightFirstTry, 1);
+}
+
+} // namespace
