@@ -740,6 +740,20 @@ Sprachen</translation>
     </message>
 </context>
 <context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fast auto finish removed %n pair(s).</source>
+        <translation>
+            <numerusform>Schnell automatisch beenden hat %n Paar entfernt.</numerusform>
+            <numerusform>Schnell automatisch beenden hat %n Paare entfernt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Missed Pairs</source>

@@ -740,6 +740,20 @@ Idiomas</translation>
     </message>
 </context>
 <context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, seleccionada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fast auto finish removed %n pair(s).</source>
+        <translation>
+            <numerusform>Terminar rápido automáticamente quitó %n pareja.</numerusform>
+            <numerusform>Terminar rápido automáticamente quitó %n parejas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Missed Pairs</source>

@@ -740,6 +740,20 @@ Langues</translation>
     </message>
 </context>
 <context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, sélectionné</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fast auto finish removed %n pair(s).</source>
+        <translation>
+            <numerusform>Finir vite automatiquement a retiré %n paire.</numerusform>
+            <numerusform>Finir vite automatiquement a retiré %n paires.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Save Missed Pairs</source>

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/about_dlg.h"
+#include "app/announcer.h"
 #include "app/board_accessible.h"
 #include "app/board_zoom.h"
 #include "app/command_icons.h"
@@ -12,9 +13,9 @@
 #include "app/keyboard_play.h"
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
+#include "app/play_announcer.h"
 #include "app/speech_control.h"
 #include "app/undo_actions.h"
-#include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
 #include "view/board_pixels.h"
 
@@ -149,6 +150,9 @@ void CMainFrame::CreateBoardArea() {
     area->setWidgetResizable(true);
     area->setWidget(view_);
     setCentralWidget(area);
+    // A notification in the status bar is spoken without its role's name.
+    InstallAnnouncer(*statusBar());
+    new PlayAnnouncer(*view_);
     keyboard_ = new KeyboardPlay(*view_);
     zoom_ = new BoardZoom(*area, *view_);
     AnnounceBoardChanges(*view_, *keyboard_);
@@ -221,12 +225,6 @@ void CMainFrame::CreateStatusBar() {
     connect(view_, &CGlossatilesView::StatusNote, this, [this, bar, ready](const QString& note) {
         idleMessage_ = note.isEmpty() ? ready : note;
         bar->showMessage(idleMessage_);
-    });
-    // Each pick in words, for those who cannot see the board.
-    connect(view_, &CGlossatilesView::PlayEventOccurred, this, [this](const PlayEvent& event) {
-        if (const std::optional<std::string> text = PlayStatusText(view_->State(), event)) {
-            view_->ShowStatus(*text);
-        }
     });
     bar->showMessage(ready);
     new LevelPane(*view_, bar);

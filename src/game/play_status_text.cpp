@@ -44,9 +44,11 @@ std::optional<std::string> PickText(const GameState& state, const PlayEvent& eve
         return "Hint: " + PairText(state, event.pair);
     case PlayEventKind::PairAutoRemoved:
         return "Removed: " + PairText(state, event.pair);
-    case PlayEventKind::PeekEnded:
     case PlayEventKind::RemovalUndone:
+        return "Undone: " + PairText(state, event.pair);
     case PlayEventKind::RemovalRedone:
+        return "Redone: " + PairText(state, event.pair);
+    case PlayEventKind::PeekEnded:
         break;
     }
     return std::nullopt;

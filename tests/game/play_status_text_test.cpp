@@ -19,6 +19,8 @@ TEST(PlayStatusText, SaysInWordsWhatEachPickDid) {
         {{PairHinted, 1, 2, 3}, "Hint: boire = to drink"},
         {{PairAutoRemoved, 2, 3, 4}, "Removed: dormir = "},
         {{Peeked, NoPair, 1}, "Peek: to eat = manger"},
+        {{RemovalUndone, 1, 2, 3}, "Undone: boire = to drink"},
+        {{RemovalRedone, 0, 0, 1}, "Redone: manger = to eat"},
         {{GameStarted}, ""},
         {{PeekEnded, NoPair, 1}, std::nullopt},
     };
