@@ -740,17 +740,76 @@ Sprachen</translation>
     </message>
 </context>
 <context>
-    <name>PlayAnnouncer</name>
-    <message>
-        <source>%1, selected</source>
-        <translation>%1, ausgewählt</translation>
-    </message>
+    <name>Message</name>
     <message numerus="yes">
-        <source>Fast auto finish removed %n pair(s).</source>
+        <source>Fast auto finish removed %n pairs.</source>
         <translation>
             <numerusform>Schnell automatisch beenden hat %n Paar entfernt.</numerusform>
             <numerusform>Schnell automatisch beenden hat %n Paare entfernt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared.</source>
+        <translation>Kein freies Paar mehr: Keine zwei obersten Steine gehören zusammen. Spiel &gt; Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Ausgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Deselected: %1</source>
+        <translation>Abgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1 = %2</source>
+        <translation>Richtig: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 is not %2&apos;s pair</source>
+        <translation>Falsch: %1 gehört nicht zu %2</translation>
+    </message>
+    <message>
+        <source>Peek: %1 = %2</source>
+        <translation>Aufgedeckt: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1 = %2</source>
+        <translation>Tipp: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Removed: %1 = %2</source>
+        <translation>Entfernt: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1 = %2</source>
+        <translation>Rückgängig: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Redone: %1 = %2</source>
+        <translation>Wiederhergestellt: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Fehler: Die Datei kann nicht geöffnet werden
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Dies ist keine Textdatei:
+%1
+
+Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
     </message>
 </context>
 <context>

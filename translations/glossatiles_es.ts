@@ -740,17 +740,76 @@ Idiomas</translation>
     </message>
 </context>
 <context>
-    <name>PlayAnnouncer</name>
-    <message>
-        <source>%1, selected</source>
-        <translation>%1, seleccionada</translation>
-    </message>
+    <name>Message</name>
     <message numerus="yes">
-        <source>Fast auto finish removed %n pair(s).</source>
+        <source>Fast auto finish removed %n pairs.</source>
         <translation>
             <numerusform>Terminar rápido automáticamente quitó %n pareja.</numerusform>
             <numerusform>Terminar rápido automáticamente quitó %n parejas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared.</source>
+        <translation>No queda ninguna pareja libre: ninguna ficha de arriba va con otra. Juego &gt; Partida nueva3 reparte fichas que siempre se pueden retirar.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Seleccionada: %1</translation>
+    </message>
+    <message>
+        <source>Deselected: %1</source>
+        <translation>Deseleccionada: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1 = %2</source>
+        <translation>Correcto: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 is not %2&apos;s pair</source>
+        <translation>Incorrecto: %1 no es la pareja de %2</translation>
+    </message>
+    <message>
+        <source>Peek: %1 = %2</source>
+        <translation>Vistazo: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1 = %2</source>
+        <translation>Pista: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Removed: %1 = %2</source>
+        <translation>Retirada: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1 = %2</source>
+        <translation>Deshecho: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Redone: %1 = %2</source>
+        <translation>Rehecho: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Error: no se puede abrir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Esto no es un archivo de texto:
+%1
+
+Las listas de palabras y las partidas guardadas son texto plano.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, seleccionada</translation>
     </message>
 </context>
 <context>

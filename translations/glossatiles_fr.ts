@@ -740,17 +740,76 @@ Langues</translation>
     </message>
 </context>
 <context>
-    <name>PlayAnnouncer</name>
-    <message>
-        <source>%1, selected</source>
-        <translation>%1, sélectionné</translation>
-    </message>
+    <name>Message</name>
     <message numerus="yes">
-        <source>Fast auto finish removed %n pair(s).</source>
+        <source>Fast auto finish removed %n pairs.</source>
         <translation>
             <numerusform>Finir vite automatiquement a retiré %n paire.</numerusform>
             <numerusform>Finir vite automatiquement a retiré %n paires.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared.</source>
+        <translation>Plus de paire libre : aucune des tuiles du dessus ne va avec une autre. Jeu &gt; Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Sélectionné : %1</translation>
+    </message>
+    <message>
+        <source>Deselected: %1</source>
+        <translation>Désélectionné : %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1 = %2</source>
+        <translation>Correct : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 is not %2&apos;s pair</source>
+        <translation>Faux : %1 ne va pas avec %2</translation>
+    </message>
+    <message>
+        <source>Peek: %1 = %2</source>
+        <translation>Coup d&apos;œil : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1 = %2</source>
+        <translation>Indice : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Removed: %1 = %2</source>
+        <translation>Retirée : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1 = %2</source>
+        <translation>Annulé : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Redone: %1 = %2</source>
+        <translation>Rétabli : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Ce n&apos;est pas un fichier texte :
+%1
+
+Les listes de mots et les parties enregistrées sont du texte brut.</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, sélectionné</translation>
     </message>
 </context>
 <context>

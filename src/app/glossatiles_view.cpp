@@ -21,6 +21,7 @@
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
 #include "view/empty_board_note.h"
+#include "view/message_text.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -169,6 +170,10 @@ QRect CGlossatilesView::PanelArea() const {
 
 // GameHost
 
+void CGlossatilesView::Report(const Message& message) {
+    prompter_->ShowMessage(this, MessageText(message));
+}
+
 void CGlossatilesView::ShowMessage(std::string_view text) {
     prompter_->ShowMessage(this, DecodeWord(text));
 }
@@ -251,6 +256,10 @@ std::optional<std::string> CGlossatilesView::AskLevelText(std::string_view curre
 
 void CGlossatilesView::ShowWordList() {
     prompter_->ShowWordList(this, state_.WordList);
+}
+
+void CGlossatilesView::ReportStatus(const Message& note) {
+    emit StatusNote(MessageText(note));
 }
 
 void CGlossatilesView::ShowStatus(std::string_view text) {

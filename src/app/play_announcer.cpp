@@ -6,6 +6,7 @@
 #include "game/free_pair_note.h"
 #include "game/game_state.h"
 #include "game/play_status_text.h"
+#include "view/message_text.h"
 
 #include <QTimer>
 
@@ -24,10 +25,10 @@ PlayAnnouncer::PlayAnnouncer(CGlossatilesView& view) : QObject(&view), view_(vie
 
 void PlayAnnouncer::OnPlayEvent(const PlayEvent& event) {
     const GameState& state = view_.State();
-    const std::optional<std::string> status = PlayStatusText(state, event);
+    const std::optional<Message> status = PlayStatusText(state, event);
     if (status) {
         writingStatus_ = true;
-        view_.ShowStatus(*status);
+        view_.ReportStatus(*status);
         writingStatus_ = false;
     }
     if (PartOfFastRun(state, event)) {
@@ -41,7 +42,7 @@ void PlayAnnouncer::OnPlayEvent(const PlayEvent& event) {
         const std::string* word = WordShownAt(state, event.firstCell);
         Announce(tr("%1, selected").arg(DecodeWord(word ? *word : std::string())));
     } else if (status) {
-        Announce(DecodeWord(*status));
+        Announce(MessageText(*status));
     }
 }
 
@@ -51,9 +52,11 @@ void PlayAnnouncer::OnFastRunTick() {
         QTimer::singleShot(state.AutoInterval, this, &PlayAnnouncer::OnFastRunTick);
         return;
     }
-    QString summary = tr("Fast auto finish removed %n pair(s).", nullptr, fastRemoved_);
+    QString summary =
+        MessageText(PluralMessage(GT_PLURAL_TEXT("Message", "Fast auto finish removed %n pairs."),
+                                  "Fast auto finish removed %n pair.", fastRemoved_));
     if (state.NoFreePairNoted) {
-        summary += QLatin1Char(' ') + DecodeWord(NoFreePairNote);
+        summary += QLatin1Char(' ') + MessageText(NoFreePairNote());
     }
     fastRemoved_ = 0;
     Announce(summary);

@@ -13,7 +13,7 @@ UiTranslations::UiTranslations(const QStringList& uiLanguages) {
     for (const QString& uiLanguage : uiLanguages) {
         const QString language = QLocale(uiLanguage).name().section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en")) {
-            break;
+            return;
         }
         if (ours_.load(QStringLiteral("glossatiles_") + language, OurTranslations)) {
             language_ = language;
@@ -25,10 +25,6 @@ UiTranslations::UiTranslations(const QStringList& uiLanguages) {
             }
             return;
         }
-    }
-    // English, the source language, needs only its plural forms ("1 pair", "3 pairs").
-    if (ours_.load(QStringLiteral("glossatiles_en"), OurTranslations)) {
-        QCoreApplication::installTranslator(&ours_);
     }
 }
 

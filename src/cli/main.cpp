@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/game_summary.h"
+#include "cli/message_language.h"
 #include "cli/progress_report.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
@@ -11,6 +12,7 @@
 #include "savegame/save_game.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -38,8 +40,8 @@ int main(int argc, char** argv) {
         return Succeeded;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
-    ConsoleHost host(stderr,
-                     options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))));
+    ConsoleHost host(stderr, options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))),
+                     MessageLanguage([](const char* name) { return std::getenv(name); }));
     GameState state;
     const OpenResult opened = OpenFileAtPath(
         state, host, options->file, options->unblocked ? DealKind::Unblocked : DealKind::Plain);

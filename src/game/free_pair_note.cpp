@@ -22,7 +22,7 @@ bool AnyTileLeft(const GameState& state) {
 
 void NoteWhetherAPairIsFree(GameState& state, GameHost& host) {
     if (AnyTileLeft(state) && !FindHintPair(state)) {
-        host.ShowStatus(NoFreePairNote);
+        host.ReportStatus(NoFreePairNote());
         state.NoFreePairNoted = true;
     } else {
         ForgetFreePairNote(state, host);

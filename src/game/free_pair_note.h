@@ -1,13 +1,15 @@
 #pragma once
 
-#include <string_view>
+#include "words/message.h"
 
 struct GameState;
 class GameHost;
 
-inline constexpr std::string_view NoFreePairNote =
-    "No free pair left: no two tiles on top belong together. Game > New Game3 deals tiles that "
-    "can always be cleared.";
+inline Message NoFreePairNote() {
+    return {GT_TEXT("Message", "No free pair left: no two tiles on top belong together. Game > "
+                               "New Game3 deals tiles that can always be cleared."),
+            {}};
+}
 
 // Tiles that remain with no free pair among them would leave the player stuck without a word:
 // the status bar says so, and takes the note back once a pair is free again.

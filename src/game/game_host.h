@@ -38,8 +38,10 @@ public:
     // Word List: shows the loaded list in its dialog until the player closes it.
     virtual void ShowWordList() = 0;
 
-    // A short note in the status bar that stays until the next one; "" goes back to the idle
-    // prompt.
+    // A short note in the status bar that stays until the next one, in the player's language;
+    // an empty text goes back to the idle prompt.
+    virtual void ReportStatus(const Message& note) { ShowStatus(EnglishText(note)); }
+    // The same note already in words.
     virtual void ShowStatus(std::string_view) {}
     // Hears every event of play, after the state has changed.
     virtual void OnPlayEvent(const PlayEvent&) {}

@@ -1,5 +1,4 @@
 #include "app/announcer.h"
-#include "app/ui_translations.h"
 #include "frame_fixture.h"
 
 #include <QTest>
@@ -24,8 +23,6 @@ protected:
         const QPoint centre = TileCorner(column, row) + QPoint(89, 50);
         QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, centre);
     }
-
-    const UiTranslations english_{{QStringLiteral("en")}};
 };
 
 TEST_F(AnnouncerTest, EachMoveIsHeardOnceInItsOwnWords) {

@@ -221,7 +221,7 @@ TEST(NoFreePair, TheStatusBarSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatF
             command(board->state, board->host);
         }
         EXPECT_EQ(board->host.statusNotes,
-                  std::vector<std::string>(4, std::string(NoFreePairNote)));
+                  std::vector<std::string>(4, EnglishText(NoFreePairNote())));
         EXPECT_EQ(board->state.HintCount, board == &ticked ? 1 : 0);
         UndoRemoval(board->state, board->host);
         EXPECT_EQ(board->host.statusNotes.back(), "") << "a free pair again";
