@@ -804,6 +804,158 @@ Word lists and saved games are plain text.</source>
 
 Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>%n Zeile von %1 wurde ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
+Zeile %2</numerusform>
+            <numerusform>%n Zeilen von %1 wurden ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
+Zeilen %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>Keine Wortpaare gefunden in %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv or .csv.</source>
+        <translation>Die Wortliste kann nicht exportiert werden nach
+%1
+Der Dateiname muss auf .txt, .tsv oder .csv enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>Der Pfad ist länger als 299 Zeichen:
+%1
+
+Bitte wählen Sie eine Datei mit kürzerem Pfad.</translation>
+    </message>
+    <message>
+        <source>There is no word list loaded
+Use File &gt; Open to open a list</source>
+        <translation>Es ist keine Wortliste geladen
+Öffnen Sie eine Liste mit Datei &gt; Öffnen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save when no game is in progress.
+
+Nothing to save!</source>
+        <translation>Ohne laufendes Spiel kann nichts gespeichert werden.
+
+Nichts zu speichern!</translation>
+    </message>
+    <message>
+        <source>CellCount = 0
+This is unexpected when you have a game loaded
+
+Nothing to save ?</source>
+        <translation>CellCount = 0
+Das ist bei einem geladenen Spiel unerwartet
+
+Nichts zu speichern?</translation>
+    </message>
+    <message>
+        <source>Save not allowed
+
+You may only save to an existing saved game file
+or to a new file.
+
+This is to prevent accidental overwritting of your word lists.</source>
+        <translation>Speichern nicht erlaubt
+
+Sie können nur in eine vorhandene Spielstanddatei
+oder in eine neue Datei speichern.
+
+So werden Ihre Wortlisten nicht versehentlich überschrieben.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t create the record file
+%1</source>
+        <translation>Fehler: Die Spielstanddatei kann nicht angelegt werden
+%1</translation>
+    </message>
+    <message>
+        <source>Error writing to file</source>
+        <translation>Fehler beim Schreiben der Datei</translation>
+    </message>
+    <message>
+        <source>%1
+read from file.
+Expected &apos;%2&apos;
+
+Click Ok to continue.</source>
+        <translation>%1
+aus der Datei gelesen.
+Erwartet: &apos;%2&apos;
+
+Klicken Sie auf OK, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>%1 more cell lines name word pairs that are not in the file.
+Their cells are left empty.</source>
+        <translation>%1 weitere Zellenzeilen nennen Wortpaare, die nicht in der Datei stehen.
+Ihre Zellen bleiben leer.</translation>
+    </message>
+    <message>
+        <source>Loaded file OK
+
+Oringinal game was started from file
+%1</source>
+        <translation>Datei geladen
+
+Das ursprüngliche Spiel wurde aus dieser Datei begonnen:
+%1</translation>
+    </message>
+    <message>
+        <source>Expected a game source file name
+but it is missing.
+
+Click Ok to continue.</source>
+        <translation>Der Name der Quelldatei des Spiels wurde erwartet,
+fehlt aber.
+
+Klicken Sie auf OK, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayTop section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Der Abschnitt ArrayTop wurde in der Datei nicht gefunden.
+
+Diese Datei scheint kein gültiges gespeichertes Glossatiles-Spiel zu sein.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayIndex section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Der Abschnitt ArrayIndex wurde in der Datei nicht gefunden.
+
+Diese Datei scheint kein gültiges gespeichertes Glossatiles-Spiel zu sein.</translation>
+    </message>
+    <message>
+        <source>The saved game ends early: %1 of its %2 cells are missing.
+Their tiles are not on the board.</source>
+        <translation>Das gespeicherte Spiel endet zu früh: %1 seiner %2 Zellen fehlen.
+Ihre Steine liegen nicht auf dem Spielbrett.</translation>
+    </message>
+    <message>
+        <source>Warning there appears to be a missing word
+in the word pairs.</source>
+        <translation>Warnung: In den Wortpaaren scheint
+ein Wort zu fehlen.</translation>
+    </message>
 </context>
 <context>
     <name>PlayAnnouncer</name>

@@ -804,6 +804,158 @@ Word lists and saved games are plain text.</source>
 
 Las listas de palabras y las partidas guardadas son texto plano.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>Se omitió %n fila de %1 porque una palabra o su traducción está vacía.
+Línea %2</numerusform>
+            <numerusform>Se omitieron %n filas de %1 porque una palabra o su traducción está vacía.
+Líneas %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>No se encontraron parejas de palabras en %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv or .csv.</source>
+        <translation>No se puede exportar la lista de palabras a
+%1
+El nombre del archivo debe terminar en .txt, .tsv o .csv.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>No se puede escribir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>La ruta tiene más de 299 caracteres:
+%1
+
+Elija un archivo con una ruta más corta.</translation>
+    </message>
+    <message>
+        <source>There is no word list loaded
+Use File &gt; Open to open a list</source>
+        <translation>No hay ninguna lista de palabras cargada
+Abra una lista con Archivo &gt; Abrir</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save when no game is in progress.
+
+Nothing to save!</source>
+        <translation>No se puede guardar sin una partida en curso.
+
+¡Nada que guardar!</translation>
+    </message>
+    <message>
+        <source>CellCount = 0
+This is unexpected when you have a game loaded
+
+Nothing to save ?</source>
+        <translation>CellCount = 0
+Esto es inesperado con una partida cargada
+
+¿Nada que guardar?</translation>
+    </message>
+    <message>
+        <source>Save not allowed
+
+You may only save to an existing saved game file
+or to a new file.
+
+This is to prevent accidental overwritting of your word lists.</source>
+        <translation>Guardar no está permitido
+
+Solo puede guardar en un archivo de partida existente
+o en un archivo nuevo.
+
+Así no se sobrescriben sus listas de palabras por accidente.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t create the record file
+%1</source>
+        <translation>Error: no se puede crear el archivo de partida
+%1</translation>
+    </message>
+    <message>
+        <source>Error writing to file</source>
+        <translation>Error al escribir el archivo</translation>
+    </message>
+    <message>
+        <source>%1
+read from file.
+Expected &apos;%2&apos;
+
+Click Ok to continue.</source>
+        <translation>%1
+leído del archivo.
+Se esperaba &apos;%2&apos;
+
+Haga clic en Aceptar para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 more cell lines name word pairs that are not in the file.
+Their cells are left empty.</source>
+        <translation>Otras %1 líneas de celdas nombran parejas de palabras que no están en el archivo.
+Sus celdas quedan vacías.</translation>
+    </message>
+    <message>
+        <source>Loaded file OK
+
+Oringinal game was started from file
+%1</source>
+        <translation>Archivo cargado
+
+La partida original se empezó desde el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>Expected a game source file name
+but it is missing.
+
+Click Ok to continue.</source>
+        <translation>Se esperaba el nombre del archivo de origen de la partida
+pero falta.
+
+Haga clic en Aceptar para continuar.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayTop section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>No se encuentra la sección ArrayTop en el archivo.
+
+Este archivo no parece una partida guardada válida de Glossatiles.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayIndex section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>No se encuentra la sección ArrayIndex en el archivo.
+
+Este archivo no parece una partida guardada válida de Glossatiles.</translation>
+    </message>
+    <message>
+        <source>The saved game ends early: %1 of its %2 cells are missing.
+Their tiles are not on the board.</source>
+        <translation>La partida guardada termina antes de tiempo: faltan %1 de sus %2 celdas.
+Sus fichas no están en el tablero.</translation>
+    </message>
+    <message>
+        <source>Warning there appears to be a missing word
+in the word pairs.</source>
+        <translation>Aviso: parece que falta una palabra
+en las parejas de palabras.</translation>
+    </message>
 </context>
 <context>
     <name>PlayAnnouncer</name>

@@ -804,6 +804,158 @@ Word lists and saved games are plain text.</source>
 
 Les listes de mots et les parties enregistrées sont du texte brut.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>%n ligne de %1 a été omise car un mot ou sa traduction est vide.
+Ligne %2</numerusform>
+            <numerusform>%n lignes de %1 ont été omises car un mot ou sa traduction est vide.
+Lignes %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>Aucune paire de mots trouvée dans %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv or .csv.</source>
+        <translation>Impossible d&apos;exporter la liste de mots vers
+%1
+Le nom du fichier doit se terminer par .txt, .tsv ou .csv.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Impossible d&apos;écrire le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>Le chemin dépasse 299 caractères :
+%1
+
+Veuillez choisir un fichier au chemin plus court.</translation>
+    </message>
+    <message>
+        <source>There is no word list loaded
+Use File &gt; Open to open a list</source>
+        <translation>Aucune liste de mots n&apos;est chargée
+Ouvrez une liste avec Fichier &gt; Ouvrir</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save when no game is in progress.
+
+Nothing to save!</source>
+        <translation>Impossible d&apos;enregistrer sans partie en cours.
+
+Rien à enregistrer !</translation>
+    </message>
+    <message>
+        <source>CellCount = 0
+This is unexpected when you have a game loaded
+
+Nothing to save ?</source>
+        <translation>CellCount = 0
+C&apos;est inattendu quand une partie est chargée
+
+Rien à enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Save not allowed
+
+You may only save to an existing saved game file
+or to a new file.
+
+This is to prevent accidental overwritting of your word lists.</source>
+        <translation>Enregistrement refusé
+
+Vous ne pouvez enregistrer que dans un fichier de partie existant
+ou dans un nouveau fichier.
+
+Cela évite d&apos;écraser vos listes de mots par mégarde.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t create the record file
+%1</source>
+        <translation>Erreur : impossible de créer le fichier de partie
+%1</translation>
+    </message>
+    <message>
+        <source>Error writing to file</source>
+        <translation>Erreur d&apos;écriture dans le fichier</translation>
+    </message>
+    <message>
+        <source>%1
+read from file.
+Expected &apos;%2&apos;
+
+Click Ok to continue.</source>
+        <translation>%1
+lu dans le fichier.
+Attendu : &apos;%2&apos;
+
+Cliquez sur OK pour continuer.</translation>
+    </message>
+    <message>
+        <source>%1 more cell lines name word pairs that are not in the file.
+Their cells are left empty.</source>
+        <translation>%1 autres lignes de cases nomment des paires de mots absentes du fichier.
+Leurs cases restent vides.</translation>
+    </message>
+    <message>
+        <source>Loaded file OK
+
+Oringinal game was started from file
+%1</source>
+        <translation>Fichier chargé
+
+La partie d&apos;origine a été commencée à partir du fichier
+%1</translation>
+    </message>
+    <message>
+        <source>Expected a game source file name
+but it is missing.
+
+Click Ok to continue.</source>
+        <translation>Le nom du fichier source de la partie était attendu
+mais il manque.
+
+Cliquez sur OK pour continuer.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayTop section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Section ArrayTop introuvable dans le fichier.
+
+Ce fichier ne semble pas être une partie Glossatiles enregistrée valide.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayIndex section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Section ArrayIndex introuvable dans le fichier.
+
+Ce fichier ne semble pas être une partie Glossatiles enregistrée valide.</translation>
+    </message>
+    <message>
+        <source>The saved game ends early: %1 of its %2 cells are missing.
+Their tiles are not on the board.</source>
+        <translation>La partie enregistrée s&apos;arrête trop tôt : %1 de ses %2 cases manquent.
+Leurs tuiles ne sont pas sur le plateau.</translation>
+    </message>
+    <message>
+        <source>Warning there appears to be a missing word
+in the word pairs.</source>
+        <translation>Attention : il semble manquer un mot
+dans les paires de mots.</translation>
+    </message>
 </context>
 <context>
     <name>PlayAnnouncer</name>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/imported_list.h"
+#include "words/message.h"
 
 #include <cstddef>
 #include <string>
@@ -25,4 +26,4 @@ ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::st
 std::string ImportFailureMessage(std::string_view path, std::string_view problem);
 
 // The one message after an import that left rows out: how many, and the first lines.
-std::string LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines);
+Message LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines);

@@ -33,8 +33,8 @@ GameState NextGameFor(GameState& state, const std::string& path) {
 
 // How every list, native or imported, ends its opening: dealt, it takes the place of the game
 // in play; a deal that fails leaves that game as it was.
-OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host,
-                          const std::string& path, DealKind deal) {
+OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, const std::string& path,
+                          DealKind deal) {
     if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
         return OpenResult::Failed;
     }
@@ -42,7 +42,7 @@ OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host,
     host.SetTitle(WindowTitle(path));
     host.InvalidateAll();
     if (state.WordList.empty()) {
-        host.ShowStatus("No word pairs found in " + path);
+        host.ReportStatus({GT_TEXT("Message", "No word pairs found in %1"), {path}});
     }
     host.OnPlayEvent({PlayEventKind::GameStarted});
     return OpenResult::Dealt;
@@ -70,7 +70,7 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
     TakeImportedList(next, std::move(*list));
     const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
     if (!leftOut.empty()) {
-        host.ShowMessage(LeftOutRowsMessage(path, leftOut));
+        host.Report(LeftOutRowsMessage(path, leftOut));
     }
     return result;
 }

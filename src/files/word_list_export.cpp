@@ -13,8 +13,9 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
     }
     const std::optional<ExportFormat> format = ExportFormatOf(path);
     if (!format) {
-        host.ShowMessage("Can't export the word list to\n" + path +
-                         "\nThe file name must end in .txt, .tsv or .csv.");
+        host.Report({GT_TEXT("Message", "Can't export the word list to\n%1\nThe file name must "
+                                        "end in .txt, .tsv or .csv."),
+                     {path}});
         return false;
     }
     const auto text = [&] {
@@ -23,7 +24,7 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
                    : DelimitedListText(state.WordList, *format == ExportFormat::Tsv ? '\t' : ',');
     };
     if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
-        host.ShowMessage("Can't write the file\n" + path);
+        host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
         return false;
     }
     return true;

@@ -46,6 +46,8 @@ std::size_t SequenceLength(std::string_view text, std::size_t lead) {
     return length;
 }
 
+} // namespace
+
 bool IsUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t length = SequenceLength(text, at);
@@ -56,8 +58,6 @@ bool IsUtf8(std::string_view text) {
     }
     return true;
 }
-
-} // namespace
 
 std::string_view WholeHead(std::string_view text, std::size_t most) {
     if (text.size() <= most) {
