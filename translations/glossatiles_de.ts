@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5</source>
-        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Hinweise: %4    Rückgängig: %5</translation>
+        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Tipps: %4    Rückgängig: %5</translation>
     </message>
     <message>
         <source>Pairs to practise, hardest first:</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Hinted</source>
-        <translation>Mit Hinweis</translation>
+        <translation>Mit Tipp</translation>
     </message>
     <message>
         <source>Peeked</source>

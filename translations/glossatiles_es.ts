@@ -754,11 +754,11 @@ Idiomas</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation>Seleccionada: %1</translation>
+        <translation>Elegida: %1</translation>
     </message>
     <message>
         <source>Deselected: %1</source>
-        <translation>Deseleccionada: %1</translation>
+        <translation>Elección anulada: %1</translation>
     </message>
     <message>
         <source>Correct: %1 = %2</source>
@@ -961,7 +961,7 @@ en las parejas de palabras.</translation>
     <name>PlayAnnouncer</name>
     <message>
         <source>%1, selected</source>
-        <translation>%1, seleccionada</translation>
+        <translation>%1, elegida</translation>
     </message>
 </context>
 <context>

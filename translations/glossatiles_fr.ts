@@ -754,11 +754,11 @@ Langues</translation>
     </message>
     <message>
         <source>Selected: %1</source>
-        <translation>Sélectionné : %1</translation>
+        <translation>Choisie : %1</translation>
     </message>
     <message>
         <source>Deselected: %1</source>
-        <translation>Désélectionné : %1</translation>
+        <translation>Choix annulé : %1</translation>
     </message>
     <message>
         <source>Correct: %1 = %2</source>
@@ -961,7 +961,7 @@ dans les paires de mots.</translation>
     <name>PlayAnnouncer</name>
     <message>
         <source>%1, selected</source>
-        <translation>%1, sélectionné</translation>
+        <translation>%1, choisie</translation>
     </message>
 </context>
 <context>
