@@ -133,6 +133,49 @@
     </message>
 </context>
 <context>
+    <name>CHowToPlayDlg</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>partner</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Each tile shows a word. Pick it, then the tile with its partner word: the pair leaves the board and counts as Correct.</source>
+        <translation>Jeder Stein zeigt ein Wort. Wählen Sie ihn, dann den Stein mit seinem Partnerwort: Das Paar verlässt das Spielbrett und zählt als Richtig.</translation>
+    </message>
+    <message>
+        <source>Tiles lie in stacks, on several levels; the colour of a tile shows its level. Only a free tile, the top tile of its stack, can be picked.</source>
+        <translation>Die Steine liegen in Stapeln auf mehreren Ebenen; die Farbe eines Steins zeigt seine Ebene. Nur ein freier Stein, der oberste seines Stapels, lässt sich wählen.</translation>
+    </message>
+    <message>
+        <source>A tile that is not the partner is marked with a red X and counts as Wrong. The tile you picked first stays selected.</source>
+        <translation>Ein Stein, der nicht der Partner ist, wird mit einem roten X markiert und zählt als Falsch. Der zuerst gewählte Stein bleibt gewählt.</translation>
+    </message>
+    <message>
+        <source>Peek: hold the right mouse button on a tile to see its partner word. Hint (Ctrl+H) frames a free pair. Both count as hints.</source>
+        <translation>Aufdecken: Halten Sie die rechte Maustaste auf einem Stein, um sein Partnerwort zu sehen. Tipp (Strg+H) rahmt ein freies Paar ein. Beides zählt als Tipp.</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) puts the last pair back on the board; Redo (Ctrl+Y) takes it away again.</source>
+        <translation>Rückgängig (Strg+Z) legt das letzte Paar zurück auf das Spielbrett; Wiederherstellen (Strg+Y) nimmt es wieder weg.</translation>
+    </message>
+    <message>
+        <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
+        <translation>Neues Spiel legt die Steine zufällig, sodass am Ende kein freies Paar übrig sein kann. Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CKeysDlg</name>
     <message>
         <source>Right, Left</source>
@@ -645,6 +688,14 @@ Sprachen</translation>
     <message>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Listet die Tasten auf, mit denen man ohne Maus spielt.</translation>
+    </message>
+    <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Spielregeln</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game with pictures.</source>
+        <translation>Zeigt die Spielregeln mit Bildern.</translation>
     </message>
 </context>
 <context>

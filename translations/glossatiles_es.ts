@@ -133,6 +133,49 @@
     </message>
 </context>
 <context>
+    <name>CHowToPlayDlg</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Reglas del juego</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>palabra</translation>
+    </message>
+    <message>
+        <source>partner</source>
+        <translation>pareja</translation>
+    </message>
+    <message>
+        <source>Each tile shows a word. Pick it, then the tile with its partner word: the pair leaves the board and counts as Correct.</source>
+        <translation>Cada ficha muestra una palabra. Elíjala y después la ficha con su palabra pareja: la pareja sale del tablero y cuenta como Correcto.</translation>
+    </message>
+    <message>
+        <source>Tiles lie in stacks, on several levels; the colour of a tile shows its level. Only a free tile, the top tile of its stack, can be picked.</source>
+        <translation>Las fichas forman pilas en varios niveles; el color de una ficha muestra su nivel. Solo se puede elegir una ficha libre, la de arriba de su pila.</translation>
+    </message>
+    <message>
+        <source>A tile that is not the partner is marked with a red X and counts as Wrong. The tile you picked first stays selected.</source>
+        <translation>Una ficha que no es la pareja se marca con una X roja y cuenta como Incorrecto. La ficha elegida primero sigue elegida.</translation>
+    </message>
+    <message>
+        <source>Peek: hold the right mouse button on a tile to see its partner word. Hint (Ctrl+H) frames a free pair. Both count as hints.</source>
+        <translation>Vistazo: mantenga pulsado el botón derecho del ratón sobre una ficha para ver su palabra pareja. Pista (Ctrl+H) enmarca una pareja libre. Ambos cuentan como pistas.</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) puts the last pair back on the board; Redo (Ctrl+Y) takes it away again.</source>
+        <translation>Deshacer (Ctrl+Z) devuelve la última pareja al tablero; Rehacer (Ctrl+Y) la vuelve a quitar.</translation>
+    </message>
+    <message>
+        <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
+        <translation>Partida nueva reparte las fichas al azar, así que el tablero puede acabar sin pareja libre. Partida nueva3 reparte fichas que siempre se pueden retirar.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>CKeysDlg</name>
     <message>
         <source>Right, Left</source>
@@ -645,6 +688,14 @@ Idiomas</translation>
     <message>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Enumera las teclas para jugar sin ratón.</translation>
+    </message>
+    <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Reglas del juego</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game with pictures.</source>
+        <translation>Muestra las reglas del juego con imágenes.</translation>
     </message>
 </context>
 <context>

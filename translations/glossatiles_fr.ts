@@ -133,6 +133,49 @@
     </message>
 </context>
 <context>
+    <name>CHowToPlayDlg</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>mot</translation>
+    </message>
+    <message>
+        <source>partner</source>
+        <translation>partenaire</translation>
+    </message>
+    <message>
+        <source>Each tile shows a word. Pick it, then the tile with its partner word: the pair leaves the board and counts as Correct.</source>
+        <translation>Chaque tuile porte un mot. Choisissez-la, puis la tuile de son mot partenaire : la paire quitte le plateau et compte comme Correct.</translation>
+    </message>
+    <message>
+        <source>Tiles lie in stacks, on several levels; the colour of a tile shows its level. Only a free tile, the top tile of its stack, can be picked.</source>
+        <translation>Les tuiles forment des piles sur plusieurs niveaux ; la couleur d&apos;une tuile montre son niveau. Seule une tuile libre, celle du dessus de sa pile, peut être choisie.</translation>
+    </message>
+    <message>
+        <source>A tile that is not the partner is marked with a red X and counts as Wrong. The tile you picked first stays selected.</source>
+        <translation>Une tuile qui n&apos;est pas la partenaire est marquée d&apos;un X rouge et compte comme Faux. La tuile choisie en premier reste choisie.</translation>
+    </message>
+    <message>
+        <source>Peek: hold the right mouse button on a tile to see its partner word. Hint (Ctrl+H) frames a free pair. Both count as hints.</source>
+        <translation>Coup d&apos;œil : maintenez le bouton droit de la souris sur une tuile pour voir son mot partenaire. Indice (Ctrl+H) encadre une paire libre. Les deux comptent comme indices.</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) puts the last pair back on the board; Redo (Ctrl+Y) takes it away again.</source>
+        <translation>Annuler (Ctrl+Z) remet la dernière paire sur le plateau ; Rétablir (Ctrl+Y) la retire de nouveau.</translation>
+    </message>
+    <message>
+        <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
+        <translation>Nouvelle partie distribue les tuiles au hasard : le plateau peut finir sans paire libre. Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CKeysDlg</name>
     <message>
         <source>Right, Left</source>
@@ -645,6 +688,14 @@ Langues</translation>
     <message>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Liste les touches pour jouer sans souris.</translation>
+    </message>
+    <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Règles du jeu</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game with pictures.</source>
+        <translation>Montre les règles du jeu en images.</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,8 @@ constexpr std::array commands{
             "Ctrl+0"},
     Command{HelpKeys, QT_TRANSLATE_NOOP("Command", "&Keys"),
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
+    Command{HelpHowToPlay, QT_TRANSLATE_NOOP("Command", "How to &Play"),
+            QT_TRANSLATE_NOOP("Command", "Shows the rules of the game with pictures."), ""},
 };
 
 constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
@@ -120,7 +122,7 @@ constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               ZoomOut,     ZoomToFit,     Separator, SpeakWords};
 constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
-constexpr std::array helpMenu{HelpKeys, AppAbout};
+constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 
 constexpr std::array menuBar{
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&File"), fileMenu},

@@ -18,6 +18,7 @@
 #include "app/undo_actions.h"
 #include "learning/sqlite_progress_store.h"
 #include "view/board_pixels.h"
+#include "view/how_to_play_dlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -245,6 +246,10 @@ void CMainFrame::RouteCommands() {
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
     connect(Action(HelpKeys), &QAction::triggered, this, &CMainFrame::OnHelpKeys);
+    connect(Action(HelpHowToPlay), &QAction::triggered, this, [this] {
+        CHowToPlayDlg dialog(this);
+        dialog.exec();
+    });
     connect(Action(ZoomIn), &QAction::triggered, zoom_, &BoardZoom::ZoomIn);
     connect(Action(ZoomOut), &QAction::triggered, zoom_, &BoardZoom::ZoomOut);
     connect(Action(ZoomToFit), &QAction::triggered, zoom_, &BoardZoom::FitToWindow);
