@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QuietHost host(1);
     LineReader reader(file.get(), LineReader::WordPiece);
     state.FileDescription = ReadFirstLine(reader);
-    state.WordList = ReadWordPairs(reader, host);
+    state.WordList = ReadWordPairs(reader, host).pairs;
     state.WordsCount = static_cast<std::int32_t>(state.WordList.size());
     if (NewGame(state, host) != DealOutcome::Complete) {
         std::abort(); // the level rule always leaves room for every pair

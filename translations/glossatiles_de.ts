@@ -31,10 +31,6 @@
         <translation>Klicken Sie zwei zusammengehörende Steine an, um sie zu entfernen. Nur der oberste Stein eines Stapels lässt sich wählen; die rechte Maustaste zeigt kurz das Partnerwort eines Steins und zählt als Tipp.</translation>
     </message>
     <message>
-        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
-        <translation>Einige Standardmenüs, etwa das Menü Bearbeiten, sind vorhanden, haben aber keine Funktion.</translation>
-    </message>
-    <message>
         <source>About Glossatiles</source>
         <translation>Über Glossatiles</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts the last pair removed back on the board, and Redo removes it again. Help &gt; Keys lists every key.</source>
+        <translation>Bearbeiten &gt; Rückgängig legt das zuletzt entfernte Paar wieder auf das Brett, Wiederherstellen entfernt es erneut. Hilfe &gt; Tasten zeigt alle Tasten.</translation>
     </message>
 </context>
 <context>
@@ -130,6 +130,14 @@
     <message>
         <source>ID for the first mouse right click menu</source>
         <translation>ID für das erste Rechtsklick-Menü</translation>
+    </message>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Spiel gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Wortliste exportiert nach %1</translation>
     </message>
 </context>
 <context>
@@ -226,76 +234,16 @@
         <translation>Auswahl aufheben</translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation>Strg+H</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Tipp</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Strg+R</translation>
-    </message>
-    <message>
-        <source>Auto Remove Pair</source>
-        <translation>Paar automatisch entfernen</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Strg+F</translation>
-    </message>
-    <message>
-        <source>Fast Auto Finish</source>
-        <translation>Schnell automatisch beenden</translation>
-    </message>
-    <message>
-        <source>Page Down, Page Up</source>
-        <translation>Bild ab, Bild auf</translation>
-    </message>
-    <message>
-        <source>Show the next level down or up alone</source>
-        <translation>Nächste Ebene darunter oder darüber allein zeigen</translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Strg+L</translation>
-    </message>
-    <message>
-        <source>Show all levels</source>
-        <translation>Alle Ebenen zeigen</translation>
-    </message>
-    <message>
-        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
-        <translation>Strg++ oder Strg+=, Strg+-</translation>
-    </message>
-    <message>
-        <source>Zoom in, zoom out</source>
-        <translation>Vergrößern, verkleinern</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Strg+0</translation>
-    </message>
-    <message>
-        <source>Fit the board to the window</source>
-        <translation>Spielbrett an das Fenster anpassen</translation>
-    </message>
-    <message>
-        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
-        <translation>Alt+D, Alt+B, Alt+A, Alt+S, Alt+X, Alt+H</translation>
-    </message>
-    <message>
-        <source>Open a menu</source>
-        <translation>Ein Menü öffnen</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Tasten</translation>
     </message>
     <message>
         <source>What they do</source>
         <translation>Was sie tun</translation>
+    </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <translation>Das Menü %1 öffnen</translation>
     </message>
 </context>
 <context>
@@ -598,12 +546,6 @@ Fortschritt</translation>
         <translation>Wortliste e&amp;xportieren...</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV or CSV
-Export Word List</source>
-        <translation>Schreibt die Wortliste als eigene Liste, TSV oder CSV
-Wortliste exportieren</translation>
-    </message>
-    <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Wiederherstellen	Strg+Y</translation>
     </message>
@@ -688,6 +630,52 @@ Sprachen</translation>
     <message>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Listet die Tasten auf, mit denen man ohne Maus spielt.</translation>
+    </message>
+    <message>
+        <source>Deal Boards That Can Be Cleared</source>
+        <translation>Spielfelder austeilen, die sich abräumen lassen</translation>
+    </message>
+    <message>
+        <source>Deals each list you open as New Game3 does, so that every tile can be cleared.
+Deal Boards That Can Be Cleared</source>
+        <translation>Teilt jede geöffnete Liste wie „New Game3“ aus, sodass sich alle Steine abräumen lassen.
+Spielfelder austeilen, die sich abräumen lassen</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV or kvtml
+Export Word List</source>
+        <translation>Schreibt die Wortliste als eigene Liste, TSV, CSV oder kvtml
+Wortliste exportieren</translation>
+    </message>
+    <message>
+        <source>New &amp;Word List	Ctrl+Shift+N</source>
+        <translation>Neue &amp;Wortliste	Strg+Umschalt+N</translation>
+    </message>
+    <message>
+        <source>Opens the word-list editor on an empty list
+New Word List</source>
+        <translation>Öffnet den Wortlisten-Editor mit einer leeren Liste
+Neue Wortliste</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Word List</source>
+        <translation>Wortliste bearbei&amp;ten</translation>
+    </message>
+    <message>
+        <source>Opens the list in play in the word-list editor
+Edit Word List</source>
+        <translation>Öffnet die Liste im Spiel im Wortlisten-Editor
+Wortliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Print Wor&amp;ksheet...</source>
+        <translation>Arbeitsb&amp;latt drucken...</translation>
+    </message>
+    <message>
+        <source>Prints the list as a list, a test or cut-out cards
+Print Worksheet</source>
+        <translation>Druckt die Liste als Liste, Test oder Karten zum Ausschneiden
+Arbeitsblatt drucken</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
@@ -800,8 +788,64 @@ Sprachen</translation>
         </translation>
     </message>
     <message>
-        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared.</source>
-        <translation>Kein freies Paar mehr: Keine zwei obersten Steine gehören zusammen. Spiel &gt; Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
+        <source>This glossatiles-cli was built without Qt and cannot write worksheets.</source>
+        <translation>Dieses glossatiles-cli wurde ohne Qt gebaut und kann keine Arbeitsblätter schreiben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>%n Zeile von %1 wurde ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
+Zeile %2</numerusform>
+            <numerusform>%n Zeilen von %1 wurden ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
+Zeilen %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A blank line ends the list in %1 after %n pairs:</source>
+        <translation>
+            <numerusform>Eine Leerzeile beendet die Liste in %1 nach %n Paar:</numerusform>
+            <numerusform>Eine Leerzeile beendet die Liste in %1 nach %n Paaren:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines after it were not read.</source>
+        <translation>
+            <numerusform>%n Zeile danach wurde nicht gelesen.</numerusform>
+            <numerusform>%n Zeilen danach wurden nicht gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>Keine Wortpaare gefunden in %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Die Wortliste kann nicht exportiert werden nach
+%1
+Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1</translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
+        <translation>Kein freies Paar mehr: Keine zwei obersten Steine gehören zusammen. Spiel &gt; Neues Spiel3 legt Steine, die sich immer abräumen lassen, und ebenso Datei &gt; Öffnen, solange Spiel &gt; „Spielfelder austeilen, die sich abräumen lassen“ eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>Der Pfad ist länger als 299 Zeichen:
+%1
+
+Bitte wählen Sie eine Datei mit kürzerem Pfad.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
@@ -840,64 +884,14 @@ Sprachen</translation>
         <translation>Wiederhergestellt: %1 = %2</translation>
     </message>
     <message>
-        <source>Error can&apos;t open the file
-%1</source>
-        <translation>Fehler: Die Datei kann nicht geöffnet werden
-%1</translation>
-    </message>
-    <message>
-        <source>This is not a text file:
-%1
-
-Word lists and saved games are plain text.</source>
-        <translation>Dies ist keine Textdatei:
-%1
-
-Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows of %1 were left out because a word or its translation is empty.
-Lines %2</source>
-        <translation>
-            <numerusform>%n Zeile von %1 wurde ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
-Zeile %2</numerusform>
-            <numerusform>%n Zeilen von %1 wurden ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
-Zeilen %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No word pairs found in %1</source>
-        <translation>Keine Wortpaare gefunden in %1</translation>
-    </message>
-    <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv or .csv.</source>
-        <translation>Die Wortliste kann nicht exportiert werden nach
-%1
-Der Dateiname muss auf .txt, .tsv oder .csv enden.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Die Datei kann nicht geschrieben werden
-%1</translation>
-    </message>
-    <message>
-        <source>The path is longer than 299 characters:
-%1
-
-Please choose a file with a shorter path.</source>
-        <translation>Der Pfad ist länger als 299 Zeichen:
-%1
-
-Bitte wählen Sie eine Datei mit kürzerem Pfad.</translation>
-    </message>
-    <message>
         <source>There is no word list loaded
 Use File &gt; Open to open a list</source>
         <translation>Es ist keine Wortliste geladen
 Öffnen Sie eine Liste mit Datei &gt; Öffnen</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Can&apos;t save when no game is in progress.
@@ -1007,6 +1001,36 @@ in the word pairs.</source>
         <translation>Warnung: In den Wortpaaren scheint
 ein Wort zu fehlen.</translation>
     </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Fehler: Die Datei kann nicht geöffnet werden
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Dies ist keine Textdatei:
+%1
+
+Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteBar</name>
+    <message>
+        <source>Notes</source>
+        <translation>Meldungen</translation>
+    </message>
+</context>
+<context>
+    <name>NoteRow</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>PlayAnnouncer</name>
@@ -1084,6 +1108,16 @@ ein Wort zu fehlen.</translation>
         <source>Export Word List</source>
         <translation>Wortliste exportieren</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>KDE vocabulary document (*.kvtml)</source>
+        <translation>KDE-Vokabeldokument (*.kvtml)</translation>
+    </message>
 </context>
 <context>
     <name>SpeechControl</name>
@@ -1105,6 +1139,315 @@ ein Wort zu fehlen.</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>die Sprachausgabe hat keine Stimmen</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Save Word List</source>
+        <translation>Wortliste speichern</translation>
+    </message>
+    <message>
+        <source>Save the changes to the word list?</source>
+        <translation>Die Änderungen an der Wortliste speichern?</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>Beschreibung ändern</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Word pairs</source>
+        <translation>Wortpaare</translation>
+    </message>
+    <message>
+        <source>Type a word, Tab for its translation, Enter for the next row.</source>
+        <translation>Ein Wort eingeben, Tab für seine Übersetzung, Eingabe für die nächste Zeile.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find a word (Enter for the next one, Esc to close)</source>
+        <translation>Ein Wort suchen (Eingabe für das nächste, Esc zum Schließen)</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list.</source>
+        <translation>„%1“ steht nicht in der Liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save and &amp;Deal</source>
+        <translation>Speichern und &amp;austeilen</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>Zeilen &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation>Zeilen &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>Zeile e&amp;infügen</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>Zeilen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Del</source>
+        <translation>Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Row Up</source>
+        <translation>Zeile nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Row Do&amp;wn</source>
+        <translation>Zeile nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Word</source>
+        <translation>&amp;Nach Wort sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Translation</source>
+        <translation>Nach Ü&amp;bersetzung sortieren</translation>
+    </message>
+    <message>
+        <source>New word list</source>
+        <translation>Neue Wortliste</translation>
+    </message>
+    <message>
+        <source>%1[*] - Word List Editor</source>
+        <translation>%1[*] - Wortlisten-Editor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pair(s).</source>
+        <translation>
+            <numerusform>%n Paar.</numerusform>
+            <numerusform>%n Paare.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) must be corrected before the list can be saved.</source>
+        <translation>
+            <numerusform>%n Zeile muss korrigiert werden, bevor die Liste gespeichert werden kann.</numerusform>
+            <numerusform>%n Zeilen müssen korrigiert werden, bevor die Liste gespeichert werden kann.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have notes.</source>
+        <translation>
+            <numerusform>%n Zeile hat Anmerkungen.</numerusform>
+            <numerusform>%n Zeilen haben Anmerkungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2
+The list is not saved until this is corrected.</source>
+        <translation>Zeile %1: %2
+Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Die Wortliste kann nicht gespeichert werden als
+%1
+Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>A word is missing.</source>
+        <translation>Ein Wort fehlt.</translation>
+    </message>
+    <message>
+        <source>Longer than 998 bytes: shorten it.</source>
+        <translation>Länger als 998 Bytes: bitte kürzen.</translation>
+    </message>
+    <message>
+        <source>Beyond the 32,767 pairs a game can hold.</source>
+        <translation>Jenseits der 32.767 Paare, die ein Spiel fassen kann.</translation>
+    </message>
+    <message>
+        <source>This pair is in the list already.</source>
+        <translation>Dieses Paar steht schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>A saved game writes &apos;:&apos; as &apos;-&apos;.</source>
+        <translation>Ein gespeichertes Spiel schreibt &apos;:&apos; als &apos;-&apos;.</translation>
+    </message>
+    <message>
+        <source>The line break is saved as a blank.</source>
+        <translation>Der Zeilenumbruch wird als Leerzeichen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Übersetzung</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Paar hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Word</source>
+        <translation>Wort ändern</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>Zeilen einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Zeilen löschen</translation>
+    </message>
+    <message>
+        <source>Move Row</source>
+        <translation>Zeile verschieben</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation>Zeilen einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösungen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDlg</name>
+    <message>
+        <source>&amp;List: both columns, ruled</source>
+        <translation>&amp;Liste: beide Spalten, liniert</translation>
+    </message>
+    <message>
+        <source>&amp;Test: one column blank, with an answer key</source>
+        <translation>&amp;Test: eine Spalte leer, mit Lösungen</translation>
+    </message>
+    <message>
+        <source>&amp;Cards to cut out, for printing on both sides</source>
+        <translation>&amp;Karten zum Ausschneiden, beidseitig zu drucken</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Aufbau</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Übersetzungen</translation>
+    </message>
+    <message>
+        <source>Blank column</source>
+        <translation>Leere Spalte</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Startwert</translation>
+    </message>
+    <message>
+        <source>&amp;Blank column:</source>
+        <translation>&amp;Leere Spalte:</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Startwert:</translation>
     </message>
 </context>
 </TS>

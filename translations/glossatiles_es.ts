@@ -31,10 +31,6 @@
         <translation>Haga clic en dos fichas que van juntas para quitarlas. Solo se puede elegir la ficha de arriba de cada pila; el botón derecho del ratón muestra la palabra pareja de una ficha y cuenta como pista.</translation>
     </message>
     <message>
-        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
-        <translation>Algunos menús estándar, como el menú Edición, están presentes pero no tienen función.</translation>
-    </message>
-    <message>
         <source>About Glossatiles</source>
         <translation>Acerca de Glossatiles</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts the last pair removed back on the board, and Redo removes it again. Help &gt; Keys lists every key.</source>
+        <translation>Edición &gt; Deshacer vuelve a poner en el tablero el último par retirado, y Rehacer lo retira de nuevo. Ayuda &gt; Teclas muestra todas las teclas.</translation>
     </message>
 </context>
 <context>
@@ -130,6 +130,14 @@
     <message>
         <source>ID for the first mouse right click menu</source>
         <translation>ID del primer menú del clic derecho</translation>
+    </message>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Partida guardada en %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Lista de palabras exportada a %1</translation>
     </message>
 </context>
 <context>
@@ -226,76 +234,16 @@
         <translation>Quitar la selección</translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation>Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Pista</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
-    </message>
-    <message>
-        <source>Auto Remove Pair</source>
-        <translation>Quitar un par automáticamente</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
-    </message>
-    <message>
-        <source>Fast Auto Finish</source>
-        <translation>Terminar rápido automáticamente</translation>
-    </message>
-    <message>
-        <source>Page Down, Page Up</source>
-        <translation>Av Pág, Re Pág</translation>
-    </message>
-    <message>
-        <source>Show the next level down or up alone</source>
-        <translation>Mostrar solo el nivel siguiente abajo o arriba</translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Ctrl+L</translation>
-    </message>
-    <message>
-        <source>Show all levels</source>
-        <translation>Mostrar todos los niveles</translation>
-    </message>
-    <message>
-        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
-        <translation>Ctrl++ o Ctrl+=, Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Zoom in, zoom out</source>
-        <translation>Acercar, alejar</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Fit the board to the window</source>
-        <translation>Ajustar el tablero a la ventana</translation>
-    </message>
-    <message>
-        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
-        <translation>Alt+A, Alt+E, Alt+V, Alt+J, Alt+H, Alt+Y</translation>
-    </message>
-    <message>
-        <source>Open a menu</source>
-        <translation>Abrir un menú</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Teclas</translation>
     </message>
     <message>
         <source>What they do</source>
         <translation>Qué hacen</translation>
+    </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <translation>Abrir el menú %1</translation>
     </message>
 </context>
 <context>
@@ -598,12 +546,6 @@ Progreso</translation>
         <translation>E&amp;xportar lista de palabras...</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV or CSV
-Export Word List</source>
-        <translation>Escribe la lista de palabras como lista propia, TSV o CSV
-Exportar lista de palabras</translation>
-    </message>
-    <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Rehacer	Ctrl+Y</translation>
     </message>
@@ -688,6 +630,52 @@ Idiomas</translation>
     <message>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Enumera las teclas para jugar sin ratón.</translation>
+    </message>
+    <message>
+        <source>Deal Boards That Can Be Cleared</source>
+        <translation>Repartir tableros que se pueden vaciar</translation>
+    </message>
+    <message>
+        <source>Deals each list you open as New Game3 does, so that every tile can be cleared.
+Deal Boards That Can Be Cleared</source>
+        <translation>Reparte cada lista que abre como lo hace «New Game3», para que se puedan retirar todas las fichas.
+Repartir tableros que se pueden vaciar</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV or kvtml
+Export Word List</source>
+        <translation>Escribe la lista de palabras como lista propia, TSV, CSV o kvtml
+Exportar lista de palabras</translation>
+    </message>
+    <message>
+        <source>New &amp;Word List	Ctrl+Shift+N</source>
+        <translation>Nueva lista de &amp;palabras	Ctrl+Mayús+N</translation>
+    </message>
+    <message>
+        <source>Opens the word-list editor on an empty list
+New Word List</source>
+        <translation>Abre el editor de listas con una lista vacía
+Nueva lista de palabras</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Word List</source>
+        <translation>E&amp;ditar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Opens the list in play in the word-list editor
+Edit Word List</source>
+        <translation>Abre la lista en juego en el editor de listas
+Editar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Print Wor&amp;ksheet...</source>
+        <translation>Imprimir fic&amp;ha...</translation>
+    </message>
+    <message>
+        <source>Prints the list as a list, a test or cut-out cards
+Print Worksheet</source>
+        <translation>Imprime la lista como lista, prueba o tarjetas para recortar
+Imprimir ficha</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
@@ -800,8 +788,64 @@ Idiomas</translation>
         </translation>
     </message>
     <message>
-        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared.</source>
-        <translation>No queda ninguna pareja libre: ninguna ficha de arriba va con otra. Juego &gt; Partida nueva3 reparte fichas que siempre se pueden retirar.</translation>
+        <source>This glossatiles-cli was built without Qt and cannot write worksheets.</source>
+        <translation>Este glossatiles-cli se compiló sin Qt y no puede escribir hojas de ejercicios.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>Se omitió %n fila de %1 porque una palabra o su traducción está vacía.
+Línea %2</numerusform>
+            <numerusform>Se omitieron %n filas de %1 porque una palabra o su traducción está vacía.
+Líneas %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A blank line ends the list in %1 after %n pairs:</source>
+        <translation>
+            <numerusform>Una línea en blanco termina la lista en %1 tras %n pareja:</numerusform>
+            <numerusform>Una línea en blanco termina la lista en %1 tras %n parejas:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines after it were not read.</source>
+        <translation>
+            <numerusform>%n línea posterior no se leyó.</numerusform>
+            <numerusform>%n líneas posteriores no se leyeron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>No se encontraron parejas de palabras en %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>No se puede exportar la lista de palabras a
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>No se puede escribir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
+        <translation>No queda ninguna pareja libre: ninguna ficha de arriba va con otra. Juego &gt; Partida nueva3 reparte fichas que siempre se pueden retirar, igual que Archivo &gt; Abrir mientras Juego &gt; «Repartir tableros que se pueden vaciar» está activado.</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>La ruta tiene más de 299 caracteres:
+%1
+
+Elija un archivo con una ruta más corta.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
@@ -840,64 +884,14 @@ Idiomas</translation>
         <translation>Rehecho: %1 = %2</translation>
     </message>
     <message>
-        <source>Error can&apos;t open the file
-%1</source>
-        <translation>Error: no se puede abrir el archivo
-%1</translation>
-    </message>
-    <message>
-        <source>This is not a text file:
-%1
-
-Word lists and saved games are plain text.</source>
-        <translation>Esto no es un archivo de texto:
-%1
-
-Las listas de palabras y las partidas guardadas son texto plano.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows of %1 were left out because a word or its translation is empty.
-Lines %2</source>
-        <translation>
-            <numerusform>Se omitió %n fila de %1 porque una palabra o su traducción está vacía.
-Línea %2</numerusform>
-            <numerusform>Se omitieron %n filas de %1 porque una palabra o su traducción está vacía.
-Líneas %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No word pairs found in %1</source>
-        <translation>No se encontraron parejas de palabras en %1</translation>
-    </message>
-    <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv or .csv.</source>
-        <translation>No se puede exportar la lista de palabras a
-%1
-El nombre del archivo debe terminar en .txt, .tsv o .csv.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>No se puede escribir el archivo
-%1</translation>
-    </message>
-    <message>
-        <source>The path is longer than 299 characters:
-%1
-
-Please choose a file with a shorter path.</source>
-        <translation>La ruta tiene más de 299 caracteres:
-%1
-
-Elija un archivo con una ruta más corta.</translation>
-    </message>
-    <message>
         <source>There is no word list loaded
 Use File &gt; Open to open a list</source>
         <translation>No hay ninguna lista de palabras cargada
 Abra una lista con Archivo &gt; Abrir</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>El progreso no se guarda: %1</translation>
     </message>
     <message>
         <source>Can&apos;t save when no game is in progress.
@@ -1007,6 +1001,36 @@ in the word pairs.</source>
         <translation>Aviso: parece que falta una palabra
 en las parejas de palabras.</translation>
     </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Error: no se puede abrir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Esto no es un archivo de texto:
+%1
+
+Las listas de palabras y las partidas guardadas son texto plano.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteBar</name>
+    <message>
+        <source>Notes</source>
+        <translation>Avisos</translation>
+    </message>
+</context>
+<context>
+    <name>NoteRow</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>PlayAnnouncer</name>
@@ -1084,6 +1108,16 @@ en las parejas de palabras.</translation>
         <source>Export Word List</source>
         <translation>Exportar lista de palabras</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>KDE vocabulary document (*.kvtml)</source>
+        <translation>Documento de vocabulario de KDE (*.kvtml)</translation>
+    </message>
 </context>
 <context>
     <name>SpeechControl</name>
@@ -1105,6 +1139,315 @@ en las parejas de palabras.</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>el motor de voz no tiene voces</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Save Word List</source>
+        <translation>Guardar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Save the changes to the word list?</source>
+        <translation>¿Guardar los cambios de la lista de palabras?</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>Editar descripción</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>Word pairs</source>
+        <translation>Pares de palabras</translation>
+    </message>
+    <message>
+        <source>Type a word, Tab for its translation, Enter for the next row.</source>
+        <translation>Escriba una palabra, Tab para su traducción, Intro para la fila siguiente.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Find a word (Enter for the next one, Esc to close)</source>
+        <translation>Buscar una palabra (Intro para la siguiente, Esc para cerrar)</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list.</source>
+        <translation>«%1» no está en la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save and &amp;Deal</source>
+        <translation>Guardar y &amp;repartir</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Cerr&amp;ar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;Copiar filas</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation>&amp;Pegar filas</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>&amp;Insertar fila</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>&amp;Eliminar filas</translation>
+    </message>
+    <message>
+        <source>Ctrl+Del</source>
+        <translation>Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Row Up</source>
+        <translation>Subir &amp;fila</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Row Do&amp;wn</source>
+        <translation>Bajar fi&amp;la</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Word</source>
+        <translation>&amp;Ordenar por palabra</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Translation</source>
+        <translation>Ordenar por &amp;traducción</translation>
+    </message>
+    <message>
+        <source>New word list</source>
+        <translation>Nueva lista de palabras</translation>
+    </message>
+    <message>
+        <source>%1[*] - Word List Editor</source>
+        <translation>%1[*] - Editor de listas de palabras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pair(s).</source>
+        <translation>
+            <numerusform>%n par.</numerusform>
+            <numerusform>%n pares.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) must be corrected before the list can be saved.</source>
+        <translation>
+            <numerusform>%n fila debe corregirse antes de poder guardar la lista.</numerusform>
+            <numerusform>%n filas deben corregirse antes de poder guardar la lista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have notes.</source>
+        <translation>
+            <numerusform>%n fila tiene notas.</numerusform>
+            <numerusform>%n filas tienen notas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2
+The list is not saved until this is corrected.</source>
+        <translation>Fila %1: %2
+La lista no se guarda hasta que esto se corrija.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>No se puede guardar la lista de palabras como
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>No se puede escribir el archivo
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>A word is missing.</source>
+        <translation>Falta una palabra.</translation>
+    </message>
+    <message>
+        <source>Longer than 998 bytes: shorten it.</source>
+        <translation>Más de 998 bytes: acórtela.</translation>
+    </message>
+    <message>
+        <source>Beyond the 32,767 pairs a game can hold.</source>
+        <translation>Más allá de los 32.767 pares que caben en una partida.</translation>
+    </message>
+    <message>
+        <source>This pair is in the list already.</source>
+        <translation>Este par ya está en la lista.</translation>
+    </message>
+    <message>
+        <source>A saved game writes &apos;:&apos; as &apos;-&apos;.</source>
+        <translation>Una partida guardada escribe &apos;:&apos; como &apos;-&apos;.</translation>
+    </message>
+    <message>
+        <source>The line break is saved as a blank.</source>
+        <translation>El salto de línea se guarda como un espacio.</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traducción</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Añadir par</translation>
+    </message>
+    <message>
+        <source>Edit Word</source>
+        <translation>Editar palabra</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Comprobaciones</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>Insertar filas</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Eliminar filas</translation>
+    </message>
+    <message>
+        <source>Move Row</source>
+        <translation>Mover fila</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation>Pegar filas</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluciones: %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDlg</name>
+    <message>
+        <source>&amp;List: both columns, ruled</source>
+        <translation>&amp;Lista: ambas columnas, rayada</translation>
+    </message>
+    <message>
+        <source>&amp;Test: one column blank, with an answer key</source>
+        <translation>&amp;Prueba: una columna en blanco, con soluciones</translation>
+    </message>
+    <message>
+        <source>&amp;Cards to cut out, for printing on both sides</source>
+        <translation>&amp;Tarjetas para recortar, para imprimir a doble cara</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Diseño</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclada</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Traducciones</translation>
+    </message>
+    <message>
+        <source>Blank column</source>
+        <translation>Columna en blanco</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Semilla</translation>
+    </message>
+    <message>
+        <source>&amp;Blank column:</source>
+        <translation>&amp;Columna en blanco:</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Semilla:</translation>
     </message>
 </context>
 </TS>

@@ -31,10 +31,6 @@
         <translation>Cliquez sur deux tuiles qui vont ensemble pour les retirer. Seule la tuile du dessus d&apos;une pile peut être choisie ; le bouton droit de la souris montre le mot partenaire d&apos;une tuile et compte comme un indice.</translation>
     </message>
     <message>
-        <source>Some standard menus, such as the Edit menu, are there but have no function.</source>
-        <translation>Certains menus standard, comme le menu Édition, sont présents mais sans fonction.</translation>
-    </message>
-    <message>
         <source>About Glossatiles</source>
         <translation>À propos de Glossatiles</translation>
     </message>
@@ -49,6 +45,10 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Edit &gt; Undo puts the last pair removed back on the board, and Redo removes it again. Help &gt; Keys lists every key.</source>
+        <translation>Édition &gt; Annuler remet sur le plateau la dernière paire retirée, et Rétablir la retire de nouveau. Aide &gt; Touches liste toutes les touches.</translation>
     </message>
 </context>
 <context>
@@ -130,6 +130,14 @@
     <message>
         <source>ID for the first mouse right click menu</source>
         <translation>ID du premier menu du clic droit</translation>
+    </message>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Partie enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Liste de mots exportée vers %1</translation>
     </message>
 </context>
 <context>
@@ -226,76 +234,16 @@
         <translation>Annuler la sélection</translation>
     </message>
     <message>
-        <source>Ctrl+H</source>
-        <translation>Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Hint</source>
-        <translation>Indice</translation>
-    </message>
-    <message>
-        <source>Ctrl+R</source>
-        <translation>Ctrl+R</translation>
-    </message>
-    <message>
-        <source>Auto Remove Pair</source>
-        <translation>Retirer une paire automatiquement</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
-    </message>
-    <message>
-        <source>Fast Auto Finish</source>
-        <translation>Finir vite automatiquement</translation>
-    </message>
-    <message>
-        <source>Page Down, Page Up</source>
-        <translation>Page suivante, Page précédente</translation>
-    </message>
-    <message>
-        <source>Show the next level down or up alone</source>
-        <translation>Afficher seul le niveau suivant en dessous ou au-dessus</translation>
-    </message>
-    <message>
-        <source>Ctrl+L</source>
-        <translation>Ctrl+L</translation>
-    </message>
-    <message>
-        <source>Show all levels</source>
-        <translation>Afficher tous les niveaux</translation>
-    </message>
-    <message>
-        <source>Ctrl++ or Ctrl+=, Ctrl+-</source>
-        <translation>Ctrl++ ou Ctrl+=, Ctrl+-</translation>
-    </message>
-    <message>
-        <source>Zoom in, zoom out</source>
-        <translation>Zoom avant, zoom arrière</translation>
-    </message>
-    <message>
-        <source>Ctrl+0</source>
-        <translation>Ctrl+0</translation>
-    </message>
-    <message>
-        <source>Fit the board to the window</source>
-        <translation>Ajuster le plateau à la fenêtre</translation>
-    </message>
-    <message>
-        <source>Alt+F, Alt+E, Alt+V, Alt+G, Alt+T, Alt+H</source>
-        <translation>Alt+F, Alt+D, Alt+A, Alt+J, Alt+O, Alt+I</translation>
-    </message>
-    <message>
-        <source>Open a menu</source>
-        <translation>Ouvrir un menu</translation>
-    </message>
-    <message>
         <source>Keys</source>
         <translation>Touches</translation>
     </message>
     <message>
         <source>What they do</source>
         <translation>Effet</translation>
+    </message>
+    <message>
+        <source>Open the %1 menu</source>
+        <translation>Ouvrir le menu %1</translation>
     </message>
 </context>
 <context>
@@ -598,12 +546,6 @@ Progrès</translation>
         <translation>E&amp;xporter la liste de mots...</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV or CSV
-Export Word List</source>
-        <translation>Écrit la liste de mots en liste Glossatiles, TSV ou CSV
-Exporter la liste de mots</translation>
-    </message>
-    <message>
         <source>&amp;Redo	Ctrl+Y</source>
         <translation>&amp;Rétablir	Ctrl+Y</translation>
     </message>
@@ -688,6 +630,52 @@ Langues</translation>
     <message>
         <source>Lists the keys that play the game without a mouse.</source>
         <translation>Liste les touches pour jouer sans souris.</translation>
+    </message>
+    <message>
+        <source>Deal Boards That Can Be Cleared</source>
+        <translation>Distribuer des plateaux qui peuvent être vidés</translation>
+    </message>
+    <message>
+        <source>Deals each list you open as New Game3 does, so that every tile can be cleared.
+Deal Boards That Can Be Cleared</source>
+        <translation>Distribue chaque liste ouverte comme le fait « New Game3 », pour que toutes les tuiles puissent être retirées.
+Distribuer des plateaux qui peuvent être vidés</translation>
+    </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV or kvtml
+Export Word List</source>
+        <translation>Écrit la liste de mots en liste native, TSV, CSV ou kvtml
+Exporter la liste de mots</translation>
+    </message>
+    <message>
+        <source>New &amp;Word List	Ctrl+Shift+N</source>
+        <translation>Nouvelle &amp;liste de mots	Ctrl+Maj+N</translation>
+    </message>
+    <message>
+        <source>Opens the word-list editor on an empty list
+New Word List</source>
+        <translation>Ouvre l&apos;éditeur de listes sur une liste vide
+Nouvelle liste de mots</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Word List</source>
+        <translation>Mo&amp;difier la liste de mots</translation>
+    </message>
+    <message>
+        <source>Opens the list in play in the word-list editor
+Edit Word List</source>
+        <translation>Ouvre la liste en jeu dans l&apos;éditeur de listes
+Modifier la liste de mots</translation>
+    </message>
+    <message>
+        <source>Print Wor&amp;ksheet...</source>
+        <translation>Imprimer une &amp;fiche...</translation>
+    </message>
+    <message>
+        <source>Prints the list as a list, a test or cut-out cards
+Print Worksheet</source>
+        <translation>Imprime la liste en liste, en test ou en cartes à découper
+Imprimer une fiche</translation>
     </message>
     <message>
         <source>How to &amp;Play</source>
@@ -800,8 +788,64 @@ Langues</translation>
         </translation>
     </message>
     <message>
-        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared.</source>
-        <translation>Plus de paire libre : aucune des tuiles du dessus ne va avec une autre. Jeu &gt; Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées.</translation>
+        <source>This glossatiles-cli was built without Qt and cannot write worksheets.</source>
+        <translation>Ce glossatiles-cli a été compilé sans Qt et ne peut pas écrire de fiches.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>%n ligne de %1 a été omise car un mot ou sa traduction est vide.
+Ligne %2</numerusform>
+            <numerusform>%n lignes de %1 ont été omises car un mot ou sa traduction est vide.
+Lignes %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A blank line ends the list in %1 after %n pairs:</source>
+        <translation>
+            <numerusform>Une ligne vide termine la liste dans %1 après %n paire :</numerusform>
+            <numerusform>Une ligne vide termine la liste dans %1 après %n paires :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines after it were not read.</source>
+        <translation>
+            <numerusform>%n ligne qui la suit n&apos;a pas été lue.</numerusform>
+            <numerusform>%n lignes qui la suivent n&apos;ont pas été lues.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>Aucune paire de mots trouvée dans %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Impossible d&apos;exporter la liste de mots vers
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Impossible d&apos;écrire le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
+        <translation>Plus de paire libre : aucune des tuiles du dessus ne va avec une autre. Jeu &gt; Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées, tout comme Fichier &gt; Ouvrir quand Jeu &gt; « Distribuer des plateaux qui peuvent être vidés » est activé.</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>Le chemin dépasse 299 caractères :
+%1
+
+Veuillez choisir un fichier au chemin plus court.</translation>
     </message>
     <message>
         <source>Selected: %1</source>
@@ -840,64 +884,14 @@ Langues</translation>
         <translation>Rétabli : %1 = %2</translation>
     </message>
     <message>
-        <source>Error can&apos;t open the file
-%1</source>
-        <translation>Erreur : impossible d&apos;ouvrir le fichier
-%1</translation>
-    </message>
-    <message>
-        <source>This is not a text file:
-%1
-
-Word lists and saved games are plain text.</source>
-        <translation>Ce n&apos;est pas un fichier texte :
-%1
-
-Les listes de mots et les parties enregistrées sont du texte brut.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows of %1 were left out because a word or its translation is empty.
-Lines %2</source>
-        <translation>
-            <numerusform>%n ligne de %1 a été omise car un mot ou sa traduction est vide.
-Ligne %2</numerusform>
-            <numerusform>%n lignes de %1 ont été omises car un mot ou sa traduction est vide.
-Lignes %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>No word pairs found in %1</source>
-        <translation>Aucune paire de mots trouvée dans %1</translation>
-    </message>
-    <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv or .csv.</source>
-        <translation>Impossible d&apos;exporter la liste de mots vers
-%1
-Le nom du fichier doit se terminer par .txt, .tsv ou .csv.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Impossible d&apos;écrire le fichier
-%1</translation>
-    </message>
-    <message>
-        <source>The path is longer than 299 characters:
-%1
-
-Please choose a file with a shorter path.</source>
-        <translation>Le chemin dépasse 299 caractères :
-%1
-
-Veuillez choisir un fichier au chemin plus court.</translation>
-    </message>
-    <message>
         <source>There is no word list loaded
 Use File &gt; Open to open a list</source>
         <translation>Aucune liste de mots n&apos;est chargée
 Ouvrez une liste avec Fichier &gt; Ouvrir</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>La progression n&apos;est pas conservée : %1</translation>
     </message>
     <message>
         <source>Can&apos;t save when no game is in progress.
@@ -1007,6 +1001,36 @@ in the word pairs.</source>
         <translation>Attention : il semble manquer un mot
 dans les paires de mots.</translation>
     </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Ce n&apos;est pas un fichier texte :
+%1
+
+Les listes de mots et les parties enregistrées sont du texte brut.</translation>
+    </message>
+</context>
+<context>
+    <name>NoteBar</name>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+</context>
+<context>
+    <name>NoteRow</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>PlayAnnouncer</name>
@@ -1084,6 +1108,16 @@ dans les paires de mots.</translation>
         <source>Export Word List</source>
         <translation>Exporter la liste de mots</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>KDE vocabulary document (*.kvtml)</source>
+        <translation>Document de vocabulaire KDE (*.kvtml)</translation>
+    </message>
 </context>
 <context>
     <name>SpeechControl</name>
@@ -1105,6 +1139,315 @@ dans les paires de mots.</translation>
     <message>
         <source>the speech engine has no voices</source>
         <translation>le moteur de parole n’a aucune voix</translation>
+    </message>
+</context>
+<context>
+    <name>WordListEditor</name>
+    <message>
+        <source>Save Word List</source>
+        <translation>Enregistrer la liste de mots</translation>
+    </message>
+    <message>
+        <source>Save the changes to the word list?</source>
+        <translation>Enregistrer les modifications de la liste de mots ?</translation>
+    </message>
+    <message>
+        <source>Edit Description</source>
+        <translation>Modifier la description</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>Word pairs</source>
+        <translation>Paires de mots</translation>
+    </message>
+    <message>
+        <source>Type a word, Tab for its translation, Enter for the next row.</source>
+        <translation>Tapez un mot, Tab pour sa traduction, Entrée pour la ligne suivante.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Find a word (Enter for the next one, Esc to close)</source>
+        <translation>Rechercher un mot (Entrée pour le suivant, Échap pour fermer)</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Vérifications</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not in the list.</source>
+        <translation>« %1 » n&apos;est pas dans la liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save and &amp;Deal</source>
+        <translation>Enregistrer et &amp;distribuer</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;Copier les lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Rows</source>
+        <translation>Co&amp;ller des lignes</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>&amp;Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>&amp;Supprimer les lignes</translation>
+    </message>
+    <message>
+        <source>Ctrl+Del</source>
+        <translation>Ctrl+Del</translation>
+    </message>
+    <message>
+        <source>Mo&amp;ve Row Up</source>
+        <translation>M&amp;onter la ligne</translation>
+    </message>
+    <message>
+        <source>Alt+Up</source>
+        <translation>Alt+Up</translation>
+    </message>
+    <message>
+        <source>Move Row Do&amp;wn</source>
+        <translation>Descendre la li&amp;gne</translation>
+    </message>
+    <message>
+        <source>Alt+Down</source>
+        <translation>Alt+Down</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>Rec&amp;hercher...</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Word</source>
+        <translation>Trier par &amp;mot</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;Translation</source>
+        <translation>Trier par &amp;traduction</translation>
+    </message>
+    <message>
+        <source>New word list</source>
+        <translation>Nouvelle liste de mots</translation>
+    </message>
+    <message>
+        <source>%1[*] - Word List Editor</source>
+        <translation>%1[*] - Éditeur de listes de mots</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pair(s).</source>
+        <translation>
+            <numerusform>%n paire.</numerusform>
+            <numerusform>%n paires.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) must be corrected before the list can be saved.</source>
+        <translation>
+            <numerusform>%n ligne doit être corrigée avant que la liste puisse être enregistrée.</numerusform>
+            <numerusform>%n lignes doivent être corrigées avant que la liste puisse être enregistrée.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) have notes.</source>
+        <translation>
+            <numerusform>%n ligne a des remarques.</numerusform>
+            <numerusform>%n lignes ont des remarques.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1: %2
+The list is not saved until this is corrected.</source>
+        <translation>Ligne %1 : %2
+La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Impossible d&apos;enregistrer la liste de mots sous
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Impossible d&apos;écrire le fichier
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>A word is missing.</source>
+        <translation>Il manque un mot.</translation>
+    </message>
+    <message>
+        <source>Longer than 998 bytes: shorten it.</source>
+        <translation>Plus de 998 octets : raccourcissez-le.</translation>
+    </message>
+    <message>
+        <source>Beyond the 32,767 pairs a game can hold.</source>
+        <translation>Au-delà des 32 767 paires qu&apos;une partie peut contenir.</translation>
+    </message>
+    <message>
+        <source>This pair is in the list already.</source>
+        <translation>Cette paire est déjà dans la liste.</translation>
+    </message>
+    <message>
+        <source>A saved game writes &apos;:&apos; as &apos;-&apos;.</source>
+        <translation>Une partie enregistrée écrit &apos;:&apos; comme &apos;-&apos;.</translation>
+    </message>
+    <message>
+        <source>The line break is saved as a blank.</source>
+        <translation>Le saut de ligne est enregistré comme une espace.</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Translation</source>
+        <translation>Traduction</translation>
+    </message>
+    <message>
+        <source>Add Pair</source>
+        <translation>Ajouter une paire</translation>
+    </message>
+    <message>
+        <source>Edit Word</source>
+        <translation>Modifier le mot</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Vérifications</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Insert Rows</source>
+        <translation>Insérer des lignes</translation>
+    </message>
+    <message>
+        <source>Delete Rows</source>
+        <translation>Supprimer des lignes</translation>
+    </message>
+    <message>
+        <source>Move Row</source>
+        <translation>Déplacer la ligne</translation>
+    </message>
+    <message>
+        <source>Paste Rows</source>
+        <translation>Coller des lignes</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Corrigé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetDlg</name>
+    <message>
+        <source>&amp;List: both columns, ruled</source>
+        <translation>&amp;Liste : les deux colonnes, lignées</translation>
+    </message>
+    <message>
+        <source>&amp;Test: one column blank, with an answer key</source>
+        <translation>&amp;Test : une colonne vide, avec le corrigé</translation>
+    </message>
+    <message>
+        <source>&amp;Cards to cut out, for printing on both sides</source>
+        <translation>&amp;Cartes à découper, à imprimer recto verso</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimer une fiche</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélangée</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Translations</source>
+        <translation>Traductions</translation>
+    </message>
+    <message>
+        <source>Blank column</source>
+        <translation>Colonne vide</translation>
+    </message>
+    <message>
+        <source>Seed</source>
+        <translation>Graine</translation>
+    </message>
+    <message>
+        <source>&amp;Blank column:</source>
+        <translation>&amp;Colonne vide :</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Graine :</translation>
     </message>
 </context>
 </TS>

@@ -16,8 +16,9 @@ constexpr const char* Notes[] = {
                       "Click two tiles that belong together to remove them. Only the top tile of "
                       "a stack can be picked; the right mouse button peeks at a tile's partner "
                       "word and counts as a hint."),
-    QT_TRANSLATE_NOOP(
-        "CAboutDlg", "Some standard menus, such as the Edit menu, are there but have no function."),
+    QT_TRANSLATE_NOOP("CAboutDlg",
+                      "Edit > Undo puts the last pair removed back on the board, and Redo removes "
+                      "it again. Help > Keys lists every key."),
 };
 
 QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place) {

@@ -21,10 +21,6 @@ BoardPosition StackAt(int index) {
     return {index % BoardColumns + 1, index / BoardColumns + 1};
 }
 
-const KeyboardPlay* KeyboardOf(const CGlossatilesView& view) {
-    return view.findChild<KeyboardPlay*>(QString(), Qt::FindDirectChildrenOnly);
-}
-
 // A stack (index below BoardPositions) or one of the panels after them.
 class BoardItemAccessible : public QAccessibleInterface {
 public:
@@ -85,8 +81,7 @@ public:
         state.invisible = TopCellOf(game, stack) < 0;
         state.selected = state.checked =
             game.HasSelection() && stack == BoardPosition{game.SelectedCol, game.SelectedRow};
-        const KeyboardPlay* keyboard = KeyboardOf(*view_);
-        state.focused = view_->hasFocus() && keyboard && keyboard->ShownCursor() == stack;
+        state.focused = view_->hasFocus() && view_->KeyboardCursor() == stack;
         return state;
     }
 
@@ -173,7 +168,15 @@ BoardAccessible* BoardInterface(CGlossatilesView& view) {
     return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&view));
 }
 
-void AnnouncePlayEvent(CGlossatilesView& view, const PlayEvent& event) {
+void AnnounceCursor(CGlossatilesView& view, std::optional<BoardPosition> stack) {
+    BoardAccessible* board = BoardInterface(view);
+    if (board && stack && view.hasFocus() && QAccessible::isActive()) {
+        Send(board->child(BoardAccessible::StackIndex(*stack)), QAccessible::Focus);
+    }
+}
+
+void AnnouncePlayEvent(CGlossatilesView& view, const KeyboardPlay& keyboard,
+                       const PlayEvent& event) {
     BoardAccessible* board = BoardInterface(view);
     if (!board) {
         return;
@@ -181,6 +184,8 @@ void AnnouncePlayEvent(CGlossatilesView& view, const PlayEvent& event) {
     if (event.kind == PlayEventKind::GameStarted) {
         board->ForgetChildren();
         Send(board, QAccessible::ObjectReorder);
+        // The focused child went with the others: the reader is told where focus is now.
+        AnnounceCursor(view, keyboard.ShownCursor());
         return;
     }
     if (!QAccessible::isActive()) {
@@ -190,13 +195,6 @@ void AnnouncePlayEvent(CGlossatilesView& view, const PlayEvent& event) {
     AnnounceStack(*board, view.State(), event.secondCell);
     for (int panel = 0; panel < BoardAccessible::PanelCount; ++panel) {
         Send(board->child(BoardPositions + panel), QAccessible::NameChanged);
-    }
-}
-
-void AnnounceCursor(CGlossatilesView& view, std::optional<BoardPosition> stack) {
-    BoardAccessible* board = BoardInterface(view);
-    if (board && stack && view.hasFocus() && QAccessible::isActive()) {
-        Send(board->child(BoardAccessible::StackIndex(*stack)), QAccessible::Focus);
     }
 }
 
@@ -253,8 +251,7 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-    const KeyboardPlay* keyboard = KeyboardOf(*BoardView(*this));
-    const std::optional<BoardPosition> cursor = keyboard ? keyboard->ShownCursor() : std::nullopt;
+    const std::optional<BoardPosition> cursor = BoardView(*this)->KeyboardCursor();
     return cursor ? child(StackIndex(*cursor)) : nullptr;
 }
 
@@ -266,8 +263,9 @@ QString BoardAccessible::text(QAccessible::Text t) const {
 }
 
 void AnnounceBoardChanges(CGlossatilesView& view, KeyboardPlay& keyboard) {
-    QObject::connect(&view, &CGlossatilesView::PlayEventOccurred, &keyboard,
-                     [&view](const PlayEvent& event) { AnnouncePlayEvent(view, event); });
+    QObject::connect(
+        &view, &CGlossatilesView::PlayEventOccurred, &keyboard,
+        [&view, &keyboard](const PlayEvent& event) { AnnouncePlayEvent(view, keyboard, event); });
     QObject::connect(&keyboard, &KeyboardPlay::CursorChanged, &view,
                      [&view](std::optional<BoardPosition> stack) { AnnounceCursor(view, stack); });
 }

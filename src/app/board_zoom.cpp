@@ -30,6 +30,9 @@ BoardZoom::BoardZoom(QScrollArea& area, CGlossatilesView& view)
             fixed_ = scale;
         }
     }
+    // A board smaller than the window sits in its middle, on the board's own background.
+    area.setAlignment(Qt::AlignCenter);
+    area.setBackgroundRole(QPalette::Base);
     area.viewport()->installEventFilter(this);
     area.window()->installEventFilter(this);
 }
@@ -69,8 +72,12 @@ qreal BoardZoom::FittingScale() const {
 void BoardZoom::Apply() {
     const bool fit = chosen_ ? !fixed_ : area_.window()->isMaximized();
     const qreal scale = fit ? FittingScale() : fixed_.value_or(1.0);
-    // A fitted board never needs scroll bars; a fixed one asks for its whole size.
-    view_.setMinimumSize(fit ? QSize() : (QSizeF(BoardExtent) * scale).toSize());
+    // A fitted board never needs scroll bars; a fixed one asks for its whole size. Neither
+    // grows past the board, so that the area can centre it.
+    const QSize board = (QSizeF(BoardExtent) * scale).toSize();
+    view_.setMinimumSize(fit ? QSize(0, 0) : board);
+    view_.setMaximumSize(board);
+    view_.resize(board);
     view_.SetScale(scale);
 }
 

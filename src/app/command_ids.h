@@ -43,6 +43,10 @@ inline constexpr int HelpKeys = 32804;
 inline constexpr int HelpHowToPlay = 32806;
 inline constexpr int SpeakWords = 32790;
 inline constexpr int Languages = 32791;
+inline constexpr int DealClearableBoards = 32840;
+inline constexpr int NewWordList = 32820;
+inline constexpr int EditWordList = 32821;
+inline constexpr int PrintWorksheet = 32822;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

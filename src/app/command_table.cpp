@@ -22,7 +22,20 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
     Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
             QT_TRANSLATE_NOOP(
-                "Command", "Writes the word list as a native list, TSV or CSV\nExport Word List"),
+                "Command",
+                "Writes the word list as a native list, TSV, CSV or kvtml\nExport Word List"),
+            ""},
+    Command{
+        NewWordList, QT_TRANSLATE_NOOP("Command", "New &Word List\tCtrl+Shift+N"),
+        QT_TRANSLATE_NOOP("Command", "Opens the word-list editor on an empty list\nNew Word List"),
+        "Ctrl+Shift+N"},
+    Command{EditWordList, QT_TRANSLATE_NOOP("Command", "E&dit Word List"),
+            QT_TRANSLATE_NOOP("Command",
+                              "Opens the list in play in the word-list editor\nEdit Word List"),
+            ""},
+    Command{PrintWorksheet, QT_TRANSLATE_NOOP("Command", "Print Wor&ksheet..."),
+            QT_TRANSLATE_NOOP("Command", "Prints the list as a list, a test or cut-out "
+                                         "cards\nPrint Worksheet"),
             ""},
     Command{FilePrint, QT_TRANSLATE_NOOP("Command", "&Print...\tCtrl+P"),
             QT_TRANSLATE_NOOP("Command", "Print the active document\nPrint"), "Ctrl+P"},
@@ -63,6 +76,11 @@ constexpr std::array commands{
         NewGame3, QT_TRANSLATE_NOOP("Command", "New Game3"),
         QT_TRANSLATE_NOOP("Command", "Arranges tiles checking that they are not blocked above. "),
         ""},
+    Command{DealClearableBoards, QT_TRANSLATE_NOOP("Command", "Deal Boards That Can Be Cleared"),
+            QT_TRANSLATE_NOOP("Command", "Deals each list you open as New Game3 does, so that "
+                                         "every tile can be cleared.\nDeal Boards That Can Be "
+                                         "Cleared"),
+            ""},
     Command{WordList, QT_TRANSLATE_NOOP("Command", "&Word List"),
             QT_TRANSLATE_NOOP("Command", "Displays the currently loaded word list "), ""},
     Command{RandomNumberTest, QT_TRANSLATE_NOOP("Command", "Random number test"),
@@ -112,15 +130,16 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Shows the rules of the game with pictures."), ""},
 };
 
-constexpr std::array fileMenu{FileNew,        FileOpen,     FileSave,        FileSaveAs,
-                              ExportWordList, Separator,    FilePrint,       FilePrintPreview,
-                              FilePrintSetup, Separator,    RecentFileFirst, Separator,
-                              AppExit,        LoadSavedGame};
+constexpr std::array fileMenu{
+    FileNew,        FileOpen,     FileSave,        FileSaveAs, ExportWordList,   Separator,
+    NewWordList,    EditWordList, Separator,       FilePrint,  FilePrintPreview, FilePrintSetup,
+    PrintWorksheet, Separator,    RecentFileFirst, Separator,  AppExit,          LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,
                               ZoomOut,     ZoomToFit,     Separator, SpeakWords};
-constexpr std::array gameMenu{NewGame, NewGame3, Separator, Hint, AutoRemovePair, FastAutoFinish};
+constexpr std::array gameMenu{NewGame, NewGame3,       DealClearableBoards, Separator,
+                              Hint,    AutoRemovePair, FastAutoFinish};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
 constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 

@@ -1,6 +1,7 @@
 #include "app/game_learning.h"
 
-#include "app/glossatiles_view.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
 #include "learning/list_fingerprint.h"
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
@@ -16,10 +17,11 @@ const char* const MissedPairs = "Missed pairs";
 const char* const HardestPairs = "Hardest pairs";
 } // namespace
 
-GameLearning::GameLearning(CGlossatilesView& view, std::unique_ptr<ProgressStore> store)
-    : QObject(&view), view_(view), prompter_(std::make_unique<QtLearningPrompter>()) {
+GameLearning::GameLearning(QWidget& window, const GameState& state, GameHost& host,
+                           PracticeDealer dealPractice, std::unique_ptr<ProgressStore> store)
+    : QObject(&window), window_(window), state_(state), host_(host),
+      dealPractice_(std::move(dealPractice)), prompter_(std::make_unique<QtLearningPrompter>()) {
     SetStore(std::move(store));
-    connect(&view_, &CGlossatilesView::PlayEventOccurred, this, &GameLearning::OnPlayEvent);
 }
 
 void GameLearning::SetPrompter(std::unique_ptr<LearningPrompter> prompter) {
@@ -32,31 +34,30 @@ void GameLearning::SetStore(std::unique_ptr<ProgressStore> store) {
 }
 
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
-    const GameState& state = view_.State();
-    if (!session_->Hear(state, view_, event)) {
+    if (!session_->Hear(state_, host_, event)) {
         return;
     }
-    FinishedGame game{ReportGame(state, session_->Record()), {}, state.FileDescription};
+    FinishedGame game{ReportGame(state_, session_->Record()), {}, state_.FileDescription};
     std::vector<std::int32_t> troubled;
     for (const TroubledPair& pair : game.report.troubled) {
         troubled.push_back(pair.index);
     }
-    game.missed = PairsAt(state.WordList, troubled);
+    game.missed = PairsAt(state_.WordList, troubled);
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
 }
 
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
-    const AfterGame choice =
-        prompter_->ShowGameFinished(&view_, game.report, [this, &game] { SaveMissedPairs(game); });
+    const AfterGame choice = prompter_->ShowGameFinished(&window_, game.report,
+                                                         [this, &game] { SaveMissedPairs(game); });
     if (choice == AfterGame::PlayMissedPairs && !game.missed.empty()) {
-        view_.DealPractice(game.missed, MissedPairs);
+        dealPractice_(game.missed, MissedPairs);
     }
 }
 
 void GameLearning::SaveMissedPairs(const FinishedGame& game) {
-    const QString path = prompter_->ChooseMissedPairsFile(&view_);
+    const QString path = prompter_->ChooseMissedPairsFile(&window_);
     if (path.isEmpty()) {
         return;
     }
@@ -65,16 +66,15 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
     };
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
-        view_.ShowMessage(tr("The missed pairs could not be saved to\n%1").arg(path).toStdString());
+        host_.ShowMessage(tr("The missed pairs could not be saved to\n%1").arg(path).toStdString());
         return;
     }
-    view_.ShowStatus(tr("Missed pairs saved to %1").arg(path).toStdString());
+    host_.ShowStatus(tr("Missed pairs saved to %1").arg(path).toStdString());
 }
 
 void GameLearning::OnProgress() {
-    const GameState& state = view_.State();
-    const std::string fingerprint = ListFingerprint(state.WordList);
-    ListProgress progress{state.FileDescription, {}, {}, {}};
+    const std::string fingerprint = ListFingerprint(state_.WordList);
+    ListProgress progress{state_.FileDescription, {}, {}, {}};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
     if (games && hardest) {
@@ -83,15 +83,15 @@ void GameLearning::OnProgress() {
     } else {
         progress.problem = store_->Problem();
     }
-    if (!prompter_->ShowProgress(&view_, progress)) {
+    if (!prompter_->ShowProgress(&window_, progress)) {
         return;
     }
     std::vector<std::pair<std::string, std::string>> words;
     for (const PairTotal& pair : progress.hardest) {
         words.emplace_back(pair.textA, pair.textB);
     }
-    WordPairList pairs = PairsNamed(view_.State().WordList, words);
+    WordPairList pairs = PairsNamed(state_.WordList, words);
     if (!pairs.empty()) {
-        view_.DealPractice(std::move(pairs), HardestPairs);
+        dealPractice_(std::move(pairs), HardestPairs);
     }
 }

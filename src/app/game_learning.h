@@ -7,17 +7,26 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
-class CGlossatilesView;
+class GameHost;
+class QWidget;
+struct GameState;
 struct PlayEvent;
 
-// Learns from the game in the view: records each game, shows "Game finished" when one is won,
-// deals the missed or hardest pairs again, and opens the Progress window.
+// Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
+using PracticeDealer = std::function<void(WordPairList pairs, std::string_view what)>;
+
+// Learns from the game in play: records each game, shows "Game finished" when one is won,
+// deals the missed or hardest pairs again, and opens the Progress window. Its windows open over
+// `window`; it tells the player through `host`.
 class GameLearning : public QObject {
     Q_OBJECT
 public:
-    GameLearning(CGlossatilesView& view, std::unique_ptr<ProgressStore> store);
+    GameLearning(QWidget& window, const GameState& state, GameHost& host,
+                 PracticeDealer dealPractice, std::unique_ptr<ProgressStore> store);
 
     void SetPrompter(std::unique_ptr<LearningPrompter> prompter);
     void SetStore(std::unique_ptr<ProgressStore> store);
@@ -36,7 +45,10 @@ private:
     void ShowGameFinished(const FinishedGame& game);
     void SaveMissedPairs(const FinishedGame& game);
 
-    CGlossatilesView& view_;
+    QWidget& window_;
+    const GameState& state_;
+    GameHost& host_;
+    PracticeDealer dealPractice_;
     std::unique_ptr<ProgressStore> store_;
     std::unique_ptr<LearningSession> session_;
     std::unique_ptr<LearningPrompter> prompter_;

@@ -3,6 +3,7 @@
 #include "app/board_page.h"
 #include "app/command_ids.h"
 #include "app/qt_prompter.h"
+#include "app/speech_control.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
@@ -45,7 +46,7 @@ bool Opened(OpenResult result) {
 } // namespace
 
 CGlossatilesView::CGlossatilesView(QWidget* parent)
-    : QWidget(parent), prompter_(std::make_unique<QtPrompter>()) {
+    : QWidget(parent), prompter_(std::make_unique<QtPrompter>()), openingDeal_(DealKind::Plain) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     MouseRightMenuText = "Test1";
@@ -266,6 +267,18 @@ void CGlossatilesView::ShowStatus(std::string_view text) {
     emit StatusNote(DecodeWord(text));
 }
 
+void CGlossatilesView::ReportNote(NoteTopic topic, const Message& note) {
+    emit NoteRequested(topic, MessageText(note));
+}
+
+void CGlossatilesView::ShowNote(NoteTopic topic, std::string_view text) {
+    emit NoteRequested(topic, DecodeWord(text));
+}
+
+void CGlossatilesView::WithdrawNote(NoteTopic topic) {
+    emit NoteWithdrawn(topic);
+}
+
 void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
     changes_.Hear(event);
     emit PlayEventOccurred(event);
@@ -274,14 +287,17 @@ void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
 // Commands
 
 void CGlossatilesView::OnFileOpen() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     lastChosenFile_.clear();
-    if (Opened(OpenFile(state_, *this))) {
+    if (Opened(OpenFile(state_, *this, openingDeal_))) {
         emit FileUsed(PathText(lastChosenFile_));
     }
 }
 
 bool CGlossatilesView::OpenFileAtPath(const QString& path) {
-    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path)));
+    const bool opened = Opened(::OpenFileAtPath(state_, *this, PathBytes(path), openingDeal_));
     if (opened) {
         emit FileUsed(path);
     }
@@ -293,6 +309,9 @@ void CGlossatilesView::DealPractice(WordPairList pairs, std::string_view what) {
 }
 
 void CGlossatilesView::OnLoadSavedGame() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     lastChosenFile_.clear();
     if (Loadplayedgame(state_, *this, std::string())) {
         emit FileUsed(PathText(lastChosenFile_));
@@ -300,11 +319,17 @@ void CGlossatilesView::OnLoadSavedGame() {
 }
 
 void CGlossatilesView::OnNewGame() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     NewGame(state_, *this);
     InvalidateAll();
 }
 
 void CGlossatilesView::OnNewGame3() {
+    if (!MayDiscardGame()) {
+        return;
+    }
     NewGameUnblocked(state_, *this);
     InvalidateAll();
 }
@@ -346,12 +371,13 @@ void CGlossatilesView::OnFileSaveAs() {
 bool CGlossatilesView::Saved(bool written) {
     if (written) {
         changes_.Saved();
+        emit StatusNote(tr("Game saved to %1").arg(PathText(state_.RecordFileName)));
         emit FileUsed(PathText(state_.RecordFileName));
     }
     return written;
 }
 
-bool CGlossatilesView::MayClose() {
+bool CGlossatilesView::MayDiscardGame() {
     if (!changes_.Any()) {
         return true;
     }
@@ -370,9 +396,10 @@ void CGlossatilesView::OnExportWordList() {
     if (RefuseWithoutWordList(state_, *this)) {
         return;
     }
-    const std::string path = PathBytes(prompter_->ChooseFileToExport(this));
-    if (!path.empty()) {
-        ExportWordList(state_, *this, path);
+    const QString chosen = prompter_->ChooseFileToExport(this);
+    if (!chosen.isEmpty() &&
+        ExportWordList(state_, *this, PathBytes(chosen), ChosenListLanguages(state_))) {
+        emit StatusNote(tr("Word list exported to %1").arg(chosen));
     }
 }
 

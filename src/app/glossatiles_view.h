@@ -17,6 +17,8 @@
 #include <array>
 #include <memory>
 
+enum class DealKind;
+
 // The board window: owns the game, turns mouse, command and timer events into calls on the
 // rules, and carries out what the rules ask of their window. Everything is drawn into a back
 // buffer first; the screen shows the buffer.
@@ -40,12 +42,15 @@ public:
     QRect ToWidget(const QRect& boardArea) const;
     // The keyboard cursor's frame, drawn over the board; nullopt hides it.
     void SetKeyboardCursor(std::optional<BoardPosition> stack);
+    std::optional<BoardPosition> KeyboardCursor() const { return keyboardCursor_; }
+    // How File > Open, the recent files and the command line deal a word list.
+    void SetOpeningDeal(DealKind deal) { openingDeal_ = deal; }
 
     // Opens a file as File > Open does, without asking for it. True when it was opened.
     bool OpenFileAtPath(const QString& path);
-    // Before the window closes: asks whether to save a game with changes not saved. False
-    // when the player cancelled or the save failed.
-    bool MayClose();
+    // Before the game in play goes (the window closes, another game comes): asks whether to
+    // save it when it has changes not saved. False when the player cancelled or the save failed.
+    bool MayDiscardGame();
     // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs").
     void DealPractice(WordPairList pairs, std::string_view what);
 
@@ -73,6 +78,9 @@ public:
     void ShowWordList() override;
     void ReportStatus(const Message& note) override;
     void ShowStatus(std::string_view text) override;
+    void ReportNote(NoteTopic topic, const Message& note) override;
+    void ShowNote(NoteTopic topic, std::string_view text) override;
+    void WithdrawNote(NoteTopic topic) override;
     void OnPlayEvent(const PlayEvent& event) override;
 
 signals:
@@ -80,6 +88,9 @@ signals:
     void FileUsed(const QString& path);
     // A note for the status bar; empty for the idle prompt.
     void StatusNote(const QString& text);
+    // A note the player must see, kept until closed or withdrawn.
+    void NoteRequested(NoteTopic topic, const QString& text);
+    void NoteWithdrawn(NoteTopic topic);
     // Every event of play, after the game state has changed.
     void PlayEventOccurred(const PlayEvent& event);
     // The whole board is to be drawn anew: after a deal, a load or a change of the level shown.
@@ -152,4 +163,5 @@ private:
     std::string lastChosenFile_;
     qreal scale_ = 1.0;
     std::optional<BoardPosition> keyboardCursor_;
+    DealKind openingDeal_;
 };

@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace {
 
 std::optional<CursorMove> MoveOfKey(int key) {
@@ -59,6 +61,10 @@ bool KeyboardPlay::eventFilter(QObject*, QEvent* event) {
     case QEvent::MouseButtonDblClick:
         Hide();
         return false;
+    case QEvent::FocusOut:
+    case QEvent::WindowDeactivate:
+        ReleaseHeldKey();
+        return false;
     default:
         return false;
     }
@@ -93,17 +99,20 @@ bool KeyboardPlay::KeyReleased(const QKeyEvent& key) {
     if (!IsPickKey(key.key())) {
         return false;
     }
-    if (key.isAutoRepeat() || held_ == HeldKey::None) {
-        return true;
+    if (!key.isAutoRepeat()) {
+        ReleaseHeldKey();
     }
+    return true;
+}
+
+void KeyboardPlay::ReleaseHeldKey() {
+    const HeldKey held = std::exchange(held_, HeldKey::None);
     const QPoint centre = CursorCentre();
-    if (held_ == HeldKey::Peek) {
+    if (held == HeldKey::Peek) {
         view_.OnRButtonUp(centre);
-    } else {
+    } else if (held == HeldKey::Pick) {
         view_.OnLButtonUp(centre);
     }
-    held_ = HeldKey::None;
-    return true;
 }
 
 void KeyboardPlay::Move(int key) {

@@ -37,6 +37,9 @@ private:
 
     bool KeyPressed(const QKeyEvent& key);
     bool KeyReleased(const QKeyEvent& key);
+    // The held key's release, as if it had come: a window that opens while the key is down
+    // takes the real one.
+    void ReleaseHeldKey();
     void Move(int key);
     void PressOnCursor(HeldKey held);
     void OnPlayEvent(const PlayEvent& event);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// Help > Keys: every key that plays the game without a mouse.
+// Help > Keys: every key of the program, the board's own and those of the commands.
 class CKeysDlg : public QDialog {
     Q_OBJECT
 public:

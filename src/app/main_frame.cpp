@@ -13,8 +13,11 @@
 #include "app/keyboard_play.h"
 #include "app/keys_dlg.h"
 #include "app/level_pane.h"
+#include "app/note_bar.h"
+#include "app/opening_deal.h"
 #include "app/play_announcer.h"
 #include "app/speech_control.h"
+#include "app/teacher_commands.h"
 #include "app/undo_actions.h"
 #include "learning/sqlite_progress_store.h"
 #include "view/board_pixels.h"
@@ -28,6 +31,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -81,8 +85,12 @@ QString RecentFileText(int index, const QString& path) {
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), view_(new CGlossatilesView(this)),
-      learning_(
-          new GameLearning(*view_, std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
+      learning_(new GameLearning(
+          *view_, view_->State(), *view_,
+          [this](WordPairList pairs, std::string_view what) {
+              view_->DealPractice(std::move(pairs), what);
+          },
+          std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
       recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
     CreateBoardArea();
@@ -92,6 +100,10 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateStatusBar();
     RouteCommands();
     new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
+    connect(view_, &CGlossatilesView::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
+    BindOpeningDeal(*Action(DealClearableBoards), *view_);
+    teacher_ = new TeacherCommands(*view_, *Action(FileNew), *Action(NewWordList),
+                                   *Action(EditWordList), *Action(PrintWorksheet));
 
     connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
@@ -145,15 +157,31 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateBoardArea() {
     InstallBoardAccessibility();
+    InstallNoteAccessibility();
     auto* area = new QScrollArea(this);
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     area->setWidget(view_);
-    setCentralWidget(area);
+    notes_ = new NoteBar;
+    auto* board = new QWidget(this);
+    auto* column = new QVBoxLayout(board);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(notes_);
+    column->addWidget(area, 1);
+    setCentralWidget(board);
+    connect(view_, &CGlossatilesView::NoteRequested, notes_,
+            [this](NoteTopic topic, const QString& text) {
+                // A stuck board's way out is a deal that can be cleared.
+                notes_->Show(topic, text,
+                             topic == NoteTopic::NoFreePair ? Action(NewGame3) : nullptr);
+            });
+    connect(view_, &CGlossatilesView::NoteWithdrawn, notes_, &NoteBar::Withdraw);
     // A notification in the status bar is spoken without its role's name.
     InstallAnnouncer(*statusBar());
     new PlayAnnouncer(*view_);
+    connect(notes_, &NoteBar::NoteShown, this, [](const QString& text) { Announce(text); });
     keyboard_ = new KeyboardPlay(*view_);
     zoom_ = new BoardZoom(*area, *view_);
     AnnounceBoardChanges(*view_, *keyboard_);
@@ -241,7 +269,6 @@ void CMainFrame::RouteCommands() {
     for (const auto& [id, handler] : ViewRoutes) {
         connect(Action(id), &QAction::triggered, view_, handler);
     }
-    connect(Action(FileNew), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
@@ -261,7 +288,7 @@ void CMainFrame::RouteCommands() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (view_->MayClose()) {
+    if (view_->MayDiscardGame()) {
         event->accept();
     } else {
         event->ignore();
@@ -270,12 +297,6 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     return view_->OpenFileAtPath(path);
-}
-
-void CMainFrame::OnFileNew() {
-    if (document_.OnNewDocument()) {
-        view_->OnUpdate();
-    }
 }
 
 void CMainFrame::OnAppAbout() {
@@ -289,6 +310,9 @@ void CMainFrame::OnHelpKeys() {
 }
 
 void CMainFrame::OnRecentFile(int index) {
+    if (!view_->MayDiscardGame()) {
+        return;
+    }
     const QString path = recentFiles_.Files().value(index);
     // An entry that no longer opens is dropped, so it is not offered again.
     if (!path.isEmpty() && !OpenDocumentFile(path)) {

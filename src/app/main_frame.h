@@ -13,9 +13,11 @@ class CGlossatilesView;
 class GameLearning;
 class KeyboardPlay;
 class KeyLockIndicators;
+class NoteBar;
 class QAction;
 class QMenu;
 class QToolBar;
+class TeacherCommands;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
 // action that carries its numeric id as data.
@@ -30,6 +32,8 @@ public:
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
     KeyboardPlay& Keyboard() const { return *keyboard_; }
+    NoteBar& Notes() const { return *notes_; }
+    TeacherCommands& Teacher() const { return *teacher_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -43,7 +47,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void OnFileNew();
     void OnAppAbout();
     void OnRecentFile(int index);
     void ShowRecentFiles();
@@ -68,6 +71,8 @@ private:
     KeyLockIndicators* indicators_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
+    NoteBar* notes_ = nullptr;
+    TeacherCommands* teacher_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

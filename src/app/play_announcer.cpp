@@ -3,7 +3,6 @@
 #include "app/announcer.h"
 #include "app/glossatiles_view.h"
 #include "game/board_geometry.h"
-#include "game/free_pair_note.h"
 #include "game/game_state.h"
 #include "game/play_status_text.h"
 #include "view/message_text.h"
@@ -52,12 +51,10 @@ void PlayAnnouncer::OnFastRunTick() {
         QTimer::singleShot(state.AutoInterval, this, &PlayAnnouncer::OnFastRunTick);
         return;
     }
-    QString summary =
+    // A stuck board's note is announced by the notes bar as it comes up.
+    const QString summary =
         MessageText(PluralMessage(GT_PLURAL_TEXT("Message", "Fast auto finish removed %n pairs."),
                                   "Fast auto finish removed %n pair.", fastRemoved_));
-    if (state.NoFreePairNoted) {
-        summary += QLatin1Char(' ') + MessageText(NoFreePairNote());
-    }
     fastRemoved_ = 0;
     Announce(summary);
 }

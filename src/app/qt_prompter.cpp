@@ -12,6 +12,18 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+namespace {
+// The question the file dialog asks before it replaces a file.
+bool MayReplace(QWidget* parent, const QString& path) {
+    const QString text =
+        QCoreApplication::translate("QtPrompter", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
+    return QMessageBox::warning(parent, QStringLiteral("Glossatiles"), text,
+                                QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+} // namespace
+
 void QtPrompter::ShowMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Glossatiles"), text, QMessageBox::Ok,
                     parent);
@@ -39,25 +51,38 @@ QString QtPrompter::ChooseFileToSave(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-QString QtPrompter::ChooseFileToExport(QWidget* parent) {
-    const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv")};
+QString ChooseWordListFileToWrite(QWidget* parent, const QString& title) {
+    const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv"),
+                               QStringLiteral("kvtml")};
     const QStringList filters{
         QCoreApplication::translate("QtPrompter", "Glossatiles word list (*.txt)"),
         QCoreApplication::translate("QtPrompter", "Tab-separated values (*.tsv)"),
-        QCoreApplication::translate("QtPrompter", "Comma-separated values (*.csv)")};
-    QFileDialog dialog(parent, QCoreApplication::translate("QtPrompter", "Export Word List"),
-                       QString(), filters.join(QStringLiteral(";;")));
+        QCoreApplication::translate("QtPrompter", "Comma-separated values (*.csv)"),
+        QCoreApplication::translate("QtPrompter", "KDE vocabulary document (*.kvtml)")};
+    QFileDialog dialog(parent, title, QString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the suffix itself, so it asks about the file that would be replaced.
+    const auto chosenSuffix = [&] {
+        return suffixes[std::max<qsizetype>(filters.indexOf(dialog.selectedNameFilter()), 0)];
+    };
+    dialog.setDefaultSuffix(chosenSuffix());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&] { dialog.setDefaultSuffix(chosenSuffix()); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
-    // A name that ends in one of the three keeps it; any other gets the chosen filter's.
+    // A name that ends in one of the four keeps it; any other gets the chosen filter's.
     const QString path = dialog.selectedFiles().constFirst();
     if (suffixes.contains(QFileInfo(path).suffix().toLower())) {
         return path;
     }
-    const qsizetype chosen = std::max<qsizetype>(filters.indexOf(dialog.selectedNameFilter()), 0);
-    return path + QLatin1Char('.') + suffixes[chosen];
+    const QString suffixed = path + QLatin1Char('.') + chosenSuffix();
+    return !QFileInfo::exists(suffixed) || MayReplace(parent, suffixed) ? suffixed : QString();
+}
+
+QString QtPrompter::ChooseFileToExport(QWidget* parent) {
+    return ChooseWordListFileToWrite(parent,
+                                     QCoreApplication::translate("QtPrompter", "Export Word List"));
 }
 
 std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& current) {

@@ -17,3 +17,7 @@ public:
     void PreviewPrint(QWidget* parent, QPrinter& printer,
                       const std::function<void(QPrinter&)>& print) override;
 };
+
+// A save dialog for a word list in one of the formats the game writes. A name ending in .txt,
+// .tsv, .csv or .kvtml, or an empty text when the user cancels.
+QString ChooseWordListFileToWrite(QWidget* parent, const QString& title);

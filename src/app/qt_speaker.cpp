@@ -5,13 +5,6 @@
 
 #include <QThread>
 
-namespace {
-
-// How long closing waits for an engine that is stuck talking to its server.
-constexpr int EngineShutdownMilliseconds = 2000;
-
-} // namespace
-
 QtSpeaker::QtSpeaker(QObject* parent)
     : QObject(parent), thread_(new QThread), engine_(new SpeechEngine) {
     engine_->moveToThread(thread_);
@@ -27,12 +20,17 @@ QtSpeaker::QtSpeaker(QObject* parent)
 }
 
 QtSpeaker::~QtSpeaker() {
-    thread_->quit();
-    if (thread_->wait(EngineShutdownMilliseconds)) {
-        delete thread_;
-    }
-    // Otherwise the engine hangs in its server; the thread is left to end with the program,
-    // since deleting a running thread would abort it.
+    // After whatever was asked of it before, the engine stops talking and its thread ends,
+    // deleting it there. The wait has no limit: both are gone before the application is.
+    QMetaObject::invokeMethod(
+        engine_,
+        [engine = engine_] {
+            engine->Stop();
+            engine->thread()->quit();
+        },
+        Qt::QueuedConnection);
+    thread_->wait();
+    delete thread_;
 }
 
 void QtSpeaker::Start() {

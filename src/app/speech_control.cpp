@@ -15,7 +15,7 @@ namespace {
 
 const QString SpeakWordsKey = QStringLiteral("Speech/SpeakWords");
 
-// The player's languages for a list, kept under the list's path.
+// The player's languages for a list, kept under the path it was opened from.
 QString ChoiceKey(const std::string& listPath, ListSide side) {
     const QByteArray path = QUrl::toPercentEncoding(QString::fromStdString(listPath));
     return QStringLiteral("SpeechLanguages/%1/%2")
@@ -44,6 +44,18 @@ QString SideLanguage(const GameState& state, ListSide side, const QString& playe
 }
 
 } // namespace
+
+ListLanguages ChosenListLanguages(const GameState& state) {
+    ListLanguages languages = state.Languages;
+    for (const auto& [side, language] : {std::pair(ListSide::TextA, &languages.TextA),
+                                         std::pair(ListSide::TextB, &languages.TextB)}) {
+        const QString chosen = PlayerChoice(state.BrowseFileName, side);
+        if (!chosen.isEmpty()) {
+            *language = chosen.toStdString();
+        }
+    }
+    return languages;
+}
 
 SpeechControl::SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages)
     : QObject(&view), view_(view), speakWords_(speakWords), languages_(languages),
@@ -115,14 +127,14 @@ void SpeechControl::OnPlayEvent(const PlayEvent& event) {
 void SpeechControl::UpdateLanguages() {
     const GameState& state = view_.State();
     const auto side = [&state](ListSide which) {
-        return SideLanguage(state, which, PlayerChoice(state.BrowseFileName, which)).toStdString();
+        return SideLanguage(state, which, PlayerChoice(state.ListPath, which)).toStdString();
     };
     speech_.SetLanguages({side(ListSide::TextA), side(ListSide::TextB)});
 }
 
 void SpeechControl::ChooseLanguages() {
     const GameState& state = view_.State();
-    const std::string& list = state.BrowseFileName;
+    const std::string& list = state.ListPath;
     const auto side = [&](ListSide which) {
         return LanguagesDlg::Side{PlayerChoice(list, which), SideLanguage(state, which, {})};
     };

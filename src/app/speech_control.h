@@ -7,7 +7,13 @@
 
 class CGlossatilesView;
 class QAction;
+struct GameState;
+struct ListLanguages;
 struct PlayEvent;
+
+// The languages of the list in play as the player chose them under Tools > Languages…, or
+// where the player chose none, as the list names them.
+ListLanguages ChosenListLanguages(const GameState& state);
 
 // View > Speak Words and Tools > Languages…: hears play through the view's events and speaks
 // through the system's engine while the player wants it and the engine works.

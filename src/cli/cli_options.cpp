@@ -29,6 +29,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.saveTo = arguments[++i];
         } else if (argument == "--export" && hasValue) {
             options.exportTo = arguments[++i];
+        } else if (argument == "--worksheet" && hasValue) {
+            options.worksheetTo = arguments[++i];
+        } else if (argument == "--layout" && hasValue) {
+            options.layout = WorksheetLayoutNamed(arguments[++i]);
+            if (!options.layout) {
+                return std::nullopt;
+            }
         } else if (argument == "--unblocked") {
             options.unblocked = true;
         } else if (argument == "--progress") {
@@ -54,7 +61,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
-    if ((!haveFile && !options.help && !options.version) || (options.progress && plays)) {
+    // A worksheet needs its layout, and a layout its worksheet.
+    const bool worksheetIncomplete = options.worksheetTo.has_value() != options.layout.has_value();
+    if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
+        worksheetIncomplete) {
         return std::nullopt;
     }
     return options;

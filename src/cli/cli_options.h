@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/worksheet.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +15,9 @@ struct CliOptions {
     bool progress = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
+    // A worksheet in PDF, laid out as `layout` says.
+    std::optional<std::string> worksheetTo;
+    std::optional<WorksheetLayout> layout;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -21,7 +26,8 @@ struct CliOptions {
 
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
-    "                       [--export OUT.txt|OUT.tsv|OUT.csv] FILE\n"
+    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml]\n"
+    "                       [--worksheet OUT.pdf --layout list|test|cards] FILE\n"
     "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --help | --version\n";
 
@@ -33,7 +39,13 @@ inline constexpr const char* CliHelp =
     "  --unblocked    deal so that no tile is blocked (New Game3)\n"
     "  --auto-finish  remove pairs until none can be found\n"
     "  --save OUT     save the game to OUT; never over a word list\n"
-    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
+    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)\n"
+    "                 or kvtml 2.0 (.kvtml)\n"
+    "  --worksheet OUT --layout LAYOUT\n"
+    "                 write a printable worksheet of the list to OUT as PDF: LAYOUT list\n"
+    "                 (both columns), test (one column blank per row, shuffled by --seed,\n"
+    "                 answer key after it) or cards (to cut out; fronts on odd pages, backs\n"
+    "                 on even pages for printing on both sides)\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
     "                 database instead (1 when it cannot be read)\n"
     "  --help         show this help\n"

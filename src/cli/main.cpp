@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "glossatiles_project.h"
 #include "learning/sqlite_progress_store.h"
+#include "print/worksheet_pdf.h"
 #include "savegame/save_game.h"
 
 #include <cstdio>
@@ -40,7 +41,9 @@ int main(int argc, char** argv) {
         return Succeeded;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
-    ConsoleHost host(stderr, options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr))),
+    const std::uint32_t seed =
+        options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+    ConsoleHost host(stderr, seed,
                      MessageLanguage([](const char* name) { return std::getenv(name); }));
     GameState state;
     const OpenResult opened = OpenFileAtPath(
@@ -67,6 +70,15 @@ int main(int argc, char** argv) {
     }
     if (ok && options->exportTo) {
         ok = ExportWordList(state, host, *options->exportTo);
+    }
+    if (ok && options->worksheetTo) {
+        const Worksheet sheet = MakeWorksheet(state.FileDescription, state.WordList,
+                                              {*options->layout, BlankColumn::Mixed, seed});
+        const std::optional<Message> problem = WriteWorksheetPdf(sheet, *options->worksheetTo);
+        ok = !problem;
+        if (problem) {
+            host.Report(*problem);
+        }
     }
     const std::string summary = GameSummary(state);
     std::fwrite(summary.data(), 1, summary.size(), stdout);

@@ -29,10 +29,16 @@ std::string GameLine(const GameResult& game) {
            std::to_string(game.undos) + " undos\n";
 }
 
+// "3 times", "1 game".
+std::string Count(std::int64_t number, const std::string& one, const std::string& many) {
+    return std::to_string(number) + " " + (number == 1 ? one : many);
+}
+
+// Misses are wrong picks, several in one game maybe; seen counts the games.
 std::string PairLine(const PairTotal& pair) {
     return "hardest: " + pair.textA + " = " + pair.textB + ", missed " +
-           std::to_string(pair.missed) + " of " + std::to_string(pair.seen) + " games, last " +
-           UtcTime(pair.lastMissed) + "\n";
+           Count(pair.missed, "time", "times") + " in " + Count(pair.seen, "game", "games") +
+           ", last " + UtcTime(pair.lastMissed) + "\n";
 }
 } // namespace
 

@@ -1,7 +1,10 @@
 #include "files/list_export.h"
 
 #include "files/file_name.h"
+#include "files/kvtml_writer.h"
 #include "files/utf8_text.h"
+#include "words/script_language.h"
+#include "words/word_list_text.h"
 
 namespace {
 
@@ -21,6 +24,10 @@ void AppendField(std::string& text, const std::optional<std::string>& word) {
     text += '"';
 }
 
+LanguageLabel SideLabel(const std::string& named, const WordPairList& pairs, ListSide side) {
+    return LabelLanguage(named.empty() ? GuessLanguageFromScript(pairs, side) : named);
+}
+
 } // namespace
 
 std::optional<ExportFormat> ExportFormatOf(std::string_view path) {
@@ -32,6 +39,9 @@ std::optional<ExportFormat> ExportFormatOf(std::string_view path) {
     }
     if (HasExtension(path, ".csv")) {
         return ExportFormat::Csv;
+    }
+    if (HasExtension(path, ".kvtml")) {
+        return ExportFormat::Kvtml;
     }
     return std::nullopt;
 }
@@ -45,4 +55,20 @@ std::string DelimitedListText(const WordPairList& pairs, char separator) {
         text += "\r\n";
     }
     return text;
+}
+
+std::string ExportedListText(ExportFormat format, std::string_view description,
+                             const WordPairList& pairs, const ListLanguages& languages) {
+    switch (format) {
+    case ExportFormat::Native:
+        return WordListText(description, pairs);
+    case ExportFormat::Tsv:
+        return DelimitedListText(pairs, '\t');
+    case ExportFormat::Csv:
+        return DelimitedListText(pairs, ',');
+    case ExportFormat::Kvtml:
+        return KvtmlText(description, pairs, SideLabel(languages.TextA, pairs, ListSide::TextA),
+                         SideLabel(languages.TextB, pairs, ListSide::TextB));
+    }
+    return {};
 }

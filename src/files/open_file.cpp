@@ -15,35 +15,68 @@
 #include <utility>
 
 namespace {
-// A list without a description line is described by its path.
-void ReadWordList(LineReader& reader, const std::string& firstLine, GameState& state,
-                  GameHost& host) {
+// A list without a description line is described by its path. Gives the number of lines
+// left unread after a blank line.
+int ReadWordList(LineReader& reader, const std::string& firstLine, GameState& state,
+                 GameHost& host) {
     state.FileDescription = CutText(firstLine.empty() ? state.BrowseFileName : firstLine);
-    state.WordList = ReadWordPairs(reader, host);
+    WordPairsRead read = ReadWordPairs(reader, host);
+    state.WordList = std::move(read.pairs);
     state.WordsCount = static_cast<std::int32_t>(state.WordList.size());
+    return read.linesNotRead;
 }
 
-// The game a file at `path` is read into; what outlives a game comes along.
+// The game a file at `path` is read into; what outlives a game comes along. Save would write
+// over the game of another list, so it asks for a file again.
 GameState NextGameFor(GameState& state, const std::string& path) {
     GameState next = NextGameState(state);
     ResetView(next);
+    if (path != state.ListPath) {
+        next.RecordFileName.clear();
+    }
     next.BrowseFileName = path;
+    next.ListPath = path;
     return next;
 }
 
+// Two counts, two plurals: the note is said in two parts.
+Message LinesNotReadNote(const std::string& path, std::size_t pairs, int lines) {
+    Message note = PluralMessage(
+        GT_PLURAL_TEXT("Message", "A blank line ends the list in %1 after %n pairs:"),
+        "A blank line ends the list in %1 after %n pair:", static_cast<long long>(pairs), {path});
+    note.followedBy.push_back(
+        PluralMessage(GT_PLURAL_TEXT("Message", "%n lines after it were not read."),
+                      "%n line after it was not read.", lines));
+    return note;
+}
+
+// The notes about the list opened before are out of date; those about this one stay up.
+void NoteWhatWasNotRead(const GameState& state, GameHost& host, const std::string& path,
+                        int linesNotRead) {
+    host.WithdrawNote(NoteTopic::NoWordPairs);
+    host.WithdrawNote(NoteTopic::LinesNotRead);
+    if (state.WordList.empty()) {
+        host.ReportNote(NoteTopic::NoWordPairs,
+                        {GT_TEXT("Message", "No word pairs found in %1"), {path}});
+    }
+    if (linesNotRead > 0) {
+        host.ReportNote(NoteTopic::LinesNotRead,
+                        LinesNotReadNote(path, state.WordList.size(), linesNotRead));
+    }
+}
+
 // How every list, native or imported, ends its opening: dealt, it takes the place of the game
-// in play; a deal that fails leaves that game as it was.
+// in play; a deal that fails leaves that game, and its automatic play, as they were.
 OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, const std::string& path,
-                          DealKind deal) {
+                          DealKind deal, int linesNotRead = 0) {
     if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
         return OpenResult::Failed;
     }
     state = std::move(next);
+    StopAutomaticPlay(state, host);
     host.SetTitle(WindowTitle(path));
     host.InvalidateAll();
-    if (state.WordList.empty()) {
-        host.ReportStatus({GT_TEXT("Message", "No word pairs found in %1"), {path}});
-    }
+    NoteWhatWasNotRead(state, host, path, linesNotRead);
     host.OnPlayEvent({PlayEventKind::GameStarted});
     return OpenResult::Dealt;
 }
@@ -65,7 +98,6 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
         return OpenResult::Failed;
     }
     const std::vector<int> leftOut = std::move(list->leftOutLines);
-    StopAutomaticPlay(state, host);
     GameState next = NextGameFor(state, path);
     TakeImportedList(next, std::move(*list));
     const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
@@ -76,8 +108,8 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
 }
 } // namespace
 
-OpenResult OpenFile(GameState& state, GameHost& host) {
-    return OpenFileAtPath(state, host, host.ChooseFileToOpen());
+OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal) {
+    return OpenFileAtPath(state, host, host.ChooseFileToOpen(), deal);
 }
 
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
@@ -96,7 +128,6 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
     if (!file) {
         return OpenResult::Failed;
     }
-    StopAutomaticPlay(state, host);
     LineReader reader(file.get(), LineReader::WordPiece);
     const std::string firstLine = ReadFirstLine(reader);
     switch (DetectFileKind(firstLine)) {
@@ -107,7 +138,7 @@ OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& p
         break;
     }
     GameState next = NextGameFor(state, path);
-    ReadWordList(reader, firstLine, next, host);
+    const int linesNotRead = ReadWordList(reader, firstLine, next, host);
     file.reset();
-    return DealOpenedList(state, std::move(next), host, path, deal);
+    return DealOpenedList(state, std::move(next), host, path, deal, linesNotRead);
 }

@@ -10,7 +10,7 @@ class GameHost;
 enum class OpenResult { Cancelled, Failed, Dealt, Loaded };
 
 // File > Open: asks for a file, then opens it as below.
-OpenResult OpenFile(GameState& state, GameHost& host);
+OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal = DealKind::Plain);
 
 // Tells what kind of file `path` is and hands it to that kind's reader: a word-pair list is
 // read and dealt, a saved game is loaded. The game in play is replaced only when this

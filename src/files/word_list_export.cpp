@@ -5,27 +5,29 @@
 #include "game/game_state.h"
 #include "game/word_list_command.h"
 #include "savegame/atomic_file.h"
-#include "words/word_list_text.h"
 
-bool ExportWordList(const GameState& state, GameHost& host, const std::string& path) {
+bool ExportWordList(const GameState& state, GameHost& host, const std::string& path,
+                    const ListLanguages& languages) {
     if (RefuseWithoutWordList(state, host)) {
         return false;
     }
     const std::optional<ExportFormat> format = ExportFormatOf(path);
     if (!format) {
         host.Report({GT_TEXT("Message", "Can't export the word list to\n%1\nThe file name must "
-                                        "end in .txt, .tsv or .csv."),
+                                        "end in .txt, .tsv, .csv or .kvtml."),
                      {path}});
         return false;
     }
     const auto text = [&] {
-        return *format == ExportFormat::Native
-                   ? WordListText(state.FileDescription, state.WordList)
-                   : DelimitedListText(state.WordList, *format == ExportFormat::Tsv ? '\t' : ',');
+        return ExportedListText(*format, state.FileDescription, state.WordList, languages);
     };
     if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
         host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
         return false;
     }
     return true;
+}
+
+bool ExportWordList(const GameState& state, GameHost& host, const std::string& path) {
+    return ExportWordList(state, host, path, state.Languages);
 }

@@ -1,5 +1,6 @@
 #include "game/auto_play.h"
 
+#include "game/board_geometry.h"
 #include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"

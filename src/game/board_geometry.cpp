@@ -99,12 +99,14 @@ std::int32_t TopLevelAt(const GameState& state, int column, int row) {
     return cell < 0 ? 0 : PlaceOfCell(cell).level;
 }
 
+std::int32_t PairAt(const GameState& state, std::int32_t cell) {
+    const bool onBoard = cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentArray.size();
+    return onBoard ? state.AssignmentArray[static_cast<std::size_t>(cell)] : NoPair;
+}
+
 namespace {
 const std::string* WordOfCell(const GameState& state, std::int32_t cell, bool shown) {
-    if (cell < 0 || static_cast<std::size_t>(cell) >= state.AssignmentArray.size()) {
-        return nullptr;
-    }
-    const std::int32_t pair = state.AssignmentArray[static_cast<std::size_t>(cell)];
+    const std::int32_t pair = PairAt(state, cell);
     if (pair == NoPair || static_cast<std::size_t>(pair) >= state.WordList.size()) {
         return nullptr;
     }

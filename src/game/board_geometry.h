@@ -41,6 +41,9 @@ inline int PositionIndex(int column, int row) {
 std::int32_t TopLevelAt(const GameState& state, int column, int row);
 std::int32_t TopCellAt(const GameState& state, int column, int row);
 
+// The pair on a cell, or NoPair for an empty cell or one outside the board.
+std::int32_t PairAt(const GameState& state, std::int32_t cell);
+
 // The word a cell's tile shows and the one it hides, or nullptr when the cell holds no tile
 // or its pair lacks that word.
 const std::string* WordShownAt(const GameState& state, std::int32_t cell);

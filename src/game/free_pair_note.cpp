@@ -22,7 +22,7 @@ bool AnyTileLeft(const GameState& state) {
 
 void NoteWhetherAPairIsFree(GameState& state, GameHost& host) {
     if (AnyTileLeft(state) && !FindHintPair(state)) {
-        host.ReportStatus(NoFreePairNote());
+        host.ReportNote(NoteTopic::NoFreePair, NoFreePairNote());
         state.NoFreePairNoted = true;
     } else {
         ForgetFreePairNote(state, host);
@@ -31,7 +31,7 @@ void NoteWhetherAPairIsFree(GameState& state, GameHost& host) {
 
 void ForgetFreePairNote(GameState& state, GameHost& host) {
     if (state.NoFreePairNoted) {
-        host.ShowStatus("");
+        host.WithdrawNote(NoteTopic::NoFreePair);
         state.NoFreePairNoted = false;
     }
 }

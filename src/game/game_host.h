@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+// What a lasting note is about: a new note on a topic takes the place of the last one.
+enum class NoteTopic { NoWordPairs, LinesNotRead, ProgressNotKept, NoFreePair };
+
 // What the rules need from the window they run in. The Qt view implements it; tests and the
 // command-line tool replace it.
 class GameHost : public MessageSink {
@@ -43,6 +46,14 @@ public:
     virtual void ReportStatus(const Message& note) { ShowStatus(EnglishText(note)); }
     // The same note already in words.
     virtual void ShowStatus(std::string_view) {}
+    // A note the player must see: it stays in a place of its own, out of the way of the status
+    // texts, until the player closes it or the rules withdraw it. In the player's language.
+    virtual void ReportNote(NoteTopic topic, const Message& note) {
+        ShowNote(topic, EnglishText(note));
+    }
+    // The same note already in words.
+    virtual void ShowNote(NoteTopic, std::string_view) {}
+    virtual void WithdrawNote(NoteTopic) {}
     // Hears every event of play, after the state has changed.
     virtual void OnPlayEvent(const PlayEvent&) {}
 

@@ -15,20 +15,24 @@ void ResetView(GameState& state) {
     state.BoardTop = StandardBoardTop;
 }
 
-GameState NextGameState(GameState& current) {
-    // Set aside rather than copied: a large list would need its memory twice.
-    WordPairList list;
-    std::vector<std::int32_t> cells;
-    std::vector<std::int32_t> sides;
-    list.swap(current.WordList);
-    cells.swap(current.AssignmentArray);
-    sides.swap(current.AssignmentAB);
-    GameState next = current;
-    current.WordList.swap(list);
-    current.AssignmentArray.swap(cells);
-    current.AssignmentAB.swap(sides);
-    next.WordsCount = 0;
-    next.Languages = {};
+GameState NextGameState(const GameState& current) {
+    // Only these few fields: the list, the board, the removal history and a pending automatic
+    // removal stay behind.
+    GameState next;
+    next.AutoCell1 = current.AutoCell1;
+    next.AutoCell2 = current.AutoCell2;
+    next.HintCol1 = current.HintCol1;
+    next.HintRow1 = current.HintRow1;
+    next.HintCol2 = current.HintCol2;
+    next.HintRow2 = current.HintRow2;
+    next.RecordFileName = current.RecordFileName;
+    next.NoFreePairNoted = current.NoFreePairNoted;
+    next.FileDescription = current.FileDescription;
+    next.BrowseFileName = current.BrowseFileName;
+    next.BoardTop = current.BoardTop;
+    next.DisplayedLevel = current.DisplayedLevel;
+    next.AutoInterval = current.AutoInterval;
+    next.Random = current.Random;
     return next;
 }
 

@@ -41,7 +41,7 @@ struct GameState {
     // Undos of this game; like the other counters it only goes up.
     std::int32_t UndoCount = 0;
     RemovalHistory History;
-    // The status bar tells that no pair is free.
+    // A note tells that no pair is free.
     bool NoFreePairNoted = false;
     std::int32_t WrongMarkRow = 0;
     std::int32_t WrongMarkCol = 0;
@@ -60,6 +60,9 @@ struct GameState {
     WordPairList WordList;
     std::string BrowseFileName;
     ListLanguages Languages;
+    // Where the list in play came from, taken when it was opened or loaded: what its progress
+    // and its speech languages are kept under. A cancelled chooser clears BrowseFileName only.
+    std::string ListPath;
 
     std::int32_t BoardTop = StandardBoardTop;
     // 0 or less: all levels are shown; n: level n is shown alone.
@@ -79,8 +82,9 @@ struct GameState {
 void ResetView(GameState& state);
 
 // The state a file is read into before it replaces the game in play: the fields that outlive a
-// game are the current one's, the word list, its languages and the board are empty.
-GameState NextGameState(GameState& current);
+// game are the current one's; the word list, its languages, the board, the counters and the
+// removal history start empty.
+GameState NextGameState(const GameState& current);
 
 // A cancelled file chooser: the view starts afresh and the chosen path is forgotten.
 void ForgetChosenFile(GameState& state);

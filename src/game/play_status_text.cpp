@@ -1,7 +1,6 @@
 #include "game/play_status_text.h"
 
 #include "game/board_geometry.h"
-#include "game/free_pair_note.h"
 #include "game/game_state.h"
 
 namespace {
@@ -62,10 +61,5 @@ std::optional<Message> PickText(const GameState& state, const PlayEvent& event) 
 } // namespace
 
 std::optional<Message> PlayStatusText(const GameState& state, const PlayEvent& event) {
-    std::optional<Message> text = PickText(state, event);
-    // A stuck board must not go unsaid behind the news of the last pick.
-    if (text && *text->text != '\0' && state.NoFreePairNoted) {
-        text->followedBy.push_back(NoFreePairNote());
-    }
-    return text;
+    return PickText(state, event);
 }

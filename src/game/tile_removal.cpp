@@ -1,5 +1,6 @@
 #include "game/tile_removal.h"
 
+#include "game/board_geometry.h"
 #include "game/game_state.h"
 
 #include <utility>
@@ -41,9 +42,4 @@ void EmptyCell(GameState& state, std::int32_t cell) {
     if (cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentArray.size()) {
         state.AssignmentArray[static_cast<std::size_t>(cell)] = NoPair;
     }
-}
-
-std::int32_t PairAt(const GameState& state, std::int32_t cell) {
-    const bool onBoard = cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentArray.size();
-    return onBoard ? state.AssignmentArray[static_cast<std::size_t>(cell)] : NoPair;
 }

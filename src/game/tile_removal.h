@@ -9,9 +9,6 @@ struct RemovedPair;
 // game's texts; a word the pair lacks leaves its text empty.
 void RememberRemovedPair(GameState& state, std::int32_t pair);
 
-// The pair on a cell, or NoPair for an empty cell or one outside the board.
-std::int32_t PairAt(const GameState& state, std::int32_t cell);
-
 // Takes both tiles of a pair off the board and shows its words as the last removed pair,
 // recording the removal so that it can be undone. Both cells hold the pair.
 void RemovePair(GameState& state, std::int32_t firstCell, std::int32_t secondCell);

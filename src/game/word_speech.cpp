@@ -1,5 +1,6 @@
 #include "game/word_speech.h"
 
+#include "game/board_geometry.h"
 #include "game/game_state.h"
 
 namespace {
@@ -7,11 +8,6 @@ namespace {
 bool ShowsTextB(const GameState& state, std::int32_t cell) {
     return cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentAB.size() &&
            state.AssignmentAB[static_cast<std::size_t>(cell)] != 0;
-}
-
-std::int32_t PairAt(const GameState& state, std::int32_t cell) {
-    const bool onBoard = cell >= 0 && static_cast<std::size_t>(cell) < state.AssignmentArray.size();
-    return onBoard ? state.AssignmentArray[static_cast<std::size_t>(cell)] : NoPair;
 }
 
 } // namespace

@@ -1,18 +1,12 @@
 #include "learning/game_record.h"
 
+#include "game/board_geometry.h"
 #include "game/game_state.h"
 
 #include <algorithm>
 #include <set>
 
 namespace {
-std::int32_t PairOnCell(const GameState& state, std::int32_t cell) {
-    if (cell < 0 || static_cast<std::size_t>(cell) >= state.AssignmentArray.size()) {
-        return NoPair;
-    }
-    return state.AssignmentArray[static_cast<std::size_t>(cell)];
-}
-
 bool BoardEmpty(const GameState& state) {
     return std::all_of(state.AssignmentArray.begin(), state.AssignmentArray.end(),
                        [](std::int32_t pair) { return pair == NoPair; });
@@ -42,8 +36,8 @@ bool GameRecord::Hear(const GameState& state, const PlayEvent& event, std::time_
         return false;
     case PlayEventKind::WrongPick: {
         // Both tiles are still on the board, so their cells name their pairs.
-        const std::int32_t selected = PairOnCell(state, event.firstCell);
-        const std::int32_t other = PairOnCell(state, event.secondCell);
+        const std::int32_t selected = PairAt(state, event.firstCell);
+        const std::int32_t other = PairAt(state, event.secondCell);
         if (selected == NoPair) {
             return false;
         }
@@ -56,7 +50,7 @@ bool GameRecord::Hear(const GameState& state, const PlayEvent& event, std::time_
         return false;
     }
     case PlayEventKind::Peeked: {
-        const std::int32_t pair = PairOnCell(state, event.firstCell);
+        const std::int32_t pair = PairAt(state, event.firstCell);
         if (pair != NoPair) {
             CountOne(pairs_[pair].peeked);
             CountOne(peeks_);

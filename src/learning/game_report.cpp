@@ -43,7 +43,7 @@ GameReport ReportGame(const GameState& state, const GameRecord& record) {
 }
 
 GameResult GameResultOf(const GameState& state, const GameRecord& record) {
-    GameResult result{state.BrowseFileName,
+    GameResult result{state.ListPath,
                       ListFingerprint(state.WordList),
                       record.FinishedAt(),
                       record.FinishedAt() - record.StartedAt(),

@@ -44,7 +44,7 @@ DealOutcome DealPractice(GameState& state, GameHost& host, WordPairList pairs,
     state.WordList = std::move(pairs);
     state.RecordFileName.clear();
     state.FileDescription = PracticeDescription(what, state.FileDescription);
-    const std::string listName = std::filesystem::path(state.BrowseFileName).filename().string();
+    const std::string listName = std::filesystem::path(state.ListPath).filename().string();
     host.SetTitle(CutText("Glossatiles - " + std::string(what) + " of " + listName));
     const DealOutcome outcome = NewGameUnblocked(state, host);
     host.InvalidateAll();

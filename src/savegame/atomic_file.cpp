@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,11 +34,20 @@ std::optional<fs::path> FollowLinks(fs::path path) {
     return std::nullopt;
 }
 
+// Setting the umask to learn it would change it for the other threads for a moment.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Umask:")) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8) & 0777);
+        }
+    }
+    // Without /proc the file is kept to its owner.
+    return 077;
+}
+
 mode_t ModeForNewFile() {
-    // The umask can only be read by setting it; the game runs on one thread.
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~CurrentUmask();
 }
 
 bool WriteAll(int descriptor, std::string_view bytes) {

@@ -188,7 +188,6 @@ bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
     if (!file) {
         return false;
     }
-    StopAutomaticPlay(state, host);
     GameState next = NextGameState(state);
     ResetView(next);
     next.BrowseFileName = chosen;
@@ -204,7 +203,10 @@ bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
         host.ShowMessage(OutOfMemoryReadingNode);
         return false;
     }
+    // Play stops only now: a load that fails leaves the game in play running as it was.
     state = std::move(next);
+    StopAutomaticPlay(state, host);
+    state.ListPath = state.BrowseFileName.empty() ? chosen : state.BrowseFileName;
     // Save writes back to the file the title names.
     state.RecordFileName = chosen;
     host.SetTitle(WindowTitle(chosen));

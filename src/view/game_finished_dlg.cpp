@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -76,4 +77,21 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
     connect(save_, &QPushButton::clicked, this, std::move(saveMissedPairs));
     layout->addWidget(buttons);
     resize(missed ? 640 : 360, missed ? 360 : 120);
+    // Whichever part has the focus, Enter reaches the buttons through it.
+    installEventFilter(this);
+    for (QWidget* part : findChildren<QWidget*>()) {
+        part->installEventFilter(this);
+    }
+}
+
+bool CGameFinishedDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The Enter that won the game may still be held: its repeats must not choose for the
+    // player before the summary has been read.
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.isAutoRepeat() && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

@@ -24,6 +24,9 @@ public:
     QPushButton* PlayButton() const { return play_; }
     QPushButton* SaveButton() const { return save_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* summary_;
     QTreeWidget* pairs_;

@@ -23,7 +23,10 @@ QComboBox* LocaleBox(QStringList locales, const LanguagesDlg::Side& side, QWidge
         return LocaleTitle(a).localeAwareCompare(LocaleTitle(b)) < 0;
     });
     for (const QString& locale : locales) {
-        box->addItem(LocaleTitle(locale), locale);
+        // The engine may offer the C locale, which names no language.
+        if (QLocale(locale).language() != QLocale::C) {
+            box->addItem(LocaleTitle(locale), locale);
+        }
     }
     box->setCurrentIndex(std::max(0, box->findData(side.chosen)));
     return box;

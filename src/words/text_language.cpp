@@ -1,6 +1,6 @@
 #include "words/text_language.h"
 
-#include "words/whole_characters.h"
+#include "words/utf8_check.h"
 
 #include <libexttextcat/textcat.h>
 

@@ -6,9 +6,6 @@
 // text is cut only between characters; any other text is Windows-1252, one byte a character,
 // so it is cut exactly where asked.
 
-// Whether the text is well-formed UTF-8.
-bool IsUtf8(std::string_view text);
-
 // At most `most` bytes from the start.
 std::string_view WholeHead(std::string_view text, std::size_t most);
 // At most `most` bytes from the end.

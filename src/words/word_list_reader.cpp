@@ -7,20 +7,41 @@
 
 #include <new>
 
+namespace {
+// The rest of the file, in lines that hold more than blanks; a long line read in several
+// pieces counts once.
+int CountLinesWithText(LineReader& reader) {
+    int lines = 0;
+    bool lineHasText = false;
+    while (!reader.AtEnd()) {
+        std::string piece = reader.ReadPiece();
+        const bool endsLine = reader.AtEnd() || (!piece.empty() && piece.back() == '\n');
+        TrimLine(piece);
+        lineHasText = lineHasText || !piece.empty();
+        if (endsLine) {
+            lines += lineHasText ? 1 : 0;
+            lineHasText = false;
+        }
+    }
+    return lines;
+}
+} // namespace
+
 std::string ReadFirstLine(LineReader& reader) {
     std::string line = reader.ReadPiece();
     TrimLine(line);
     return line;
 }
 
-WordPairList ReadWordPairs(LineReader& reader, MessageSink& sink) {
-    WordPairList list;
+WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink) {
+    WordPairsRead read;
+    WordPairList& list = read.pairs;
     DealReserve reserve;
     // Out of memory: give the reserve back for the deal and keep the pairs completed so far.
     auto stop = [&](std::string_view message) {
         reserve.Release();
         sink.ShowMessage(message);
-        return std::move(list);
+        return std::move(read);
     };
     bool expectTextA = true;
     while (!reader.AtEnd()) {
@@ -32,6 +53,11 @@ WordPairList ReadWordPairs(LineReader& reader, MessageSink& sink) {
         }
         TrimLine(line);
         if (line.empty()) {
+            try {
+                read.linesNotRead = CountLinesWithText(reader);
+            } catch (const std::bad_alloc&) {
+                // Only the count is lost; the list is whole.
+            }
             break;
         }
         if (expectTextA) {
@@ -47,5 +73,5 @@ WordPairList ReadWordPairs(LineReader& reader, MessageSink& sink) {
         }
         expectTextA = !expectTextA;
     }
-    return list;
+    return read;
 }

@@ -10,6 +10,12 @@ class MessageSink;
 // The first line of a file, trimmed: a list's description, or what tells another kind of file.
 std::string ReadFirstLine(LineReader& reader);
 
+struct WordPairsRead {
+    WordPairList pairs;
+    // Lines with text after the blank line that ended the list: none of them was read.
+    int linesNotRead = 0;
+};
+
 // Reads the word pairs that follow the first line, up to a blank line or the end of the file.
 // Running out of memory is reported and ends the list with the pairs completed so far.
-WordPairList ReadWordPairs(LineReader& reader, MessageSink& sink);
+WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink);

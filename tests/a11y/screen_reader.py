@@ -43,6 +43,17 @@ def on_focus(event):
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 activate_game_window()
 
+# A deal replaces every child, the focused one too: the reader is told where focus is now.
+key("Home")
+heard = len(focused)
+key("alt+g", "Return")  # Game > New Game
+stacks = [board[i] for i in range(STACKS)]
+at_cursor = [s.name for s in stacks if s.getState().contains(pyatspi.STATE_FOCUSED)]
+check(len(focused) > heard and at_cursor and focused[-1] == at_cursor[0],
+      "after a deal focus is announced on the cursor's stack %s, heard %s"
+      % (at_cursor, focused[heard:]))
+words = [(i, s.name) for i, s in enumerate(stacks) if s.name != "empty"]
+
 # Right walks the stacks with tiles in reading order, which is the children's order.
 order = [w for _, w in words]
 for word in ("uno", "one"):

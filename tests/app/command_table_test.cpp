@@ -23,9 +23,13 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&File", "Save &As...", 57604},
     {"&File", "&Export Word List...", 32786},
     {"&File", "", 0},
+    {"&File", "New &Word List\tCtrl+Shift+N", 32820},
+    {"&File", "E&dit Word List", 32821},
+    {"&File", "", 0},
     {"&File", "&Print...\tCtrl+P", 57607},
     {"&File", "Print Pre&view", 57609},
     {"&File", "P&rint Setup...", 57606},
+    {"&File", "Print Wor&ksheet...", 32822},
     {"&File", "", 0},
     {"&File", "Recent File", 57616},
     {"&File", "", 0},
@@ -51,6 +55,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&View", "Speak &Words", 32790},
     {"&Game", "New Game", 32773},
     {"&Game", "New Game3", 32778},
+    {"&Game", "Deal Boards That Can Be Cleared", 32840},
     {"&Game", "", 0},
     {"&Game", "&Hint\tCtrl+H", 32781},
     {"&Game", "&Auto Remove Pair\tCtrl+R", 32784},
@@ -124,6 +129,8 @@ TEST_F(CommandTableTest, CommandsReachTheirHandlers) {
         EXPECT_EQ(State().AutoInterval, interval) << id;
     }
     for (const int deal : {NewGame, NewGame3}) {
+        // The game in play has changed: it is given up each time.
+        prompter->saveChoices = {SaveChoice::Discard, SaveChoice::Discard};
         Open(game);
         Trigger(AutoRemovePair);
         Trigger(deal);

@@ -1,9 +1,15 @@
+#include "app/about_dlg.h"
+#include "app/command_table.h"
+#include "app/keys_dlg.h"
 #include "frame_fixture.h"
 #include "view/draw_level_dlg.h"
 
 #include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -63,6 +69,46 @@ TEST(WordListDlgTest, OpensWideEnoughForBothColumnsAndCanBeResized) {
     ASSERT_NE(list, nullptr);
     EXPECT_GE(list->viewport()->width(), list->columnWidth(0) + list->columnWidth(1));
     EXPECT_NE(dialog.minimumSize(), dialog.maximumSize());
+}
+
+// Every key of the command table is listed, and no description is cut off.
+TEST(KeysDlgTest, ListsEveryCommandKeyAndShowsEachDescriptionWhole) {
+    CKeysDlg dialog;
+    dialog.show();
+    QApplication::processEvents();
+    const auto* table = dialog.findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    QStringList keys;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        keys.append(table->item(row, 0)->text().split(", "));
+        const QString use = table->item(row, 1)->text();
+        const int room = table->columnWidth(1) - 8;
+        const QRect needed =
+            table->fontMetrics().boundingRect(QRect(0, 0, room, 10000), Qt::TextWordWrap, use);
+        EXPECT_LE(needed.width(), room) << use.toStdString();
+        EXPECT_LE(needed.height(), table->rowHeight(row)) << use.toStdString();
+    }
+    EXPECT_LE(table->columnWidth(0) + table->columnWidth(1), table->viewport()->width());
+    for (const Command& command : Commands()) {
+        if (command.shortcuts.empty()) {
+            continue;
+        }
+        for (const QKeySequence& key :
+             QKeySequence::listFromString(QString::fromLatin1(command.shortcuts))) {
+            EXPECT_TRUE(keys.contains(key.toString(QKeySequence::NativeText)))
+                << key.toString().toStdString();
+        }
+    }
+    for (const char* key : {"Ctrl+Z", "Ctrl+Y", "Ctrl++", "Ctrl+-", "Ctrl+0", "Alt+E", "Escape"}) {
+        EXPECT_TRUE(keys.contains(key)) << key;
+    }
+}
+
+TEST(AboutDlgTest, NoLongerSaysTheEditMenuHasNoFunction) {
+    const CAboutDlg dialog;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains("Edit menu")) << label->text().toStdString();
+    }
 }
 
 } // namespace

@@ -22,8 +22,12 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // A saved game of three pairs on two levels, laid out by hand:
 //   level 1 (row 4): pair 0 at columns 1 and 3, pair 1 at columns 2 and 4, column 5 empty;
 //   level 2: pair 2 under column 1 of row 4, and at column 5 of row 3;
-// with the counters Correct, Wrong and Hints and the word list it was started from.
-inline std::string LaidOutGame(std::array<int, 3> counters = {}, std::string source = "list.txt") {
+// with the counters Correct, Wrong and Hints and the word list it was started from. `pairs`
+// lays out others: cells 0 to 4 are row 4 of level 1, cells 5 to 19 rows 3 to 5 of level 2.
+inline constexpr std::array<int, 20> LaidOutPairs = {0, 1,  0,  1,  -1, -1, -1, -1, -1, 2,
+                                                     2, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+inline std::string LaidOutGame(std::array<int, 3> counters = {}, std::string source = "list.txt",
+                               const std::array<int, 20>& pairs = LaidOutPairs) {
     const std::string section = " section *************************\r\n";
     std::string game =
         "Glossatiles saved game file: Test\r\nGame source file\r\n" + source +
@@ -32,9 +36,7 @@ inline std::string LaidOutGame(std::array<int, 3> counters = {}, std::string sou
         "\r\nStart of ArrayTop" + section +
         "Index:0:chat:cat\r\nIndex:1:chien:dog\r\nIndex:2:oiseau:bird\r\nEnd of ArrayTop" +
         section + "Start of ArrayIndex" + section + "CellCount 20\r\n";
-    const int pairs[20] = {0, 1,  0,  1,  -1, -1, -1, -1, -1, 2,
-                           2, -1, -1, -1, -1, -1, -1, -1, -1, -1};
-    for (int cell = 0; cell < 20; ++cell) {
+    for (std::size_t cell = 0; cell < pairs.size(); ++cell) {
         game += "Array:" + std::to_string(cell) + ":ArrayTop:" + std::to_string(pairs[cell]) +
                 ":AB:" + std::to_string(cell % 2) + "\r\n";
     }

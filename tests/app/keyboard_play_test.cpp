@@ -57,6 +57,8 @@ TEST_F(KeyboardPlayTest, EnterPicksMatchesAndCountsWrongPicksAsTheMouseDoes) {
     EXPECT_EQ(Cursor(), Stack({4, 4})); // its stack emptied, the cursor went on
     Key(Qt::Key_Home);
     EXPECT_EQ(Cursor(), Stack({5, 3}));
+    Trigger(CommandId::EditUndo);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Undone: chat = cat");
 }
 
 TEST_F(KeyboardPlayTest, ShiftEnterPeeksUntilReleaseOncePerPress) {
@@ -71,6 +73,26 @@ TEST_F(KeyboardPlayTest, ShiftEnterPeeksUntilReleaseOncePerPress) {
     Send(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
     EXPECT_EQ(State().MouseDownX, 0);
     EXPECT_FALSE(State().HasSelection());
+}
+
+// A window that opens while a key is down takes its release; the next press must still pick.
+TEST_F(KeyboardPlayTest, LosingFocusOrTheActiveWindowReleasesAHeldKey) {
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    Send(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    ASSERT_TRUE(State().HasSelection());
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(&View(), &focusOut);
+    Key(Qt::Key_Right);
+    Send(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    EXPECT_EQ(State().WrongCount, 1);
+    EXPECT_EQ(State().WrongMarkCol, 2);
+    QEvent deactivated(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&View(), &deactivated);
+    EXPECT_EQ(State().WrongMarkCol, 0); // as its release would have
+    Send(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier);
+    Send(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    EXPECT_EQ(State().WrongCount, 2);
 }
 
 TEST_F(KeyboardPlayTest, EscapeDropsTheSelectionAndAMousePressHidesTheCursor) {

@@ -46,6 +46,7 @@ protected:
 TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
     learningPrompter->saveTo.push_back(QString::fromStdString((files.path() / "m.txt").string()));
     learningPrompter->afterGame.push_back(AfterGame::PlayMissedPairs);
+    Trigger(CommandId::FileOpen); // cancelled: the game and its list stay
     WinWithOneMiss();
     EXPECT_TRUE(learningPrompter->reports.empty()) << "not from inside the click";
     ASSERT_TRUE(GameFinishedShown());
@@ -66,8 +67,9 @@ TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
     const auto games = store->Games(ListFingerprint(list));
     ASSERT_TRUE(games) << store->Problem();
     ASSERT_EQ(games->size(), 1u);
-    EXPECT_EQ(std::tuple(games->at(0).pairs, games->at(0).correct, games->at(0).wrong),
-              std::tuple(3, 3, 1));
+    EXPECT_EQ(std::tuple(games->at(0).listPath, games->at(0).pairs, games->at(0).correct,
+                         games->at(0).wrong),
+              std::tuple("list.txt", 3, 3, 1));
 }
 
 TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssisted) {
@@ -119,6 +121,28 @@ TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
         return label->text().endsWith("Undos: 2");
     }));
+}
+
+// Enter held since the winning pick repeats into the window: only a new press chooses.
+TEST_F(LearningWindowsTest, GameFinishedIgnoresARepeatingEnter) {
+    const GameReport missed{42, 3, 1, 0, 0, {{0, "chat", "cat", {1, 0, 0, {}}, {}}}};
+    CGameFinishedDlg dialog(missed, [] {});
+    dialog.show();
+    ASSERT_TRUE(dialog.PlayButton()->isDefault());
+    int accepted = 0;
+    QObject::connect(&dialog, &QDialog::accepted, [&accepted] { ++accepted; });
+    for (QWidget* target :
+         {static_cast<QWidget*>(dialog.PlayButton()), static_cast<QWidget*>(dialog.Pairs()),
+          static_cast<QWidget*>(&dialog)}) {
+        for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(target, &repeat);
+        }
+    }
+    QTest::qWait(300); // a default button's click is animated
+    EXPECT_EQ(accepted, 0);
+    QTest::keyClick(dialog.PlayButton(), Qt::Key_Return);
+    EXPECT_EQ(accepted, 1);
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 #include <functional>
 
 // Answers the next modal dialog of type Dialog from inside its own event loop: `answer` sees it
-// once it is up and must close it.
-template <typename Dialog> void AnswerWhenShown(std::function<void(Dialog&)> answer) {
+// once it is up and must close it. The poll it returns may be deleted to stop waiting.
+template <typename Dialog> QTimer* AnswerWhenShown(std::function<void(Dialog&)> answer) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
         if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
@@ -17,4 +17,5 @@ template <typename Dialog> void AnswerWhenShown(std::function<void(Dialog&)> ans
         }
     });
     poll->start(10);
+    return poll;
 }

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -55,6 +56,8 @@ TEST_F(OpenCommandsTest, ExportWordListWritesTheChosenFile) {
     prompter->filesToExport = {QString::fromStdString(out), QString()};
     Trigger(CommandId::ExportWordList);
     EXPECT_EQ(ReadBytes(out), "word0,mot0\r\nword1,mot1\r\n");
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              "Word list exported to " + QString::fromStdString(out));
     std::filesystem::remove(out);
     Trigger(CommandId::ExportWordList);
     EXPECT_FALSE(std::filesystem::exists(out));
@@ -150,6 +153,8 @@ TEST_F(OpenCommandsTest, ExitAsksToSaveAGameThatChanged) {
     frame->show();
     Trigger(CommandId::Hint);
     Trigger(CommandId::FileSave);
+    EXPECT_EQ(frame->statusBar()->currentMessage(),
+              "Game saved to " + QString::fromStdString((files.path() / "saved.txt").string()));
     frame->close();
     EXPECT_FALSE(frame->isVisible());
     EXPECT_FALSE(prompter->asked.contains("save game?"));

@@ -135,6 +135,7 @@ TEST_F(PlayViewTest, UndoAndRedoPutTheMatchedPairBackAndTakeItAgain) {
     Trigger(CommandId::EditRedo);
     EXPECT_EQ(items(), std::tuple(true, "&Undo chat = cat\tCtrl+Z", false, "&Redo\tCtrl+Y"));
     EXPECT_EQ(FaceColour(Picture(), 3, 4), Background());
+    prompter->saveChoices.push_back(SaveChoice::Discard);
     Trigger(CommandId::NewGame);
     EXPECT_EQ(items(), std::tuple(false, "&Undo\tCtrl+Z", false, "&Redo\tCtrl+Y"));
 }

@@ -1,11 +1,16 @@
+#include "app/learning_prompter.h"
 #include "app/qt_prompter.h"
 #include "modal_answer.h"
 #include "support/temp_dir.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -48,6 +53,67 @@ TEST(QtPrompter, OpenChooserListsFilesWithoutADot) {
     EXPECT_EQ(QtPrompter().ChooseFileToOpen(nullptr), QString());
     listed.sort();
     EXPECT_EQ(listed, QStringList({"nouns.txt", "verbs"}));
+}
+
+// A bare name gets the chosen filter's suffix before the dialog looks for a file to replace, so
+// the file that would be written is the one the player is asked about.
+TEST(QtPrompter, SaveChoosersAskAboutTheFileTheyWouldReplace) {
+    const struct {
+        const char* name;
+        std::function<QString()> choose;
+        int filter;
+        const char* existing;
+        const char* chosen; // empty: the player refused to replace the file
+    } cases[] = {
+        {"export as list", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 0, "verbs.txt",
+         ""},
+        {"export as TSV", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 1, "verbs.tsv",
+         ""},
+        {"export as CSV", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 2, "verbs.csv",
+         ""},
+        {"export as CSV beside a list", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 2,
+         "verbs.txt", "verbs.csv"},
+        {"export a dotted name", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 2,
+         "verbs.old.csv", ""},
+        {"missed pairs", [] { return QtLearningPrompter().ChooseMissedPairsFile(nullptr); }, 0,
+         "verbs.txt", ""},
+        // The game's writer keeps word lists safe itself; it gets the whole name.
+        {"saved game", [] { return QtPrompter().ChooseFileToSave(nullptr); }, 0, "verbs.txt",
+         "verbs.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TempDir files;
+        files.Write(c.existing, "Verbs\n");
+        const QString folder = QString::fromStdString(files.path().string());
+        // The name without its last suffix, as a player types it.
+        const QString typed = QString::fromLatin1(c.existing).section(QLatin1Char('.'), 0, -2);
+        QString askedAbout;
+        QPointer<QTimer> replaceAnswer;
+        AnswerWhenShown<QFileDialog>([&](QFileDialog& dialog) {
+            dialog.setDirectory(folder);
+            // As the player picks it: the dialog tells of the choice.
+            const QString filter = dialog.nameFilters().value(c.filter);
+            dialog.selectNameFilter(filter);
+            emit dialog.filterSelected(filter);
+            replaceAnswer = AnswerWhenShown<QMessageBox>([&](QMessageBox& box) {
+                askedAbout = box.text();
+                box.button(QMessageBox::No)->click();
+            });
+            // Typed into the name field, as a player does; the dialog's own checks run.
+            dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+            static_cast<QDialog&>(dialog).accept();
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        });
+        const QString chosen = c.choose();
+        delete replaceAnswer.data();
+        EXPECT_EQ(chosen.isEmpty() ? QString() : QFileInfo(chosen).fileName(),
+                  QString::fromLatin1(c.chosen));
+        EXPECT_EQ(askedAbout.contains(QString::fromLatin1(c.existing)), !*c.chosen)
+            << askedAbout.toStdString();
+    }
 }
 
 } // namespace

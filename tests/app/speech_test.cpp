@@ -1,3 +1,4 @@
+#include "app/qt_speaker.h"
 #include "app/speech_languages.h"
 #include "frame_fixture.h"
 #include "view/languages_dlg.h"
@@ -8,6 +9,13 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -63,6 +71,70 @@ TEST(SpeechLanguages, ListLanguagesMapToLocalesAndTheChoiceKeepsItsOrder) {
     EXPECT_EQ(ChooseSideLanguage("", "", "", QLocale::c()), "en_US");
 }
 
+TEST(SpeechLanguages, TheLanguagesWindowOffersNoCLocale) {
+    const LanguagesDlg::Side side{QString(), "fr_FR"};
+    const LanguagesDlg dialog({"C", "fr_FR", "de_DE"}, side, side);
+    QStringList offered;
+    for (int i = 0; i < dialog.WordsBox()->count(); ++i) {
+        offered.append(dialog.WordsBox()->itemData(i).toString());
+    }
+    EXPECT_EQ(offered, QStringList({"", "fr_FR", "de_DE"}));
+}
+
+// A speech server that takes the engine's connection and answers nothing for a while, as a
+// server that hangs does; then it hangs up.
+class StalledSpeechServer {
+public:
+    StalledSpeechServer(const std::string& path, std::chrono::milliseconds stall) {
+        listening_ = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        bind(listening_, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        listen(listening_, 1);
+        thread_ = std::thread([this, stall] {
+            const int client = accept(listening_, nullptr, nullptr);
+            if (client < 0) {
+                return;
+            }
+            connected_ = true;
+            std::this_thread::sleep_for(stall);
+            hungUp_ = true;
+            close(client);
+        });
+    }
+    ~StalledSpeechServer() {
+        shutdown(listening_, SHUT_RDWR);
+        thread_.join();
+        close(listening_);
+    }
+    bool Connected() const { return connected_; }
+    bool HungUp() const { return hungUp_; }
+
+private:
+    int listening_;
+    std::thread thread_;
+    std::atomic<bool> connected_{false};
+    std::atomic<bool> hungUp_{false};
+};
+
+// Closing waits for an engine stuck in its server rather than leave it to be destroyed after
+// the application.
+TEST(QtSpeakerTest, ClosingWaitsForTheEngineToFinish) {
+    const TempDir dir;
+    const std::string socketPath = (dir.path() / "stalled.sock").string();
+    StalledSpeechServer server(socketPath, std::chrono::milliseconds(3000));
+    const QByteArray noServer = qgetenv("SPEECHD_ADDRESS");
+    qputenv("SPEECHD_ADDRESS", QByteArray::fromStdString("unix_socket:" + socketPath));
+    auto speaker = std::make_unique<QtSpeaker>();
+    speaker->Start();
+    const bool connected = QTest::qWaitFor([&] { return server.Connected(); }, 10000);
+    qputenv("SPEECHD_ADDRESS", noServer);
+    ASSERT_TRUE(connected);
+    speaker.reset();
+    EXPECT_TRUE(server.HungUp());
+}
+
 // The tests run against a speech-dispatcher address where nobody listens (see main.cpp).
 TEST_F(SpeechTest, WithoutASpeechServerSpeakWordsIsDisabledSaysWhyAndPlayGoesOn) {
     ASSERT_TRUE(TurnOnAndWaitForEngine());
@@ -108,6 +180,9 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInEng
         dialog->accept();
     });
     Trigger(Languages);
+    // A cancelled File > Open keeps the list, and so its languages for the next deal.
+    Trigger(FileOpen);
+    Trigger(NewGame);
 
     Click(ColumnOf(0, 0), 4);
     Click(ColumnOf(0, 1), 4);

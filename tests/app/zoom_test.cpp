@@ -1,6 +1,8 @@
 #include "frame_fixture.h"
 #include "view/board_pixels.h"
 
+#include <QApplication>
+#include <QScrollArea>
 #include <QTest>
 
 namespace {
@@ -40,6 +42,24 @@ TEST_F(ZoomTest, FitFillsTheWindowAndIsRemembered) {
     again.resize(1900, 1300);
     again.show();
     EXPECT_GT(again.View().Scale(), 1.5);
+}
+
+// However small the board is shown, it sits in the middle of the window.
+TEST_F(ZoomTest, AZoomedOutBoardIsCentredInTheWindow) {
+    frame->resize(1900, 1300);
+    frame->show();
+    // The board scrolls below the notes bar.
+    auto* area = frame->centralWidget()->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    for (const int command : {CommandId::ZoomOut, CommandId::ZoomOut, CommandId::ZoomToFit}) {
+        Trigger(command);
+        QApplication::processEvents();
+        const QRect board = View().ToWidget(QRect(QPoint(0, 0), BoardExtent));
+        const QPoint centre = View().mapTo(area->viewport(), board.center());
+        const QPoint middle = area->viewport()->rect().center();
+        EXPECT_LE((centre - middle).manhattanLength(), 3)
+            << View().Scale() << ": " << centre.x() << "," << centre.y();
+    }
 }
 
 } // namespace

@@ -57,4 +57,28 @@ TEST(CliLanguage, MessagesAreInTheLanguageOfTheEnvironmentAndSummaryKeysStayEngl
     }
 }
 
+// The messages of exporting name the list's new format in every language.
+TEST(CliLanguage, ExportRefusalNamesEveryFormatItWritesInTheLanguageOfTheEnvironment) {
+    const TempDir dir;
+    const std::string list = dir.Write("animals.txt", "Animals\nchat\ncat\n");
+    const std::string out = (dir.path() / "out.doc").string();
+    const struct {
+        const char* lang;
+        std::string message;
+    } cases[] = {
+        {"C", "Can't export the word list to\\n" + out +
+                  "\\nThe file name must end in .txt, .tsv, .csv or .kvtml."},
+        {"de_DE.UTF-8", "Die Wortliste kann nicht exportiert werden nach\\n" + out +
+                            "\\nDer Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden."},
+        {"es_ES.UTF-8", "No se puede exportar la lista de palabras a\\n" + out +
+                            "\\nEl nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml."},
+    };
+    for (const auto& [lang, message] : cases) {
+        const Environment set({{"LANG", lang}});
+        const CliRun run = RunCli(dir, {"--export", out, list});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.errors, "message: " + message + "\n") << lang;
+    }
+}
+
 } // namespace

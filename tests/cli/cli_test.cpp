@@ -105,9 +105,9 @@ TEST(Cli, ImportedListsOpenWithTheirPairsAndExportsReadBack) {
         EXPECT_EQ(Summary(run, {"pairs", "tiles"}), "pairs=2 tiles=4") << name;
         EXPECT_EQ(ReadBytes(out), name + "\n" + pairs);
     }
-    // Native to CSV to TSV and back to native keeps every pair.
+    // Native to CSV to kvtml to TSV and back to native keeps every pair.
     std::string from = dir.Write("animals.txt", Animals);
-    for (const char* to : {"a.csv", "a.tsv", "a.txt"}) {
+    for (const char* to : {"a.csv", "a.kvtml", "a.tsv", "a.txt"}) {
         const std::string next = (dir.path() / to).string();
         ASSERT_EQ(RunCli(dir, {"--export", next, from}).status, 0) << to;
         from = next;
@@ -130,19 +130,19 @@ TEST(Cli, ProgressPrintsTheListsGamesAndHardestPairsOrFailsOnADamagedDatabase) {
          95,
          3,
          3,
-         1,
+         3,
          0,
          0,
          false,
          0,
-         {{"chat", "cat", 1, 0, 0}, {"chien", "dog", 0, 0, 0}, {"cheval", "horse", 0, 0, 0}}}));
+         {{"chat", "cat", 3, 0, 0}, {"chien", "dog", 0, 0, 0}, {"cheval", "horse", 0, 0, 0}}}));
     const CliRun run = RunCli(dir, {"--progress", list});
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(Summary(run, {"database", "games", "game", "hardest"}),
               "database=" + database +
-                  " games=1 game=2025-12-06 05:46 UTC, 1:35, 3 pairs, 3 correct, 1 wrong, 75% "
-                  "accuracy, 0 hints, 0 peeks, unassisted, 0 undos hardest=chat = cat, missed 1 "
-                  "of 1 games, last 2025-12-06 05:46 UTC");
+                  " games=1 game=2025-12-06 05:46 UTC, 1:35, 3 pairs, 3 correct, 3 wrong, 50% "
+                  "accuracy, 0 hints, 0 peeks, unassisted, 0 undos hardest=chat = cat, missed 3 "
+                  "times in 1 game, last 2025-12-06 05:46 UTC");
 
     std::ofstream(database, std::ios::trunc) << std::string(2048, '\x7f');
     const CliRun damaged = RunCli(dir, {"--progress", list});

@@ -1,4 +1,5 @@
 #include "files/open_file.h"
+#include "game/auto_play.h"
 #include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
@@ -6,6 +7,8 @@
 #include "words/word_list_text.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -16,14 +19,19 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         std::string bytes;
         std::string description; // "@" stands for the file's path
         std::string pairs;
+        int linesNotRead = 0; // lines with text after a blank line
     } cases[] = {
         {"plain", "Verbs\nmanger\nto eat\nboire\nto drink\n", "Verbs",
          "manger=to eat; boire=to drink"},
         {"empty file", "", "@", ""},
         {"description only", "Animals", "Animals", ""},
         {"blank first line", "   \nchat\ncat\n", "@", "chat=cat"},
-        {"blank line ends the list", "d\nchat\ncat\n\nchien\ndog\n", "d", "chat=cat"},
-        {"line of blanks ends it", "d\nchat\ncat\n   \nchien\ndog\n", "d", "chat=cat"},
+        {"blank line ends the list", "d\nchat\ncat\n\nchien\ndog\n", "d", "chat=cat", 2},
+        {"line of blanks ends it", "d\nchat\ncat\n   \nchien\ndog\n", "d", "chat=cat", 2},
+        {"blank lines at the end", "d\nchat\ncat\n\n  \n\n", "d", "chat=cat"},
+        {"blank line before any pair", "d\n\nchat\ncat\n\nlast", "d", "", 3},
+        {"2,000-character line after a blank", "d\nchat\ncat\n\n" + std::string(2000, 'x'), "d",
+         "chat=cat", 1},
         {"trailing blanks go, leading ones and tabs stay", "d\nabc  \n  abc\nabc\t\nx\r\n", "d",
          "abc=  abc; abc\t=x"},
         {"CR LF", "d\r\nchat\r\ncat\r\n", "d", "chat=cat"},
@@ -54,9 +62,20 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         EXPECT_EQ(ListText(state.WordList), c.pairs);
         EXPECT_EQ(state.WordsCount, static_cast<int>(state.WordList.size()));
         EXPECT_TRUE(host.messages.empty());
-        // A list without pairs says so where it does not stop the player.
-        EXPECT_EQ(host.statusNotes, c.pairs.empty() ? std::vector{"No word pairs found in " + path}
-                                                    : std::vector<std::string>{});
+        // What was not read is said where it does not stop the player.
+        std::map<NoteTopic, std::string> notes;
+        if (c.pairs.empty()) {
+            notes[NoteTopic::NoWordPairs] = "No word pairs found in " + path;
+        }
+        if (c.linesNotRead > 0) {
+            const int pairs = static_cast<int>(state.WordList.size());
+            notes[NoteTopic::LinesNotRead] =
+                "A blank line ends the list in " + path + " after " + std::to_string(pairs) +
+                (pairs == 1 ? " pair: " : " pairs: ") + std::to_string(c.linesNotRead) +
+                (c.linesNotRead == 1 ? " line after it was not read."
+                                     : " lines after it were not read.");
+        }
+        EXPECT_EQ(host.notes, notes);
     }
 }
 
@@ -111,8 +130,12 @@ TEST(OpenFile, AFailedOpenKeepsTheGameInPlay) {
         RecordingHost host;
         ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
         state.RecordFileName = "record.txt";
+        AutoRemovePair(state, host);
         const GameState before = state;
         EXPECT_EQ(OpenFileAtPath(state, host, c.path), OpenResult::Failed);
+        // Automatic play goes on: its pair is still pending, its frame still timed.
+        EXPECT_TRUE(state.AutoRemovePending);
+        EXPECT_TRUE(host.TimerRunning(AutoTimerId));
         ASSERT_FALSE(host.messages.empty());
         EXPECT_TRUE(host.messages.back().starts_with(c.message)) << host.messages.back();
         EXPECT_EQ(ListText(state.WordList), "a:b=c");
@@ -121,6 +144,47 @@ TEST(OpenFile, AFailedOpenKeepsTheGameInPlay) {
                   list + " d record.txt");
         EXPECT_EQ(host.titles.size(), 1u);
         EXPECT_EQ(host.events.size(), 1u);
+        // An open that succeeds stops it.
+        ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
+        EXPECT_FALSE(state.AutoRemovePending);
+        EXPECT_TRUE(host.runningTimers.empty());
+    }
+}
+
+// Save after opening another list asks for a file: the game saved before is not replaced by one
+// of another list. A new deal of the same list saves where its game was saved.
+TEST(OpenFile, AnotherListForgetsWhereTheGameWasSaved) {
+    TempDir dir;
+    const std::string french = dir.Write("french.txt", "French\nchat\ncat\n");
+    const std::string spanish = dir.Write("spanish.txt", "Spanish\ngato\ncat\n");
+    const std::string anki = dir.Write("spanish.tsv", "#separator:tab\ngato\tcat\n");
+    const std::string game = dir.Write(
+        "game.txt", "Glossatiles saved game file: French\nGame source file\n" + french +
+                        "\nTime 13:05 03-02-2008\nCorrect:0\nWrong:0\nHints:0\n"
+                        "Start of ArrayTop section *************************\nIndex:0:chat:cat\n"
+                        "End of ArrayTop section *************************\n"
+                        "Start of ArrayIndex section *************************\nCellCount 5\n"
+                        "Array:0:ArrayTop:0:AB:1\nArray:1:ArrayTop:0:AB:0\n");
+    const struct {
+        const char* name;
+        std::string first; // opened, then saved as record.txt
+        std::string next;
+        std::string recordFile;
+    } cases[] = {
+        {"another list", french, spanish, ""},
+        {"an imported list", french, anki, ""},
+        {"the same list again", french, french, "record.txt"},
+        {"the list of a loaded game", game, french, "record.txt"},
+        {"another list after a loaded game", game, spanish, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameState state;
+        RecordingHost host;
+        ASSERT_NE(OpenFileAtPath(state, host, c.first), OpenResult::Failed);
+        state.RecordFileName = "record.txt";
+        ASSERT_EQ(OpenFileAtPath(state, host, c.next), OpenResult::Dealt);
+        EXPECT_EQ(state.RecordFileName, c.recordFile);
     }
 }
 

@@ -29,6 +29,7 @@ TEST(WordListExport, EachFormatOpensAgainWithTheSamePairs) {
          "words.TSV | " + utf8},
         {"words.csv", "\"tab\there\",\"semi;colon\"\r\n\"a, b\",\"say \"\"hi\"\"\"\r\n",
          "words.csv | " + utf8},
+        {"words.kvtml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", "Tricky | " + utf8},
     };
     for (const auto& [name, head, digest] : formats) {
         SCOPED_TRACE(name);
@@ -53,7 +54,7 @@ TEST(WordListExport, RefusesWithoutAListAFormatOrAFolderAndLeavesTheFileAlone) {
         {kept, false, "There is no word list loaded\nUse File > Open to open a list"},
         {(dir.path() / "words.doc").string(), true,
          "Can't export the word list to\n" + (dir.path() / "words.doc").string() +
-             "\nThe file name must end in .txt, .tsv or .csv."},
+             "\nThe file name must end in .txt, .tsv, .csv or .kvtml."},
         {(dir.path() / "none/words.txt").string(), true,
          "Can't write the file\n" + (dir.path() / "none/words.txt").string()},
     };

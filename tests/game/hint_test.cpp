@@ -125,7 +125,7 @@ TEST(AutoPlay, FastFinishRunsUntilNoTopTilesShareAnEntry) {
         EXPECT_EQ(ticks, stacked ? 2 : 3);
         EXPECT_EQ(board.state.HintCount, ticks);
         EXPECT_EQ(Tiles(board.state), stacked ? 2 : 0);
-        EXPECT_EQ(board.host.statusNotes.size(), stacked ? 1u : 0u);
+        EXPECT_EQ(board.host.noteLog.size(), stacked ? 1u : 0u);
         EXPECT_TRUE(board.host.messages.empty());
         ASSERT_EQ(board.host.events.size(), static_cast<std::size_t>(ticks));
         EXPECT_EQ(board.host.events[0].kind, PlayEventKind::PairAutoRemoved);
@@ -209,7 +209,7 @@ TEST(AutoPlay, TheTickRemovesThePairItFoundWhateverThePlayerDidSince) {
 }
 
 // The match and Auto remove pair's tick take the last free pair, leaving pair 1 stacked.
-TEST(NoFreePair, TheStatusBarSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatFindsNone) {
+TEST(NoFreePair, ANoteSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatFindsNone) {
     HintBoard matched;
     matched.PressAt(2, 3);
     matched.PressAt(1, 5);
@@ -220,11 +220,11 @@ TEST(NoFreePair, TheStatusBarSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatF
         for (const auto command : {&Hint, &AutoRemovePair, &FastAutoFinish}) {
             command(board->state, board->host);
         }
-        EXPECT_EQ(board->host.statusNotes,
-                  std::vector<std::string>(4, EnglishText(NoFreePairNote())));
+        EXPECT_EQ(board->host.noteLog, std::vector<std::string>(4, EnglishText(NoFreePairNote())));
         EXPECT_EQ(board->state.HintCount, board == &ticked ? 1 : 0);
         UndoRemoval(board->state, board->host);
-        EXPECT_EQ(board->host.statusNotes.back(), "") << "a free pair again";
+        EXPECT_EQ(board->host.noteLog.back(), "") << "a free pair again";
+        EXPECT_TRUE(board->host.statusNotes.empty()) << "the status bar is for the picks";
     }
 }
 

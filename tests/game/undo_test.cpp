@@ -123,6 +123,25 @@ TEST(Undo, ANewRemovalAfterAnUndoLeavesNothingToRedoAndADealForgetsTheHistory) {
     EXPECT_EQ(game.state.UndoCount, 0);
 }
 
+// The state a file is read into carries what outlives a game, and none of the game itself.
+TEST(Undo, TheStateANewFileIsReadIntoHasNoHistoryButKeepsWhereSaveWrites) {
+    DealtGame game(10, 5);
+    game.RemoveSomePair();
+    game.state.RecordFileName = "game.txt";
+    game.state.AutoInterval = SlowAutoInterval;
+    const GameState next = NextGameState(game.state);
+    EXPECT_EQ(next.History.LastRemoval(), nullptr);
+    EXPECT_TRUE(next.WordList.empty() && !next.HasBoard());
+    EXPECT_EQ(Counters(next), std::vector<std::int32_t>(4, 0));
+    EXPECT_EQ(next.RecordFileName, "game.txt");
+    EXPECT_EQ(next.AutoInterval, SlowAutoInterval);
+    RandomSource random = next.Random;
+    EXPECT_EQ(random.Next(), game.state.Random.Next());
+    // The game in play is left whole, for a file that fails to open.
+    EXPECT_NE(game.state.History.LastRemoval(), nullptr);
+    EXPECT_EQ(Tiles(game.state), 18);
+}
+
 // Undo stops automatic play at once: the pair found is left on the board and no tick follows.
 TEST(Undo, StopsAPendingRemovalAndFastAutoFinish) {
     for (const auto startPlay : {&AutoRemovePair, &FastAutoFinish}) {

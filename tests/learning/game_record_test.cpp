@@ -116,7 +116,7 @@ TEST(GameRecord, AFailingStoreNeverStopsPlayAndIsNotedOnce) {
     board.host.OnPlayEvent({PlayEventKind::GameStarted});
     board.MatchAll();
     EXPECT_EQ(board.host.wins, 2);
-    EXPECT_EQ(board.host.statusNotes, std::vector<std::string>{"Progress is not kept: disk full"});
+    EXPECT_EQ(board.host.noteLog, std::vector<std::string>{"Progress is not kept: disk full"});
 }
 
 } // namespace

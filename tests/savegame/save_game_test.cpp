@@ -8,11 +8,28 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+std::atomic<bool> watchUmask{false};
+std::atomic<int> umaskCalls{0};
+} // namespace
+
+// Counts the calls the game makes: setting the umask, even to read it, changes it for every
+// thread for a moment.
+extern "C" mode_t umask(mode_t mask) noexcept {
+    static const auto real = reinterpret_cast<mode_t (*)(mode_t)>(dlsym(RTLD_NEXT, "umask"));
+    if (watchUmask) {
+        ++umaskCalls;
+    }
+    return real(mask);
+}
 
 namespace {
 
@@ -145,9 +162,12 @@ TEST(AtomicFile, WritesThroughLinksKeepingThemAndThePermissions) {
     EXPECT_EQ(WriteFileAtomically((at / "chain").string(), [] { return std::string("new"); }),
               AtomicWriteResult::Written);
     const mode_t previous = umask(027);
+    watchUmask = true;
     const AtomicWriteResult created =
         WriteFileAtomically((at / "dangling").string(), [] { return std::string("created"); });
+    watchUmask = false;
     umask(previous);
+    EXPECT_EQ(umaskCalls, 0);
     EXPECT_EQ(created, AtomicWriteResult::Written);
     EXPECT_EQ(ReadBytes(real) + " " + ReadBytes((at / "future.txt").string()), "new created");
     EXPECT_EQ(fs::status(real).permissions(), fs::perms(0600));

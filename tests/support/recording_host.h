@@ -33,6 +33,8 @@ public:
     std::vector<bool> hintHighlights;
     int wordListShown = 0;
     std::vector<std::string> statusNotes;
+    std::map<NoteTopic, std::string> notes; // the notes up now
+    std::vector<std::string> noteLog;       // every note shown; "" for one withdrawn
     std::vector<PlayEvent> events;
 
     std::deque<std::string> filesToOpen;
@@ -66,6 +68,15 @@ public:
     }
     void ShowWordList() override { ++wordListShown; }
     void ShowStatus(std::string_view text) override { statusNotes.emplace_back(text); }
+    void ShowNote(NoteTopic topic, std::string_view text) override {
+        notes[topic] = text;
+        noteLog.emplace_back(text);
+    }
+    void WithdrawNote(NoteTopic topic) override {
+        if (notes.erase(topic) != 0) {
+            noteLog.emplace_back();
+        }
+    }
     void OnPlayEvent(const PlayEvent& event) override { events.push_back(event); }
     std::uint32_t RandomSeed() override { return seed; }
     std::time_t CurrentTime() override { return now; }

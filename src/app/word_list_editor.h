@@ -1,0 +1,74 @@
+#pragma once
+
+#include "words/list_languages.h"
+#include "words/word_pair.h"
+
+#include <QMainWindow>
+#include <QUndoStack>
+
+#include <memory>
+
+class EditorPrompter;
+class QLabel;
+class QLineEdit;
+class WordListModel;
+class WordTable;
+
+// A window where a teacher types, pastes, checks and saves a word list: its description and a
+// table of pairs, every change undoable, saved as a native list, TSV, CSV or kvtml.
+class WordListEditor : public QMainWindow {
+    Q_OBJECT
+public:
+    // `path` is where Save writes, empty for a new list.
+    WordListEditor(const QString& path, const std::string& description, const WordPairList& pairs,
+                   const ListLanguages& languages, std::unique_ptr<EditorPrompter> prompter,
+                   QWidget* parent = nullptr);
+    ~WordListEditor() override;
+
+    WordListModel& Model() const { return *model_; }
+    WordTable& Table() const { return *table_; }
+    QLineEdit& Description() const { return *description_; }
+    QLineEdit& FindField() const { return *find_; }
+    QUndoStack& UndoStack() { return undo_; }
+    const QString& Path() const { return path_; }
+    QString Summary() const;
+    QAction* ActionNamed(const QString& objectName) const;
+
+    bool Save();
+    bool SaveAs();
+    // Finds the next cell after the current one that holds `text`; false when none does.
+    bool FindNext(const QString& text);
+
+signals:
+    // The list was saved and is to be dealt at once.
+    void DealRequested(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void UpdateTitle();
+    void UpdateSummary();
+    void CommitDescription();
+    // False, after saying which row must be corrected first, when the list cannot be saved.
+    bool ReadyToSave();
+    bool SaveTo(const QString& path);
+    // The first row of the selection and how many rows it spans; the current row without one.
+    std::pair<int, int> SelectedRows() const;
+    void CopyRows();
+    void PasteRows();
+    void MoveCurrentRow(int by);
+    void ShowFind();
+
+    QUndoStack undo_;
+    WordListModel* model_;
+    WordTable* table_;
+    QLineEdit* description_;
+    QLineEdit* find_;
+    QLabel* summary_;
+    QString path_;
+    QString committedDescription_;
+    ListLanguages languages_;
+    std::unique_ptr<EditorPrompter> prompter_;
+};
