@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5</source>
-        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Hinweise: %4    Rückgängig: %5</translation>
+        <translation>Zeit: %1    Richtig: %2    Falsch: %3    Tipps: %4    Rückgängig: %5</translation>
     </message>
     <message>
         <source>Pairs to practise, hardest first:</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Hinted</source>
-        <translation>Mit Hinweis</translation>
+        <translation>Mit Tipp</translation>
     </message>
     <message>
         <source>Peeked</source>
@@ -142,6 +142,49 @@
     <message>
         <source>Word list exported to %1</source>
         <translation>Wortliste exportiert nach %1</translation>
+    </message>
+</context>
+<context>
+    <name>CHowToPlayDlg</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>partner</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Each tile shows a word. Pick it, then the tile with its partner word: the pair leaves the board and counts as Correct.</source>
+        <translation>Jeder Stein zeigt ein Wort. Wählen Sie ihn, dann den Stein mit seinem Partnerwort: Das Paar verlässt das Spielbrett und zählt als Richtig.</translation>
+    </message>
+    <message>
+        <source>Tiles lie in stacks, on several levels; the colour of a tile shows its level. Only a free tile, the top tile of its stack, can be picked.</source>
+        <translation>Die Steine liegen in Stapeln auf mehreren Ebenen; die Farbe eines Steins zeigt seine Ebene. Nur ein freier Stein, der oberste seines Stapels, lässt sich wählen.</translation>
+    </message>
+    <message>
+        <source>A tile that is not the partner is marked with a red X and counts as Wrong. The tile you picked first stays selected.</source>
+        <translation>Ein Stein, der nicht der Partner ist, wird mit einem roten X markiert und zählt als Falsch. Der zuerst gewählte Stein bleibt gewählt.</translation>
+    </message>
+    <message>
+        <source>Peek: hold the right mouse button on a tile to see its partner word. Hint (Ctrl+H) frames a free pair. Both count as hints.</source>
+        <translation>Aufdecken: Halten Sie die rechte Maustaste auf einem Stein, um sein Partnerwort zu sehen. Tipp (Strg+H) rahmt ein freies Paar ein. Beides zählt als Tipp.</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) puts the last pair back on the board; Redo (Ctrl+Y) takes it away again.</source>
+        <translation>Rückgängig (Strg+Z) legt das letzte Paar zurück auf das Spielbrett; Wiederherstellen (Strg+Y) nimmt es wieder weg.</translation>
+    </message>
+    <message>
+        <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
+        <translation>Neues Spiel legt die Steine zufällig, sodass am Ende kein freies Paar übrig sein kann. Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -732,6 +775,14 @@ Print Worksheet</source>
 Arbeitsblatt drucken</translation>
     </message>
     <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Spielregeln</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game with pictures.</source>
+        <translation>Zeigt die Spielregeln mit Bildern.</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
@@ -934,10 +985,250 @@ Wörter eintippen</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message numerus="yes">
+        <source>Fast auto finish removed %n pairs.</source>
+        <translation>
+            <numerusform>Schnell automatisch beenden hat %n Paar entfernt.</numerusform>
+            <numerusform>Schnell automatisch beenden hat %n Paare entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This glossatiles-cli was built without Qt and cannot write worksheets.</source>
+        <translation>Dieses glossatiles-cli wurde ohne Qt gebaut und kann keine Arbeitsblätter schreiben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>%n Zeile von %1 wurde ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
+Zeile %2</numerusform>
+            <numerusform>%n Zeilen von %1 wurden ausgelassen, weil ein Wort oder seine Übersetzung leer ist.
+Zeilen %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A blank line ends the list in %1 after %n pairs:</source>
+        <translation>
+            <numerusform>Eine Leerzeile beendet die Liste in %1 nach %n Paar:</numerusform>
+            <numerusform>Eine Leerzeile beendet die Liste in %1 nach %n Paaren:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines after it were not read.</source>
+        <translation>
+            <numerusform>%n Zeile danach wurde nicht gelesen.</numerusform>
+            <numerusform>%n Zeilen danach wurden nicht gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>Keine Wortpaare gefunden in %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Die Wortliste kann nicht exportiert werden nach
+%1
+Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1</translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
+        <translation>Kein freies Paar mehr: Keine zwei obersten Steine gehören zusammen. Spiel &gt; Neues Spiel3 legt Steine, die sich immer abräumen lassen, und ebenso Datei &gt; Öffnen, solange Spiel &gt; „Spielfelder austeilen, die sich abräumen lassen“ eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>Der Pfad ist länger als 299 Zeichen:
+%1
+
+Bitte wählen Sie eine Datei mit kürzerem Pfad.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Ausgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Deselected: %1</source>
+        <translation>Abgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1 = %2</source>
+        <translation>Richtig: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 is not %2&apos;s pair</source>
+        <translation>Falsch: %1 gehört nicht zu %2</translation>
+    </message>
+    <message>
+        <source>Peek: %1 = %2</source>
+        <translation>Aufgedeckt: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1 = %2</source>
+        <translation>Tipp: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Removed: %1 = %2</source>
+        <translation>Entfernt: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1 = %2</source>
+        <translation>Rückgängig: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Redone: %1 = %2</source>
+        <translation>Wiederhergestellt: %1 = %2</translation>
+    </message>
+    <message>
+        <source>There is no word list loaded
+Use File &gt; Open to open a list</source>
+        <translation>Es ist keine Wortliste geladen
+Öffnen Sie eine Liste mit Datei &gt; Öffnen</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save when no game is in progress.
+
+Nothing to save!</source>
+        <translation>Ohne laufendes Spiel kann nichts gespeichert werden.
+
+Nichts zu speichern!</translation>
+    </message>
+    <message>
+        <source>CellCount = 0
+This is unexpected when you have a game loaded
+
+Nothing to save ?</source>
+        <translation>CellCount = 0
+Das ist bei einem geladenen Spiel unerwartet
+
+Nichts zu speichern?</translation>
+    </message>
+    <message>
+        <source>Save not allowed
+
+You may only save to an existing saved game file
+or to a new file.
+
+This is to prevent accidental overwritting of your word lists.</source>
+        <translation>Speichern nicht erlaubt
+
+Sie können nur in eine vorhandene Spielstanddatei
+oder in eine neue Datei speichern.
+
+So werden Ihre Wortlisten nicht versehentlich überschrieben.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t create the record file
+%1</source>
+        <translation>Fehler: Die Spielstanddatei kann nicht angelegt werden
+%1</translation>
+    </message>
+    <message>
+        <source>Error writing to file</source>
+        <translation>Fehler beim Schreiben der Datei</translation>
+    </message>
+    <message>
+        <source>%1
+read from file.
+Expected &apos;%2&apos;
+
+Click Ok to continue.</source>
+        <translation>%1
+aus der Datei gelesen.
+Erwartet: &apos;%2&apos;
+
+Klicken Sie auf OK, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>%1 more cell lines name word pairs that are not in the file.
+Their cells are left empty.</source>
+        <translation>%1 weitere Zellenzeilen nennen Wortpaare, die nicht in der Datei stehen.
+Ihre Zellen bleiben leer.</translation>
+    </message>
+    <message>
+        <source>Loaded file OK
+
+Oringinal game was started from file
+%1</source>
+        <translation>Datei geladen
+
+Das ursprüngliche Spiel wurde aus dieser Datei begonnen:
+%1</translation>
+    </message>
+    <message>
+        <source>Expected a game source file name
+but it is missing.
+
+Click Ok to continue.</source>
+        <translation>Der Name der Quelldatei des Spiels wurde erwartet,
+fehlt aber.
+
+Klicken Sie auf OK, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayTop section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Der Abschnitt ArrayTop wurde in der Datei nicht gefunden.
+
+Diese Datei scheint kein gültiges gespeichertes Glossatiles-Spiel zu sein.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayIndex section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Der Abschnitt ArrayIndex wurde in der Datei nicht gefunden.
+
+Diese Datei scheint kein gültiges gespeichertes Glossatiles-Spiel zu sein.</translation>
+    </message>
+    <message>
+        <source>The saved game ends early: %1 of its %2 cells are missing.
+Their tiles are not on the board.</source>
+        <translation>Das gespeicherte Spiel endet zu früh: %1 seiner %2 Zellen fehlen.
+Ihre Steine liegen nicht auf dem Spielbrett.</translation>
+    </message>
+    <message>
+        <source>Warning there appears to be a missing word
+in the word pairs.</source>
+        <translation>Warnung: In den Wortpaaren scheint
+ein Wort zu fehlen.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Fehler: Die Datei kann nicht geöffnet werden
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Dies ist keine Textdatei:
+%1
+
+Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
+    </message>
+</context>
+<context>
     <name>NoteBar</name>
     <message>
         <source>Notes</source>
-        <translation>Hinweise</translation>
+        <translation>Meldungen</translation>
     </message>
 </context>
 <context>
@@ -945,6 +1236,13 @@ Wörter eintippen</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -1292,8 +1590,8 @@ Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translatio
     <message numerus="yes">
         <source>%n row(s) have notes.</source>
         <translation>
-            <numerusform>%n Zeile hat Hinweise.</numerusform>
-            <numerusform>%n Zeilen haben Hinweise.</numerusform>
+            <numerusform>%n Zeile hat Anmerkungen.</numerusform>
+            <numerusform>%n Zeilen haben Anmerkungen.</numerusform>
         </translation>
     </message>
     <message>

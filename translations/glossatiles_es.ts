@@ -145,6 +145,49 @@
     </message>
 </context>
 <context>
+    <name>CHowToPlayDlg</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Reglas del juego</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>palabra</translation>
+    </message>
+    <message>
+        <source>partner</source>
+        <translation>pareja</translation>
+    </message>
+    <message>
+        <source>Each tile shows a word. Pick it, then the tile with its partner word: the pair leaves the board and counts as Correct.</source>
+        <translation>Cada ficha muestra una palabra. Elíjala y después la ficha con su palabra pareja: la pareja sale del tablero y cuenta como Correcto.</translation>
+    </message>
+    <message>
+        <source>Tiles lie in stacks, on several levels; the colour of a tile shows its level. Only a free tile, the top tile of its stack, can be picked.</source>
+        <translation>Las fichas forman pilas en varios niveles; el color de una ficha muestra su nivel. Solo se puede elegir una ficha libre, la de arriba de su pila.</translation>
+    </message>
+    <message>
+        <source>A tile that is not the partner is marked with a red X and counts as Wrong. The tile you picked first stays selected.</source>
+        <translation>Una ficha que no es la pareja se marca con una X roja y cuenta como Incorrecto. La ficha elegida primero sigue elegida.</translation>
+    </message>
+    <message>
+        <source>Peek: hold the right mouse button on a tile to see its partner word. Hint (Ctrl+H) frames a free pair. Both count as hints.</source>
+        <translation>Vistazo: mantenga pulsado el botón derecho del ratón sobre una ficha para ver su palabra pareja. Pista (Ctrl+H) enmarca una pareja libre. Ambos cuentan como pistas.</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) puts the last pair back on the board; Redo (Ctrl+Y) takes it away again.</source>
+        <translation>Deshacer (Ctrl+Z) devuelve la última pareja al tablero; Rehacer (Ctrl+Y) la vuelve a quitar.</translation>
+    </message>
+    <message>
+        <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
+        <translation>Partida nueva reparte las fichas al azar, así que el tablero puede acabar sin pareja libre. Partida nueva3 reparte fichas que siempre se pueden retirar.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>CKeysDlg</name>
     <message>
         <source>Right, Left</source>
@@ -732,6 +775,14 @@ Print Worksheet</source>
 Imprimir ficha</translation>
     </message>
     <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Reglas del juego</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game with pictures.</source>
+        <translation>Muestra las reglas del juego con imágenes.</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>Im&amp;portar...</translation>
     </message>
@@ -934,6 +985,246 @@ Escribir las palabras</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message numerus="yes">
+        <source>Fast auto finish removed %n pairs.</source>
+        <translation>
+            <numerusform>Terminar rápido automáticamente quitó %n pareja.</numerusform>
+            <numerusform>Terminar rápido automáticamente quitó %n parejas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This glossatiles-cli was built without Qt and cannot write worksheets.</source>
+        <translation>Este glossatiles-cli se compiló sin Qt y no puede escribir hojas de ejercicios.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>Se omitió %n fila de %1 porque una palabra o su traducción está vacía.
+Línea %2</numerusform>
+            <numerusform>Se omitieron %n filas de %1 porque una palabra o su traducción está vacía.
+Líneas %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A blank line ends the list in %1 after %n pairs:</source>
+        <translation>
+            <numerusform>Una línea en blanco termina la lista en %1 tras %n pareja:</numerusform>
+            <numerusform>Una línea en blanco termina la lista en %1 tras %n parejas:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines after it were not read.</source>
+        <translation>
+            <numerusform>%n línea posterior no se leyó.</numerusform>
+            <numerusform>%n líneas posteriores no se leyeron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>No se encontraron parejas de palabras en %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>No se puede exportar la lista de palabras a
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>No se puede escribir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
+        <translation>No queda ninguna pareja libre: ninguna ficha de arriba va con otra. Juego &gt; Partida nueva3 reparte fichas que siempre se pueden retirar, igual que Archivo &gt; Abrir mientras Juego &gt; «Repartir tableros que se pueden vaciar» está activado.</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>La ruta tiene más de 299 caracteres:
+%1
+
+Elija un archivo con una ruta más corta.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Elegida: %1</translation>
+    </message>
+    <message>
+        <source>Deselected: %1</source>
+        <translation>Elección anulada: %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1 = %2</source>
+        <translation>Correcto: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 is not %2&apos;s pair</source>
+        <translation>Incorrecto: %1 no es la pareja de %2</translation>
+    </message>
+    <message>
+        <source>Peek: %1 = %2</source>
+        <translation>Vistazo: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1 = %2</source>
+        <translation>Pista: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Removed: %1 = %2</source>
+        <translation>Retirada: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1 = %2</source>
+        <translation>Deshecho: %1 = %2</translation>
+    </message>
+    <message>
+        <source>Redone: %1 = %2</source>
+        <translation>Rehecho: %1 = %2</translation>
+    </message>
+    <message>
+        <source>There is no word list loaded
+Use File &gt; Open to open a list</source>
+        <translation>No hay ninguna lista de palabras cargada
+Abra una lista con Archivo &gt; Abrir</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>El progreso no se guarda: %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save when no game is in progress.
+
+Nothing to save!</source>
+        <translation>No se puede guardar sin una partida en curso.
+
+¡Nada que guardar!</translation>
+    </message>
+    <message>
+        <source>CellCount = 0
+This is unexpected when you have a game loaded
+
+Nothing to save ?</source>
+        <translation>CellCount = 0
+Esto es inesperado con una partida cargada
+
+¿Nada que guardar?</translation>
+    </message>
+    <message>
+        <source>Save not allowed
+
+You may only save to an existing saved game file
+or to a new file.
+
+This is to prevent accidental overwritting of your word lists.</source>
+        <translation>Guardar no está permitido
+
+Solo puede guardar en un archivo de partida existente
+o en un archivo nuevo.
+
+Así no se sobrescriben sus listas de palabras por accidente.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t create the record file
+%1</source>
+        <translation>Error: no se puede crear el archivo de partida
+%1</translation>
+    </message>
+    <message>
+        <source>Error writing to file</source>
+        <translation>Error al escribir el archivo</translation>
+    </message>
+    <message>
+        <source>%1
+read from file.
+Expected &apos;%2&apos;
+
+Click Ok to continue.</source>
+        <translation>%1
+leído del archivo.
+Se esperaba &apos;%2&apos;
+
+Haga clic en Aceptar para continuar.</translation>
+    </message>
+    <message>
+        <source>%1 more cell lines name word pairs that are not in the file.
+Their cells are left empty.</source>
+        <translation>Otras %1 líneas de celdas nombran parejas de palabras que no están en el archivo.
+Sus celdas quedan vacías.</translation>
+    </message>
+    <message>
+        <source>Loaded file OK
+
+Oringinal game was started from file
+%1</source>
+        <translation>Archivo cargado
+
+La partida original se empezó desde el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>Expected a game source file name
+but it is missing.
+
+Click Ok to continue.</source>
+        <translation>Se esperaba el nombre del archivo de origen de la partida
+pero falta.
+
+Haga clic en Aceptar para continuar.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayTop section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>No se encuentra la sección ArrayTop en el archivo.
+
+Este archivo no parece una partida guardada válida de Glossatiles.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayIndex section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>No se encuentra la sección ArrayIndex en el archivo.
+
+Este archivo no parece una partida guardada válida de Glossatiles.</translation>
+    </message>
+    <message>
+        <source>The saved game ends early: %1 of its %2 cells are missing.
+Their tiles are not on the board.</source>
+        <translation>La partida guardada termina antes de tiempo: faltan %1 de sus %2 celdas.
+Sus fichas no están en el tablero.</translation>
+    </message>
+    <message>
+        <source>Warning there appears to be a missing word
+in the word pairs.</source>
+        <translation>Aviso: parece que falta una palabra
+en las parejas de palabras.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Error: no se puede abrir el archivo
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Esto no es un archivo de texto:
+%1
+
+Las listas de palabras y las partidas guardadas son texto plano.</translation>
+    </message>
+</context>
+<context>
     <name>NoteBar</name>
     <message>
         <source>Notes</source>
@@ -945,6 +1236,13 @@ Escribir las palabras</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, elegida</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,49 @@
     </message>
 </context>
 <context>
+    <name>CHowToPlayDlg</name>
+    <message>
+        <source>How to Play</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>mot</translation>
+    </message>
+    <message>
+        <source>partner</source>
+        <translation>partenaire</translation>
+    </message>
+    <message>
+        <source>Each tile shows a word. Pick it, then the tile with its partner word: the pair leaves the board and counts as Correct.</source>
+        <translation>Chaque tuile porte un mot. Choisissez-la, puis la tuile de son mot partenaire : la paire quitte le plateau et compte comme Correct.</translation>
+    </message>
+    <message>
+        <source>Tiles lie in stacks, on several levels; the colour of a tile shows its level. Only a free tile, the top tile of its stack, can be picked.</source>
+        <translation>Les tuiles forment des piles sur plusieurs niveaux ; la couleur d&apos;une tuile montre son niveau. Seule une tuile libre, celle du dessus de sa pile, peut être choisie.</translation>
+    </message>
+    <message>
+        <source>A tile that is not the partner is marked with a red X and counts as Wrong. The tile you picked first stays selected.</source>
+        <translation>Une tuile qui n&apos;est pas la partenaire est marquée d&apos;un X rouge et compte comme Faux. La tuile choisie en premier reste choisie.</translation>
+    </message>
+    <message>
+        <source>Peek: hold the right mouse button on a tile to see its partner word. Hint (Ctrl+H) frames a free pair. Both count as hints.</source>
+        <translation>Coup d&apos;œil : maintenez le bouton droit de la souris sur une tuile pour voir son mot partenaire. Indice (Ctrl+H) encadre une paire libre. Les deux comptent comme indices.</translation>
+    </message>
+    <message>
+        <source>Undo (Ctrl+Z) puts the last pair back on the board; Redo (Ctrl+Y) takes it away again.</source>
+        <translation>Annuler (Ctrl+Z) remet la dernière paire sur le plateau ; Rétablir (Ctrl+Y) la retire de nouveau.</translation>
+    </message>
+    <message>
+        <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
+        <translation>Nouvelle partie distribue les tuiles au hasard : le plateau peut finir sans paire libre. Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CKeysDlg</name>
     <message>
         <source>Right, Left</source>
@@ -732,6 +775,14 @@ Print Worksheet</source>
 Imprimer une fiche</translation>
     </message>
     <message>
+        <source>How to &amp;Play</source>
+        <translation>&amp;Règles du jeu</translation>
+    </message>
+    <message>
+        <source>Shows the rules of the game with pictures.</source>
+        <translation>Montre les règles du jeu en images.</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>Im&amp;porter...</translation>
     </message>
@@ -934,6 +985,246 @@ Taper les mots</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message numerus="yes">
+        <source>Fast auto finish removed %n pairs.</source>
+        <translation>
+            <numerusform>Finir vite automatiquement a retiré %n paire.</numerusform>
+            <numerusform>Finir vite automatiquement a retiré %n paires.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This glossatiles-cli was built without Qt and cannot write worksheets.</source>
+        <translation>Ce glossatiles-cli a été compilé sans Qt et ne peut pas écrire de fiches.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows of %1 were left out because a word or its translation is empty.
+Lines %2</source>
+        <translation>
+            <numerusform>%n ligne de %1 a été omise car un mot ou sa traduction est vide.
+Ligne %2</numerusform>
+            <numerusform>%n lignes de %1 ont été omises car un mot ou sa traduction est vide.
+Lignes %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>A blank line ends the list in %1 after %n pairs:</source>
+        <translation>
+            <numerusform>Une ligne vide termine la liste dans %1 après %n paire :</numerusform>
+            <numerusform>Une ligne vide termine la liste dans %1 après %n paires :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines after it were not read.</source>
+        <translation>
+            <numerusform>%n ligne qui la suit n&apos;a pas été lue.</numerusform>
+            <numerusform>%n lignes qui la suivent n&apos;ont pas été lues.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No word pairs found in %1</source>
+        <translation>Aucune paire de mots trouvée dans %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Impossible d&apos;exporter la liste de mots vers
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1</source>
+        <translation>Impossible d&apos;écrire le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
+        <translation>Plus de paire libre : aucune des tuiles du dessus ne va avec une autre. Jeu &gt; Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées, tout comme Fichier &gt; Ouvrir quand Jeu &gt; « Distribuer des plateaux qui peuvent être vidés » est activé.</translation>
+    </message>
+    <message>
+        <source>The path is longer than 299 characters:
+%1
+
+Please choose a file with a shorter path.</source>
+        <translation>Le chemin dépasse 299 caractères :
+%1
+
+Veuillez choisir un fichier au chemin plus court.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Choisie : %1</translation>
+    </message>
+    <message>
+        <source>Deselected: %1</source>
+        <translation>Choix annulé : %1</translation>
+    </message>
+    <message>
+        <source>Correct: %1 = %2</source>
+        <translation>Correct : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 is not %2&apos;s pair</source>
+        <translation>Faux : %1 ne va pas avec %2</translation>
+    </message>
+    <message>
+        <source>Peek: %1 = %2</source>
+        <translation>Coup d&apos;œil : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Hint: %1 = %2</source>
+        <translation>Indice : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Removed: %1 = %2</source>
+        <translation>Retirée : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1 = %2</source>
+        <translation>Annulé : %1 = %2</translation>
+    </message>
+    <message>
+        <source>Redone: %1 = %2</source>
+        <translation>Rétabli : %1 = %2</translation>
+    </message>
+    <message>
+        <source>There is no word list loaded
+Use File &gt; Open to open a list</source>
+        <translation>Aucune liste de mots n&apos;est chargée
+Ouvrez une liste avec Fichier &gt; Ouvrir</translation>
+    </message>
+    <message>
+        <source>Progress is not kept: %1</source>
+        <translation>La progression n&apos;est pas conservée : %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save when no game is in progress.
+
+Nothing to save!</source>
+        <translation>Impossible d&apos;enregistrer sans partie en cours.
+
+Rien à enregistrer !</translation>
+    </message>
+    <message>
+        <source>CellCount = 0
+This is unexpected when you have a game loaded
+
+Nothing to save ?</source>
+        <translation>CellCount = 0
+C&apos;est inattendu quand une partie est chargée
+
+Rien à enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Save not allowed
+
+You may only save to an existing saved game file
+or to a new file.
+
+This is to prevent accidental overwritting of your word lists.</source>
+        <translation>Enregistrement refusé
+
+Vous ne pouvez enregistrer que dans un fichier de partie existant
+ou dans un nouveau fichier.
+
+Cela évite d&apos;écraser vos listes de mots par mégarde.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t create the record file
+%1</source>
+        <translation>Erreur : impossible de créer le fichier de partie
+%1</translation>
+    </message>
+    <message>
+        <source>Error writing to file</source>
+        <translation>Erreur d&apos;écriture dans le fichier</translation>
+    </message>
+    <message>
+        <source>%1
+read from file.
+Expected &apos;%2&apos;
+
+Click Ok to continue.</source>
+        <translation>%1
+lu dans le fichier.
+Attendu : &apos;%2&apos;
+
+Cliquez sur OK pour continuer.</translation>
+    </message>
+    <message>
+        <source>%1 more cell lines name word pairs that are not in the file.
+Their cells are left empty.</source>
+        <translation>%1 autres lignes de cases nomment des paires de mots absentes du fichier.
+Leurs cases restent vides.</translation>
+    </message>
+    <message>
+        <source>Loaded file OK
+
+Oringinal game was started from file
+%1</source>
+        <translation>Fichier chargé
+
+La partie d&apos;origine a été commencée à partir du fichier
+%1</translation>
+    </message>
+    <message>
+        <source>Expected a game source file name
+but it is missing.
+
+Click Ok to continue.</source>
+        <translation>Le nom du fichier source de la partie était attendu
+mais il manque.
+
+Cliquez sur OK pour continuer.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayTop section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Section ArrayTop introuvable dans le fichier.
+
+Ce fichier ne semble pas être une partie Glossatiles enregistrée valide.</translation>
+    </message>
+    <message>
+        <source>Unable to find ArrayIndex section in file.
+
+This file does not appear to be a valid Glossatiles saved game.</source>
+        <translation>Section ArrayIndex introuvable dans le fichier.
+
+Ce fichier ne semble pas être une partie Glossatiles enregistrée valide.</translation>
+    </message>
+    <message>
+        <source>The saved game ends early: %1 of its %2 cells are missing.
+Their tiles are not on the board.</source>
+        <translation>La partie enregistrée s&apos;arrête trop tôt : %1 de ses %2 cases manquent.
+Leurs tuiles ne sont pas sur le plateau.</translation>
+    </message>
+    <message>
+        <source>Warning there appears to be a missing word
+in the word pairs.</source>
+        <translation>Attention : il semble manquer un mot
+dans les paires de mots.</translation>
+    </message>
+    <message>
+        <source>Error can&apos;t open the file
+%1</source>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier
+%1</translation>
+    </message>
+    <message>
+        <source>This is not a text file:
+%1
+
+Word lists and saved games are plain text.</source>
+        <translation>Ce n&apos;est pas un fichier texte :
+%1
+
+Les listes de mots et les parties enregistrées sont du texte brut.</translation>
+    </message>
+</context>
+<context>
     <name>NoteBar</name>
     <message>
         <source>Notes</source>
@@ -945,6 +1236,13 @@ Taper les mots</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAnnouncer</name>
+    <message>
+        <source>%1, selected</source>
+        <translation>%1, choisie</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,7 @@ inline constexpr int ZoomOut = 32802;
 inline constexpr int ZoomToFit = 32803;
 inline constexpr int HelpKeys = 32804;
 inline constexpr int TodaysReview = 32805;
+inline constexpr int HelpHowToPlay = 32806;
 inline constexpr int SpeakWords = 32790;
 inline constexpr int Languages = 32791;
 inline constexpr int DealClearableBoards = 32840;

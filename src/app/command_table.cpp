@@ -138,6 +138,8 @@ constexpr std::array commands{
             "Ctrl+T"},
     Command{HelpKeys, QT_TRANSLATE_NOOP("Command", "&Keys"),
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
+    Command{HelpHowToPlay, QT_TRANSLATE_NOOP("Command", "How to &Play"),
+            QT_TRANSLATE_NOOP("Command", "Shows the rules of the game with pictures."), ""},
 };
 
 constexpr std::array fileMenu{FileNew,        FileOpen,       FileImport,   FileSave,
@@ -153,7 +155,7 @@ constexpr std::array gameMenu{NewGame,   NewGame3,    DealClearableBoards, Today
                               Separator, Hint,        AutoRemovePair,      FastAutoFinish,
                               Separator, TypeTheWords};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
-constexpr std::array helpMenu{HelpKeys, AppAbout};
+constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 
 constexpr std::array menuBar{
     MenuLayout{QT_TRANSLATE_NOOP("Menu", "&File"), fileMenu},

@@ -24,6 +24,7 @@
 #include "savegame/save_loader.h"
 #include "view/board_pixels.h"
 #include "view/empty_board_note.h"
+#include "view/message_text.h"
 
 #include <QContextMenuEvent>
 #include <QFile>
@@ -172,6 +173,10 @@ QRect CGlossatilesView::PanelArea() const {
 
 // GameHost
 
+void CGlossatilesView::Report(const Message& message) {
+    prompter_->ShowMessage(this, MessageText(message));
+}
+
 void CGlossatilesView::ShowMessage(std::string_view text) {
     prompter_->ShowMessage(this, DecodeWord(text));
 }
@@ -256,8 +261,16 @@ void CGlossatilesView::ShowWordList() {
     prompter_->ShowWordList(this, state_.WordList);
 }
 
+void CGlossatilesView::ReportStatus(const Message& note) {
+    emit StatusNote(MessageText(note));
+}
+
 void CGlossatilesView::ShowStatus(std::string_view text) {
     emit StatusNote(DecodeWord(text));
+}
+
+void CGlossatilesView::ReportNote(NoteTopic topic, const Message& note) {
+    emit NoteRequested(topic, MessageText(note));
 }
 
 void CGlossatilesView::ShowNote(NoteTopic topic, std::string_view text) {

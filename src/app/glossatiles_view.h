@@ -64,6 +64,7 @@ public:
     std::string MouseRightMenuText;
 
     // GameHost
+    void Report(const Message& message) override;
     void ShowMessage(std::string_view text) override;
     void SetTitle(std::string_view title) override;
     void InvalidateAll() override;
@@ -79,7 +80,9 @@ public:
     std::string ChooseFileToSave() override;
     std::optional<std::string> AskLevelText(std::string_view current) override;
     void ShowWordList() override;
+    void ReportStatus(const Message& note) override;
     void ShowStatus(std::string_view text) override;
+    void ReportNote(NoteTopic topic, const Message& note) override;
     void ShowNote(NoteTopic topic, std::string_view text) override;
     void WithdrawNote(NoteTopic topic) override;
     void OnPlayEvent(const PlayEvent& event) override;

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include "app/about_dlg.h"
+#include "app/announcer.h"
 #include "app/board_accessible.h"
 #include "app/board_zoom.h"
 #include "app/command_icons.h"
@@ -14,14 +15,15 @@
 #include "app/level_pane.h"
 #include "app/note_bar.h"
 #include "app/opening_deal.h"
+#include "app/play_announcer.h"
 #include "app/speech_control.h"
 #include "app/teacher_commands.h"
 #include "app/todays_review.h"
 #include "app/typing_control.h"
 #include "app/undo_actions.h"
-#include "game/play_status_text.h"
 #include "learning/sqlite_progress_store.h"
 #include "view/board_pixels.h"
+#include "view/how_to_play_dlg.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -186,6 +188,10 @@ void CMainFrame::CreateBoardArea() {
                              topic == NoteTopic::NoFreePair ? Action(NewGame3) : nullptr);
             });
     connect(view_, &CGlossatilesView::NoteWithdrawn, notes_, &NoteBar::Withdraw);
+    // A notification in the status bar is spoken without its role's name.
+    InstallAnnouncer(*statusBar());
+    new PlayAnnouncer(*view_);
+    connect(notes_, &NoteBar::NoteShown, this, [](const QString& text) { Announce(text); });
     keyboard_ = new KeyboardPlay(*view_);
     zoom_ = new BoardZoom(*area, *view_);
     AnnounceBoardChanges(*view_, *keyboard_);
@@ -259,12 +265,6 @@ void CMainFrame::CreateStatusBar() {
         idleMessage_ = note.isEmpty() ? ready : note;
         bar->showMessage(idleMessage_);
     });
-    // Each pick in words, for those who cannot see the board.
-    connect(view_, &CGlossatilesView::PlayEventOccurred, this, [this](const PlayEvent& event) {
-        if (const std::optional<std::string> text = PlayStatusText(view_->State(), event)) {
-            view_->ShowStatus(*text);
-        }
-    });
     bar->showMessage(ready);
     new LevelPane(*view_, bar);
     indicators_ = new KeyLockIndicators(bar);
@@ -283,6 +283,10 @@ void CMainFrame::RouteCommands() {
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
     connect(Action(HelpKeys), &QAction::triggered, this, &CMainFrame::OnHelpKeys);
+    connect(Action(HelpHowToPlay), &QAction::triggered, this, [this] {
+        CHowToPlayDlg dialog(this);
+        dialog.exec();
+    });
     connect(Action(ZoomIn), &QAction::triggered, zoom_, &BoardZoom::ZoomIn);
     connect(Action(ZoomOut), &QAction::triggered, zoom_, &BoardZoom::ZoomOut);
     connect(Action(ZoomToFit), &QAction::triggered, zoom_, &BoardZoom::FitToWindow);

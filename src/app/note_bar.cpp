@@ -56,7 +56,7 @@ signals:
 
 QAccessibleInterface* NoteFactory(const QString& className, QObject* object) {
     if (className == QLatin1String(NoteRow::staticMetaObject.className())) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Note);
     }
     return nullptr;
 }
@@ -78,8 +78,6 @@ void NoteBar::Show(NoteTopic topic, const QString& text, QAction* action) {
     layout_->addWidget(row);
     row->show();
     show();
-    QAccessibleEvent alert(row, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
     emit NoteShown(text);
 }
 

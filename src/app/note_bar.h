@@ -24,7 +24,7 @@ public:
     QStringList Notes() const;
 
 signals:
-    // A note came up: what a screen reader is to announce.
+    // A note came up: what a screen reader is to announce, once.
     void NoteShown(const QString& text);
 
 private:
@@ -32,5 +32,6 @@ private:
     std::map<NoteTopic, QWidget*> rows_;
 };
 
-// Makes every note row an alert to screen readers.
+// Screen readers meet each row as a note; it is announced when it comes up, so it is no
+// alert, which they would read a second time.
 void InstallNoteAccessibility();

@@ -4,6 +4,7 @@
 #include "app/speech_languages.h"
 #include "view/languages_dlg.h"
 #include "words/script_language.h"
+#include "words/text_language.h"
 
 #include <QAction>
 #include <QMenu>
@@ -26,12 +27,20 @@ QString PlayerChoice(const std::string& listPath, ListSide side) {
     return QSettings().value(ChoiceKey(listPath, side)).toString();
 }
 
+// A side's script tells its language best; Latin-script words are told apart by their letters.
+QString GuessedLanguage(const WordPairList& list, ListSide side) {
+    std::string guess = GuessLanguageFromScript(list, side);
+    if (guess.empty()) {
+        guess = GuessLanguageFromText(list, side);
+    }
+    return QString::fromStdString(guess);
+}
+
 QString SideLanguage(const GameState& state, ListSide side, const QString& playerChoice) {
     const std::string& named =
         side == ListSide::TextA ? state.Languages.TextA : state.Languages.TextB;
     return ChooseSideLanguage(playerChoice, QString::fromStdString(named),
-                              QString::fromStdString(GuessLanguageFromScript(state.WordList, side)),
-                              QLocale::system());
+                              GuessedLanguage(state.WordList, side), QLocale::system());
 }
 
 } // namespace

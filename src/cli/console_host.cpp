@@ -1,6 +1,12 @@
 #include "cli/console_host.h"
 
+#include "cli/message_language.h"
+
 #include <string>
+
+void ConsoleHost::Report(const Message& message) {
+    ShowMessage(LocalizedText(message, language_));
+}
 
 void ConsoleHost::ShowMessage(std::string_view text) {
     std::string line = "message: ";

@@ -3,14 +3,20 @@
 #include "game/quiet_host.h"
 
 #include <cstdio>
+#include <string>
+#include <utility>
 
-// Runs the rules without a window: each message goes to standard error as one line.
+// Runs the rules without a window: each message goes to standard error as one line, in the
+// language given ("" for English).
 class ConsoleHost : public QuietHost {
 public:
-    ConsoleHost(std::FILE* errors, std::uint32_t seed) : QuietHost(seed), errors_(errors) {}
+    ConsoleHost(std::FILE* errors, std::uint32_t seed, std::string language)
+        : QuietHost(seed), errors_(errors), language_(std::move(language)) {}
 
+    void Report(const Message& message) override;
     void ShowMessage(std::string_view text) override;
 
 private:
     std::FILE* errors_;
+    std::string language_;
 };

@@ -2,6 +2,7 @@
 #include "cli/console_host.h"
 #include "cli/due_listing.h"
 #include "cli/game_summary.h"
+#include "cli/message_language.h"
 #include "cli/progress_report.h"
 #include "cli/typing_console.h"
 #include "files/import_chooser.h"
@@ -19,6 +20,7 @@
 #include "savegame/save_game.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <string>
@@ -68,7 +70,8 @@ int main(int argc, char** argv) {
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =
         options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
-    ConsoleHost host(stderr, seed);
+    ConsoleHost host(stderr, seed,
+                     MessageLanguage([](const char* name) { return std::getenv(name); }));
     GameState state;
     FixedImportChooser importChoice(options->import);
     const OpenResult opened =
@@ -125,10 +128,10 @@ int main(int argc, char** argv) {
     if (ok && options->worksheetTo) {
         const Worksheet sheet = MakeWorksheet(state.FileDescription, state.WordList,
                                               {*options->layout, BlankColumn::Mixed, seed});
-        const std::string problem = WriteWorksheetPdf(sheet, *options->worksheetTo);
-        ok = problem.empty();
-        if (!ok) {
-            host.ShowMessage(problem);
+        const std::optional<Message> problem = WriteWorksheetPdf(sheet, *options->worksheetTo);
+        ok = !problem;
+        if (problem) {
+            host.Report(*problem);
         }
     }
     const std::string summary = GameSummary(state);

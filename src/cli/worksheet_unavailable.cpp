@@ -1,5 +1,6 @@
 #include "print/worksheet_pdf.h"
 
-std::string WriteWorksheetPdf(const Worksheet&, const std::string&) {
-    return "This glossatiles-cli was built without Qt and cannot write worksheets.";
+std::optional<Message> WriteWorksheetPdf(const Worksheet&, const std::string&) {
+    return GT_TEXT("Message",
+                   "This glossatiles-cli was built without Qt and cannot write worksheets.");
 }

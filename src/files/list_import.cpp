@@ -162,15 +162,16 @@ std::string ImportFailureMessage(std::string_view path, std::string_view problem
     return "Can't import the file\n" + std::string(path) + "\n" + std::string(problem);
 }
 
-std::string LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines) {
+Message LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines) {
     constexpr std::size_t shown = 5;
-    const bool one = lines.size() == 1;
-    std::string message = std::to_string(lines.size()) + (one ? " row of " : " rows of ") +
-                          std::string(FileName(path)) + (one ? " was" : " were") +
-                          " left out because a word or its translation is empty.\n" +
-                          (one ? "Line " : "Lines ");
+    std::string numbers;
     for (std::size_t i = 0; i < lines.size() && i < shown; ++i) {
-        message += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
+        numbers += (i == 0 ? "" : ", ") + std::to_string(lines[i]);
     }
-    return message + (lines.size() > shown ? ", ..." : "");
+    return PluralMessage(
+        GT_PLURAL_TEXT("Message", "%n rows of %1 were left out because a word or its translation "
+                                  "is empty.\nLines %2"),
+        "%n row of %1 was left out because a word or its translation is empty.\nLine %2",
+        static_cast<long long>(lines.size()),
+        {std::string(FileName(path)), numbers + (lines.size() > shown ? ", ..." : "")});
 }

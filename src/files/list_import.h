@@ -3,6 +3,7 @@
 #include "files/import_choice.h"
 #include "files/import_table.h"
 #include "files/imported_list.h"
+#include "words/message.h"
 
 #include <cstddef>
 #include <string>
@@ -54,4 +55,4 @@ std::string MissingColumnProblem(const ImportPreview& preview, const ColumnPair&
 std::string ImportFailureMessage(std::string_view path, std::string_view problem);
 
 // The one message after an import that left rows out: how many, and the first lines.
-std::string LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines);
+Message LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines);

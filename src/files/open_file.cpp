@@ -43,10 +43,15 @@ GameState NextGameFor(GameState& state, const std::string& path) {
     return next;
 }
 
-std::string LinesNotReadNote(const std::string& path, std::size_t pairs, int lines) {
-    return "A blank line ends the list in " + path + " after " + std::to_string(pairs) +
-           (pairs == 1 ? " pair: " : " pairs: ") + std::to_string(lines) +
-           (lines == 1 ? " line after it was not read." : " lines after it were not read.");
+// Two counts, two plurals: the note is said in two parts.
+Message LinesNotReadNote(const std::string& path, std::size_t pairs, int lines) {
+    Message note = PluralMessage(
+        GT_PLURAL_TEXT("Message", "A blank line ends the list in %1 after %n pairs:"),
+        "A blank line ends the list in %1 after %n pair:", static_cast<long long>(pairs), {path});
+    note.followedBy.push_back(
+        PluralMessage(GT_PLURAL_TEXT("Message", "%n lines after it were not read."),
+                      "%n line after it was not read.", lines));
+    return note;
 }
 
 // The notes about the list opened before are out of date; those about this one stay up.
@@ -56,11 +61,12 @@ void NoteWhatWasNotRead(const GameState& state, GameHost& host, const std::strin
     host.WithdrawNote(NoteTopic::LinesNotRead);
     host.WithdrawNote(NoteTopic::ImportNotes);
     if (state.WordList.empty()) {
-        host.ShowNote(NoteTopic::NoWordPairs, "No word pairs found in " + path);
+        host.ReportNote(NoteTopic::NoWordPairs,
+                        {GT_TEXT("Message", "No word pairs found in %1"), {path}});
     }
     if (linesNotRead > 0) {
-        host.ShowNote(NoteTopic::LinesNotRead,
-                      LinesNotReadNote(path, state.WordList.size(), linesNotRead));
+        host.ReportNote(NoteTopic::LinesNotRead,
+                        LinesNotReadNote(path, state.WordList.size(), linesNotRead));
     }
 }
 
@@ -170,7 +176,7 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
     TakeImportedList(next, std::move(*list));
     const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
     if (!leftOut.empty()) {
-        host.ShowMessage(LeftOutRowsMessage(path, leftOut));
+        host.Report(LeftOutRowsMessage(path, leftOut));
     }
     if (result == OpenResult::Dealt && !notes.empty()) {
         host.ShowNote(NoteTopic::ImportNotes, notes);

@@ -13,15 +13,16 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
     }
     const std::optional<ExportFormat> format = ExportFormatOf(path);
     if (!format) {
-        host.ShowMessage("Can't export the word list to\n" + path +
-                         "\nThe file name must end in .txt, .tsv, .csv or .kvtml.");
+        host.Report({GT_TEXT("Message", "Can't export the word list to\n%1\nThe file name must "
+                                        "end in .txt, .tsv, .csv or .kvtml."),
+                     {path}});
         return false;
     }
     const auto text = [&] {
         return ExportedListText(*format, state.FileDescription, state.WordList, languages);
     };
     if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
-        host.ShowMessage("Can't write the file\n" + path);
+        host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
         return false;
     }
     return true;

@@ -22,7 +22,7 @@ bool AnyTileLeft(const GameState& state) {
 
 void NoteWhetherAPairIsFree(GameState& state, GameHost& host) {
     if (AnyTileLeft(state) && !FindHintPair(state)) {
-        host.ShowNote(NoteTopic::NoFreePair, NoFreePairNote);
+        host.ReportNote(NoteTopic::NoFreePair, NoFreePairNote());
         state.NoFreePairNoted = true;
     } else {
         ForgetFreePairNote(state, host);

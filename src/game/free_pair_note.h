@@ -1,14 +1,18 @@
 #pragma once
 
-#include <string_view>
+#include "words/message.h"
 
 struct GameState;
 class GameHost;
 
-inline constexpr std::string_view NoFreePairNote =
-    "No free pair left: no two tiles on top belong together. Game > New Game3 deals tiles that "
-    "can always be cleared, and so does File > Open while Game > Deal Boards That Can Be Cleared "
-    "is on.";
+inline Message NoFreePairNote() {
+    return {
+        GT_TEXT("Message",
+                "No free pair left: no two tiles on top belong together. Game > New Game3 deals "
+                "tiles that can always be cleared, and so does File > Open while Game > Deal "
+                "Boards That Can Be Cleared is on."),
+        {}};
+}
 
 // Tiles that remain with no free pair among them would leave the player stuck without a word:
 // a note says so, and is taken back once a pair is free again.

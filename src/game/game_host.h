@@ -41,11 +41,17 @@ public:
     // Word List: shows the loaded list in its dialog until the player closes it.
     virtual void ShowWordList() = 0;
 
-    // A short note in the status bar that stays until the next one; "" goes back to the idle
-    // prompt.
+    // A short note in the status bar that stays until the next one, in the player's language;
+    // an empty text goes back to the idle prompt.
+    virtual void ReportStatus(const Message& note) { ShowStatus(EnglishText(note)); }
+    // The same note already in words.
     virtual void ShowStatus(std::string_view) {}
     // A note the player must see: it stays in a place of its own, out of the way of the status
-    // texts, until the player closes it or the rules withdraw it.
+    // texts, until the player closes it or the rules withdraw it. In the player's language.
+    virtual void ReportNote(NoteTopic topic, const Message& note) {
+        ShowNote(topic, EnglishText(note));
+    }
+    // The same note already in words.
     virtual void ShowNote(NoteTopic, std::string_view) {}
     virtual void WithdrawNote(NoteTopic) {}
     // Hears every event of play, after the state has changed.

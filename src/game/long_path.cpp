@@ -7,7 +7,8 @@ bool RefuseLongPath(MessageSink& sink, const std::string& path) {
     if (path.size() <= MaxTextLength) {
         return false;
     }
-    sink.ShowMessage("The path is longer than 299 characters:\n" + path +
-                     "\n\nPlease choose a file with a shorter path.");
+    sink.Report({GT_TEXT("Message", "The path is longer than 299 characters:\n%1\n\nPlease "
+                                    "choose a file with a shorter path."),
+                 {path}});
     return true;
 }

@@ -1,7 +1,6 @@
 #include "game/play_status_text.h"
 
 #include "game/board_geometry.h"
-#include "game/free_pair_note.h"
 #include "game/game_state.h"
 
 namespace {
@@ -16,38 +15,43 @@ std::string Hidden(const GameState& state, std::int32_t cell) {
     return word ? *word : std::string();
 }
 
-// "manger = to eat"; a pair that lacks a word (a list cut short) shows it empty.
-std::string PairText(const GameState& state, std::int32_t pair) {
-    if (pair < 0 || static_cast<std::size_t>(pair) >= state.WordList.size()) {
-        return " = ";
-    }
-    const WordPair& words = state.WordList[static_cast<std::size_t>(pair)];
-    return words.TextA.value_or("") + " = " + words.TextB.value_or("");
+Message Note(const char* text, std::vector<std::string> args = {}) {
+    return Message(text, std::move(args));
 }
 
-std::optional<std::string> PickText(const GameState& state, const PlayEvent& event) {
+// "manger = to eat"; a pair that lacks a word (a list cut short) shows it empty.
+Message PairNote(const char* text, const GameState& state, std::int32_t pair) {
+    if (pair < 0 || static_cast<std::size_t>(pair) >= state.WordList.size()) {
+        return Note(text, {"", ""});
+    }
+    const WordPair& words = state.WordList[static_cast<std::size_t>(pair)];
+    return Note(text, {words.TextA.value_or(""), words.TextB.value_or("")});
+}
+
+std::optional<Message> PickText(const GameState& state, const PlayEvent& event) {
     switch (event.kind) {
     case PlayEventKind::GameStarted:
-        return std::string();
+        return Note("");
     case PlayEventKind::TileSelected:
-        return "Selected: " + Shown(state, event.firstCell);
+        return Note(GT_TEXT("Message", "Selected: %1"), {Shown(state, event.firstCell)});
     case PlayEventKind::SelectionCleared:
-        return "Deselected: " + Shown(state, event.firstCell);
+        return Note(GT_TEXT("Message", "Deselected: %1"), {Shown(state, event.firstCell)});
     case PlayEventKind::PairMatched:
-        return "Correct: " + PairText(state, event.pair);
+        return PairNote(GT_TEXT("Message", "Correct: %1 = %2"), state, event.pair);
     case PlayEventKind::WrongPick:
-        return "Wrong: " + Shown(state, event.secondCell) + " is not " +
-               Shown(state, event.firstCell) + "'s pair";
+        return Note(GT_TEXT("Message", "Wrong: %1 is not %2's pair"),
+                    {Shown(state, event.secondCell), Shown(state, event.firstCell)});
     case PlayEventKind::Peeked:
-        return "Peek: " + Shown(state, event.firstCell) + " = " + Hidden(state, event.firstCell);
+        return Note(GT_TEXT("Message", "Peek: %1 = %2"),
+                    {Shown(state, event.firstCell), Hidden(state, event.firstCell)});
     case PlayEventKind::PairHinted:
-        return "Hint: " + PairText(state, event.pair);
+        return PairNote(GT_TEXT("Message", "Hint: %1 = %2"), state, event.pair);
     case PlayEventKind::PairAutoRemoved:
-        return "Removed: " + PairText(state, event.pair);
+        return PairNote(GT_TEXT("Message", "Removed: %1 = %2"), state, event.pair);
     case PlayEventKind::RemovalUndone:
-        return "Undone: " + PairText(state, event.pair);
+        return PairNote(GT_TEXT("Message", "Undone: %1 = %2"), state, event.pair);
     case PlayEventKind::RemovalRedone:
-        return "Redone: " + PairText(state, event.pair);
+        return PairNote(GT_TEXT("Message", "Redone: %1 = %2"), state, event.pair);
     case PlayEventKind::PeekEnded:
         break;
     }
@@ -56,6 +60,6 @@ std::optional<std::string> PickText(const GameState& state, const PlayEvent& eve
 
 } // namespace
 
-std::optional<std::string> PlayStatusText(const GameState& state, const PlayEvent& event) {
+std::optional<Message> PlayStatusText(const GameState& state, const PlayEvent& event) {
     return PickText(state, event);
 }

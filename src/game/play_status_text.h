@@ -2,8 +2,9 @@
 
 #include "game/play_event.h"
 
+#include "words/message.h"
+
 #include <optional>
-#include <string>
 
 struct GameState;
 
@@ -11,4 +12,4 @@ struct GameState;
 // "Selected: manger", "Correct: manger = to eat", "Wrong: manger is not boire's pair". ""
 // goes back to the idle prompt; nullopt leaves the last note standing. Words are the list's
 // bytes, as the tiles show them.
-std::optional<std::string> PlayStatusText(const GameState& state, const PlayEvent& event);
+std::optional<Message> PlayStatusText(const GameState& state, const PlayEvent& event);

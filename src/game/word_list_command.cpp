@@ -7,7 +7,7 @@ bool RefuseWithoutWordList(const GameState& state, GameHost& host) {
     if (!state.WordList.empty()) {
         return false;
     }
-    host.ShowMessage("There is no word list loaded\nUse File > Open to open a list");
+    host.Report(GT_TEXT("Message", "There is no word list loaded\nUse File > Open to open a list"));
     return true;
 }
 

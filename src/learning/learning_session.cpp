@@ -9,7 +9,8 @@ bool LearningSession::Hear(const GameState& state, GameHost& host, const PlayEve
     }
     if (!store_.Record(GameResultOf(state, record_)) && !problemNoted_) {
         problemNoted_ = true;
-        host.ShowNote(NoteTopic::ProgressNotKept, "Progress is not kept: " + store_.Problem());
+        host.ReportNote(NoteTopic::ProgressNotKept,
+                        {GT_TEXT("Message", "Progress is not kept: %1"), {store_.Problem()}});
     }
     return true;
 }

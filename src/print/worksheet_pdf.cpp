@@ -35,7 +35,7 @@ void EnsureGuiApplication() {
 
 } // namespace
 
-std::string WriteWorksheetPdf(const Worksheet& sheet, const std::string& path) {
+std::optional<Message> WriteWorksheetPdf(const Worksheet& sheet, const std::string& path) {
     EnsureGuiApplication();
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -53,7 +53,8 @@ std::string WriteWorksheetPdf(const Worksheet& sheet, const std::string& path) {
     }
     const QByteArray bytes = pdf.data();
     const auto produce = [&bytes] { return bytes.toStdString(); };
-    return WriteFileAtomically(path, produce) == AtomicWriteResult::Written
-               ? std::string()
-               : "Can't write the file\n" + path;
+    if (WriteFileAtomically(path, produce) != AtomicWriteResult::Written) {
+        return Message(GT_TEXT("Message", "Can't write the file\n%1"), {path});
+    }
+    return std::nullopt;
 }

@@ -14,12 +14,13 @@ namespace {
 
 bool ReadyToSave(const GameState& state, GameHost& host) {
     if (state.WordList.empty()) {
-        host.ShowMessage("Can't save when no game is in progress.\n\nNothing to save!");
+        host.Report(
+            GT_TEXT("Message", "Can't save when no game is in progress.\n\nNothing to save!"));
         return false;
     }
     if (SavableCellCount(state) == 0) {
-        host.ShowMessage("CellCount = 0\nThis is unexpected when you have a game loaded\n\n"
-                         "Nothing to save ?");
+        host.Report(GT_TEXT("Message", "CellCount = 0\nThis is unexpected when you have a game "
+                                       "loaded\n\nNothing to save ?"));
         return false;
     }
     return true;
@@ -27,9 +28,9 @@ bool ReadyToSave(const GameState& state, GameHost& host) {
 
 bool SaveToRecordFile(GameState& state, GameHost& host) {
     if (IsProtectedFile(state.RecordFileName)) {
-        host.ShowMessage("Save not allowed\n\nYou may only save to an existing saved game file\n"
-                         "or to a new file.\n\nThis is to prevent accidental overwritting of "
-                         "your word lists.");
+        host.Report(GT_TEXT("Message", "Save not allowed\n\nYou may only save to an existing saved "
+                                       "game file\nor to a new file.\n\nThis is to prevent "
+                                       "accidental overwritting of your word lists."));
         return false;
     }
     return WriteSavedGame(state, host, state.RecordFileName);
@@ -78,10 +79,10 @@ bool WriteSavedGame(GameState& state, GameHost& host, const std::string& path) {
         host.SetTitle(WindowTitle(path));
         return true;
     case AtomicWriteResult::CannotCreate:
-        host.ShowMessage("Error can't create the record file\n" + path);
+        host.Report({GT_TEXT("Message", "Error can't create the record file\n%1"), {path}});
         return false;
     case AtomicWriteResult::WriteFailed:
-        host.ShowMessage("Error writing to file");
+        host.Report(GT_TEXT("Message", "Error writing to file"));
         return false;
     }
     return false;

@@ -29,9 +29,9 @@ std::optional<std::string> NextLine(LineReader& reader) {
 }
 
 // A line quoted back to the user is cut like every other text of the game.
-std::string Unexpected(std::string_view line, std::string_view expected) {
-    return CutText(line) + "\nread from file.\nExpected '" + std::string(expected) +
-           "'\n\nClick Ok to continue.";
+Message Unexpected(std::string_view line, std::string_view expected) {
+    return {GT_TEXT("Message", "%1\nread from file.\nExpected '%2'\n\nClick Ok to continue."),
+            {CutText(line), std::string(expected)}};
 }
 
 std::int32_t ReadCounter(LineReader& reader, GameHost& host, std::string_view keyword) {
@@ -40,7 +40,7 @@ std::int32_t ReadCounter(LineReader& reader, GameHost& host, std::string_view ke
         return 0;
     }
     if (!line->starts_with(keyword)) {
-        host.ShowMessage(Unexpected(*line, keyword));
+        host.Report(Unexpected(*line, keyword));
         return 0;
     }
     return ReadLeadingNumber(std::string_view(*line).substr(line->rfind(':') + 1));
@@ -151,9 +151,9 @@ std::int32_t ReadCells(LineReader& reader, GameState& state, GameHost& host) {
         ++cell;
     }
     if (unknownPairs > ReportedUnknownPairs) {
-        host.ShowMessage(std::to_string(unknownPairs - ReportedUnknownPairs) +
-                         " more cell lines name word pairs that are not in the file.\nTheir "
-                         "cells are left empty.");
+        host.Report({GT_TEXT("Message", "%1 more cell lines name word pairs that are not in the "
+                                        "file.\nTheir cells are left empty."),
+                     {std::to_string(unknownPairs - ReportedUnknownPairs)}});
     }
     return cell;
 }
@@ -210,8 +210,8 @@ bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
     // Save writes back to the file the title names.
     state.RecordFileName = chosen;
     host.SetTitle(WindowTitle(chosen));
-    host.ShowMessage("Loaded file OK\n\nOringinal game was started from file\n" +
-                     state.BrowseFileName);
+    host.Report({GT_TEXT("Message", "Loaded file OK\n\nOringinal game was started from file\n%1"),
+                 {state.BrowseFileName}});
     host.InvalidateAll();
     host.OnPlayEvent({PlayEventKind::GameStarted});
     return true;
@@ -227,14 +227,14 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
 
     line = NextLine(reader);
     if (line && *line != GameSourceLine) {
-        host.ShowMessage(Unexpected(*line, GameSourceLine));
+        host.Report(Unexpected(*line, GameSourceLine));
     }
     line = NextLine(reader);
     if (line) {
         state.BrowseFileName = CutText(*line);
         if (line->empty()) {
-            host.ShowMessage("Expected a game source file name\nbut it is missing.\n\nClick Ok "
-                             "to continue.");
+            host.Report(GT_TEXT("Message", "Expected a game source file name\nbut it is "
+                                           "missing.\n\nClick Ok to continue."));
         }
     }
     if (!reader.AtEnd()) {
@@ -245,8 +245,8 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
     const std::int32_t hints = ReadCounter(reader, host, "Hints:");
 
     if (!SkipToBanner(reader, ArrayTopStart)) {
-        host.ShowMessage("Unable to find ArrayTop section in file.\n\nThis file does not appear "
-                         "to be a valid Glossatiles saved game.");
+        host.Report(GT_TEXT("Message", "Unable to find ArrayTop section in file.\n\nThis file "
+                                       "does not appear to be a valid Glossatiles saved game."));
         return false;
     }
     if (!ReadPairs(reader, state, host)) {
@@ -264,8 +264,8 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
         return false;
     }
     if (reader.AtEnd() || !SkipToBanner(reader, ArrayIndexStart)) {
-        host.ShowMessage("Unable to find ArrayIndex section in file.\n\nThis file does not "
-                         "appear to be a valid Glossatiles saved game.");
+        host.Report(GT_TEXT("Message", "Unable to find ArrayIndex section in file.\n\nThis file "
+                                       "does not appear to be a valid Glossatiles saved game."));
         return false;
     }
     // The board's size follows from the pairs; the CellCount line only tells whether cell
@@ -273,9 +273,9 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
     const std::optional<std::int32_t> promised = ReadCellCount(reader);
     const std::int32_t read = ReadCells(reader, state, host);
     if (promised && *promised > read) {
-        host.ShowMessage("The saved game ends early: " + std::to_string(*promised - read) +
-                         " of its " + std::to_string(*promised) +
-                         " cells are missing.\nTheir tiles are not on the board.");
+        host.Report({GT_TEXT("Message", "The saved game ends early: %1 of its %2 cells are "
+                                        "missing.\nTheir tiles are not on the board."),
+                     {std::to_string(*promised - read), std::to_string(*promised)}});
     }
     state.DisplayedLevel = 0;
     return true;

@@ -56,7 +56,8 @@ void AddPairLine(std::string& text, GameHost& host, std::int32_t index, WordPair
     text += pair.TextA.value_or("");
     text += ':';
     AddLine(text, pair.TextB.value_or("Missing word"));
-    host.ShowMessage("Warning there appears to be a missing word\nin the word pairs.");
+    host.Report(
+        GT_TEXT("Message", "Warning there appears to be a missing word\nin the word pairs."));
 }
 
 void AddCellLine(std::string& text, const GameState& state, std::int32_t cell) {

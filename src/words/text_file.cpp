@@ -19,12 +19,14 @@ bool StartsAsText(std::FILE* file) {
 FileHandle OpenTextFile(const std::string& path, MessageSink& sink) {
     FileHandle file = OpenForReading(path);
     if (!file) {
-        sink.ShowMessage("Error can't open the file\n" + path);
+        sink.Report({GT_TEXT("Message", "Error can't open the file\n%1"), {path}});
         return nullptr;
     }
     if (!StartsAsText(file.get())) {
-        sink.ShowMessage("This is not a text file:\n" + path +
-                         "\n\nWord lists and saved games are plain text.");
+        sink.Report(
+            {GT_TEXT("Message",
+                     "This is not a text file:\n%1\n\nWord lists and saved games are plain text."),
+             {path}});
         return nullptr;
     }
     return file;

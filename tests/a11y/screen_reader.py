@@ -1,13 +1,10 @@
 """Reads the running game over AT-SPI as a screen reader does, then removes the pair uno/one
 with key presses alone and checks what the reader is told."""
-import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+from board_reader import STACKS, activate_game_window, find_board, key
 
-STACKS = 35
 failures = []
 
 
@@ -15,31 +12,6 @@ def check(condition, what):
     if not condition:
         failures.append(what)
         print("FAIL:", what)
-
-
-def pump(seconds):
-    context = GLib.MainContext.default()
-    end = time.time() + seconds
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
-
-
-def find_board():
-    for _ in range(150):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and (app.name or "").lower() == "glossatiles":
-                board = pyatspi.findDescendant(app, lambda node: node.name == "Board")
-                if board is not None and board.childCount > STACKS:
-                    return app, board
-        time.sleep(0.2)
-    sys.exit("FAIL: the game's board never appeared on the accessibility bus")
-
-
-def key(*names):
-    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True, timeout=10)
-    pump(0.6)
 
 
 app, board = find_board()
@@ -69,12 +41,7 @@ def on_focus(event):
 
 
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
-# Key presses go to the active window.
-windows = subprocess.run(["xdotool", "search", "--name", "^Glossatiles"], capture_output=True,
-                         text=True, timeout=10).stdout.split()
-for window in windows:
-    subprocess.run(["xdotool", "windowactivate", window], timeout=10, stderr=subprocess.DEVNULL)
-pump(1.0)
+activate_game_window()
 
 # A deal replaces every child, the focused one too: the reader is told where focus is now.
 key("Home")

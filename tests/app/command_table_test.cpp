@@ -69,6 +69,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Tools", "Draw Level", 32774},
     {"&Tools", "&Progress...", 32800},
     {"&Tools", "&Languages...", 32791},
+    {"&Help", "How to &Play", 32806},
     {"&Help", "&Keys", 32804},
     {"&Help", "&About Glossatiles...", 57664}};
 

@@ -1,4 +1,6 @@
+#include "app/announcer.h"
 #include "app/note_bar.h"
+#include "app/ui_translations.h"
 #include "files/open_file.h"
 #include "frame_fixture.h"
 #include "learning/sqlite_progress_store.h"
@@ -51,24 +53,25 @@ TEST_F(NotesTest, ProgressNotKeptStaysAboveTheBoardAfterTheLastPick) {
 }
 
 // Notes about the list opened stay through the picks until the next list replaces them, or
-// until the player closes them; a screen reader meets each as an alert named by its text.
+// until the player closes them; a screen reader hears each once and meets it as a note named
+// by its text.
 TEST_F(NotesTest, WhatWasNotReadInAListStaysUntilClosedOrAnotherListOpens) {
     frame->show();
     QStringList announced;
-    QObject::connect(&frame->Notes(), &NoteBar::NoteShown,
-                     [&](const QString& text) { announced.append(text); });
+    ListenToAnnouncements([&](const QString& text) { announced.append(text); });
     const QString empty = QString::fromStdString(files.Write("empty.txt", "Empty\n\nchat\ncat\n"));
     Open(empty);
     const QStringList expected{"No word pairs found in " + empty,
                                "A blank line ends the list in " + empty +
                                    " after 0 pairs: 2 lines after it were not read."};
     EXPECT_EQ(Notes(), expected);
+    ListenToAnnouncements({});
     EXPECT_EQ(announced, expected);
     EXPECT_EQ(StatusText(), "Ready");
     QAccessibleInterface* note =
         QAccessible::queryAccessibleInterface(NoteButtons(expected[0]).value(0)->parentWidget());
     ASSERT_NE(note, nullptr);
-    EXPECT_EQ(note->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(note->role(), QAccessible::Note);
     EXPECT_EQ(note->text(QAccessible::Name), expected[0]);
 
     const QString cut = QString::fromStdString(
@@ -87,6 +90,42 @@ TEST_F(NotesTest, WhatWasNotReadInAListStaysUntilClosedOrAnotherListOpens) {
     buttons[0]->click();
     EXPECT_TRUE(Notes().isEmpty());
     EXPECT_FALSE(frame->Notes().isVisible());
+}
+
+// The notes come in the player's language, each count with its own plural: French says 0
+// and 1 in the singular.
+TEST_F(NotesTest, NotesAreInThePlayersLanguageWithACountedFormForEachCount) {
+    const QString empty = QString::fromStdString(files.Write("empty.txt", "Empty\n\nchat\ncat\n"));
+    const QString one =
+        QString::fromStdString(files.Write("one.txt", "One\nchat\ncat\n\noiseau\n"));
+    const struct {
+        QString language;
+        QString path;
+        QStringList notes;
+    } cases[] = {
+        {"fr",
+         empty,
+         {"Aucune paire de mots trouvée dans " + empty,
+          "Une ligne vide termine la liste dans " + empty +
+              " après 0 paire : 2 lignes qui la suivent n'ont pas été lues."}},
+        {"de",
+         one,
+         {"Eine Leerzeile beendet die Liste in " + one +
+          " nach 1 Paar: 1 Zeile danach wurde nicht gelesen."}},
+        {"es",
+         empty,
+         {"No se encontraron parejas de palabras en " + empty,
+          "Una línea en blanco termina la lista en " + empty +
+              " tras 0 parejas: 2 líneas posteriores no se leyeron."}},
+        {"en",
+         one,
+         {"A blank line ends the list in " + one + " after 1 pair: 1 line after it was not read."}},
+    };
+    for (const auto& [language, path, notes] : cases) {
+        const UiTranslations translations({language});
+        Open(path);
+        EXPECT_EQ(Notes(), notes) << language.toStdString();
+    }
 }
 
 // Pair 0 lies on itself at column 1 of row 4; pair 1 is free. Once pair 1 is matched, the

@@ -48,6 +48,7 @@ TEST_F(ZoomTest, FitFillsTheWindowAndIsRemembered) {
 TEST_F(ZoomTest, AZoomedOutBoardIsCentredInTheWindow) {
     frame->resize(1900, 1300);
     frame->show();
+    // The board scrolls below the notes bar.
     auto* area = frame->centralWidget()->findChild<QScrollArea*>();
     ASSERT_NE(area, nullptr);
     for (const int command : {CommandId::ZoomOut, CommandId::ZoomOut, CommandId::ZoomToFit}) {

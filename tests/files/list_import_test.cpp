@@ -352,9 +352,9 @@ TEST(ListImport, NoImportedWordHoldsALineBreakOrAnotherControlCharacter) {
 TEST(ListImport, MessagesNameTheFileAndTheFirstLeftOutLines) {
     EXPECT_EQ(ImportFailureMessage("/a/b.csv", "It is not UTF-8 text."),
               "Can't import the file\n/a/b.csv\nIt is not UTF-8 text.");
-    EXPECT_EQ(LeftOutRowsMessage("/a/b.csv", {7}),
+    EXPECT_EQ(EnglishText(LeftOutRowsMessage("/a/b.csv", {7})),
               "1 row of b.csv was left out because a word or its translation is empty.\nLine 7");
-    EXPECT_EQ(LeftOutRowsMessage("b.csv", {2, 3, 5, 8, 13, 21}),
+    EXPECT_EQ(EnglishText(LeftOutRowsMessage("b.csv", {2, 3, 5, 8, 13, 21})),
               "6 rows of b.csv were left out because a word or its translation is empty.\n"
               "Lines 2, 3, 5, 8, 13, ...");
 }

@@ -59,9 +59,10 @@ TEST(OpenImportedList, EachFormatIsDealtWithItsPairsTitleAndLanguages) {
             EXPECT_EQ(state.BrowseFileName, path);
             EXPECT_EQ(host.titles.back(), WindowTitle(path));
             EXPECT_EQ(Tiles(state), 2 * state.WordsCount);
-            EXPECT_EQ(host.messages, c.leftOut.empty()
-                                         ? std::vector<std::string>()
-                                         : std::vector{LeftOutRowsMessage(path, c.leftOut)});
+            EXPECT_EQ(host.messages,
+                      c.leftOut.empty()
+                          ? std::vector<std::string>()
+                          : std::vector{EnglishText(LeftOutRowsMessage(path, c.leftOut))});
         }
     }
 }

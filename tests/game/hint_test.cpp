@@ -220,7 +220,7 @@ TEST(NoFreePair, ANoteSaysSoWhenTheLastFreePairGoesAndOnEveryCommandThatFindsNon
         for (const auto command : {&Hint, &AutoRemovePair, &FastAutoFinish}) {
             command(board->state, board->host);
         }
-        EXPECT_EQ(board->host.noteLog, std::vector<std::string>(4, std::string(NoFreePairNote)));
+        EXPECT_EQ(board->host.noteLog, std::vector<std::string>(4, EnglishText(NoFreePairNote())));
         EXPECT_EQ(board->state.HintCount, board == &ticked ? 1 : 0);
         UndoRemoval(board->state, board->host);
         EXPECT_EQ(board->host.noteLog.back(), "") << "a free pair again";
