@@ -1,5 +1,7 @@
 #include "app/announcer.h"
 
+#include "app/leaf_accessible.h"
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QPointer>
@@ -9,27 +11,15 @@
 namespace {
 
 // A notification is what Orca speaks when it is shown, wherever the focus is.
-class AnnouncementAccessible : public QAccessibleInterface {
+class AnnouncementAccessible : public LeafAccessible<QWidget> {
 public:
-    explicit AnnouncementAccessible(QWidget& host) : host_(&host) {}
+    explicit AnnouncementAccessible(QWidget& host) : LeafAccessible(&host) {}
 
     void Say(const QString& text) {
         text_ = text;
         shown_ = true;
     }
 
-    bool isValid() const override { return !host_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return host_ ? host_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(host_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name ? text_ : QString();
@@ -43,7 +33,6 @@ public:
     }
 
 private:
-    QPointer<QWidget> host_;
     QString text_;
     bool shown_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "app/glossatiles_view.h"
 #include "app/keyboard_play.h"
+#include "app/leaf_accessible.h"
 #include "game/board_geometry.h"
 #include "game/game_state.h"
 #include "view/board_painter.h"
@@ -22,32 +23,19 @@ BoardPosition StackAt(int index) {
 }
 
 // A stack (index below BoardPositions) or one of the panels after them.
-class BoardItemAccessible : public QAccessibleInterface {
+class BoardItemAccessible : public LeafAccessible<CGlossatilesView> {
 public:
-    BoardItemAccessible(CGlossatilesView* view, int index) : view_(view), index_(index) {}
+    BoardItemAccessible(CGlossatilesView* view, int index) : LeafAccessible(view), index_(index) {}
 
     int Index() const { return index_; }
-    const CGlossatilesView* View() const { return view_; }
-
-    bool isValid() const override { return !view_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(view_.data());
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    void setText(QAccessible::Text, const QString&) override {}
+    const CGlossatilesView* View() const { return host_; }
 
     QAccessible::Role role() const override {
         return IsStack() ? QAccessible::Button : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text t) const override {
-        if (!view_) {
+        if (!host_) {
             return {};
         }
         if (t == QAccessible::Name) {
@@ -60,20 +48,20 @@ public:
     }
 
     QRect rect() const override {
-        if (!view_) {
+        if (!host_) {
             return {};
         }
-        const QRect area = view_->ToWidget(BoardArea());
-        return {view_->mapToGlobal(area.topLeft()), area.size()};
+        const QRect area = host_->ToWidget(BoardArea());
+        return {host_->mapToGlobal(area.topLeft()), area.size()};
     }
 
     QAccessible::State state() const override {
         QAccessible::State state;
-        if (!view_ || !IsStack()) {
+        if (!host_ || !IsStack()) {
             state.readOnly = true;
             return state;
         }
-        const GameState& game = view_->State();
+        const GameState& game = host_->State();
         const BoardPosition stack = StackAt(index_);
         state.focusable = true;
         state.selectable = true;
@@ -81,7 +69,7 @@ public:
         state.invisible = TopCellOf(game, stack) < 0;
         state.selected = state.checked =
             game.HasSelection() && stack == BoardPosition{game.SelectedCol, game.SelectedRow};
-        state.focused = view_->hasFocus() && view_->KeyboardCursor() == stack;
+        state.focused = host_->hasFocus() && host_->KeyboardCursor() == stack;
         return state;
     }
 
@@ -89,16 +77,16 @@ private:
     bool IsStack() const { return index_ < BoardPositions; }
 
     QString StackName() const {
-        const std::int32_t cell = TopCellOf(view_->State(), StackAt(index_));
+        const std::int32_t cell = TopCellOf(host_->State(), StackAt(index_));
         if (cell < 0) {
             return Tr("empty");
         }
-        const std::string* word = WordShownAt(view_->State(), cell);
+        const std::string* word = WordShownAt(host_->State(), cell);
         return word ? DecodeWord(*word) : QString();
     }
 
     QString StackDescription() const {
-        const GameState& game = view_->State();
+        const GameState& game = host_->State();
         const BoardPosition stack = StackAt(index_);
         const std::int32_t level = TopLevelAt(game, stack.column, stack.row);
         QString text = Tr("Column %1, row %2").arg(stack.column).arg(stack.row);
@@ -113,7 +101,7 @@ private:
     }
 
     QString PanelName() const {
-        const GameState& game = view_->State();
+        const GameState& game = host_->State();
         switch (index_ - BoardPositions) {
         case 0:
             return Tr("Correct %1").arg(game.CorrectCount);
@@ -127,14 +115,13 @@ private:
     QRect BoardArea() const {
         if (IsStack()) {
             const BoardPosition stack = StackAt(index_);
-            return TileRect(view_->State().BoardTop, stack.column, stack.row);
+            return TileRect(host_->State().BoardTop, stack.column, stack.row);
         }
         static const std::array<QRect, BoardAccessible::PanelCount> panels{
             EdgeRect(10, 10, 210, 90), EdgeRect(230, 10, 430, 90), EdgeRect(450, 10, 670, 90)};
         return panels[static_cast<std::size_t>(index_ - BoardPositions)];
     }
 
-    QPointer<CGlossatilesView> view_;
     int index_;
 };
 

@@ -3,7 +3,6 @@
 #include "app/qt_prompter.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 
 QString QtEditorPrompter::ChooseFileToSave(QWidget* parent) {
     return ChooseWordListFileToWrite(
@@ -11,19 +10,9 @@ QString QtEditorPrompter::ChooseFileToSave(QWidget* parent) {
 }
 
 SaveChoice QtEditorPrompter::AskSaveChanges(QWidget* parent) {
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Glossatiles"),
-        QCoreApplication::translate("WordListEditor", "Save the changes to the word list?"),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return SaveChoice::Save;
-    case QMessageBox::Discard:
-        return SaveChoice::Discard;
-    default:
-        return SaveChoice::Cancel;
-    }
+    return AskSaveDiscardCancel(
+        parent,
+        QCoreApplication::translate("WordListEditor", "Save the changes to the word list?"));
 }
 
 void QtEditorPrompter::ShowMessage(QWidget* parent, const QString& text) {

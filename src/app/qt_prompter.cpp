@@ -122,8 +122,12 @@ std::optional<ImportChoice> QtPrompter::AskImportChoice(QWidget* parent, const Q
 }
 
 SaveChoice QtPrompter::AskSaveGameInProgress(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Glossatiles"),
-                    QCoreApplication::translate("QtPrompter", "Save the game in progress?"),
+    return AskSaveDiscardCancel(
+        parent, QCoreApplication::translate("QtPrompter", "Save the game in progress?"));
+}
+
+SaveChoice AskSaveDiscardCancel(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Glossatiles"), question,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {

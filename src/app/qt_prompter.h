@@ -24,3 +24,6 @@ public:
 // A save dialog for a word list in one of the formats the game writes. A name ending in .txt,
 // .tsv, .csv or .kvtml, or an empty text when the user cancels.
 QString ChooseWordListFileToWrite(QWidget* parent, const QString& title);
+
+// Asks `question` with Save, Discard and Cancel; Save is the default.
+SaveChoice AskSaveDiscardCancel(QWidget* parent, const QString& question);
