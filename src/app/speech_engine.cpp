@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QTextToSpeech>
 
+#include <csignal>
 #include <optional>
 
 namespace {
@@ -34,6 +35,9 @@ void SpeechEngine::Start() {
         emit Unavailable(tr("no speech engine is installed (Qt's speechd plugin)"));
         return;
     }
+    // The speech client writes to a socket that the server may close at any time; a server
+    // that goes away must turn speech off, not end the game with SIGPIPE.
+    std::signal(SIGPIPE, SIG_IGN);
     engine_ = std::make_unique<QTextToSpeech>(EngineName);
     const QList<QLocale> locales = engine_->availableLocales();
     // Without a voice for the system's language (LANG=C, say) the engine reports an error
