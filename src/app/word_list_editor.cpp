@@ -122,7 +122,10 @@ WordListEditor::WordListEditor(const QString& path, const std::string& descripti
     resize(640, 560);
 }
 
-WordListEditor::~WordListEditor() = default;
+WordListEditor::~WordListEditor() {
+    // The stack says it is clean again while it is destroyed, when the title's parts are gone.
+    undo_.disconnect(this);
+}
 
 void WordListEditor::CreateActions() {
     struct Entry {
