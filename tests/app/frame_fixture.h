@@ -4,6 +4,7 @@
 #include "app/game_learning.h"
 #include "app/glossatiles_view.h"
 #include "app/main_frame.h"
+#include "learning/sqlite_progress_store.h"
 #include "support/temp_dir.h"
 #include "test_learning_prompter.h"
 #include "test_prompter.h"
@@ -56,6 +57,15 @@ protected:
         auto learning = std::make_unique<TestLearningPrompter>();
         learningPrompter = learning.get();
         frame->Learning().SetPrompter(std::move(learning));
+    }
+
+    // Games are recorded in a progress database of the test's own folder.
+    SqliteProgressStore& UseProgressStoreInTestFolder() {
+        auto owned = std::make_unique<SqliteProgressStore>(
+            (files.path() / "data/glossatiles/progress.sqlite").string());
+        SqliteProgressStore& store = *owned;
+        frame->Learning().SetStore(std::move(owned));
+        return store;
     }
 
     CGlossatilesView& View() { return frame->View(); }

@@ -16,10 +16,7 @@ namespace {
 class LearningWindowsTest : public FrameTest {
 protected:
     void SetUp() override {
-        auto store = std::make_unique<SqliteProgressStore>(
-            (files.path() / "data/glossatiles/progress.sqlite").string());
-        this->store = store.get();
-        frame->Learning().SetStore(std::move(store));
+        store = &UseProgressStoreInTestFolder();
         Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
         ASSERT_TRUE(State().HasBoard());
         list = State().WordList;

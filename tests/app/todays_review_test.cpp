@@ -37,10 +37,7 @@ public:
 class TodaysReviewTest : public FrameTest {
 protected:
     void SetUp() override {
-        auto owned = std::make_unique<SqliteProgressStore>(
-            (files.path() / "data/glossatiles/progress.sqlite").string());
-        store = owned.get();
-        frame->Learning().SetStore(std::move(owned));
+        store = &UseProgressStoreInTestFolder();
         frame->Learning().SetClock(std::make_unique<FixedClock>());
     }
 

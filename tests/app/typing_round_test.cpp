@@ -31,10 +31,7 @@ void Type(CTypingRoundDlg& dialog, const QString& answer) {
 class TypingRoundTest : public FrameTest {
 protected:
     void SetUp() override {
-        auto owned = std::make_unique<SqliteProgressStore>(
-            (files.path() / "data/glossatiles/progress.sqlite").string());
-        store = owned.get();
-        frame->Learning().SetStore(std::move(owned));
+        store = &UseProgressStoreInTestFolder();
         Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
         ASSERT_TRUE(State().HasBoard());
         QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
@@ -81,9 +78,9 @@ TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAn
     const auto games = store->Games(IdentityOf(State()).fingerprint);
     ASSERT_TRUE(games) << store->Problem();
     ASSERT_EQ(games->size(), 1u);
-    EXPECT_EQ(std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct,
-                         games->at(0).wrong),
-              std::tuple(std::string(GameKind::Typing), 2, 1, 1));
+    EXPECT_EQ(
+        std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct, games->at(0).wrong),
+        std::tuple(std::string(GameKind::Typing), 2, 1, 1));
 }
 
 TEST_F(TypingRoundTest, TheDirectionChosenInTheRoundIsRememberedForTheList) {
