@@ -26,7 +26,7 @@ inline bool SamePairs(const WordPairList& exported, const WordPairList& read) {
 // export read back unchanged.
 inline void CheckImport(const ImportOutcome& outcome) {
     if (!outcome.list) {
-        if (outcome.problem.empty()) {
+        if (EnglishText(outcome.problem).empty()) {
             std::abort();
         }
         return;

@@ -832,10 +832,6 @@ Wörter eintippen</translation>
         <source>Missed pairs saved to %1</source>
         <translation>Verfehlte Paare gespeichert in %1</translation>
     </message>
-    <message>
-        <source>Progress is not kept: %1</source>
-        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
-    </message>
 </context>
 <context>
     <name>ImportDlg</name>
@@ -1222,6 +1218,282 @@ Word lists and saved games are plain text.</source>
 %1
 
 Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Mind the accents: %1</source>
+        <translation>Achte auf die Akzente: %1</translation>
+    </message>
+    <message>
+        <source>Almost: %1</source>
+        <translation>Fast: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: %1</source>
+        <translation>Falsch: %1</translation>
+    </message>
+    <message>
+        <source>Its collection would unpack to more than %1 MB, far more than a deck holds; it is refused.</source>
+        <translation>Die Sammlung darin würde entpackt mehr als %1 MB belegen, weit mehr, als ein Deck enthält; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged.</source>
+        <translation>Das Archiv ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Its notes cannot be read.</source>
+        <translation>Die Notizen darin können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Its compressed collection is damaged.</source>
+        <translation>Die komprimierte Sammlung darin ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Its collection is not an SQLite database.</source>
+        <translation>Die Sammlung darin ist keine SQLite-Datenbank.</translation>
+    </message>
+    <message>
+        <source>Its collection cannot be opened.</source>
+        <translation>Die Sammlung darin kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Its collection is not an Anki collection, or it is damaged.</source>
+        <translation>Die Sammlung darin ist keine Anki-Sammlung, oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It was made by a newer Anki (collection schema %1); this program reads schemas %2 to %3.</source>
+        <translation>Die Datei stammt von einem neueren Anki (Sammlungsschema %1); dieses Programm liest die Schemas %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Its collection schema %1 is older than any this program reads.</source>
+        <translation>Das Sammlungsschema %1 darin ist älter als alle, die dieses Programm liest.</translation>
+    </message>
+    <message>
+        <source>Its note types cannot be read.</source>
+        <translation>Die Notiztypen darin können nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Its collection is damaged: %1.</source>
+        <translation>Die Sammlung darin ist beschädigt: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cloze notes were left out, since they are not word pairs.</source>
+        <translation>
+            <numerusform>%n Lückentext-Notiz wurde ausgelassen, da sie kein Wortpaar ist.</numerusform>
+            <numerusform>%n Lückentext-Notizen wurden ausgelassen, da sie keine Wortpaare sind.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
+        <translation>
+            <numerusform>Das Deck hat %n Mediendatei (Bilder oder Töne); die Steine zeigen nur seine Wörter.</numerusform>
+            <numerusform>Das Deck hat %n Mediendateien (Bilder oder Töne); die Steine zeigen nur seine Wörter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its notes name a note type that it does not hold.</source>
+        <translation>Die Notizen darin nennen einen Notiztyp, den die Datei nicht enthält.</translation>
+    </message>
+    <message>
+        <source>It holds only a note asking for a newer Anki; its real collection is missing.</source>
+        <translation>Die Datei enthält nur eine Notiz, die ein neueres Anki verlangt; die eigentliche Sammlung fehlt.</translation>
+    </message>
+    <message>
+        <source>It is not a zip archive, or the archive is damaged.</source>
+        <translation>Die Datei ist kein ZIP-Archiv, oder das Archiv ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>It holds no Anki collection.</source>
+        <translation>Die Datei enthält keine Anki-Sammlung.</translation>
+    </message>
+    <message>
+        <source>The quoted field that begins on line %1 is never closed.</source>
+        <translation>Das Feld in Anführungszeichen, das in Zeile %1 beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>It is too large to read into memory.</source>
+        <translation>Die Datei ist zu groß, um sie in den Speicher zu lesen.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a word list may be.</source>
+        <translation>Die Datei ist größer als %1 MB, größer, als eine Wortliste sein darf.</translation>
+    </message>
+    <message>
+        <source>The XML is malformed on line %1: %2.</source>
+        <translation>Das XML ist in Zeile %1 fehlerhaft: %2.</translation>
+    </message>
+    <message>
+        <source>The XML holds no kvtml word list.</source>
+        <translation>Das XML enthält keine kvtml-Wortliste.</translation>
+    </message>
+    <message>
+        <source>It is not UTF-8 text.</source>
+        <translation>Die Datei ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>No reader claims it.</source>
+        <translation>Kein Importfilter erkennt die Datei.</translation>
+    </message>
+    <message>
+        <source>It holds no word pair.</source>
+        <translation>Die Datei enthält kein Wortpaar.</translation>
+    </message>
+    <message>
+        <source>The word and its translation must come from two different columns.</source>
+        <translation>Das Wort und seine Übersetzung müssen aus zwei verschiedenen Spalten kommen.</translation>
+    </message>
+    <message>
+        <source>It has no column %1; its last column is %2.</source>
+        <translation>Die Datei hat keine Spalte %1; ihre letzte Spalte ist %2.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t import the file
+%1
+%2</source>
+        <translation>Die Datei kann nicht importiert werden
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Speicher konnte nicht reserviert werden</translation>
+    </message>
+    <message>
+        <source>Internal error occurred</source>
+        <translation>Ein interner Fehler ist aufgetreten</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Der Typ eines Tags ist nicht bestimmbar</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Fehler in der Dokumentdeklaration oder einer Verarbeitungsanweisung</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Fehler in einem Kommentar</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Fehler in einem CDATA-Abschnitt</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Fehler in der Dokumenttypdeklaration</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Fehler in einem PCDATA-Abschnitt</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Fehler in einem Start-Tag</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Fehler in einem Attribut</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Fehler in einem End-Tag</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Start- und End-Tag passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Kein Dokumentelement gefunden</translation>
+    </message>
+    <message>
+        <source>Out of memory allocating for AssignmentAB
+in &apos;NewGame</source>
+        <translation>Kein Speicher mehr beim Anlegen von AssignmentAB
+in &apos;NewGame</translation>
+    </message>
+    <message>
+        <source>Out of memory allocating for AssignmentArray
+in &apos;NewGame</source>
+        <translation>Kein Speicher mehr beim Anlegen von AssignmentArray
+in &apos;NewGame</translation>
+    </message>
+    <message>
+        <source>Timer overrun</source>
+        <translation>Timer-Überlauf</translation>
+    </message>
+    <message>
+        <source>Program error, not enough cells to assign word pairs</source>
+        <translation>Programmfehler: nicht genug Zellen, um die Wortpaare zuzuweisen</translation>
+    </message>
+    <message>
+        <source>Unable to place all tiles
+because some tiles would have been blocked.
+You may want to retry by starting another new game</source>
+        <translation>Nicht alle Steine können gelegt werden,
+weil einige Steine blockiert wären.
+Versuchen Sie es vielleicht mit einem weiteren neuen Spiel</translation>
+    </message>
+    <message>
+        <source>Out of memory in CheckForBlockedTiles</source>
+        <translation>Kein Speicher mehr in CheckForBlockedTiles</translation>
+    </message>
+    <message>
+        <source>Possible odd number of words in function Loadplayedgame %1
+GetWordPairPointer returned NULL</source>
+        <translation>Möglicherweise ungerade Anzahl von Wörtern in der Funktion Loadplayedgame %1
+GetWordPairPointer gab NULL zurück</translation>
+    </message>
+    <message>
+        <source>Error: Cant create AssignmentArrays</source>
+        <translation>Fehler: AssignmentArrays können nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Error: Something went wrong
+
+WordsCount or CellCount is zero.</source>
+        <translation>Fehler: Etwas ist schiefgegangen
+
+WordsCount oder CellCount ist null.</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember
+List will be incomplete</source>
+        <translation>Programmfehler: kein Speicher mehr beim Lesen der Datei
+Für ThisArrayMember kann kein Speicher reserviert werden
+Die Liste wird unvollständig sein</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember-&gt;TextA
+List will be incomplete</source>
+        <translation>Programmfehler: kein Speicher mehr beim Lesen der Datei
+Für ThisArrayMember-&gt;TextA kann kein Speicher reserviert werden
+Die Liste wird unvollständig sein</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember-&gt;TextB
+List will be incomplete</source>
+        <translation>Programmfehler: kein Speicher mehr beim Lesen der Datei
+Für ThisArrayMember-&gt;TextB kann kein Speicher reserviert werden
+Die Liste wird unvollständig sein</translation>
+    </message>
+    <message>
+        <source>Possible odd number of words in function GetWordPairPointer</source>
+        <translation>Möglicherweise ungerade Anzahl von Wörtern in der Funktion GetWordPairPointer</translation>
     </message>
 </context>
 <context>

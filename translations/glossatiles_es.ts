@@ -832,10 +832,6 @@ Escribir las palabras</translation>
         <source>Missed pairs saved to %1</source>
         <translation>Pares fallados guardados en %1</translation>
     </message>
-    <message>
-        <source>Progress is not kept: %1</source>
-        <translation>El progreso no se guarda: %1</translation>
-    </message>
 </context>
 <context>
     <name>ImportDlg</name>
@@ -1222,6 +1218,282 @@ Word lists and saved games are plain text.</source>
 %1
 
 Las listas de palabras y las partidas guardadas son texto plano.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Correcto: %1</translation>
+    </message>
+    <message>
+        <source>Mind the accents: %1</source>
+        <translation>Cuidado con los acentos: %1</translation>
+    </message>
+    <message>
+        <source>Almost: %1</source>
+        <translation>Casi: %1</translation>
+    </message>
+    <message>
+        <source>Wrong: %1</source>
+        <translation>Incorrecto: %1</translation>
+    </message>
+    <message>
+        <source>Its collection would unpack to more than %1 MB, far more than a deck holds; it is refused.</source>
+        <translation>Su colección ocuparía más de %1 MB al descomprimirse, mucho más de lo que contiene un mazo; se rechaza.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged.</source>
+        <translation>El archivo comprimido está dañado.</translation>
+    </message>
+    <message>
+        <source>Its notes cannot be read.</source>
+        <translation>Sus notas no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>Its compressed collection is damaged.</source>
+        <translation>Su colección comprimida está dañada.</translation>
+    </message>
+    <message>
+        <source>Its collection is not an SQLite database.</source>
+        <translation>Su colección no es una base de datos SQLite.</translation>
+    </message>
+    <message>
+        <source>Its collection cannot be opened.</source>
+        <translation>Su colección no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>Its collection is not an Anki collection, or it is damaged.</source>
+        <translation>Su colección no es una colección de Anki, o está dañada.</translation>
+    </message>
+    <message>
+        <source>It was made by a newer Anki (collection schema %1); this program reads schemas %2 to %3.</source>
+        <translation>Lo creó un Anki más reciente (esquema de colección %1); este programa lee los esquemas %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Its collection schema %1 is older than any this program reads.</source>
+        <translation>Su esquema de colección %1 es más antiguo que cualquiera de los que lee este programa.</translation>
+    </message>
+    <message>
+        <source>Its note types cannot be read.</source>
+        <translation>Sus tipos de nota no se pueden leer.</translation>
+    </message>
+    <message>
+        <source>Its collection is damaged: %1.</source>
+        <translation>Su colección está dañada: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cloze notes were left out, since they are not word pairs.</source>
+        <translation>
+            <numerusform>Se omitió %n nota de huecos, porque no es una pareja de palabras.</numerusform>
+            <numerusform>Se omitieron %n notas de huecos, porque no son parejas de palabras.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
+        <translation>
+            <numerusform>El mazo tiene %n archivo multimedia (imágenes o sonidos); las fichas solo muestran sus palabras.</numerusform>
+            <numerusform>El mazo tiene %n archivos multimedia (imágenes o sonidos); las fichas solo muestran sus palabras.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its notes name a note type that it does not hold.</source>
+        <translation>Sus notas nombran un tipo de nota que no contiene.</translation>
+    </message>
+    <message>
+        <source>It holds only a note asking for a newer Anki; its real collection is missing.</source>
+        <translation>Solo contiene una nota que pide un Anki más reciente; falta su colección real.</translation>
+    </message>
+    <message>
+        <source>It is not a zip archive, or the archive is damaged.</source>
+        <translation>No es un archivo zip, o el archivo está dañado.</translation>
+    </message>
+    <message>
+        <source>It holds no Anki collection.</source>
+        <translation>No contiene ninguna colección de Anki.</translation>
+    </message>
+    <message>
+        <source>The quoted field that begins on line %1 is never closed.</source>
+        <translation>El campo entre comillas que empieza en la línea %1 nunca se cierra.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read.</source>
+        <translation>No se puede leer.</translation>
+    </message>
+    <message>
+        <source>It is too large to read into memory.</source>
+        <translation>Es demasiado grande para leerlo en memoria.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a word list may be.</source>
+        <translation>Ocupa más de %1 MB, más de lo que puede ocupar una lista de palabras.</translation>
+    </message>
+    <message>
+        <source>The XML is malformed on line %1: %2.</source>
+        <translation>El XML está mal formado en la línea %1: %2.</translation>
+    </message>
+    <message>
+        <source>The XML holds no kvtml word list.</source>
+        <translation>El XML no contiene ninguna lista de palabras kvtml.</translation>
+    </message>
+    <message>
+        <source>It is not UTF-8 text.</source>
+        <translation>No es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>No reader claims it.</source>
+        <translation>Ningún lector lo reconoce.</translation>
+    </message>
+    <message>
+        <source>It holds no word pair.</source>
+        <translation>No contiene ninguna pareja de palabras.</translation>
+    </message>
+    <message>
+        <source>The word and its translation must come from two different columns.</source>
+        <translation>La palabra y su traducción deben venir de dos columnas distintas.</translation>
+    </message>
+    <message>
+        <source>It has no column %1; its last column is %2.</source>
+        <translation>No tiene columna %1; su última columna es la %2.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t import the file
+%1
+%2</source>
+        <translation>No se puede importar el archivo
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>No se pudo reservar memoria</translation>
+    </message>
+    <message>
+        <source>Internal error occurred</source>
+        <translation>Se produjo un error interno</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>No se pudo determinar el tipo de etiqueta</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Error en la declaración del documento o una instrucción de proceso</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Error en un comentario</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Error en una sección CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Error en la declaración del tipo de documento</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Error en una sección PCDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Error en una etiqueta de apertura</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Error en un atributo de elemento</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Error en una etiqueta de cierre</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Las etiquetas de apertura y cierre no coinciden</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>No se encontró ningún elemento de documento</translation>
+    </message>
+    <message>
+        <source>Out of memory allocating for AssignmentAB
+in &apos;NewGame</source>
+        <translation>Sin memoria al reservar AssignmentAB
+en &apos;NewGame</translation>
+    </message>
+    <message>
+        <source>Out of memory allocating for AssignmentArray
+in &apos;NewGame</source>
+        <translation>Sin memoria al reservar AssignmentArray
+en &apos;NewGame</translation>
+    </message>
+    <message>
+        <source>Timer overrun</source>
+        <translation>Desbordamiento del temporizador</translation>
+    </message>
+    <message>
+        <source>Program error, not enough cells to assign word pairs</source>
+        <translation>Error del programa: no hay suficientes celdas para asignar las parejas de palabras</translation>
+    </message>
+    <message>
+        <source>Unable to place all tiles
+because some tiles would have been blocked.
+You may want to retry by starting another new game</source>
+        <translation>No se pueden colocar todas las fichas
+porque algunas fichas quedarían bloqueadas.
+Quizá quiera reintentarlo empezando otra partida nueva</translation>
+    </message>
+    <message>
+        <source>Out of memory in CheckForBlockedTiles</source>
+        <translation>Sin memoria en CheckForBlockedTiles</translation>
+    </message>
+    <message>
+        <source>Possible odd number of words in function Loadplayedgame %1
+GetWordPairPointer returned NULL</source>
+        <translation>Posible número impar de palabras en la función Loadplayedgame %1
+GetWordPairPointer devolvió NULL</translation>
+    </message>
+    <message>
+        <source>Error: Cant create AssignmentArrays</source>
+        <translation>Error: no se pueden crear los AssignmentArrays</translation>
+    </message>
+    <message>
+        <source>Error: Something went wrong
+
+WordsCount or CellCount is zero.</source>
+        <translation>Error: algo salió mal
+
+WordsCount o CellCount es cero.</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember
+List will be incomplete</source>
+        <translation>Error del programa: sin memoria al leer el archivo
+No se puede reservar memoria para ThisArrayMember
+La lista quedará incompleta</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember-&gt;TextA
+List will be incomplete</source>
+        <translation>Error del programa: sin memoria al leer el archivo
+No se puede reservar memoria para ThisArrayMember-&gt;TextA
+La lista quedará incompleta</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember-&gt;TextB
+List will be incomplete</source>
+        <translation>Error del programa: sin memoria al leer el archivo
+No se puede reservar memoria para ThisArrayMember-&gt;TextB
+La lista quedará incompleta</translation>
+    </message>
+    <message>
+        <source>Possible odd number of words in function GetWordPairPointer</source>
+        <translation>Posible número impar de palabras en la función GetWordPairPointer</translation>
     </message>
 </context>
 <context>

@@ -832,10 +832,6 @@ Taper les mots</translation>
         <source>Missed pairs saved to %1</source>
         <translation>Paires manquées enregistrées dans %1</translation>
     </message>
-    <message>
-        <source>Progress is not kept: %1</source>
-        <translation>La progression n’est pas enregistrée : %1</translation>
-    </message>
 </context>
 <context>
     <name>ImportDlg</name>
@@ -1222,6 +1218,282 @@ Word lists and saved games are plain text.</source>
 %1
 
 Les listes de mots et les parties enregistrées sont du texte brut.</translation>
+    </message>
+    <message>
+        <source>Right: %1</source>
+        <translation>Juste : %1</translation>
+    </message>
+    <message>
+        <source>Mind the accents: %1</source>
+        <translation>Attention aux accents : %1</translation>
+    </message>
+    <message>
+        <source>Almost: %1</source>
+        <translation>Presque : %1</translation>
+    </message>
+    <message>
+        <source>Wrong: %1</source>
+        <translation>Faux : %1</translation>
+    </message>
+    <message>
+        <source>Its collection would unpack to more than %1 MB, far more than a deck holds; it is refused.</source>
+        <translation>Sa collection dépasserait %1 Mo une fois décompressée, bien plus que ne contient un paquet ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>The archive is damaged.</source>
+        <translation>L&apos;archive est endommagée.</translation>
+    </message>
+    <message>
+        <source>Its notes cannot be read.</source>
+        <translation>Ses notes ne peuvent pas être lues.</translation>
+    </message>
+    <message>
+        <source>Its compressed collection is damaged.</source>
+        <translation>Sa collection compressée est endommagée.</translation>
+    </message>
+    <message>
+        <source>Its collection is not an SQLite database.</source>
+        <translation>Sa collection n&apos;est pas une base de données SQLite.</translation>
+    </message>
+    <message>
+        <source>Its collection cannot be opened.</source>
+        <translation>Sa collection ne peut pas être ouverte.</translation>
+    </message>
+    <message>
+        <source>Its collection is not an Anki collection, or it is damaged.</source>
+        <translation>Sa collection n&apos;est pas une collection Anki, ou elle est endommagée.</translation>
+    </message>
+    <message>
+        <source>It was made by a newer Anki (collection schema %1); this program reads schemas %2 to %3.</source>
+        <translation>Il a été créé par un Anki plus récent (schéma de collection %1) ; ce programme lit les schémas %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Its collection schema %1 is older than any this program reads.</source>
+        <translation>Son schéma de collection %1 est plus ancien que tous ceux que ce programme lit.</translation>
+    </message>
+    <message>
+        <source>Its note types cannot be read.</source>
+        <translation>Ses types de notes ne peuvent pas être lus.</translation>
+    </message>
+    <message>
+        <source>Its collection is damaged: %1.</source>
+        <translation>Sa collection est endommagée : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cloze notes were left out, since they are not word pairs.</source>
+        <translation>
+            <numerusform>%n note à trous a été omise, car ce n&apos;est pas une paire de mots.</numerusform>
+            <numerusform>%n notes à trous ont été omises, car ce ne sont pas des paires de mots.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
+        <translation>
+            <numerusform>Le paquet contient %n fichier multimédia (images ou sons) ; les tuiles ne montrent que ses mots.</numerusform>
+            <numerusform>Le paquet contient %n fichiers multimédias (images ou sons) ; les tuiles ne montrent que ses mots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Its notes name a note type that it does not hold.</source>
+        <translation>Ses notes nomment un type de note qu&apos;il ne contient pas.</translation>
+    </message>
+    <message>
+        <source>It holds only a note asking for a newer Anki; its real collection is missing.</source>
+        <translation>Il ne contient qu&apos;une note demandant un Anki plus récent ; sa vraie collection manque.</translation>
+    </message>
+    <message>
+        <source>It is not a zip archive, or the archive is damaged.</source>
+        <translation>Ce n&apos;est pas une archive zip, ou l&apos;archive est endommagée.</translation>
+    </message>
+    <message>
+        <source>It holds no Anki collection.</source>
+        <translation>Il ne contient aucune collection Anki.</translation>
+    </message>
+    <message>
+        <source>The quoted field that begins on line %1 is never closed.</source>
+        <translation>Le champ entre guillemets qui commence à la ligne %1 n&apos;est jamais fermé.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read.</source>
+        <translation>Il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>It is too large to read into memory.</source>
+        <translation>Il est trop grand pour être lu en mémoire.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a word list may be.</source>
+        <translation>Il dépasse %1 Mo, plus qu&apos;une liste de mots ne peut faire.</translation>
+    </message>
+    <message>
+        <source>The XML is malformed on line %1: %2.</source>
+        <translation>Le XML est mal formé à la ligne %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The XML holds no kvtml word list.</source>
+        <translation>Le XML ne contient aucune liste de mots kvtml.</translation>
+    </message>
+    <message>
+        <source>It is not UTF-8 text.</source>
+        <translation>Ce n&apos;est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>No reader claims it.</source>
+        <translation>Aucun lecteur ne le reconnaît.</translation>
+    </message>
+    <message>
+        <source>It holds no word pair.</source>
+        <translation>Il ne contient aucune paire de mots.</translation>
+    </message>
+    <message>
+        <source>The word and its translation must come from two different columns.</source>
+        <translation>Le mot et sa traduction doivent venir de deux colonnes différentes.</translation>
+    </message>
+    <message>
+        <source>It has no column %1; its last column is %2.</source>
+        <translation>Il n&apos;a pas de colonne %1 ; sa dernière colonne est la %2.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t import the file
+%1
+%2</source>
+        <translation>Impossible d&apos;importer le fichier
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Could not allocate memory</source>
+        <translation>Impossible d&apos;allouer la mémoire</translation>
+    </message>
+    <message>
+        <source>Internal error occurred</source>
+        <translation>Une erreur interne s&apos;est produite</translation>
+    </message>
+    <message>
+        <source>Could not determine tag type</source>
+        <translation>Type de balise indéterminable</translation>
+    </message>
+    <message>
+        <source>Error parsing document declaration/processing instruction</source>
+        <translation>Erreur dans la déclaration du document ou une instruction de traitement</translation>
+    </message>
+    <message>
+        <source>Error parsing comment</source>
+        <translation>Erreur dans un commentaire</translation>
+    </message>
+    <message>
+        <source>Error parsing CDATA section</source>
+        <translation>Erreur dans une section CDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing document type declaration</source>
+        <translation>Erreur dans la déclaration de type de document</translation>
+    </message>
+    <message>
+        <source>Error parsing PCDATA section</source>
+        <translation>Erreur dans une section PCDATA</translation>
+    </message>
+    <message>
+        <source>Error parsing start element tag</source>
+        <translation>Erreur dans une balise ouvrante</translation>
+    </message>
+    <message>
+        <source>Error parsing element attribute</source>
+        <translation>Erreur dans un attribut d&apos;élément</translation>
+    </message>
+    <message>
+        <source>Error parsing end element tag</source>
+        <translation>Erreur dans une balise fermante</translation>
+    </message>
+    <message>
+        <source>Start-end tags mismatch</source>
+        <translation>Balises ouvrante et fermante discordantes</translation>
+    </message>
+    <message>
+        <source>No document element found</source>
+        <translation>Aucun élément de document trouvé</translation>
+    </message>
+    <message>
+        <source>Out of memory allocating for AssignmentAB
+in &apos;NewGame</source>
+        <translation>Mémoire insuffisante pour allouer AssignmentAB
+dans &apos;NewGame</translation>
+    </message>
+    <message>
+        <source>Out of memory allocating for AssignmentArray
+in &apos;NewGame</source>
+        <translation>Mémoire insuffisante pour allouer AssignmentArray
+dans &apos;NewGame</translation>
+    </message>
+    <message>
+        <source>Timer overrun</source>
+        <translation>Dépassement du minuteur</translation>
+    </message>
+    <message>
+        <source>Program error, not enough cells to assign word pairs</source>
+        <translation>Erreur du programme : pas assez de cases pour placer les paires de mots</translation>
+    </message>
+    <message>
+        <source>Unable to place all tiles
+because some tiles would have been blocked.
+You may want to retry by starting another new game</source>
+        <translation>Impossible de placer toutes les tuiles
+car certaines tuiles auraient été bloquées.
+Vous pouvez réessayer en commençant une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Out of memory in CheckForBlockedTiles</source>
+        <translation>Mémoire insuffisante dans CheckForBlockedTiles</translation>
+    </message>
+    <message>
+        <source>Possible odd number of words in function Loadplayedgame %1
+GetWordPairPointer returned NULL</source>
+        <translation>Nombre de mots peut-être impair dans la fonction Loadplayedgame %1
+GetWordPairPointer a renvoyé NULL</translation>
+    </message>
+    <message>
+        <source>Error: Cant create AssignmentArrays</source>
+        <translation>Erreur : impossible de créer les AssignmentArrays</translation>
+    </message>
+    <message>
+        <source>Error: Something went wrong
+
+WordsCount or CellCount is zero.</source>
+        <translation>Erreur : un problème est survenu
+
+WordsCount ou CellCount vaut zéro.</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember
+List will be incomplete</source>
+        <translation>Erreur du programme : mémoire insuffisante en lisant le fichier
+Impossible d&apos;allouer la mémoire pour ThisArrayMember
+La liste sera incomplète</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember-&gt;TextA
+List will be incomplete</source>
+        <translation>Erreur du programme : mémoire insuffisante en lisant le fichier
+Impossible d&apos;allouer la mémoire pour ThisArrayMember-&gt;TextA
+La liste sera incomplète</translation>
+    </message>
+    <message>
+        <source>Program error: out of memory reading file
+Can&apos;t allocate memory for ThisArrayMember-&gt;TextB
+List will be incomplete</source>
+        <translation>Erreur du programme : mémoire insuffisante en lisant le fichier
+Impossible d&apos;allouer la mémoire pour ThisArrayMember-&gt;TextB
+La liste sera incomplète</translation>
+    </message>
+    <message>
+        <source>Possible odd number of words in function GetWordPairPointer</source>
+        <translation>Nombre de mots peut-être impair dans la fonction GetWordPairPointer</translation>
     </message>
 </context>
 <context>

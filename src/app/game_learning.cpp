@@ -115,9 +115,7 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
         return;
     }
     if (!store_->Record(TypingRoundResult(round, state_, host_.CurrentTime()))) {
-        host_.ShowNote(NoteTopic::ProgressNotKept,
-                       tr("Progress is not kept: %1")
-                           .arg(QString::fromStdString(store_->Problem()))
-                           .toStdString());
+        host_.ReportNote(NoteTopic::ProgressNotKept,
+                         {GT_TEXT("Message", "Progress is not kept: %1"), {store_->Problem()}});
     }
 }

@@ -70,15 +70,17 @@ int main(int argc, char** argv) {
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =
         options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
-    ConsoleHost host(stderr, seed,
-                     MessageLanguage([](const char* name) { return std::getenv(name); }));
+    const std::string language =
+        MessageLanguage([](const char* name) { return std::getenv(name); });
+    ConsoleHost host(stderr, seed, language);
     GameState state;
     FixedImportChooser importChoice(options->import);
     const OpenResult opened =
         OpenFileAtPath(state, host, options->file,
                        options->unblocked ? DealKind::Unblocked : DealKind::Plain, &importChoice);
-    if (!importChoice.Refusal().empty()) {
-        std::fprintf(stderr, "error: %s\n", importChoice.Refusal().c_str());
+    if (importChoice.Refusal()) {
+        std::fprintf(stderr, "error: %s\n",
+                     LocalizedText(*importChoice.Refusal(), language).c_str());
         std::fputs(CliUsage, stderr);
         return UsageError;
     }
@@ -105,13 +107,12 @@ int main(int argc, char** argv) {
         TypingRound round(TypingPairsOf(state.WordList),
                           options->direction.value_or(RoundDirection::Forward), random,
                           std::time(nullptr));
-        PlayTypingRound(round, std::cin, std::cout);
+        PlayTypingRound(round, std::cin, std::cout, language);
         std::cout << RoundSummaryText(round.Summary()) << std::flush;
         if (!round.Answered().empty()) {
             SqliteProgressStore store(DefaultProgressPath());
             if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
-                std::fprintf(stderr, "message: Progress is not kept: %s\n",
-                             store.Problem().c_str());
+                host.Report({GT_TEXT("Message", "Progress is not kept: %1"), {store.Problem()}});
             }
         }
         return Succeeded;

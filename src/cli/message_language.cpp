@@ -65,7 +65,9 @@ std::string MessageLanguage(const std::function<const char*(const char*)>& envir
 std::string LocalizedText(const Message& message, std::string_view language) {
     const CatalogEntry* entry = language.empty() ? nullptr : Find(message, language);
     const int form = message.count ? FormFor(language, *message.count) : 0;
-    std::string text = FillIn(entry ? entry->forms[form] : EnglishForm(message), message);
+    std::string text =
+        FillIn(entry ? entry->forms[form] : EnglishForm(message), message,
+               [&](const Message& nested) { return LocalizedText(nested, language); });
     for (const Message& note : message.followedBy) {
         text += ' ' + LocalizedText(note, language);
     }

@@ -1,5 +1,6 @@
 #include "cli/typing_console.h"
 
+#include "cli/message_language.h"
 #include "learning/game_report.h"
 
 #include <ctime>
@@ -16,21 +17,22 @@ std::string Marked(const std::string& answer, const std::string& closest) {
 
 } // namespace
 
-std::string VerdictText(const AnswerCheck& check, const std::string& expected) {
+Message VerdictMessage(const AnswerCheck& check, const std::string& expected) {
     switch (check.verdict) {
     case AnswerVerdict::Right:
-        return "Right: " + expected;
+        return {GT_TEXT("Message", "Right: %1"), {expected}};
     case AnswerVerdict::RightButAccents:
-        return "Mind the accents: " + check.closest;
+        return {GT_TEXT("Message", "Mind the accents: %1"), {check.closest}};
     case AnswerVerdict::Almost:
-        return "Almost: " + check.closest;
+        return {GT_TEXT("Message", "Almost: %1"), {check.closest}};
     case AnswerVerdict::Wrong:
         break;
     }
-    return "Wrong: " + expected;
+    return {GT_TEXT("Message", "Wrong: %1"), {expected}};
 }
 
-void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out) {
+void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
+                     std::string_view language) {
     std::string answer;
     while (!round.Over()) {
         out << "ask: " << round.Shown() << '\n' << std::flush;
@@ -42,7 +44,7 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out) {
         }
         const std::string expected = round.Expected();
         const AnswerCheck check = round.Answer(answer, std::time(nullptr));
-        out << "verdict: " << VerdictText(check, expected) << '\n';
+        out << "verdict: " << LocalizedText(VerdictMessage(check, expected), language) << '\n';
         if (check.verdict != AnswerVerdict::Right) {
             out << "typed: " << Marked(answer, check.closest) << '\n';
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learning/typing_round.h"
+#include "words/message.h"
 
 #include <istream>
 #include <ostream>
@@ -9,11 +10,13 @@
 // Plays a typing round in a terminal: each question is an "ask: " line on `out`, each line of
 // `in` an answer, and each verdict a "verdict: " line, with a "typed: " line that marks the
 // differing letters in brackets when the answer was not right. Stops at the round's end or at
-// the end of the input, whichever comes first, and ends the round there.
-void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out);
+// the end of the input, whichever comes first, and ends the round there. Verdicts are in
+// `language` ("" for English); the line names stay English for scripts.
+void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
+                     std::string_view language);
 
-// The verdict in words: "Right: dog", "Mind the accents: café", "Almost: café", "Wrong: cat".
-std::string VerdictText(const AnswerCheck& check, const std::string& expected);
+// The verdict: "Right: dog", "Mind the accents: café", "Almost: café", "Wrong: cat".
+Message VerdictMessage(const AnswerCheck& check, const std::string& expected);
 
 // "pairs: ", "right-first-try: ", "right-after-retry: ", "wrong: " and "time: " lines.
 std::string RoundSummaryText(const RoundSummary& summary);

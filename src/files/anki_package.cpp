@@ -37,9 +37,14 @@ struct ZstdFreer {
     void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
 };
 
-const std::string tooLarge = "Its collection would unpack to more than " +
-                             std::to_string(MaxCollectionBytes >> 20) +
-                             " MB, far more than a deck holds; it is refused.";
+Message TooLargeCollection() {
+    return {GT_TEXT("Message", "Its collection would unpack to more than %1 MB, far more than a "
+                               "deck holds; it is refused."),
+            {std::to_string(MaxCollectionBytes >> 20)}};
+}
+
+const char* const DamagedArchive = GT_TEXT("Message", "The archive is damaged.");
+const char* const NotesUnreadable = GT_TEXT("Message", "Its notes cannot be read.");
 
 ZipArchive OpenZip(std::string_view bytes) {
     zip_error_t error;
@@ -59,16 +64,16 @@ ZipArchive OpenZip(std::string_view bytes) {
 }
 
 // The bytes of one entry, no more than its stated size, which must be below the limit.
-std::optional<std::string> ReadEntry(zip_t* archive, zip_int64_t index, std::string& problem) {
+std::optional<std::string> ReadEntry(zip_t* archive, zip_int64_t index, Message& problem) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive, static_cast<zip_uint64_t>(index), 0, &stat) != 0 ||
         (stat.valid & ZIP_STAT_SIZE) == 0) {
-        problem = "The archive is damaged.";
+        problem = DamagedArchive;
         return std::nullopt;
     }
     if (stat.size > MaxCollectionBytes) {
-        problem = tooLarge;
+        problem = TooLargeCollection();
         return std::nullopt;
     }
     std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
@@ -85,13 +90,13 @@ std::optional<std::string> ReadEntry(zip_t* archive, zip_int64_t index, std::str
     // Reading on to the end makes libzip check the entry's checksum.
     char beyond = 0;
     if (!file || got != data.size() || zip_fread(file.get(), &beyond, 1) != 0) {
-        problem = "The archive is damaged.";
+        problem = DamagedArchive;
         return std::nullopt;
     }
     return data;
 }
 
-std::optional<std::string> Unzstd(std::string_view packed, std::string& problem) {
+std::optional<std::string> Unzstd(std::string_view packed, Message& problem) {
     const std::unique_ptr<ZSTD_DCtx, ZstdFreer> context(ZSTD_createDCtx());
     std::string unpacked;
     std::array<char, 1 << 16> chunk;
@@ -101,11 +106,11 @@ std::optional<std::string> Unzstd(std::string_view packed, std::string& problem)
         ZSTD_outBuffer out{chunk.data(), chunk.size(), 0};
         pending = ZSTD_decompressStream(context.get(), &out, &in);
         if (ZSTD_isError(pending) != 0 || (out.pos == 0 && in.pos == in.size && pending != 0)) {
-            problem = "Its compressed collection is damaged.";
+            problem = GT_TEXT("Message", "Its compressed collection is damaged.");
             return std::nullopt;
         }
         if (unpacked.size() + out.pos > MaxCollectionBytes) {
-            problem = tooLarge;
+            problem = TooLargeCollection();
             return std::nullopt;
         }
         unpacked.append(chunk.data(), out.pos);
@@ -198,11 +203,11 @@ public:
     AnkiPackageSource(std::string collection, int media)
         : collection_(std::move(collection)), media_(media) {}
 
-    // Why the collection cannot be read, or "".
-    std::string Open() {
+    // Why the collection cannot be read.
+    std::optional<Message> Open() {
         constexpr std::string_view sqliteMark{"SQLite format 3\0", 16};
         if (!std::string_view(collection_).starts_with(sqliteMark)) {
-            return "Its collection is not an SQLite database.";
+            return GT_TEXT("Message", "Its collection is not an SQLite database.");
         }
         // A collection left in WAL mode reads from memory only as a rollback-journal one.
         if (collection_.size() > 19 && collection_[18] == 2 && collection_[19] == 2) {
@@ -218,27 +223,31 @@ public:
                                 static_cast<sqlite3_int64>(collection_.size()),
                                 static_cast<sqlite3_int64>(collection_.size()),
                                 SQLITE_DESERIALIZE_READONLY) != SQLITE_OK) {
-            return "Its collection cannot be opened.";
+            return GT_TEXT("Message", "Its collection cannot be opened.");
         }
         sqlite3_db_config(database, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         const Statement version = Prepare(database, "SELECT ver FROM col");
         if (!version || sqlite3_step(version.get()) != SQLITE_ROW) {
-            return "Its collection is not an Anki collection, or it is damaged.";
+            return GT_TEXT("Message",
+                           "Its collection is not an Anki collection, or it is damaged.");
         }
         const int schema = sqlite3_column_int(version.get(), 0);
         if (schema > newestSchema) {
-            return "It was made by a newer Anki (collection schema " + std::to_string(schema) +
-                   "); this program reads schemas " + std::to_string(oldestSchema) + " to " +
-                   std::to_string(newestSchema) + ".";
+            return Message(GT_TEXT("Message", "It was made by a newer Anki (collection schema "
+                                              "%1); this program reads schemas %2 to %3."),
+                           {std::to_string(schema), std::to_string(oldestSchema),
+                            std::to_string(newestSchema)});
         }
         if (schema < oldestSchema) {
-            return "Its collection schema " + std::to_string(schema) + " is older than any " +
-                   "this program reads.";
+            return Message(
+                GT_TEXT("Message",
+                        "Its collection schema %1 is older than any this program reads."),
+                {std::to_string(schema)});
         }
         std::optional<NoteTypes> types =
             HasTable("notetypes") ? NoteTypesFromTables(database) : NoteTypesFromJson(database);
         if (!types) {
-            return "Its note types cannot be read.";
+            return GT_TEXT("Message", "Its note types cannot be read.");
         }
         types_ = std::move(*types);
         return UsedTypes();
@@ -261,10 +270,10 @@ public:
         return head;
     }
 
-    std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
+    std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
         const Statement notes = Prepare(database_.get(), "SELECT flds FROM notes ORDER BY id");
         if (!notes) {
-            return "Its notes cannot be read.";
+            return NotesUnreadable;
         }
         cloze_ = 0;
         TableRow row;
@@ -291,23 +300,26 @@ public:
             }
         }
         if (step != SQLITE_DONE) {
-            return std::string("Its collection is damaged: ") + sqlite3_errmsg(database_.get()) +
-                   ".";
+            return Message(GT_TEXT("Message", "Its collection is damaged: %1."),
+                           {sqlite3_errmsg(database_.get())});
         }
         return std::nullopt;
     }
 
-    std::vector<std::string> Notes() const override {
-        std::vector<std::string> notes;
+    std::vector<Message> Notes() const override {
+        std::vector<Message> notes;
         if (cloze_ > 0) {
-            notes.push_back(std::to_string(cloze_) +
-                            (cloze_ == 1 ? " cloze note was" : " cloze notes were") +
-                            " left out, since they are not word pairs.");
+            notes.push_back(PluralMessage(
+                GT_PLURAL_TEXT("Message",
+                               "%n cloze notes were left out, since they are not word pairs."),
+                "%n cloze note was left out, since they are not word pairs.", cloze_));
         }
         if (media_ > 0) {
-            notes.push_back("The deck has " + std::to_string(media_) +
-                            (media_ == 1 ? " media file" : " media files") +
-                            " (pictures or sounds); the tiles show only its words.");
+            notes.push_back(PluralMessage(
+                GT_PLURAL_TEXT("Message", "The deck has %n media files (pictures or sounds); the "
+                                          "tiles show only its words."),
+                "The deck has %n media file (pictures or sounds); the tiles show only its words.",
+                media_));
         }
         return notes;
     }
@@ -323,14 +335,14 @@ private:
         return sqlite3_step(statement.get()) == SQLITE_ROW;
     }
 
-    // The note types that notes use, in id order; "" or why they cannot be read. A collection
+    // The note types that notes use, in id order, or why they cannot be read. A collection
     // whose one note asks for a newer Anki is the stub of a newer package.
-    std::string UsedTypes() {
+    std::optional<Message> UsedTypes() {
         const Statement statement =
             Prepare(database_.get(),
                     "SELECT mid, count(*), max(flds) FROM notes GROUP BY mid ORDER BY mid");
         if (!statement) {
-            return "Its notes cannot be read.";
+            return NotesUnreadable;
         }
         int notes = 0;
         std::string lastText;
@@ -339,14 +351,15 @@ private:
             notes += sqlite3_column_int(statement.get(), 1);
             lastText = ColumnText(statement.get(), 2);
             if (!types_.contains(type)) {
-                return "Its notes name a note type that it does not hold.";
+                return GT_TEXT("Message", "Its notes name a note type that it does not hold.");
             }
             used_.push_back(type);
         }
         if (notes == 1 && lastText.find("update to the latest Anki") != std::string::npos) {
-            return "It holds only a note asking for a newer Anki; its real collection is missing.";
+            return GT_TEXT("Message", "It holds only a note asking for a newer Anki; its real "
+                                      "collection is missing.");
         }
-        return {};
+        return std::nullopt;
     }
 
     std::string collection_;
@@ -366,7 +379,7 @@ bool LooksLikeZip(std::string_view head) {
 OpenedTable AnkiPackageTable(std::string_view bytes) {
     const ZipArchive archive = OpenZip(bytes);
     if (!archive) {
-        return {nullptr, "It is not a zip archive, or the archive is damaged."};
+        return {nullptr, GT_TEXT("Message", "It is not a zip archive, or the archive is damaged.")};
     }
     // Newest first: newer packages add an old-style stub for programs that cannot read them.
     constexpr std::array<std::pair<const char*, bool>, 3> collections{{
@@ -379,7 +392,7 @@ OpenedTable AnkiPackageTable(std::string_view bytes) {
         if (index < 0) {
             continue;
         }
-        std::string problem;
+        Message problem;
         std::optional<std::string> collection = ReadEntry(archive.get(), index, problem);
         if (collection && compressed) {
             collection = Unzstd(*collection, problem);
@@ -389,10 +402,10 @@ OpenedTable AnkiPackageTable(std::string_view bytes) {
         }
         auto source =
             std::make_unique<AnkiPackageSource>(std::move(*collection), MediaCount(archive.get()));
-        if (problem = source->Open(); !problem.empty()) {
-            return {nullptr, problem};
+        if (std::optional<Message> unreadable = source->Open()) {
+            return {nullptr, std::move(*unreadable)};
         }
         return {std::move(source), {}};
     }
-    return {nullptr, "It holds no Anki collection."};
+    return {nullptr, GT_TEXT("Message", "It holds no Anki collection.")};
 }

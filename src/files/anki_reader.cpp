@@ -167,7 +167,7 @@ public:
         return head;
     }
 
-    std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
+    std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
         const bool html = header_.html;
         return ReadDelimitedRows(
             header_.notes, separator_, header_.firstLine, keptFields,

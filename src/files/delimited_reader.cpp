@@ -19,7 +19,7 @@ public:
         return head;
     }
 
-    std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
+    std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
         return ReadDelimitedRows(text_, separator_, 1, keptFields, CleanImportedWord, visit);
     }
 
@@ -30,10 +30,10 @@ private:
 
 } // namespace
 
-std::optional<std::string>
-ReadDelimitedRows(std::string_view text, char separator, int firstLine, std::size_t keptFields,
-                  const std::function<std::string(std::string_view)>& clean,
-                  const RowVisitor& visit) {
+std::optional<Message> ReadDelimitedRows(std::string_view text, char separator, int firstLine,
+                                         std::size_t keptFields,
+                                         const std::function<std::string(std::string_view)>& clean,
+                                         const RowVisitor& visit) {
     TableRow row;
     const int unclosed =
         ScanDelimited(text, separator, firstLine, keptFields, [&](const DelimitedRecord& record) {

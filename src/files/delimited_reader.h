@@ -13,10 +13,10 @@ std::unique_ptr<TableSource> DelimitedTable(std::string_view text, std::optional
 
 // The records of a delimited text as table rows, each kept field cleaned by `clean`; the
 // problem of a quote never closed.
-std::optional<std::string>
-ReadDelimitedRows(std::string_view text, char separator, int firstLine, std::size_t keptFields,
-                  const std::function<std::string(std::string_view)>& clean,
-                  const RowVisitor& visit);
+std::optional<Message> ReadDelimitedRows(std::string_view text, char separator, int firstLine,
+                                         std::size_t keptFields,
+                                         const std::function<std::string(std::string_view)>& clean,
+                                         const RowVisitor& visit);
 
 // True when every record of the head (all but a last one that may be cut off) splits into the
 // same number of fields, at least two: a table, not one word per line.

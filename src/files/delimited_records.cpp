@@ -145,6 +145,7 @@ char GuessSeparator(std::string_view text) {
     return separatorCandidates[0];
 }
 
-std::string UnclosedQuoteProblem(int line) {
-    return "The quoted field that begins on line " + std::to_string(line) + " is never closed.";
+Message UnclosedQuoteProblem(int line) {
+    return {GT_TEXT("Message", "The quoted field that begins on line %1 is never closed."),
+            {std::to_string(line)}};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/message.h"
+
 #include <cstddef>
 #include <functional>
 #include <limits>
@@ -46,4 +48,4 @@ std::optional<char> ConsistentSeparator(std::string_view text, std::size_t recor
 char GuessSeparator(std::string_view text);
 
 // Why a text whose quoted field opens on `line` and never closes cannot be read.
-std::string UnclosedQuoteProblem(int line);
+Message UnclosedQuoteProblem(int line);

@@ -5,10 +5,10 @@ std::optional<ImportChoice> FixedImportChooser::ChooseImport(const std::string& 
     if (choice_.columns) {
         const ImportPreview shown = preview(choice_);
         // A file that cannot be read at all is reported by the reading itself.
-        if (shown.problem.empty()) {
-            refusal_ = MissingColumnProblem(shown, *choice_.columns);
-            if (!refusal_.empty()) {
-                refusal_ = path + ": " + refusal_;
+        if (!shown.problem) {
+            if (std::optional<Message> missing = MissingColumnProblem(shown, *choice_.columns)) {
+                refusal_ =
+                    NestedMessage(GT_TEXT("Message", "%1: %2"), {path}, {std::move(*missing)});
                 return std::nullopt;
             }
         }

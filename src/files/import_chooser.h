@@ -29,10 +29,10 @@ public:
     std::optional<ImportChoice> ChooseImport(const std::string& path,
                                              const ImportPreviewer& preview) override;
 
-    // Why the choice was refused, or "".
-    const std::string& Refusal() const { return refusal_; }
+    // Why the choice was refused, if it was.
+    const std::optional<Message>& Refusal() const { return refusal_; }
 
 private:
     ImportChoice choice_;
-    std::string refusal_;
+    std::optional<Message> refusal_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/import_choice.h"
+#include "words/message.h"
 
 #include <cstddef>
 #include <functional>
@@ -46,14 +47,13 @@ public:
     virtual TableHead Head() const = 0;
     // Reads every row, keeping its first keptFields fields. The problem when the file turns out
     // to be unreadable.
-    virtual std::optional<std::string> ReadRows(std::size_t keptFields,
-                                                const RowVisitor& visit) = 0;
+    virtual std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) = 0;
     // What the player should know after a reading: what was left out, what the file also holds.
-    virtual std::vector<std::string> Notes() const { return {}; }
+    virtual std::vector<Message> Notes() const { return {}; }
 };
 
 // A reader ready for its rows, or why the file cannot be read at all.
 struct OpenedTable {
     std::unique_ptr<TableSource> source;
-    std::string problem;
+    Message problem;
 };

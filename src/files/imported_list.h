@@ -1,6 +1,7 @@
 #pragma once
 
 #include "words/list_languages.h"
+#include "words/message.h"
 #include "words/word_pair.h"
 
 #include <optional>
@@ -16,16 +17,16 @@ struct ImportedList {
     // Lines (from 1) of rows that were left out because one of their two words is empty.
     std::vector<int> leftOutLines;
     // What the player should know about the reading, one sentence each.
-    std::vector<std::string> notes;
+    std::vector<Message> notes;
 };
 
 // Either a list, or the reason the file as a whole could not be read.
 struct ImportOutcome {
     std::optional<ImportedList> list;
-    std::string problem;
+    Message problem;
 };
 
-inline ImportOutcome ImportFailure(std::string problem) {
+inline ImportOutcome ImportFailure(Message problem) {
     return {std::nullopt, std::move(problem)};
 }
 

@@ -22,7 +22,7 @@ ImportedFile ImportListFile(GameHost& host, const std::string& path, ImportForma
         if (tooLarge || (bytes && bytes->size() > MaxImportBytes)) {
             outcome = ImportFailure(TooLargeProblem());
         } else if (!bytes) {
-            outcome = ImportFailure("It cannot be read.");
+            outcome = ImportFailure(GT_TEXT("Message", "It cannot be read."));
         } else {
             ImportChoice choice;
             if (chooser) {
@@ -38,17 +38,17 @@ ImportedFile ImportListFile(GameHost& host, const std::string& path, ImportForma
             outcome = ImportWordList(format, path, *bytes, choice);
         }
     } catch (const std::bad_alloc&) {
-        outcome = ImportFailure("It is too large to read into memory.");
+        outcome = ImportFailure(GT_TEXT("Message", "It is too large to read into memory."));
     }
     if (!outcome.list) {
-        host.ShowMessage(ImportFailureMessage(path, outcome.problem));
+        host.Report(ImportFailureMessage(path, std::move(outcome.problem)));
     }
     return {std::move(outcome.list), false};
 }
 
-std::string TooLargeProblem() {
-    return "It is larger than " + std::to_string(MaxImportBytes >> 20) +
-           " MB, more than a word list may be.";
+Message TooLargeProblem() {
+    return {GT_TEXT("Message", "It is larger than %1 MB, more than a word list may be."),
+            {std::to_string(MaxImportBytes >> 20)}};
 }
 
 void TakeImportedList(GameState& state, ImportedList list) {

@@ -22,7 +22,7 @@ ImportedFile ImportListFile(GameHost& host, const std::string& path, ImportForma
                             ImportChooser* chooser);
 
 // Why a file larger than an import reads is refused.
-std::string TooLargeProblem();
+Message TooLargeProblem();
 
 // Puts an imported list in play in place of the old one, ready to be dealt.
 void TakeImportedList(GameState& state, ImportedList list);

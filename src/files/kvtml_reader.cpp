@@ -3,6 +3,7 @@
 #include "files/imported_list.h"
 
 #include "files/utf8_text.h"
+#include "files/xml_problem.h"
 
 #include <pugixml.hpp>
 
@@ -94,7 +95,7 @@ public:
         return head;
     }
 
-    std::optional<std::string> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
+    std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
         LineCounter lines(text_);
         const std::size_t columns = version2_ ? ids_.size() : 2;
         const pugi::xml_node parent = version2_ ? root_.child("entries") : root_;
@@ -161,13 +162,13 @@ OpenedTable KvtmlTable(std::string_view text) {
         document->load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
         LineCounter lines(text);
-        return {nullptr, "The XML is malformed on line " +
-                             std::to_string(lines.LineOf(parsed.offset)) + ": " +
-                             parsed.description() + "."};
+        return {nullptr, NestedMessage(GT_TEXT("Message", "The XML is malformed on line %1: %2."),
+                                       {std::to_string(lines.LineOf(parsed.offset))},
+                                       {XmlParseProblem(parsed)})};
     }
     const pugi::xml_node root = document->document_element();
     if (std::strcmp(root.name(), "kvtml") != 0) {
-        return {nullptr, "The XML holds no kvtml word list."};
+        return {nullptr, GT_TEXT("Message", "The XML holds no kvtml word list.")};
     }
     return {std::make_unique<KvtmlSource>(text, std::move(document)), {}};
 }

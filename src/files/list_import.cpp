@@ -18,7 +18,7 @@ constexpr std::size_t previewFields = 64;
 
 OpenedTable OpenTable(ImportFormat format, std::string_view bytes, const ImportChoice& choice) {
     if (format != ImportFormat::AnkiPackage && !IsUtf8Text(bytes)) {
-        return {nullptr, "It is not UTF-8 text."};
+        return {nullptr, GT_TEXT("Message", "It is not UTF-8 text.")};
     }
     switch (format) {
     case ImportFormat::AnkiText:
@@ -32,7 +32,7 @@ OpenedTable OpenTable(ImportFormat format, std::string_view bytes, const ImportC
     case ImportFormat::None:
         break;
     }
-    return {nullptr, "No reader claims it."};
+    return {nullptr, GT_TEXT("Message", "No reader claims it.")};
 }
 
 // The guesses and choices, with the first records; a header row becomes the columns' names.
@@ -41,11 +41,10 @@ ImportPreview Preview(TableSource& source, std::string_view path, const ImportCh
     TableHead& head = preview.head;
     head = source.Head();
     std::vector<TableRow>& rows = preview.rows;
-    if (std::optional<std::string> problem =
-            source.ReadRows(previewFields, [&](const TableRow& row) {
-                rows.push_back(row);
-                return rows.size() <= PreviewRowCount;
-            })) {
+    if (std::optional<Message> problem = source.ReadRows(previewFields, [&](const TableRow& row) {
+            rows.push_back(row);
+            return rows.size() <= PreviewRowCount;
+        })) {
         return {{}, {}, 0, std::move(*problem)};
     }
     if (head.separator != 0) {
@@ -112,13 +111,13 @@ ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::st
         return ImportFailure(std::move(table.problem));
     }
     const ImportPreview preview = Preview(*table.source, path, choice);
-    if (!preview.problem.empty()) {
-        return ImportFailure(preview.problem);
+    if (preview.problem) {
+        return ImportFailure(*preview.problem);
     }
     const ColumnPair columns = preview.head.columns;
-    if (std::string problem = MissingColumnProblem(preview, columns);
-        choice.columns && !problem.empty()) {
-        return ImportFailure(std::move(problem));
+    if (std::optional<Message> problem = MissingColumnProblem(preview, columns);
+        choice.columns && problem) {
+        return ImportFailure(std::move(*problem));
     }
     ImportedList list;
     list.description = preview.head.description;
@@ -128,7 +127,7 @@ ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::st
     const auto field = [](const TableRow& row, std::size_t column) {
         return column < row.fields.size() ? row.fields[column] : std::string();
     };
-    const std::optional<std::string> problem = table.source->ReadRows(
+    const std::optional<Message> problem = table.source->ReadRows(
         std::max(columns.word, columns.translation) + 1, [&](const TableRow& row) {
             if (!std::exchange(headerRow, false)) {
                 AddImportedRow(list, row.line, field(row, columns.word),
@@ -140,26 +139,29 @@ ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::st
         return ImportFailure(*problem);
     }
     if (list.pairs.empty()) {
-        return ImportFailure("It holds no word pair.");
+        return ImportFailure(GT_TEXT("Message", "It holds no word pair."));
     }
     list.notes = table.source->Notes();
     return {std::move(list), {}};
 }
 
-std::string MissingColumnProblem(const ImportPreview& preview, const ColumnPair& columns) {
+std::optional<Message> MissingColumnProblem(const ImportPreview& preview,
+                                            const ColumnPair& columns) {
     const std::size_t beyond = std::max(columns.word, columns.translation);
     if (beyond < preview.columnCount && columns.word != columns.translation) {
-        return {};
+        return std::nullopt;
     }
     if (columns.word == columns.translation) {
-        return "The word and its translation must come from two different columns.";
+        return GT_TEXT("Message",
+                       "The word and its translation must come from two different columns.");
     }
-    return "It has no column " + std::to_string(beyond + 1) + "; its last column is " +
-           std::to_string(preview.columnCount) + ".";
+    return Message(GT_TEXT("Message", "It has no column %1; its last column is %2."),
+                   {std::to_string(beyond + 1), std::to_string(preview.columnCount)});
 }
 
-std::string ImportFailureMessage(std::string_view path, std::string_view problem) {
-    return "Can't import the file\n" + std::string(path) + "\n" + std::string(problem);
+Message ImportFailureMessage(std::string_view path, Message problem) {
+    return NestedMessage(GT_TEXT("Message", "Can't import the file\n%1\n%2"), {std::string(path)},
+                         {std::move(problem)});
 }
 
 Message LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines) {

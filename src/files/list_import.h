@@ -36,7 +36,7 @@ struct ImportPreview {
     // Of the widest of the first records, or of the names.
     std::size_t columnCount = 0;
     // Why the file cannot be imported at all; then nothing else is filled in.
-    std::string problem;
+    std::optional<Message> problem;
 };
 
 ImportPreview PreviewImport(ImportFormat format, std::string_view path, std::string_view bytes,
@@ -48,11 +48,12 @@ ImportPreview PreviewImport(ImportFormat format, std::string_view path, std::str
 ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::string_view bytes,
                              const ImportChoice& choice = {});
 
-// The problem with a chosen column (counted from 0) that the file does not have, or "".
-std::string MissingColumnProblem(const ImportPreview& preview, const ColumnPair& columns);
+// The problem with a chosen column (counted from 0) that the file does not have.
+std::optional<Message> MissingColumnProblem(const ImportPreview& preview,
+                                            const ColumnPair& columns);
 
 // The one message of an import that failed as a whole.
-std::string ImportFailureMessage(std::string_view path, std::string_view problem);
+Message ImportFailureMessage(std::string_view path, Message problem);
 
 // The one message after an import that left rows out: how many, and the first lines.
 Message LeftOutRowsMessage(std::string_view path, const std::vector<int>& lines);

@@ -15,6 +15,7 @@
 #include "words/word_list_reader.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -100,12 +101,13 @@ ImportFormat ImportFormatOf(const std::string& path) {
     return DetectImportFormat(path, std::string_view(*head).substr(0, ImportDetectionBytes), whole);
 }
 
-// The notes of a reading in one status line.
-std::string JoinedNotes(const std::vector<std::string>& notes) {
-    std::string joined;
-    for (const std::string& note : notes) {
-        joined += (joined.empty() ? "" : " ") + note;
+// The notes of a reading in one status line; nullopt without any.
+std::optional<Message> JoinedNotes(std::vector<Message> notes) {
+    if (notes.empty()) {
+        return std::nullopt;
     }
+    Message joined = std::move(notes.front());
+    std::move(notes.begin() + 1, notes.end(), std::back_inserter(joined.followedBy));
     return joined;
 }
 
@@ -171,15 +173,15 @@ OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string&
     }
     std::optional<ImportedList>& list = imported.list;
     const std::vector<int> leftOut = std::move(list->leftOutLines);
-    const std::string notes = JoinedNotes(list->notes);
+    const std::optional<Message> notes = JoinedNotes(std::move(list->notes));
     GameState next = NextGameFor(state, path);
     TakeImportedList(next, std::move(*list));
     const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
     if (!leftOut.empty()) {
         host.Report(LeftOutRowsMessage(path, leftOut));
     }
-    if (result == OpenResult::Dealt && !notes.empty()) {
-        host.ShowNote(NoteTopic::ImportNotes, notes);
+    if (result == OpenResult::Dealt && notes) {
+        host.ReportNote(NoteTopic::ImportNotes, *notes);
     }
     return result;
 }

@@ -37,14 +37,14 @@ int AllocateBoard(GameState& state, GameHost& host) {
         state.AssignmentArray.assign(cells, NoPair);
     } catch (const std::bad_alloc&) {
         DiscardBoard(state);
-        host.ShowMessage("Out of memory allocating for AssignmentArray\nin 'NewGame");
+        host.Report(OutOfMemoryForAssignmentArray);
         return -1;
     }
     try {
         state.AssignmentAB.assign(cells, 0);
     } catch (const std::bad_alloc&) {
         DiscardBoard(state);
-        host.ShowMessage("Out of memory allocating for AssignmentAB\nin 'NewGame");
+        host.Report(GT_TEXT("Message", "Out of memory allocating for AssignmentAB\nin 'NewGame"));
         return -1;
     }
     state.TopProbeStart.fill(1);

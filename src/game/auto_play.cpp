@@ -51,7 +51,7 @@ void AutomaticTimerTick(GameState& state, GameHost& host) {
     if (!state.AutoRemovePending) {
         state.LastRemovedTextA.clear();
         state.LastRemovedTextB.clear();
-        host.ShowMessage("Timer overrun");
+        host.Report(GT_TEXT("Message", "Timer overrun"));
         return;
     }
     state.AutoRemovePending = false;

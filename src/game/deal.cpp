@@ -13,10 +13,11 @@
 
 namespace {
 
-constexpr std::string_view NotEnoughCells = "Program error, not enough cells to assign word pairs";
-constexpr std::string_view UnableToPlace =
-    "Unable to place all tiles\nbecause some tiles would have been blocked.\nYou may want to "
-    "retry by starting another new game";
+constexpr const char* NotEnoughCells =
+    GT_TEXT("Message", "Program error, not enough cells to assign word pairs");
+constexpr const char* UnableToPlace =
+    GT_TEXT("Message", "Unable to place all tiles\nbecause some tiles would have been blocked.\n"
+                       "You may want to retry by starting another new game");
 constexpr int TryBudget = 4'000'000;
 // Random draws reach column 5 and row 7 only on the generator's largest value. After this many
 // draws in a row that find no room, or only room that would leave some later pair without a
@@ -41,7 +42,7 @@ bool PlaceOnFirstEmptyCell(GameState& state, GameHost& host, EmptyCellFinder& ce
         cell = cells.FirstEmptyFrom(0);
     }
     if (cell < 0) {
-        host.ShowMessage(NotEnoughCells);
+        host.Report(NotEnoughCells);
         return false;
     }
     PlaceTile(state, cell, pair, side);
@@ -138,7 +139,7 @@ int AssignWordPairAtPositions(GameState& state, StackedBoard& board, std::int32_
 // The deal's own bookkeeping found no memory: no half-dealt board is left behind.
 DealOutcome OutOfMemoryDealing(GameState& state, GameHost& host) {
     DiscardBoard(state);
-    host.ShowMessage("Out of memory allocating for AssignmentArray\nin 'NewGame");
+    host.Report(OutOfMemoryForAssignmentArray);
     return DealOutcome::NoBoard;
 }
 
@@ -167,7 +168,7 @@ DealOutcome DealUnblocked(GameState& state, GameHost& host) {
         StackedBoard board(state, host);
         for (std::int32_t pair = 0; pair < state.WordsCount; ++pair) {
             if (AssignWordPairAtPositions(state, board, pair) != 0) {
-                host.ShowMessage(UnableToPlace);
+                host.Report(UnableToPlace);
                 return DealOutcome::Incomplete;
             }
         }

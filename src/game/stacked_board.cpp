@@ -72,7 +72,7 @@ int StackedBoard::CheckForBlockedTiles(int column, int row) {
         try {
             metStamp_.assign(static_cast<std::size_t>(state_.WordsCount), 0);
         } catch (const std::bad_alloc&) {
-            host_.ShowMessage("Out of memory in CheckForBlockedTiles");
+            host_.Report(GT_TEXT("Message", "Out of memory in CheckForBlockedTiles"));
             return 0;
         }
     }

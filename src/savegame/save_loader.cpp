@@ -80,7 +80,7 @@ bool ReadPairs(LineReader& reader, GameState& state, GameHost& host) {
         try {
             state.WordList.emplace_back();
         } catch (const std::bad_alloc&) {
-            host.ShowMessage(OutOfMemoryReadingNode);
+            host.Report(OutOfMemoryReadingNode);
             return false;
         }
         WordPair& pair = state.WordList.back();
@@ -88,7 +88,7 @@ bool ReadPairs(LineReader& reader, GameState& state, GameHost& host) {
             pair.TextB = CutAtLastColon(*line);
         } catch (const std::bad_alloc&) {
             state.WordList.pop_back();
-            host.ShowMessage(OutOfMemoryReadingTextB);
+            host.Report(OutOfMemoryReadingTextB);
             return false;
         }
         try {
@@ -97,7 +97,7 @@ bool ReadPairs(LineReader& reader, GameState& state, GameHost& host) {
                 colon == std::string::npos ? std::string("Missing TextA") : line->substr(colon + 1);
         } catch (const std::bad_alloc&) {
             state.WordList.pop_back();
-            host.ShowMessage(OutOfMemoryReadingTextA);
+            host.Report(OutOfMemoryReadingTextA);
             return false;
         }
         ++state.WordsCount;
@@ -126,8 +126,9 @@ bool ReadCell(GameState& state, GameHost& host, std::string& line, std::int32_t 
     if (pair < 0 || pair >= state.WordsCount) {
         if (report) {
             GetWordPairPointer(state.WordList, host, pair);
-            host.ShowMessage("Possible odd number of words in function Loadplayedgame " +
-                             std::to_string(pair) + "\nGetWordPairPointer returned NULL");
+            host.Report({GT_TEXT("Message", "Possible odd number of words in function "
+                                            "Loadplayedgame %1\nGetWordPairPointer returned NULL"),
+                         {std::to_string(pair)}});
         }
         return true;
     }
@@ -200,7 +201,7 @@ bool Loadplayedgame(GameState& state, GameHost& host, const std::string& path) {
         }
     } catch (const std::bad_alloc&) {
         // A line too long for memory.
-        host.ShowMessage(OutOfMemoryReadingNode);
+        host.Report(OutOfMemoryReadingNode);
         return false;
     }
     // Play stops only now: a load that fails leaves the game in play running as it was.
@@ -253,14 +254,15 @@ bool ReadSavedGame(LineReader& reader, GameState& state, GameHost& host) {
         return false;
     }
     if (AllocateBoard(state, host) != 0) {
-        host.ShowMessage("Error: Cant create AssignmentArrays");
+        host.Report(GT_TEXT("Message", "Error: Cant create AssignmentArrays"));
         return false;
     }
     state.CorrectCount = correct;
     state.WrongCount = wrong;
     state.HintCount = hints;
     if (state.CellCount < 1 || state.WordsCount < 1) {
-        host.ShowMessage("Error: Something went wrong\n\nWordsCount or CellCount is zero.");
+        host.Report(
+            GT_TEXT("Message", "Error: Something went wrong\n\nWordsCount or CellCount is zero."));
         return false;
     }
     if (reader.AtEnd() || !SkipToBanner(reader, ArrayIndexStart)) {

@@ -1,5 +1,7 @@
 #include "view/import_dlg.h"
 
+#include "view/message_text.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -131,8 +133,8 @@ void ImportDlg::Refresh() {
     if (description_->text().isEmpty()) {
         description_->setText(Utf8(head.description));
     }
-    problem_->setText(Utf8(shown_.problem));
-    problem_->setVisible(!shown_.problem.empty());
+    problem_->setText(shown_.problem ? MessageText(*shown_.problem) : QString());
+    problem_->setVisible(shown_.problem.has_value());
 
     const auto columns = static_cast<int>(shown_.columnCount);
     table_->clear();
@@ -173,7 +175,7 @@ void ImportDlg::ShowColumns() {
         font.setBold(at == columns.word || at == columns.translation);
         header->setFont(font);
     }
-    const bool readable = shown_.problem.empty() && columns.word != columns.translation &&
+    const bool readable = !shown_.problem && columns.word != columns.translation &&
                           std::max(columns.word, columns.translation) < shown_.columnCount;
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(readable);
     table_->resizeColumnsToContents();

@@ -29,6 +29,8 @@ QString FillIn(const QString& text, const Message& message) {
             const auto index = static_cast<std::size_t>(piece.argument);
             if (index < message.args.size()) {
                 filled += DecodeWord(message.args[index]);
+            } else if (index - message.args.size() < message.nested.size()) {
+                filled += MessageText(message.nested[index - message.args.size()]);
             }
         } else {
             filled += QString::fromUtf8(piece.plain.data(), qsizetype(piece.plain.size()));

@@ -8,6 +8,13 @@ Message PluralMessage(const char* text, const char* englishOne, long long count,
     return message;
 }
 
+Message NestedMessage(const char* text, std::vector<std::string> args,
+                      std::vector<Message> nested) {
+    Message message(text, std::move(args));
+    message.nested = std::move(nested);
+    return message;
+}
+
 std::vector<TextPiece> SplitAtPlaces(std::string_view text) {
     std::vector<TextPiece> pieces;
     std::size_t plainStart = 0;
@@ -37,7 +44,8 @@ std::vector<TextPiece> SplitAtPlaces(std::string_view text) {
     return pieces;
 }
 
-std::string FillIn(std::string_view text, const Message& message) {
+std::string FillIn(std::string_view text, const Message& message,
+                   const std::function<std::string(const Message&)>& say) {
     std::string filled;
     for (const TextPiece& piece : SplitAtPlaces(text)) {
         if (piece.count) {
@@ -46,6 +54,8 @@ std::string FillIn(std::string_view text, const Message& message) {
             const auto index = static_cast<std::size_t>(piece.argument);
             if (index < message.args.size()) {
                 filled += message.args[index];
+            } else if (index - message.args.size() < message.nested.size()) {
+                filled += say(message.nested[index - message.args.size()]);
             }
         } else {
             filled += piece.plain;
@@ -59,7 +69,7 @@ const char* EnglishForm(const Message& message) {
 }
 
 std::string EnglishText(const Message& message) {
-    std::string text = FillIn(EnglishForm(message), message);
+    std::string text = FillIn(EnglishForm(message), message, EnglishText);
     for (const Message& note : message.followedBy) {
         text += ' ';
         text += EnglishText(note);

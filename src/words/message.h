@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,9 +27,15 @@ struct Message {
     // For a text with %n: the count, and the English text for a count of one.
     std::optional<long long> count;
     const char* englishOne = nullptr;
+    // Messages that fill the places after the arguments' own, said in the same language: a
+    // failed import's reason inside "Can't import the file".
+    std::vector<Message> nested;
     // Notes said after this one, each after a space.
     std::vector<Message> followedBy;
 };
+
+// A message with messages in its places after the arguments' own.
+Message NestedMessage(const char* text, std::vector<std::string> args, std::vector<Message> nested);
 
 // Message{GT_PLURAL_TEXT("Message", "%n rows were left out"), ...} with its count.
 Message PluralMessage(const char* text, const char* englishOne, long long count,
@@ -44,8 +51,10 @@ struct TextPiece {
 // A text cut at its places: "%1".."%9" and "%n". Any other "%" is plain text.
 std::vector<TextPiece> SplitAtPlaces(std::string_view text);
 
-// The text with its places filled, the arguments' bytes unchanged.
-std::string FillIn(std::string_view text, const Message& message);
+// The text with its places filled, the arguments' bytes unchanged and the nested messages as
+// `say` words them.
+std::string FillIn(std::string_view text, const Message& message,
+                   const std::function<std::string(const Message&)>& say);
 
 // The English text for the message's count: englishOne for one, the text itself otherwise.
 const char* EnglishForm(const Message& message);

@@ -38,9 +38,9 @@ WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink) {
     WordPairList& list = read.pairs;
     DealReserve reserve;
     // Out of memory: give the reserve back for the deal and keep the pairs completed so far.
-    auto stop = [&](std::string_view message) {
+    auto stop = [&](const char* message) {
         reserve.Release();
-        sink.ShowMessage(message);
+        sink.Report(message);
         return std::move(read);
     };
     bool expectTextA = true;

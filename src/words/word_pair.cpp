@@ -7,7 +7,8 @@ const WordPair* GetWordPairPointer(const WordPairList& list, MessageSink& sink, 
         return nullptr;
     }
     if (n < 0 || static_cast<std::size_t>(n) >= list.size()) {
-        sink.ShowMessage("Possible odd number of words in function GetWordPairPointer");
+        sink.Report(
+            GT_TEXT("Message", "Possible odd number of words in function GetWordPairPointer"));
         return nullptr;
     }
     return &list[static_cast<std::size_t>(n)];

@@ -1,5 +1,8 @@
+#include "app/main_frame.h"
+#include "app/note_bar.h"
 #include "app/ui_translations.h"
 #include "frame_fixture.h"
+#include "support/anki_deck.h"
 
 #include <QStatusBar>
 #include <QTest>
@@ -18,6 +21,41 @@ TEST_F(FrameTest, TheGamesOwnMessagesAndNotesAreInThePlayersLanguage) {
     ASSERT_TRUE(State().HasBoard());
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, TileCorner(1, 4) + QPoint(89, 50));
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ausgewählt: chat");
+}
+
+// A failed import is one German message box, the reader's reason included; what an import left
+// out is a German note, each count with its own plural.
+TEST_F(FrameTest, AnImportIsReportedInThePlayersLanguageThroughout) {
+    const UiTranslations german({QStringLiteral("de-DE")});
+    const struct {
+        const char* name;
+        std::string bytes;
+        QString reason;
+    } failures[] = {
+        {"damaged.apkg", "PK\x03\x04 no archive follows",
+         "Die Datei ist kein ZIP-Archiv, oder das Archiv ist beschädigt."},
+        {"broken.kvtml", "<kvtml>\n<e><o>a</o>\n</kvtml>",
+         "Das XML ist in Zeile 3 fehlerhaft: Start- und End-Tag passen nicht zusammen."},
+        {"latin1.csv", "caf\xE9,Kaffee\n", "Die Datei ist kein UTF-8-Text."},
+    };
+    for (const auto& [name, bytes, reason] : failures) {
+        prompter->messages.clear();
+        const QString path = QString::fromStdString(files.Write(name, bytes));
+        Open(path);
+        EXPECT_EQ(prompter->messages,
+                  QStringList("Die Datei kann nicht importiert werden\n" + path + "\n" + reason));
+    }
+
+    const AnkiDeck deck{11,
+                        {{7, {"Front", "Back"}}},
+                        {{7, {"chat", "cat"}}, {7, {"{{c1::x}}", ""}}, {7, {"chien", "dog"}}}};
+    Open(QString::fromStdString(files.Write(
+        "deck.apkg",
+        ZipArchive({{"collection.anki2", AnkiCollection(deck)}, {"0", "a"}, {"1", "b"}}))));
+    EXPECT_EQ(frame->Notes().Notes(),
+              QStringList("1 Lückentext-Notiz wurde ausgelassen, da sie kein Wortpaar ist. Das "
+                          "Deck hat 2 Mediendateien (Bilder oder Töne); die Steine zeigen nur "
+                          "seine Wörter."));
 }
 
 } // namespace

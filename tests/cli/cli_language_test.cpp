@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "support/anki_deck.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,8 @@ namespace {
 class Environment {
 public:
     Environment(std::initializer_list<std::pair<const char*, const char*>> values) {
-        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        // A typing round records its progress: the tests keep it in their own folder.
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE", "XDG_DATA_HOME"}) {
             const char* old = std::getenv(name);
             saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
             unsetenv(name);
@@ -78,6 +80,78 @@ TEST(CliLanguage, ExportRefusalNamesEveryFormatItWritesInTheLanguageOfTheEnviron
         const CliRun run = RunCli(dir, {"--export", out, list});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.errors, "message: " + message + "\n") << lang;
+    }
+}
+
+// A failed import is one message in one language: the reader's reason and the refusal of a
+// column the file does not have are translated with it.
+TEST(CliLanguage, AFailedImportIsReportedWhollyInTheLanguageOfTheEnvironment) {
+    const TempDir dir;
+    const std::string damaged = dir.Write("damaged.apkg", "PK\x03\x04 no archive follows");
+    const std::string kvtml = dir.Write("broken.kvtml", "<kvtml>\n<e><o>a</o>\n</kvtml>");
+    const std::string package =
+        dir.Write("newer.apkg", ZipArchive({{"collection.anki2", "not a database"}}));
+    const std::string sheet = dir.Write("sheet.csv", "Hund,dog\nKatze,cat\n");
+    const struct {
+        const char* lang;
+        std::vector<std::string> arguments;
+        std::string errors;
+    } cases[] = {
+        {"C",
+         {damaged},
+         "message: Can't import the file\\n" + damaged +
+             "\\nIt is not a zip archive, or the archive is damaged.\n"},
+        {"de_DE.UTF-8",
+         {damaged},
+         "message: Die Datei kann nicht importiert werden\\n" + damaged +
+             "\\nDie Datei ist kein ZIP-Archiv, oder das Archiv ist beschädigt.\n"},
+        {"C",
+         {kvtml},
+         "message: Can't import the file\\n" + kvtml +
+             "\\nThe XML is malformed on line 3: Start-end tags mismatch.\n"},
+        {"fr_FR.UTF-8",
+         {kvtml},
+         "message: Impossible d'importer le fichier\\n" + kvtml +
+             "\\nLe XML est mal formé à la ligne 3 : Balises ouvrante et fermante discordantes.\n"},
+        {"es_ES.UTF-8",
+         {package},
+         "message: No se puede importar el archivo\\n" + package +
+             "\\nSu colección no es una base de datos SQLite.\n"},
+        {"de_DE.UTF-8",
+         {"--columns", "1,3", sheet},
+         "error: " + sheet + ": Die Datei hat keine Spalte 3; ihre letzte Spalte ist 2.\n"},
+    };
+    for (const auto& [lang, arguments, errors] : cases) {
+        const Environment set({{"LANG", lang}});
+        const CliRun run = RunCli(dir, arguments);
+        EXPECT_NE(run.status, 0);
+        EXPECT_EQ(run.errors.substr(0, errors.size()), errors) << lang << " " << arguments.back();
+    }
+}
+
+// The verdicts of a typing round are the player's; the lines' names and the summary keys stay
+// English for scripts.
+TEST(CliLanguage, TypingVerdictsAreInTheLanguageOfTheEnvironment) {
+    const TempDir dir;
+    const std::string list = dir.Write("animals.txt", "Animals\nperro\ndog\ngato\ncat\n");
+    const struct {
+        const char* lang;
+        std::string right;
+        std::string wrong;
+    } cases[] = {
+        {"C", "Right: dog", "Wrong: cat"},
+        {"fr_FR.UTF-8", "Juste : dog", "Faux : cat"},
+        {"de_DE.UTF-8", "Richtig: dog", "Falsch: cat"},
+        {"es_ES.UTF-8", "Correcto: dog", "Incorrecto: cat"},
+    };
+    for (const auto& [lang, right, wrong] : cases) {
+        const Environment set({{"LANG", lang}, {"XDG_DATA_HOME", dir.path().c_str()}});
+        const CliRun run = RunCli(dir, {"--type", "--seed", "1", list}, "", "dog\nkat\n");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.output, "ask: perro\nverdict: " + right + "\nask: gato\nverdict: " + wrong +
+                                  "\ntyped: [k]at\nask: gato\npairs: 2\nright-first-try: 1\n"
+                                  "right-after-retry: 0\nwrong: 1\ntime: 0:00\n")
+            << lang;
     }
 }
 

@@ -28,11 +28,11 @@ std::string PackageDigest(const std::string& bytes, const ImportChoice& choice =
     const ImportOutcome outcome =
         ImportWordList(ImportFormat::AnkiPackage, "/decks/deck.apkg", bytes, choice);
     if (!outcome.list) {
-        return "fails: " + outcome.problem;
+        return "fails: " + EnglishText(outcome.problem);
     }
     std::string digest = ListText(outcome.list->pairs);
-    for (const std::string& note : outcome.list->notes) {
-        digest += " | " + note;
+    for (const Message& note : outcome.list->notes) {
+        digest += " | " + EnglishText(note);
     }
     return digest;
 }

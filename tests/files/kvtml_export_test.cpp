@@ -1,7 +1,7 @@
-#include "files/list_import.h"
 #include "files/kvtml_writer.h"
 #include "files/language_names.h"
 #include "files/list_export.h"
+#include "files/list_import.h"
 #include "support/games.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TEST(KvtmlExport, ReadsBackAsTheSamePairsTitleAndLanguages) {
     const std::string text =
         KvtmlText("Seasons & more", pairs, LabelLanguage("fr"), LabelLanguage("English"));
     const ImportOutcome back = ImportWordList(ImportFormat::Kvtml, "list.kvtml", text);
-    ASSERT_TRUE(back.list) << back.problem;
+    ASSERT_TRUE(back.list) << EnglishText(back.problem);
     EXPECT_EQ(back.list->description, "Seasons & more");
     EXPECT_EQ(ListText(back.list->pairs), "l'été=summer; <b> & \"q\"=]]> tag; été=ctl x");
     EXPECT_EQ(back.list->languages.TextA, "fr");

@@ -1,4 +1,5 @@
 #include "files/list_import.h"
+#include "files/xml_problem.h"
 #include "support/games.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,7 @@ namespace {
 // "fails: " and the problem.
 std::string Digest(const ImportOutcome& outcome) {
     if (!outcome.list) {
-        return "fails: " + outcome.problem;
+        return "fails: " + EnglishText(outcome.problem);
     }
     const ImportedList& list = *outcome.list;
     std::string digest = list.description + " | " + ListText(list.pairs);
@@ -313,7 +314,7 @@ TEST(ListImport, ThePreviewShowsTheFirstRecordsAndWhetherTheGuessIsCertain) {
             }
             return text;
         };
-        ASSERT_EQ(preview.problem, "");
+        ASSERT_FALSE(preview.problem) << EnglishText(*preview.problem);
         EXPECT_EQ(std::string(preview.head.certain ? "certain" : "asks") + " | " +
                       std::to_string(preview.columnCount) + " | " +
                       std::to_string(preview.rows.size()) + ": " +
@@ -350,13 +351,22 @@ TEST(ListImport, NoImportedWordHoldsALineBreakOrAnotherControlCharacter) {
 }
 
 TEST(ListImport, MessagesNameTheFileAndTheFirstLeftOutLines) {
-    EXPECT_EQ(ImportFailureMessage("/a/b.csv", "It is not UTF-8 text."),
+    EXPECT_EQ(EnglishText(ImportFailureMessage("/a/b.csv", {"It is not UTF-8 text."})),
               "Can't import the file\n/a/b.csv\nIt is not UTF-8 text.");
     EXPECT_EQ(EnglishText(LeftOutRowsMessage("/a/b.csv", {7})),
               "1 row of b.csv was left out because a word or its translation is empty.\nLine 7");
     EXPECT_EQ(EnglishText(LeftOutRowsMessage("b.csv", {2, 3, 5, 8, 13, 21})),
               "6 rows of b.csv were left out because a word or its translation is empty.\n"
               "Lines 2, 3, 5, 8, 13, ...");
+}
+
+// The reasons are translatable, but in English they stay pugixml's own words.
+TEST(ListImport, XmlReasonsInEnglishAreThoseOfTheParser) {
+    for (int status = pugi::status_ok; status <= pugi::status_no_document_element; ++status) {
+        pugi::xml_parse_result parsed;
+        parsed.status = static_cast<pugi::xml_parse_status>(status);
+        EXPECT_EQ(EnglishText(XmlParseProblem(parsed)), parsed.description()) << status;
+    }
 }
 
 } // namespace

@@ -90,7 +90,7 @@ TEST(OpenImportedList, AFailedImportSaysWhyAndLeavesTheGameInPlay) {
         const GameState before = state;
         const std::string path = dir.Write(c.name, c.bytes);
         EXPECT_EQ(OpenFileAtPath(state, host, path), OpenResult::Failed);
-        EXPECT_EQ(host.messages, std::vector{ImportFailureMessage(path, c.problem)});
+        EXPECT_EQ(host.messages, std::vector{"Can't import the file\n" + path + "\n" + c.problem});
         EXPECT_EQ(ListText(state.WordList), ListText(before.WordList));
         EXPECT_EQ(state.AssignmentArray, before.AssignmentArray);
         EXPECT_EQ(state.BrowseFileName + state.FileDescription,
@@ -105,7 +105,10 @@ TEST(OpenImportedList, AListLargerThanAnImportReadsIsRefusedUnread) {
     GameState state;
     RecordingHost host;
     EXPECT_EQ(OpenFileAtPath(state, host, path), OpenResult::Failed);
-    EXPECT_EQ(host.messages, std::vector{ImportFailureMessage(path, TooLargeProblem())});
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"Can't import the file\n" + path + "\nIt is larger than " +
+                                       std::to_string(MaxImportBytes >> 20) +
+                                       " MB, more than a word list may be."});
 }
 
 // A word that held a line break would split the saved game's lines apart.
@@ -167,7 +170,9 @@ TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
     FixedImportChooser pastTheLast(ImportChoice{std::nullopt, std::nullopt, ColumnPair{0, 3}, {}});
     EXPECT_EQ(OpenFileAtPath(state, host, sheet, DealKind::Plain, &pastTheLast),
               OpenResult::Cancelled);
-    EXPECT_EQ(pastTheLast.Refusal(), sheet + ": It has no column 4; its last column is 3.");
+    ASSERT_TRUE(pastTheLast.Refusal());
+    EXPECT_EQ(EnglishText(*pastTheLast.Refusal()),
+              sheet + ": It has no column 4; its last column is 3.");
     EXPECT_EQ(ListText(state.WordList), "Hund=dog; Katze=cat");
     EXPECT_TRUE(host.messages.empty());
 }

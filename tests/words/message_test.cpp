@@ -21,6 +21,10 @@ TEST(Message, PlacesAreFilledOnceWithTheArgumentsBytesAsTheyAre) {
          "0 rows of a.csv were left out"},
         {PluralMessage("%n rows of %1 were left out", "%n row of %1 was left out", 3, {"a.csv"}),
          "3 rows of a.csv were left out"},
+        // A nested message takes the places after the arguments, with its own arguments.
+        {NestedMessage("Can't import %1\n%2", {"%2.csv"}, {{"Line %1 of %2", {"7"}}}),
+         "Can't import %2.csv\nLine 7 of "},
+        {NestedMessage("%2 then %1", {}, {{"A"}, {"B"}}), "B then A"},
     };
     for (const auto& [message, english] : cases) {
         EXPECT_EQ(EnglishText(message), english) << message.text;
