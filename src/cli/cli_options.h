@@ -3,6 +3,7 @@
 #include "files/import_choice.h"
 #include "files/worksheet.h"
 #include "learning/typing_round.h"
+#include "words/message.h"
 
 #include <cstdint>
 #include <optional>
@@ -46,7 +47,9 @@ inline constexpr const char* CliUsage =
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --help | --version\n";
 
-inline constexpr const char* CliHelp =
+// In the language of the environment, as the messages are.
+inline constexpr const char* CliHelp = GT_TEXT(
+    "Message",
     "Opens FILE (a word-pair list or a saved game) as the game does, without a window, and\n"
     "prints a summary of the game. Messages go to standard error.\n"
     "\n"
@@ -80,7 +83,7 @@ inline constexpr const char* CliHelp =
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"
-    "Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.\n";
+    "Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.\n");
 
 // nullopt for a usage error.
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments);

@@ -55,9 +55,12 @@ int main(int argc, char** argv) {
         std::fputs(CliUsage, stderr);
         return UsageError;
     }
+    const std::string language =
+        MessageLanguage([](const char* name) { return std::getenv(name); });
     if (options->help) {
         std::fputs(CliUsage, stdout);
-        std::fputs(CliHelp, stdout);
+        const std::string help = LocalizedText(CliHelp, language);
+        std::fputs(help.c_str(), stdout);
         return Succeeded;
     }
     if (options->version) {
@@ -70,8 +73,6 @@ int main(int argc, char** argv) {
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =
         options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
-    const std::string language =
-        MessageLanguage([](const char* name) { return std::getenv(name); });
     ConsoleHost host(stderr, seed, language);
     GameState state;
     FixedImportChooser importChoice(options->import);

@@ -155,4 +155,28 @@ TEST(CliLanguage, TypingVerdictsAreInTheLanguageOfTheEnvironment) {
     }
 }
 
+// The help follows the language; the usage lines, which name the options, do not.
+TEST(CliLanguage, HelpIsInTheLanguageOfTheEnvironment) {
+    const TempDir dir;
+    const std::string usage = RunCli(dir, {"--bogus"}).errors;
+    ASSERT_EQ(usage.rfind("usage: glossatiles-cli", 0), 0u) << usage;
+    const struct {
+        const char* lang;
+        std::string firstLine;
+    } cases[] = {
+        {"C", "Opens FILE (a word-pair list or a saved game) as the game does, without a window, "
+              "and\n"},
+        {"de_DE.UTF-8", "Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das "
+                        "Spiel, ohne Fenster,\n"},
+        {"fr_FR.UTF-8", "Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) "
+                        "comme le jeu, sans\n"},
+    };
+    for (const auto& [lang, firstLine] : cases) {
+        const Environment set({{"LANG", lang}});
+        const CliRun run = RunCli(dir, {"--help"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.output.substr(0, usage.size() + firstLine.size()), usage + firstLine) << lang;
+    }
+}
+
 } // namespace
