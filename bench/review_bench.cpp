@@ -86,7 +86,7 @@ void FinishAGameOf60Pairs(benchmark::State& run) {
     for (auto _ : run) {
         game.finishedAt = 1'796'000'000 + 86'400 * ++day;
         if (!store.Record(game)) {
-            run.SkipWithError(store.Problem().c_str());
+            run.SkipWithError(EnglishText(store.Problem()).c_str());
             break;
         }
     }

@@ -1568,6 +1568,38 @@ Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2
 Aufruf.
 </translation>
     </message>
+    <message>
+        <source>there is no folder for it (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>es gibt keinen Ordner dafür (weder XDG_DATA_HOME noch HOME ist gesetzt)</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Glossatiles (schema version %2)</source>
+        <translation>%1 stammt von einem neueren Glossatiles (Schemaversion %2)</translation>
+    </message>
+    <message>
+        <source>cannot update %1</source>
+        <translation>%1 kann nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>%1 has schema version %2, this program reads version %3</source>
+        <translation>%1 hat die Schemaversion %2, dieses Programm liest Version %3</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

@@ -1568,6 +1568,38 @@ Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si 
 incorrecto.
 </translation>
     </message>
+    <message>
+        <source>there is no folder for it (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>no hay ninguna carpeta para él (no está definida ni XDG_DATA_HOME ni HOME)</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>no se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Glossatiles (schema version %2)</source>
+        <translation>%1 viene de un Glossatiles más reciente (versión de esquema %2)</translation>
+    </message>
+    <message>
+        <source>cannot update %1</source>
+        <translation>no se puede actualizar %1</translation>
+    </message>
+    <message>
+        <source>%1 has schema version %2, this program reads version %3</source>
+        <translation>%1 tiene la versión de esquema %2, este programa lee la versión %3</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

@@ -1568,6 +1568,38 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
 échoué, 2 pour une erreur d&apos;utilisation.
 </translation>
     </message>
+    <message>
+        <source>there is no folder for it (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>il n&apos;a pas de dossier (ni XDG_DATA_HOME ni HOME n&apos;est défini)</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossible d&apos;ouvrir %1</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Glossatiles (schema version %2)</source>
+        <translation>%1 vient d&apos;un Glossatiles plus récent (version de schéma %2)</translation>
+    </message>
+    <message>
+        <source>cannot update %1</source>
+        <translation>impossible de mettre à jour %1</translation>
+    </message>
+    <message>
+        <source>%1 has schema version %2, this program reads version %3</source>
+        <translation>%1 a la version de schéma %2, ce programme lit la version %3</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

@@ -2,6 +2,7 @@
 
 #include "app/game_learning.h"
 #include "app/glossatiles_view.h"
+#include "view/message_text.h"
 
 #include <QDate>
 #include <QLabel>
@@ -57,7 +58,7 @@ void TodaysReview::NoteDuePairs() {
     const std::optional<ReviewSummary> summary = Summary();
     if (!summary) {
         view_.ShowStatus(tr("Progress is not kept: %1")
-                             .arg(QString::fromStdString(learning_.Store().Problem()))
+                             .arg(MessageText(learning_.Store().Problem()))
                              .toStdString());
     } else if (summary->dueNow > 0) {
         const QString due = summary->dueNow == 1
@@ -76,7 +77,7 @@ void TodaysReview::OnTodaysReview() {
     const auto due = store.ScheduledPairs(learning_.Today(), MaximumPairs());
     if (!due) {
         view_.ShowMessage(tr("Today's Review cannot be dealt.\nProgress cannot be read: %1")
-                              .arg(QString::fromStdString(store.Problem()))
+                              .arg(MessageText(store.Problem()))
                               .toStdString());
         return;
     }

@@ -32,14 +32,14 @@ constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
 // --due: the review schedule of every list, as of the clock's local day.
-int ListDuePairs(const CliOptions& options, const Clock& clock) {
+int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view language) {
     const Day dueBy = options.allDue  ? EveryDay
                       : options.dueOn ? ParseDay(*options.dueOn).value_or(EveryDay)
                                       : LocalDay(clock.Now());
     SqliteProgressStore store(DefaultProgressPath());
     const auto pairs = store.ScheduledPairs(dueBy, -1);
     if (!pairs) {
-        std::fprintf(stderr, "error: %s\n", store.Problem().c_str());
+        std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
         return Failed;
     }
     const std::string listing = DueListing(*pairs);
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
         return Succeeded;
     }
     if (options->due) {
-        return ListDuePairs(*options, SystemClock());
+        return ListDuePairs(*options, SystemClock(), language);
     }
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
         const std::string text = "database: " + store.Path() + "\n" + report.value_or("");
         std::fwrite(text.data(), 1, text.size(), stdout);
         if (!report) {
-            std::fprintf(stderr, "error: %s\n", store.Problem().c_str());
+            std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
         }
         return report ? Succeeded : Failed;
     }
@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
         if (!round.Answered().empty()) {
             SqliteProgressStore store(DefaultProgressPath());
             if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
-                host.Report({GT_TEXT("Message", "Progress is not kept: %1"), {store.Problem()}});
+                host.Report(NestedMessage(GT_TEXT("Message", "Progress is not kept: %1"), {},
+                                          {store.Problem()}));
             }
         }
         return Succeeded;

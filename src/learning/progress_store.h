@@ -2,6 +2,7 @@
 
 #include "game/pair_key.h"
 #include "learning/review_scheduler.h"
+#include "words/message.h"
 
 #include <array>
 #include <cstdint>
@@ -132,5 +133,5 @@ public:
     virtual std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                                      std::int64_t limit) = 0;
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;
-    virtual std::string Problem() const = 0;
+    virtual Message Problem() const = 0;
 };

@@ -74,7 +74,7 @@ constexpr std::array<const char*, SqliteProgressStore::SchemaVersion> Migrations
 };
 
 const char* const NoPathProblem =
-    "there is no folder for it (neither XDG_DATA_HOME nor HOME is set)";
+    GT_TEXT("Message", "there is no folder for it (neither XDG_DATA_HOME nor HOME is set)");
 
 struct Closer {
     void operator()(sqlite3* db) const { sqlite3_close(db); }
@@ -311,11 +311,11 @@ bool EachRow(sqlite3* db, const char* select, BindParameters bind, TakeRow take)
 
 } // namespace
 
-bool SqliteProgressStore::Fail(sqlite3* db, const std::string& what) {
-    problem_ = what;
-    if (db) {
-        problem_ += std::string(": ") + sqlite3_errmsg(db);
-    }
+bool SqliteProgressStore::Fail(sqlite3* db, Message what) {
+    // SQLite's own reason has no translation; it follows the translated one.
+    problem_ = db ? NestedMessage(GT_TEXT("Message", "%1: %2"), {},
+                                  {std::move(what), {"%1", {sqlite3_errmsg(db)}}})
+                  : std::move(what);
     return false;
 }
 
@@ -331,31 +331,31 @@ sqlite3* SqliteProgressStore::OpenForWriting() {
         sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     Database db(raw);
     if (opened != SQLITE_OK) {
-        Fail(db.get(), "cannot open " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot open %1"), {path_}});
         return nullptr;
     }
     if (sqlite3_db_readonly(db.get(), "main") == 1) {
-        Fail(nullptr, path_ + " is read-only");
+        Fail(nullptr, {GT_TEXT("Message", "%1 is read-only"), {path_}});
         return nullptr;
     }
     sqlite3_busy_timeout(db.get(), static_cast<int>(lockWait_.count()));
     // The write lock first: no other program changes the schema while we look at it.
     if (!Execute(db.get(), "BEGIN IMMEDIATE")) {
-        Fail(db.get(), "cannot write " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
         return nullptr;
     }
     const std::optional<int> version = UserVersion(db.get());
     if (!version) {
-        Fail(db.get(), "cannot read " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot read %1"), {path_}});
         return nullptr;
     }
     if (*version > SchemaVersion) {
-        Fail(nullptr, path_ + " comes from a newer Glossatiles (schema version " +
-                          std::to_string(*version) + ")");
+        Fail(nullptr, {GT_TEXT("Message", "%1 comes from a newer Glossatiles (schema version %2)"),
+                       {path_, std::to_string(*version)}});
         return nullptr;
     }
     if (!Migrate(db.get(), *version)) {
-        Fail(db.get(), "cannot update " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot update %1"), {path_}});
         return nullptr;
     }
     return db.release();
@@ -377,21 +377,22 @@ sqlite3* SqliteProgressStore::OpenForReading(bool& missing) {
         const int opened = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
         Database db(raw);
         if (opened != SQLITE_OK) {
-            Fail(db.get(), "cannot open " + path_);
+            Fail(db.get(), {GT_TEXT("Message", "cannot open %1"), {path_}});
             return nullptr;
         }
         sqlite3_busy_timeout(db.get(), static_cast<int>(lockWait_.count()));
         const std::optional<int> version = UserVersion(db.get());
         if (!version) {
-            Fail(db.get(), "cannot read " + path_);
+            Fail(db.get(), {GT_TEXT("Message", "cannot read %1"), {path_}});
             return nullptr;
         }
         if (*version == SchemaVersion) {
             return db.release();
         }
         if (*version > SchemaVersion || upgraded) {
-            Fail(nullptr, path_ + " has schema version " + std::to_string(*version) +
-                              ", this program reads version " + std::to_string(SchemaVersion));
+            Fail(nullptr,
+                 {GT_TEXT("Message", "%1 has schema version %2, this program reads version %3"),
+                  {path_, std::to_string(*version), std::to_string(SchemaVersion)}});
             return nullptr;
         }
         db.reset();
@@ -411,7 +412,7 @@ bool SqliteProgressStore::Record(const GameResult& game) {
         !AddPairTotals(db.get(), game) || !AddReviews(db.get(), game) ||
         !Execute(db.get(), "COMMIT")) {
         // Closing without COMMIT rolls back: no half-written game.
-        return Fail(db.get(), "cannot write " + path_);
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
     }
     return true;
 }
@@ -422,7 +423,7 @@ bool SqliteProgressStore::RecordReview(const PairKey& pair, Day day, Grade grade
         return false;
     }
     if (!ReviewWriter(db.get()).Add(pair, day, grade) || !Execute(db.get(), "COMMIT")) {
-        return Fail(db.get(), "cannot write " + path_);
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
     }
     return true;
 }
@@ -460,7 +461,7 @@ std::optional<std::vector<GameResult>> SqliteProgressStore::Games(const std::str
                              {}});
         });
     if (!read) {
-        Fail(db.get(), "cannot read " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot read %1"), {path_}});
         return std::nullopt;
     }
     return games;
@@ -489,7 +490,7 @@ SqliteProgressStore::HardestPairs(const std::string& fingerprint, int limit) {
                              sqlite3_column_int64(row, 5), sqlite3_column_int64(row, 6)});
         });
     if (!read) {
-        Fail(db.get(), "cannot read " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot read %1"), {path_}});
         return std::nullopt;
     }
     return pairs;
@@ -521,7 +522,7 @@ std::optional<std::vector<ScheduledPair>> SqliteProgressStore::ScheduledPairs(Da
             }
         });
     if (!read) {
-        Fail(db.get(), "cannot read " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot read %1"), {path_}});
         return std::nullopt;
     }
     return pairs;
@@ -580,7 +581,7 @@ std::optional<ReviewSummary> SqliteProgressStore::Summary(Day today) {
             [](sqlite3_stmt*) {},
             [&](sqlite3_stmt* row) { summary.stages.newPairs = sqlite3_column_int64(row, 0); });
     if (!read) {
-        Fail(db.get(), "cannot read " + path_);
+        Fail(db.get(), {GT_TEXT("Message", "cannot read %1"), {path_}});
         return std::nullopt;
     }
     summary.dueNow = summary.stages.due;

@@ -29,7 +29,7 @@ public:
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                              std::int64_t limit) override;
     std::optional<ReviewSummary> Summary(Day today) override;
-    std::string Problem() const override { return problem_; }
+    Message Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 
 private:
@@ -39,11 +39,11 @@ private:
     // Opens an existing file, bringing an older schema up to date first. Null with
     // `missing` set when there is no file yet, which is not a fault.
     sqlite3* OpenForReading(bool& missing);
-    bool Fail(sqlite3* db, const std::string& what);
+    bool Fail(sqlite3* db, Message what);
 
     std::string path_;
     std::chrono::milliseconds lockWait_;
-    std::string problem_;
+    Message problem_;
 };
 
 // $XDG_DATA_HOME/glossatiles/progress.sqlite, or under ~/.local/share when it is unset.

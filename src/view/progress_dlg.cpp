@@ -1,6 +1,7 @@
 #include "view/progress_dlg.h"
 
 #include "view/board_painter.h"
+#include "view/message_text.h"
 #include "view/review_forecast.h"
 
 #include <QChart>
@@ -78,9 +79,8 @@ QTreeWidgetItem* RowOf(const PairTotal& pair) {
 }
 
 QString NoteOn(const ListProgress& progress) {
-    if (!progress.problem.empty()) {
-        return QObject::tr("Progress cannot be read: %1")
-            .arg(QString::fromStdString(progress.problem));
+    if (progress.problem) {
+        return QObject::tr("Progress cannot be read: %1").arg(MessageText(*progress.problem));
     }
     if (progress.games.empty()) {
         return QObject::tr("No game of this list has been finished yet.");

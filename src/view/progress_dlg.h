@@ -14,7 +14,7 @@ struct ListProgress {
     std::string description;
     std::vector<GameResult> games;
     std::vector<PairTotal> hardest;
-    std::string problem;
+    std::optional<Message> problem;
     // The review schedule of every list, as of today; nullopt when it could not be read.
     std::optional<ReviewSummary> review;
     Day today;

@@ -62,7 +62,7 @@ TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
     EXPECT_EQ(ReadBytes((files.path() / "m.txt").string()), "Missed pairs: Test\nchat\ncat\n");
 
     const auto games = store->Games(ListFingerprint(list));
-    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_TRUE(games) << EnglishText(store->Problem());
     ASSERT_EQ(games->size(), 1u);
     EXPECT_EQ(std::tuple(games->at(0).listPath, games->at(0).pairs, games->at(0).correct,
                          games->at(0).wrong),

@@ -44,7 +44,7 @@ protected:
     // A pair of `list` whose one review, Again, falls due the day after `reviewed`.
     void ScheduleFor(const std::string& list, const std::string& word, Day reviewed) {
         ASSERT_TRUE(store->RecordReview({list, word, "to " + word}, reviewed, Grade::Again))
-            << store->Problem();
+            << EnglishText(store->Problem());
     }
 
     SqliteProgressStore* store = nullptr;
@@ -70,7 +70,7 @@ TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListMostOverdueFirstAndGradesThe
     Trigger(CommandId::FastAutoFinish);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !learningPrompter->reports.empty(); }, 5000));
     const auto games = store->Games(ReviewFingerprint);
-    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_TRUE(games) << EnglishText(store->Problem());
     ASSERT_EQ(games->size(), 1u);
     EXPECT_EQ(games->at(0).kind, GameKind::Review);
     // Removed by automatic play: Again, so both are due tomorrow, each under its own list.

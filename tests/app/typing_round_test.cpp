@@ -76,7 +76,7 @@ TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAn
     EXPECT_EQ(summary->pairs, 2);
     EXPECT_NE(asked[0], asked[1]);
     const auto games = store->Games(IdentityOf(State()).fingerprint);
-    ASSERT_TRUE(games) << store->Problem();
+    ASSERT_TRUE(games) << EnglishText(store->Problem());
     ASSERT_EQ(games->size(), 1u);
     EXPECT_EQ(
         std::tuple(games->at(0).kind, games->at(0).pairs, games->at(0).correct, games->at(0).wrong),

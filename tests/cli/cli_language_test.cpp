@@ -179,4 +179,28 @@ TEST(CliLanguage, HelpIsInTheLanguageOfTheEnvironment) {
     }
 }
 
+// A progress database that cannot be written says why in the player's language; SQLite's own
+// words follow as it gives them.
+TEST(CliLanguage, AProgressDatabaseThatFailsIsReportedInTheLanguageOfTheEnvironment) {
+    const TempDir dir;
+    const std::string list = dir.Write("animals.txt", "Animals\nperro\ndog\n");
+    const std::string blocker = dir.Write("blocker", "a file where a folder should be");
+    const std::string database = blocker + "/glossatiles/progress.sqlite";
+    const struct {
+        const char* lang;
+        std::string errors;
+    } cases[] = {
+        {"C", "message: Progress is not kept: cannot open " + database + ": "},
+        {"de_DE.UTF-8", "message: Der Fortschritt wird nicht gespeichert: " + database +
+                            " kann nicht geöffnet werden: "},
+        {"es_ES.UTF-8", "message: El progreso no se guarda: no se puede abrir " + database + ": "},
+    };
+    for (const auto& [lang, errors] : cases) {
+        const Environment set({{"LANG", lang}, {"XDG_DATA_HOME", blocker.c_str()}});
+        const CliRun run = RunCli(dir, {"--type", list}, "", "dog\n");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.errors.substr(0, errors.size()), errors) << lang;
+    }
+}
+
 } // namespace

@@ -32,7 +32,7 @@ public:
     std::optional<ReviewSummary> Summary(Day) override {
         return failWith ? std::nullopt : std::optional(ReviewSummary{});
     }
-    std::string Problem() const override { return failWith.value_or(""); }
+    Message Problem() const override { return {"%1", {failWith.value_or("")}}; }
 };
 
 // A recording host whose play events reach a learning session as they happen.

@@ -53,12 +53,12 @@ TEST(ProgressStore, GamesAndPairTotalsComeBackFromTheDataHome) {
     EXPECT_EQ(path, (home.path() / "glossatiles/progress.sqlite").string());
 
     SqliteProgressStore store(path);
-    ASSERT_TRUE(store.Record(Game(1000, 2))) << store.Problem();
-    ASSERT_TRUE(store.Record(Game(2000, 1))) << store.Problem();
-    ASSERT_TRUE(store.Record(Game(3000, 0))) << store.Problem();
+    ASSERT_TRUE(store.Record(Game(1000, 2))) << EnglishText(store.Problem());
+    ASSERT_TRUE(store.Record(Game(2000, 1))) << EnglishText(store.Problem());
+    ASSERT_TRUE(store.Record(Game(3000, 0))) << EnglishText(store.Problem());
 
     const auto games = store.Games("00112233aabbccdd");
-    ASSERT_TRUE(games) << store.Problem();
+    ASSERT_TRUE(games) << EnglishText(store.Problem());
     ASSERT_EQ(games->size(), 3u);
     const GameResult& first = games->front();
     EXPECT_EQ(std::tuple(first.listPath, first.finishedAt, first.seconds, first.pairs,
@@ -135,8 +135,8 @@ TEST(ProgressStore, AFaultyFileKeepsNoProgressAndIsNeverRewritten) {
         const std::string before =
             std::filesystem::is_regular_file(file) ? ReadBytes(file.string()) : "";
         SqliteProgressStore store(file.string(), std::chrono::milliseconds(100));
-        EXPECT_EQ(store.Record(Game(1000, 1)), c.recorded) << store.Problem();
-        EXPECT_EQ(store.Problem().empty(), c.recorded) << store.Problem();
+        EXPECT_EQ(store.Record(Game(1000, 1)), c.recorded) << EnglishText(store.Problem());
+        EXPECT_EQ(EnglishText(store.Problem()).empty(), c.recorded) << EnglishText(store.Problem());
         // Where nothing could be kept, there is nothing to read either.
         std::error_code error;
         const bool readable = c.recorded || !std::filesystem::exists(file, error);
@@ -172,14 +172,15 @@ TEST(ProgressStore, ALockHeldLongerThanOneWaitIsWaitedOutThenReported) {
         sqlite3_close(other);
     });
     SqliteProgressStore store(file);
-    EXPECT_TRUE(store.Record(Game(2000, 1))) << store.Problem();
+    EXPECT_TRUE(store.Record(Game(2000, 1))) << EnglishText(store.Problem());
     releaser.join();
     EXPECT_EQ(store.Games("00112233aabbccdd")->size(), 2u);
 
     other = lock();
     SqliteProgressStore impatient(file, std::chrono::milliseconds(300));
     EXPECT_FALSE(impatient.Record(Game(3000, 1)));
-    EXPECT_NE(impatient.Problem().find("locked"), std::string::npos) << impatient.Problem();
+    EXPECT_NE(EnglishText(impatient.Problem()).find("locked"), std::string::npos)
+        << EnglishText(impatient.Problem());
     sqlite3_close(other);
 }
 
@@ -191,7 +192,8 @@ TEST(ProgressStore, WithoutAnyDataFolderProgressIsNotKept) {
     SqliteProgressStore store(DefaultProgressPath());
     setenv("HOME", savedHome.c_str(), 1);
     EXPECT_FALSE(store.Record(Game(1000, 1)));
-    EXPECT_EQ(store.Problem(), "there is no folder for it (neither XDG_DATA_HOME nor HOME is set)");
+    EXPECT_EQ(EnglishText(store.Problem()),
+              "there is no folder for it (neither XDG_DATA_HOME nor HOME is set)");
     EXPECT_FALSE(store.Games("00112233aabbccdd"));
     EXPECT_FALSE(store.ScheduledPairs(EveryDay, 10));
 }
@@ -225,7 +227,7 @@ TEST(ProgressStore, AReadOnlyFileKeepsNoProgress) {
     const int failed = AsUnprivilegedUser([&file] {
         SqliteProgressStore store(file, std::chrono::milliseconds(100));
         const bool refused = !store.Record(Game(2000, 1));
-        const bool said = store.Problem().find("read-only") != std::string::npos;
+        const bool said = EnglishText(store.Problem()).find("read-only") != std::string::npos;
         const auto games = store.Games("00112233aabbccdd");
         return (refused ? 0 : 1) | (said ? 0 : 2) | (games && games->size() == 1 ? 0 : 4);
     });

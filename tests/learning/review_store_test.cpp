@@ -67,7 +67,7 @@ TEST(ReviewStore, AFinishedGameSchedulesEachPairByItsGrade) {
     ASSERT_TRUE(store.Record(GameOn(Today, {Outcome("00112233aabbccdd", "voir", Grade::Good),
                                             Outcome("00112233aabbccdd", "manger", Grade::Again),
                                             Outcome("00112233aabbccdd", "boire", Grade::Hard)})))
-        << store.Problem();
+        << EnglishText(store.Problem());
 
     EXPECT_EQ(Lines(*store.ScheduledPairs(EveryDay, 100)),
               std::vector<std::string>(
@@ -132,7 +132,7 @@ TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
     Query(path, version1);
     SqliteProgressStore store(path);
     const auto summary = store.Summary(Today);
-    ASSERT_TRUE(summary) << store.Problem();
+    ASSERT_TRUE(summary) << EnglishText(store.Problem());
     EXPECT_EQ(summary->stages.newPairs, 1) << "seen before reviews were kept";
     EXPECT_EQ(Query(path, "PRAGMA user_version"), "2\n");
     EXPECT_EQ(Query(path, "SELECT kind, fingerprint FROM games"), "list|00112233aabbccdd\n");
@@ -144,7 +144,8 @@ TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
     Query(blocked, "CREATE TABLE review_log (x)");
     SqliteProgressStore failing(blocked);
     EXPECT_FALSE(failing.Record(GameOn(Today, {})));
-    EXPECT_NE(failing.Problem().find("cannot update"), std::string::npos) << failing.Problem();
+    EXPECT_NE(EnglishText(failing.Problem()).find("cannot update"), std::string::npos)
+        << EnglishText(failing.Problem());
     EXPECT_EQ(Query(blocked, "PRAGMA user_version"), "1\n");
     EXPECT_EQ(Query(blocked, "SELECT COUNT(*) FROM sqlite_master WHERE name = 'memory_states'"),
               "0\n");

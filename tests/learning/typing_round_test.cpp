@@ -136,9 +136,9 @@ TEST(TypingRound, IsKeptAsAGameOfItsOwnKindThatSchedulesEachPairAnswered) {
 
     TempDir home;
     SqliteProgressStore store((home.path() / "progress.sqlite").string());
-    ASSERT_TRUE(store.Record(result)) << store.Problem();
+    ASSERT_TRUE(store.Record(result)) << EnglishText(store.Problem());
     const auto scheduled = store.ScheduledPairs(EveryDay, 10);
-    ASSERT_TRUE(scheduled) << store.Problem();
+    ASSERT_TRUE(scheduled) << EnglishText(store.Problem());
     std::map<std::string, int> daysAhead;
     for (const ScheduledPair& pair : *scheduled) {
         EXPECT_EQ(pair.key.fingerprint, identity.fingerprint);
