@@ -1600,6 +1600,26 @@ Aufruf.
         <source>%1 has schema version %2, this program reads version %3</source>
         <translation>%1 hat die Schemaversion %2, dieses Programm liest Version %3</translation>
     </message>
+    <message>
+        <source>Missed pairs</source>
+        <translation>Verfehlte Paare</translation>
+    </message>
+    <message>
+        <source>Hardest pairs</source>
+        <translation>Schwerste Paare</translation>
+    </message>
+    <message>
+        <source>Glossatiles - %2 of %1</source>
+        <translation>Glossatiles - %2 aus %1</translation>
+    </message>
+    <message>
+        <source>Glossatiles - %1</source>
+        <translation>Glossatiles - %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Review</source>
+        <translation>Heutige Wiederholung</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

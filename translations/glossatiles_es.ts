@@ -1600,6 +1600,26 @@ incorrecto.
         <source>%1 has schema version %2, this program reads version %3</source>
         <translation>%1 tiene la versión de esquema %2, este programa lee la versión %3</translation>
     </message>
+    <message>
+        <source>Missed pairs</source>
+        <translation>Parejas falladas</translation>
+    </message>
+    <message>
+        <source>Hardest pairs</source>
+        <translation>Parejas más difíciles</translation>
+    </message>
+    <message>
+        <source>Glossatiles - %2 of %1</source>
+        <translation>Glossatiles - %2 de %1</translation>
+    </message>
+    <message>
+        <source>Glossatiles - %1</source>
+        <translation>Glossatiles - %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Review</source>
+        <translation>Repaso de hoy</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

@@ -1600,6 +1600,26 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
         <source>%1 has schema version %2, this program reads version %3</source>
         <translation>%1 a la version de schéma %2, ce programme lit la version %3</translation>
     </message>
+    <message>
+        <source>Missed pairs</source>
+        <translation>Paires manquées</translation>
+    </message>
+    <message>
+        <source>Hardest pairs</source>
+        <translation>Paires les plus difficiles</translation>
+    </message>
+    <message>
+        <source>Glossatiles - %2 of %1</source>
+        <translation>Glossatiles - %2 de %1</translation>
+    </message>
+    <message>
+        <source>Glossatiles - %1</source>
+        <translation>Glossatiles - %1</translation>
+    </message>
+    <message>
+        <source>Today&apos;s Review</source>
+        <translation>Révision du jour</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

@@ -14,8 +14,10 @@
 #include <algorithm>
 
 namespace {
-const char* const MissedPairs = "Missed pairs";
-const char* const HardestPairs = "Hardest pairs";
+// Name the practice game in its description, which stays English like the list's own words,
+// and in the window title, which is translated.
+const char* const MissedPairs = GT_TEXT("Message", "Missed pairs");
+const char* const HardestPairs = GT_TEXT("Message", "Hardest pairs");
 } // namespace
 
 GameLearning::GameLearning(QWidget& window, const GameState& state, GameHost& host,

@@ -21,7 +21,7 @@ struct PlayEvent;
 
 // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
 using PracticeDealer =
-    std::function<void(PracticePairs pairs, std::string_view what, std::string_view kind)>;
+    std::function<void(PracticePairs pairs, const char* what, std::string_view kind)>;
 
 // Learns from the game in play: records each game, shows "Game finished" when one is won,
 // deals the missed or hardest pairs again, and opens the Progress window. Its windows open over

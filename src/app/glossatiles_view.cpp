@@ -185,6 +185,10 @@ void CGlossatilesView::SetTitle(std::string_view title) {
     window()->setWindowTitle(DecodeWord(title));
 }
 
+void CGlossatilesView::ReportTitle(const Message& title) {
+    window()->setWindowTitle(MessageText(title));
+}
+
 void CGlossatilesView::InvalidateAll() {
     repaintPending_ = true;
     update();
@@ -317,8 +321,7 @@ bool CGlossatilesView::OpenFileAtPath(const QString& path) {
     return opened;
 }
 
-void CGlossatilesView::DealPractice(PracticePairs pairs, std::string_view what,
-                                    std::string_view kind) {
+void CGlossatilesView::DealPractice(PracticePairs pairs, const char* what, std::string_view kind) {
     ::DealPractice(state_, *this, std::move(pairs), what, kind);
 }
 

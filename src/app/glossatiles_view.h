@@ -54,7 +54,7 @@ public:
     // save it when it has changes not saved. False when the player cancelled or the save failed.
     bool MayDiscardGame();
     // Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
-    void DealPractice(PracticePairs pairs, std::string_view what, std::string_view kind);
+    void DealPractice(PracticePairs pairs, const char* what, std::string_view kind);
     // Today's Review: deals `due` from the words the progress store keeps.
     void DealReview(const std::vector<ScheduledPair>& due);
 
@@ -67,6 +67,7 @@ public:
     void Report(const Message& message) override;
     void ShowMessage(std::string_view text) override;
     void SetTitle(std::string_view title) override;
+    void ReportTitle(const Message& title) override;
     void InvalidateAll() override;
     void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;

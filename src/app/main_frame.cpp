@@ -90,7 +90,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent), view_(new CGlossatilesView(this)),
       learning_(new GameLearning(
           *view_, view_->State(), *view_,
-          [this](PracticePairs pairs, std::string_view what, std::string_view kind) {
+          [this](PracticePairs pairs, const char* what, std::string_view kind) {
               view_->DealPractice(std::move(pairs), what, kind);
           },
           std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),

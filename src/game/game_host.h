@@ -17,6 +17,8 @@ enum class NoteTopic { NoWordPairs, LinesNotRead, ImportNotes, ProgressNotKept, 
 class GameHost : public MessageSink {
 public:
     virtual void SetTitle(std::string_view title) = 0;
+    // A title the game words itself, in the player's language.
+    virtual void ReportTitle(const Message& title) { SetTitle(EnglishText(title)); }
     // Full repaint later: panels, levels, selection.
     virtual void InvalidateAll() = 0;
     // Timers are one-shot: each id fires at most once per SetTimer.

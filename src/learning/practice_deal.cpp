@@ -10,15 +10,14 @@
 
 namespace {
 // Replaces the game's list with `pairs`; the game keeps naming the list they came from.
-DealOutcome DealPairs(GameState& state, GameHost& host, PracticePairs pairs,
-                      std::string_view title) {
+DealOutcome DealPairs(GameState& state, GameHost& host, PracticePairs pairs, const Message& title) {
     StopAutomaticPlay(state, host);
     ResetView(state);
     state.WordsCount = static_cast<std::int32_t>(pairs.pairs.size());
     state.WordList = std::move(pairs.pairs);
     state.Identity.pairs = std::move(pairs.keys);
     state.RecordFileName.clear();
-    host.SetTitle(CutText(title));
+    host.ReportTitle(title);
     const DealOutcome outcome = NewGameUnblocked(state, host);
     host.InvalidateAll();
     return outcome;
@@ -57,15 +56,16 @@ std::string PracticeDescription(std::string_view what, std::string_view listDesc
     return CutText(std::string(what) + ": " + std::string(listDescription));
 }
 
-DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs,
-                         std::string_view what, std::string_view kind) {
+DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs, const char* what,
+                         std::string_view kind) {
     // Fixed before the list in play gives way to the pairs.
     state.Identity = IdentityOf(state);
     state.Identity.kind = kind;
     state.FileDescription = PracticeDescription(what, state.FileDescription);
     const std::string listName = std::filesystem::path(state.ListPath).filename().string();
-    return DealPairs(state, host, std::move(pairs),
-                     "Glossatiles - " + std::string(what) + " of " + listName);
+    return DealPairs(
+        state, host, std::move(pairs),
+        NestedMessage(GT_TEXT("Message", "Glossatiles - %2 of %1"), {listName}, {Message(what)}));
 }
 
 DealOutcome DealReview(GameState& state, GameHost& host, const std::vector<ScheduledPair>& due) {
@@ -79,6 +79,7 @@ DealOutcome DealReview(GameState& state, GameHost& host, const std::vector<Sched
     state.BrowseFileName.clear();
     state.ListPath.clear();
     state.Languages = {};
-    return DealPairs(state, host, std::move(pairs),
-                     std::string("Glossatiles - ") + TodaysReviewTitle);
+    return DealPairs(
+        state, host, std::move(pairs),
+        NestedMessage(GT_TEXT("Message", "Glossatiles - %1"), {}, {Message(TodaysReviewTitle)}));
 }

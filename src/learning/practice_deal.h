@@ -28,10 +28,10 @@ std::string PracticeDescription(std::string_view what, std::string_view listDesc
 // list, and kept in the progress records as a game of `kind` of that list. The list's file is
 // not touched, and Save asks for a new file so that this game cannot overwrite one of the
 // whole list.
-DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs,
-                         std::string_view what, std::string_view kind);
+DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs, const char* what,
+                         std::string_view kind);
 
-inline constexpr const char* TodaysReviewTitle = "Today's Review";
+inline constexpr const char* TodaysReviewTitle = GT_TEXT("Message", "Today's Review");
 
 // Today's Review: a New Game3 deal of scheduled pairs from any number of lists, from the words
 // the progress store keeps.

@@ -2,6 +2,7 @@
 #include "app/note_bar.h"
 #include "app/ui_translations.h"
 #include "frame_fixture.h"
+#include "learning/practice_deal.h"
 #include "support/anki_deck.h"
 
 #include <QStatusBar>
@@ -56,6 +57,19 @@ TEST_F(FrameTest, AnImportIsReportedInThePlayersLanguageThroughout) {
               QStringList("1 Lückentext-Notiz wurde ausgelassen, da sie kein Wortpaar ist. Das "
                           "Deck hat 2 Mediendateien (Bilder oder Töne); die Steine zeigen nur "
                           "seine Wörter."));
+}
+
+// A practice game and Today's Review name themselves in the title in the player's language; the
+// name of the list the game came from stays as it is.
+TEST_F(FrameTest, PracticeAndReviewTitlesAreInThePlayersLanguage) {
+    const UiTranslations german({QStringLiteral("de-DE")});
+    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+    ASSERT_TRUE(State().HasBoard());
+    View().DealPractice(PairsAt(State(), {0, 1}), "Missed pairs", GameKind::MissedPairs);
+    EXPECT_EQ(frame->windowTitle(), "Glossatiles - Verfehlte Paare aus list.txt");
+    View().DealReview(
+        {{{"f", "chat", "cat"}, "Animals", {}}, {{"f", "chien", "dog"}, "Animals", {}}});
+    EXPECT_EQ(frame->windowTitle(), "Glossatiles - Heutige Wiederholung");
 }
 
 } // namespace
