@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Type the Missed Pairs</source>
-        <translation>Fehlende Paare eintippen</translation>
+        <translation>Verfehlte Paare eintippen</translation>
     </message>
 </context>
 <context>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
-        <translation>Neues Spiel legt die Steine zufällig, sodass am Ende kein freies Paar übrig sein kann. Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
+        <translation>Neues Spiel legt die Steine zufällig; es kann also passieren, dass am Ende kein freies Paar bleibt. Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
     </message>
     <message>
         <source>Close</source>
