@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Spalte %1, Reihe %2</translation>
+    </message>
+    <message>
+        <source>, level %1</source>
+        <translation>, Ebene %1</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Correct %1</source>
+        <translation>Richtig %1</translation>
+    </message>
+    <message>
+        <source>Wrong %1</source>
+        <translation>Falsch %1</translation>
+    </message>
+    <message>
+        <source>Hints %1</source>
+        <translation>Tipps %1</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+</context>
+<context>
     <name>BoardPainter</name>
     <message>
         <source>Correct</source>

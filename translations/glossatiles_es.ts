@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Columna %1, fila %2</translation>
+    </message>
+    <message>
+        <source>, level %1</source>
+        <translation>, nivel %1</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, elegida</translation>
+    </message>
+    <message>
+        <source>Correct %1</source>
+        <translation>Aciertos %1</translation>
+    </message>
+    <message>
+        <source>Wrong %1</source>
+        <translation>Errores %1</translation>
+    </message>
+    <message>
+        <source>Hints %1</source>
+        <translation>Pistas %1</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
     <name>BoardPainter</name>
     <message>
         <source>Correct</source>
