@@ -104,7 +104,7 @@ TEST_F(TypingRoundTest, TheDirectionChosenInTheRoundIsRememberedForTheList) {
 }
 
 TEST_F(TypingRoundTest, GameFinishedTypesTheMissedPairsOnly) {
-    learningPrompter->afterGame.push_back(AfterGame::TypeMissedPairs);
+    learningPrompter->afterGame.push_back(AfterGame::TypePairs);
     QString word;
     AnswerWhenShown<CTypingRoundDlg>([&](CTypingRoundDlg& dialog) {
         word = dialog.Word()->text();
