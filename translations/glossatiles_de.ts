@@ -128,6 +128,10 @@
         <source>Type the Missed Pairs</source>
         <translation>Fehlende Paare eintippen</translation>
     </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Wiederholungspaare eintippen</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
