@@ -31,7 +31,8 @@ signals:
     void RightAnswerShown(const std::string& word, bool textA);
     void DirectionChosen(RoundDirection direction);
     // What a screen reader should say now: the word asked, the verdict with the right answer,
-    // the summary.
+    // the summary. The first word is asked before anyone listens; the answer line, which has
+    // the focus when the window opens, carries it in its description.
     void Spoken(const QString& text);
 
 protected:
