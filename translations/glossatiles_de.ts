@@ -163,6 +163,10 @@
         <source>Type the Missed Pairs</source>
         <translation>Verfehlte Paare eintippen</translation>
     </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Wiederholungspaare eintippen</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

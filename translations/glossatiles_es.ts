@@ -163,6 +163,10 @@
         <source>Type the Missed Pairs</source>
         <translation>Escribir los pares fallados</translation>
     </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Escribir los pares del repaso</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

@@ -163,6 +163,10 @@
         <source>Type the Missed Pairs</source>
         <translation>Taper les paires manquées</translation>
     </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Taper les paires de la révision</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
