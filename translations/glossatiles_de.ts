@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Your answer</source>
-        <translation>Deine Antwort</translation>
+        <translation>Ihre Antwort</translation>
     </message>
     <message>
         <source>Check</source>
@@ -391,11 +391,11 @@
     </message>
     <message>
         <source>Type the translation of:</source>
-        <translation>Tippe die Übersetzung von:</translation>
+        <translation>Tippen Sie die Übersetzung von:</translation>
     </message>
     <message>
         <source>Type the word for:</source>
-        <translation>Tippe das Wort für:</translation>
+        <translation>Tippen Sie das Wort für:</translation>
     </message>
     <message>
         <source>Next</source>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>You typed: %1</source>
-        <translation>Du hast getippt: %1</translation>
+        <translation>Sie haben getippt: %1</translation>
     </message>
     <message>
         <source>The round is over.
@@ -1467,7 +1467,7 @@ Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translatio
     <name>TypingControl</name>
     <message>
         <source>There are no pairs to type: open a word list first.</source>
-        <translation>Es gibt keine Paare zum Eintippen: Öffne zuerst eine Wortliste.</translation>
+        <translation>Es gibt keine Paare zum Eintippen: Öffnen Sie zuerst eine Wortliste.</translation>
     </message>
 </context>
 <context>

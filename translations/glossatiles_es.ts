@@ -379,7 +379,7 @@
     </message>
     <message>
         <source>Your answer</source>
-        <translation>Tu respuesta</translation>
+        <translation>Su respuesta</translation>
     </message>
     <message>
         <source>Check</source>
@@ -391,11 +391,11 @@
     </message>
     <message>
         <source>Type the translation of:</source>
-        <translation>Escribe la traducción de:</translation>
+        <translation>Escriba la traducción de:</translation>
     </message>
     <message>
         <source>Type the word for:</source>
-        <translation>Escribe la palabra para:</translation>
+        <translation>Escriba la palabra para:</translation>
     </message>
     <message>
         <source>Next</source>
@@ -407,7 +407,7 @@
     </message>
     <message>
         <source>You typed: %1</source>
-        <translation>Has escrito: %1</translation>
+        <translation>Ha escrito: %1</translation>
     </message>
     <message>
         <source>The round is over.
