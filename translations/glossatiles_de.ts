@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Spalte %1, Reihe %2</translation>
+    </message>
+    <message>
+        <source>, level %1</source>
+        <translation>, Ebene %1</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Correct %1</source>
+        <translation>Richtig %1</translation>
+    </message>
+    <message>
+        <source>Wrong %1</source>
+        <translation>Falsch %1</translation>
+    </message>
+    <message>
+        <source>Hints %1</source>
+        <translation>Tipps %1</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielbrett</translation>
+    </message>
+</context>
+<context>
     <name>BoardPainter</name>
     <message>
         <source>Correct</source>
@@ -126,7 +161,11 @@
     </message>
     <message>
         <source>Type the Missed Pairs</source>
-        <translation>Fehlende Paare eintippen</translation>
+        <translation>Verfehlte Paare eintippen</translation>
+    </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Wiederholungspaare eintippen</translation>
     </message>
 </context>
 <context>
@@ -180,7 +219,7 @@
     </message>
     <message>
         <source>New Game deals the tiles at random, so a board may end with no free pair. New Game3 deals tiles that can always be cleared.</source>
-        <translation>Neues Spiel legt die Steine zufällig, sodass am Ende kein freies Paar übrig sein kann. Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
+        <translation>Neues Spiel legt die Steine zufällig; es kann also passieren, dass am Ende kein freies Paar bleibt. Neues Spiel3 legt Steine, die sich immer abräumen lassen.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -340,7 +379,7 @@
     </message>
     <message>
         <source>Your answer</source>
-        <translation>Deine Antwort</translation>
+        <translation>Ihre Antwort</translation>
     </message>
     <message>
         <source>Check</source>
@@ -352,11 +391,11 @@
     </message>
     <message>
         <source>Type the translation of:</source>
-        <translation>Tippe die Übersetzung von:</translation>
+        <translation>Tippen Sie die Übersetzung von:</translation>
     </message>
     <message>
         <source>Type the word for:</source>
-        <translation>Tippe das Wort für:</translation>
+        <translation>Tippen Sie das Wort für:</translation>
     </message>
     <message>
         <source>Next</source>
@@ -368,7 +407,7 @@
     </message>
     <message>
         <source>You typed: %1</source>
-        <translation>Du hast getippt: %1</translation>
+        <translation>Sie haben getippt: %1</translation>
     </message>
     <message>
         <source>The round is over.
@@ -1825,7 +1864,7 @@ Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translatio
     <name>TypingControl</name>
     <message>
         <source>There are no pairs to type: open a word list first.</source>
-        <translation>Es gibt keine Paare zum Eintippen: Öffne zuerst eine Wortliste.</translation>
+        <translation>Es gibt keine Paare zum Eintippen: Öffnen Sie zuerst eine Wortliste.</translation>
     </message>
 </context>
 <context>

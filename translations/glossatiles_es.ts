@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Columna %1, fila %2</translation>
+    </message>
+    <message>
+        <source>, level %1</source>
+        <translation>, nivel %1</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, elegida</translation>
+    </message>
+    <message>
+        <source>Correct %1</source>
+        <translation>Aciertos %1</translation>
+    </message>
+    <message>
+        <source>Wrong %1</source>
+        <translation>Errores %1</translation>
+    </message>
+    <message>
+        <source>Hints %1</source>
+        <translation>Pistas %1</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
     <name>BoardPainter</name>
     <message>
         <source>Correct</source>
@@ -127,6 +162,10 @@
     <message>
         <source>Type the Missed Pairs</source>
         <translation>Escribir los pares fallados</translation>
+    </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Escribir los pares del repaso</translation>
     </message>
 </context>
 <context>
@@ -340,7 +379,7 @@
     </message>
     <message>
         <source>Your answer</source>
-        <translation>Tu respuesta</translation>
+        <translation>Su respuesta</translation>
     </message>
     <message>
         <source>Check</source>
@@ -352,11 +391,11 @@
     </message>
     <message>
         <source>Type the translation of:</source>
-        <translation>Escribe la traducción de:</translation>
+        <translation>Escriba la traducción de:</translation>
     </message>
     <message>
         <source>Type the word for:</source>
-        <translation>Escribe la palabra para:</translation>
+        <translation>Escriba la palabra para:</translation>
     </message>
     <message>
         <source>Next</source>
@@ -368,7 +407,7 @@
     </message>
     <message>
         <source>You typed: %1</source>
-        <translation>Has escrito: %1</translation>
+        <translation>Ha escrito: %1</translation>
     </message>
     <message>
         <source>The round is over.

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Colonne %1, rangée %2</translation>
+    </message>
+    <message>
+        <source>, level %1</source>
+        <translation>, niveau %1</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, choisie</translation>
+    </message>
+    <message>
+        <source>Correct %1</source>
+        <translation>Réussites %1</translation>
+    </message>
+    <message>
+        <source>Wrong %1</source>
+        <translation>Erreurs %1</translation>
+    </message>
+    <message>
+        <source>Hints %1</source>
+        <translation>Indices %1</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
     <name>BoardPainter</name>
     <message>
         <source>Correct</source>
@@ -127,6 +162,10 @@
     <message>
         <source>Type the Missed Pairs</source>
         <translation>Taper les paires manquées</translation>
+    </message>
+    <message>
+        <source>Type the Review Pairs</source>
+        <translation>Taper les paires de la révision</translation>
     </message>
 </context>
 <context>

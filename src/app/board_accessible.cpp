@@ -14,9 +14,10 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("BoardAccessible", text);
-}
+// The board's spoken texts, in one translation context.
+struct BoardText {
+    Q_DECLARE_TR_FUNCTIONS(BoardAccessible)
+};
 
 BoardPosition StackAt(int index) {
     return {index % BoardColumns + 1, index / BoardColumns + 1};
@@ -79,7 +80,7 @@ private:
     QString StackName() const {
         const std::int32_t cell = TopCellOf(host_->State(), StackAt(index_));
         if (cell < 0) {
-            return Tr("empty");
+            return BoardText::tr("empty");
         }
         const std::string* word = WordShownAt(host_->State(), cell);
         return word ? DecodeWord(*word) : QString();
@@ -89,13 +90,13 @@ private:
         const GameState& game = host_->State();
         const BoardPosition stack = StackAt(index_);
         const std::int32_t level = TopLevelAt(game, stack.column, stack.row);
-        QString text = Tr("Column %1, row %2").arg(stack.column).arg(stack.row);
+        QString text = BoardText::tr("Column %1, row %2").arg(stack.column).arg(stack.row);
         if (level == 0) {
             return text;
         }
-        text += Tr(", level %1").arg(level);
+        text += BoardText::tr(", level %1").arg(level);
         if (stack == BoardPosition{game.SelectedCol, game.SelectedRow}) {
-            text += Tr(", selected");
+            text += BoardText::tr(", selected");
         }
         return text;
     }
@@ -104,11 +105,11 @@ private:
         const GameState& game = host_->State();
         switch (index_ - BoardPositions) {
         case 0:
-            return Tr("Correct %1").arg(game.CorrectCount);
+            return BoardText::tr("Correct %1").arg(game.CorrectCount);
         case 1:
-            return Tr("Wrong %1").arg(game.WrongCount);
+            return BoardText::tr("Wrong %1").arg(game.WrongCount);
         default:
-            return Tr("Hints %1").arg(game.HintCount);
+            return BoardText::tr("Hints %1").arg(game.HintCount);
         }
     }
 
@@ -244,7 +245,7 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 
 QString BoardAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name) {
-        return Tr("Board");
+        return BoardText::tr("Board");
     }
     return QAccessibleWidget::text(t);
 }

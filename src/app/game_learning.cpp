@@ -49,11 +49,12 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
         return;
     }
     emit GameRecorded();
-    FinishedGame game{ReportGame(state_, session_->Record()), {}, {}, state_.FileDescription};
+    FinishedGame game{ReportGame(state_, session_->Record()), {}, {}, state_.FileDescription, {}};
     for (const TroubledPair& pair : game.report.troubled) {
         game.missedAt.push_back(pair.index);
     }
     game.missed = PairsAt(state_, game.missedAt);
+    game.typedAt = game.report.todaysReview ? session_->Record().SeenPairs() : game.missedAt;
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
     QTimer::singleShot(0, this, [this, game] { ShowGameFinished(game); });
@@ -62,13 +63,10 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice = prompter_->ShowGameFinished(&window_, game.report,
                                                          [this, &game] { SaveMissedPairs(game); });
-    if (game.missed.pairs.empty()) {
-        return;
-    }
-    if (choice == AfterGame::PlayMissedPairs) {
+    if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
         dealPractice_(game.missed, MissedPairs, GameKind::MissedPairs);
-    } else if (choice == AfterGame::TypeMissedPairs) {
-        emit TypePairsRequested(game.missedAt);
+    } else if (choice == AfterGame::TypePairs && !game.typedAt.empty()) {
+        emit TypePairsRequested(game.typedAt);
     }
 }
 

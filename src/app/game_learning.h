@@ -52,7 +52,7 @@ public slots:
     void RecordTypingRound(const TypingRound& round);
 
 signals:
-    // "Game finished"'s Type the Missed Pairs: the pairs at these places of the list in play.
+    // "Game finished"'s Type button: the pairs at these places of the list in play.
     void TypePairsRequested(const std::vector<std::int32_t>& pairs);
 
 private:
@@ -62,6 +62,8 @@ private:
         // Their places in the list in play.
         std::vector<std::int32_t> missedAt;
         std::string description;
+        // What Type the Missed Pairs (or the Review Pairs) asks for, as places in the list.
+        std::vector<std::int32_t> typedAt;
     };
     void ShowGameFinished(const FinishedGame& game);
     void SaveMissedPairs(const FinishedGame& game);

@@ -10,8 +10,8 @@ AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport
     switch (dialog.exec()) {
     case QDialog::Accepted:
         return AfterGame::PlayMissedPairs;
-    case CGameFinishedDlg::TypeMissedPairs:
-        return AfterGame::TypeMissedPairs;
+    case CGameFinishedDlg::TypePairs:
+        return AfterGame::TypePairs;
     default:
         return AfterGame::Close;
     }

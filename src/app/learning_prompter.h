@@ -9,7 +9,8 @@
 
 class QWidget;
 
-enum class AfterGame { Close, PlayMissedPairs, TypeMissedPairs };
+// TypePairs types the missed pairs, or every pair after Today's Review.
+enum class AfterGame { Close, PlayMissedPairs, TypePairs };
 
 // The learning windows, asked for here so that tests can answer without them.
 class LearningPrompter {

@@ -1,5 +1,6 @@
 #include "app/typing_control.h"
 
+#include "app/announcer.h"
 #include "app/glossatiles_view.h"
 #include "app/speech_control.h"
 #include "files/typing_pairs.h"
@@ -58,6 +59,7 @@ void TypingControl::Run(std::vector<TypingPair> pairs) {
             [this](const std::string& word, bool textA) {
                 speech_.SayWord(word, textA ? ListSide::TextA : ListSide::TextB);
             });
+    connect(&dialog, &CTypingRoundDlg::Spoken, this, &Announce);
     connect(&dialog, &CTypingRoundDlg::DirectionChosen, this, [listPath](RoundDirection chosen) {
         QSettings().setValue(DirectionKey(listPath), static_cast<int>(chosen));
     });

@@ -24,7 +24,8 @@ GameReport ReportGame(const GameState& state, const GameRecord& record) {
                       state.WrongCount,
                       state.HintCount,
                       record.Undos(),
-                      {}};
+                      {},
+                      state.Identity.kind == GameKind::Review};
     for (const std::int32_t index : HardestFirst(record.Pairs())) {
         const WordPair* pair = PairOf(state, index);
         if (!pair) {

@@ -28,6 +28,8 @@ struct GameReport {
     std::int32_t undos = 0;
     // Hardest first.
     std::vector<TroubledPair> troubled;
+    // A game of Today's Review, whose pairs are all worth typing afterwards.
+    bool todaysReview = false;
 };
 
 GameReport ReportGame(const GameState& state, const GameRecord& record);

@@ -27,6 +27,8 @@ inline constexpr const char* List = "list";
 inline constexpr const char* MissedPairs = "missed pairs";
 inline constexpr const char* HardestPairs = "hardest pairs";
 inline constexpr const char* Review = "review";
+// A typing round; its grades come from recall rather than from the board.
+inline constexpr const char* Typing = "typing";
 } // namespace GameKind
 
 // The "list" that Today's Review games are kept under: its pairs come from every list.
@@ -119,7 +121,9 @@ public:
     virtual ~ProgressStore() = default;
 
     // Keeps a finished game in one transaction: the game, each pair's totals under its own
-    // list, and a review for each pair with a grade.
+    // list, and a review for each pair with a grade. A typing round's review of a pair
+    // replaces the board's review of it on the same day, and the board's does not count after
+    // the round's.
     virtual bool Record(const GameResult& game) = 0;
     // The list's games, oldest first (without their outcomes).
     virtual std::optional<std::vector<GameResult>> Games(const std::string& fingerprint) = 0;

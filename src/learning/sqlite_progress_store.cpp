@@ -71,6 +71,11 @@ constexpr std::array<const char*, SqliteProgressStore::SchemaVersion> Migrations
            due_before TEXT,
            reps_before INTEGER,
            lapses_before INTEGER);)",
+    // A typed answer outranks the board's grade of the same pair on the same day; the log keeps
+    // every review and marks the ones the schedule no longer counts.
+    R"(ALTER TABLE review_log ADD COLUMN recall INTEGER NOT NULL DEFAULT 0;
+       ALTER TABLE review_log ADD COLUMN counted INTEGER NOT NULL DEFAULT 1;
+       CREATE INDEX review_log_by_day ON review_log (fingerprint, text_a, text_b, reviewed_on);)",
 };
 
 const char* const NoPathProblem =
@@ -209,13 +214,26 @@ std::optional<Schedule> ScheduleAt(sqlite3_stmt* row, int column) {
                     sqlite3_column_int(row, column + 5)};
 }
 
-// Reviews pairs one by one inside the caller's transaction.
+// Where a review's grade comes from: recognising the pair on a board, or typing it.
+enum class Evidence { Board, Recall };
+
+// Reviews pairs one by one inside the caller's transaction. On one day a pair's typed answers
+// replace its board grades, because recall is the stronger evidence: the schedule ends as if
+// the board had not graded the pair that day.
 class ReviewWriter {
 public:
     explicit ReviewWriter(sqlite3* db)
         : select_(Prepare(db, "SELECT stability, difficulty, last_review, due, reps, lapses "
                               "FROM memory_states WHERE fingerprint = ?1 AND text_a = ?2 "
                               "AND text_b = ?3")),
+          firstOfDay_(Prepare(db, "SELECT stability_before, difficulty_before, "
+                                  "last_review_before, due_before, reps_before, lapses_before, "
+                                  "recall FROM review_log WHERE fingerprint = ?1 AND text_a = ?2 "
+                                  "AND text_b = ?3 AND reviewed_on = ?4 AND counted = 1 "
+                                  "ORDER BY id LIMIT 1")),
+          uncountBoard_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE fingerprint = ?1 "
+                                    "AND text_a = ?2 AND text_b = ?3 AND reviewed_on = ?4 "
+                                    "AND recall = 0")),
           upsert_(Prepare(db, "INSERT INTO memory_states (fingerprint, text_a, text_b, stability, "
                               "difficulty, last_review, due, reps, lapses, interval_days) "
                               "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10) "
@@ -224,27 +242,66 @@ public:
                               "reps = ?8, lapses = ?9, interval_days = ?10")),
           log_(Prepare(db, "INSERT INTO review_log (fingerprint, text_a, text_b, reviewed_on, "
                            "grade, stability_before, difficulty_before, last_review_before, "
-                           "due_before, reps_before, lapses_before) VALUES "
-                           "(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)")) {}
+                           "due_before, reps_before, lapses_before, recall, counted) VALUES "
+                           "(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)")) {}
 
-    bool Add(const PairKey& key, Day day, Grade grade) {
-        if (!select_ || !upsert_ || !log_) {
+    bool Add(const PairKey& key, Day day, Grade grade, Evidence evidence) {
+        if (!select_ || !firstOfDay_ || !uncountBoard_ || !upsert_ || !log_) {
             return false;
         }
-        sqlite3_reset(select_.get());
-        BindKey(select_.get(), key);
         std::optional<Schedule> before;
-        const int found = sqlite3_step(select_.get());
-        if (found == SQLITE_ROW) {
-            before = ScheduleAt(select_.get(), 0);
-        } else if (found != SQLITE_DONE) {
+        if (!Current(key, before)) {
             return false;
         }
-        return Log(key, day, grade, before) && Keep(key, Review(before, day, grade));
+        // Board and recall never both count on one day, so the day's first counted review
+        // tells which kind the day has, and holds the state from before that day.
+        sqlite3_stmt* first = firstOfDay_.get();
+        sqlite3_reset(first);
+        BindKey(first, key);
+        Bind(first, 4, DayText(day));
+        const int found = sqlite3_step(first);
+        if (found != SQLITE_ROW && found != SQLITE_DONE) {
+            return false;
+        }
+        const bool dayIsRecall = found == SQLITE_ROW && sqlite3_column_int(first, 6) != 0;
+        const bool dayIsBoard = found == SQLITE_ROW && !dayIsRecall;
+        if (dayIsBoard && evidence == Evidence::Recall) {
+            // A state the log cannot give back starts afresh, as an unreadable one does.
+            before =
+                sqlite3_column_type(first, 0) == SQLITE_NULL ? std::nullopt : ScheduleAt(first, 0);
+        }
+        sqlite3_reset(first);
+        if (dayIsRecall && evidence == Evidence::Board) {
+            return Log(key, day, grade, before, evidence, false);
+        }
+        if (dayIsBoard && evidence == Evidence::Recall && !UncountBoard(key, day)) {
+            return false;
+        }
+        return Log(key, day, grade, before, evidence, true) &&
+               Keep(key, Review(before, day, grade));
     }
 
 private:
-    bool Log(const PairKey& key, Day day, Grade grade, const std::optional<Schedule>& before) {
+    bool Current(const PairKey& key, std::optional<Schedule>& schedule) {
+        sqlite3_reset(select_.get());
+        BindKey(select_.get(), key);
+        const int found = sqlite3_step(select_.get());
+        if (found == SQLITE_ROW) {
+            schedule = ScheduleAt(select_.get(), 0);
+        }
+        return found == SQLITE_ROW || found == SQLITE_DONE;
+    }
+
+    bool UncountBoard(const PairKey& key, Day day) {
+        sqlite3_stmt* update = uncountBoard_.get();
+        sqlite3_reset(update);
+        BindKey(update, key);
+        Bind(update, 4, DayText(day));
+        return sqlite3_step(update) == SQLITE_DONE;
+    }
+
+    bool Log(const PairKey& key, Day day, Grade grade, const std::optional<Schedule>& before,
+             Evidence evidence, bool counted) {
         sqlite3_stmt* log = log_.get();
         sqlite3_reset(log);
         sqlite3_clear_bindings(log);
@@ -259,6 +316,8 @@ private:
             sqlite3_bind_int(log, 10, before->reps);
             sqlite3_bind_int(log, 11, before->lapses);
         }
+        sqlite3_bind_int(log, 12, evidence == Evidence::Recall ? 1 : 0);
+        sqlite3_bind_int(log, 13, counted ? 1 : 0);
         return sqlite3_step(log) == SQLITE_DONE;
     }
 
@@ -273,11 +332,12 @@ private:
         sqlite3_bind_int(upsert, 8, after.reps);
         sqlite3_bind_int(upsert, 9, after.lapses);
         sqlite3_bind_int(upsert, 10, static_cast<int>((after.due - after.lastReview).count()));
-        sqlite3_bind_int(upsert, 10, static_cast<int>((after.due - after.lastReview).count()));
         return sqlite3_step(upsert) == SQLITE_DONE;
     }
 
     Statement select_;
+    Statement firstOfDay_;
+    Statement uncountBoard_;
     Statement upsert_;
     Statement log_;
 };
@@ -285,8 +345,9 @@ private:
 bool AddReviews(sqlite3* db, const GameResult& game) {
     ReviewWriter writer(db);
     const Day day = LocalDay(static_cast<std::time_t>(game.finishedAt));
+    const Evidence evidence = game.kind == GameKind::Typing ? Evidence::Recall : Evidence::Board;
     for (const PairOutcome& outcome : game.outcomes) {
-        if (outcome.grade && !writer.Add(outcome.key, day, *outcome.grade)) {
+        if (outcome.grade && !writer.Add(outcome.key, day, *outcome.grade, evidence)) {
             return false;
         }
     }
@@ -422,7 +483,8 @@ bool SqliteProgressStore::RecordReview(const PairKey& pair, Day day, Grade grade
     if (!db) {
         return false;
     }
-    if (!ReviewWriter(db.get()).Add(pair, day, grade) || !Execute(db.get(), "COMMIT")) {
+    if (!ReviewWriter(db.get()).Add(pair, day, grade, Evidence::Board) ||
+        !Execute(db.get(), "COMMIT")) {
         return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
     }
     return true;

@@ -13,7 +13,7 @@ struct sqlite3;
 class SqliteProgressStore : public ProgressStore {
 public:
     // The schema version this program writes; a file with a higher one is left alone.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
     // Long enough to outlast another window's or a database browser's short write.
     static constexpr std::chrono::milliseconds DefaultLockWait{5000};
 

@@ -7,10 +7,6 @@
 
 struct GameState;
 
-namespace GameKind {
-inline constexpr const char* Typing = "typing";
-} // namespace GameKind
-
 // A typing round as the progress store keeps it: a game of its own kind whose correct count is
 // the pairs right at the first try and whose wrong count those still wrong at the end, so that
 // pairs − correct − wrong were right after a retry. Each pair answered gets its grade, as the

@@ -66,17 +66,19 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
 
     auto* buttons = new QDialogButtonBox(this);
     play_ = buttons->addButton(tr("Play Missed Pairs"), QDialogButtonBox::AcceptRole);
-    type_ = buttons->addButton(tr("Type the Missed Pairs"), QDialogButtonBox::ActionRole);
+    type_ = buttons->addButton(report.todaysReview ? tr("Type the Review Pairs")
+                                                   : tr("Type the Missed Pairs"),
+                               QDialogButtonBox::ActionRole);
     save_ = buttons->addButton(tr("Save Missed Pairs…"), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setText(tr("Close"));
     play_->setEnabled(missed);
     save_->setEnabled(missed);
-    type_->setEnabled(missed);
+    type_->setEnabled(missed || report.todaysReview);
     (missed ? play_ : close)->setDefault(true);
     connect(play_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(type_, &QPushButton::clicked, this, [this] { done(TypeMissedPairs); });
+    connect(type_, &QPushButton::clicked, this, [this] { done(TypePairs); });
     connect(save_, &QPushButton::clicked, this, std::move(saveMissedPairs));
     layout->addWidget(buttons);
     resize(missed ? 640 : 360, missed ? 360 : 120);

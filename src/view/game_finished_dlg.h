@@ -12,11 +12,11 @@ class QTreeWidget;
 
 // The end of a won game: its time and counters and the pairs the player had trouble with.
 // Save Missed Pairs… keeps the window open; Play Missed Pairs closes it with Accepted, Type the
-// Missed Pairs with TypeMissedPairs.
+// Missed Pairs (after Today's Review: Type the Review Pairs) with TypePairs.
 class CGameFinishedDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int TypeMissedPairs = 2;
+    static constexpr int TypePairs = 2;
 
     CGameFinishedDlg(const GameReport& report, std::function<void()> saveMissedPairs,
                      QWidget* parent = nullptr);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -101,14 +102,14 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
     if (!progress.games.empty()) {
         chart_ = new QChartView(GamesChart(progress.games), this);
         chart_->setRenderHint(QPainter::Antialiasing);
-        chart_->setMinimumHeight(260);
+        chart_->setMinimumHeight(200);
         layout->addWidget(chart_, 1);
     }
 
     if (progress.review) {
         forecast_ = new QChartView(ReviewForecastChart(*progress.review, progress.today), this);
         forecast_->setRenderHint(QPainter::Antialiasing);
-        forecast_->setMinimumHeight(220);
+        forecast_->setMinimumHeight(180);
         forecast_->setAccessibleName(tr("Review forecast"));
         layout->addWidget(forecast_, 1);
         stages_ = new QLabel(ReviewStagesText(progress.review->stages), this);
@@ -136,6 +137,8 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
     connect(play_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
-    const int height = (progress.games.empty() ? 160 : 620) + (progress.review ? 280 : 0);
-    resize(progress.games.empty() && !progress.review ? 420 : 720, height);
+    const int wanted = (progress.games.empty() ? 160 : 620) + (progress.review ? 280 : 0);
+    // Both charts and the list do not fit a laptop's screen at their full height.
+    const int room = screen()->availableGeometry().height() * 9 / 10;
+    resize(progress.games.empty() && !progress.review ? 420 : 720, std::min(wanted, room));
 }

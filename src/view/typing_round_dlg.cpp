@@ -3,7 +3,6 @@
 #include "learning/game_report.h"
 #include "view/word_font.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -117,7 +116,7 @@ void CTypingRoundDlg::Ask() {
     verdict_->clear();
     const QString question = QStringLiteral("%1 %2").arg(prompt_->text(), word);
     answer_->setAccessibleDescription(question);
-    Announce(word_, question);
+    emit Spoken(question);
 }
 
 void CTypingRoundDlg::OnEnter() {
@@ -148,7 +147,7 @@ void CTypingRoundDlg::Check() {
     verdict_->setText(html);
     const QString spoken = QStringLiteral("%1. %2").arg(verdict, answer);
     answer_->setAccessibleDescription(spoken);
-    Announce(verdict_, spoken);
+    emit Spoken(spoken);
     emit RightAnswerShown(expected, textA);
 }
 
@@ -169,7 +168,7 @@ void CTypingRoundDlg::ShowSummary() {
     close_->setText(tr("Close"));
     close_->setDefault(true);
     close_->setFocus();
-    Announce(summary_, text);
+    emit Spoken(text);
 }
 
 void CTypingRoundDlg::ChooseDirection(int index) {
@@ -188,10 +187,4 @@ void CTypingRoundDlg::reject() {
     }
     round_.End(std::time(nullptr));
     ShowSummary();
-}
-
-void CTypingRoundDlg::Announce(QLabel* label, const QString& spoken) {
-    label->setAccessibleName(spoken);
-    QAccessibleEvent event(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }

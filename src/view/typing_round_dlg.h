@@ -30,6 +30,10 @@ signals:
     // After each answer: the right answer, of side TextA or TextB, for speech.
     void RightAnswerShown(const std::string& word, bool textA);
     void DirectionChosen(RoundDirection direction);
+    // What a screen reader should say now: the word asked, the verdict with the right answer,
+    // the summary. The first word is asked before anyone listens; the answer line, which has
+    // the focus when the window opens, carries it in its description.
+    void Spoken(const QString& text);
 
 protected:
     void reject() override;
@@ -40,8 +44,6 @@ private:
     void Check();
     void ShowSummary();
     void ChooseDirection(int index);
-    // Tells a screen reader that a label now says something else.
-    static void Announce(QLabel* label, const QString& spoken);
 
     TypingRound& round_;
     RandomSource& random_;

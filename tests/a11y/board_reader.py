@@ -1,4 +1,7 @@
-"""What the screen reader tests share: the game's board over AT-SPI, and key presses."""
+"""What the screen reader tests share: the game's board over AT-SPI, key presses, and what
+Orca said."""
+import os
+import re
 import subprocess
 import sys
 import time
@@ -47,3 +50,11 @@ def activate_game_window():
 def words_in_reading_order(board):
     """The top tiles' words, in the order Right walks them."""
     return [board[i].name for i in range(STACKS) if board[i].name != "empty"]
+
+
+def spoken():
+    """The texts Orca sent to the speech server, without their speech markup."""
+    with open(os.environ["SPEECH_LOG"], encoding="utf-8") as log:
+        lines = [line.rstrip("\n") for line in log]
+    return [re.sub(r"<[^>]*>", "", line[len("SPEAK "):]).strip()
+            for line in lines if line.startswith("SPEAK ") and len(line) > len("SPEAK ")]

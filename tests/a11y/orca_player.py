@@ -1,21 +1,11 @@
 """Plays a pick, a wrong pick and a match by keyboard while Orca listens, and checks what Orca
 asked the speech server to say: each move once, the match before the tile the cursor lands
 on; then the last pair, and the window that says the game is finished."""
-import os
-import re
 import sys
 
-from board_reader import activate_game_window, find_board, key, pump, words_in_reading_order
+from board_reader import activate_game_window, find_board, key, pump, spoken, words_in_reading_order
 
 PARTNER = {"uno": "one", "one": "uno", "dos": "two", "two": "dos"}
-
-
-def spoken():
-    """The texts Orca sent, without their speech markup."""
-    with open(os.environ["SPEECH_LOG"], encoding="utf-8") as log:
-        lines = [line.rstrip("\n") for line in log]
-    return [re.sub(r"<[^>]*>", "", line[len("SPEAK "):]).strip()
-            for line in lines if line.startswith("SPEAK ") and len(line) > len("SPEAK ")]
 
 
 def pick(order, word):

@@ -5,6 +5,7 @@
 #include "learning/practice_deal.h"
 #include "support/anki_deck.h"
 
+#include <QAccessible>
 #include <QStatusBar>
 #include <QTest>
 
@@ -22,6 +23,10 @@ TEST_F(FrameTest, TheGamesOwnMessagesAndNotesAreInThePlayersLanguage) {
     ASSERT_TRUE(State().HasBoard());
     QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, TileCorner(1, 4) + QPoint(89, 50));
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ausgewählt: chat");
+    // What a screen reader reads of that tile: stack 16 is column 1, row 4.
+    QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(&View())->child(15);
+    ASSERT_NE(tile, nullptr);
+    EXPECT_EQ(tile->text(QAccessible::Description), "Spalte 1, Reihe 4, Ebene 1, ausgewählt");
 }
 
 // A failed import is one German message box, the reader's reason included; what an import left

@@ -117,7 +117,7 @@ TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) 
 }
 
 TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {
-    const GameReport clean{42, 3, 0, 0, 2, {}};
+    const GameReport clean{42, 3, 0, 0, 2, {}, false};
     const CGameFinishedDlg dialog(clean, [] {});
     EXPECT_EQ(dialog.windowTitle(), "Game finished");
     EXPECT_FALSE(dialog.PlayButton()->isEnabled());
@@ -131,9 +131,37 @@ TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {
     }));
 }
 
+TEST_F(LearningWindowsTest, TheTypeButtonAsksForTheMissedPairsOrForTheWholeReview) {
+    struct Case {
+        bool missed;
+        bool todaysReview;
+        bool enabled;
+        const char* label;
+    };
+    const Case cases[] = {
+        {false, false, false, "Type the Missed Pairs"},
+        {true, false, true, "Type the Missed Pairs"},
+        {false, true, true, "Type the Review Pairs"},
+        {true, true, true, "Type the Review Pairs"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.missed << c.todaysReview);
+        GameReport report{42, 3, 0, 0, 0, {}, c.todaysReview};
+        if (c.missed) {
+            report.troubled.push_back({0, "chat", "cat", {1, 0, 0, {}}, {}});
+        }
+        CGameFinishedDlg dialog(report, [] {});
+        EXPECT_EQ(dialog.TypeButton()->text(), c.label);
+        EXPECT_EQ(dialog.TypeButton()->isEnabled(), c.enabled);
+        EXPECT_EQ(dialog.PlayButton()->isEnabled(), c.missed);
+        dialog.TypeButton()->click();
+        EXPECT_EQ(dialog.result(), c.enabled ? CGameFinishedDlg::TypePairs : 0);
+    }
+}
+
 // Enter held since the winning pick repeats into the window: only a new press chooses.
 TEST_F(LearningWindowsTest, GameFinishedIgnoresARepeatingEnter) {
-    const GameReport missed{42, 3, 1, 0, 0, {{0, "chat", "cat", {1, 0, 0, {}}, {}}}};
+    const GameReport missed{42, 3, 1, 0, 0, {{0, "chat", "cat", {1, 0, 0, {}}, {}}}, false};
     CGameFinishedDlg dialog(missed, [] {});
     dialog.show();
     ASSERT_TRUE(dialog.PlayButton()->isDefault());

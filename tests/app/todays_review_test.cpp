@@ -1,19 +1,26 @@
 #include "app/todays_review.h"
+#include "app/typing_control.h"
 #include "frame_fixture.h"
+#include "game/board_geometry.h"
 #include "learning/list_fingerprint.h"
 #include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
+#include "modal_answer.h"
 #include "support/games.h"
 #include "view/progress_dlg.h"
+#include "view/typing_round_dlg.h"
 
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -149,6 +156,63 @@ TEST_F(TodaysReviewTest, ProgressForecastsThePairsDuePerDay) {
     ASSERT_EQ(due->count(), ForecastDays);
     EXPECT_EQ(std::tuple(due->at(0), due->at(5), due->at(1)), std::tuple(1, 2, 0));
     EXPECT_EQ(dialog.Stages()->text(), "New: 0   Learning: 2   Due: 1   Mature: 0");
+}
+
+// The board's places whose top tile belongs to `pair`.
+std::vector<QPoint> TopTilesOf(const GameState& state, std::int32_t pair) {
+    std::vector<QPoint> places;
+    for (int column = 1; column <= BoardColumns; ++column) {
+        for (int row = 1; row <= BoardRows; ++row) {
+            if (PairAt(state, TopCellAt(state, column, row)) == pair) {
+                places.push_back(TileCorner(column, row) + QPoint(89, 50));
+            }
+        }
+    }
+    return places;
+}
+
+TEST_F(TodaysReviewTest, GameFinishedTypesEveryReviewPairAndTheRoundsGradeReplacesTheBoards) {
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(1));
+    ScheduleFor("bbbbbbbbbbbbbbbb", "manger", Today - days(1));
+    Trigger(CommandId::TodaysReview);
+    ASSERT_EQ(TilesOnBoard(), 4);
+    const std::vector<QPoint> first = TopTilesOf(State(), 0);
+    const std::vector<QPoint> second = TopTilesOf(State(), 1);
+    ASSERT_EQ(std::tuple(first.size(), second.size()), std::tuple(2u, 2u));
+
+    learningPrompter->afterGame.push_back(AfterGame::TypePairs);
+    std::vector<QString> asked;
+    AnswerWhenShown<CTypingRoundDlg>([&asked](CTypingRoundDlg& dialog) {
+        while (!dialog.Summary()->isVisible() && asked.size() < 4) {
+            asked.push_back(dialog.Word()->text());
+            QTest::keyClicks(dialog.AnswerLine(), "to " + asked.back());
+            QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
+            QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
+        }
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    std::optional<RoundSummary> summary;
+    QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
+                     [&summary](const TypingRound& round) { summary = round.Summary(); });
+    // The first pair is picked with the second once, then both are matched.
+    for (const QPoint& place : {first[0], second[0], first[1], second[0], second[1]}) {
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, place);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&summary] { return summary.has_value(); }, 5000));
+    ASSERT_EQ(learningPrompter->reports.size(), 1u);
+    EXPECT_TRUE(learningPrompter->reports[0].todaysReview);
+    EXPECT_EQ(learningPrompter->reports[0].troubled.size(), 1u);
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, std::vector<QString>({"manger", "voir"})) << "the clean pair too";
+    EXPECT_EQ(summary->rightFirstTry, 2);
+
+    // Yesterday's review and today's round count; today's board grade does not.
+    const auto scheduled = store->ScheduledPairs(EveryDay, 10);
+    ASSERT_TRUE(scheduled) << EnglishText(store->Problem());
+    ASSERT_EQ(scheduled->size(), 2u);
+    for (const ScheduledPair& pair : *scheduled) {
+        EXPECT_EQ(pair.schedule.reps, 2) << pair.key.textA;
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "app/announcer.h"
 #include "app/typing_control.h"
 #include "frame_fixture.h"
 #include "learning/pair_identity.h"
@@ -6,7 +7,6 @@
 #include "modal_answer.h"
 #include "view/typing_round_dlg.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +18,6 @@ namespace {
 
 const std::map<QString, QString> Partners = {{"chat", "cat"}, {"chien", "dog"}, {"oiseau", "bird"},
                                              {"cat", "chat"}, {"dog", "chien"}, {"bird", "oiseau"}};
-
-QString AccessibleName(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
 
 void Type(CTypingRoundDlg& dialog, const QString& answer) {
     QTest::keyClicks(dialog.AnswerLine(), answer);
@@ -36,7 +32,9 @@ protected:
         ASSERT_TRUE(State().HasBoard());
         QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
                          [this](const TypingRound& round) { summary = round.Summary(); });
+        ListenToAnnouncements([this](const QString& text) { heard.append(text); });
     }
+    void TearDown() override { ListenToAnnouncements({}); }
     // Runs Type the Words, with `answer` playing the window.
     void TypeTheWords(std::function<void(CTypingRoundDlg&)> answer) {
         AnswerWhenShown<CTypingRoundDlg>(std::move(answer));
@@ -44,6 +42,8 @@ protected:
     }
     std::optional<RoundSummary> summary;
     SqliteProgressStore* store = nullptr;
+    // What a screen reader was told.
+    QStringList heard;
 };
 
 TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAnswered) {
@@ -52,11 +52,9 @@ TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAn
     TypeTheWords([&](CTypingRoundDlg& dialog) {
         asked.push_back(dialog.Word()->text());
         EXPECT_EQ(dialog.focusWidget(), dialog.AnswerLine());
-        EXPECT_TRUE(AccessibleName(dialog.Word()).endsWith(asked.back()));
+        EXPECT_TRUE(dialog.AnswerLine()->accessibleDescription().endsWith(asked.back()));
         Type(dialog, Partners.at(asked.back()).toUpper());
         EXPECT_TRUE(dialog.Verdict()->text().startsWith("<b>Right</b>"));
-        EXPECT_EQ(AccessibleName(dialog.Verdict()),
-                  "Right. The answer: " + Partners.at(asked.back()));
 
         QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
         asked.push_back(dialog.Word()->text());
@@ -74,7 +72,14 @@ TEST_F(TypingRoundTest, EnterChecksAndGoesOnAndEscapeEndsWithASummaryOfWhatWasAn
     });
     ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
     EXPECT_EQ(summary->pairs, 2);
+    ASSERT_EQ(asked.size(), 2u);
     EXPECT_NE(asked[0], asked[1]);
+    // The first word is read with the answer line that has the focus when the window opens.
+    ASSERT_EQ(heard.size(), 4) << heard.join(" | ").toStdString();
+    EXPECT_EQ(heard[0], "Right. The answer: " + Partners.at(asked[0]));
+    EXPECT_EQ(heard[1], "Type the translation of: " + asked[1]);
+    EXPECT_EQ(heard[2], "Wrong. The answer: " + Partners.at(asked[1]));
+    EXPECT_TRUE(heard[3].startsWith("The round is over.")) << heard[3].toStdString();
     const auto games = store->Games(IdentityOf(State()).fingerprint);
     ASSERT_TRUE(games) << EnglishText(store->Problem());
     ASSERT_EQ(games->size(), 1u);
@@ -104,7 +109,7 @@ TEST_F(TypingRoundTest, TheDirectionChosenInTheRoundIsRememberedForTheList) {
 }
 
 TEST_F(TypingRoundTest, GameFinishedTypesTheMissedPairsOnly) {
-    learningPrompter->afterGame.push_back(AfterGame::TypeMissedPairs);
+    learningPrompter->afterGame.push_back(AfterGame::TypePairs);
     QString word;
     AnswerWhenShown<CTypingRoundDlg>([&](CTypingRoundDlg& dialog) {
         word = dialog.Word()->text();

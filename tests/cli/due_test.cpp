@@ -29,9 +29,9 @@ std::string Day(int fromToday) {
     return DayText(LocalDay(std::time(nullptr)) + std::chrono::days(fromToday));
 }
 
-TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
-    TempDir dir;
-    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+// Wins a board of chat=cat and chien=dog on the real clock, recorded in the progress database of
+// XDG_DATA_HOME: chat is missed once (Again), chien is matched cleanly (Good).
+void PlayBoardWithChatMissed() {
     SqliteProgressStore store(DefaultProgressPath());
     // Row 4 holds both pairs: chat=cat at columns 1 and 3, chien=dog at 2 and 4.
     GameState state = MakeGame({{"chat", "cat"}, {"chien", "dog"}}, {{CellIndex(1, 1, 4), 0, 0},
@@ -49,6 +49,12 @@ TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
     click(1), click(2), click(1);
     click(1), click(3), click(2), click(4);
     ASSERT_TRUE(EnglishText(store.Problem()).empty()) << EnglishText(store.Problem());
+}
+
+TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
+    TempDir dir;
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    PlayBoardWithChatMissed();
 
     const std::string missed = "\tchat\tcat\tAnimals\n";
     const std::string clean = "\tchien\tdog\tAnimals\n";
@@ -76,6 +82,53 @@ TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.errors.find("error: cannot read"), std::string::npos) << damaged.errors;
+}
+
+// The board above, and a typing round of the same list with both answers right.
+TEST(CliDue, ATypedRoundOnTheBoardsDayGivesTheRoundsGradeWhicheverCameFirst) {
+    const ::Day today = LocalDay(std::time(nullptr));
+    const std::optional<Schedule> never;
+    struct Case {
+        const char* name;
+        bool roundFirst;
+        const char* roundLauncher;
+        // What the schedule counts, for chat and for chien.
+        Schedule chat;
+        Schedule chien;
+    };
+    const Schedule roundOnly = Review(never, today, Grade::Good);
+    const ::Day tomorrow = today + std::chrono::days(1);
+    const Case cases[] = {
+        {"board, then round", false, "", roundOnly, roundOnly},
+        {"round, then board", true, "", roundOnly, roundOnly},
+        {"board, then round tomorrow", false, "faketime -f +1d",
+         Review(Review(never, today, Grade::Again), tomorrow, Grade::Good),
+         Review(Review(never, today, Grade::Good), tomorrow, Grade::Good)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+        const std::string list = dir.Write("animals.txt", "Animals\nchat\ncat\nchien\ndog\n");
+        const auto typeBoth = [&] {
+            const CliRun run =
+                RunCli(dir, {"--type", "--seed", "1", list}, c.roundLauncher, "cat\ndog\n");
+            EXPECT_EQ(Summary(run, {"right-first-try", "wrong"}), "right-first-try=2 wrong=0")
+                << run.output;
+        };
+        if (c.roundFirst) {
+            typeBoth();
+        }
+        PlayBoardWithChatMissed();
+        if (!c.roundFirst) {
+            typeBoth();
+        }
+        const std::string chat = DayText(c.chat.due) + "\tchat\tcat\tAnimals\n";
+        const std::string chien = DayText(c.chien.due) + "\tchien\tdog\tAnimals\n";
+        EXPECT_EQ(RunCli(dir, {"--due", "--all"}).output,
+                  c.chien.due < c.chat.due ? chien + chat : chat + chien);
+    }
+    unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace

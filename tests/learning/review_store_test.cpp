@@ -134,7 +134,8 @@ TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
     const auto summary = store.Summary(Today);
     ASSERT_TRUE(summary) << EnglishText(store.Problem());
     EXPECT_EQ(summary->stages.newPairs, 1) << "seen before reviews were kept";
-    EXPECT_EQ(Query(path, "PRAGMA user_version"), "2\n");
+    EXPECT_EQ(Query(path, "PRAGMA user_version"),
+              std::to_string(SqliteProgressStore::SchemaVersion) + "\n");
     EXPECT_EQ(Query(path, "SELECT kind, fingerprint FROM games"), "list|00112233aabbccdd\n");
 
     // A step that fails takes the steps before it back with it.
@@ -165,6 +166,97 @@ TEST(ReviewStore, AStateThatCannotBeReadIsLeftOutAndStartsAfresh) {
     ASSERT_TRUE(
         store.Record(GameOn(Today + days(5), {Outcome("00112233aabbccdd", "voir", Grade::Good)})));
     EXPECT_EQ(Lines(*store.ScheduledPairs(EveryDay, 100)).back(), "2026-12-15 voir Verbs");
+}
+
+// One pair reviewed in turn on the board and in typing rounds, on days counted from Today.
+struct ReviewStep {
+    const char* kind;
+    int day;
+    Grade grade;
+};
+
+void RecordSteps(SqliteProgressStore& store, const std::vector<ReviewStep>& steps) {
+    for (const ReviewStep& step : steps) {
+        GameResult game =
+            GameOn(Today + days(step.day), {Outcome("00112233aabbccdd", "voir", step.grade)});
+        game.kind = step.kind;
+        ASSERT_TRUE(store.Record(game)) << EnglishText(store.Problem());
+    }
+}
+
+void ExpectScheduleOf(SqliteProgressStore& store, const std::vector<ReviewStep>& counted) {
+    std::optional<Schedule> expected;
+    for (const ReviewStep& step : counted) {
+        expected = Review(expected, Today + days(step.day), step.grade);
+    }
+    const auto pairs = store.ScheduledPairs(EveryDay, 100);
+    ASSERT_TRUE(pairs && pairs->size() == 1u);
+    const Schedule& kept = pairs->front().schedule;
+    EXPECT_DOUBLE_EQ(kept.memory.stability, expected->memory.stability);
+    EXPECT_DOUBLE_EQ(kept.memory.difficulty, expected->memory.difficulty);
+    EXPECT_EQ(std::tuple(kept.lastReview, kept.due, kept.reps, kept.lapses),
+              std::tuple(expected->lastReview, expected->due, expected->reps, expected->lapses));
+}
+
+TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwriteIt) {
+    const char* board = GameKind::List;
+    const char* round = GameKind::Typing;
+    const Grade again = Grade::Again, hard = Grade::Hard, good = Grade::Good;
+    struct Case {
+        const char* name;
+        std::vector<ReviewStep> steps;
+        std::vector<ReviewStep> counted;
+    };
+    const Case cases[] = {
+        {"board then round", {{board, 0, again}, {round, 0, good}}, {{round, 0, good}}},
+        {"round then board", {{round, 0, good}, {board, 0, again}}, {{round, 0, good}}},
+        {"a review deal counts as board",
+         {{GameKind::Review, 0, again}, {round, 0, hard}},
+         {{round, 0, hard}}},
+        {"two boards then a round",
+         {{board, 0, good}, {board, 0, again}, {round, 0, hard}},
+         {{round, 0, hard}}},
+        {"an earlier day's board stays",
+         {{board, 0, good}, {board, 3, again}, {round, 3, good}},
+         {{board, 0, good}, {round, 3, good}}},
+        {"board and round on different days",
+         {{board, 0, again}, {round, 1, good}},
+         {{board, 0, again}, {round, 1, good}}},
+        {"two rounds both count",
+         {{round, 0, again}, {round, 0, good}},
+         {{round, 0, again}, {round, 0, good}}},
+        {"board, round, board, round",
+         {{board, 0, again}, {round, 0, hard}, {board, 0, again}, {round, 0, good}},
+         {{round, 0, hard}, {round, 0, good}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir home;
+        const std::string path = (home.path() / "progress.sqlite").string();
+        SqliteProgressStore store(path);
+        RecordSteps(store, c.steps);
+        ExpectScheduleOf(store, c.counted);
+        // The log keeps every review, counted or not.
+        EXPECT_EQ(Query(path, "SELECT COUNT(*), SUM(counted) FROM review_log"),
+                  std::to_string(c.steps.size()) + "|" + std::to_string(c.counted.size()) + "\n");
+    }
+}
+
+TEST(ReviewStore, AFileFromBeforeRoundsKeepsItsLogAndItsBoardGradeCanBeReplaced) {
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    SqliteProgressStore store(path);
+    RecordSteps(store, {{GameKind::List, 0, Grade::Again}});
+    Query(path, "DROP INDEX review_log_by_day; ALTER TABLE review_log DROP COLUMN counted;"
+                "ALTER TABLE review_log DROP COLUMN recall; PRAGMA user_version = 2;");
+    ASSERT_EQ(Query(path, "SELECT COUNT(*) FROM pragma_table_info('review_log') "
+                          "WHERE name = 'recall'"),
+              "0\n");
+
+    RecordSteps(store, {{GameKind::Typing, 0, Grade::Good}});
+    ExpectScheduleOf(store, {{GameKind::Typing, 0, Grade::Good}});
+    EXPECT_EQ(Query(path, "SELECT grade, recall, counted FROM review_log ORDER BY id"),
+              "1|0|0\n3|1|1\n");
 }
 
 } // namespace
