@@ -347,7 +347,7 @@
     </message>
     <message>
         <source>Mind the accents: %1</source>
-        <translation>Achte auf die Akzente: %1</translation>
+        <translation>Achten Sie auf die Akzente: %1</translation>
     </message>
     <message>
         <source>Almost: %1</source>
@@ -1264,7 +1264,7 @@ Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
     </message>
     <message>
         <source>Mind the accents: %1</source>
-        <translation>Achte auf die Akzente: %1</translation>
+        <translation>Achten Sie auf die Akzente: %1</translation>
     </message>
     <message>
         <source>Almost: %1</source>
