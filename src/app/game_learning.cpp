@@ -13,13 +13,6 @@
 
 #include <algorithm>
 
-namespace {
-// Name the practice game in its description, which stays English like the list's own words,
-// and in the window title, which is translated.
-const char* const MissedPairs = GT_TEXT("Message", "Missed pairs");
-const char* const HardestPairs = GT_TEXT("Message", "Hardest pairs");
-} // namespace
-
 GameLearning::GameLearning(QWidget& window, const GameState& state, GameHost& host,
                            PracticeDealer dealPractice, std::unique_ptr<ProgressStore> store)
     : QObject(&window), window_(window), state_(state), host_(host),
@@ -64,7 +57,7 @@ void GameLearning::ShowGameFinished(const FinishedGame& game) {
     const AfterGame choice = prompter_->ShowGameFinished(&window_, game.report,
                                                          [this, &game] { SaveMissedPairs(game); });
     if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
-        dealPractice_(game.missed, MissedPairs, GameKind::MissedPairs);
+        dealPractice_(game.missed, MissedPairsTitle, GameKind::MissedPairs);
     } else if (choice == AfterGame::TypePairs && !game.typedAt.empty()) {
         emit TypePairsRequested(game.typedAt);
     }
@@ -76,7 +69,8 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
         return;
     }
     const auto text = [&] {
-        return WordListText(PracticeDescription(MissedPairs, game.description), game.missed.pairs);
+        return WordListText(PracticeDescription(MissedPairsTitle, game.description),
+                            game.missed.pairs);
     };
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
@@ -106,7 +100,7 @@ void GameLearning::OnProgress() {
     }
     PracticePairs pairs = PairsNamed(state_, words);
     if (!pairs.pairs.empty()) {
-        dealPractice_(std::move(pairs), HardestPairs, GameKind::HardestPairs);
+        dealPractice_(std::move(pairs), HardestPairsTitle, GameKind::HardestPairs);
     }
 }
 

@@ -32,6 +32,8 @@ DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs, 
                          std::string_view kind);
 
 inline constexpr const char* TodaysReviewTitle = GT_TEXT("Message", "Today's Review");
+inline constexpr const char* MissedPairsTitle = GT_TEXT("Message", "Missed pairs");
+inline constexpr const char* HardestPairsTitle = GT_TEXT("Message", "Hardest pairs");
 
 // Today's Review: a New Game3 deal of scheduled pairs from any number of lists, from the words
 // the progress store keeps.

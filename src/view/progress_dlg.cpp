@@ -1,5 +1,6 @@
 #include "view/progress_dlg.h"
 
+#include "learning/practice_deal.h"
 #include "view/board_painter.h"
 #include "view/message_text.h"
 #include "view/review_forecast.h"
@@ -79,6 +80,23 @@ QTreeWidgetItem* RowOf(const PairTotal& pair) {
     return row;
 }
 
+// A practice game's description stays English, as it is saved; the window names the practice
+// in the player's language.
+QString DescriptionText(const std::string& description) {
+    for (const char* practice : {TodaysReviewTitle, MissedPairsTitle, HardestPairsTitle}) {
+        const std::string_view english(practice);
+        const QString name = MessageText(Message(practice));
+        if (description == english) {
+            return name;
+        }
+        if (description.starts_with(english) &&
+            description.substr(english.size()).starts_with(": ")) {
+            return name + ": " + DecodeWord(description.substr(english.size() + 2));
+        }
+    }
+    return DecodeWord(description);
+}
+
 QString NoteOn(const ListProgress& progress) {
     if (progress.problem) {
         return QObject::tr("Progress cannot be read: %1").arg(MessageText(*progress.problem));
@@ -87,7 +105,7 @@ QString NoteOn(const ListProgress& progress) {
         return QObject::tr("No game of this list has been finished yet.");
     }
     return QObject::tr("Finished games of %1: %2")
-        .arg(DecodeWord(progress.description))
+        .arg(DescriptionText(progress.description))
         .arg(progress.games.size());
 }
 } // namespace

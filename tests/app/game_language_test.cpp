@@ -4,8 +4,10 @@
 #include "frame_fixture.h"
 #include "learning/practice_deal.h"
 #include "support/anki_deck.h"
+#include "view/progress_dlg.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTest>
 
@@ -75,6 +77,17 @@ TEST_F(FrameTest, PracticeAndReviewTitlesAreInThePlayersLanguage) {
     View().DealReview(
         {{{"f", "chat", "cat"}, "Animals", {}}, {{"f", "chien", "dog"}, "Animals", {}}});
     EXPECT_EQ(frame->windowTitle(), "Glossatiles - Heutige Wiederholung");
+
+    // The Progress window names them so too.
+    const std::pair<const char*, QString> descriptions[] = {
+        {"Today's Review", "Heutige Wiederholung"},
+        {"Missed pairs: Animals", "Verfehlte Paare: Animals"},
+        {"Missed pairs of Animals", "Missed pairs of Animals"},
+    };
+    for (const auto& [description, shown] : descriptions) {
+        const CProgressDlg progress({description, {GameResult{}}, {}, {}, {}, {}});
+        EXPECT_EQ(progress.Note()->text(), "Beendete Spiele von " + shown + ": 1");
+    }
 }
 
 } // namespace
