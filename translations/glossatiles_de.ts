@@ -1549,7 +1549,6 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)
   --columns W,T  take the words from column W and their translations from column T
                  (counted from 1) of an imported table
   --header-row   the first row of an imported table names its columns; without this
@@ -1584,7 +1583,6 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
                  (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
                  Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
                  Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv) oder CSV (.csv)
   --columns W,T  die Wörter aus Spalte W und ihre Übersetzungen aus Spalte T
                  (ab 1 gezählt) einer importierten Tabelle nehmen
   --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne

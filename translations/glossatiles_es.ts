@@ -1549,7 +1549,6 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)
   --columns W,T  take the words from column W and their translations from column T
                  (counted from 1) of an imported table
   --header-row   the first row of an imported table names its columns; without this
@@ -1584,7 +1583,6 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
                  (las dos columnas), test (una columna en blanco por fila, barajada según
                  --seed, con las soluciones después) o cards (para recortar; anversos en
                  las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv) o CSV (.csv)
   --columns W,T  tomar las palabras de la columna W y sus traducciones de la columna T
                  (contando desde 1) de una tabla importada
   --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta

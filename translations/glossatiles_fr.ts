@@ -1549,7 +1549,6 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)
   --columns W,T  take the words from column W and their translations from column T
                  (counted from 1) of an imported table
   --header-row   the first row of an imported table names its columns; without this
@@ -1584,7 +1583,6 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  (les deux colonnes), test (une colonne vide par ligne, mélangée selon
                  --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
                  impaires, verso sur les paires, pour imprimer en recto verso)
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv) ou CSV (.csv)
   --columns W,T  prendre les mots dans la colonne W et leurs traductions dans la colonne T
                  (comptées à partir de 1) d&apos;un tableau importé
   --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette

@@ -64,7 +64,6 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 (both columns), test (one column blank per row, shuffled by --seed,\n"
     "                 answer key after it) or cards (to cut out; fronts on odd pages, backs\n"
     "                 on even pages for printing on both sides)\n"
-    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv) or CSV (.csv)\n"
     "  --columns W,T  take the words from column W and their translations from column T\n"
     "                 (counted from 1) of an imported table\n"
     "  --header-row   the first row of an imported table names its columns; without this\n"
