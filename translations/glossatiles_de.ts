@@ -1824,10 +1824,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Heute fällig: %1</translation>
     </message>
     <message>
-        <source>Progress is not kept: %1</source>
-        <translation>Der Fortschritt wird nicht gespeichert: %1</translation>
-    </message>
-    <message>
         <source>1 pair is due for review today</source>
         <translation>1 Paar ist heute zur Wiederholung fällig</translation>
     </message>

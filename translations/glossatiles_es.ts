@@ -1824,10 +1824,6 @@ Do you want to replace it?</source>
         <translation>Para hoy: %1</translation>
     </message>
     <message>
-        <source>Progress is not kept: %1</source>
-        <translation>El progreso no se guarda: %1</translation>
-    </message>
-    <message>
         <source>1 pair is due for review today</source>
         <translation>Hoy toca repasar 1 par</translation>
     </message>

@@ -1824,10 +1824,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>À réviser aujourd&apos;hui : %1</translation>
     </message>
     <message>
-        <source>Progress is not kept: %1</source>
-        <translation>La progression n&apos;est pas conservée : %1</translation>
-    </message>
-    <message>
         <source>1 pair is due for review today</source>
         <translation>1 paire est à réviser aujourd&apos;hui</translation>
     </message>

@@ -109,8 +109,6 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
         return;
     }
     if (!store_->Record(TypingRoundResult(round, state_, host_.CurrentTime()))) {
-        host_.ReportNote(
-            NoteTopic::ProgressNotKept,
-            NestedMessage(GT_TEXT("Message", "Progress is not kept: %1"), {}, {store_->Problem()}));
+        host_.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
 }

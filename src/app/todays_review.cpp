@@ -57,9 +57,7 @@ void TodaysReview::Refresh() {
 void TodaysReview::NoteDuePairs() {
     const std::optional<ReviewSummary> summary = Summary();
     if (!summary) {
-        view_.ShowStatus(tr("Progress is not kept: %1")
-                             .arg(MessageText(learning_.Store().Problem()))
-                             .toStdString());
+        view_.ReportStatus(ProgressNotKept(learning_.Store()));
     } else if (summary->dueNow > 0) {
         const QString due = summary->dueNow == 1
                                 ? tr("1 pair is due for review today")

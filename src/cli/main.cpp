@@ -113,8 +113,7 @@ int main(int argc, char** argv) {
         if (!round.Answered().empty()) {
             SqliteProgressStore store(DefaultProgressPath());
             if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
-                host.Report(NestedMessage(GT_TEXT("Message", "Progress is not kept: %1"), {},
-                                          {store.Problem()}));
+                host.Report(ProgressNotKept(store));
             }
         }
         return Succeeded;

@@ -9,9 +9,7 @@ bool LearningSession::Hear(const GameState& state, GameHost& host, const PlayEve
     }
     if (!store_.Record(GameResultOf(state, record_)) && !problemNoted_) {
         problemNoted_ = true;
-        host.ReportNote(
-            NoteTopic::ProgressNotKept,
-            NestedMessage(GT_TEXT("Message", "Progress is not kept: %1"), {}, {store_.Problem()}));
+        host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(store_));
     }
     return true;
 }

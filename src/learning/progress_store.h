@@ -139,3 +139,8 @@ public:
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;
     virtual Message Problem() const = 0;
 };
+
+// What the player is told when the store could not keep a game or a review.
+inline Message ProgressNotKept(const ProgressStore& store) {
+    return NestedMessage(GT_TEXT("Message", "Progress is not kept: %1"), {}, {store.Problem()});
+}
