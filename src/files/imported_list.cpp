@@ -1,5 +1,7 @@
 #include "files/imported_list.h"
 
+#include "files/utf8_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -37,7 +39,10 @@ void AddImportedRow(ImportedList& list, int line, std::string word, std::string 
     list.pairs.push_back({std::move(word), std::move(translation)});
 }
 
-std::string CleanImportedWord(std::string_view text) {
+std::string CleanImportedWord(std::string_view raw) {
+    // Decoded first, as an export would, so that a stray byte cannot turn into a control
+    // character after the cleaning.
+    const std::string text = AsUtf8(raw);
     std::string word;
     word.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {

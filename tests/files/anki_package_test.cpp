@@ -90,6 +90,11 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
          "cat=le chat noir & blanc | 1 cloze note was left out, since they are not word pairs. | "
          "The deck has 1 media file (pictures or sounds); the tiles show only its words."},
         {"two note types", AnkiPackage(mixed), {}, "cat=chat; 猫=ねこ"},
+        // Windows-1252 bytes where UTF-8 belongs: 0x81 has no character there.
+        {"stray bytes",
+         AnkiPackage({11, {basic}, {{basic.id, {"caf\xE9\x81", "x"}}}}),
+         {},
+         "café=x"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
