@@ -23,7 +23,8 @@ template <std::size_t N> struct Dual {
 };
 
 // The dual f(x) from f(x.value) and f'(x.value).
-template <std::size_t N> Dual<N> Chain(const Dual<N>& x, double value, double derivative) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> Chain(const Dual<N>& x, double value, double derivative) {
     Dual<N> result(value);
     for (std::size_t i = 0; i < N; ++i) {
         result.slope[i] = derivative * x.slope[i];
@@ -31,7 +32,8 @@ template <std::size_t N> Dual<N> Chain(const Dual<N>& x, double value, double de
     return result;
 }
 
-template <std::size_t N> Dual<N> operator+(const Dual<N>& a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator+(const Dual<N>& a, const Dual<N>& b) {
     Dual<N> sum(a.value + b.value);
     for (std::size_t i = 0; i < N; ++i) {
         sum.slope[i] = a.slope[i] + b.slope[i];
@@ -39,11 +41,12 @@ template <std::size_t N> Dual<N> operator+(const Dual<N>& a, const Dual<N>& b) {
     return sum;
 }
 
-template <std::size_t N> Dual<N> operator-(const Dual<N>& a) {
+template <std::size_t N> [[gnu::always_inline]] inline Dual<N> operator-(const Dual<N>& a) {
     return Chain(a, -a.value, -1.0);
 }
 
-template <std::size_t N> Dual<N> operator-(const Dual<N>& a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator-(const Dual<N>& a, const Dual<N>& b) {
     Dual<N> difference(a.value - b.value);
     for (std::size_t i = 0; i < N; ++i) {
         difference.slope[i] = a.slope[i] - b.slope[i];
@@ -51,7 +54,8 @@ template <std::size_t N> Dual<N> operator-(const Dual<N>& a, const Dual<N>& b) {
     return difference;
 }
 
-template <std::size_t N> Dual<N> operator*(const Dual<N>& a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator*(const Dual<N>& a, const Dual<N>& b) {
     Dual<N> product(a.value * b.value);
     for (std::size_t i = 0; i < N; ++i) {
         product.slope[i] = a.slope[i] * b.value + a.value * b.slope[i];
@@ -59,7 +63,8 @@ template <std::size_t N> Dual<N> operator*(const Dual<N>& a, const Dual<N>& b) {
     return product;
 }
 
-template <std::size_t N> Dual<N> operator/(const Dual<N>& a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator/(const Dual<N>& a, const Dual<N>& b) {
     const double quotient = a.value / b.value;
     Dual<N> result(quotient);
     for (std::size_t i = 0; i < N; ++i) {
@@ -68,57 +73,69 @@ template <std::size_t N> Dual<N> operator/(const Dual<N>& a, const Dual<N>& b) {
     return result;
 }
 
-template <std::size_t N> Dual<N> operator+(const Dual<N>& a, double b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator+(const Dual<N>& a, double b) {
     Dual<N> sum = a;
     sum.value += b;
     return sum;
 }
-template <std::size_t N> Dual<N> operator+(double a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator+(double a, const Dual<N>& b) {
     return b + a;
 }
-template <std::size_t N> Dual<N> operator-(const Dual<N>& a, double b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator-(const Dual<N>& a, double b) {
     return a + -b;
 }
-template <std::size_t N> Dual<N> operator-(double a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator-(double a, const Dual<N>& b) {
     return -b + a;
 }
-template <std::size_t N> Dual<N> operator*(const Dual<N>& a, double b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator*(const Dual<N>& a, double b) {
     return Chain(a, a.value * b, b);
 }
-template <std::size_t N> Dual<N> operator*(double a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator*(double a, const Dual<N>& b) {
     return b * a;
 }
-template <std::size_t N> Dual<N> operator/(const Dual<N>& a, double b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator/(const Dual<N>& a, double b) {
     return a * (1.0 / b);
 }
-template <std::size_t N> Dual<N> operator/(double a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> operator/(double a, const Dual<N>& b) {
     const double quotient = a / b.value;
     return Chain(b, quotient, -quotient / b.value);
 }
 
-template <std::size_t N> bool operator<(const Dual<N>& a, const Dual<N>& b) {
+template <std::size_t N>
+[[gnu::always_inline]] inline bool operator<(const Dual<N>& a, const Dual<N>& b) {
     return a.value < b.value;
 }
 
-template <std::size_t N> Dual<N> exp(const Dual<N>& x) {
+template <std::size_t N> [[gnu::always_inline]] inline Dual<N> exp(const Dual<N>& x) {
     const double value = std::exp(x.value);
     return Chain(x, value, value);
 }
 
-template <std::size_t N> Dual<N> log(const Dual<N>& x) {
+template <std::size_t N> [[gnu::always_inline]] inline Dual<N> log(const Dual<N>& x) {
     return Chain(x, std::log(x.value), 1.0 / x.value);
 }
 
-template <std::size_t N> Dual<N> pow(const Dual<N>& base, const Dual<N>& exponent) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> pow(const Dual<N>& base, const Dual<N>& exponent) {
     return exp(exponent * log(base));
 }
 
-template <std::size_t N> Dual<N> pow(const Dual<N>& base, double exponent) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> pow(const Dual<N>& base, double exponent) {
     const double value = std::pow(base.value, exponent);
     return Chain(base, value, exponent * value / base.value);
 }
 
-template <std::size_t N> Dual<N> pow(double base, const Dual<N>& exponent) {
+template <std::size_t N>
+[[gnu::always_inline]] inline Dual<N> pow(double base, const Dual<N>& exponent) {
     const double value = std::pow(base, exponent.value);
     return Chain(exponent, value, value * std::log(base));
 }
