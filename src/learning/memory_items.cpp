@@ -6,7 +6,7 @@
 namespace {
 
 bool Teaches(const ReviewRecord& record) {
-    return record.counted && record.source != ReviewSource::Choice;
+    return record.counted && record.source != ReviewSource::Choice && IsGrade(record.grade);
 }
 
 struct Dated {

@@ -26,8 +26,8 @@ struct MemoryItem {
 
 // What the memory model learns from in a review log: each pair's reviews in the order they were
 // made, and every review a day or more after the pair's one before as an item, its history the
-// pair's reviews before it. Only the reviews the schedule counts are used, and no choice
-// review.
+// pair's reviews before it. Only the reviews the schedule counts are used, no choice review,
+// and no row without a grade from 1 to 4.
 class MemoryItems {
 public:
     explicit MemoryItems(const std::vector<ReviewRecord>& log);

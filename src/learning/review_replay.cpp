@@ -8,7 +8,7 @@ ReplayedLog ReplayReviews(const std::vector<ReviewRecord>& log, const ReviewSett
         const std::optional<Schedule> before =
             found == replayed.schedules.end() ? std::nullopt : std::optional(found->second);
         replayed.before.push_back(before);
-        if (record.counted) {
+        if (record.counted && IsGrade(record.grade)) {
             replayed.schedules.insert_or_assign(record.pair,
                                                 Review(before, record.day, record.grade, settings));
         }

@@ -9,6 +9,11 @@
 // How well a pair was recalled. The board gives Again, Hard and Good; Easy needs typing.
 enum class Grade { Again = 1, Hard = 2, Good = 3, Easy = 4 };
 
+// False for a number read back from a file that is no grade.
+inline bool IsGrade(Grade grade) {
+    return grade >= Grade::Again && grade <= Grade::Easy;
+}
+
 // What the memory model knows of one pair: stability in days (the interval after which recall
 // falls to 90 %) and difficulty from 1 to 10.
 struct MemoryState {
