@@ -18,6 +18,12 @@ struct AnkiDeck {
     std::vector<NoteType> types;
     // Each note: its type's id and its fields.
     std::vector<std::pair<long long, std::vector<std::string>>> notes;
+    // The deck that holds a card of each note, "::" between a parent and its child; empty puts
+    // them in Anki's Default deck.
+    std::string deckName = {};
+    // SQL run on the finished collection, to make a hostile one: a view in place of a table, a
+    // trigger, a huge field.
+    std::string hostileSql = {};
 };
 
 // The collection as an SQLite file's bytes.
