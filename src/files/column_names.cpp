@@ -53,6 +53,7 @@ constexpr std::array knownNames{
     KnownName{"notes", Role::Aside},
     KnownName{"example", Role::Aside},
     KnownName{"examples", Role::Aside},
+    KnownName{"tag", Role::Aside},
     KnownName{"tags", Role::Aside},
     KnownName{"gender", Role::Aside},
     KnownName{"part of speech", Role::Aside},
@@ -85,8 +86,7 @@ std::string Lowered(std::string_view text) {
     return lowered;
 }
 
-std::optional<Role> RoleOf(std::string_view cell) {
-    const std::string name = Lowered(cell);
+std::optional<Role> RoleOfName(std::string_view name) {
     for (const KnownName& known : knownNames) {
         if (name == known.name) {
             return known.role;
@@ -98,7 +98,23 @@ std::optional<Role> RoleOf(std::string_view cell) {
     return std::nullopt;
 }
 
-// Two of its cells are column names, or one where the row has one or two cells.
+// A name, alone or told apart by a short mark after it: "Example ES", "Word 2", "Notes (en)".
+std::optional<Role> RoleOf(std::string_view cell) {
+    const std::string name = Lowered(cell);
+    if (const std::optional<Role> role = RoleOfName(name)) {
+        return role;
+    }
+    constexpr std::size_t longestMark = 4;
+    const std::size_t blank = name.rfind(' ');
+    if (blank == std::string::npos || name.size() - blank - 1 > longestMark) {
+        return std::nullopt;
+    }
+    const std::optional<Role> role = RoleOfName(std::string_view(name).substr(0, blank));
+    // "English 2" is not the English column; "Example EN" is an example still.
+    return role == Role::Language ? std::nullopt : role;
+}
+
+// Most of its cells, more than half, are column names.
 bool NamesColumns(const TableRow& row) {
     std::size_t cells = 0;
     std::size_t names = 0;
@@ -108,7 +124,7 @@ bool NamesColumns(const TableRow& row) {
             names += RoleOf(field).has_value();
         }
     }
-    return names >= 2 || (names == 1 && cells <= 2);
+    return 2 * names > cells;
 }
 
 } // namespace

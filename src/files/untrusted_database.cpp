@@ -13,8 +13,6 @@ namespace {
 constexpr long long instructionsPerByte = 64;
 constexpr long long leastInstructions = 10'000'000;
 
-constexpr const char* cancelledText = "The reading was cancelled.";
-
 } // namespace
 
 UntrustedDatabase::UntrustedDatabase(std::string_view image, std::size_t maxRows,
@@ -160,12 +158,4 @@ std::string UntrustedDatabase::Query::Text(int column) const {
 
 std::int64_t UntrustedDatabase::Query::Integer(int column) const {
     return sqlite3_column_int64(statement_, column);
-}
-
-Message CancelledReading() {
-    return cancelledText;
-}
-
-bool IsCancelledReading(const Message& message) {
-    return std::string_view(message.text) == cancelledText;
 }

@@ -85,7 +85,3 @@ private:
     sqlite3_stmt* statement_;
     std::size_t rows_ = 0;
 };
-
-// The message of a reading that the player cancelled; it is never shown.
-Message CancelledReading();
-bool IsCancelledReading(const Message& message);

@@ -166,10 +166,19 @@ TEST(ListImport, ContentDecidesBeforeTheExtensionAndNativeListsStayNative) {
         {"list.txt", "Verbs\nmanger\tto eat\nboire\tto drink\n", ImportFormat::None},
         {"list.txt", "Desc\nhello\tworld\nhola mundo\nuno\none\n", ImportFormat::None},
         {"list.txt", "manger\tto eat\nboire\tto drink\n", ImportFormat::Delimited},
-        {"list.txt", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::Delimited},
+        // Only a tab makes a table of a text file; commas and semicolons are words' own.
+        {"list.txt", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::None},
+        {"list.csv", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::Delimited},
+        {"list.txt",
+         "Greetings, formal\nGood morning, sir\nBuenos d\xC3\xAD"
+         "as, se\xC3\xB1or\n",
+         ImportFormat::None},
+        {"list.txt", "Verbs, irregular\n", ImportFormat::None},
         {"list", "a\tb\tc\n\"x\ny\"\tb\tc\n", ImportFormat::Delimited},
         {"list.txt", "a\tb\tc\nd\te\n", ImportFormat::None},
-        {"list.txt", "Verbs, irregular\n", ImportFormat::Delimited},
+        // Rows that differ only in trailing empty fields split alike.
+        {"list.txt", "neko\tねこ\tcat\t\tN5\ninu\tいぬ\tdog\t\tN5\t\nto\tと\tand\t\t\n",
+         ImportFormat::Delimited},
         {"list.txt", "Verbs\n", ImportFormat::None},
         {"deck.apkg", "PK\x03\x04", ImportFormat::AnkiPackage},
         {"deck.colpkg", "PK\x05\x06", ImportFormat::AnkiPackage},
@@ -229,6 +238,12 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
          "Id,CreatedAt,Word,Translation,Tags\n1,2025,hola,hello,x\n",
          "t.csv | hola=hello | header | columns 3,4"},
         {"plain words", "cat,chat\ndog,chien\n", "t.csv | cat=chat; dog=chien | columns 1,2"},
+        // One of two cells is a column's name: not most of them.
+        {"a first pair that is a name", "number,num\xC3\xA9ro\nhouse,maison\ndog,chien\n",
+         "t.csv | number=num\xC3\xA9ro; house=maison; dog=chien | columns 1,2"},
+        {"names with a mark",
+         "Spanish\tEnglish\tTag\tExample ES\tComment\nperro\tdog\tn\tel perro\t\n",
+         "t.csv | perro=dog | header | columns 1,2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,5 +1,4 @@
 #include "files/import_chooser.h"
-#include "files/imported_list_file.h"
 #include "files/list_import.h"
 #include "files/open_file.h"
 #include "savegame/save_game.h"
@@ -131,6 +130,8 @@ TEST(OpenImportedList, AnImportedGameSavesAndLoadsWithEveryPair) {
 TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
     TempDir dir;
     const std::string sheet = dir.Write("sheet.csv", "id,word,meaning\n1,Hund,dog\n2,Katze,cat\n");
+    const std::string headerNote =
+        "The first row (id, word, meaning) was taken for the names of the columns and left out.";
     const std::string deck = dir.Write(
         "deck.apkg",
         ZipArchive({{"collection.anki2",
@@ -144,10 +145,13 @@ TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
         ImportChoice choice;
         std::string digest; // description | pairs | notes
     } cases[] = {
-        {"guesses", sheet, {}, "sheet.csv | Hund=dog; Katze=cat | "},
+        // A header row that was guessed, not chosen, is said.
+        {"guesses", sheet, {}, "sheet.csv | Hund=dog; Katze=cat | " + headerNote},
         {"columns and description", sheet,
          ImportChoice{std::nullopt, std::nullopt, ColumnPair{2, 0}, "German"},
-         "German | dog=1; cat=2 | "},
+         "German | dog=1; cat=2 | " + headerNote},
+        {"a chosen header row", sheet, ImportChoice{.headerRow = true},
+         "sheet.csv | Hund=dog; Katze=cat | "},
         {"a package, with its notes", deck,
          ImportChoice{std::nullopt, std::nullopt, ColumnPair{0, 2}, {}},
          "deck.apkg | chat=noun | 1 cloze note was left out, since they are not word pairs. The "
