@@ -116,7 +116,7 @@ FileOpening::FileOpening(std::string path, const CancelFlag* cancel)
     : path_(std::move(path)), cancel_(cancel) {}
 
 bool FileOpening::Skipped() const {
-    return path_.empty() || path_.size() > MaxTextLength || IsCancelled(cancel_);
+    return path_.empty() || path_.size() > MaxTextLength;
 }
 
 void FileOpening::Prepare() {
@@ -139,6 +139,9 @@ void FileOpening::Prepare() {
 }
 
 bool FileOpening::Choose(ImportChooser* chooser) {
+    if (IsCancelled(cancel_)) {
+        return false;
+    }
     if (Skipped() || !import_ || chooser == nullptr) {
         return true;
     }
@@ -168,7 +171,8 @@ void FileOpening::Read() {
 }
 
 bool FileOpening::TakeList(GameState& list) {
-    if (Skipped() || savedGame_ || !import_ || chooserCancelled_) {
+    if (Skipped() || savedGame_ || !import_ || chooserCancelled_ || nativeRead_.cancelled ||
+        imported_.cancelled) {
         return false;
     }
     if (native_) {
