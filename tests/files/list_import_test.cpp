@@ -1,3 +1,4 @@
+#include "files/kvtml_reader.h"
 #include "files/list_import.h"
 #include "files/xml_problem.h"
 #include "support/games.h"
@@ -154,6 +155,14 @@ TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
             {"another XML root", "<html><body/></html>",
              "fails: The XML holds no kvtml word list."},
             {"no entries", version2Head + "</kvtml>", "fails: It holds no word pair."},
+            // Each empty element is a node of 64 bytes: 16 times its 4 bytes.
+            {"many tiny elements", "<kvtml>" + Repeat("<x/>", 300'000) + "</kvtml>",
+             "fails: Its XML holds far more elements than a word list of its size; it is "
+             "refused."},
+            {"more entries than a list holds",
+             "<kvtml>" + Repeat("<e><o>a</o><t>b</t></e>\n", static_cast<int>(MaxKvtmlEntries) + 1) + "</kvtml>",
+             "fails: It holds more than 100000 entries, more than this program reads; it is "
+             "refused."},
         });
 }
 
