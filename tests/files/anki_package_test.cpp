@@ -104,7 +104,7 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
                      {"media", "{\"0\": \"cat.mp3\"}"},
                      {"0", "ID3"}}),
          {},
-         "deck.apkg | cat=le chat noir & blanc | 1 cloze note was left out, since they are not "
+         "deck.apkg | cat=le chat / noir & blanc | 1 cloze note was left out, since they are not "
          "word pairs. | "
          "The deck has 1 media file (pictures or sounds); the tiles show only its words."},
         {"two note types", AnkiPackage(mixed), {}, "deck.apkg | cat=chat; 猫=ねこ"},

@@ -68,10 +68,15 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
             {"html: tags, breaks, entities, sound",
              "#separator:tab\n#html:true\n<b>cat</b>[sound:cat.mp3]\t\"le&nbsp;chat<br>noir "
              "&amp;\nblanc\"\n",
-             "cards.txt | cat=le chat noir & blanc"},
+             "cards.txt | cat=le chat / noir & blanc"},
             {"a field that looks like html without the header",
              "#separator:tab\n<div>cat</div><div>kitten</div>\t&#233;t&#xE9; &lt;3\n",
-             "cards.txt | cat kitten=été <3"},
+             "cards.txt | cat / kitten=été <3"},
+            // Every entity of HTML; a line break or a block makes alternatives.
+            {"named entities, breaks and blocks",
+             "#separator:tab\n&icirc;le &euro;&hellip; &bogus;\tthank you<br>thanks\n"
+             "<ul><li>one</li><li>two</li></ul>\ta<div>b<div>c</div></div>d<script>x</script>\n",
+             "cards.txt | île €… &bogus;=thank you / thanks; one / two=a / b / c / d"},
             {"plain fields keep their angle brackets",
              "#separator:tab\n#html:false\na < b\tc > d\n", "cards.txt | a < b=c > d"},
             {"empty sides are left out, with their lines",
@@ -160,7 +165,9 @@ TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
              "fails: Its XML holds far more elements than a word list of its size; it is "
              "refused."},
             {"more entries than a list holds",
-             "<kvtml>" + Repeat("<e><o>a</o><t>b</t></e>\n", static_cast<int>(MaxKvtmlEntries) + 1) + "</kvtml>",
+             "<kvtml>" +
+                 Repeat("<e><o>a</o><t>b</t></e>\n", static_cast<int>(MaxKvtmlEntries) + 1) +
+                 "</kvtml>",
              "fails: It holds more than 100000 entries, more than this program reads; it is "
              "refused."},
         });
