@@ -16,10 +16,11 @@ const NoteType japanese{1400000000000, {"Expression", "Reading", "Meaning"}};
 
 const AnkiDeck animals{11, {basic}, {{basic.id, {"cat", "chat"}}, {basic.id, {"dog", "chien"}}}};
 
-// Writes a package where the fuzzer finds its seeds, when asked to.
+// Writes a package, or the SQL that makes a collection hostile, where the fuzzer finds its
+// seeds, when asked to.
 void KeepAsSeed(const std::string& name, const std::string& bytes) {
     if (const char* folder = std::getenv("GLOSSATILES_FUZZ_SEEDS")) {
-        std::ofstream(std::filesystem::path(folder) / (name + ".apkg"), std::ios::binary) << bytes;
+        std::ofstream(std::filesystem::path(folder) / name, std::ios::binary) << bytes;
     }
 }
 
@@ -116,13 +117,13 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        KeepAsSeed(c.name, c.bytes);
+        KeepAsSeed(c.name + std::string(".apkg"), c.bytes);
         EXPECT_EQ(PackageDigest(c.bytes, c.choice), c.digest);
     }
     for (const auto& [name, deck] :
          {std::pair("kanji collection", &kanji), std::pair("formatted collection", &formatted),
           std::pair("mixed collection", &mixed)}) {
-        KeepAsSeed(name, AnkiCollection(*deck));
+        KeepAsSeed(name + std::string(".anki2"), AnkiCollection(*deck));
     }
     const ImportPreview preview =
         PreviewImport(ImportFormat::AnkiPackage, "/decks/kanji.apkg", AnkiPackage(mixed));
@@ -201,8 +202,13 @@ TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        KeepAsSeed(c.name, c.bytes);
+        KeepAsSeed(c.name + std::string(".apkg"), c.bytes);
         EXPECT_EQ(PackageDigest(c.bytes), "fails: " + c.problem);
+    }
+    for (const auto& [name, deck] :
+         {std::pair("endless view", &endless), std::pair("generated column", &generated),
+          std::pair("huge field", &hugeField), std::pair("too many notes", &tooMany)}) {
+        KeepAsSeed(std::string(name) + ".sql", deck->hostileSql);
     }
 }
 

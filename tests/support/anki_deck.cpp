@@ -66,7 +66,7 @@ std::string TableDeckName(std::string name) {
 
 } // namespace
 
-std::string AnkiCollection(const AnkiDeck& deck) {
+std::string AnkiCollection(const AnkiDeck& deck, int hostileSteps) {
     sqlite3* database = nullptr;
     sqlite3_open(":memory:", &database);
     Execute(database, "CREATE TABLE col (id INTEGER PRIMARY KEY, crt INTEGER, mod INTEGER, "
@@ -120,7 +120,21 @@ std::string AnkiCollection(const AnkiDeck& deck) {
                               ", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '')");
     }
     if (!deck.hostileSql.empty()) {
-        Execute(database, deck.hostileSql);
+        sqlite3_set_authorizer(
+            database,
+            [](void*, int action, const char*, const char*, const char*, const char*) {
+                return action == SQLITE_ATTACH || action == SQLITE_DETACH ? SQLITE_DENY : SQLITE_OK;
+            },
+            nullptr);
+        sqlite3_progress_handler(
+            database, 1000, [](void* left) { return --*static_cast<int*>(left) < 0 ? 1 : 0; },
+            &hostileSteps);
+        try {
+            Execute(database, deck.hostileSql);
+        } catch (...) {
+            sqlite3_close(database);
+            throw;
+        }
     }
     sqlite3_int64 size = 0;
     unsigned char* bytes = sqlite3_serialize(database, "main", &size, 0);

@@ -26,8 +26,10 @@ struct AnkiDeck {
     std::string hostileSql = {};
 };
 
-// The collection as an SQLite file's bytes.
-std::string AnkiCollection(const AnkiDeck& deck);
+// The collection as an SQLite file's bytes. The hostile SQL may not attach files, and it fails
+// (std::runtime_error) past hostileSteps thousand instructions, so that a fuzzer's SQL cannot
+// hang the builder.
+std::string AnkiCollection(const AnkiDeck& deck, int hostileSteps = 1'000'000);
 
 // A zip archive of the entries (name, bytes), deflated.
 std::string ZipArchive(const std::vector<std::pair<std::string, std::string>>& entries);
