@@ -946,6 +946,10 @@ Taper les mots</translation>
         <source>Description</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Lire comme une liste de mots, un mot par ligne</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -1549,8 +1553,8 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1583,8 +1587,9 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  (les deux colonnes), test (une colonne vide par ligne, mélangée selon
                  --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
                  impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T  prendre les mots dans la colonne W et leurs traductions dans la colonne T
-                 (comptées à partir de 1) d&apos;un tableau importé
+  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
+                 partir de 1)
   --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
                  option ni --columns, les deux sont devinées comme dans le jeu
   --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
@@ -1656,6 +1661,41 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
     <message>
         <source>Today&apos;s Review</source>
         <translation>Révision du jour</translation>
+    </message>
+    <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
+            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
     </message>
 </context>
 <context>
