@@ -5,8 +5,9 @@
 #include <cstddef>
 #include <string_view>
 
-// The most entries a kvtml file may hold.
+// The most entries a kvtml file may hold, and the most memory its parsed tree may take.
 inline constexpr std::size_t MaxKvtmlEntries = 100'000;
+inline constexpr std::size_t MaxKvtmlTreeBytes = std::size_t{256} << 20;
 
 // True when the text looks like XML whose root is <kvtml>.
 bool LooksLikeKvtml(std::string_view text);
