@@ -1287,10 +1287,6 @@ Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
         <translation>Das Archiv ist beschädigt.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Die Notizen darin können nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Die komprimierte Sammlung darin ist beschädigt.</translation>
     </message>

@@ -1287,10 +1287,6 @@ Las listas de palabras y las partidas guardadas son texto plano.</translation>
         <translation>El archivo comprimido está dañado.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Sus notas no se pueden leer.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Su colección comprimida está dañada.</translation>
     </message>

@@ -1287,10 +1287,6 @@ Les listes de mots et les parties enregistrées sont du texte brut.</translation
         <translation>L&apos;archive est endommagée.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Ses notes ne peuvent pas être lues.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Sa collection compressée est endommagée.</translation>
     </message>

@@ -16,8 +16,6 @@ namespace {
 constexpr int oldestSchema = 11;
 constexpr int newestSchema = 18;
 
-const char* const NotesUnreadable = GT_TEXT("Message", "Its notes cannot be read.");
-
 Message NotATable(const char* table) {
     return {
         GT_TEXT("Message",
