@@ -26,6 +26,9 @@ constexpr std::array knownNames{
     KnownName{"vocab", Role::Word},
     KnownName{"question", Role::Word},
     KnownName{"kanji", Role::Word},
+    KnownName{"hanzi", Role::Word},
+    KnownName{"simplified", Role::Word},
+    KnownName{"traditional", Role::Word},
     KnownName{"translation", Role::Translation},
     KnownName{"translations", Role::Translation},
     KnownName{"back", Role::Translation},
@@ -43,6 +46,13 @@ constexpr std::array knownNames{
     KnownName{"pronunciation", Role::Aside},
     KnownName{"phonetic", Role::Aside},
     KnownName{"transcription", Role::Aside},
+    KnownName{"pinyin", Role::Aside},
+    KnownName{"romaji", Role::Aside},
+    KnownName{"kana", Role::Aside},
+    KnownName{"audio", Role::Aside},
+    KnownName{"sound", Role::Aside},
+    KnownName{"image", Role::Aside},
+    KnownName{"sentence", Role::Aside},
     KnownName{"explanation", Role::Aside},
     KnownName{"synonym", Role::Aside},
     KnownName{"synonyms", Role::Aside},
@@ -98,20 +108,30 @@ std::optional<Role> RoleOfName(std::string_view name) {
     return std::nullopt;
 }
 
-// A name, alone or told apart by a short mark after it: "Example ES", "Word 2", "Notes (en)".
+// A name, alone or in a name of up to three words, where the last name decides, as in "Word
+// Meaning", "Example ES" or "English word".
 std::optional<Role> RoleOf(std::string_view cell) {
     const std::string name = Lowered(cell);
     if (const std::optional<Role> role = RoleOfName(name)) {
         return role;
     }
-    constexpr std::size_t longestMark = 4;
-    const std::size_t blank = name.rfind(' ');
-    if (blank == std::string::npos || name.size() - blank - 1 > longestMark) {
-        return std::nullopt;
+    constexpr std::size_t mostWords = 3;
+    std::optional<Role> role;
+    std::size_t words = 0;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t end = std::min(name.find_first_of(" _-/()", at), name.size());
+        if (end > at) {
+            if (++words > mostWords) {
+                return std::nullopt;
+            }
+            if (const std::optional<Role> known =
+                    RoleOfName(std::string_view(name).substr(at, end - at))) {
+                role = known;
+            }
+        }
+        at = end + 1;
     }
-    const std::optional<Role> role = RoleOfName(std::string_view(name).substr(0, blank));
-    // "English 2" is not the English column; "Example EN" is an example still.
-    return role == Role::Language ? std::nullopt : role;
+    return role;
 }
 
 // Most of its cells, more than half, are column names.

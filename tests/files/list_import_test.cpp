@@ -257,6 +257,8 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
         // One of two cells is a column's name: not most of them.
         {"a first pair that is a name", "number,num\xC3\xA9ro\nhouse,maison\ndog,chien\n",
          "t.csv | number=num\xC3\xA9ro; house=maison; dog=chien | columns 1,2"},
+        {"names of two words", "Word,Word Meaning\n\xE6\x9C\xAC,book\n\xE5\xBD\xBC,\"he, him\"\n",
+         "t.csv | \xE6\x9C\xAC=book; \xE5\xBD\xBC=he, him | header | columns 1,2"},
         {"names with a mark",
          "Spanish\tEnglish\tTag\tExample ES\tComment\nperro\tdog\tn\tel perro\t\n",
          "t.csv | perro=dog | header | columns 1,2"},
