@@ -71,6 +71,7 @@ constexpr std::array knownNames{
     KnownName{"level", Role::Aside},
     KnownName{"lesson", Role::Aside},
     KnownName{"category", Role::Aside},
+    KnownName{"source", Role::Aside},
 };
 
 // Languages by their English name and their own.
@@ -134,6 +135,28 @@ std::optional<Role> RoleOf(std::string_view cell) {
     return role;
 }
 
+// A name as programs write them, "verb_group" or "createdAt": no word of a list looks so.
+bool IsIdentifier(std::string_view cell) {
+    const auto isLower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto isUpper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (cell.empty() || !(isLower(cell[0]) || isUpper(cell[0]))) {
+        return false;
+    }
+    bool joined = false;
+    for (std::size_t at = 1; at < cell.size(); ++at) {
+        const char c = cell[at];
+        if (c == '_' && at + 1 < cell.size() && cell[at + 1] != '_') {
+            joined = true;
+        } else if (isUpper(c) && isLower(cell[at - 1])) {
+            joined = true;
+        } else if (!isLower(c) && !isUpper(c) && !isDigit(c)) {
+            return false;
+        }
+    }
+    return joined;
+}
+
 // Most of its cells, more than half, are column names.
 bool NamesColumns(const TableRow& row) {
     std::size_t cells = 0;
@@ -141,7 +164,7 @@ bool NamesColumns(const TableRow& row) {
     for (const std::string& field : row.fields) {
         if (!field.empty()) {
             ++cells;
-            names += RoleOf(field).has_value();
+            names += RoleOf(field).has_value() || IsIdentifier(field);
         }
     }
     return 2 * names > cells;

@@ -259,6 +259,11 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
          "t.csv | number=num\xC3\xA9ro; house=maison; dog=chien | columns 1,2"},
         {"names of two words", "Word,Word Meaning\n\xE6\x9C\xAC,book\n\xE5\xBD\xBC,\"he, him\"\n",
          "t.csv | \xE6\x9C\xAC=book; \xE5\xBD\xBC=he, him | header | columns 1,2"},
+        {"names as programs write them",
+         "japanese,reading,english,verb_group,additional_info,verb_te_form\n\xE7\x8C\xAB,"
+         "\xE3\x81\xAD"
+         "\xE3\x81\x93,cat,,,\n\xE7\x8A\xAC,\xE3\x81\x84\xE3\x81\xAC,dog,,,\n",
+         "t.csv | \xE7\x8C\xAB=cat; \xE7\x8A\xAC=dog | header | columns 1,3"},
         {"names with a mark",
          "Spanish\tEnglish\tTag\tExample ES\tComment\nperro\tdog\tn\tel perro\t\n",
          "t.csv | perro=dog | header | columns 1,2"},
