@@ -1,13 +1,18 @@
 #include "files/anki_package.h"
 #include "files/list_import.h"
+#include "files/untrusted_database.h"
 #include "support/anki_deck.h"
 #include "support/games.h"
+#include "words/cancel_flag.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace {
 
@@ -210,6 +215,59 @@ TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
           std::pair("huge field", &hugeField), std::pair("too many notes", &tooMany)}) {
         KeepAsSeed(std::string(name) + ".sql", deck->hostileSql);
     }
+}
+
+// A package is unpacked, decompressed and opened once: its previews and its reading use that.
+TEST(FileOpening, APackageIsOpenedOnceForItsPreviewsAndItsReading) {
+    std::string bytes = AnkiPackage(animals);
+    ImportReading reading("deck.apkg", ImportFormat::AnkiPackage, bytes);
+    reading.Prepare();
+    std::fill(bytes.begin(), bytes.end(), 'x');
+    EXPECT_EQ(reading.Preview({}).rows.size(), 2u);
+    const ImportOutcome outcome = reading.Read({.columns = ColumnPair{1, 0}});
+    ASSERT_TRUE(outcome.list) << EnglishText(outcome.problem);
+    EXPECT_EQ(ListText(outcome.list->pairs), "chat=cat; chien=dog");
+}
+
+// What no honest query needs, a query that never ends, is stopped by the work limit, or by a
+// cancel from the window's thread.
+TEST(UntrustedDatabase, AnEndlessQueryStopsAtItsBudgetOrAtACancel) {
+    const std::string image = AnkiCollection(animals);
+    constexpr const char* endless = "WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 "
+                                    "FROM forever) SELECT n FROM forever WHERE n < 0";
+    UntrustedDatabase limited(image, 10, nullptr);
+    EXPECT_FALSE(limited.Run(endless).Next());
+    ASSERT_TRUE(limited.StoppedByLimit());
+    EXPECT_EQ(EnglishText(*limited.Problem()),
+              "Reading its collection takes far more work than a collection of its size needs; "
+              "it is refused.");
+
+    // A database this large may work for seconds: the cancel comes first.
+    AnkiDeck padded = animals;
+    padded.hostileSql = "CREATE TABLE pad (b); INSERT INTO pad VALUES (zeroblob(16000000))";
+    const std::string large = AnkiCollection(padded);
+    CancelFlag cancel;
+    UntrustedDatabase cancelled(large, 10, &cancel);
+    std::thread window([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        cancel.Cancel();
+    });
+    UntrustedDatabase::Query query = cancelled.Run(
+        "WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM forever) SELECT n "
+        "FROM forever WHERE n < 0 OR n > 1e18");
+    EXPECT_FALSE(query.Next());
+    window.join();
+    ASSERT_TRUE(cancelled.Problem());
+    EXPECT_TRUE(IsCancelledReading(*cancelled.Problem()));
+    // The row cap holds however the query is written.
+    UntrustedDatabase capped(image, 10, nullptr);
+    UntrustedDatabase::Query rows = capped.Run("SELECT 1 FROM notes, notes, notes, notes");
+    int seen = 0;
+    while (rows.Next()) {
+        ++seen;
+    }
+    EXPECT_EQ(seen, 10);
+    EXPECT_TRUE(capped.StoppedByLimit());
 }
 
 } // namespace
