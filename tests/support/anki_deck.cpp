@@ -66,7 +66,7 @@ std::string TableDeckName(std::string name) {
 
 } // namespace
 
-std::string AnkiCollection(const AnkiDeck& deck, int hostileSteps) {
+std::string AnkiCollection(const AnkiDeck& deck, BuilderLimits limits) {
     sqlite3* database = nullptr;
     sqlite3_open(":memory:", &database);
     Execute(database, "CREATE TABLE col (id INTEGER PRIMARY KEY, crt INTEGER, mod INTEGER, "
@@ -128,7 +128,8 @@ std::string AnkiCollection(const AnkiDeck& deck, int hostileSteps) {
             nullptr);
         sqlite3_progress_handler(
             database, 1000, [](void* left) { return --*static_cast<int*>(left) < 0 ? 1 : 0; },
-            &hostileSteps);
+            &limits.steps);
+        sqlite3_limit(database, SQLITE_LIMIT_LENGTH, limits.longestText);
         try {
             Execute(database, deck.hostileSql);
         } catch (...) {

@@ -26,10 +26,15 @@ struct AnkiDeck {
     std::string hostileSql = {};
 };
 
-// The collection as an SQLite file's bytes. The hostile SQL may not attach files, and it fails
-// (std::runtime_error) past hostileSteps thousand instructions, so that a fuzzer's SQL cannot
-// hang the builder.
-std::string AnkiCollection(const AnkiDeck& deck, int hostileSteps = 1'000'000);
+// How far the hostile SQL may go before it fails (std::runtime_error), so that a fuzzer's SQL
+// cannot hang the builder: thousands of instructions, and the longest text it may make.
+struct BuilderLimits {
+    int steps = 1'000'000;
+    int longestText = 1'000'000'000;
+};
+
+// The collection as an SQLite file's bytes. The hostile SQL may not attach files.
+std::string AnkiCollection(const AnkiDeck& deck, BuilderLimits limits = {});
 
 // A zip archive of the entries (name, bytes), deflated.
 std::string ZipArchive(const std::vector<std::pair<std::string, std::string>>& entries);
