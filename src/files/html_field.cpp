@@ -112,11 +112,18 @@ bool LooksLikeHtml(std::string_view text) {
 std::string PlainTextFromHtml(std::string_view raw) {
     // Decoded and cleaned as every imported word is, so that a stray Windows-1252 byte or a
     // control character does not reach the parser, which would put U+FFFD in its place.
-    const std::string html = CleanImportedWord(raw);
+    std::string html = CleanImportedWord(raw);
     if (html.find_first_of("<&") == std::string::npos) {
         std::string text;
         AddText(text, html);
         return Trimmed(std::move(text));
+    }
+    if (html.size() > MaxHtmlField) {
+        std::size_t cut = MaxHtmlField;
+        while (cut > 0 && (static_cast<unsigned char>(html[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        html.resize(cut);
     }
     GumboOptions options = kGumboDefaultOptions;
     // A field is what a <div> holds; its errors are of no use and could be many.

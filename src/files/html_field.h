@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,8 +11,12 @@ bool LooksLikeHtml(std::string_view text);
 // The words a flashcard field shows, as an HTML parser reads them: tags go, every named and
 // numbered entity is decoded (&nbsp; to a blank), runs of blanks and line breaks shrink to one
 // blank, and the lines that <br> and blocks (<div>, <p>, <li>, ...) make are joined by " / ",
-// so that "thank you<br>thanks" reads as two alternatives.
+// so that "thank you<br>thanks" reads as two alternatives. Only the first MaxHtmlField bytes of
+// markup are read: no word is that long, and a parser's tree of megabytes of tags would take
+// seconds and hundreds of megabytes.
 std::string PlainTextFromHtml(std::string_view html);
+
+inline constexpr std::size_t MaxHtmlField = std::size_t{64} << 10;
 
 // Drops Anki's sound references, "[sound:cat.mp3]": a tile cannot play them.
 std::string WithoutSoundTags(std::string_view text);

@@ -77,6 +77,9 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
              "#separator:tab\n&icirc;le &euro;&hellip; &bogus;\tthank you<br>thanks\n"
              "<ul><li>one</li><li>two</li></ul>\ta<div>b<div>c</div></div>d<script>x</script>\n",
              "cards.txt | île €… &bogus;=thank you / thanks; one / two=a / b / c / d"},
+            {"megabytes of markup are read in their first 64 KB",
+             "#separator:tab\nword\t" + Repeat("<b>y</b>", 20'000) + "\n",
+             "cards.txt | word=" + std::string(8192, 'y')},
             {"plain fields keep their angle brackets",
              "#separator:tab\n#html:false\na < b\tc > d\n", "cards.txt | a < b=c > d"},
             {"empty sides are left out, with their lines",
