@@ -946,6 +946,10 @@ Wörter eintippen</translation>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Als Wortliste lesen, ein Wort je Zeile</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -1283,10 +1287,6 @@ Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
         <translation>Das Archiv ist beschädigt.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Die Notizen darin können nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Die komprimierte Sammlung darin ist beschädigt.</translation>
     </message>
@@ -1587,6 +1587,30 @@ Die Liste wird unvollständig sein</translation>
         <translation>Heutige Wiederholung</translation>
     </message>
     <message>
+        <source>Line %1 does not have the three columns pair, date and rating.</source>
+        <translation>Zeile %1 hat nicht die drei Spalten Paar, Datum und Bewertung.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
+        <translation>Zeile %1: Das Datum „%2“ ist nicht als JJJJ-MM-TT geschrieben.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
+        <translation>Zeile %1: Die Bewertung „%2“ ist nicht 1, 2, 3 oder 4.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
+        <translation>Zeile %1: %2 ist auf den %3 datiert, vor seiner Wiederholung in Zeile %4.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a review file may have.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen, mehr als eine Wiederholungsdatei haben darf.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a review file may be.</source>
+        <translation>Die Datei ist größer als %1 MB, größer als eine Wiederholungsdatei sein darf.</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1601,8 +1625,8 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1642,8 +1666,8 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
                  (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
                  Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
                  Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T  die Wörter aus Spalte W und ihre Übersetzungen aus Spalte T
-                 (ab 1 gezählt) einer importierten Tabelle nehmen
+  --columns W,T  DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T nehmen (ab 1 gezählt)
   --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
                  diese Option und --columns wird beides wie im Spiel erraten
   --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
@@ -1673,28 +1697,39 @@ Aufruf.
 </translation>
     </message>
     <message>
-        <source>Line %1 does not have the three columns pair, date and rating.</source>
-        <translation>Zeile %1 hat nicht die drei Spalten Paar, Datum und Bewertung.</translation>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
     </message>
     <message>
-        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
-        <translation>Zeile %1: Das Datum „%2“ ist nicht als JJJJ-MM-TT geschrieben.</translation>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Notizen, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n Zeile von %1 ist länger als 998 Byte; sie wurde als mehrere Wörter gelesen.</numerusform>
+            <numerusform>%n Zeilen von %1 sind länger als 998 Byte; jede wurde als mehrere Wörter gelesen.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
-        <translation>Zeile %1: Die Bewertung „%2“ ist nicht 1, 2, 3 oder 4.</translation>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Einträge, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
     </message>
     <message>
-        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
-        <translation>Zeile %1: %2 ist auf den %3 datiert, vor seiner Wiederholung in Zeile %4.</translation>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Ihr XML enthält weit mehr Elemente als eine Wortliste dieser Größe; die Datei wird abgelehnt.</translation>
     </message>
     <message>
-        <source>The file has more than %1 lines, more than a review file may have.</source>
-        <translation>Die Datei hat mehr als %1 Zeilen, mehr als eine Wiederholungsdatei haben darf.</translation>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>Die erste Zeile (%1) wurde für die Namen der Spalten gehalten und ausgelassen.</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB, more than a review file may be.</source>
-        <translation>Die Datei ist größer als %1 MB, größer als eine Wiederholungsdatei sein darf.</translation>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Das Lesen der Sammlung darin kostet weit mehr Arbeit, als eine Sammlung dieser Größe braucht; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
     </message>
 </context>
 <context>

@@ -946,6 +946,10 @@ Escribir las palabras</translation>
         <source>Description</source>
         <translation>Descripción</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Leer como lista de palabras, una palabra por línea</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -1283,10 +1287,6 @@ Las listas de palabras y las partidas guardadas son texto plano.</translation>
         <translation>El archivo comprimido está dañado.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Sus notas no se pueden leer.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Su colección comprimida está dañada.</translation>
     </message>
@@ -1587,6 +1587,30 @@ La lista quedará incompleta</translation>
         <translation>Repaso de hoy</translation>
     </message>
     <message>
+        <source>Line %1 does not have the three columns pair, date and rating.</source>
+        <translation>La línea %1 no tiene las tres columnas pareja, fecha y nota.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
+        <translation>Línea %1: la fecha «%2» no está escrita como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
+        <translation>Línea %1: la nota «%2» no es 1, 2, 3 ni 4.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
+        <translation>Línea %1: %2 tiene fecha %3, anterior a su repaso de la línea %4.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a review file may have.</source>
+        <translation>El archivo tiene más de %1 líneas, más de las que puede tener un archivo de repasos.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a review file may be.</source>
+        <translation>El archivo ocupa más de %1 MB, más de lo que puede ocupar un archivo de repasos.</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1601,8 +1625,8 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1642,8 +1666,8 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
                  (las dos columnas), test (una columna en blanco por fila, barajada según
                  --seed, con las soluciones después) o cards (para recortar; anversos en
                  las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T  tomar las palabras de la columna W y sus traducciones de la columna T
-                 (contando desde 1) de una tabla importada
+  --columns W,T  leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W y sus traducciones de la columna T (contando desde 1)
   --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
                  opción ni --columns, ambas cosas se adivinan como en el juego
   --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
@@ -1673,28 +1697,39 @@ incorrecto.
 </translation>
     </message>
     <message>
-        <source>Line %1 does not have the three columns pair, date and rating.</source>
-        <translation>La línea %1 no tiene las tres columnas pareja, fecha y nota.</translation>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
     </message>
     <message>
-        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
-        <translation>Línea %1: la fecha «%2» no está escrita como AAAA-MM-DD.</translation>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 notas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n línea de %1 supera los 998 bytes; se leyó como varias palabras.</numerusform>
+            <numerusform>%n líneas de %1 superan los 998 bytes; cada una se leyó como varias palabras.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
-        <translation>Línea %1: la nota «%2» no es 1, 2, 3 ni 4.</translation>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 entradas, más de las que lee este programa; se rechaza.</translation>
     </message>
     <message>
-        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
-        <translation>Línea %1: %2 tiene fecha %3, anterior a su repaso de la línea %4.</translation>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Su XML contiene muchos más elementos que una lista de palabras de su tamaño; se rechaza.</translation>
     </message>
     <message>
-        <source>The file has more than %1 lines, more than a review file may have.</source>
-        <translation>El archivo tiene más de %1 líneas, más de las que puede tener un archivo de repasos.</translation>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La primera fila (%1) se tomó por los nombres de las columnas y se omitió.</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB, more than a review file may be.</source>
-        <translation>El archivo ocupa más de %1 MB, más de lo que puede ocupar un archivo de repasos.</translation>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Leer su colección exige mucho más trabajo del que necesita una colección de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
     </message>
 </context>
 <context>

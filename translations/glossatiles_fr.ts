@@ -946,6 +946,10 @@ Taper les mots</translation>
         <source>Description</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Lire comme une liste de mots, un mot par ligne</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -1283,10 +1287,6 @@ Les listes de mots et les parties enregistrées sont du texte brut.</translation
         <translation>L&apos;archive est endommagée.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Ses notes ne peuvent pas être lues.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Sa collection compressée est endommagée.</translation>
     </message>
@@ -1587,6 +1587,30 @@ La liste sera incomplète</translation>
         <translation>Révision du jour</translation>
     </message>
     <message>
+        <source>Line %1 does not have the three columns pair, date and rating.</source>
+        <translation>La ligne %1 n&apos;a pas les trois colonnes paire, date et note.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
+        <translation>Ligne %1 : la date « %2 » n&apos;est pas écrite AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
+        <translation>Ligne %1 : la note « %2 » n&apos;est pas 1, 2, 3 ou 4.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
+        <translation>Ligne %1 : %2 est daté du %3, avant sa révision de la ligne %4.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a review file may have.</source>
+        <translation>Le fichier a plus de %1 lignes, plus qu&apos;un fichier de révisions ne peut en avoir.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a review file may be.</source>
+        <translation>Le fichier dépasse %1 Mo, plus qu&apos;un fichier de révisions ne peut en faire.</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1601,8 +1625,8 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1642,8 +1666,9 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  (les deux colonnes), test (une colonne vide par ligne, mélangée selon
                  --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
                  impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T  prendre les mots dans la colonne W et leurs traductions dans la colonne T
-                 (comptées à partir de 1) d&apos;un tableau importé
+  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
+                 partir de 1)
   --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
                  option ni --columns, les deux sont devinées comme dans le jeu
   --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
@@ -1673,28 +1698,39 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
 </translation>
     </message>
     <message>
-        <source>Line %1 does not have the three columns pair, date and rating.</source>
-        <translation>La ligne %1 n&apos;a pas les trois colonnes paire, date et note.</translation>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
     </message>
     <message>
-        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
-        <translation>Ligne %1 : la date « %2 » n&apos;est pas écrite AAAA-MM-JJ.</translation>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
+            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
-        <translation>Ligne %1 : la note « %2 » n&apos;est pas 1, 2, 3 ou 4.</translation>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
     </message>
     <message>
-        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
-        <translation>Ligne %1 : %2 est daté du %3, avant sa révision de la ligne %4.</translation>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
     </message>
     <message>
-        <source>The file has more than %1 lines, more than a review file may have.</source>
-        <translation>Le fichier a plus de %1 lignes, plus qu&apos;un fichier de révisions ne peut en avoir.</translation>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
     </message>
     <message>
-        <source>The file is larger than %1 MB, more than a review file may be.</source>
-        <translation>Le fichier dépasse %1 Mo, plus qu&apos;un fichier de révisions ne peut en faire.</translation>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
     </message>
 </context>
 <context>

@@ -164,6 +164,8 @@ public:
         TableHead head;
         head.columnNames = ColumnNames(header_, separator_);
         head.columns = WordColumns(header_, separator_);
+        // Names given by #columns: leave the first note alone.
+        head.mayHaveHeaderRow = head.columnNames.empty();
         return head;
     }
 

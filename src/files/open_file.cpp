@@ -1,141 +1,24 @@
 #include "files/open_file.h"
 
-#include "files/file_bytes.h"
-#include "files/file_kind.h"
-#include "files/imported_list_file.h"
-#include "game/auto_play.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
-#include "game/long_path.h"
-#include "game/quiet_host.h"
 #include "learning/pair_identity.h"
 #include "savegame/save_loader.h"
-#include "words/text_file.h"
-#include "words/window_title.h"
-#include "words/word_list_reader.h"
 
 #include <algorithm>
-#include <iterator>
 #include <new>
-#include <utility>
 
 namespace {
-// A list without a description line is described by its path. Gives the number of lines
-// left unread after a blank line.
-int ReadWordList(LineReader& reader, const std::string& firstLine, GameState& state,
-                 GameHost& host) {
-    state.FileDescription = CutText(firstLine.empty() ? state.BrowseFileName : firstLine);
-    WordPairsRead read = ReadWordPairs(reader, host);
-    state.WordList = std::move(read.pairs);
-    state.WordsCount = static_cast<std::int32_t>(state.WordList.size());
-    return read.linesNotRead;
-}
-
-// The game a file at `path` is read into; what outlives a game comes along. Save would write
-// over the game of another list, so it asks for a file again.
-GameState NextGameFor(GameState& state, const std::string& path) {
-    GameState next = NextGameState(state);
-    ResetView(next);
-    if (path != state.ListPath) {
-        next.RecordFileName.clear();
-    }
-    next.BrowseFileName = path;
-    next.ListPath = path;
-    return next;
-}
-
-// Two counts, two plurals: the note is said in two parts.
-Message LinesNotReadNote(const std::string& path, std::size_t pairs, int lines) {
-    Message note = PluralMessage(
-        GT_PLURAL_TEXT("Message", "A blank line ends the list in %1 after %n pairs:"),
-        "A blank line ends the list in %1 after %n pair:", static_cast<long long>(pairs), {path});
-    note.followedBy.push_back(
-        PluralMessage(GT_PLURAL_TEXT("Message", "%n lines after it were not read."),
-                      "%n line after it was not read.", lines));
-    return note;
-}
-
-// The notes about the list opened before are out of date; those about this one stay up.
-void NoteWhatWasNotRead(const GameState& state, GameHost& host, const std::string& path,
-                        int linesNotRead) {
-    host.WithdrawNote(NoteTopic::NoWordPairs);
-    host.WithdrawNote(NoteTopic::LinesNotRead);
-    host.WithdrawNote(NoteTopic::ImportNotes);
-    if (state.WordList.empty()) {
-        host.ReportNote(NoteTopic::NoWordPairs,
-                        {GT_TEXT("Message", "No word pairs found in %1"), {path}});
-    }
-    if (linesNotRead > 0) {
-        host.ReportNote(NoteTopic::LinesNotRead,
-                        LinesNotReadNote(path, state.WordList.size(), linesNotRead));
-    }
-}
-
-// How every list, native or imported, ends its opening: dealt, it takes the place of the game
-// in play; a deal that fails leaves that game, and its automatic play, as they were.
-OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, const std::string& path,
-                          DealKind deal, int linesNotRead = 0) {
-    // Progress follows the words as read, whatever a save changes later.
-    next.Identity = IdentityOfList(next.WordList, next.FileDescription);
-    if (DealNewBoard(next, host, deal) != DealOutcome::Complete) {
-        return OpenResult::Failed;
-    }
-    state = std::move(next);
-    StopAutomaticPlay(state, host);
-    host.SetTitle(WindowTitle(path));
-    host.InvalidateAll();
-    NoteWhatWasNotRead(state, host, path, linesNotRead);
-    host.OnPlayEvent({PlayEventKind::GameStarted});
-    return OpenResult::Dealt;
-}
-
-// The reader of another program that claims the file; a saved game stays one whatever its name.
-ImportFormat ImportFormatOf(const std::string& path) {
-    // One byte more than the detection needs tells whether the head is the whole file.
-    const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes + 1);
-    if (!head || DetectFileKind(std::string_view(*head).substr(0, head->find('\n'))) ==
-                     FileKind::SavedGame) {
-        return ImportFormat::None;
-    }
-    const bool whole = head->size() <= ImportDetectionBytes;
-    return DetectImportFormat(path, std::string_view(*head).substr(0, ImportDetectionBytes), whole);
-}
-
-// The notes of a reading in one status line; nullopt without any.
-std::optional<Message> JoinedNotes(std::vector<Message> notes) {
-    if (notes.empty()) {
-        return std::nullopt;
-    }
-    Message joined = std::move(notes.front());
-    std::move(notes.begin() + 1, notes.end(), std::back_inserter(joined.followedBy));
-    return joined;
-}
 
 // The list at `path` read as File > Open reads it, without a word to the player and without a
 // deal; nullopt when it is no word list or cannot be read.
 std::optional<GameState> ReadListQuietly(const std::string& path) {
-    QuietHost quiet(0);
+    FileOpening opening(path);
+    opening.Prepare();
+    opening.Read();
     GameState list;
     list.BrowseFileName = path;
-    if (const ImportFormat format = ImportFormatOf(path); format != ImportFormat::None) {
-        ImportedFile imported = ImportListFile(quiet, path, format, nullptr);
-        if (!imported.list) {
-            return std::nullopt;
-        }
-        TakeImportedList(list, std::move(*imported.list));
-        return list;
-    }
-    FileHandle file = OpenTextFile(path, quiet);
-    if (!file) {
-        return std::nullopt;
-    }
-    LineReader reader(file.get(), LineReader::WordPiece);
-    const std::string firstLine = ReadFirstLine(reader);
-    if (DetectFileKind(firstLine) != FileKind::WordList) {
-        return std::nullopt;
-    }
-    ReadWordList(reader, firstLine, list, quiet);
-    return list;
+    return opening.TakeList(list) ? std::optional(std::move(list)) : std::nullopt;
 }
 
 bool SameWords(const WordPair& a, const WordPair& b) {
@@ -165,26 +48,6 @@ void IdentifySavedGame(GameState& state) {
     }
 }
 
-OpenResult OpenImportedList(GameState& state, GameHost& host, const std::string& path,
-                            ImportFormat format, DealKind deal, ImportChooser* chooser) {
-    ImportedFile imported = ImportListFile(host, path, format, chooser);
-    if (!imported.list) {
-        return imported.cancelled ? OpenResult::Cancelled : OpenResult::Failed;
-    }
-    std::optional<ImportedList>& list = imported.list;
-    const std::vector<int> leftOut = std::move(list->leftOutLines);
-    const std::optional<Message> notes = JoinedNotes(std::move(list->notes));
-    GameState next = NextGameFor(state, path);
-    TakeImportedList(next, std::move(*list));
-    const OpenResult result = DealOpenedList(state, std::move(next), host, path, deal);
-    if (!leftOut.empty()) {
-        host.Report(LeftOutRowsMessage(path, leftOut));
-    }
-    if (result == OpenResult::Dealt && notes) {
-        host.ReportNote(NoteTopic::ImportNotes, *notes);
-    }
-    return result;
-}
 } // namespace
 
 bool LoadGameFile(GameState& state, GameHost& host, const std::string& path) {
@@ -201,31 +64,9 @@ OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal, ImportChoos
 
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path, DealKind deal,
                           ImportChooser* chooser) {
-    if (RefuseLongPath(host, path)) {
-        return OpenResult::Failed;
-    }
-    if (path.empty()) {
-        ForgetChosenFile(state);
-        return OpenResult::Cancelled;
-    }
-    if (const ImportFormat format = ImportFormatOf(path); format != ImportFormat::None) {
-        return OpenImportedList(state, host, path, format, deal, chooser);
-    }
-    FileHandle file = OpenTextFile(path, host);
-    if (!file) {
-        return OpenResult::Failed;
-    }
-    LineReader reader(file.get(), LineReader::WordPiece);
-    const std::string firstLine = ReadFirstLine(reader);
-    switch (DetectFileKind(firstLine)) {
-    case FileKind::SavedGame:
-        file.reset();
-        return LoadGameFile(state, host, path) ? OpenResult::Loaded : OpenResult::Failed;
-    case FileKind::WordList:
-        break;
-    }
-    GameState next = NextGameFor(state, path);
-    const int linesNotRead = ReadWordList(reader, firstLine, next, host);
-    file.reset();
-    return DealOpenedList(state, std::move(next), host, path, deal, linesNotRead);
+    FileOpening opening(path);
+    opening.Prepare();
+    opening.Choose(chooser);
+    opening.Read();
+    return opening.Finish(state, host, deal);
 }
