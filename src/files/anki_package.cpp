@@ -1,9 +1,9 @@
 #include "files/anki_package.h"
 
 #include "files/anki_reader.h"
+#include "learning/sqlite_handles.h"
 
 #include <nlohmann/json.hpp>
-#include <sqlite3.h>
 #include <zip.h>
 #include <zstd.h>
 
@@ -22,16 +22,6 @@ struct ZipCloser {
     void operator()(zip_t* archive) const { zip_discard(archive); }
 };
 using ZipArchive = std::unique_ptr<zip_t, ZipCloser>;
-
-struct DatabaseCloser {
-    void operator()(sqlite3* database) const { sqlite3_close(database); }
-};
-using Database = std::unique_ptr<sqlite3, DatabaseCloser>;
-
-struct StatementFinalizer {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
 struct ZstdFreer {
     void operator()(ZSTD_DCtx* context) const { ZSTD_freeDCtx(context); }
@@ -130,20 +120,6 @@ int MediaCount(zip_t* archive) {
     return count;
 }
 
-Statement Prepare(sqlite3* database, const char* sql) {
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(database, sql, -1, &statement, nullptr);
-    return Statement(statement);
-}
-
-std::string ColumnText(sqlite3_stmt* statement, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text == nullptr
-               ? std::string()
-               : std::string(text,
-                             static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
-}
-
 // Field names by note type id.
 using NoteTypes = std::map<sqlite3_int64, std::vector<std::string>>;
 
@@ -154,7 +130,7 @@ std::optional<NoteTypes> NoteTypesFromTables(sqlite3* database) {
     }
     NoteTypes types;
     while (sqlite3_step(fields.get()) == SQLITE_ROW) {
-        types[sqlite3_column_int64(fields.get(), 0)].push_back(ColumnText(fields.get(), 1));
+        types[sqlite3_column_int64(fields.get(), 0)].push_back(Text(fields.get(), 1));
     }
     return types;
 }
@@ -164,7 +140,7 @@ std::optional<NoteTypes> NoteTypesFromJson(sqlite3* database) {
     if (!models || sqlite3_step(models.get()) != SQLITE_ROW) {
         return std::nullopt;
     }
-    const nlohmann::json json = nlohmann::json::parse(ColumnText(models.get(), 0), nullptr, false);
+    const nlohmann::json json = nlohmann::json::parse(Text(models.get(), 0), nullptr, false);
     if (!json.is_object()) {
         return std::nullopt;
     }
@@ -280,7 +256,7 @@ public:
         int step = SQLITE_ROW;
         while ((step = sqlite3_step(notes.get())) == SQLITE_ROW) {
             ++row.line;
-            const std::string flds = ColumnText(notes.get(), 0);
+            const std::string flds = Text(notes.get(), 0);
             if (IsCloze(flds)) {
                 ++cloze_;
                 continue;
@@ -349,7 +325,7 @@ private:
         while (sqlite3_step(statement.get()) == SQLITE_ROW) {
             const sqlite3_int64 type = sqlite3_column_int64(statement.get(), 0);
             notes += sqlite3_column_int(statement.get(), 1);
-            lastText = ColumnText(statement.get(), 2);
+            lastText = Text(statement.get(), 2);
             if (!types_.contains(type)) {
                 return GT_TEXT("Message", "Its notes name a note type that it does not hold.");
             }
