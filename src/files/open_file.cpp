@@ -10,6 +10,7 @@
 #include "game/quiet_host.h"
 #include "learning/memory_key.h"
 #include "learning/pair_identity.h"
+#include "learning/practice_deal.h"
 #include "learning/progress_store.h"
 #include "savegame/save_loader.h"
 #include "savegame/saved_game_text.h"
@@ -152,8 +153,8 @@ bool IsSavedGameFile(const std::string& path) {
 // A loaded game is kept under the list it names when most of its pairs are found there by their
 // words: saving may have changed a word, the list may have been sorted or edited since, and a
 // practice game holds some of its pairs only. Each pair found is the list's; the others are
-// their own words. A game without such a list is kept under its own words, and one whose source
-// is a saved game as Today's Review.
+// their own words. A game without such a list is kept under its own words, and Today's Review,
+// whose source is the saved game itself, as a review again.
 void IdentifySavedGame(GameState& state) {
     const std::string& source = state.BrowseFileName;
     std::optional<GameState> list;
@@ -166,7 +167,7 @@ void IdentifySavedGame(GameState& state) {
     }
     state.Identity = IdentityOfList(state.WordList, state.FileDescription);
     if (!list) {
-        if (!source.empty() && IsSavedGameFile(source)) {
+        if (state.FileDescription == TodaysReviewTitle && IsSavedGameFile(source)) {
             state.Identity = {ReviewFingerprint, state.FileDescription, GameKind::Review, {}};
             state.ListPath.clear();
         }

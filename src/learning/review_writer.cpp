@@ -11,6 +11,14 @@ void BindMemoryKey(sqlite3_stmt* statement, const MemoryKey& key) {
     Bind(statement, 2, key.textB);
 }
 
+// The key, then the list the pair was seen in and its words there.
+void BindSeenPair(sqlite3_stmt* statement, const MemoryKey& key, const PairKey& pair) {
+    BindMemoryKey(statement, key);
+    Bind(statement, 3, pair.fingerprint);
+    Bind(statement, 4, pair.textA);
+    Bind(statement, 5, pair.textB);
+}
+
 // Steps a statement that reads at most one row; false when it failed.
 bool StepOnce(sqlite3_stmt* statement, bool& found) {
     const int step = sqlite3_step(statement);
@@ -90,10 +98,7 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evide
 
     sqlite3_stmt* log = log_.get();
     sqlite3_reset(log);
-    BindMemoryKey(log, key);
-    Bind(log, 3, pair.fingerprint);
-    Bind(log, 4, pair.textA);
-    Bind(log, 5, pair.textB);
+    BindSeenPair(log, key, pair);
     Bind(log, 6, dayText);
     sqlite3_bind_int(log, 7, static_cast<int>(grade));
     BindSchedule(log, 8, effect.before);
@@ -109,10 +114,7 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evide
     const Schedule& after = effect.after;
     sqlite3_stmt* upsert = upsert_.get();
     sqlite3_reset(upsert);
-    BindMemoryKey(upsert, key);
-    Bind(upsert, 3, pair.fingerprint);
-    Bind(upsert, 4, pair.textA);
-    Bind(upsert, 5, pair.textB);
+    BindSeenPair(upsert, key, pair);
     BindSchedule(upsert, 6, after);
     sqlite3_bind_int(upsert, 12, static_cast<int>((after.due - after.lastReview).count()));
     Bind(upsert, 13, ReviewFingerprint);
