@@ -168,7 +168,7 @@ bool ReplayMergedLog(sqlite3* db, const MemoryKey& key) {
     for (const ReplayedRow& row : rows) {
         reviews.push_back(row.review);
     }
-    const Replay replay = ReplayReviews(reviews);
+    const SameDayReplay replay = ReplayWithSameDayRule(reviews);
     const Statement update = Prepare(
         db, "UPDATE review_log SET stability_before = ?1, difficulty_before = ?2, "
             "last_review_before = ?3, due_before = ?4, reps_before = ?5, lapses_before = ?6, "

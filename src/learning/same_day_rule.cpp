@@ -11,8 +11,8 @@ ReviewEffect NextReview(const std::optional<Schedule>& current, const ReviewDay&
     return {true, false, current, Review(current, reviewedOn, grade)};
 }
 
-Replay ReplayReviews(const std::vector<LoggedReview>& reviews) {
-    Replay replay;
+SameDayReplay ReplayWithSameDayRule(const std::vector<LoggedReview>& reviews) {
+    SameDayReplay replay;
     ReviewDay today;
     std::optional<Day> todayIs;
     // The day's counted board reviews, which a typed answer takes back.

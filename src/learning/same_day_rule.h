@@ -42,7 +42,7 @@ struct LoggedReview {
 };
 
 // A pair's reviews replayed under the same-day rule, in time order.
-struct Replay {
+struct SameDayReplay {
     // Per review: whether it counts, and the schedule it started from.
     std::vector<bool> counted;
     std::vector<std::optional<Schedule>> before;
@@ -51,4 +51,4 @@ struct Replay {
 };
 
 // `reviews` in time order, days never going back.
-Replay ReplayReviews(const std::vector<LoggedReview>& reviews);
+SameDayReplay ReplayWithSameDayRule(const std::vector<LoggedReview>& reviews);
