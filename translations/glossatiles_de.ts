@@ -984,6 +984,10 @@ Wörter eintippen</translation>
         <source>&amp;Translations:</source>
         <translation>Ü&amp;bersetzungen:</translation>
     </message>
+    <message>
+        <source>Automatic: not known, not spoken</source>
+        <translation>Automatisch: unbekannt, nicht gesprochen</translation>
+    </message>
 </context>
 <context>
     <name>LevelPane</name>
@@ -1866,6 +1870,22 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Speech turned off: %1</source>
         <translation>Sprachausgabe abgeschaltet: %1</translation>
+    </message>
+    <message>
+        <source>the words (%1?)</source>
+        <translation>der Wörter (%1?)</translation>
+    </message>
+    <message>
+        <source>the translations (%1?)</source>
+        <translation>der Übersetzungen (%1?)</translation>
+    </message>
+    <message>
+        <source>Speech cannot tell the language of %1 and does not speak them until you choose it in Tools &gt; Languages…</source>
+        <translation>Die Sprachausgabe kann die Sprache %1 nicht erkennen und spricht sie nicht, bis Sie sie unter Extras &gt; Sprachen… wählen</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>

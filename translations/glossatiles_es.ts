@@ -984,6 +984,10 @@ Escribir las palabras</translation>
         <source>&amp;Translations:</source>
         <translation>&amp;Traducciones:</translation>
     </message>
+    <message>
+        <source>Automatic: not known, not spoken</source>
+        <translation>Automático: desconocido, no se pronuncia</translation>
+    </message>
 </context>
 <context>
     <name>LevelPane</name>
@@ -1866,6 +1870,22 @@ Do you want to replace it?</source>
     <message>
         <source>Speech turned off: %1</source>
         <translation>Voz apagada: %1</translation>
+    </message>
+    <message>
+        <source>the words (%1?)</source>
+        <translation>de las palabras (¿%1?)</translation>
+    </message>
+    <message>
+        <source>the translations (%1?)</source>
+        <translation>de las traducciones (¿%1?)</translation>
+    </message>
+    <message>
+        <source>Speech cannot tell the language of %1 and does not speak them until you choose it in Tools &gt; Languages…</source>
+        <translation>La voz no reconoce el idioma %1 y no las pronuncia hasta que lo elija en Herramientas &gt; Idiomas…</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
     </message>
 </context>
 <context>

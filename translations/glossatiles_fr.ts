@@ -984,6 +984,10 @@ Taper les mots</translation>
         <source>&amp;Translations:</source>
         <translation>&amp;Traductions :</translation>
     </message>
+    <message>
+        <source>Automatic: not known, not spoken</source>
+        <translation>Automatique : inconnue, non prononcée</translation>
+    </message>
 </context>
 <context>
     <name>LevelPane</name>
@@ -1867,6 +1871,22 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Speech turned off: %1</source>
         <translation>Parole coupée : %1</translation>
+    </message>
+    <message>
+        <source>the words (%1?)</source>
+        <translation>des mots (%1 ?)</translation>
+    </message>
+    <message>
+        <source>the translations (%1?)</source>
+        <translation>des traductions (%1 ?)</translation>
+    </message>
+    <message>
+        <source>Speech cannot tell the language of %1 and does not speak them until you choose it in Tools &gt; Languages…</source>
+        <translation>La synthèse vocale ne reconnaît pas la langue %1 et ne les prononce pas tant que vous ne l’avez pas choisie dans Outils &gt; Langues…</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <set>
+#include <string>
+
 class CGlossatilesView;
 class QAction;
 struct GameState;
@@ -34,7 +37,8 @@ private:
     void OnEngineFailed(const QString& reason);
     void OnPlayEvent(const PlayEvent& event);
     void ChooseLanguages();
-    // Each side's language for the list in play.
+    // Each side's language for the list in play; a side in doubt is not spoken, and a note
+    // asks for its language once a list.
     void UpdateLanguages();
 
     CGlossatilesView& view_;
@@ -43,4 +47,6 @@ private:
     QtSpeaker speaker_;
     WordSpeech speech_;
     bool engineStarting_ = false;
+    // The lists whose languages were asked for.
+    std::set<std::string> asked_;
 };

@@ -46,7 +46,7 @@ void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
 }
 
 void TypingControl::Run(std::vector<TypingPair> pairs) {
-    const std::string listPath = view_.State().BrowseFileName;
+    const std::string listPath = view_.State().ListPath;
     RandomSource random;
     random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     TypingRound round(pairs, SavedDirection(listPath), random, std::time(nullptr));

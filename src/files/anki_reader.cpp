@@ -6,23 +6,15 @@
 #include "files/delimited_records.h"
 #include "files/html_field.h"
 #include "files/utf8_text.h"
+#include "words/lowered.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <optional>
 #include <set>
 
 namespace {
-
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lowered;
-}
 
 using namespace std::string_view_literals;
 constexpr std::array headerKeys{

@@ -1,8 +1,9 @@
 #include "files/column_names.h"
 
+#include "words/lowered.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 namespace {
@@ -88,14 +89,6 @@ constexpr std::array languageNames{
     "magyar"sv,     "romanian"sv,  "română"sv,     "catalan"sv,    "català"sv,     "irish"sv,
     "welsh"sv,      "thai"sv,      "ไทย"sv,
 };
-
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lowered;
-}
 
 std::optional<Role> RoleOfName(std::string_view name) {
     for (const KnownName& known : knownNames) {

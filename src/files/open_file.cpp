@@ -1,11 +1,18 @@
 #include "files/open_file.h"
 
+#include "files/file_bytes.h"
+#include "files/file_kind.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "learning/memory_key.h"
 #include "learning/pair_identity.h"
+#include "learning/practice_deal.h"
+#include "learning/progress_store.h"
 #include "savegame/save_loader.h"
+#include "savegame/saved_game_text.h"
 
 #include <algorithm>
+#include <map>
 #include <new>
 
 namespace {
@@ -21,30 +28,56 @@ std::optional<GameState> ReadListQuietly(const std::string& path) {
     return opening.TakeList(list) ? std::optional(std::move(list)) : std::nullopt;
 }
 
-bool SameWords(const WordPair& a, const WordPair& b) {
-    return a.TextA.value_or("") == b.TextA.value_or("") &&
-           a.TextB.value_or("") == b.TextB.value_or("");
+// A saved game names a saved game as its source when it was dealt from no list.
+bool IsSavedGameFile(const std::string& path) {
+    const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes);
+    return head && DetectFileKind(std::string_view(*head).substr(0, head->find('\n'))) ==
+                       FileKind::SavedGame;
 }
 
-// A loaded game is kept under the list it names while that list still holds as many pairs
-// (saving may have changed a word in the game), otherwise under its own words.
+// A loaded game is kept under the list it names when most of its pairs are found there by their
+// words: saving may have changed a word, the list may have been sorted or edited since, and a
+// practice game holds some of its pairs only. Each pair found is the list's; the others are
+// their own words. A game without such a list is kept under its own words, and Today's Review,
+// whose source is the saved game itself, as a review again.
 void IdentifySavedGame(GameState& state) {
+    const std::string& source = state.BrowseFileName;
     std::optional<GameState> list;
     try {
-        if (!state.BrowseFileName.empty()) {
-            list = ReadListQuietly(state.BrowseFileName);
+        if (!source.empty()) {
+            list = ReadListQuietly(source);
         }
     } catch (const std::bad_alloc&) {
         list.reset();
     }
-    if (!list || list->WordList.size() != state.WordList.size()) {
-        state.Identity = IdentityOfList(state.WordList, state.FileDescription);
+    state.Identity = IdentityOfList(state.WordList, state.FileDescription);
+    if (!list) {
+        if (state.FileDescription == TodaysReviewTitle && IsSavedGameFile(source)) {
+            state.Identity = {ReviewFingerprint, state.FileDescription, GameKind::Review, {}};
+            state.ListPath.clear();
+        }
         return;
     }
-    state.Identity = IdentityOfList(list->WordList, list->FileDescription);
-    if (!std::equal(list->WordList.begin(), list->WordList.end(), state.WordList.begin(),
-                    SameWords)) {
-        state.Identity.pairs = KeysOf(list->WordList, state.Identity.fingerprint);
+    const GameIdentity named = IdentityOfList(list->WordList, list->FileDescription);
+    std::multimap<MemoryKey, std::size_t> listed;
+    for (std::size_t i = 0; i < list->WordList.size(); ++i) {
+        const WordPair saved = WordsAsSaved(list->WordList[i]);
+        listed.emplace(MemoryKeyOf(*saved.TextA, *saved.TextB), i);
+    }
+    std::vector<PairKey> keys = KeysOf(state.WordList, named.fingerprint);
+    std::size_t found = 0;
+    for (PairKey& key : keys) {
+        const auto match = listed.find(MemoryKeyOf(key.textA, key.textB));
+        if (match != listed.end()) {
+            const WordPair& pair = list->WordList[match->second];
+            key = {named.fingerprint, pair.TextA.value_or(""), pair.TextB.value_or("")};
+            listed.erase(match);
+            ++found;
+        }
+    }
+    if (2 * found > keys.size()) {
+        state.Identity = named;
+        state.Identity.pairs = std::move(keys);
     }
 }
 

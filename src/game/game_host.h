@@ -16,7 +16,8 @@ enum class NoteTopic {
     LinesSplit,
     ImportNotes,
     ProgressNotKept,
-    NoFreePair
+    NoFreePair,
+    SpeechLanguages
 };
 
 // What the rules need from the window they run in. The Qt view implements it; tests and the
