@@ -1,5 +1,6 @@
 #include "game/pick.h"
 
+#include "game/equal_text_match.h"
 #include "game/free_pair_note.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
@@ -45,9 +46,8 @@ void SecondPick(GameState& state, GameHost& host, BoardPosition hit) {
     if (secondCell < 0 || firstCell < 0) {
         return;
     }
-    // The same list entry, not equal words: two entries may carry the same words.
-    const std::int32_t pair = state.AssignmentArray[static_cast<std::size_t>(firstCell)];
-    if (state.AssignmentArray[static_cast<std::size_t>(secondCell)] == pair) {
+    if (BringIntoOneEntry(state, firstCell, secondCell)) {
+        const std::int32_t pair = state.AssignmentArray[static_cast<std::size_t>(firstCell)];
         RemovePair(state, firstCell, secondCell);
         CountOne(state.CorrectCount);
         SetSelection(state, {});

@@ -1,9 +1,12 @@
 #include "game/hit_test.h"
 #include "game/peek.h"
 #include "game/pick.h"
+#include "game/undo.h"
 #include "support/games.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 
@@ -92,14 +95,6 @@ TEST(Pick, WrongPickIsMarkedUntilReleaseAndKeepsTheSelection) {
     EXPECT_EQ(std::pair(board.state.CorrectCount, board.state.WrongCount), std::pair(1, 1));
 }
 
-TEST(Pick, TheListEntryDecidesAMatchNotItsWords) {
-    OneLevelBoard board;
-    board.state.WordList = {{"chat", "cat"}, {"chat", "cat"}};
-    board.PressAt(1, 4);
-    board.PressAt(4, 4);
-    EXPECT_EQ(std::pair(board.state.CorrectCount, board.state.WrongCount), std::pair(0, 1));
-}
-
 TEST(Pick, PressWhileOneLevelIsShownShowsAllLevelsAndPicks) {
     OneLevelBoard board;
     board.state.DisplayedLevel = 1;
@@ -173,4 +168,61 @@ TEST(Pick, EveryStepOfPlayIsToldToTheHostWithItsTiles) {
                                  at(K::TileSelected, -1, a0), at(K::WrongPick, -1, a0, a1),
                                  at(K::Peeked, -1, a1), at(K::PeekEnded, -1, a1),
                                  at(K::PairMatched, 0, a0, b0)}));
+}
+
+// Tiles whose words are the halves of one entry match across entries with equal words; the
+// swap leaves the other tiles as an entry of their own, and Undo puts back what was on the board.
+TEST(Pick, EqualWordsOfAnotherEntryMatch) {
+    struct Case {
+        const char* name;
+        WordPairList list;
+        std::array<int, 2> firstTile;  // pair, side at column 1
+        std::array<int, 2> secondTile; // pair, side at column 2
+        bool matches;
+    };
+    const Case cases[] = {
+        {"repeated pair",
+         {{"la pasta", "the pasta"}, {"la pasta", "the pasta"}},
+         {0, 0},
+         {1, 1},
+         true},
+        {"one translation", {{"banco", "bank"}, {"orilla", "bank"}}, {0, 0}, {1, 1}, true},
+        {"translation first", {{"banco", "bank"}, {"orilla", "bank"}}, {1, 1}, {0, 0}, true},
+        {"other words", {{"banco", "bank"}, {"orilla", "shore"}}, {0, 0}, {1, 1}, false},
+        {"same side",
+         {{"la pasta", "the pasta"}, {"la pasta", "the pasta"}},
+         {0, 0},
+         {1, 0},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlayBoard board(0);
+        board.state = MakeGame(c.list);
+        const std::int32_t first = board.Put(c.firstTile[0], c.firstTile[1], 1, 1, 4);
+        const std::int32_t second = board.Put(c.secondTile[0], c.secondTile[1], 1, 2, 4);
+        const std::int32_t third = board.Put(c.firstTile[0], 1 - c.firstTile[1], 1, 3, 4);
+        const std::int32_t fourth = board.Put(c.secondTile[0], 1 - c.secondTile[1], 1, 4, 4);
+        const std::vector<std::int32_t> dealt = board.state.AssignmentArray;
+        board.PressAt(1, 4);
+        board.PressAt(2, 4);
+        EXPECT_EQ(board.state.CorrectCount, c.matches ? 1 : 0);
+        EXPECT_EQ(board.state.WrongCount, c.matches ? 0 : 1);
+        if (!c.matches) {
+            EXPECT_EQ(board.state.AssignmentArray, dealt);
+            continue;
+        }
+        EXPECT_EQ(board.state.AssignmentArray[first], NoPair);
+        EXPECT_EQ(board.state.AssignmentArray[second], NoPair);
+        EXPECT_EQ(board.state.AssignmentArray[third], board.state.AssignmentArray[fourth]);
+        EXPECT_NE(board.state.AssignmentAB[third], board.state.AssignmentAB[fourth]);
+        board.PressAt(3, 4);
+        board.PressAt(4, 4);
+        EXPECT_EQ(board.state.CorrectCount, 2);
+        ASSERT_TRUE(UndoRemoval(board.state, board.host));
+        ASSERT_TRUE(UndoRemoval(board.state, board.host));
+        for (const std::int32_t cell : {first, second, third, fourth}) {
+            EXPECT_NE(board.state.AssignmentArray[cell], NoPair);
+        }
+    }
 }
