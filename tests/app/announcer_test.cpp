@@ -1,4 +1,4 @@
-#include "app/announcer.h"
+#include "app/access/announcer.h"
 #include "frame_fixture.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "app/about_dlg.h"
-#include "app/command_table.h"
-#include "app/keys_dlg.h"
+#include "app/shell/about_dlg.h"
+#include "app/shell/command_table.h"
+#include "app/shell/keys_dlg.h"
 #include "frame_fixture.h"
-#include "view/draw_level_dlg.h"
+#include "view/dialogs/draw_level_dlg.h"
 
 #include <QApplication>
 #include <QKeySequence>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/command_ids.h"
-#include "app/game_learning.h"
-#include "app/glossatiles_view.h"
-#include "app/main_frame.h"
+#include "app/base/command_ids.h"
+#include "app/board/glossatiles_view.h"
+#include "app/learning/game_learning.h"
+#include "app/shell/main_frame.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/temp_dir.h"
 #include "test_learning_prompter.h"

@@ -1,10 +1,10 @@
-#include "app/main_frame.h"
-#include "app/note_bar.h"
-#include "app/ui_translations.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/note_bar.h"
+#include "app/shell/ui_translations.h"
 #include "frame_fixture.h"
 #include "learning/practice_deal.h"
 #include "support/anki_deck.h"
-#include "view/progress_dlg.h"
+#include "view/dialogs/progress_dlg.h"
 
 #include <QAccessible>
 #include <QLabel>

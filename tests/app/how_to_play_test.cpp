@@ -1,9 +1,9 @@
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/ui_translations.h"
+#include "app/base/command_ids.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/ui_translations.h"
 #include "modal_answer.h"
 #include "view/board_image.h"
-#include "view/how_to_play_dlg.h"
+#include "view/dialogs/how_to_play_dlg.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

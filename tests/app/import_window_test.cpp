@@ -1,7 +1,7 @@
-#include "app/import_choices.h"
+#include "app/board/import_choices.h"
 #include "files/list_import.h"
 #include "frame_fixture.h"
-#include "view/import_dlg.h"
+#include "view/dialogs/import_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "app/board_accessible.h"
-#include "app/keyboard_play.h"
+#include "app/access/board_accessible.h"
+#include "app/board/keyboard_play.h"
 #include "frame_fixture.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 #include "learning/list_fingerprint.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/games.h"
-#include "view/game_finished_dlg.h"
+#include "view/dialogs/game_finished_dlg.h"
 
 #include <QChart>
 #include <QChartView>

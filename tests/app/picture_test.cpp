@@ -1,7 +1,7 @@
-#include "app/board_page.h"
+#include "app/board/board_page.h"
 #include "frame_fixture.h"
 #include "game/board_geometry.h"
-#include "view/board_pixels.h"
+#include "view/board/board_pixels.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

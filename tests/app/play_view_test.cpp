@@ -1,4 +1,4 @@
-#include "app/key_lock_indicators.h"
+#include "app/shell/key_lock_indicators.h"
 #include "frame_fixture.h"
 
 #include <QLabel>

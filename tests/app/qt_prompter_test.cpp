@@ -1,5 +1,5 @@
-#include "app/learning_prompter.h"
-#include "app/qt_prompter.h"
+#include "app/base/qt_prompter.h"
+#include "app/learning/learning_prompter.h"
 #include "modal_answer.h"
 #include "support/temp_dir.h"
 

@@ -1,7 +1,7 @@
-#include "app/qt_speaker.h"
-#include "app/speech_languages.h"
+#include "app/speech/qt_speaker.h"
+#include "app/speech/speech_languages.h"
 #include "frame_fixture.h"
-#include "view/languages_dlg.h"
+#include "view/dialogs/languages_dlg.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "app/command_ids.h"
-#include "app/game_command_line.h"
-#include "app/old_settings.h"
-#include "app/recent_file_list.h"
+#include "app/base/command_ids.h"
+#include "app/shell/game_command_line.h"
+#include "app/shell/old_settings.h"
+#include "app/shell/recent_file_list.h"
 #include "glossatiles_project.h"
 #include "support/temp_dir.h"
 

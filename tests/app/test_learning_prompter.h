@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/learning_prompter.h"
+#include "app/learning/learning_prompter.h"
 
 #include <deque>
 

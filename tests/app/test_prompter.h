@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/prompter.h"
-#include "view/word_list_dlg.h"
+#include "app/base/prompter.h"
+#include "view/dialogs/word_list_dlg.h"
 
 #include <QPrinter>
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "app/todays_review.h"
-#include "app/typing_control.h"
+#include "app/learning/todays_review.h"
+#include "app/learning/typing_control.h"
 #include "frame_fixture.h"
 #include "game/board_geometry.h"
 #include "learning/list_fingerprint.h"
@@ -7,8 +7,8 @@
 #include "learning/sqlite_progress_store.h"
 #include "modal_answer.h"
 #include "support/games.h"
-#include "view/progress_dlg.h"
-#include "view/typing_round_dlg.h"
+#include "view/dialogs/progress_dlg.h"
+#include "view/dialogs/typing_round_dlg.h"
 
 #include <QBarSeries>
 #include <QBarSet>

@@ -1,6 +1,6 @@
-#include "app/command_table.h"
-#include "app/main_frame.h"
-#include "app/ui_translations.h"
+#include "app/shell/command_table.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/ui_translations.h"
 
 #include <QCoreApplication>
 #include <QMenuBar>

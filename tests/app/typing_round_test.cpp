@@ -1,11 +1,11 @@
-#include "app/announcer.h"
-#include "app/typing_control.h"
+#include "app/access/announcer.h"
+#include "app/learning/typing_control.h"
 #include "frame_fixture.h"
 #include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
 #include "learning/typing_result.h"
 #include "modal_answer.h"
-#include "view/typing_round_dlg.h"
+#include "view/dialogs/typing_round_dlg.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "app/editor_prompter.h"
-#include "app/teacher_commands.h"
-#include "app/word_list_editor.h"
+#include "app/lists/editor_prompter.h"
+#include "app/lists/teacher_commands.h"
+#include "app/lists/word_list_editor.h"
 #include "files/open_file.h"
 #include "frame_fixture.h"
 #include "modal_answer.h"
 #include "support/games.h"
-#include "view/word_list_model.h"
-#include "view/word_table.h"
-#include "view/worksheet_dlg.h"
+#include "view/dialogs/word_list_model.h"
+#include "view/dialogs/word_table.h"
+#include "view/dialogs/worksheet_dlg.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "frame_fixture.h"
-#include "view/board_pixels.h"
+#include "view/board/board_pixels.h"
 
 #include <QApplication>
 #include <QScrollArea>

@@ -1,6 +1,6 @@
 #include "board_image.h"
 
-#include "view/board_painter.h"
+#include "view/board/board_painter.h"
 
 #include <QPainter>
 

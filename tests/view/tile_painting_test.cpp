@@ -3,9 +3,9 @@
 #include "game/allocate_board.h"
 #include "game/board_geometry.h"
 #include "support/recording_host.h"
-#include "view/board_painter.h"
-#include "view/board_pixels.h"
-#include "view/tile_pictures.h"
+#include "view/board/board_painter.h"
+#include "view/board/board_pixels.h"
+#include "view/board/tile_pictures.h"
 
 #include <QPainter>
 

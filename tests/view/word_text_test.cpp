@@ -1,8 +1,8 @@
-#include "view/board_painter.h"
-#include "view/opaque_text.h"
-#include "view/word_fitting.h"
-#include "view/word_font.h"
-#include "view/word_layout_cache.h"
+#include "view/board/board_painter.h"
+#include "view/board/opaque_text.h"
+#include "view/board/word_fitting.h"
+#include "view/board/word_font.h"
+#include "view/board/word_layout_cache.h"
 
 #include <QFontInfo>
 #include <QImage>

@@ -1,0 +1,149 @@
+#include "app/speech/speech_control.h"
+
+#include "app/board/glossatiles_view.h"
+#include "app/speech/speech_languages.h"
+#include "view/dialogs/languages_dlg.h"
+#include "words/script_language.h"
+#include "words/text_language.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QUrl>
+
+namespace {
+
+const QString SpeakWordsKey = QStringLiteral("Speech/SpeakWords");
+
+// The player's languages for a list, kept under the path it was opened from.
+QString ChoiceKey(const std::string& listPath, ListSide side) {
+    const QByteArray path = QUrl::toPercentEncoding(QString::fromStdString(listPath));
+    return QStringLiteral("SpeechLanguages/%1/%2")
+        .arg(QString::fromLatin1(path),
+             side == ListSide::TextA ? QStringLiteral("Words") : QStringLiteral("Translations"));
+}
+
+QString PlayerChoice(const std::string& listPath, ListSide side) {
+    return QSettings().value(ChoiceKey(listPath, side)).toString();
+}
+
+// A side's script tells its language best; Latin-script words are told apart by their letters.
+QString GuessedLanguage(const WordPairList& list, ListSide side) {
+    std::string guess = GuessLanguageFromScript(list, side);
+    if (guess.empty()) {
+        guess = GuessLanguageFromText(list, side);
+    }
+    return QString::fromStdString(guess);
+}
+
+QString SideLanguage(const GameState& state, ListSide side, const QString& playerChoice) {
+    const std::string& named =
+        side == ListSide::TextA ? state.Languages.TextA : state.Languages.TextB;
+    return ChooseSideLanguage(playerChoice, QString::fromStdString(named),
+                              GuessedLanguage(state.WordList, side), QLocale::system());
+}
+
+} // namespace
+
+ListLanguages ChosenListLanguages(const GameState& state) {
+    ListLanguages languages = state.Languages;
+    for (const auto& [side, language] : {std::pair(ListSide::TextA, &languages.TextA),
+                                         std::pair(ListSide::TextB, &languages.TextB)}) {
+        const QString chosen = PlayerChoice(state.BrowseFileName, side);
+        if (!chosen.isEmpty()) {
+            *language = chosen.toStdString();
+        }
+    }
+    return languages;
+}
+
+SpeechControl::SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages)
+    : QObject(&view), view_(view), speakWords_(speakWords), languages_(languages),
+      speech_(view.State(), speaker_) {
+    speakWords_.setCheckable(true);
+    languages_.setEnabled(false);
+    connect(&speaker_, &QtSpeaker::Started, this, &SpeechControl::OnEngineStarted);
+    connect(&speaker_, &QtSpeaker::Unavailable, this, &SpeechControl::OnEngineUnavailable);
+    connect(&speaker_, &QtSpeaker::Failed, this, &SpeechControl::OnEngineFailed);
+    connect(&speaker_, &QtSpeaker::Finished, this, [this] { speech_.OnSpeakerIdle(); });
+    connect(&view_, &CGlossatilesView::PlayEventOccurred, this, &SpeechControl::OnPlayEvent);
+    connect(&speakWords_, &QAction::toggled, this, [this](bool on) {
+        speech_.SetEnabled(on);
+        if (on) {
+            StartEngine();
+        }
+    });
+    // Only the player's own choice is remembered, not a failure that turned speech off.
+    connect(&speakWords_, &QAction::triggered, this,
+            [](bool on) { QSettings().setValue(SpeakWordsKey, on); });
+    connect(&languages_, &QAction::triggered, this, &SpeechControl::ChooseLanguages);
+    // The engine is looked for when it may be wanted, so the menus show whether it works.
+    for (QAction* action : {&speakWords_, &languages_}) {
+        for (QObject* owner : action->associatedObjects()) {
+            if (auto* menu = qobject_cast<QMenu*>(owner)) {
+                connect(menu, &QMenu::aboutToShow, this, &SpeechControl::StartEngine);
+            }
+        }
+    }
+    UpdateLanguages();
+    speakWords_.setChecked(QSettings().value(SpeakWordsKey, false).toBool());
+}
+
+void SpeechControl::StartEngine() {
+    if (engineStarting_) {
+        return;
+    }
+    engineStarting_ = true;
+    speaker_.Start();
+}
+
+void SpeechControl::OnEngineStarted() {
+    languages_.setEnabled(true);
+}
+
+void SpeechControl::OnEngineUnavailable(const QString& reason) {
+    for (QAction* action : {&speakWords_, &languages_}) {
+        action->setEnabled(false);
+        action->setStatusTip(tr("Speech is off: %1").arg(reason));
+    }
+    speakWords_.setChecked(false);
+}
+
+void SpeechControl::OnEngineFailed(const QString& reason) {
+    if (!speech_.Enabled()) {
+        return;
+    }
+    speakWords_.setChecked(false);
+    view_.ShowStatus(tr("Speech turned off: %1").arg(reason).toStdString());
+}
+
+void SpeechControl::OnPlayEvent(const PlayEvent& event) {
+    if (event.kind == PlayEventKind::GameStarted) {
+        UpdateLanguages();
+    }
+    speech_.OnPlayEvent(event);
+}
+
+void SpeechControl::UpdateLanguages() {
+    const GameState& state = view_.State();
+    const auto side = [&state](ListSide which) {
+        return SideLanguage(state, which, PlayerChoice(state.ListPath, which)).toStdString();
+    };
+    speech_.SetLanguages({side(ListSide::TextA), side(ListSide::TextB)});
+}
+
+void SpeechControl::ChooseLanguages() {
+    const GameState& state = view_.State();
+    const std::string& list = state.ListPath;
+    const auto side = [&](ListSide which) {
+        return LanguagesDlg::Side{PlayerChoice(list, which), SideLanguage(state, which, {})};
+    };
+    LanguagesDlg dialog(speaker_.Locales(), side(ListSide::TextA), side(ListSide::TextB), &view_);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    QSettings settings;
+    settings.setValue(ChoiceKey(list, ListSide::TextA), dialog.ChosenForWords());
+    settings.setValue(ChoiceKey(list, ListSide::TextB), dialog.ChosenForTranslations());
+    UpdateLanguages();
+}

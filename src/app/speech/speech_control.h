@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/speech/qt_speaker.h"
+#include "game/word_speech.h"
+
+#include <QObject>
+
+class CGlossatilesView;
+class QAction;
+struct GameState;
+struct ListLanguages;
+struct PlayEvent;
+
+// The languages of the list in play as the player chose them under Tools > Languages…, or
+// where the player chose none, as the list names them.
+ListLanguages ChosenListLanguages(const GameState& state);
+
+// View > Speak Words and Tools > Languages…: hears play through the view's events and speaks
+// through the system's engine while the player wants it and the engine works.
+class SpeechControl : public QObject {
+    Q_OBJECT
+public:
+    SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages);
+
+    const WordSpeech& Speech() const { return speech_; }
+    // Says a word of the list in play in its side's language, when speech is on.
+    void SayWord(const std::string& word, ListSide side) { speech_.SayWord(word, side); }
+
+private:
+    // Connecting to the engine costs seconds on a slow machine: only once speech may be wanted.
+    void StartEngine();
+    void OnEngineStarted();
+    void OnEngineUnavailable(const QString& reason);
+    void OnEngineFailed(const QString& reason);
+    void OnPlayEvent(const PlayEvent& event);
+    void ChooseLanguages();
+    // Each side's language for the list in play.
+    void UpdateLanguages();
+
+    CGlossatilesView& view_;
+    QAction& speakWords_;
+    QAction& languages_;
+    QtSpeaker speaker_;
+    WordSpeech speech_;
+    bool engineStarting_ = false;
+};
