@@ -4,7 +4,7 @@
 
 #include "app/base/command_ids.h"
 #include "app/base/qt_prompter.h"
-#include "app/board/board_page.h"
+#include "app/board/board_printing.h"
 #include "app/speech/speech_control.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"

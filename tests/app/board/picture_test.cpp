@@ -1,4 +1,4 @@
-#include "app/board/board_page.h"
+#include "app/board/board_printing.h"
 #include "frame_fixture.h"
 #include "game/board_geometry.h"
 #include "view/board/board_pixels.h"

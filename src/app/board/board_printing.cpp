@@ -1,4 +1,4 @@
-#include "app/board/board_page.h"
+#include "app/board/board_printing.h"
 
 #include "game/game_state.h"
 #include "view/board/board_painter.h"
