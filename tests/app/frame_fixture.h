@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/base/command_ids.h"
+#include "app/base/game_in_play.h"
 #include "app/board/glossatiles_view.h"
 #include "app/learning/game_learning.h"
 #include "app/shell/main_frame.h"
@@ -50,10 +51,14 @@ class FrameTest : public ::testing::Test {
 protected:
     FrameTest() {
         QSettings().clear();
-        frame = std::make_unique<CMainFrame>();
+        MakeFrame();
+    }
+
+    // A new main window, whose questions are answered here.
+    void MakeFrame() {
         auto owned = std::make_unique<TestPrompter>();
         prompter = owned.get();
-        frame->View().SetPrompter(std::move(owned));
+        frame = std::make_unique<CMainFrame>(std::move(owned));
         auto learning = std::make_unique<TestLearningPrompter>();
         learningPrompter = learning.get();
         frame->Learning().SetPrompter(std::move(learning));

@@ -1,8 +1,8 @@
 #include "app/access/board_accessible.h"
 
 #include "app/access/leaf_accessible.h"
-#include "app/board/glossatiles_view.h"
-#include "app/board/keyboard_play.h"
+#include "app/base/game_in_play.h"
+#include "app/board/board_display.h"
 #include "game/board_geometry.h"
 #include "game/game_state.h"
 #include "view/board/board_painter.h"
@@ -24,12 +24,13 @@ BoardPosition StackAt(int index) {
 }
 
 // A stack (index below BoardPositions) or one of the panels after them.
-class BoardItemAccessible : public LeafAccessible<CGlossatilesView> {
+class BoardItemAccessible : public LeafAccessible<QWidget> {
 public:
-    BoardItemAccessible(CGlossatilesView* view, int index) : LeafAccessible(view), index_(index) {}
+    BoardItemAccessible(BoardDisplay& board, int index)
+        : LeafAccessible(&board.Widget()), board_(board), index_(index) {}
 
     int Index() const { return index_; }
-    const CGlossatilesView* View() const { return host_; }
+    const BoardDisplay* Board() const { return &board_; }
 
     QAccessible::Role role() const override {
         return IsStack() ? QAccessible::Button : QAccessible::StaticText;
@@ -52,7 +53,7 @@ public:
         if (!host_) {
             return {};
         }
-        const QRect area = host_->ToWidget(BoardArea());
+        const QRect area = board_.ToWidget(BoardArea());
         return {host_->mapToGlobal(area.topLeft()), area.size()};
     }
 
@@ -62,7 +63,7 @@ public:
             state.readOnly = true;
             return state;
         }
-        const GameState& game = host_->State();
+        const GameState& game = board_.State();
         const BoardPosition stack = StackAt(index_);
         state.focusable = true;
         state.selectable = true;
@@ -70,7 +71,7 @@ public:
         state.invisible = TopCellOf(game, stack) < 0;
         state.selected = state.checked =
             game.HasSelection() && stack == BoardPosition{game.SelectedCol, game.SelectedRow};
-        state.focused = host_->hasFocus() && host_->KeyboardCursor() == stack;
+        state.focused = host_->hasFocus() && board_.KeyboardCursor() == stack;
         return state;
     }
 
@@ -78,16 +79,16 @@ private:
     bool IsStack() const { return index_ < BoardPositions; }
 
     QString StackName() const {
-        const std::int32_t cell = TopCellOf(host_->State(), StackAt(index_));
+        const std::int32_t cell = TopCellOf(board_.State(), StackAt(index_));
         if (cell < 0) {
             return BoardText::tr("empty");
         }
-        const std::string* word = WordShownAt(host_->State(), cell);
+        const std::string* word = WordShownAt(board_.State(), cell);
         return word ? DecodeWord(*word) : QString();
     }
 
     QString StackDescription() const {
-        const GameState& game = host_->State();
+        const GameState& game = board_.State();
         const BoardPosition stack = StackAt(index_);
         const std::int32_t level = TopLevelAt(game, stack.column, stack.row);
         QString text = BoardText::tr("Column %1, row %2").arg(stack.column).arg(stack.row);
@@ -102,7 +103,7 @@ private:
     }
 
     QString PanelName() const {
-        const GameState& game = host_->State();
+        const GameState& game = board_.State();
         switch (index_ - BoardPositions) {
         case 0:
             return BoardText::tr("Correct %1").arg(game.CorrectCount);
@@ -116,19 +117,17 @@ private:
     QRect BoardArea() const {
         if (IsStack()) {
             const BoardPosition stack = StackAt(index_);
-            return TileRect(host_->State().BoardTop, stack.column, stack.row);
+            return TileRect(board_.State().BoardTop, stack.column, stack.row);
         }
         static const std::array<QRect, BoardAccessible::PanelCount> panels{
             EdgeRect(10, 10, 210, 90), EdgeRect(230, 10, 430, 90), EdgeRect(450, 10, 670, 90)};
         return panels[static_cast<std::size_t>(index_ - BoardPositions)];
     }
 
+    // Read only while the host lives.
+    BoardDisplay& board_;
     int index_;
 };
-
-CGlossatilesView* BoardView(const BoardAccessible& board) {
-    return static_cast<CGlossatilesView*>(board.object());
-}
 
 void Send(QAccessibleInterface* target, QAccessible::Event type) {
     if (target) {
@@ -152,20 +151,12 @@ void AnnounceStack(BoardAccessible& board, const GameState& game, std::int32_t c
     Send(stack, QAccessible::DescriptionChanged);
 }
 
-BoardAccessible* BoardInterface(CGlossatilesView& view) {
-    return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&view));
+BoardAccessible* BoardInterface(BoardDisplay& board) {
+    return dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(&board.Widget()));
 }
 
-void AnnounceCursor(CGlossatilesView& view, std::optional<BoardPosition> stack) {
-    BoardAccessible* board = BoardInterface(view);
-    if (board && stack && view.hasFocus() && QAccessible::isActive()) {
-        Send(board->child(BoardAccessible::StackIndex(*stack)), QAccessible::Focus);
-    }
-}
-
-void AnnouncePlayEvent(CGlossatilesView& view, const KeyboardPlay& keyboard,
-                       const PlayEvent& event) {
-    BoardAccessible* board = BoardInterface(view);
+void AnnouncePlayEvent(BoardDisplay& display, const PlayEvent& event) {
+    BoardAccessible* board = BoardInterface(display);
     if (!board) {
         return;
     }
@@ -173,30 +164,28 @@ void AnnouncePlayEvent(CGlossatilesView& view, const KeyboardPlay& keyboard,
         board->ForgetChildren();
         Send(board, QAccessible::ObjectReorder);
         // The focused child went with the others: the reader is told where focus is now.
-        AnnounceCursor(view, keyboard.ShownCursor());
+        AnnounceKeyboardCursor(display, display.KeyboardCursor());
         return;
     }
     if (!QAccessible::isActive()) {
         return;
     }
-    AnnounceStack(*board, view.State(), event.firstCell);
-    AnnounceStack(*board, view.State(), event.secondCell);
+    AnnounceStack(*board, display.State(), event.firstCell);
+    AnnounceStack(*board, display.State(), event.secondCell);
     for (int panel = 0; panel < BoardAccessible::PanelCount; ++panel) {
         Send(board->child(BoardPositions + panel), QAccessible::NameChanged);
     }
 }
 
-QAccessibleInterface* BoardFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String(CGlossatilesView::staticMetaObject.className())) {
-        return new BoardAccessible(static_cast<CGlossatilesView*>(object));
-    }
-    return nullptr;
+QAccessibleInterface* BoardFactory(const QString&, QObject* object) {
+    auto* board = dynamic_cast<BoardDisplay*>(object);
+    return board ? new BoardAccessible(*board) : nullptr;
 }
 
 } // namespace
 
-BoardAccessible::BoardAccessible(CGlossatilesView* view)
-    : QAccessibleWidget(view, QAccessible::Client) {}
+BoardAccessible::BoardAccessible(BoardDisplay& board)
+    : QAccessibleWidget(&board.Widget(), QAccessible::Client), board_(board) {}
 
 BoardAccessible::~BoardAccessible() {
     ForgetChildren();
@@ -217,15 +206,14 @@ QAccessibleInterface* BoardAccessible::child(int index) const {
     }
     QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
     if (id == 0) {
-        id = QAccessible::registerAccessibleInterface(
-            new BoardItemAccessible(BoardView(*this), index));
+        id = QAccessible::registerAccessibleInterface(new BoardItemAccessible(board_, index));
     }
     return QAccessible::accessibleInterface(id);
 }
 
 int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
     const auto* item = dynamic_cast<const BoardItemAccessible*>(child);
-    return item && item->View() == BoardView(*this) ? item->Index() : -1;
+    return item && item->Board() == &board_ ? item->Index() : -1;
 }
 
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
@@ -239,7 +227,7 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 }
 
 QAccessibleInterface* BoardAccessible::focusChild() const {
-    const std::optional<BoardPosition> cursor = BoardView(*this)->KeyboardCursor();
+    const std::optional<BoardPosition> cursor = board_.KeyboardCursor();
     return cursor ? child(StackIndex(*cursor)) : nullptr;
 }
 
@@ -250,12 +238,16 @@ QString BoardAccessible::text(QAccessible::Text t) const {
     return QAccessibleWidget::text(t);
 }
 
-void AnnounceBoardChanges(CGlossatilesView& view, KeyboardPlay& keyboard) {
-    QObject::connect(
-        &view, &CGlossatilesView::PlayEventOccurred, &keyboard,
-        [&view, &keyboard](const PlayEvent& event) { AnnouncePlayEvent(view, keyboard, event); });
-    QObject::connect(&keyboard, &KeyboardPlay::CursorChanged, &view,
-                     [&view](std::optional<BoardPosition> stack) { AnnounceCursor(view, stack); });
+void AnnounceBoardChanges(BoardDisplay& board, GameInPlay& game) {
+    QObject::connect(&game, &GameInPlay::PlayEventOccurred, &board.Widget(),
+                     [&board](const PlayEvent& event) { AnnouncePlayEvent(board, event); });
+}
+
+void AnnounceKeyboardCursor(BoardDisplay& display, std::optional<BoardPosition> stack) {
+    BoardAccessible* board = BoardInterface(display);
+    if (board && stack && display.Widget().hasFocus() && QAccessible::isActive()) {
+        Send(board->child(BoardAccessible::StackIndex(*stack)), QAccessible::Focus);
+    }
 }
 
 void InstallBoardAccessibility() {

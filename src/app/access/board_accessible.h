@@ -5,9 +5,10 @@
 #include <QAccessibleWidget>
 
 #include <array>
+#include <optional>
 
-class CGlossatilesView;
-class KeyboardPlay;
+class BoardDisplay;
+class GameInPlay;
 
 // The painted board as a screen reader meets it: one child per stack in reading order, named
 // by its top tile's word, then the Correct, Wrong and Hints panels as text.
@@ -16,7 +17,7 @@ public:
     static constexpr int PanelCount = 3;
     static constexpr int ChildCount = BoardPositions + PanelCount;
 
-    explicit BoardAccessible(CGlossatilesView* view);
+    explicit BoardAccessible(BoardDisplay& board);
     ~BoardAccessible() override;
 
     int childCount() const override { return ChildCount; }
@@ -34,12 +35,15 @@ public:
     }
 
 private:
+    BoardDisplay& board_;
     mutable std::array<QAccessible::Id, ChildCount> ids_{};
 };
 
-// Tells screen readers what changes on the board: focus follows the keyboard cursor, picks and
-// removals rename the stacks they touch.
-void AnnounceBoardChanges(CGlossatilesView& view, KeyboardPlay& keyboard);
+// Tells screen readers what changes on the board: picks and removals rename the stacks they
+// touch, and a new game gives the board new children.
+void AnnounceBoardChanges(BoardDisplay& board, GameInPlay& game);
+// Focus follows the keyboard cursor to `stack`.
+void AnnounceKeyboardCursor(BoardDisplay& board, std::optional<BoardPosition> stack);
 
-// Makes BoardAccessible the interface of every board view.
+// Makes BoardAccessible the interface of every board display.
 void InstallBoardAccessibility();

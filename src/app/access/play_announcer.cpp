@@ -1,10 +1,12 @@
 #include "app/access/play_announcer.h"
 
 #include "app/access/announcer.h"
-#include "app/board/glossatiles_view.h"
+#include "app/base/game_in_play.h"
 #include "game/board_geometry.h"
+#include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/play_status_text.h"
+#include "view/board/board_painter.h"
 #include "view/board/message_text.h"
 
 #include <QTimer>
@@ -17,17 +19,16 @@ bool PartOfFastRun(const GameState& state, const PlayEvent& event) {
 
 } // namespace
 
-PlayAnnouncer::PlayAnnouncer(CGlossatilesView& view) : QObject(&view), view_(view) {
-    connect(&view, &CGlossatilesView::PlayEventOccurred, this, &PlayAnnouncer::OnPlayEvent);
-    connect(&view, &CGlossatilesView::StatusNote, this, &PlayAnnouncer::OnStatusNote);
+PlayAnnouncer::PlayAnnouncer(GameInPlay& game) : QObject(&game), game_(game) {
+    connect(&game, &GameInPlay::PlayEventOccurred, this, &PlayAnnouncer::OnPlayEvent);
 }
 
 void PlayAnnouncer::OnPlayEvent(const PlayEvent& event) {
-    const GameState& state = view_.State();
+    const GameState& state = game_.State();
     const std::optional<Message> status = PlayStatusText(state, event);
     if (status) {
         writingStatus_ = true;
-        view_.ReportStatus(*status);
+        game_.Host().ReportStatus(*status);
         writingStatus_ = false;
     }
     if (PartOfFastRun(state, event)) {
@@ -46,7 +47,7 @@ void PlayAnnouncer::OnPlayEvent(const PlayEvent& event) {
 }
 
 void PlayAnnouncer::OnFastRunTick() {
-    const GameState& state = view_.State();
+    const GameState& state = game_.State();
     if (state.AutoRemovePending) {
         QTimer::singleShot(state.AutoInterval, this, &PlayAnnouncer::OnFastRunTick);
         return;

@@ -1,10 +1,13 @@
 #include "app/board/board_printing.h"
 
+#include "app/base/prompter.h"
 #include "game/game_state.h"
 #include "view/board/board_painter.h"
 #include "view/board/board_pixels.h"
 
 #include <QPainter>
+#include <QPrinter>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -16,6 +19,38 @@ int PageHeight(int boardTop) {
     return TileTop(boardTop, BoardRows) + TileHeight + BoardLeft;
 }
 } // namespace
+
+BoardPrinting::BoardPrinting(const GameState& state, Prompter& prompter, QWidget& window)
+    : QObject(&window), state_(state), prompter_(prompter), window_(window) {}
+
+BoardPrinting::~BoardPrinting() = default;
+
+void BoardPrinting::OnFilePrint() {
+    if (prompter_.AskPrintSettings(&window_, Printer())) {
+        PrintTo(Printer());
+    }
+}
+
+void BoardPrinting::OnFilePrintPreview() {
+    prompter_.PreviewPrint(&window_, Printer(), [this](QPrinter& printer) { PrintTo(printer); });
+}
+
+void BoardPrinting::OnFilePrintSetup() {
+    prompter_.AskPageSetup(&window_, Printer());
+}
+
+QPrinter& BoardPrinting::Printer() {
+    // Made on first use: finding the printers takes a while.
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
+void BoardPrinting::PrintTo(QPrinter& printer) const {
+    QPainter painter(&printer);
+    PaintBoardPage(painter, painter.viewport(), state_, BoardPainter());
+}
 
 void PaintBoardPage(QPainter& painter, const QRect& page, const GameState& state,
                     const BoardPainter& boardPainter) {

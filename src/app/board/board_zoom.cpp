@@ -1,6 +1,6 @@
 #include "app/board/board_zoom.h"
 
-#include "app/board/glossatiles_view.h"
+#include "app/board/board_display.h"
 #include "view/board/board_pixels.h"
 
 #include <QEvent>
@@ -19,8 +19,8 @@ const QString FitValue = QStringLiteral("fit");
 
 } // namespace
 
-BoardZoom::BoardZoom(QScrollArea& area, CGlossatilesView& view)
-    : QObject(&area), area_(area), view_(view) {
+BoardZoom::BoardZoom(QScrollArea& area, BoardDisplay& board)
+    : QObject(&area), area_(area), board_(board) {
     const QVariant remembered = QSettings().value(ZoomKey);
     if (remembered.isValid()) {
         chosen_ = true;
@@ -38,14 +38,14 @@ BoardZoom::BoardZoom(QScrollArea& area, CGlossatilesView& view)
 }
 
 void BoardZoom::ZoomIn() {
-    const qreal now = view_.Scale();
+    const qreal now = board_.Scale();
     const auto larger = std::find_if(ZoomSteps.begin(), ZoomSteps.end(),
                                      [now](qreal step) { return step > now + 0.005; });
     Choose(larger == ZoomSteps.end() ? ZoomSteps.back() : *larger);
 }
 
 void BoardZoom::ZoomOut() {
-    const qreal now = view_.Scale();
+    const qreal now = board_.Scale();
     const auto smaller = std::find_if(ZoomSteps.rbegin(), ZoomSteps.rend(),
                                       [now](qreal step) { return step < now - 0.005; });
     Choose(smaller == ZoomSteps.rend() ? ZoomSteps.front() : *smaller);
@@ -75,10 +75,11 @@ void BoardZoom::Apply() {
     // A fitted board never needs scroll bars; a fixed one asks for its whole size. Neither
     // grows past the board, so that the area can centre it.
     const QSize board = (QSizeF(BoardExtent) * scale).toSize();
-    view_.setMinimumSize(fit ? QSize(0, 0) : board);
-    view_.setMaximumSize(board);
-    view_.resize(board);
-    view_.SetScale(scale);
+    QWidget& widget = board_.Widget();
+    widget.setMinimumSize(fit ? QSize(0, 0) : board);
+    widget.setMaximumSize(board);
+    widget.resize(board);
+    board_.SetScale(scale);
 }
 
 bool BoardZoom::eventFilter(QObject*, QEvent* event) {

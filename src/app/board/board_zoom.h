@@ -4,7 +4,7 @@
 
 #include <optional>
 
-class CGlossatilesView;
+class BoardDisplay;
 class QScrollArea;
 
 // How large the board is shown: a chosen scale, with scroll bars when the window is smaller, or
@@ -13,7 +13,7 @@ class QScrollArea;
 class BoardZoom : public QObject {
     Q_OBJECT
 public:
-    BoardZoom(QScrollArea& area, CGlossatilesView& view);
+    BoardZoom(QScrollArea& area, BoardDisplay& board);
 
     void ZoomIn();
     void ZoomOut();
@@ -29,7 +29,7 @@ private:
     void Choose(std::optional<qreal> fixed);
 
     QScrollArea& area_;
-    CGlossatilesView& view_;
+    BoardDisplay& board_;
     // A scale the player chose, or nullopt for Fit to Window.
     std::optional<qreal> fixed_;
     bool chosen_ = false;

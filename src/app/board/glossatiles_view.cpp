@@ -1,16 +1,9 @@
 #include "app/board/glossatiles_view.h"
 
-#include "app/board/import_choices.h"
-
 #include "app/base/command_ids.h"
-#include "app/base/qt_prompter.h"
-#include "app/board/board_printing.h"
-#include "app/speech/speech_control.h"
-#include "files/open_file.h"
-#include "files/word_list_export.h"
+#include "app/base/prompter.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
-#include "game/deal.h"
 #include "game/hint.h"
 #include "game/level_display.h"
 #include "game/peek.h"
@@ -19,9 +12,6 @@
 #include "game/tile_redraw.h"
 #include "game/undo.h"
 #include "game/word_list_command.h"
-#include "learning/practice_deal.h"
-#include "savegame/save_game.h"
-#include "savegame/save_loader.h"
 #include "view/board/board_pixels.h"
 #include "view/board/empty_board_note.h"
 #include "view/board/message_text.h"
@@ -34,21 +24,8 @@
 
 #include <algorithm>
 
-namespace {
-std::string PathBytes(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-QString PathText(const std::string& path) {
-    return QFile::decodeName(path.c_str());
-}
-
-bool Opened(OpenResult result) {
-    return result == OpenResult::Dealt || result == OpenResult::Loaded;
-}
-} // namespace
-
-CGlossatilesView::CGlossatilesView(QWidget* parent)
-    : QWidget(parent), prompter_(std::make_unique<QtPrompter>()), openingDeal_(DealKind::Plain) {
+CGlossatilesView::CGlossatilesView(Prompter& prompter, QWidget* parent)
+    : QWidget(parent), prompter_(prompter) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     MouseRightMenuText = "Test1";
@@ -63,10 +40,6 @@ CGlossatilesView::CGlossatilesView(QWidget* parent)
         connect(&timers_[i], &QTimer::timeout, this, [this, id] { OnTimer(id); });
     }
     ResizeBackBuffer();
-}
-
-void CGlossatilesView::SetPrompter(std::unique_ptr<Prompter> prompter) {
-    prompter_ = std::move(prompter);
 }
 
 // Painting
@@ -95,11 +68,6 @@ void CGlossatilesView::OnDraw() {
     if (state_.DisplayedLevel <= 0) {
         RedrawSelection(state_, *this);
     }
-}
-
-void CGlossatilesView::PrintTo(QPrinter& printer) const {
-    QPainter painter(&printer);
-    PaintBoardPage(painter, painter.viewport(), state_, painter_);
 }
 
 void CGlossatilesView::paintEvent(QPaintEvent*) {
@@ -174,11 +142,11 @@ QRect CGlossatilesView::PanelArea() const {
 // GameHost
 
 void CGlossatilesView::Report(const Message& message) {
-    prompter_->ShowMessage(this, MessageText(message));
+    prompter_.ShowMessage(this, MessageText(message));
 }
 
 void CGlossatilesView::ShowMessage(std::string_view text) {
-    prompter_->ShowMessage(this, DecodeWord(text));
+    prompter_.ShowMessage(this, DecodeWord(text));
 }
 
 void CGlossatilesView::SetTitle(std::string_view title) {
@@ -245,16 +213,16 @@ void CGlossatilesView::DrawHintHighlight(bool considerSelection) {
 }
 
 std::string CGlossatilesView::ChooseFileToOpen() {
-    lastChosenFile_ = PathBytes(prompter_->ChooseFileToOpen(this));
+    lastChosenFile_ = QFile::encodeName(prompter_.ChooseFileToOpen(this)).toStdString();
     return lastChosenFile_;
 }
 
 std::string CGlossatilesView::ChooseFileToSave() {
-    return PathBytes(prompter_->ChooseFileToSave(this));
+    return QFile::encodeName(prompter_.ChooseFileToSave(this)).toStdString();
 }
 
 std::optional<std::string> CGlossatilesView::AskLevelText(std::string_view current) {
-    const std::optional<QString> text = prompter_->AskLevelText(this, DecodeWord(current));
+    const std::optional<QString> text = prompter_.AskLevelText(this, DecodeWord(current));
     if (!text) {
         return std::nullopt;
     }
@@ -262,7 +230,7 @@ std::optional<std::string> CGlossatilesView::AskLevelText(std::string_view curre
 }
 
 void CGlossatilesView::ShowWordList() {
-    prompter_->ShowWordList(this, state_.WordList);
+    prompter_.ShowWordList(this, state_.WordList);
 }
 
 void CGlossatilesView::ReportStatus(const Message& note) {
@@ -286,142 +254,13 @@ void CGlossatilesView::WithdrawNote(NoteTopic topic) {
 }
 
 void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
-    changes_.Hear(event);
     emit PlayEventOccurred(event);
 }
 
 // Commands
 
-void CGlossatilesView::OnFileOpen() {
-    OpenChosenFile(false);
-}
-
-void CGlossatilesView::OnFileImport() {
-    OpenChosenFile(true);
-}
-
-void CGlossatilesView::OpenChosenFile(bool showImportChoices) {
-    if (!MayDiscardGame()) {
-        return;
-    }
-    lastChosenFile_.clear();
-    RememberedImportChooser importChooser(*prompter_, this, showImportChoices);
-    if (Opened(OpenFile(state_, *this, openingDeal_, &importChooser))) {
-        emit FileUsed(PathText(lastChosenFile_));
-    }
-}
-
-bool CGlossatilesView::OpenFileAtPath(const QString& path) {
-    RememberedImportChooser importChooser(*prompter_, this, false);
-    const bool opened =
-        Opened(::OpenFileAtPath(state_, *this, PathBytes(path), openingDeal_, &importChooser));
-    if (opened) {
-        emit FileUsed(path);
-    }
-    return opened;
-}
-
-void CGlossatilesView::DealPractice(PracticePairs pairs, const char* what, std::string_view kind) {
-    ::DealPractice(state_, *this, std::move(pairs), what, kind);
-}
-
-void CGlossatilesView::DealReview(const std::vector<ScheduledPair>& due) {
-    ::DealReview(state_, *this, due);
-}
-
-void CGlossatilesView::OnLoadSavedGame() {
-    if (!MayDiscardGame()) {
-        return;
-    }
-    lastChosenFile_.clear();
-    if (LoadGameFile(state_, *this, std::string())) {
-        emit FileUsed(PathText(lastChosenFile_));
-    }
-}
-
-void CGlossatilesView::OnNewGame() {
-    if (!MayDiscardGame()) {
-        return;
-    }
-    NewGame(state_, *this);
-    InvalidateAll();
-}
-
-void CGlossatilesView::OnNewGame3() {
-    if (!MayDiscardGame()) {
-        return;
-    }
-    NewGameUnblocked(state_, *this);
-    InvalidateAll();
-}
-
 void CGlossatilesView::OnUpdate() {
     InvalidateAll();
-}
-
-void CGlossatilesView::OnFilePrint() {
-    if (prompter_->AskPrintSettings(this, Printer())) {
-        PrintTo(Printer());
-    }
-}
-
-void CGlossatilesView::OnFilePrintPreview() {
-    prompter_->PreviewPrint(this, Printer(), [this](QPrinter& printer) { PrintTo(printer); });
-}
-
-void CGlossatilesView::OnFilePrintSetup() {
-    prompter_->AskPageSetup(this, Printer());
-}
-
-QPrinter& CGlossatilesView::Printer() {
-    // Made on first use: finding the printers takes a while.
-    if (!printer_) {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    }
-    return *printer_;
-}
-
-void CGlossatilesView::OnFileSave() {
-    Saved(SaveGame(state_, *this));
-}
-
-void CGlossatilesView::OnFileSaveAs() {
-    Saved(SaveGameAs(state_, *this));
-}
-
-bool CGlossatilesView::Saved(bool written) {
-    if (written) {
-        changes_.Saved();
-        emit StatusNote(tr("Game saved to %1").arg(PathText(state_.RecordFileName)));
-        emit FileUsed(PathText(state_.RecordFileName));
-    }
-    return written;
-}
-
-bool CGlossatilesView::MayDiscardGame() {
-    if (!changes_.Any()) {
-        return true;
-    }
-    switch (prompter_->AskSaveGameInProgress(this)) {
-    case SaveChoice::Save:
-        return Saved(SaveGame(state_, *this));
-    case SaveChoice::Discard:
-        return true;
-    case SaveChoice::Cancel:
-        return false;
-    }
-    return false;
-}
-
-void CGlossatilesView::OnExportWordList() {
-    if (RefuseWithoutWordList(state_, *this)) {
-        return;
-    }
-    const QString chosen = prompter_->ChooseFileToExport(this);
-    if (!chosen.isEmpty() &&
-        ExportWordList(state_, *this, PathBytes(chosen), ChosenListLanguages(state_))) {
-        emit StatusNote(tr("Word list exported to %1").arg(chosen));
-    }
 }
 
 void CGlossatilesView::OnWordList() {
@@ -456,9 +295,6 @@ void CGlossatilesView::OnEditUndo() {
 }
 void CGlossatilesView::OnEditRedo() {
     RedoRemoval(state_, *this);
-}
-void CGlossatilesView::OnClearSelection() {
-    ClearSelection(state_, *this);
 }
 void CGlossatilesView::OnLButtonDown(QPoint point) {
     LeftButtonDown(state_, *this, point.x(), point.y());

@@ -1,6 +1,9 @@
 #include "app/board/keyboard_play.h"
 
+#include "app/base/game_in_play.h"
 #include "app/board/glossatiles_view.h"
+#include "game/peek.h"
+#include "game/pick.h"
 #include "game/stack_navigation.h"
 #include "view/board/board_pixels.h"
 
@@ -40,11 +43,12 @@ bool IsPeekKey(const QKeyEvent& key) {
 
 } // namespace
 
-KeyboardPlay::KeyboardPlay(CGlossatilesView& view) : QObject(&view), view_(view) {
+KeyboardPlay::KeyboardPlay(CGlossatilesView& view, GameInPlay& game)
+    : QObject(&view), view_(view), game_(game) {
     view.setFocusPolicy(Qt::StrongFocus);
     view.setFocus();
     view.installEventFilter(this);
-    connect(&view, &CGlossatilesView::PlayEventOccurred, this, &KeyboardPlay::OnPlayEvent);
+    connect(&game, &GameInPlay::PlayEventOccurred, this, &KeyboardPlay::OnPlayEvent);
 }
 
 std::optional<BoardPosition> KeyboardPlay::ShownCursor() const {
@@ -76,7 +80,7 @@ bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
         return true;
     }
     if (key.key() == Qt::Key_Escape) {
-        view_.OnClearSelection();
+        ClearSelection(view_.Game(), view_);
         return true;
     }
     if (!IsPickKey(key.key())) {
@@ -107,11 +111,10 @@ bool KeyboardPlay::KeyReleased(const QKeyEvent& key) {
 
 void KeyboardPlay::ReleaseHeldKey() {
     const HeldKey held = std::exchange(held_, HeldKey::None);
-    const QPoint centre = CursorCentre();
     if (held == HeldKey::Peek) {
-        view_.OnRButtonUp(centre);
+        RightButtonUp(view_.Game(), view_);
     } else if (held == HeldKey::Pick) {
-        view_.OnLButtonUp(centre);
+        LeftButtonUp(view_.Game(), view_);
     }
 }
 
@@ -121,28 +124,29 @@ void KeyboardPlay::Move(int key) {
         return;
     }
     if (const std::optional<BoardPosition> next =
-            StackAfterMove(view_.State(), cursor_, *MoveOfKey(key))) {
+            StackAfterMove(game_.State(), cursor_, *MoveOfKey(key))) {
         Show(*next);
     }
 }
 
 void KeyboardPlay::PressOnCursor(HeldKey held) {
+    // The rules take a press by where it lands on the board.
     const QPoint centre = CursorCentre();
     held_ = held;
     if (held == HeldKey::Peek) {
-        view_.OnRButtonDown(centre);
+        RightButtonDown(view_.Game(), view_, centre.x(), centre.y());
     } else {
-        view_.OnLButtonDown(centre);
+        LeftButtonDown(view_.Game(), view_, centre.x(), centre.y());
     }
 }
 
 void KeyboardPlay::OnPlayEvent(const PlayEvent&) {
     // The cursor's stack was emptied: on to the next one in reading order.
-    if (TopCellOf(view_.State(), cursor_) >= 0) {
+    if (TopCellOf(game_.State(), cursor_) >= 0) {
         return;
     }
     const std::optional<BoardPosition> next =
-        StackAfterMove(view_.State(), cursor_, CursorMove::Next);
+        StackAfterMove(game_.State(), cursor_, CursorMove::Next);
     if (!next) {
         Hide();
         cursor_ = {};
@@ -154,11 +158,11 @@ void KeyboardPlay::OnPlayEvent(const PlayEvent&) {
 }
 
 QPoint KeyboardPlay::CursorCentre() const {
-    return TileRect(view_.State().BoardTop, cursor_.column, cursor_.row).center();
+    return TileRect(game_.State().BoardTop, cursor_.column, cursor_.row).center();
 }
 
 BoardPosition KeyboardPlay::StartingStack() const {
-    const GameState& state = view_.State();
+    const GameState& state = game_.State();
     if (TopCellOf(state, cursor_) >= 0) {
         return cursor_;
     }

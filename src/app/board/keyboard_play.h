@@ -9,16 +9,18 @@
 #include <optional>
 
 class CGlossatilesView;
+class GameInPlay;
 class QKeyEvent;
 
 // Play without a mouse. The cursor marks one stack; it stays hidden until the first cursor key
-// and hides again at any mouse press on the board. Enter, Return and Space press and release
-// the left button on the cursor's stack, Shift+Enter the right one, Escape drops the selection.
+// and hides again at any mouse press on the board. Enter, Return and Space pick the cursor's
+// stack as a left press and release there would, Shift+Enter peeks as the right button does,
+// Escape drops the selection.
 class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
-    // Lives as long as the view: it is the view's child.
-    explicit KeyboardPlay(CGlossatilesView& view);
+    // Lives as long as the view: it is the view's child. Hears play through `game`.
+    KeyboardPlay(CGlossatilesView& view, GameInPlay& game);
 
     // The stack under the cursor while the cursor is shown.
     std::optional<BoardPosition> ShownCursor() const;
@@ -32,7 +34,7 @@ protected:
 
 private:
     enum class Mode { Hidden, Shown };
-    // Which button a held key stands for, so its release goes to the same one.
+    // Whether a held key picks or peeks, so that its release ends the same one.
     enum class HeldKey { None, Pick, Peek };
 
     bool KeyPressed(const QKeyEvent& key);
@@ -51,6 +53,7 @@ private:
     QPoint CursorCentre() const;
 
     CGlossatilesView& view_;
+    GameInPlay& game_;
     Mode mode_ = Mode::Hidden;
     BoardPosition cursor_;
     HeldKey held_ = HeldKey::None;

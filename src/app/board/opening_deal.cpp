@@ -1,6 +1,6 @@
 #include "app/board/opening_deal.h"
 
-#include "app/board/glossatiles_view.h"
+#include "app/board/game_files.h"
 #include "game/deal.h"
 
 #include <QAction>
@@ -9,17 +9,17 @@
 namespace {
 const char* const SettingKey = "game/dealBoardsThatCanBeCleared";
 
-void Apply(CGlossatilesView& view, bool clearable) {
-    view.SetOpeningDeal(clearable ? DealKind::Unblocked : DealKind::Plain);
+void Apply(GameFiles& files, bool clearable) {
+    files.SetOpeningDeal(clearable ? DealKind::Unblocked : DealKind::Plain);
 }
 } // namespace
 
-void BindOpeningDeal(QAction& toggle, CGlossatilesView& view) {
+void BindOpeningDeal(QAction& toggle, GameFiles& files) {
     toggle.setCheckable(true);
     toggle.setChecked(QSettings().value(SettingKey, true).toBool());
-    Apply(view, toggle.isChecked());
-    QObject::connect(&toggle, &QAction::toggled, &view, [&view](bool clearable) {
+    Apply(files, toggle.isChecked());
+    QObject::connect(&toggle, &QAction::toggled, &files, [&files](bool clearable) {
         QSettings().setValue(SettingKey, clearable);
-        Apply(view, clearable);
+        Apply(files, clearable);
     });
 }

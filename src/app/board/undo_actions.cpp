@@ -1,6 +1,7 @@
 #include "app/board/undo_actions.h"
 
-#include "app/board/glossatiles_view.h"
+#include "app/base/game_in_play.h"
+#include "game/game_state.h"
 #include "view/board/board_painter.h"
 
 #include <QAction>
@@ -23,11 +24,10 @@ QString PairWords(const WordPair& pair) {
 
 } // namespace
 
-UndoActions::UndoActions(QAction& undo, QAction& redo, const CGlossatilesView& view,
-                         QObject* parent)
-    : QObject(parent), undo_(undo), redo_(redo), view_(view), plainUndo_(undo.text()),
+UndoActions::UndoActions(QAction& undo, QAction& redo, GameInPlay& game, QObject* parent)
+    : QObject(parent), undo_(undo), redo_(redo), game_(game), plainUndo_(undo.text()),
       plainRedo_(redo.text()) {
-    connect(&view, &CGlossatilesView::PlayEventOccurred, this, &UndoActions::Refresh);
+    connect(&game, &GameInPlay::PlayEventOccurred, this, &UndoActions::Refresh);
     // Not every way to a new board is a play event (a load that fails half-way): the menu
     // is right whenever it is seen.
     for (QObject* holder : undo.associatedObjects()) {
@@ -39,13 +39,13 @@ UndoActions::UndoActions(QAction& undo, QAction& redo, const CGlossatilesView& v
 }
 
 void UndoActions::Refresh() {
-    Show(undo_, plainUndo_, view_.State().History.LastRemoval());
-    Show(redo_, plainRedo_, view_.State().History.NextRedo());
+    Show(undo_, plainUndo_, game_.State().History.LastRemoval());
+    Show(redo_, plainRedo_, game_.State().History.NextRedo());
 }
 
 void UndoActions::Show(QAction& action, const QString& plainText,
                        const RemovedPair* removal) const {
-    const auto& list = view_.State().WordList;
+    const auto& list = game_.State().WordList;
     const bool known =
         removal && removal->pair >= 0 && static_cast<std::size_t>(removal->pair) < list.size();
     action.setEnabled(removal != nullptr);

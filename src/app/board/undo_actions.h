@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class CGlossatilesView;
+class GameInPlay;
 class QAction;
 struct RemovedPair;
 
@@ -13,7 +13,7 @@ class UndoActions : public QObject {
     Q_OBJECT
 public:
     // Call once the actions are in their menus.
-    UndoActions(QAction& undo, QAction& redo, const CGlossatilesView& view, QObject* parent);
+    UndoActions(QAction& undo, QAction& redo, GameInPlay& game, QObject* parent);
 
 public slots:
     void Refresh();
@@ -23,7 +23,7 @@ private:
 
     QAction& undo_;
     QAction& redo_;
-    const CGlossatilesView& view_;
+    const GameInPlay& game_;
     QString plainUndo_;
     QString plainRedo_;
 };

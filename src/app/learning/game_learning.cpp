@@ -1,5 +1,6 @@
 #include "app/learning/game_learning.h"
 
+#include "app/base/game_in_play.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
@@ -13,10 +14,8 @@
 
 #include <algorithm>
 
-GameLearning::GameLearning(QWidget& window, const GameState& state, GameHost& host,
-                           PracticeDealer dealPractice, std::unique_ptr<ProgressStore> store)
-    : QObject(&window), window_(window), state_(state), host_(host),
-      dealPractice_(std::move(dealPractice)), prompter_(std::make_unique<QtLearningPrompter>()) {
+GameLearning::GameLearning(GameInPlay& game, std::unique_ptr<ProgressStore> store)
+    : QObject(&game), game_(game), prompter_(std::make_unique<QtLearningPrompter>()) {
     SetStore(std::move(store));
 }
 
@@ -38,15 +37,16 @@ Day GameLearning::Today() const {
 }
 
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
-    if (!session_->Hear(state_, host_, event)) {
+    const GameState& state = game_.State();
+    if (!session_->Hear(state, game_.Host(), event)) {
         return;
     }
     emit GameRecorded();
-    FinishedGame game{ReportGame(state_, session_->Record()), {}, {}, state_.FileDescription, {}};
+    FinishedGame game{ReportGame(state, session_->Record()), {}, {}, state.FileDescription, {}};
     for (const TroubledPair& pair : game.report.troubled) {
         game.missedAt.push_back(pair.index);
     }
-    game.missed = PairsAt(state_, game.missedAt);
+    game.missed = PairsAt(state, game.missedAt);
     game.typedAt = game.report.todaysReview ? session_->Record().SeenPairs() : game.missedAt;
     // The last removal may come from a timer tick or a click still in progress: the window
     // waits until play has returned to the event loop.
@@ -54,17 +54,17 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
 }
 
 void GameLearning::ShowGameFinished(const FinishedGame& game) {
-    const AfterGame choice = prompter_->ShowGameFinished(&window_, game.report,
+    const AfterGame choice = prompter_->ShowGameFinished(&game_.Window(), game.report,
                                                          [this, &game] { SaveMissedPairs(game); });
     if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
-        dealPractice_(game.missed, MissedPairsTitle, GameKind::MissedPairs);
+        DealPractice(game.missed, MissedPairsTitle, GameKind::MissedPairs);
     } else if (choice == AfterGame::TypePairs && !game.typedAt.empty()) {
         emit TypePairsRequested(game.typedAt);
     }
 }
 
 void GameLearning::SaveMissedPairs(const FinishedGame& game) {
-    const QString path = prompter_->ChooseMissedPairsFile(&window_);
+    const QString path = prompter_->ChooseMissedPairsFile(&game_.Window());
     if (path.isEmpty()) {
         return;
     }
@@ -74,15 +74,17 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
     };
     if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
         AtomicWriteResult::Written) {
-        host_.ShowMessage(tr("The missed pairs could not be saved to\n%1").arg(path).toStdString());
+        game_.Host().ShowMessage(
+            tr("The missed pairs could not be saved to\n%1").arg(path).toStdString());
         return;
     }
-    host_.ShowStatus(tr("Missed pairs saved to %1").arg(path).toStdString());
+    game_.Host().ShowStatus(tr("Missed pairs saved to %1").arg(path).toStdString());
 }
 
 void GameLearning::OnProgress() {
-    const std::string fingerprint = IdentityOf(state_).fingerprint;
-    ListProgress progress{state_.FileDescription, {}, {}, {}, store_->Summary(Today()), Today()};
+    const GameState& state = game_.State();
+    const std::string fingerprint = IdentityOf(state).fingerprint;
+    ListProgress progress{state.FileDescription, {}, {}, {}, store_->Summary(Today()), Today()};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
     if (games && hardest) {
@@ -91,24 +93,29 @@ void GameLearning::OnProgress() {
     } else {
         progress.problem = store_->Problem();
     }
-    if (!prompter_->ShowProgress(&window_, progress)) {
+    if (!prompter_->ShowProgress(&game_.Window(), progress)) {
         return;
     }
     std::vector<std::pair<std::string, std::string>> words;
     for (const PairTotal& pair : progress.hardest) {
         words.emplace_back(pair.textA, pair.textB);
     }
-    PracticePairs pairs = PairsNamed(state_, words);
+    PracticePairs pairs = PairsNamed(state, words);
     if (!pairs.pairs.empty()) {
-        dealPractice_(std::move(pairs), HardestPairsTitle, GameKind::HardestPairs);
+        DealPractice(std::move(pairs), HardestPairsTitle, GameKind::HardestPairs);
     }
+}
+
+void GameLearning::DealPractice(PracticePairs pairs, const char* what, std::string_view kind) {
+    game_.Replace([&](GameDealer& dealer) { dealer.DealPractice(std::move(pairs), what, kind); });
 }
 
 void GameLearning::RecordTypingRound(const TypingRound& round) {
     if (round.Answered().empty()) {
         return;
     }
-    if (!store_->Record(TypingRoundResult(round, state_, host_.CurrentTime()))) {
-        host_.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
+    GameHost& host = game_.Host();
+    if (!store_->Record(TypingRoundResult(round, game_.State(), host.CurrentTime()))) {
+        host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
 }

@@ -10,27 +10,18 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 #include <string_view>
 
-class GameHost;
-class QWidget;
-struct GameState;
+class GameInPlay;
 struct PlayEvent;
 
-// Deals `pairs` alone, as `what` of the list in play (say "Missed pairs"), a game of `kind`.
-using PracticeDealer =
-    std::function<void(PracticePairs pairs, const char* what, std::string_view kind)>;
-
 // Learns from the game in play: records each game, shows "Game finished" when one is won,
-// deals the missed or hardest pairs again, and opens the Progress window. Its windows open over
-// `window`; it tells the player through `host`.
+// deals the missed or hardest pairs again, and opens the Progress window.
 class GameLearning : public QObject {
     Q_OBJECT
 public:
-    GameLearning(QWidget& window, const GameState& state, GameHost& host,
-                 PracticeDealer dealPractice, std::unique_ptr<ProgressStore> store);
+    GameLearning(GameInPlay& game, std::unique_ptr<ProgressStore> store);
 
     void SetPrompter(std::unique_ptr<LearningPrompter> prompter);
     void SetStore(std::unique_ptr<ProgressStore> store);
@@ -67,11 +58,10 @@ private:
     };
     void ShowGameFinished(const FinishedGame& game);
     void SaveMissedPairs(const FinishedGame& game);
+    // Deals the pairs, once the player has let the game in play go.
+    void DealPractice(PracticePairs pairs, const char* what, std::string_view kind);
 
-    QWidget& window_;
-    const GameState& state_;
-    GameHost& host_;
-    PracticeDealer dealPractice_;
+    GameInPlay& game_;
     std::unique_ptr<ProgressStore> store_;
     std::unique_ptr<LearningSession> session_;
     std::unique_ptr<LearningPrompter> prompter_;

@@ -1,7 +1,8 @@
 #include "app/learning/todays_review.h"
 
-#include "app/board/glossatiles_view.h"
+#include "app/base/game_in_play.h"
 #include "app/learning/game_learning.h"
+#include "game/game_host.h"
 #include "view/board/message_text.h"
 
 #include <QDate>
@@ -28,8 +29,8 @@ QString Pairs(std::int64_t count) {
 }
 } // namespace
 
-TodaysReview::TodaysReview(CGlossatilesView& view, GameLearning& learning, QStatusBar& bar)
-    : QObject(&view), view_(view), learning_(learning), pane_(new QLabel(&bar)) {
+TodaysReview::TodaysReview(GameInPlay& game, GameLearning& learning, QStatusBar& bar)
+    : QObject(&game), game_(game), learning_(learning), pane_(new QLabel(&bar)) {
     pane_->setToolTip(tr("Pairs due for review today"));
     bar.addPermanentWidget(pane_);
     connect(&learning_, &GameLearning::GameRecorded, this, &TodaysReview::Refresh);
@@ -57,26 +58,27 @@ void TodaysReview::Refresh() {
 void TodaysReview::NoteDuePairs() {
     const std::optional<ReviewSummary> summary = Summary();
     if (!summary) {
-        view_.ReportStatus(ProgressNotKept(learning_.Store()));
+        game_.Host().ReportStatus(ProgressNotKept(learning_.Store()));
     } else if (summary->dueNow > 0) {
         const QString due = summary->dueNow == 1
                                 ? tr("1 pair is due for review today")
                                 : tr("%1 pairs are due for review today").arg(summary->dueNow);
-        view_.ShowStatus(tr("%1: Game > Today's Review (Ctrl+D)").arg(due).toStdString());
+        game_.Host().ShowStatus(tr("%1: Game > Today's Review (Ctrl+D)").arg(due).toStdString());
     }
 }
 
 void TodaysReview::OnTodaysReview() {
-    // Like Exit: a game with changes not saved is saved or given up first.
-    if (!view_.MayDiscardGame()) {
-        return;
-    }
+    // Like every other deal, it first asks about a game with changes not saved.
+    game_.Replace([this](GameDealer& dealer) { Deal(dealer); });
+}
+
+void TodaysReview::Deal(GameDealer& dealer) {
     ProgressStore& store = learning_.Store();
     const auto due = store.ScheduledPairs(learning_.Today(), MaximumPairs());
     if (!due) {
-        view_.ShowMessage(tr("Today's Review cannot be dealt.\nProgress cannot be read: %1")
-                              .arg(MessageText(store.Problem()))
-                              .toStdString());
+        game_.Host().ShowMessage(tr("Today's Review cannot be dealt.\nProgress cannot be read: %1")
+                                     .arg(MessageText(store.Problem()))
+                                     .toStdString());
         return;
     }
     if (due->empty()) {
@@ -87,8 +89,8 @@ void TodaysReview::OnTodaysReview() {
                       .arg(LongDate(summary->next->day), Pairs(summary->next->pairs))
                 : tr("No pairs are due for review.\nThe pairs of each game you finish are "
                      "scheduled for review.");
-        view_.ShowMessage(text.toStdString());
+        game_.Host().ShowMessage(text.toStdString());
         return;
     }
-    view_.DealReview(*due);
+    dealer.DealReview(*due);
 }

@@ -4,7 +4,8 @@
 
 #include <QObject>
 
-class CGlossatilesView;
+class GameDealer;
+class GameInPlay;
 class GameLearning;
 class QLabel;
 class QStatusBar;
@@ -17,7 +18,7 @@ public:
     // How many pairs one review deals when the settings say nothing.
     static constexpr int DefaultMaximumPairs = 60;
 
-    TodaysReview(CGlossatilesView& view, GameLearning& learning, QStatusBar& bar);
+    TodaysReview(GameInPlay& game, GameLearning& learning, QStatusBar& bar);
 
     QLabel* DuePane() const { return pane_; }
     // The cap on one review's pairs, from the settings.
@@ -32,10 +33,12 @@ public slots:
     void Refresh();
 
 private:
+    // Deals what is due, or says why there is nothing to deal.
+    void Deal(GameDealer& dealer);
     // Today's schedule, or nullopt (the pane says so) when it cannot be read.
     std::optional<ReviewSummary> Summary();
 
-    CGlossatilesView& view_;
+    GameInPlay& game_;
     GameLearning& learning_;
     QLabel* pane_;
 };

@@ -1,9 +1,9 @@
 #include "app/learning/typing_control.h"
 
-#include "app/access/announcer.h"
-#include "app/board/glossatiles_view.h"
-#include "app/speech/speech_control.h"
+#include "app/base/game_in_play.h"
 #include "files/typing_pairs.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
 #include "game/random_source.h"
 #include "view/dialogs/typing_round_dlg.h"
 
@@ -30,15 +30,14 @@ RoundDirection SavedDirection(const std::string& listPath) {
 
 } // namespace
 
-TypingControl::TypingControl(CGlossatilesView& view, SpeechControl& speech)
-    : QObject(&view), view_(view), speech_(speech) {}
+TypingControl::TypingControl(GameInPlay& game) : QObject(&game), game_(game) {}
 
 void TypingControl::OnTypeTheWords() {
-    Run(TypingPairsOf(view_.State().WordList));
+    Run(TypingPairsOf(game_.State().WordList));
 }
 
 void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
-    std::vector<TypingPair> all = TypingPairsOf(view_.State().WordList);
+    std::vector<TypingPair> all = TypingPairsOf(game_.State().WordList);
     std::erase_if(all, [&pairs](const TypingPair& pair) {
         return std::find(pairs.begin(), pairs.end(), pair.index) == pairs.end();
     });
@@ -46,20 +45,21 @@ void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
 }
 
 void TypingControl::Run(std::vector<TypingPair> pairs) {
-    const std::string listPath = view_.State().BrowseFileName;
+    const std::string listPath = game_.State().BrowseFileName;
     RandomSource random;
     random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     TypingRound round(pairs, SavedDirection(listPath), random, std::time(nullptr));
     if (round.Over()) {
-        view_.ShowMessage(tr("There are no pairs to type: open a word list first.").toStdString());
+        game_.Host().ShowMessage(
+            tr("There are no pairs to type: open a word list first.").toStdString());
         return;
     }
-    CTypingRoundDlg dialog(round, random, &view_);
+    CTypingRoundDlg dialog(round, random, &game_.Window());
     connect(&dialog, &CTypingRoundDlg::RightAnswerShown, this,
             [this](const std::string& word, bool textA) {
-                speech_.SayWord(word, textA ? ListSide::TextA : ListSide::TextB);
+                emit RightAnswerShown(word, textA ? ListSide::TextA : ListSide::TextB);
             });
-    connect(&dialog, &CTypingRoundDlg::Spoken, this, &Announce);
+    connect(&dialog, &CTypingRoundDlg::Spoken, this, &TypingControl::Spoken);
     connect(&dialog, &CTypingRoundDlg::DirectionChosen, this, [listPath](RoundDirection chosen) {
         QSettings().setValue(DirectionKey(listPath), static_cast<int>(chosen));
     });

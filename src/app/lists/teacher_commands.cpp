@@ -1,10 +1,11 @@
 #include "app/lists/teacher_commands.h"
 
-#include "app/board/glossatiles_view.h"
+#include "app/base/game_in_play.h"
+#include "app/base/language_choices.h"
 #include "app/lists/editor_prompter.h"
 #include "app/lists/word_list_editor.h"
-#include "app/speech/speech_control.h"
 #include "files/edited_list.h"
+#include "game/game_state.h"
 #include "game/word_list_command.h"
 #include "print/worksheet_painter.h"
 #include "view/dialogs/worksheet_dlg.h"
@@ -14,9 +15,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-TeacherCommands::TeacherCommands(CGlossatilesView& view, QAction& fileNew, QAction& newWordList,
+TeacherCommands::TeacherCommands(GameInPlay& game, QAction& fileNew, QAction& newWordList,
                                  QAction& editWordList, QAction& printWorksheet)
-    : QObject(&view), view_(view),
+    : QObject(&game), game_(game),
       makePrompter_([] { return std::make_unique<QtEditorPrompter>(); }) {
     connect(&fileNew, &QAction::triggered, this, &TeacherCommands::NewWordList);
     connect(&newWordList, &QAction::triggered, this, &TeacherCommands::NewWordList);
@@ -33,8 +34,8 @@ void TeacherCommands::NewWordList() {
 }
 
 void TeacherCommands::EditWordList() {
-    const GameState& state = view_.State();
-    if (RefuseWithoutWordList(state, view_)) {
+    const GameState& state = game_.State();
+    if (RefuseWithoutWordList(state, game_.Host())) {
         return;
     }
     // A list imported from a file that cannot be written back as it is saves under a new name.
@@ -47,10 +48,12 @@ void TeacherCommands::EditWordList() {
 WordListEditor* TeacherCommands::OpenEditor(const QString& path, const std::string& description,
                                             const WordPairList& pairs,
                                             const ListLanguages& languages) {
-    auto* editor =
-        new WordListEditor(path, description, pairs, languages, makePrompter_(), view_.window());
+    auto* editor = new WordListEditor(path, description, pairs, languages, makePrompter_(),
+                                      game_.Window().window());
     editor->setWindowFlag(Qt::Window);
-    connect(editor, &WordListEditor::DealRequested, &view_, &CGlossatilesView::OpenFileAtPath);
+    connect(editor, &WordListEditor::DealRequested, this, [this](const QString& saved) {
+        game_.Replace([&saved](GameDealer& dealer) { dealer.OpenPath(saved); });
+    });
     connect(editor, &QObject::destroyed, this, [this, editor] {
         if (lastEditor_ == editor) {
             lastEditor_ = nullptr;
@@ -63,11 +66,11 @@ WordListEditor* TeacherCommands::OpenEditor(const QString& path, const std::stri
 }
 
 void TeacherCommands::PrintWorksheet() {
-    const GameState& state = view_.State();
-    if (RefuseWithoutWordList(state, view_)) {
+    const GameState& state = game_.State();
+    if (RefuseWithoutWordList(state, game_.Host())) {
         return;
     }
-    WorksheetDlg dialog(view_.window());
+    WorksheetDlg dialog(game_.Window().window());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -75,7 +78,7 @@ void TeacherCommands::PrintWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     // The title a PDF printed from here carries.
     printer.setDocName(QString::fromStdString(sheet.title));
-    QPrintPreviewDialog preview(&printer, view_.window());
+    QPrintPreviewDialog preview(&printer, game_.Window().window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&sheet](QPrinter* target) { PaintWorksheet(*target, sheet); });
     preview.exec();

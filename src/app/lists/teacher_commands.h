@@ -8,8 +8,8 @@
 #include <functional>
 #include <memory>
 
-class CGlossatilesView;
 class EditorPrompter;
+class GameInPlay;
 class QAction;
 class WordListEditor;
 
@@ -18,8 +18,8 @@ class WordListEditor;
 class TeacherCommands : public QObject {
     Q_OBJECT
 public:
-    TeacherCommands(CGlossatilesView& view, QAction& fileNew, QAction& newWordList,
-                    QAction& editWordList, QAction& printWorksheet);
+    TeacherCommands(GameInPlay& game, QAction& fileNew, QAction& newWordList, QAction& editWordList,
+                    QAction& printWorksheet);
 
     // Tests answer the editors' questions themselves.
     void SetEditorPrompters(std::function<std::unique_ptr<EditorPrompter>()> make);
@@ -34,7 +34,7 @@ private:
     WordListEditor* OpenEditor(const QString& path, const std::string& description,
                                const WordPairList& pairs, const ListLanguages& languages);
 
-    CGlossatilesView& view_;
+    GameInPlay& game_;
     std::function<std::unique_ptr<EditorPrompter>()> makePrompter_;
     WordListEditor* lastEditor_ = nullptr;
 };

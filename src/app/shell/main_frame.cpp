@@ -4,7 +4,10 @@
 #include "app/access/board_accessible.h"
 #include "app/access/play_announcer.h"
 #include "app/base/command_ids.h"
+#include "app/base/qt_prompter.h"
+#include "app/board/board_printing.h"
 #include "app/board/board_zoom.h"
+#include "app/board/game_files.h"
 #include "app/board/glossatiles_view.h"
 #include "app/board/keyboard_play.h"
 #include "app/board/opening_deal.h"
@@ -51,19 +54,23 @@ QString Translated(const char* context, std::string_view text) {
     return QCoreApplication::translate(context, source.constData());
 }
 
-// The view is first in line for the game's commands.
+// The game's commands: those that put a game in play or keep it, printing, and play itself.
+constexpr std::pair<int, void (GameFiles::*)()> GameRoutes[] = {
+    {FileOpen, &GameFiles::OnFileOpen},
+    {FileImport, &GameFiles::OnFileImport},
+    {FileSave, &GameFiles::OnFileSave},
+    {FileSaveAs, &GameFiles::OnFileSaveAs},
+    {ExportWordList, &GameFiles::OnExportWordList},
+    {LoadSavedGame, &GameFiles::OnLoadSavedGame},
+    {CommandId::NewGame, &GameFiles::OnNewGame},
+    {NewGame3, &GameFiles::OnNewGame3},
+};
+constexpr std::pair<int, void (BoardPrinting::*)()> PrintRoutes[] = {
+    {FilePrint, &BoardPrinting::OnFilePrint},
+    {FilePrintPreview, &BoardPrinting::OnFilePrintPreview},
+    {FilePrintSetup, &BoardPrinting::OnFilePrintSetup},
+};
 constexpr std::pair<int, void (CGlossatilesView::*)()> ViewRoutes[] = {
-    {FileOpen, &CGlossatilesView::OnFileOpen},
-    {FileImport, &CGlossatilesView::OnFileImport},
-    {FileSave, &CGlossatilesView::OnFileSave},
-    {FileSaveAs, &CGlossatilesView::OnFileSaveAs},
-    {ExportWordList, &CGlossatilesView::OnExportWordList},
-    {FilePrint, &CGlossatilesView::OnFilePrint},
-    {FilePrintPreview, &CGlossatilesView::OnFilePrintPreview},
-    {FilePrintSetup, &CGlossatilesView::OnFilePrintSetup},
-    {LoadSavedGame, &CGlossatilesView::OnLoadSavedGame},
-    {NewGame, &CGlossatilesView::OnNewGame},
-    {NewGame3, &CGlossatilesView::OnNewGame3},
     {WordList, &CGlossatilesView::OnWordList},
     {RandomNumberTest, &CGlossatilesView::OnRandomNumberTest},
     {DrawLevel, &CGlossatilesView::OnDrawLevel},
@@ -84,16 +91,24 @@ QString RecentFileText(int index, const QString& path) {
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
 }
 
+template <class Handler, std::size_t Count>
+void Route(const CMainFrame& frame, Handler* handler,
+           const std::pair<int, void (Handler::*)()> (&routes)[Count]) {
+    for (const auto& [id, slot] : routes) {
+        QObject::connect(frame.Action(id), &QAction::triggered, handler, slot);
+    }
+}
+
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent), view_(new CGlossatilesView(this)),
-      learning_(new GameLearning(
-          *view_, view_->State(), *view_,
-          [this](PracticePairs pairs, const char* what, std::string_view kind) {
-              view_->DealPractice(std::move(pairs), what, kind);
-          },
-          std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
+CMainFrame::CMainFrame() : CMainFrame(std::make_unique<QtPrompter>()) {}
+
+CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
+    : prompter_(std::move(prompter)), view_(new CGlossatilesView(*prompter_, this)),
+      game_(new GameFiles(*view_, *prompter_)),
+      printing_(new BoardPrinting(view_->State(), *prompter_, *view_)),
+      learning_(
+          new GameLearning(*game_, std::make_unique<SqliteProgressStore>(DefaultProgressPath()))),
       recentFiles_(RecentFileCount) {
     setWindowTitle(QStringLiteral("Glossatiles"));
     CreateBoardArea();
@@ -102,25 +117,33 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     RouteCommands();
-    speech_ = new SpeechControl(*view_, *Action(SpeakWords), *Action(Languages));
-    connect(view_, &CGlossatilesView::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
-    BindOpeningDeal(*Action(DealClearableBoards), *view_);
-    teacher_ = new TeacherCommands(*view_, *Action(FileNew), *Action(NewWordList),
+    speech_ = new SpeechControl(*game_, *Action(SpeakWords), *Action(Languages));
+    connect(game_, &GameInPlay::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
+    BindOpeningDeal(*Action(DealClearableBoards), *game_);
+    teacher_ = new TeacherCommands(*game_, *Action(FileNew), *Action(NewWordList),
                                    *Action(EditWordList), *Action(PrintWorksheet));
-    review_ = new ::TodaysReview(*view_, *learning_, *statusBar());
+    review_ = new ::TodaysReview(*game_, *learning_, *statusBar());
     connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
             &::TodaysReview::OnTodaysReview);
-    typing_ = new TypingControl(*view_, *speech_);
+    typing_ = new TypingControl(*game_);
     connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
     connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
     connect(typing_, &TypingControl::RoundEnded, learning_, &GameLearning::RecordTypingRound);
+    connect(typing_, &TypingControl::RightAnswerShown, speech_, &SpeechControl::SayWord);
+    connect(typing_, &TypingControl::Spoken, this, &Announce);
 
-    connect(view_, &CGlossatilesView::FileUsed, &recentFiles_, &RecentFileList::Add);
+    connect(game_, &GameFiles::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
     ShowRecentFiles();
 
     move(10, 10);
     resize(930, 690);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+GameInPlay& CMainFrame::Game() const {
+    return *game_;
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -190,11 +213,14 @@ void CMainFrame::CreateBoardArea() {
     connect(view_, &CGlossatilesView::NoteWithdrawn, notes_, &NoteBar::Withdraw);
     // A notification in the status bar is spoken without its role's name.
     InstallAnnouncer(*statusBar());
-    new PlayAnnouncer(*view_);
+    announcer_ = new PlayAnnouncer(*game_);
+    connect(view_, &CGlossatilesView::StatusNote, announcer_, &PlayAnnouncer::OnStatusNote);
     connect(notes_, &NoteBar::NoteShown, this, [](const QString& text) { Announce(text); });
-    keyboard_ = new KeyboardPlay(*view_);
+    keyboard_ = new KeyboardPlay(*view_, *game_);
     zoom_ = new BoardZoom(*area, *view_);
-    AnnounceBoardChanges(*view_, *keyboard_);
+    AnnounceBoardChanges(*view_, *game_);
+    connect(keyboard_, &KeyboardPlay::CursorChanged, view_,
+            [this](std::optional<BoardPosition> stack) { AnnounceKeyboardCursor(*view_, stack); });
     // A zoomed board scrolls to keep the keyboard cursor in sight.
     connect(keyboard_, &KeyboardPlay::CursorChanged, area,
             [this, area](std::optional<BoardPosition> stack) {
@@ -276,9 +302,9 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::RouteCommands() {
-    for (const auto& [id, handler] : ViewRoutes) {
-        connect(Action(id), &QAction::triggered, view_, handler);
-    }
+    Route(*this, game_, GameRoutes);
+    Route(*this, printing_, PrintRoutes);
+    Route(*this, view_, ViewRoutes);
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
@@ -294,11 +320,11 @@ void CMainFrame::RouteCommands() {
     for (const int id : {EditCut, EditCopy, EditPaste}) {
         Action(id)->setEnabled(false);
     }
-    new UndoActions(*Action(EditUndo), *Action(EditRedo), *view_, this);
+    new UndoActions(*Action(EditUndo), *Action(EditRedo), *game_, this);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (view_->MayDiscardGame()) {
+    if (game_->MayDiscardGame()) {
         event->accept();
     } else {
         event->ignore();
@@ -306,7 +332,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
-    return view_->OpenFileAtPath(path);
+    bool opened = false;
+    game_->Replace([&](GameDealer& dealer) { opened = dealer.OpenPath(path); });
+    return opened;
 }
 
 void CMainFrame::OnAppAbout() {
@@ -320,14 +348,13 @@ void CMainFrame::OnHelpKeys() {
 }
 
 void CMainFrame::OnRecentFile(int index) {
-    if (!view_->MayDiscardGame()) {
-        return;
-    }
     const QString path = recentFiles_.Files().value(index);
-    // An entry that no longer opens is dropped, so it is not offered again.
-    if (!path.isEmpty() && !OpenDocumentFile(path)) {
-        recentFiles_.Remove(path);
-    }
+    game_->Replace([&](GameDealer& dealer) {
+        // An entry that no longer opens is dropped, so it is not offered again.
+        if (!path.isEmpty() && !dealer.OpenPath(path)) {
+            recentFiles_.Remove(path);
+        }
+    });
 }
 
 void CMainFrame::ShowRecentFiles() {

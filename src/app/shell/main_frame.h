@@ -6,14 +6,20 @@
 #include <QMainWindow>
 
 #include <map>
+#include <memory>
 #include <vector>
 
+class BoardPrinting;
 class BoardZoom;
 class CGlossatilesView;
+class GameFiles;
+class GameInPlay;
 class GameLearning;
 class KeyboardPlay;
 class KeyLockIndicators;
 class NoteBar;
+class PlayAnnouncer;
+class Prompter;
 class QAction;
 class QMenu;
 class QToolBar;
@@ -23,13 +29,18 @@ class SpeechControl;
 class TypingControl;
 
 // The main window: menu bar, toolbar and status bar around the board view. Every command is an
-// action that carries its numeric id as data.
+// action that carries its numeric id as data. It alone makes the window's features and wires
+// them to the game in play, and it alone writes the status bar and the notes bar.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // The modal questions go to the real windows, or to `prompter`.
+    CMainFrame();
+    explicit CMainFrame(std::unique_ptr<Prompter> prompter);
+    ~CMainFrame() override;
 
     CGlossatilesView& View() const { return *view_; }
+    GameInPlay& Game() const;
     GameLearning& Learning() const { return *learning_; }
     TypingControl& Typing() const { return *typing_; }
     RecentFileList& RecentFiles() { return recentFiles_; }
@@ -66,7 +77,10 @@ private:
     void CreateBoardArea();
 
     CGlossatilesDoc document_;
+    std::unique_ptr<Prompter> prompter_;
     CGlossatilesView* view_;
+    GameFiles* game_;
+    BoardPrinting* printing_;
     GameLearning* learning_;
     RecentFileList recentFiles_;
     std::map<int, QAction*> actions_;
@@ -74,6 +88,7 @@ private:
     std::vector<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     KeyLockIndicators* indicators_ = nullptr;
+    PlayAnnouncer* announcer_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
     NoteBar* notes_ = nullptr;

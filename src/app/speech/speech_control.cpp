@@ -1,7 +1,10 @@
 #include "app/speech/speech_control.h"
 
-#include "app/board/glossatiles_view.h"
+#include "app/base/game_in_play.h"
+#include "app/base/language_choices.h"
 #include "app/speech/speech_languages.h"
+#include "game/game_host.h"
+#include "game/game_state.h"
 #include "view/dialogs/languages_dlg.h"
 #include "words/script_language.h"
 #include "words/text_language.h"
@@ -9,23 +12,10 @@
 #include <QAction>
 #include <QMenu>
 #include <QSettings>
-#include <QUrl>
 
 namespace {
 
 const QString SpeakWordsKey = QStringLiteral("Speech/SpeakWords");
-
-// The player's languages for a list, kept under the path it was opened from.
-QString ChoiceKey(const std::string& listPath, ListSide side) {
-    const QByteArray path = QUrl::toPercentEncoding(QString::fromStdString(listPath));
-    return QStringLiteral("SpeechLanguages/%1/%2")
-        .arg(QString::fromLatin1(path),
-             side == ListSide::TextA ? QStringLiteral("Words") : QStringLiteral("Translations"));
-}
-
-QString PlayerChoice(const std::string& listPath, ListSide side) {
-    return QSettings().value(ChoiceKey(listPath, side)).toString();
-}
 
 // A side's script tells its language best; Latin-script words are told apart by their letters.
 QString GuessedLanguage(const WordPairList& list, ListSide side) {
@@ -45,28 +35,16 @@ QString SideLanguage(const GameState& state, ListSide side, const QString& playe
 
 } // namespace
 
-ListLanguages ChosenListLanguages(const GameState& state) {
-    ListLanguages languages = state.Languages;
-    for (const auto& [side, language] : {std::pair(ListSide::TextA, &languages.TextA),
-                                         std::pair(ListSide::TextB, &languages.TextB)}) {
-        const QString chosen = PlayerChoice(state.BrowseFileName, side);
-        if (!chosen.isEmpty()) {
-            *language = chosen.toStdString();
-        }
-    }
-    return languages;
-}
-
-SpeechControl::SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages)
-    : QObject(&view), view_(view), speakWords_(speakWords), languages_(languages),
-      speech_(view.State(), speaker_) {
+SpeechControl::SpeechControl(GameInPlay& game, QAction& speakWords, QAction& languages)
+    : QObject(&game), game_(game), speakWords_(speakWords), languages_(languages),
+      speech_(game.State(), speaker_) {
     speakWords_.setCheckable(true);
     languages_.setEnabled(false);
     connect(&speaker_, &QtSpeaker::Started, this, &SpeechControl::OnEngineStarted);
     connect(&speaker_, &QtSpeaker::Unavailable, this, &SpeechControl::OnEngineUnavailable);
     connect(&speaker_, &QtSpeaker::Failed, this, &SpeechControl::OnEngineFailed);
     connect(&speaker_, &QtSpeaker::Finished, this, [this] { speech_.OnSpeakerIdle(); });
-    connect(&view_, &CGlossatilesView::PlayEventOccurred, this, &SpeechControl::OnPlayEvent);
+    connect(&game_, &GameInPlay::PlayEventOccurred, this, &SpeechControl::OnPlayEvent);
     connect(&speakWords_, &QAction::toggled, this, [this](bool on) {
         speech_.SetEnabled(on);
         if (on) {
@@ -114,7 +92,7 @@ void SpeechControl::OnEngineFailed(const QString& reason) {
         return;
     }
     speakWords_.setChecked(false);
-    view_.ShowStatus(tr("Speech turned off: %1").arg(reason).toStdString());
+    game_.Host().ShowStatus(tr("Speech turned off: %1").arg(reason).toStdString());
 }
 
 void SpeechControl::OnPlayEvent(const PlayEvent& event) {
@@ -125,25 +103,25 @@ void SpeechControl::OnPlayEvent(const PlayEvent& event) {
 }
 
 void SpeechControl::UpdateLanguages() {
-    const GameState& state = view_.State();
+    const GameState& state = game_.State();
     const auto side = [&state](ListSide which) {
-        return SideLanguage(state, which, PlayerChoice(state.ListPath, which)).toStdString();
+        return SideLanguage(state, which, ChosenLanguage(state.ListPath, which)).toStdString();
     };
     speech_.SetLanguages({side(ListSide::TextA), side(ListSide::TextB)});
 }
 
 void SpeechControl::ChooseLanguages() {
-    const GameState& state = view_.State();
+    const GameState& state = game_.State();
     const std::string& list = state.ListPath;
     const auto side = [&](ListSide which) {
-        return LanguagesDlg::Side{PlayerChoice(list, which), SideLanguage(state, which, {})};
+        return LanguagesDlg::Side{ChosenLanguage(list, which), SideLanguage(state, which, {})};
     };
-    LanguagesDlg dialog(speaker_.Locales(), side(ListSide::TextA), side(ListSide::TextB), &view_);
+    LanguagesDlg dialog(speaker_.Locales(), side(ListSide::TextA), side(ListSide::TextB),
+                        &game_.Window());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    QSettings settings;
-    settings.setValue(ChoiceKey(list, ListSide::TextA), dialog.ChosenForWords());
-    settings.setValue(ChoiceKey(list, ListSide::TextB), dialog.ChosenForTranslations());
+    SetChosenLanguage(list, ListSide::TextA, dialog.ChosenForWords());
+    SetChosenLanguage(list, ListSide::TextB, dialog.ChosenForTranslations());
     UpdateLanguages();
 }

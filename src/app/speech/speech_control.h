@@ -5,24 +5,20 @@
 
 #include <QObject>
 
-class CGlossatilesView;
+class GameInPlay;
 class QAction;
-struct GameState;
-struct ListLanguages;
 struct PlayEvent;
 
-// The languages of the list in play as the player chose them under Tools > Languages…, or
-// where the player chose none, as the list names them.
-ListLanguages ChosenListLanguages(const GameState& state);
-
-// View > Speak Words and Tools > Languages…: hears play through the view's events and speaks
+// View > Speak Words and Tools > Languages…: hears play through the game's events and speaks
 // through the system's engine while the player wants it and the engine works.
 class SpeechControl : public QObject {
     Q_OBJECT
 public:
-    SpeechControl(CGlossatilesView& view, QAction& speakWords, QAction& languages);
+    SpeechControl(GameInPlay& game, QAction& speakWords, QAction& languages);
 
     const WordSpeech& Speech() const { return speech_; }
+
+public slots:
     // Says a word of the list in play in its side's language, when speech is on.
     void SayWord(const std::string& word, ListSide side) { speech_.SayWord(word, side); }
 
@@ -37,7 +33,7 @@ private:
     // Each side's language for the list in play.
     void UpdateLanguages();
 
-    CGlossatilesView& view_;
+    GameInPlay& game_;
     QAction& speakWords_;
     QAction& languages_;
     QtSpeaker speaker_;

@@ -46,7 +46,7 @@ TEST_F(ImportWindowTest, ThePreviewOpensWhenTheGuessIsUncertainOrThePlayerAsks) 
     // A header row and four columns: the preview asks, and its cancel keeps the game.
     const QString sheet = QString::fromStdString(files.Write("sheet.tsv", Sheet));
     prompter->asked.clear();
-    EXPECT_FALSE(View().OpenFileAtPath(sheet));
+    EXPECT_FALSE(frame->OpenDocumentFile(sheet));
     EXPECT_EQ(prompter->asked, QStringList{"import"});
     EXPECT_TRUE(prompter->importPreviews.back().head.headerRow);
     EXPECT_EQ(State().WordList[0].TextA, "cat");

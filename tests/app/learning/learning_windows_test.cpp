@@ -43,6 +43,8 @@ protected:
 TEST_F(LearningWindowsTest, AGameWonByMouseNamesTheMissedPairAndPlaysItAgain) {
     learningPrompter->saveTo.push_back(QString::fromStdString((files.path() / "m.txt").string()));
     learningPrompter->afterGame.push_back(AfterGame::PlayMissedPairs);
+    // The won game is not saved: its place goes to the missed pairs once the player agrees.
+    prompter->saveChoices.push_back(SaveChoice::Discard);
     Trigger(CommandId::FileOpen); // cancelled: the game and its list stay
     WinWithOneMiss();
     EXPECT_TRUE(learningPrompter->reports.empty()) << "not from inside the click";
@@ -105,15 +107,23 @@ TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) 
 
     WinWithOneMiss();
     ASSERT_TRUE(GameFinishedShown());
-    learningPrompter->playHardest.push_back(true);
-    Trigger(CommandId::Progress);
-    ASSERT_EQ(learningPrompter->progress.size(), 2u);
+    // Like every command that puts another game in place of one with changes not saved, Play
+    // Hardest Pairs asks first; Cancel keeps the game.
+    for (const SaveChoice choice : {SaveChoice::Cancel, SaveChoice::Discard}) {
+        learningPrompter->playHardest.push_back(true);
+        prompter->saveChoices.push_back(choice);
+        prompter->asked.clear();
+        Trigger(CommandId::Progress);
+        EXPECT_EQ(prompter->asked, QStringList{"save game?"});
+        EXPECT_EQ(ListText(State().WordList),
+                  choice == SaveChoice::Cancel ? "chat=cat; chien=dog; oiseau=bird" : "chat=cat");
+    }
+    ASSERT_EQ(learningPrompter->progress.size(), 3u);
     CProgressDlg shown(learningPrompter->progress[1]);
     ASSERT_NE(shown.Chart(), nullptr);
     EXPECT_EQ(shown.Chart()->chart()->series().size(), 2);
     ASSERT_EQ(shown.Hardest()->topLevelItemCount(), 1);
     EXPECT_EQ(shown.Hardest()->topLevelItem(0)->text(0), "chat");
-    EXPECT_EQ(ListText(State().WordList), "chat=cat");
 }
 
 TEST_F(LearningWindowsTest, GameFinishedOffersOnlyCloseWhenNoPairWasMissed) {

@@ -72,10 +72,14 @@ TEST_F(FrameTest, PracticeAndReviewTitlesAreInThePlayersLanguage) {
     const UiTranslations german({QStringLiteral("de-DE")});
     Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
     ASSERT_TRUE(State().HasBoard());
-    View().DealPractice(PairsAt(State(), {0, 1}), "Missed pairs", GameKind::MissedPairs);
+    frame->Game().Replace([this](GameDealer& dealer) {
+        dealer.DealPractice(PairsAt(State(), {0, 1}), "Missed pairs", GameKind::MissedPairs);
+    });
     EXPECT_EQ(frame->windowTitle(), "Glossatiles - Verfehlte Paare aus list.txt");
-    View().DealReview(
-        {{{"f", "chat", "cat"}, "Animals", {}}, {{"f", "chien", "dog"}, "Animals", {}}});
+    frame->Game().Replace([](GameDealer& dealer) {
+        dealer.DealReview(
+            {{{"f", "chat", "cat"}, "Animals", {}}, {{"f", "chien", "dog"}, "Animals", {}}});
+    });
     EXPECT_EQ(frame->windowTitle(), "Glossatiles - Heutige Wiederholung");
 
     // The Progress window names them so too.

@@ -1,4 +1,6 @@
 #include "app/access/announcer.h"
+#include "app/lists/teacher_commands.h"
+#include "app/lists/word_list_editor.h"
 #include "app/shell/note_bar.h"
 #include "app/shell/ui_translations.h"
 #include "files/open_file.h"
@@ -166,6 +168,12 @@ TEST_F(NotesTest, CommandsThatReplaceAChangedGameAskFirst) {
             Trigger(LoadSavedGame);
         },
         [&] { frame->RecentFileActions().at(1)->trigger(); },
+        // The editor saves the list in play where it came from, then deals it.
+        [&] {
+            Trigger(EditWordList);
+            frame->Teacher().LastEditor()->ActionNamed("saveAndDeal")->trigger();
+            frame->Teacher().LastEditor()->close();
+        },
     };
     for (std::size_t i = 0; i < std::size(commands); ++i) {
         SCOPED_TRACE(i);

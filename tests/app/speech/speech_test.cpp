@@ -160,12 +160,8 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInEng
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000));
     const QByteArray noServer = qgetenv("SPEECHD_ADDRESS");
     qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
-    frame = std::make_unique<CMainFrame>();
-    auto owned = std::make_unique<TestPrompter>();
-    prompter = owned.get();
-    View().SetPrompter(std::move(owned));
     // The match ends the game: its summary must not wait for a click.
-    frame->Learning().SetPrompter(std::make_unique<TestLearningPrompter>());
+    MakeFrame();
     EXPECT_FALSE(SpeakWords().isChecked()); // off on a first start
     const bool started = TurnOnAndWaitForEngine();
     qputenv("SPEECHD_ADDRESS", noServer);
