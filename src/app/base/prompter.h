@@ -11,8 +11,14 @@
 class QPrinter;
 class QWidget;
 
-// The answers to "Save the game in progress?".
+// The answers to "Save the game in progress?" and the like.
 enum class SaveChoice { Save, Discard, Cancel };
+
+// Whether what the player was asked about may go: Discard lets it go, Save once `save` has
+// kept it, Cancel never.
+inline bool MayLetGo(SaveChoice answer, const std::function<bool()>& save) {
+    return answer == SaveChoice::Discard || (answer == SaveChoice::Save && save());
+}
 
 // Every modal window the view opens goes through here, so that tests can answer without one.
 class Prompter {

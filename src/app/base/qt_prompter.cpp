@@ -54,13 +54,18 @@ QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
 }
 
 QString QtPrompter::ChooseFileToSave(QWidget* parent) {
-    QFileDialog dialog(
-        parent, QCoreApplication::translate("QtPrompter", "Save As"), QString(),
-        QCoreApplication::translate("QtPrompter", "Glossatiles record file (*.txt)"));
+    // The writer guards against overwriting word lists itself.
+    return ChooseTextFileToWrite(
+        parent, QCoreApplication::translate("QtPrompter", "Save As"),
+        QCoreApplication::translate("QtPrompter", "Glossatiles record file (*.txt)"), false);
+}
+
+QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                              bool askBeforeReplacing) {
+    QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    // The writer guards against overwriting word lists itself.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeReplacing);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 

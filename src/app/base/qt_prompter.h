@@ -21,6 +21,11 @@ public:
                       const std::function<void(QPrinter&)>& print) override;
 };
 
+// A save dialog for a text file: a name without a suffix gets ".txt". The chosen path, or an
+// empty text when the user cancels.
+QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                              bool askBeforeReplacing);
+
 // A save dialog for a word list in one of the formats the game writes. A name ending in .txt,
 // .tsv, .csv or .kvtml, or an empty text when the user cancels.
 QString ChooseWordListFileToWrite(QWidget* parent, const QString& title);

@@ -47,18 +47,8 @@ QWidget& GameFiles::Window() {
 }
 
 bool GameFiles::MayDiscardGame() {
-    if (!changes_.Any()) {
-        return true;
-    }
-    switch (prompter_.AskSaveGameInProgress(&view_)) {
-    case SaveChoice::Save:
-        return Saved(SaveGame(state_, view_));
-    case SaveChoice::Discard:
-        return true;
-    case SaveChoice::Cancel:
-        return false;
-    }
-    return false;
+    return !changes_.Any() || MayLetGo(prompter_.AskSaveGameInProgress(&view_),
+                                       [this] { return Saved(SaveGame(state_, view_)); });
 }
 
 bool GameFiles::Replace(const std::function<void(GameDealer&)>& replace) {

@@ -1,8 +1,7 @@
 #include "app/learning/learning_prompter.h"
 
+#include "app/base/qt_prompter.h"
 #include "view/dialogs/game_finished_dlg.h"
-
-#include <QFileDialog>
 
 AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
                                                const std::function<void()>& saveMissedPairs) {
@@ -23,9 +22,6 @@ bool QtLearningPrompter::ShowProgress(QWidget* parent, const ListProgress& progr
 }
 
 QString QtLearningPrompter::ChooseMissedPairsFile(QWidget* parent) {
-    QFileDialog dialog(parent, QObject::tr("Save Missed Pairs"), QString(),
-                       QObject::tr("Word lists (*.txt)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChooseTextFileToWrite(parent, QObject::tr("Save Missed Pairs"),
+                                 QObject::tr("Word lists (*.txt)"), true);
 }

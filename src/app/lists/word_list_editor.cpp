@@ -289,22 +289,9 @@ bool WordListEditor::SaveTo(const QString& path) {
 
 void WordListEditor::closeEvent(QCloseEvent* event) {
     CommitDescription();
-    if (!undo_.isClean()) {
-        switch (prompter_->AskSaveChanges(this)) {
-        case SaveChoice::Save:
-            if (!Save()) {
-                event->ignore();
-                return;
-            }
-            break;
-        case SaveChoice::Discard:
-            break;
-        case SaveChoice::Cancel:
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    const bool mayClose =
+        undo_.isClean() || MayLetGo(prompter_->AskSaveChanges(this), [this] { return Save(); });
+    event->setAccepted(mayClose);
 }
 
 std::pair<int, int> WordListEditor::SelectedRows() const {
