@@ -12,6 +12,7 @@
 #include "view/board_image.h"
 
 #include <QSettings>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -104,9 +105,29 @@ protected:
         Open(WordList("list.txt", pairs));
         ASSERT_TRUE(State().HasBoard());
     }
+    void OpenLaidOutGame() {
+        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+        ASSERT_TRUE(State().HasBoard());
+    }
+    // Where a press lands on a tile: its middle.
+    static QPoint TileCentre(int column, int row) {
+        return TileCorner(column, row) + QPoint(89, 50);
+    }
+    void Click(int column, int row) {
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, TileCentre(column, row));
+    }
 
     TempDir files;
     std::unique_ptr<CMainFrame> frame;
     TestPrompter* prompter = nullptr;
     TestLearningPrompter* learningPrompter = nullptr;
+};
+
+// The laid-out game in a window on the screen.
+class LaidOutGameTest : public FrameTest {
+protected:
+    void SetUp() override {
+        frame->show();
+        OpenLaidOutGame();
+    }
 };

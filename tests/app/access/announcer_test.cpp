@@ -9,20 +9,14 @@ QStringList heard;
 
 // What a screen reader is told as the laid-out game is played: chat/cat at columns 1 and 3 of
 // row 4, dog/chien at columns 2 and 4.
-class AnnouncerTest : public FrameTest {
+class AnnouncerTest : public LaidOutGameTest {
 protected:
     void SetUp() override {
-        frame->show();
-        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-        ASSERT_TRUE(State().HasBoard());
+        LaidOutGameTest::SetUp();
         ListenToAnnouncements([](const QString& text) { heard.append(text); });
         heard.clear();
     }
     void TearDown() override { ListenToAnnouncements({}); }
-    void Click(int column, int row) {
-        const QPoint centre = TileCorner(column, row) + QPoint(89, 50);
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, centre);
-    }
 };
 
 TEST_F(AnnouncerTest, EachMoveIsHeardOnceInItsOwnWords) {
@@ -34,9 +28,17 @@ TEST_F(AnnouncerTest, EachMoveIsHeardOnceInItsOwnWords) {
                                   "Correct: chat = cat", "Undone: chat = cat"}));
 }
 
-TEST_F(AnnouncerTest, FastAutoFinishIsHeardOnceWhenItStops) {
+TEST_F(AnnouncerTest, FastAutoFinishRemovesThePairsOnItsTimerAndIsHeardOnceWhenItStops) {
+    prompter->messages.clear();
     Trigger(CommandId::FastAutoFinish);
-    QTRY_COMPARE_WITH_TIMEOUT(State().AutoRemovePending, false, 5000);
+    EXPECT_TRUE(State().AutoRemovePending);
+    QTRY_VERIFY_WITH_TIMEOUT(!State().AutoRemovePending, 5000);
+    // Pair 2 is left: its tile at (1, 4) on level 2 and at (5, 3) both came to the top and
+    // went too.
+    EXPECT_EQ(TilesOnBoard(), 0);
+    EXPECT_EQ(State().HintCount, 3);
+    EXPECT_EQ(State().CorrectCount, 0);
+    EXPECT_TRUE(prompter->messages.isEmpty());
     QTest::qWait(300);
     EXPECT_EQ(heard, QStringList({"Fast auto finish removed 3 pairs."}));
 }

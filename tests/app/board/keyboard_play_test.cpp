@@ -12,13 +12,8 @@ using Stack = std::optional<BoardPosition>;
 
 // The laid-out game: stacks with tiles in reading order are (5,3) "bird", (1,4) "chat",
 // (2,4) "dog", (3,4) "chat", (4,4) "dog"; (1,4) and (3,4) are one pair, (2,4) and (4,4) another.
-class KeyboardPlayTest : public FrameTest {
+class KeyboardPlayTest : public LaidOutGameTest {
 protected:
-    void SetUp() override {
-        frame->show();
-        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-        ASSERT_TRUE(State().HasBoard());
-    }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&View(), static_cast<Qt::Key>(key), modifiers);
     }

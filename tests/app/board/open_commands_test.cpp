@@ -1,14 +1,21 @@
+#include "app/lists/teacher_commands.h"
+#include "app/lists/word_list_editor.h"
 #include "app/shell/glossatiles_app.h"
+#include "files/open_file.h"
 #include "frame_fixture.h"
 #include "modal_answer.h"
+#include "support/recording_host.h"
 
 #include <QFile>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTest>
 
+#include <ctime>
+
 namespace {
 
+using namespace CommandId;
 using OpenCommandsTest = FrameTest;
 
 TEST_F(OpenCommandsTest, CtrlOReachesTheViewsOpenCommand) {
@@ -158,6 +165,97 @@ TEST_F(OpenCommandsTest, ExitAsksToSaveAGameThatChanged) {
     frame->close();
     EXPECT_FALSE(frame->isVisible());
     EXPECT_FALSE(prompter->asked.contains("save game?"));
+}
+
+// Each command that puts another game in place of one with changes not saved asks first;
+// Cancel keeps the game as it was, Discard goes on.
+TEST_F(OpenCommandsTest, CommandsThatReplaceAChangedGameAskFirst) {
+    const QString list = WordList("list.txt", 3);
+    const QString other = WordList("other.txt", 4);
+    const QString game = QString::fromStdString(files.Write("game.txt", LaidOutGame()));
+    const std::function<void()> commands[] = {
+        [&] { Open(other); },
+        [&] { Trigger(CommandId::NewGame); },
+        [&] { Trigger(NewGame3); },
+        [&] {
+            prompter->filesToOpen.push_back(game);
+            Trigger(LoadSavedGame);
+        },
+        [&] { frame->RecentFileActions().at(1)->trigger(); },
+        // The editor saves the list in play where it came from, then deals it.
+        [&] {
+            Trigger(EditWordList);
+            frame->Teacher().LastEditor()->ActionNamed("saveAndDeal")->trigger();
+            frame->Teacher().LastEditor()->close();
+        },
+    };
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        SCOPED_TRACE(i);
+        Open(other);
+        Open(list);
+        const std::vector<std::int32_t> cells = State().AssignmentArray;
+        Trigger(Hint);
+        for (const SaveChoice choice : {SaveChoice::Cancel, SaveChoice::Discard}) {
+            prompter->asked.clear();
+            prompter->filesToOpen.clear();
+            prompter->saveChoices = {choice};
+            commands[i]();
+            EXPECT_EQ(prompter->asked.value(0), "save game?");
+            EXPECT_EQ(State().AssignmentArray == cells && State().HintCount == 1,
+                      choice == SaveChoice::Cancel);
+        }
+        prompter->asked.clear();
+        commands[i]();
+        EXPECT_FALSE(prompter->asked.contains("save game?")) << "a game without changes";
+    }
+}
+
+// The board a list is dealt when opened, compared with what each deal makes of it from the
+// clock's seed: taken again when the clock ticks over during the open.
+class OpeningDealTest : public FrameTest {
+protected:
+    std::vector<std::int32_t> Dealt(const QString& path, DealKind kind, std::uint32_t seed) {
+        GameState state;
+        RecordingHost host;
+        host.seed = seed;
+        OpenFileAtPath(state, host, path.toStdString(), kind);
+        return state.AssignmentArray;
+    }
+    void ExpectDeal(const std::function<void()>& open, const QString& path, DealKind kind) {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const auto seed = static_cast<std::uint32_t>(std::time(nullptr));
+            open();
+            if (seed == static_cast<std::uint32_t>(std::time(nullptr))) {
+                const DealKind other =
+                    kind == DealKind::Plain ? DealKind::Unblocked : DealKind::Plain;
+                EXPECT_EQ(State().AssignmentArray, Dealt(path, kind, seed));
+                EXPECT_NE(State().AssignmentArray, Dealt(path, other, seed));
+                return;
+            }
+        }
+        ADD_FAILURE() << "the clock never held still";
+    }
+};
+
+TEST_F(OpeningDealTest, ListsOpenedFromFilesAreDealtToBeClearedWhileTheSettingIsOn) {
+    QAction* setting = frame->Action(DealClearableBoards);
+    ASSERT_NE(setting, nullptr);
+    EXPECT_TRUE(setting->isCheckable());
+    EXPECT_TRUE(setting->isChecked()) << "on at first";
+    const QString path = WordList("verbs.txt", 40);
+    Open(path);
+    for (const bool on : {true, false}) {
+        SCOPED_TRACE(on ? "on" : "off");
+        setting->setChecked(on);
+        const DealKind kind = on ? DealKind::Unblocked : DealKind::Plain;
+        ExpectDeal([&] { Open(path); }, path, kind);
+        ExpectDeal([&] { frame->RecentFileActions().at(0)->trigger(); }, path, kind);
+        ExpectDeal([&] { frame->OpenDocumentFile(path); }, path, kind);
+        // New Game deals as it always has.
+        ExpectDeal([&] { Trigger(CommandId::NewGame); }, path, DealKind::Plain);
+        ExpectDeal([&] { Trigger(NewGame3); }, path, DealKind::Unblocked);
+        EXPECT_EQ(CMainFrame().Action(DealClearableBoards)->isChecked(), on) << "kept";
+    }
 }
 
 TEST(CommandLineTest, FileNamedOnTheCommandLineIsOpened) {

@@ -7,26 +7,19 @@
 
 namespace {
 
-class PlayViewTest : public FrameTest {
+class PlayViewTest : public LaidOutGameTest {
 protected:
     void SetUp() override {
-        frame->show();
-        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-        ASSERT_TRUE(State().HasBoard());
+        LaidOutGameTest::SetUp();
         prompter->messages.clear();
         Picture(); // the repaint after opening, as the window would have shown it by now
     }
 
-    static QPoint Centre(int column, int row) { return TileCorner(column, row) + QPoint(89, 50); }
     void Press(Qt::MouseButton button, int column, int row) {
-        QTest::mousePress(&View(), button, Qt::NoModifier, Centre(column, row));
+        QTest::mousePress(&View(), button, Qt::NoModifier, TileCentre(column, row));
     }
     void Release(Qt::MouseButton button, int column, int row) {
-        QTest::mouseRelease(&View(), button, Qt::NoModifier, Centre(column, row));
-    }
-    void Click(int column, int row) {
-        Press(Qt::LeftButton, column, row);
-        Release(Qt::LeftButton, column, row);
+        QTest::mouseRelease(&View(), button, Qt::NoModifier, TileCentre(column, row));
     }
     int Count(const QRect& area, QRgb colour) { return CountColour(Picture(), area, colour); }
 };
@@ -67,7 +60,7 @@ TEST_F(PlayViewTest, APeekShowsThePartnerWordOnAWhiteBox) {
 // is a click of its own again: it deselects.
 TEST_F(PlayViewTest, TheSecondPressOfADoubleClickDoesNothing) {
     const auto send = [this](QEvent::Type type, quint64 time) {
-        const QPoint at = Centre(1, 4);
+        const QPoint at = TileCentre(1, 4);
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, View().mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
@@ -103,18 +96,6 @@ TEST_F(PlayViewTest, HintFramesTheSelectedTileYellowAndRed) {
     const QRgb plain = Picture().pixel(TileCorner(1, 4) + QPoint(60, 5 + 4));
     EXPECT_NE(plain, Yellow);
     EXPECT_NE(plain, LevelFace(1));
-}
-
-TEST_F(PlayViewTest, FastAutoFinishRemovesThePairsOnItsTimer) {
-    Trigger(CommandId::FastAutoFinish);
-    EXPECT_TRUE(State().AutoRemovePending);
-    QTRY_VERIFY_WITH_TIMEOUT(!State().AutoRemovePending, 5000);
-    // Pair 2 is left: its tile at (1, 4) on level 2 and at (5, 3) both came to the top and
-    // went too.
-    EXPECT_EQ(TilesOnBoard(), 0);
-    EXPECT_EQ(State().HintCount, 3);
-    EXPECT_EQ(State().CorrectCount, 0);
-    EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
 // Each item names the pair it would act on, and is disabled with its plain text otherwise.

@@ -12,7 +12,7 @@ using ZoomTest = FrameTest;
 // Presses go through the same scale as the drawing, so a tile is hit where it is shown.
 TEST_F(ZoomTest, ZoomedBoardIsHitWhereItIsDrawnAndScrollsWhenLarger) {
     frame->show();
-    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+    OpenLaidOutGame();
     Trigger(CommandId::ZoomIn);
     Trigger(CommandId::ZoomIn);
     const qreal scale = View().Scale();

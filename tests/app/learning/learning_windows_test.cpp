@@ -17,15 +17,10 @@ class LearningWindowsTest : public FrameTest {
 protected:
     void SetUp() override {
         store = &UseProgressStoreInTestFolder();
-        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-        ASSERT_TRUE(State().HasBoard());
+        OpenLaidOutGame();
         list = State().WordList;
     }
 
-    void Click(int column, int row) {
-        const QPoint centre = TileCorner(column, row) + QPoint(89, 50);
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, centre);
-    }
     // Chat is picked with chien once (it stays selected), then the game is won by mouse.
     void WinWithOneMiss() {
         Click(1, 4), Click(2, 4);

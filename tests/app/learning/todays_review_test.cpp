@@ -90,7 +90,7 @@ TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListMostOverdueFirstAndGradesThe
 }
 
 TEST_F(TodaysReviewTest, WithNothingDueItNamesTheNextDueDayAndKeepsTheGame) {
-    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+    OpenLaidOutGame();
     const std::string before = ListText(State().WordList);
     Trigger(CommandId::TodaysReview);
     ASSERT_FALSE(prompter->messages.isEmpty());
@@ -109,12 +109,10 @@ TEST_F(TodaysReviewTest, WithNothingDueItNamesTheNextDueDayAndKeepsTheGame) {
 
 TEST_F(TodaysReviewTest, AGameWithChangesIsNotGivenUpWithoutAsking) {
     ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(1));
-    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+    OpenLaidOutGame();
     // chat=cat lies at columns 1 and 3 of row 4: one match is a change worth saving.
-    for (const int column : {1, 3}) {
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier,
-                          TileCorner(column, 4) + QPoint(89, 50));
-    }
+    Click(1, 4);
+    Click(3, 4);
     ASSERT_EQ(TilesOnBoard(), 4);
     const std::string before = ListText(State().WordList);
     prompter->saveChoices.push_back(SaveChoice::Cancel);
@@ -159,12 +157,12 @@ TEST_F(TodaysReviewTest, ProgressForecastsThePairsDuePerDay) {
 }
 
 // The board's places whose top tile belongs to `pair`.
-std::vector<QPoint> TopTilesOf(const GameState& state, std::int32_t pair) {
-    std::vector<QPoint> places;
+std::vector<BoardPosition> TopTilesOf(const GameState& state, std::int32_t pair) {
+    std::vector<BoardPosition> places;
     for (int column = 1; column <= BoardColumns; ++column) {
         for (int row = 1; row <= BoardRows; ++row) {
             if (PairAt(state, TopCellAt(state, column, row)) == pair) {
-                places.push_back(TileCorner(column, row) + QPoint(89, 50));
+                places.push_back({column, row});
             }
         }
     }
@@ -176,8 +174,8 @@ TEST_F(TodaysReviewTest, GameFinishedTypesEveryReviewPairAndTheRoundsGradeReplac
     ScheduleFor("bbbbbbbbbbbbbbbb", "manger", Today - days(1));
     Trigger(CommandId::TodaysReview);
     ASSERT_EQ(TilesOnBoard(), 4);
-    const std::vector<QPoint> first = TopTilesOf(State(), 0);
-    const std::vector<QPoint> second = TopTilesOf(State(), 1);
+    const std::vector<BoardPosition> first = TopTilesOf(State(), 0);
+    const std::vector<BoardPosition> second = TopTilesOf(State(), 1);
     ASSERT_EQ(std::tuple(first.size(), second.size()), std::tuple(2u, 2u));
 
     learningPrompter->afterGame.push_back(AfterGame::TypePairs);
@@ -195,8 +193,8 @@ TEST_F(TodaysReviewTest, GameFinishedTypesEveryReviewPairAndTheRoundsGradeReplac
     QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
                      [&summary](const TypingRound& round) { summary = round.Summary(); });
     // The first pair is picked with the second once, then both are matched.
-    for (const QPoint& place : {first[0], second[0], first[1], second[0], second[1]}) {
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, place);
+    for (const BoardPosition& place : {first[0], second[0], first[1], second[0], second[1]}) {
+        Click(place.column, place.row);
     }
     ASSERT_TRUE(QTest::qWaitFor([&summary] { return summary.has_value(); }, 5000));
     ASSERT_EQ(learningPrompter->reports.size(), 1u);

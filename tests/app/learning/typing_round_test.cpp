@@ -28,8 +28,7 @@ class TypingRoundTest : public FrameTest {
 protected:
     void SetUp() override {
         store = &UseProgressStoreInTestFolder();
-        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-        ASSERT_TRUE(State().HasBoard());
+        OpenLaidOutGame();
         QObject::connect(&frame->Typing(), &TypingControl::RoundEnded,
                          [this](const TypingRound& round) { summary = round.Summary(); });
         ListenToAnnouncements([this](const QString& text) { heard.append(text); });
@@ -119,11 +118,7 @@ TEST_F(TypingRoundTest, GameFinishedTypesTheMissedPairsOnly) {
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
     // Chat is picked with chien once, then every pair is matched.
-    const auto click = [this](int column, int row) {
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier,
-                          TileCorner(column, row) + QPoint(89, 50));
-    };
-    click(1, 4), click(2, 4), click(3, 4), click(2, 4), click(4, 4), click(1, 4), click(5, 3);
+    Click(1, 4), Click(2, 4), Click(3, 4), Click(2, 4), Click(4, 4), Click(1, 4), Click(5, 3);
     ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
     EXPECT_EQ(word, "chat");
     EXPECT_EQ(summary->pairs, 1);

@@ -33,23 +33,15 @@ public:
         : answers_(std::move(answers)) {}
     QString ChooseFileToSave(QWidget*) override {
         answers_->asked << "save as";
-        return Take(answers_->paths, QString());
+        return NextAnswer(answers_->paths, QString());
     }
     SaveChoice AskSaveChanges(QWidget*) override {
         answers_->asked << "save changes?";
-        return Take(answers_->choices, SaveChoice::Cancel);
+        return NextAnswer(answers_->choices, SaveChoice::Cancel);
     }
     void ShowMessage(QWidget*, const QString& text) override { answers_->asked << text; }
 
 private:
-    template <typename T> static T Take(std::deque<T>& queue, T otherwise) {
-        if (queue.empty()) {
-            return otherwise;
-        }
-        T next = queue.front();
-        queue.pop_front();
-        return next;
-    }
     std::shared_ptr<EditorAnswers> answers_;
 };
 

@@ -21,9 +21,8 @@ TEST_F(FrameTest, TheGamesOwnMessagesAndNotesAreInThePlayersLanguage) {
     EXPECT_EQ(prompter->messages,
               QStringList("Fehler: Die Datei kann nicht geöffnet werden\n" + missing));
 
-    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-    ASSERT_TRUE(State().HasBoard());
-    QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, TileCorner(1, 4) + QPoint(89, 50));
+    OpenLaidOutGame();
+    Click(1, 4);
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ausgewählt: chat");
     // What a screen reader reads of that tile: stack 16 is column 1, row 4.
     QAccessibleInterface* tile = QAccessible::queryAccessibleInterface(&View())->child(15);
@@ -70,8 +69,7 @@ TEST_F(FrameTest, AnImportIsReportedInThePlayersLanguageThroughout) {
 // name of the list the game came from stays as it is.
 TEST_F(FrameTest, PracticeAndReviewTitlesAreInThePlayersLanguage) {
     const UiTranslations german({QStringLiteral("de-DE")});
-    Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
-    ASSERT_TRUE(State().HasBoard());
+    OpenLaidOutGame();
     frame->Game().Replace([this](GameDealer& dealer) {
         dealer.DealPractice(PairsAt(State(), {0, 1}), "Missed pairs", GameKind::MissedPairs);
     });

@@ -32,10 +32,6 @@ protected:
             [this] { return frame->Action(Languages)->isEnabled() || !SpeakWords().isEnabled(); },
             15000);
     }
-    void Click(int column, int row) {
-        const QPoint centre = TileCorner(column, row) + QPoint(89, 50);
-        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, centre);
-    }
     // The board column on level 1 (row 4) of the tile showing one side of a pair.
     int ColumnOf(int pair, int side) {
         for (int cell = 0; cell < 5; ++cell) {
