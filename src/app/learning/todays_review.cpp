@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSettings>
-#include <QStatusBar>
 
 #include <algorithm>
 
@@ -29,10 +28,9 @@ QString Pairs(std::int64_t count) {
 }
 } // namespace
 
-TodaysReview::TodaysReview(GameInPlay& game, GameLearning& learning, QStatusBar& bar)
-    : QObject(&game), game_(game), learning_(learning), pane_(new QLabel(&bar)) {
+TodaysReview::TodaysReview(GameInPlay& game, GameLearning& learning, QLabel& pane)
+    : QObject(&game), game_(game), learning_(learning), pane_(&pane) {
     pane_->setToolTip(tr("Pairs due for review today"));
-    bar.addPermanentWidget(pane_);
     connect(&learning_, &GameLearning::GameRecorded, this, &TodaysReview::Refresh);
     Refresh();
 }

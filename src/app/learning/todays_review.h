@@ -8,7 +8,6 @@ class GameDealer;
 class GameInPlay;
 class GameLearning;
 class QLabel;
-class QStatusBar;
 
 // Game > Today's Review and what tells the player about it: a note at start when pairs are
 // due, and a status pane with today's count.
@@ -18,7 +17,8 @@ public:
     // How many pairs one review deals when the settings say nothing.
     static constexpr int DefaultMaximumPairs = 60;
 
-    TodaysReview(GameInPlay& game, GameLearning& learning, QStatusBar& bar);
+    // `pane` shows today's count; the frame places it.
+    TodaysReview(GameInPlay& game, GameLearning& learning, QLabel& pane);
 
     QLabel* DuePane() const { return pane_; }
     // The cap on one review's pairs, from the settings.

@@ -32,6 +32,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -122,7 +123,9 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     BindOpeningDeal(*Action(DealClearableBoards), *game_);
     teacher_ = new TeacherCommands(*game_, *Action(FileNew), *Action(NewWordList),
                                    *Action(EditWordList), *Action(PrintWorksheet));
-    review_ = new ::TodaysReview(*game_, *learning_, *statusBar());
+    auto* duePane = new QLabel(statusBar());
+    statusBar()->addPermanentWidget(duePane);
+    review_ = new ::TodaysReview(*game_, *learning_, *duePane);
     connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
             &::TodaysReview::OnTodaysReview);
     typing_ = new TypingControl(*game_);
