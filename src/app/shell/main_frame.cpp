@@ -143,7 +143,11 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     resize(930, 690);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The board and all that hangs on it ask through the prompter, which goes before the
+    // window's children would.
+    delete centralWidget();
+}
 
 GameInPlay& CMainFrame::Game() const {
     return *game_;
@@ -216,8 +220,8 @@ void CMainFrame::CreateBoardArea() {
     connect(view_, &CGlossatilesView::NoteWithdrawn, notes_, &NoteBar::Withdraw);
     // A notification in the status bar is spoken without its role's name.
     InstallAnnouncer(*statusBar());
-    announcer_ = new PlayAnnouncer(*game_);
-    connect(view_, &CGlossatilesView::StatusNote, announcer_, &PlayAnnouncer::OnStatusNote);
+    auto* announcer = new PlayAnnouncer(*game_);
+    connect(view_, &CGlossatilesView::StatusNote, announcer, &PlayAnnouncer::OnStatusNote);
     connect(notes_, &NoteBar::NoteShown, this, [](const QString& text) { Announce(text); });
     keyboard_ = new KeyboardPlay(*view_, *game_);
     zoom_ = new BoardZoom(*area, *view_);

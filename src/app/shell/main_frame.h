@@ -18,7 +18,6 @@ class GameLearning;
 class KeyboardPlay;
 class KeyLockIndicators;
 class NoteBar;
-class PlayAnnouncer;
 class Prompter;
 class QAction;
 class QMenu;
@@ -88,7 +87,6 @@ private:
     std::vector<QAction*> recentActions_;
     QToolBar* toolBar_ = nullptr;
     KeyLockIndicators* indicators_ = nullptr;
-    PlayAnnouncer* announcer_ = nullptr;
     KeyboardPlay* keyboard_ = nullptr;
     BoardZoom* zoom_ = nullptr;
     NoteBar* notes_ = nullptr;
