@@ -47,7 +47,8 @@ public:
     // False when the player cancelled or the save failed.
     virtual bool MayDiscardGame() = 0;
     // The one way to another game: asks as MayDiscardGame does, then lets `replace` open or
-    // deal through the dealer. False when the player kept the game in play.
+    // deal through the dealer. False when the player kept the game in play; true once the
+    // player let it go, whether or not `replace` then put another in its place.
     virtual bool Replace(const std::function<void(GameDealer&)>& replace) = 0;
 
 signals:
