@@ -949,6 +949,10 @@ Wörter eintippen</translation>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Als Wortliste lesen, ein Wort je Zeile</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -982,6 +986,10 @@ Wörter eintippen</translation>
     <message>
         <source>&amp;Translations:</source>
         <translation>Ü&amp;bersetzungen:</translation>
+    </message>
+    <message>
+        <source>Automatic: not known, not spoken</source>
+        <translation>Automatisch: unbekannt, nicht gesprochen</translation>
     </message>
 </context>
 <context>
@@ -1286,10 +1294,6 @@ Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
         <translation>Das Archiv ist beschädigt.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Die Notizen darin können nicht gelesen werden.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Die komprimierte Sammlung darin ist beschädigt.</translation>
     </message>
@@ -1538,77 +1542,6 @@ Die Liste wird unvollständig sein</translation>
         <translation>Möglicherweise ungerade Anzahl von Wörtern in der Funktion GetWordPairPointer</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
-und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
-
-  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
-  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
-  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
-  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv)
-                 oder kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
-                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
-                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
-                 Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T  die Wörter aus Spalte W und ihre Übersetzungen aus Spalte T
-                 (ab 1 gezählt) einer importierten Tabelle nehmen
-  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
-                 diese Option und --columns wird beides wie im Spiel erraten
-  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
-                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
-  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
-                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
-  --direction D  mit --type: forward (die Übersetzung tippen, die Vorgabe), backward
-                 (das Wort tippen) oder mixed
-  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
-                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
-                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
-  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
-  --all          mit --due: jedes eingeplante Paar
-  --help         diese Hilfe zeigen
-  --version      die Version zeigen
-
-Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
-Aufruf.
-</translation>
-    </message>
-    <message>
         <source>there is no folder for it (neither XDG_DATA_HOME nor HOME is set)</source>
         <translation>es gibt keinen Ordner dafür (weder XDG_DATA_HOME noch HOME ist gesetzt)</translation>
     </message>
@@ -1659,6 +1592,151 @@ Aufruf.
     <message>
         <source>Today&apos;s Review</source>
         <translation>Heutige Wiederholung</translation>
+    </message>
+    <message>
+        <source>Line %1 does not have the three columns pair, date and rating.</source>
+        <translation>Zeile %1 hat nicht die drei Spalten Paar, Datum und Bewertung.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
+        <translation>Zeile %1: Das Datum „%2“ ist nicht als JJJJ-MM-TT geschrieben.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
+        <translation>Zeile %1: Die Bewertung „%2“ ist nicht 1, 2, 3 oder 4.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
+        <translation>Zeile %1: %2 ist auf den %3 datiert, vor seiner Wiederholung in Zeile %4.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a review file may have.</source>
+        <translation>Die Datei hat mehr als %1 Zeilen, mehr als eine Wiederholungsdatei haben darf.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a review file may be.</source>
+        <translation>Die Datei ist größer als %1 MB, größer als eine Wiederholungsdatei sein darf.</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
+                 or kvtml 2.0 (.kvtml)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --direction D  with --type: forward (type the translation, the default), backward
+                 (type the word) or mixed
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit --reviews FILE.csv
+                 fit the memory model to the reviews in FILE.csv, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
+                 parameters and the log loss and RMSE(bins) of the default and the
+                 fitted parameters on those reviews; nothing is stored (1 when the
+                 file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
+und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
+
+  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
+  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
+  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
+  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
+  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv)
+                 oder kvtml 2.0 (.kvtml)
+  --worksheet OUT --layout LAYOUT
+                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
+                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
+                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
+                 Rückseiten auf geraden Seiten für beidseitigen Druck)
+  --columns W,T  DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T nehmen (ab 1 gezählt)
+  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
+                 diese Option und --columns wird beides wie im Spiel erraten
+  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
+                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
+  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
+                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
+  --direction D  mit --type: forward (die Übersetzung tippen, die Vorgabe), backward
+                 (das Wort tippen) oder mixed
+  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
+                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
+                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
+  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
+  --all          mit --due: jedes eingeplante Paar
+  --fit --reviews DATEI.csv
+                 das Gedächtnismodell an die Wiederholungen in DATEI.csv anpassen, eine
+                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
+                 bis 4 Easy); gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
+                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
+                 nichts wird gespeichert (1, wenn die Datei nicht lesbar oder eine Zeile
+                 falsch ist)
+  --dry-run      mit --fit: nichts speichern
+  --help         diese Hilfe zeigen
+  --version      die Version zeigen
+
+Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
+Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Notizen, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n Zeile von %1 ist länger als 998 Byte; sie wurde als mehrere Wörter gelesen.</numerusform>
+            <numerusform>%n Zeilen von %1 sind länger als 998 Byte; jede wurde als mehrere Wörter gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Einträge, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Ihr XML enthält weit mehr Elemente als eine Wortliste dieser Größe; die Datei wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>Die erste Zeile (%1) wurde für die Namen der Spalten gehalten und ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Das Lesen der Sammlung darin kostet weit mehr Arbeit, als eine Sammlung dieser Größe braucht; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1873,22 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Speech turned off: %1</source>
         <translation>Sprachausgabe abgeschaltet: %1</translation>
+    </message>
+    <message>
+        <source>the words (%1?)</source>
+        <translation>der Wörter (%1?)</translation>
+    </message>
+    <message>
+        <source>the translations (%1?)</source>
+        <translation>der Übersetzungen (%1?)</translation>
+    </message>
+    <message>
+        <source>Speech cannot tell the language of %1 and does not speak them until you choose it in Tools &gt; Languages…</source>
+        <translation>Die Sprachausgabe kann die Sprache %1 nicht erkennen und spricht sie nicht, bis Sie sie unter Extras &gt; Sprachen… wählen</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>

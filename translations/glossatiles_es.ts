@@ -949,6 +949,10 @@ Escribir las palabras</translation>
         <source>Description</source>
         <translation>Descripción</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Leer como lista de palabras, una palabra por línea</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -982,6 +986,10 @@ Escribir las palabras</translation>
     <message>
         <source>&amp;Translations:</source>
         <translation>&amp;Traducciones:</translation>
+    </message>
+    <message>
+        <source>Automatic: not known, not spoken</source>
+        <translation>Automático: desconocido, no se pronuncia</translation>
     </message>
 </context>
 <context>
@@ -1286,10 +1294,6 @@ Las listas de palabras y las partidas guardadas son texto plano.</translation>
         <translation>El archivo comprimido está dañado.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Sus notas no se pueden leer.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Su colección comprimida está dañada.</translation>
     </message>
@@ -1538,77 +1542,6 @@ La lista quedará incompleta</translation>
         <translation>Posible número impar de palabras en la función GetWordPairPointer</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
-ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
-
-  --seed N       repartir con la semilla aleatoria N en lugar del reloj
-  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
-  --auto-finish  quitar parejas hasta que no se encuentre ninguna
-  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
-  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
-                 CSV (.csv) o kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
-                 (las dos columnas), test (una columna en blanco por fila, barajada según
-                 --seed, con las soluciones después) o cards (para recortar; anversos en
-                 las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T  tomar las palabras de la columna W y sus traducciones de la columna T
-                 (contando desde 1) de una tabla importada
-  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
-                 opción ni --columns, ambas cosas se adivinan como en el juego
-  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
-                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
-  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
-                 línea de la entrada estándar; imprime cada veredicto y un resumen
-  --direction D  con --type: forward (escribir la traducción, por omisión), backward
-                 (escribir la palabra) o mixed
-  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
-                 palabra, traducción y descripción de la lista, separadas por tabuladores
-                 (1 si no se puede leer la base de progreso)
-  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
-  --all          con --due: todas las parejas programadas
-  --help         mostrar esta ayuda
-  --version      mostrar la versión
-
-Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
-incorrecto.
-</translation>
-    </message>
-    <message>
         <source>there is no folder for it (neither XDG_DATA_HOME nor HOME is set)</source>
         <translation>no hay ninguna carpeta para él (no está definida ni XDG_DATA_HOME ni HOME)</translation>
     </message>
@@ -1659,6 +1592,151 @@ incorrecto.
     <message>
         <source>Today&apos;s Review</source>
         <translation>Repaso de hoy</translation>
+    </message>
+    <message>
+        <source>Line %1 does not have the three columns pair, date and rating.</source>
+        <translation>La línea %1 no tiene las tres columnas pareja, fecha y nota.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
+        <translation>Línea %1: la fecha «%2» no está escrita como AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
+        <translation>Línea %1: la nota «%2» no es 1, 2, 3 ni 4.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
+        <translation>Línea %1: %2 tiene fecha %3, anterior a su repaso de la línea %4.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a review file may have.</source>
+        <translation>El archivo tiene más de %1 líneas, más de las que puede tener un archivo de repasos.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a review file may be.</source>
+        <translation>El archivo ocupa más de %1 MB, más de lo que puede ocupar un archivo de repasos.</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
+                 or kvtml 2.0 (.kvtml)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --direction D  with --type: forward (type the translation, the default), backward
+                 (type the word) or mixed
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit --reviews FILE.csv
+                 fit the memory model to the reviews in FILE.csv, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
+                 parameters and the log loss and RMSE(bins) of the default and the
+                 fitted parameters on those reviews; nothing is stored (1 when the
+                 file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
+ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
+
+  --seed N       repartir con la semilla aleatoria N en lugar del reloj
+  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
+  --auto-finish  quitar parejas hasta que no se encuentre ninguna
+  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
+  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
+                 CSV (.csv) o kvtml 2.0 (.kvtml)
+  --worksheet OUT --layout LAYOUT
+                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
+                 (las dos columnas), test (una columna en blanco por fila, barajada según
+                 --seed, con las soluciones después) o cards (para recortar; anversos en
+                 las páginas impares, reversos en las pares, para imprimir a doble cara)
+  --columns W,T  leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W y sus traducciones de la columna T (contando desde 1)
+  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
+                 opción ni --columns, ambas cosas se adivinan como en el juego
+  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
+                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
+  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
+                 línea de la entrada estándar; imprime cada veredicto y un resumen
+  --direction D  con --type: forward (escribir la traducción, por omisión), backward
+                 (escribir la palabra) o mixed
+  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
+                 palabra, traducción y descripción de la lista, separadas por tabuladores
+                 (1 si no se puede leer la base de progreso)
+  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
+  --all          con --due: todas las parejas programadas
+  --fit --reviews ARCHIVO.csv
+                 ajustar el modelo de memoria a los repasos de ARCHIVO.csv, uno por
+                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
+                 4 Easy); imprime los 21 parámetros y la pérdida logarítmica y el
+                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
+                 repasos; no se guarda nada (1 si no se puede leer el archivo o una línea
+                 es errónea)
+  --dry-run      con --fit: no guardar nada
+  --help         mostrar esta ayuda
+  --version      mostrar la versión
+
+Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
+incorrecto.
+</translation>
+    </message>
+    <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 notas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n línea de %1 supera los 998 bytes; se leyó como varias palabras.</numerusform>
+            <numerusform>%n líneas de %1 superan los 998 bytes; cada una se leyó como varias palabras.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 entradas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Su XML contiene muchos más elementos que una lista de palabras de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La primera fila (%1) se tomó por los nombres de las columnas y se omitió.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Leer su colección exige mucho más trabajo del que necesita una colección de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1873,22 @@ Do you want to replace it?</source>
     <message>
         <source>Speech turned off: %1</source>
         <translation>Voz apagada: %1</translation>
+    </message>
+    <message>
+        <source>the words (%1?)</source>
+        <translation>de las palabras (¿%1?)</translation>
+    </message>
+    <message>
+        <source>the translations (%1?)</source>
+        <translation>de las traducciones (¿%1?)</translation>
+    </message>
+    <message>
+        <source>Speech cannot tell the language of %1 and does not speak them until you choose it in Tools &gt; Languages…</source>
+        <translation>La voz no reconoce el idioma %1 y no las pronuncia hasta que lo elija en Herramientas &gt; Idiomas…</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
     </message>
 </context>
 <context>

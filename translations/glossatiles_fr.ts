@@ -949,6 +949,10 @@ Taper les mots</translation>
         <source>Description</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Read as a word list, one word a line</source>
+        <translation>Lire comme une liste de mots, un mot par ligne</translation>
+    </message>
 </context>
 <context>
     <name>KeyLockIndicators</name>
@@ -982,6 +986,10 @@ Taper les mots</translation>
     <message>
         <source>&amp;Translations:</source>
         <translation>&amp;Traductions :</translation>
+    </message>
+    <message>
+        <source>Automatic: not known, not spoken</source>
+        <translation>Automatique : inconnue, non prononcée</translation>
     </message>
 </context>
 <context>
@@ -1286,10 +1294,6 @@ Les listes de mots et les parties enregistrées sont du texte brut.</translation
         <translation>L&apos;archive est endommagée.</translation>
     </message>
     <message>
-        <source>Its notes cannot be read.</source>
-        <translation>Ses notes ne peuvent pas être lues.</translation>
-    </message>
-    <message>
         <source>Its compressed collection is damaged.</source>
         <translation>Sa collection compressée est endommagée.</translation>
     </message>
@@ -1538,77 +1542,6 @@ La liste sera incomplète</translation>
         <translation>Nombre de mots peut-être impair dans la fonction GetWordPairPointer</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  take the words from column W and their translations from column T
-                 (counted from 1) of an imported table
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
-fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
-
-  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
-  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
-  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
-  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv)
-                 ou kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
-                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
-                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
-                 impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T  prendre les mots dans la colonne W et leurs traductions dans la colonne T
-                 (comptées à partir de 1) d&apos;un tableau importé
-  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
-                 option ni --columns, les deux sont devinées comme dans le jeu
-  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
-                 FICHIER depuis la base de progression (1 si elle est illisible)
-  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
-                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
-  --direction D  avec --type : forward (taper la traduction, par défaut), backward
-                 (taper le mot) ou mixed
-  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
-                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
-                 des tabulations (1 si la base de progression est illisible)
-  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
-  --all          avec --due : toutes les paires planifiées
-  --help         afficher cette aide
-  --version      afficher la version
-
-Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
-échoué, 2 pour une erreur d&apos;utilisation.
-</translation>
-    </message>
-    <message>
         <source>there is no folder for it (neither XDG_DATA_HOME nor HOME is set)</source>
         <translation>il n&apos;a pas de dossier (ni XDG_DATA_HOME ni HOME n&apos;est défini)</translation>
     </message>
@@ -1659,6 +1592,152 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
     <message>
         <source>Today&apos;s Review</source>
         <translation>Révision du jour</translation>
+    </message>
+    <message>
+        <source>Line %1 does not have the three columns pair, date and rating.</source>
+        <translation>La ligne %1 n&apos;a pas les trois colonnes paire, date et note.</translation>
+    </message>
+    <message>
+        <source>Line %1: the date &quot;%2&quot; is not written YYYY-MM-DD.</source>
+        <translation>Ligne %1 : la date « %2 » n&apos;est pas écrite AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>Line %1: the rating &quot;%2&quot; is not 1, 2, 3 or 4.</source>
+        <translation>Ligne %1 : la note « %2 » n&apos;est pas 1, 2, 3 ou 4.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 is dated %3, before its review on line %4.</source>
+        <translation>Ligne %1 : %2 est daté du %3, avant sa révision de la ligne %4.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 lines, more than a review file may have.</source>
+        <translation>Le fichier a plus de %1 lignes, plus qu&apos;un fichier de révisions ne peut en avoir.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB, more than a review file may be.</source>
+        <translation>Le fichier dépasse %1 Mo, plus qu&apos;un fichier de révisions ne peut en faire.</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
+                 or kvtml 2.0 (.kvtml)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --direction D  with --type: forward (type the translation, the default), backward
+                 (type the word) or mixed
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit --reviews FILE.csv
+                 fit the memory model to the reviews in FILE.csv, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
+                 parameters and the log loss and RMSE(bins) of the default and the
+                 fitted parameters on those reviews; nothing is stored (1 when the
+                 file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
+fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
+
+  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
+  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
+  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
+  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
+  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv)
+                 ou kvtml 2.0 (.kvtml)
+  --worksheet OUT --layout LAYOUT
+                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
+                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
+                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
+                 impaires, verso sur les paires, pour imprimer en recto verso)
+  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
+                 partir de 1)
+  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
+                 option ni --columns, les deux sont devinées comme dans le jeu
+  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
+                 FICHIER depuis la base de progression (1 si elle est illisible)
+  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
+                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
+  --direction D  avec --type : forward (taper la traduction, par défaut), backward
+                 (taper le mot) ou mixed
+  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
+                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
+                 des tabulations (1 si la base de progression est illisible)
+  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
+  --all          avec --due : toutes les paires planifiées
+  --fit --reviews FICHIER.csv
+                 ajuster le modèle de mémoire aux révisions de FICHIER.csv, une par
+                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
+                 4 Easy) ; affiche les 21 paramètres, ainsi que la perte logarithmique et
+                 le RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
+                 révisions ; rien n&apos;est enregistré (1 si le fichier est illisible ou
+                 une ligne erronée)
+  --dry-run      avec --fit : ne rien enregistrer
+  --help         afficher cette aide
+  --version      afficher la version
+
+Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
+échoué, 2 pour une erreur d&apos;utilisation.
+</translation>
+    </message>
+    <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
+            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1874,22 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Speech turned off: %1</source>
         <translation>Parole coupée : %1</translation>
+    </message>
+    <message>
+        <source>the words (%1?)</source>
+        <translation>des mots (%1 ?)</translation>
+    </message>
+    <message>
+        <source>the translations (%1?)</source>
+        <translation>des traductions (%1 ?)</translation>
+    </message>
+    <message>
+        <source>Speech cannot tell the language of %1 and does not speak them until you choose it in Tools &gt; Languages…</source>
+        <translation>La synthèse vocale ne reconnaît pas la langue %1 et ne les prononce pas tant que vous ne l’avez pas choisie dans Outils &gt; Langues…</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.type = true;
         } else if (argument == "--on" && hasValue) {
             options.dueOn = arguments[++i];
+        } else if (argument == "--fit") {
+            options.fit = true;
+        } else if (argument == "--reviews" && hasValue) {
+            options.reviewsFrom = arguments[++i];
+        } else if (argument == "--dry-run") {
+            options.dryRun = true;
         } else if (argument == "--due") {
             options.due = true;
         } else if (argument == "--all") {
@@ -114,6 +120,16 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
                        options.exportTo || options.worksheetTo;
     const bool typeClash = options.type && (board || options.progress);
     const bool dueOptions = options.dueOn || options.allDue;
+    if (options.fit) {
+        // Only a review file can be fitted to so far, and nothing else goes with it.
+        const bool valid = options.reviewsFrom && !haveFile && !plays && !options.progress &&
+                           !options.exportTo && !options.worksheetTo && !options.layout &&
+                           !options.type && !options.due && !dueOptions && !options.direction;
+        return valid ? std::optional(options) : std::nullopt;
+    }
+    if (options.reviewsFrom || options.dryRun) {
+        return std::nullopt;
+    }
     if (options.due) {
         // The schedule covers every list: no file, no other action.
         const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&

@@ -31,6 +31,10 @@ struct CliOptions {
     // Run a typing round on the list, answers from standard input.
     bool type = false;
     std::optional<RoundDirection> direction;
+    // Fit the memory model to the reviews of a file, printing the weights; nothing is stored.
+    bool fit = false;
+    std::optional<std::string> reviewsFrom;
+    bool dryRun = false;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -45,6 +49,7 @@ inline constexpr const char* CliUsage =
     "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
+    "       glossatiles-cli --fit --reviews FILE.csv [--dry-run]\n"
     "       glossatiles-cli --help | --version\n";
 
 // In the language of the environment, as the messages are.
@@ -64,8 +69,8 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 (both columns), test (one column blank per row, shuffled by --seed,\n"
     "                 answer key after it) or cards (to cut out; fronts on odd pages, backs\n"
     "                 on even pages for printing on both sides)\n"
-    "  --columns W,T  take the words from column W and their translations from column T\n"
-    "                 (counted from 1) of an imported table\n"
+    "  --columns W,T  read FILE as a table, whatever its shape, taking the words from\n"
+    "                 column W and their translations from column T (counted from 1)\n"
     "  --header-row   the first row of an imported table names its columns; without this\n"
     "                 option and --columns, both are guessed as in the game\n"
     "  --progress     print FILE's finished games and hardest pairs from the progress\n"
@@ -79,6 +84,13 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 (1 when the progress database cannot be read)\n"
     "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
     "  --all          with --due: every scheduled pair\n"
+    "  --fit --reviews FILE.csv\n"
+    "                 fit the memory model to the reviews in FILE.csv, one a line:\n"
+    "                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21\n"
+    "                 parameters and the log loss and RMSE(bins) of the default and the\n"
+    "                 fitted parameters on those reviews; nothing is stored (1 when the\n"
+    "                 file cannot be read or a line is wrong)\n"
+    "  --dry-run      with --fit: store nothing\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

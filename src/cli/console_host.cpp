@@ -9,7 +9,15 @@ void ConsoleHost::Report(const Message& message) {
 }
 
 void ConsoleHost::ShowMessage(std::string_view text) {
-    std::string line = "message: ";
+    WriteLine("message: ", text);
+}
+
+void ConsoleHost::ReportNote(NoteTopic, const Message& note) {
+    WriteLine("note: ", LocalizedText(note, language_));
+}
+
+void ConsoleHost::WriteLine(std::string_view prefix, std::string_view text) {
+    std::string line(prefix);
     for (char c : text) {
         if (c == '\n') {
             line += "\\n";

@@ -2,6 +2,7 @@
 #include "cli/console_host.h"
 #include "cli/due_listing.h"
 #include "cli/game_summary.h"
+#include "cli/memory_fit_report.h"
 #include "cli/message_language.h"
 #include "cli/progress_report.h"
 #include "cli/typing_console.h"
@@ -14,6 +15,7 @@
 #include "game/random_source.h"
 #include "glossatiles_project.h"
 #include "learning/clock.h"
+#include "learning/review_file.h"
 #include "learning/sqlite_progress_store.h"
 #include "learning/typing_result.h"
 #include "print/worksheet_pdf.h"
@@ -46,6 +48,17 @@ int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view
     std::fwrite(listing.data(), 1, listing.size(), stdout);
     return Succeeded;
 }
+// --fit --reviews: the memory model fitted to a review file, against the default weights.
+int FitReviewFile(const CliOptions& options, std::string_view language) {
+    const ReviewFile file = ReadReviewFile(*options.reviewsFrom);
+    if (file.problem) {
+        std::fprintf(stderr, "error: %s\n", LocalizedText(*file.problem, language).c_str());
+        return Failed;
+    }
+    const std::string report = MemoryFitReport(*FitMemory(file.reviews, DefaultWeights));
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,6 +82,9 @@ int main(int argc, char** argv) {
     }
     if (options->due) {
         return ListDuePairs(*options, SystemClock(), language);
+    }
+    if (options->fit) {
+        return FitReviewFile(*options, language);
     }
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =

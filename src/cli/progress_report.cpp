@@ -49,7 +49,7 @@ std::optional<std::string> ProgressReport(const GameState& state, ProgressStore&
     if (!games || !hardest) {
         return std::nullopt;
     }
-    std::string report = "list: " + state.BrowseFileName + "\nfingerprint: " + fingerprint +
+    std::string report = "list: " + state.ListPath + "\nfingerprint: " + fingerprint +
                          "\ngames: " + std::to_string(games->size()) + "\n";
     for (const GameResult& game : *games) {
         report += GameLine(game);

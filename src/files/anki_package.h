@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string_view>
 
+class CancelFlag;
+
 // The most a package's collection may unpack to. More is taken for a zip bomb.
 inline constexpr std::size_t MaxCollectionBytes = std::size_t{512} << 20;
 
@@ -14,6 +16,5 @@ bool LooksLikeZip(std::string_view head);
 // An Anki package (.apkg, .colpkg): a zip holding the collection, an SQLite database, plain
 // (collection.anki2, collection.anki21) or zstd-compressed (collection.anki21b); the newest one
 // present is read, so the stub that newer packages carry for old programs is never dealt. Each
-// note is a row and its fields are the columns, named by its note type. Cloze notes are left out
-// and counted. The bytes must outlive the source.
-OpenedTable AnkiPackageTable(std::string_view bytes);
+// collection is read as AnkiCollectionTable reads it.
+OpenedTable AnkiPackageTable(std::string_view bytes, const CancelFlag* cancel = nullptr);

@@ -6,23 +6,15 @@
 #include "files/delimited_records.h"
 #include "files/html_field.h"
 #include "files/utf8_text.h"
+#include "words/lowered.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <optional>
 #include <set>
 
 namespace {
-
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lowered;
-}
 
 using namespace std::string_view_literals;
 constexpr std::array headerKeys{
@@ -164,6 +156,8 @@ public:
         TableHead head;
         head.columnNames = ColumnNames(header_, separator_);
         head.columns = WordColumns(header_, separator_);
+        // Names given by #columns: leave the first note alone.
+        head.mayHaveHeaderRow = head.columnNames.empty();
         return head;
     }
 

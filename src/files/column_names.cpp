@@ -1,8 +1,9 @@
 #include "files/column_names.h"
 
+#include "words/lowered.h"
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 namespace {
@@ -26,6 +27,9 @@ constexpr std::array knownNames{
     KnownName{"vocab", Role::Word},
     KnownName{"question", Role::Word},
     KnownName{"kanji", Role::Word},
+    KnownName{"hanzi", Role::Word},
+    KnownName{"simplified", Role::Word},
+    KnownName{"traditional", Role::Word},
     KnownName{"translation", Role::Translation},
     KnownName{"translations", Role::Translation},
     KnownName{"back", Role::Translation},
@@ -43,6 +47,13 @@ constexpr std::array knownNames{
     KnownName{"pronunciation", Role::Aside},
     KnownName{"phonetic", Role::Aside},
     KnownName{"transcription", Role::Aside},
+    KnownName{"pinyin", Role::Aside},
+    KnownName{"romaji", Role::Aside},
+    KnownName{"kana", Role::Aside},
+    KnownName{"audio", Role::Aside},
+    KnownName{"sound", Role::Aside},
+    KnownName{"image", Role::Aside},
+    KnownName{"sentence", Role::Aside},
     KnownName{"explanation", Role::Aside},
     KnownName{"synonym", Role::Aside},
     KnownName{"synonyms", Role::Aside},
@@ -53,6 +64,7 @@ constexpr std::array knownNames{
     KnownName{"notes", Role::Aside},
     KnownName{"example", Role::Aside},
     KnownName{"examples", Role::Aside},
+    KnownName{"tag", Role::Aside},
     KnownName{"tags", Role::Aside},
     KnownName{"gender", Role::Aside},
     KnownName{"part of speech", Role::Aside},
@@ -60,6 +72,7 @@ constexpr std::array knownNames{
     KnownName{"level", Role::Aside},
     KnownName{"lesson", Role::Aside},
     KnownName{"category", Role::Aside},
+    KnownName{"source", Role::Aside},
 };
 
 // Languages by their English name and their own.
@@ -77,16 +90,7 @@ constexpr std::array languageNames{
     "welsh"sv,      "thai"sv,      "ไทย"sv,
 };
 
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lowered;
-}
-
-std::optional<Role> RoleOf(std::string_view cell) {
-    const std::string name = Lowered(cell);
+std::optional<Role> RoleOfName(std::string_view name) {
     for (const KnownName& known : knownNames) {
         if (name == known.name) {
             return known.role;
@@ -98,17 +102,65 @@ std::optional<Role> RoleOf(std::string_view cell) {
     return std::nullopt;
 }
 
-// Two of its cells are column names, or one where the row has one or two cells.
+// A name, alone or in a name of up to three words, where the last name decides, as in "Word
+// Meaning", "Example ES" or "English word".
+std::optional<Role> RoleOf(std::string_view cell) {
+    const std::string name = Lowered(cell);
+    if (const std::optional<Role> role = RoleOfName(name)) {
+        return role;
+    }
+    constexpr std::size_t mostWords = 3;
+    std::optional<Role> role;
+    std::size_t words = 0;
+    for (std::size_t at = 0; at < name.size();) {
+        const std::size_t end = std::min(name.find_first_of(" _-/()", at), name.size());
+        if (end > at) {
+            if (++words > mostWords) {
+                return std::nullopt;
+            }
+            if (const std::optional<Role> known =
+                    RoleOfName(std::string_view(name).substr(at, end - at))) {
+                role = known;
+            }
+        }
+        at = end + 1;
+    }
+    return role;
+}
+
+// A name as programs write them, "verb_group" or "createdAt": no word of a list looks so.
+bool IsIdentifier(std::string_view cell) {
+    const auto isLower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto isUpper = [](char c) { return c >= 'A' && c <= 'Z'; };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (cell.empty() || !(isLower(cell[0]) || isUpper(cell[0]))) {
+        return false;
+    }
+    bool joined = false;
+    for (std::size_t at = 1; at < cell.size(); ++at) {
+        const char c = cell[at];
+        if (c == '_' && at + 1 < cell.size() && cell[at + 1] != '_') {
+            joined = true;
+        } else if (isUpper(c) && isLower(cell[at - 1])) {
+            joined = true;
+        } else if (!isLower(c) && !isUpper(c) && !isDigit(c)) {
+            return false;
+        }
+    }
+    return joined;
+}
+
+// Most of its cells, more than half, are column names.
 bool NamesColumns(const TableRow& row) {
     std::size_t cells = 0;
     std::size_t names = 0;
     for (const std::string& field : row.fields) {
         if (!field.empty()) {
             ++cells;
-            names += RoleOf(field).has_value();
+            names += RoleOf(field).has_value() || IsIdentifier(field);
         }
     }
-    return names >= 2 || (names == 1 && cells <= 2);
+    return 2 * names > cells;
 }
 
 } // namespace

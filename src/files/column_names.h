@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
-// True when the first row names the columns: two of its cells (or its one of two) are names such as
-// word, translation, front, back, term, meaning, reading, id, or a language's name (in English or
-// in that language), while the rows below it mostly are not.
+// True when the first row names the columns: most of its cells, more than half, are names such as
+// word, translation, front, back, term, meaning, reading, id, tag, example, or a language's name
+// (in English or in that language), or names of up to three words with one of them ("Word
+// Meaning", "Example ES") or names as programs write them ("verb_group", "createdAt"), while the
+// rows below it mostly are not. A first pair "number,numéro" is a pair.
 bool LooksLikeHeaderRow(const std::vector<TableRow>& rows);
 
 // The word and translation columns that names propose: a word-like column (word, front, term,

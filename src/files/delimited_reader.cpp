@@ -15,6 +15,7 @@ public:
     TableHead Head() const override {
         TableHead head;
         head.separator = separator_;
+        head.mayHaveHeaderRow = true;
         head.certain = ConsistentSeparator(text_) == separator_;
         return head;
     }
@@ -55,11 +56,12 @@ std::unique_ptr<TableSource> DelimitedTable(std::string_view text, std::optional
     return std::make_unique<DelimitedSource>(text, separator);
 }
 
-bool LooksLikeTable(std::string_view head, bool whole) {
+bool LooksLikeTable(std::string_view head, bool whole, std::string_view separators) {
     head = WithoutByteOrderMark(head);
     if (!whole) {
         const std::size_t lastBreak = head.rfind('\n');
         head = head.substr(0, lastBreak == std::string_view::npos ? 0 : lastBreak + 1);
     }
-    return ConsistentSeparator(head, std::numeric_limits<std::size_t>::max()).has_value();
+    return ConsistentSeparator(head, separators, std::numeric_limits<std::size_t>::max())
+        .has_value();
 }

@@ -18,6 +18,6 @@ std::optional<Message> ReadDelimitedRows(std::string_view text, char separator, 
                                          const std::function<std::string(std::string_view)>& clean,
                                          const RowVisitor& visit);
 
-// True when every record of the head (all but a last one that may be cut off) splits into the
-// same number of fields, at least two: a table, not one word per line.
-bool LooksLikeTable(std::string_view head, bool whole);
+// True when the records of the head (all but a last one that may be cut off) split alike at one
+// of the separators, as ConsistentSeparator tells: a table, not one word per line.
+bool LooksLikeTable(std::string_view head, bool whole, std::string_view separators);

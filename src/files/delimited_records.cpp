@@ -1,6 +1,6 @@
 #include "files/delimited_records.h"
 
-#include <array>
+#include <algorithm>
 
 namespace {
 
@@ -13,10 +13,14 @@ public:
     int Line() const { return line_; }
 
     // Reads one field, into `field` when `keep`, and reports whether its record goes on after
-    // it. False when a quoted field is never closed.
-    bool ReadField(std::string& field, bool keep, bool& recordGoesOn) {
+    // it and whether the field is empty. False when a quoted field is never closed.
+    bool ReadField(std::string& field, bool keep, bool& recordGoesOn, bool& empty) {
         field.clear();
+        std::size_t length = 0;
+        char last = 0;
         const auto take = [&](char c) {
+            ++length;
+            last = c;
             if (keep) {
                 field += c;
             }
@@ -47,9 +51,13 @@ public:
             line_ += text_[at_] == '\n';
             ++at_;
         }
-        if (!recordGoesOn && !field.empty() && field.back() == '\r') {
-            field.pop_back();
+        if (!recordGoesOn && length > 0 && last == '\r') {
+            --length;
+            if (keep) {
+                field.pop_back();
+            }
         }
+        empty = length == 0;
         return true;
     }
 
@@ -61,10 +69,8 @@ private:
 };
 
 bool IsBlankRecord(const DelimitedRecord& record) {
-    return record.fieldCount == 1 && (record.fields.empty() || record.fields[0].empty());
+    return record.filledCount == 0;
 }
-
-constexpr std::array separatorCandidates{'\t', ';', ','};
 
 } // namespace
 
@@ -77,17 +83,22 @@ int ScanDelimited(std::string_view text, char separator, int firstLine, std::siz
         record.line = scanner.Line();
         record.fields.clear();
         record.fieldCount = 0;
+        record.filledCount = 0;
         bool goesOn = true;
         while (goesOn) {
             const int fieldLine = scanner.Line();
             const bool keep = record.fieldCount < keptFields;
-            if (!scanner.ReadField(field, keep, goesOn)) {
+            bool empty = true;
+            if (!scanner.ReadField(field, keep, goesOn, empty)) {
                 return fieldLine;
             }
             if (keep) {
                 record.fields.push_back(field);
             }
             ++record.fieldCount;
+            if (!empty) {
+                record.filledCount = record.fieldCount;
+            }
         }
         if (!visit(record)) {
             break;
@@ -107,21 +118,23 @@ DelimitedRecords SplitDelimited(std::string_view text, char separator, int first
     return result;
 }
 
-std::optional<char> ConsistentSeparator(std::string_view text, std::size_t records) {
-    for (const char separator : separatorCandidates) {
+std::optional<char> ConsistentSeparator(std::string_view text, std::string_view candidates,
+                                        std::size_t records) {
+    for (const char separator : candidates) {
         std::size_t seen = 0;
-        std::size_t fields = 0;
-        bool consistent = true;
+        // Every record can be counted as n fields for any n from the most filled to the fewest.
+        std::size_t mostFilled = 0;
+        std::size_t fewest = std::numeric_limits<std::size_t>::max();
         // A record cut off by the end of a text's head may still close its quote later.
-        ScanDelimited(text, separator, 1, 1, [&](const DelimitedRecord& record) {
+        ScanDelimited(text, separator, 1, 0, [&](const DelimitedRecord& record) {
             if (IsBlankRecord(record)) {
                 return true;
             }
-            consistent = record.fieldCount >= 2 && (seen == 0 || record.fieldCount == fields);
-            fields = record.fieldCount;
-            return consistent && ++seen < records;
+            mostFilled = std::max(mostFilled, record.filledCount);
+            fewest = std::min(fewest, record.fieldCount);
+            return mostFilled <= fewest && ++seen < records;
         });
-        if (consistent && seen > 0) {
+        if (seen > 0 && mostFilled <= fewest && mostFilled >= 2) {
             return separator;
         }
     }
@@ -132,9 +145,9 @@ char GuessSeparator(std::string_view text) {
     if (const std::optional<char> consistent = ConsistentSeparator(text)) {
         return *consistent;
     }
-    for (const char separator : separatorCandidates) {
+    for (const char separator : TableSeparators) {
         std::size_t fields = 0;
-        ScanDelimited(text, separator, 1, 1, [&](const DelimitedRecord& record) {
+        ScanDelimited(text, separator, 1, 0, [&](const DelimitedRecord& record) {
             fields = record.fieldCount;
             return IsBlankRecord(record);
         });
@@ -142,7 +155,7 @@ char GuessSeparator(std::string_view text) {
             return separator;
         }
     }
-    return separatorCandidates[0];
+    return TableSeparators[0];
 }
 
 Message UnclosedQuoteProblem(int line) {

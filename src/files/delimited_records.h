@@ -17,6 +17,8 @@ struct DelimitedRecord {
     std::vector<std::string> fields;
     // How many fields the record has, kept or not.
     std::size_t fieldCount = 0;
+    // How many are left once its trailing empty fields are set aside.
+    std::size_t filledCount = 0;
 };
 
 struct DelimitedRecords {
@@ -39,10 +41,17 @@ int ScanDelimited(std::string_view text, char separator, int firstLine, std::siz
 // Every record with every field.
 DelimitedRecords SplitDelimited(std::string_view text, char separator, int firstLine = 1);
 
-// The separator that splits the first records of the text (up to `records` of them, blank
-// lines passed over) into the same number of fields, at least two: the tab, then ';', then ','.
-// Quotes count only where the scanner honours them. Nothing when none does.
-std::optional<char> ConsistentSeparator(std::string_view text, std::size_t records = 20);
+// What separates a table's fields, most likely first.
+inline constexpr std::string_view TableSeparators = "\t;,";
+
+// The first of the candidates that splits the first records of the text (up to `records` of
+// them, blank lines passed over) alike: into one number of fields, at least two, once each
+// record's trailing empty fields may be set aside, so that "a,b,c" and "d,e,f," agree but
+// "a,b,c" and "d,e" do not. Quotes count only where the scanner honours them. Nothing when none
+// does.
+std::optional<char> ConsistentSeparator(std::string_view text,
+                                        std::string_view candidates = TableSeparators,
+                                        std::size_t records = 20);
 
 // ConsistentSeparator's answer; else the first of them that splits the first record, else the tab.
 char GuessSeparator(std::string_view text);

@@ -1,14 +1,13 @@
 #include "files/html_field.h"
 
-#include "files/utf8_text.h"
+#include "files/imported_list.h"
+
+#include <gumbo.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
-#include <cstdint>
-#include <optional>
-#include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,103 +30,156 @@ std::size_t TagLength(std::string_view text, std::size_t at) {
     return close == std::string_view::npos ? 0 : close + 1;
 }
 
-bool BreaksLine(std::string_view tag) {
-    std::size_t at = 1;
-    if (at < tag.size() && tag[at] == '/') {
-        ++at;
+// "&name;", "&#233;" or "&#xE9;": whether the name is one of HTML's is the parser's business.
+bool IsEntity(std::string_view text, std::size_t at) {
+    constexpr std::size_t longest = 32;
+    const std::size_t semicolon = text.substr(at, longest + 2).find(';');
+    if (semicolon == std::string_view::npos || semicolon < 2) {
+        return false;
     }
-    std::string name;
-    while (at < tag.size() && IsLetter(tag[at])) {
-        name += static_cast<char>(std::tolower(static_cast<unsigned char>(tag[at++])));
-    }
-    return name == "br" || name == "div" || name == "p" || name == "li";
-}
-
-std::optional<std::uint32_t> NumericEntity(std::string_view body) {
-    int base = 10;
-    if (!body.empty() && (body[0] == 'x' || body[0] == 'X')) {
-        base = 16;
+    std::string_view body = text.substr(at + 1, semicolon - 1);
+    if (body.starts_with('#')) {
         body.remove_prefix(1);
+        const bool hex = body.starts_with('x') || body.starts_with('X');
+        body.remove_prefix(hex ? 1 : 0);
+        return !body.empty() && std::all_of(body.begin(), body.end(), [hex](char c) {
+            return hex ? std::isxdigit(static_cast<unsigned char>(c)) != 0
+                       : std::isdigit(static_cast<unsigned char>(c)) != 0;
+        });
     }
-    std::uint32_t code = 0;
-    const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), code, base);
-    const bool valid = error == std::errc() && end == body.data() + body.size() && code != 0 &&
-                       code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
-    return valid ? std::optional(code) : std::nullopt;
+    return IsLetter(body[0]) && std::all_of(body.begin(), body.end(), [](char c) {
+               return std::isalnum(static_cast<unsigned char>(c)) != 0;
+           });
 }
 
-// The decoded text of an entity "&name;" starting at `at` and its length, or nothing.
-std::optional<std::pair<std::string, std::size_t>> Entity(std::string_view text, std::size_t at) {
-    constexpr std::size_t longest = 10;
-    const std::size_t semicolon = text.substr(at, longest + 1).find(';');
-    if (semicolon == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view body = text.substr(at + 1, semicolon - 1);
-    constexpr std::array<std::pair<std::string_view, std::string_view>, 6> named{{
-        {"amp", "&"},
-        {"lt", "<"},
-        {"gt", ">"},
-        {"quot", "\""},
-        {"apos", "'"},
-        {"nbsp", " "},
-    }};
-    for (const auto& [name, value] : named) {
-        if (body == name) {
-            return std::pair(std::string(value), body.size() + 2);
+// Appends text as a browser shows it: every run of blanks, no-break spaces and line breaks is
+// one blank, and none leads a line.
+void AddText(std::string& line, std::string_view text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        const bool noBreakSpace = c == '\xC2' && at + 1 < text.size() && text[at + 1] == '\xA0';
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || noBreakSpace) {
+            at += noBreakSpace ? 1 : 0;
+            if (!line.empty() && line.back() != ' ') {
+                line += ' ';
+            }
+        } else {
+            line += c;
         }
     }
-    if (body.size() > 1 && body[0] == '#') {
-        if (const auto code = NumericEntity(body.substr(1))) {
-            std::string decoded;
-            AppendUtf8(decoded, *code == 0xA0 ? ' ' : *code);
-            return std::pair(decoded, body.size() + 2);
-        }
-    }
-    return std::nullopt;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+std::string Trimmed(std::string line) {
+    if (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    return line;
+}
+
+// What a browser does not show as text.
+bool IsHidden(GumboTag tag) {
+    return tag == GUMBO_TAG_SCRIPT || tag == GUMBO_TAG_STYLE || tag == GUMBO_TAG_TEMPLATE ||
+           tag == GUMBO_TAG_HEAD || tag == GUMBO_TAG_TITLE;
+}
+
+// Elements that begin and end a line of their own.
+bool IsBlock(GumboTag tag) {
+    constexpr std::array blocks{
+        GUMBO_TAG_ADDRESS, GUMBO_TAG_ARTICLE,  GUMBO_TAG_ASIDE,      GUMBO_TAG_BLOCKQUOTE,
+        GUMBO_TAG_DD,      GUMBO_TAG_DETAILS,  GUMBO_TAG_DIV,        GUMBO_TAG_DL,
+        GUMBO_TAG_DT,      GUMBO_TAG_FIELDSET, GUMBO_TAG_FIGCAPTION, GUMBO_TAG_FIGURE,
+        GUMBO_TAG_FOOTER,  GUMBO_TAG_FORM,     GUMBO_TAG_H1,         GUMBO_TAG_H2,
+        GUMBO_TAG_H3,      GUMBO_TAG_H4,       GUMBO_TAG_H5,         GUMBO_TAG_H6,
+        GUMBO_TAG_HEADER,  GUMBO_TAG_HR,       GUMBO_TAG_LI,         GUMBO_TAG_MAIN,
+        GUMBO_TAG_NAV,     GUMBO_TAG_OL,       GUMBO_TAG_P,          GUMBO_TAG_PRE,
+        GUMBO_TAG_SECTION, GUMBO_TAG_TABLE,    GUMBO_TAG_TR,         GUMBO_TAG_UL,
+    };
+    return std::find(blocks.begin(), blocks.end(), tag) != blocks.end();
 }
 
 } // namespace
 
 bool LooksLikeHtml(std::string_view text) {
     for (std::size_t at = 0; at < text.size(); ++at) {
-        if ((text[at] == '<' && TagLength(text, at) > 0) || (text[at] == '&' && Entity(text, at))) {
+        if ((text[at] == '<' && TagLength(text, at) > 0) ||
+            (text[at] == '&' && IsEntity(text, at))) {
             return true;
         }
     }
     return false;
 }
 
-std::string PlainTextFromHtml(std::string_view html) {
+std::string PlainTextFromHtml(std::string_view raw) {
+    // Decoded and cleaned as every imported word is, so that a stray Windows-1252 byte or a
+    // control character does not reach the parser, which would put U+FFFD in its place.
+    std::string html = CleanImportedWord(raw);
+    if (html.find_first_of("<&") == std::string::npos) {
+        std::string text;
+        AddText(text, html);
+        return Trimmed(std::move(text));
+    }
+    if (html.size() > MaxHtmlField) {
+        std::size_t cut = MaxHtmlField;
+        while (cut > 0 && (static_cast<unsigned char>(html[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        html.resize(cut);
+    }
+    GumboOptions options = kGumboDefaultOptions;
+    // A field is what a <div> holds; its errors are of no use and could be many.
+    options.fragment_context = GUMBO_TAG_DIV;
+    options.max_errors = 0;
+    GumboOutput* output = gumbo_parse_with_options(&options, html.data(), html.size());
+    std::vector<std::string> lines(1);
+    const auto breakLine = [&] {
+        if (!lines.back().empty()) {
+            lines.emplace_back();
+        }
+    };
+    // Children in order, without recursion: a deeply nested field cannot exhaust the stack. A
+    // null node marks the end of a block element.
+    std::vector<const GumboNode*> pending{output->root};
+    while (!pending.empty()) {
+        const GumboNode* node = pending.back();
+        pending.pop_back();
+        if (node == nullptr) {
+            breakLine();
+            continue;
+        }
+        if (node->type == GUMBO_NODE_TEXT || node->type == GUMBO_NODE_CDATA ||
+            node->type == GUMBO_NODE_WHITESPACE) {
+            AddText(lines.back(), node->v.text.text);
+            continue;
+        }
+        if (node->type != GUMBO_NODE_ELEMENT && node->type != GUMBO_NODE_DOCUMENT) {
+            continue;
+        }
+        const GumboTag tag =
+            node->type == GUMBO_NODE_ELEMENT ? node->v.element.tag : GUMBO_TAG_LAST;
+        if (IsHidden(tag)) {
+            continue;
+        }
+        if (tag == GUMBO_TAG_BR || IsBlock(tag)) {
+            breakLine();
+        }
+        if (IsBlock(tag)) {
+            pending.push_back(nullptr);
+        }
+        const GumboVector& children =
+            node->type == GUMBO_NODE_ELEMENT ? node->v.element.children : node->v.document.children;
+        for (unsigned i = children.length; i-- > 0;) {
+            pending.push_back(static_cast<const GumboNode*>(children.data[i]));
+        }
+    }
+    gumbo_destroy_output(&options, output);
     std::string text;
-    for (std::size_t at = 0; at < html.size();) {
-        if (const std::size_t tag = TagLength(html, at)) {
-            if (BreaksLine(html.substr(at, tag))) {
-                text += ' ';
-            }
-            at += tag;
-        } else if (const auto entity = html[at] == '&' ? Entity(html, at) : std::nullopt) {
-            text += entity->first;
-            at += entity->second;
-        } else {
-            text += IsBlank(html[at]) ? ' ' : html[at];
-            ++at;
+    for (const std::string& line : lines) {
+        const std::string trimmed = Trimmed(line);
+        if (!trimmed.empty()) {
+            text += (text.empty() ? "" : " / ") + trimmed;
         }
     }
-    std::string shrunk;
-    for (const char c : text) {
-        if (c != ' ' || (!shrunk.empty() && shrunk.back() != ' ')) {
-            shrunk += c;
-        }
-    }
-    if (!shrunk.empty() && shrunk.back() == ' ') {
-        shrunk.pop_back();
-    }
-    return shrunk;
+    return text;
 }
 
 std::string WithoutSoundTags(std::string_view text) {

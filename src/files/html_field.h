@@ -1,15 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
-// True when the text holds a tag (<b>, </div>, <br/>) or an entity (&amp;, &#233;).
+// True when the text holds a tag (<b>, </div>, <br/>) or something shaped like an entity (&amp;,
+// &icirc;, &#233;).
 bool LooksLikeHtml(std::string_view text);
 
-// The words a flashcard field shows: tags go (<br>, <div> and <p> leave a blank), entities are
-// decoded (&nbsp; to a blank), line breaks become blanks, runs of blanks shrink to one, and the
-// ends are trimmed.
+// The words a flashcard field shows, as an HTML parser reads them: tags go, every named and
+// numbered entity is decoded (&nbsp; to a blank), runs of blanks and line breaks shrink to one
+// blank, and the lines that <br> and blocks (<div>, <p>, <li>, ...) make are joined by " / ",
+// so that "thank you<br>thanks" reads as two alternatives. Only the first MaxHtmlField bytes of
+// markup are read: no word is that long, and a parser's tree of megabytes of tags would take
+// seconds and hundreds of megabytes.
 std::string PlainTextFromHtml(std::string_view html);
+
+inline constexpr std::size_t MaxHtmlField = std::size_t{64} << 10;
 
 // Drops Anki's sound references, "[sound:cat.mp3]": a tile cannot play them.
 std::string WithoutSoundTags(std::string_view text);

@@ -19,5 +19,8 @@ struct ImportChoice {
     std::optional<ColumnPair> columns = std::nullopt;
     // Empty keeps the proposed one.
     std::string description = {};
+    // A plain text file read as the game's own word list, one word a line, or as a table. Unset
+    // goes by the file, except that a chosen separator, header row or columns make it a table.
+    std::optional<bool> wordList = std::nullopt;
     bool operator==(const ImportChoice&) const = default;
 };

@@ -27,6 +27,8 @@ using RowVisitor = std::function<bool(const TableRow&)>;
 struct TableHead {
     // The separator of a delimited text, or 0 when the format has none to choose.
     char separator = 0;
+    // The first record may name the columns, as a spreadsheet's does.
+    bool mayHaveHeaderRow = false;
     // The first record names the columns; it is not a pair.
     bool headerRow = false;
     // Where the format (or a header row) names them; may be fewer than the columns.

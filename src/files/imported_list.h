@@ -1,5 +1,6 @@
 #pragma once
 
+#include "words/cancel_flag.h"
 #include "words/list_languages.h"
 #include "words/message.h"
 #include "words/word_pair.h"
@@ -24,10 +25,13 @@ struct ImportedList {
 struct ImportOutcome {
     std::optional<ImportedList> list;
     Message problem;
+    // The player stopped the reading; there is nothing to tell.
+    bool cancelled = false;
 };
 
 inline ImportOutcome ImportFailure(Message problem) {
-    return {std::nullopt, std::move(problem)};
+    const bool cancelled = IsCancelledReading(problem);
+    return {std::nullopt, std::move(problem), cancelled};
 }
 
 // Adds the pair, or notes its line when only one of the two words is there. A row with neither

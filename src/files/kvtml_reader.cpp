@@ -8,8 +8,10 @@
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -35,18 +37,18 @@ private:
     int line_ = 1;
 };
 
-// Text and CDATA below the node, in order: "a &amp; <![CDATA[b]]>" is "a & b".
-// The walker does not recurse, so deeply nested markup cannot exhaust the stack.
+// Text and CDATA below the node, in order: "a &amp; <![CDATA[b]]>" is "a & b". An element's
+// first text is its value. The walker does not recurse, so deeply nested markup cannot exhaust
+// the stack.
 std::string InnerText(pugi::xml_node node) {
     struct Collector : pugi::xml_tree_walker {
         std::string text;
         bool for_each(pugi::xml_node& child) override {
-            if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-                text += child.value();
-            }
+            text += child.value();
             return true;
         }
     } collector;
+    collector.text = node.value();
     node.traverse(collector);
     return collector.text;
 }
@@ -145,6 +147,62 @@ private:
     std::vector<std::string> ids_;
 };
 
+bool IsNameStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_' || c == ':' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// What the parsed tree will hold, counted from above in one pass before parsing: every element
+// and every run of text that is not an element's first (each a node of the tree), every
+// attribute, and the entries.
+struct XmlCounts {
+    std::size_t nodes = 0;
+    std::size_t attributes = 0;
+    std::size_t entries = 0;
+};
+
+XmlCounts CountXml(std::string_view text) {
+    XmlCounts counts;
+    bool inTag = false;
+    bool startTag = false;
+    // The text since the last tag, and whether that tag opened an element.
+    bool textRun = false;
+    bool afterStart = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (inTag) {
+            counts.attributes += c == '=';
+            if (c == '>') {
+                inTag = false;
+                afterStart = startTag && text[at - 1] != '/';
+            }
+            continue;
+        }
+        if (c != '<') {
+            textRun = textRun || (c != ' ' && c != '\t' && c != '\r' && c != '\n');
+            continue;
+        }
+        counts.nodes += std::exchange(textRun, false) && !afterStart;
+        afterStart = false;
+        const std::string_view tag = text.substr(at + 1);
+        if (tag.starts_with("![CDATA[") || tag.starts_with("!--")) {
+            const bool cdata = tag[1] == '[';
+            counts.nodes += cdata;
+            const std::size_t end = text.find(cdata ? "]]>" : "-->", at);
+            at = end == std::string_view::npos ? text.size() : end + 2;
+            continue;
+        }
+        inTag = true;
+        startTag = !tag.empty() && IsNameStart(tag[0]);
+        if (startTag) {
+            ++counts.nodes;
+            const std::string_view name = tag.substr(0, tag.find_first_of(" \t\r\n/>"));
+            counts.entries += name == "entry" || name == "e";
+        }
+    }
+    return counts;
+}
+
 } // namespace
 
 bool LooksLikeKvtml(std::string_view text) {
@@ -157,9 +215,30 @@ bool LooksLikeKvtml(std::string_view text) {
 }
 
 OpenedTable KvtmlTable(std::string_view text) {
+    const XmlCounts counts = CountXml(text);
+    if (counts.entries > MaxKvtmlEntries) {
+        return {nullptr, Message(GT_TEXT("Message", "It holds more than %1 entries, more than "
+                                                    "this program reads; it is refused."),
+                                 {std::to_string(MaxKvtmlEntries)})};
+    }
+    // pugixml's node and attribute on a 64-bit machine: the tree of a real word list takes two
+    // to six times its file, one of many tiny elements up to sixteen.
+    constexpr std::size_t nodeBytes = 64;
+    constexpr std::size_t attributeBytes = 40;
+    constexpr std::size_t treePerFileByte = 8;
+    constexpr std::size_t smallTree = std::size_t{1} << 20;
+    const std::size_t tree = counts.nodes * nodeBytes + counts.attributes * attributeBytes;
+    if (tree > treePerFileByte * text.size() + smallTree || tree > MaxKvtmlTreeBytes) {
+        return {nullptr, GT_TEXT("Message", "Its XML holds far more elements than a word list of "
+                                            "its size; it is refused.")};
+    }
     auto document = std::make_shared<pugi::xml_document>();
+    // No nodes for the declaration, the doctype, comments or processing instructions, nor for
+    // an element's first text, which is kept as its value.
+    constexpr unsigned flags = pugi::parse_minimal | pugi::parse_cdata | pugi::parse_escapes |
+                               pugi::parse_eol | pugi::parse_embed_pcdata;
     const pugi::xml_parse_result parsed =
-        document->load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+        document->load_buffer(text.data(), text.size(), flags, pugi::encoding_utf8);
     if (!parsed) {
         LineCounter lines(text);
         return {nullptr, NestedMessage(GT_TEXT("Message", "The XML is malformed on line %1: %2."),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/file_opening.h"
 #include "game/deal.h"
 
 #include <string>
@@ -7,8 +8,6 @@
 struct GameState;
 class GameHost;
 class ImportChooser;
-
-enum class OpenResult { Cancelled, Failed, Dealt, Loaded };
 
 // Load Saved Game: loads the saved game at `path` (asking for one when it is empty), kept in
 // the progress records under the list it names.
@@ -22,6 +21,6 @@ OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal = DealKind::
 // read and dealt, a saved game is loaded. The game in play is replaced only when this
 // succeeds. Failed when the file cannot be opened, the load fails or the deal cannot place
 // every pair. An imported file is read with the chooser's choice, else the guesses; Cancelled
-// when the chooser cancels.
+// when the chooser cancels. All of FileOpening's steps, one after the other.
 OpenResult OpenFileAtPath(GameState& state, GameHost& host, const std::string& path,
                           DealKind deal = DealKind::Plain, ImportChooser* chooser = nullptr);

@@ -19,9 +19,8 @@ constexpr const char* UnableToPlace =
     GT_TEXT("Message", "Unable to place all tiles\nbecause some tiles would have been blocked.\n"
                        "You may want to retry by starting another new game");
 constexpr int TryBudget = 4'000'000;
-// Random draws reach column 5 and row 7 only on the generator's largest value. After this many
-// draws in a row that find no room, or only room that would leave some later pair without a
-// place, a position is chosen among those that keep the deal completable.
+// After this many draws in a row that find no room, or only room that would leave some later
+// pair without a place, a position is chosen among those that keep the deal completable.
 constexpr int FruitlessDrawLimit = 100;
 
 // Starts a deal: no automatic play may outlive the board it was found on.
@@ -67,9 +66,20 @@ struct Position {
     int Stack() const { return PositionIndex(column, row); }
 };
 
+// 1 to n, each as likely as the others: GetRandomNumber would give n only for the generator's
+// largest value, leaving the last column and row of a fresh board empty.
+int DrawCoordinate(RandomSource& random, int n) {
+    constexpr int Values = RandomSource::Max + 1;
+    int value = random.Next();
+    while (value >= Values - Values % n) {
+        value = random.Next();
+    }
+    return value % n + 1;
+}
+
 Position DrawPosition(RandomSource& random) {
-    const int column = GetRandomNumber(random, BoardColumns);
-    return {column, GetRandomNumber(random, BoardRows)};
+    const int column = DrawCoordinate(random, BoardColumns);
+    return {column, DrawCoordinate(random, BoardRows)};
 }
 
 // One of the positions that `fits`, chosen at random; {0, 0} when there is none.
@@ -86,7 +96,7 @@ template <typename Fits> Position DrawPositionWhere(RandomSource& random, Fits f
     if (count == 0) {
         return {};
     }
-    return open[static_cast<std::size_t>(GetRandomNumber(random, count) - 1)];
+    return open[static_cast<std::size_t>(DrawCoordinate(random, count) - 1)];
 }
 
 int AssignWordPairAtPositions(GameState& state, StackedBoard& board, std::int32_t pair) {

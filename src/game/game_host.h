@@ -10,7 +10,15 @@
 #include <string_view>
 
 // What a lasting note is about: a new note on a topic takes the place of the last one.
-enum class NoteTopic { NoWordPairs, LinesNotRead, ImportNotes, ProgressNotKept, NoFreePair };
+enum class NoteTopic {
+    NoWordPairs,
+    LinesNotRead,
+    LinesSplit,
+    ImportNotes,
+    ProgressNotKept,
+    NoFreePair,
+    SpeechLanguages
+};
 
 // What the rules need from the window they run in. The Qt view implements it; tests and the
 // command-line tool replace it.

@@ -33,6 +33,7 @@ struct GameState {
     std::int32_t HintCol1 = 0;
     std::int32_t HintRow1 = 0;
     bool AutoRemovePending = false;
+    // Where the game is saved: Save writes there, and asks for a file while it is empty.
     std::string RecordFileName;
     std::string LastRemovedTextB;
     std::string LastRemovedTextA;
@@ -59,10 +60,14 @@ struct GameState {
     std::int32_t LevelCount = 0;
     std::string FileDescription;
     WordPairList WordList;
+    // The file chosen last: by File > Open, or after a load the list the saved game names;
+    // empty after a cancelled chooser.
     std::string BrowseFileName;
     ListLanguages Languages;
-    // Where the list in play came from, taken when it was opened or loaded: what its progress
-    // and its speech languages are kept under. A cancelled chooser clears BrowseFileName only.
+    // The list in play, taken when it was opened or loaded: what its progress, its speech
+    // languages and its typing direction are kept under, and what a saved game names as its
+    // source. A cancelled chooser leaves it. Empty for a game dealt from no list (Today's
+    // Review).
     std::string ListPath;
     GameIdentity Identity;
 

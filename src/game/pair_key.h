@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-// Who a pair is in the progress records: its list's fingerprint and its two words as that list
-// holds them. The same words in two lists are two pairs.
+// A pair as the progress records meet it: the fingerprint of the list it was seen in and its two
+// words as that list holds them. Its review schedule follows the words alone, so the same
+// words in two lists, or in a list that was edited, are one pair to review.
 struct PairKey {
     std::string fingerprint;
     std::string textA;

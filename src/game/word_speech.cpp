@@ -47,8 +47,9 @@ void WordSpeech::OnPlayEvent(const PlayEvent& event) {
 }
 
 void WordSpeech::SayWord(const std::string& word, ListSide side) {
-    if (enabled_ && !word.empty()) {
-        SayNow(Utterance{word, side == ListSide::TextA ? languages_.TextA : languages_.TextB});
+    const std::string& language = side == ListSide::TextA ? languages_.TextA : languages_.TextB;
+    if (enabled_ && !word.empty() && !language.empty()) {
+        SayNow(Utterance{word, language});
     }
 }
 
@@ -70,10 +71,11 @@ std::optional<Utterance> WordSpeech::WordOf(std::int32_t pair, bool textB) const
     }
     const WordPair& words = state_.WordList[static_cast<std::size_t>(pair)];
     const std::optional<std::string>& word = textB ? words.TextB : words.TextA;
-    if (!word || word->empty()) {
+    const std::string& language = textB ? languages_.TextB : languages_.TextA;
+    if (!word || word->empty() || language.empty()) {
         return std::nullopt;
     }
-    return Utterance{*word, textB ? languages_.TextB : languages_.TextA};
+    return Utterance{*word, language};
 }
 
 void WordSpeech::SayNow(std::optional<Utterance> utterance) {

@@ -19,7 +19,7 @@ public:
     // Off also silences what is being said.
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
-    // The locale names each side is spoken in.
+    // The locale names each side is spoken in; a side without one is not spoken.
     void SetLanguages(ListLanguages languages) { languages_ = std::move(languages); }
     const ListLanguages& Languages() const { return languages_; }
 

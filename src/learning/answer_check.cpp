@@ -1,5 +1,7 @@
 #include "learning/answer_check.h"
 
+#include "learning/letters.h"
+
 #include <utf8proc.h>
 
 #include <algorithm>
@@ -8,66 +10,10 @@
 
 namespace {
 
-using Letters = std::vector<std::int32_t>;
-
 constexpr std::size_t MinimumLettersForSlip = 5;
 // Aligning two texts costs their lengths' product; an answer longer than any word is simply
 // marked as differing.
 constexpr std::size_t MostAlignedCells = 250'000;
-
-bool IsBlank(std::int32_t letter) {
-    return letter == '\t' || letter == '\n' || letter == '\r' || letter == '\v' || letter == '\f' ||
-           utf8proc_category(letter) == UTF8PROC_CATEGORY_ZS;
-}
-
-// Without blanks at the ends, and each inner run of blanks one space.
-Letters WithBlanksCollapsed(const Letters& letters) {
-    Letters result;
-    bool blankPending = false;
-    for (const std::int32_t letter : letters) {
-        if (IsBlank(letter)) {
-            blankPending = !result.empty();
-            continue;
-        }
-        if (blankPending) {
-            result.push_back(' ');
-            blankPending = false;
-        }
-        result.push_back(letter);
-    }
-    return result;
-}
-
-// The code points of UTF-8 `text`, canonically decomposed or, with UTF8PROC_COMPOSE among the
-// options, composed; nullopt for text that is not UTF-8.
-std::optional<Letters> Mapped(std::string_view text, int options) {
-    const int form = (options & UTF8PROC_COMPOSE) != 0 ? 0 : UTF8PROC_DECOMPOSE;
-    const auto flags = static_cast<utf8proc_option_t>(UTF8PROC_STABLE | form | options);
-    const auto* bytes = reinterpret_cast<const utf8proc_uint8_t*>(text.data());
-    const auto length = static_cast<utf8proc_ssize_t>(text.size());
-    Letters buffer(text.size() + 1);
-    utf8proc_ssize_t count = 0;
-    // A decomposition may be longer than the text: the first call then tells how long.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        count = utf8proc_decompose(bytes, length, buffer.data(),
-                                   static_cast<utf8proc_ssize_t>(buffer.size()), flags);
-        if (count < 0) {
-            return std::nullopt;
-        }
-        if (static_cast<std::size_t>(count) <= buffer.size()) {
-            break;
-        }
-        buffer.resize(static_cast<std::size_t>(count));
-    }
-    if ((options & UTF8PROC_COMPOSE) != 0) {
-        count = utf8proc_normalize_utf32(buffer.data(), count, flags);
-        if (count < 0) {
-            return std::nullopt;
-        }
-    }
-    buffer.resize(static_cast<std::size_t>(count));
-    return WithBlanksCollapsed(buffer);
-}
 
 // Canonically decomposed (so "é" and "e" with a combining acute are one word) and case folded.
 // Typographic apostrophes and dashes count as the plain ones a keyboard types.
@@ -218,16 +164,6 @@ std::vector<std::string> Spellings(std::string_view expected) {
         }
     }
     return spellings;
-}
-
-std::string Utf8(const Letters& letters) {
-    std::string text;
-    utf8proc_uint8_t bytes[4];
-    for (const std::int32_t letter : letters) {
-        const utf8proc_ssize_t length = utf8proc_encode_char(letter, bytes);
-        text.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(length));
-    }
-    return text;
 }
 
 // A spelling as it is shown: composed, without extra blanks.

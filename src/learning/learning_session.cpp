@@ -7,8 +7,8 @@ bool LearningSession::Hear(const GameState& state, GameHost& host, const PlayEve
     if (!record_.Hear(state, event, host.CurrentTime())) {
         return false;
     }
-    if (!store_.Record(GameResultOf(state, record_)) && !problemNoted_) {
-        problemNoted_ = true;
+    // Each failure is noted: a note the player closed comes back with the next one.
+    if (!store_.Record(GameResultOf(state, record_))) {
         host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(store_));
     }
     return true;

@@ -7,7 +7,7 @@ class GameHost;
 struct GameState;
 
 // Follows the game in play and keeps each won game in the progress store. A store that fails
-// never stops play: the game goes on, and a note says once why progress is not kept.
+// never stops play: the game goes on, and a note says why progress is not kept.
 class LearningSession {
 public:
     explicit LearningSession(ProgressStore& store) : store_(store) {}
@@ -19,5 +19,4 @@ public:
 private:
     ProgressStore& store_;
     GameRecord record_;
-    bool problemNoted_ = false;
 };

@@ -55,7 +55,7 @@ struct GameResult {
     std::string listDescription;
 };
 
-// A pair in the review schedule.
+// A pair in the review schedule, named by the list it was last seen in and its words there.
 struct ScheduledPair {
     PairKey key;
     std::string listDescription;
@@ -130,10 +130,8 @@ public:
     // Up to `limit` pairs of the list that were missed, most misses first.
     virtual std::optional<std::vector<PairTotal>> HardestPairs(const std::string& fingerprint,
                                                                int limit) = 0;
-    // One review of one pair, outside a game.
-    virtual bool RecordReview(const PairKey& pair, Day day, Grade grade) = 0;
     // Up to `limit` pairs due on `dueBy` or earlier (EveryDay for all), by due day, then by
-    // word: most overdue first.
+    // word: most overdue first. Each pair once, however many lists it was seen in.
     virtual std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                                      std::int64_t limit) = 0;
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/progress_migrations.h"
 #include "learning/progress_store.h"
 
 #include <chrono>
@@ -12,8 +13,7 @@ struct sqlite3;
 // game never holds it open.
 class SqliteProgressStore : public ProgressStore {
 public:
-    // The schema version this program writes; a file with a higher one is left alone.
-    static constexpr int SchemaVersion = 3;
+    static constexpr int SchemaVersion = ProgressSchemaVersion;
     // Long enough to outlast another window's or a database browser's short write.
     static constexpr std::chrono::milliseconds DefaultLockWait{5000};
 
@@ -25,7 +25,6 @@ public:
     std::optional<std::vector<GameResult>> Games(const std::string& fingerprint) override;
     std::optional<std::vector<PairTotal>> HardestPairs(const std::string& fingerprint,
                                                        int limit) override;
-    bool RecordReview(const PairKey& pair, Day day, Grade grade) override;
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                              std::int64_t limit) override;
     std::optional<ReviewSummary> Summary(Day today) override;
@@ -40,6 +39,9 @@ private:
     // `missing` set when there is no file yet, which is not a fault.
     sqlite3* OpenForReading(bool& missing);
     bool Fail(sqlite3* db, Message what);
+    // Runs `read` on the file opened for reading: nullopt when it failed, an empty Result when
+    // there is no file yet.
+    template <typename Result, typename Read> std::optional<Result> ReadWith(Read read);
 
     std::string path_;
     std::chrono::milliseconds lockWait_;

@@ -8,7 +8,7 @@ GameResult TypingRoundResult(const TypingRound& round, const GameState& state,
     const GameIdentity identity = IdentityOf(state);
     const RoundSummary summary = round.Summary();
     GameResult result;
-    result.listPath = state.BrowseFileName;
+    result.listPath = state.ListPath;
     result.fingerprint = identity.fingerprint;
     result.listDescription = identity.description;
     result.kind = GameKind::Typing;

@@ -41,23 +41,21 @@ void ReplaceColons(std::optional<std::string>& word) {
     }
 }
 
+constexpr std::string_view MissingWord = "Missing word";
+
 void AddPairLine(std::string& text, GameHost& host, std::int32_t index, WordPair& pair) {
     text += "Index:";
     text += std::to_string(index);
     text += ':';
     ReplaceColons(pair.TextA);
     ReplaceColons(pair.TextB);
-    if (pair.TextA && pair.TextB) {
-        text += *pair.TextA;
-        text += ':';
-        AddLine(text, *pair.TextB);
-        return;
-    }
     text += pair.TextA.value_or("");
     text += ':';
-    AddLine(text, pair.TextB.value_or("Missing word"));
-    host.Report(
-        GT_TEXT("Message", "Warning there appears to be a missing word\nin the word pairs."));
+    AddLine(text, pair.TextB ? std::string_view(*pair.TextB) : MissingWord);
+    if (!pair.TextA || !pair.TextB) {
+        host.Report(
+            GT_TEXT("Message", "Warning there appears to be a missing word\nin the word pairs."));
+    }
 }
 
 void AddCellLine(std::string& text, const GameState& state, std::int32_t cell) {
@@ -74,6 +72,12 @@ void AddCellLine(std::string& text, const GameState& state, std::int32_t cell) {
     text += std::to_string(index);
     text += index == -1 ? " Error not found:AB:" : ":AB:";
     AddLine(text, std::to_string(state.AssignmentAB[at]));
+}
+
+// What the game was dealt from, so that loading it finds its list: the list in play, or for a
+// game dealt from no list (Today's Review) the saved game itself.
+const std::string& GameSource(const GameState& state) {
+    return state.ListPath.empty() ? state.RecordFileName : state.ListPath;
 }
 
 } // namespace
@@ -93,7 +97,7 @@ std::string SavedGameText(GameState& state, GameHost& host) {
 
     AddLine(text, std::string(SavedGameHeader) + state.FileDescription);
     AddLine(text, GameSourceLine);
-    AddLine(text, state.BrowseFileName);
+    AddLine(text, GameSource(state));
     AddLine(text, TimeLine(host.CurrentTime()));
     AddLine(text, "Correct:" + std::to_string(state.CorrectCount));
     AddLine(text, "Wrong:" + std::to_string(state.WrongCount));
@@ -120,4 +124,10 @@ std::string SavedGameText(GameState& state, GameHost& host) {
     }
     AddLine(text, ArrayIndexEnd);
     return text;
+}
+
+WordPair WordsAsSaved(WordPair pair) {
+    ReplaceColons(pair.TextA);
+    ReplaceColons(pair.TextB);
+    return {pair.TextA.value_or(""), pair.TextB.value_or(std::string(MissingWord))};
 }

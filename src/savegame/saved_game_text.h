@@ -1,5 +1,7 @@
 #pragma once
 
+#include "words/word_pair.h"
+
 #include <cstdint>
 #include <string>
 
@@ -14,3 +16,7 @@ std::int32_t SavableCellCount(const GameState& state);
 // ':' in the words becomes '-' in the word list itself, since the loader splits pair lines at
 // colons; a pair with a missing word is written in its own form, with a warning.
 std::string SavedGameText(GameState& state, GameHost& host);
+
+// A pair's words as its saved game gives them back: each ':' as '-', a missing TextA as "" and
+// a missing TextB as "Missing word".
+WordPair WordsAsSaved(WordPair pair);

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 constexpr std::size_t BufferSize = 1 << 16;
@@ -45,17 +46,23 @@ std::string LineReader::ReadPiece() {
         const int c = Get();
         if (c == EOF) {
             atEnd_ = true;
+            inSplitLine_ = false;
             return piece;
         }
         piece.push_back(static_cast<char>(c));
         if (c == '\n') {
+            inSplitLine_ = false;
             return piece;
         }
     }
     // The line end of a line that exactly fills a piece belongs to it, not to an empty line
     // of its own that would end a word list early.
-    if (Peek() == '\n') {
+    const int next = Peek();
+    if (next == '\n') {
         piece.push_back(static_cast<char>(Get()));
+        inSplitLine_ = false;
+    } else if (next != EOF && !std::exchange(inSplitLine_, true)) {
+        ++splitLines_;
     }
     return piece;
 }

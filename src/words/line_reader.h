@@ -18,6 +18,8 @@ public:
 
     std::string ReadPiece();
     bool AtEnd() const { return atEnd_; }
+    // Lines so far that were longer than a piece and so were read in several.
+    int SplitLines() const { return splitLines_; }
 
 private:
     int Get();
@@ -27,6 +29,8 @@ private:
     std::FILE* file_;
     std::size_t maxPiece_;
     bool atEnd_ = false;
+    int splitLines_ = 0;
+    bool inSplitLine_ = false;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -1,5 +1,6 @@
 #include "words/word_list_reader.h"
 
+#include "words/cancel_flag.h"
 #include "words/deal_reserve.h"
 #include "words/line_reader.h"
 #include "words/message_sink.h"
@@ -33,7 +34,7 @@ std::string ReadFirstLine(LineReader& reader) {
     return line;
 }
 
-WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink) {
+WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink, const CancelFlag* cancel) {
     WordPairsRead read;
     WordPairList& list = read.pairs;
     DealReserve reserve;
@@ -41,10 +42,15 @@ WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink) {
     auto stop = [&](const char* message) {
         reserve.Release();
         sink.Report(message);
+        read.linesSplit = reader.SplitLines();
         return std::move(read);
     };
     bool expectTextA = true;
     while (!reader.AtEnd()) {
+        if (IsCancelled(cancel)) {
+            read.cancelled = true;
+            return read;
+        }
         std::string line;
         try {
             line = reader.ReadPiece();
@@ -53,12 +59,13 @@ WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink) {
         }
         TrimLine(line);
         if (line.empty()) {
+            read.linesSplit = reader.SplitLines();
             try {
                 read.linesNotRead = CountLinesWithText(reader);
             } catch (const std::bad_alloc&) {
                 // Only the count is lost; the list is whole.
             }
-            break;
+            return read;
         }
         if (expectTextA) {
             try {
@@ -73,5 +80,6 @@ WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink) {
         }
         expectTextA = !expectTextA;
     }
+    read.linesSplit = reader.SplitLines();
     return read;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class CancelFlag;
 class LineReader;
 class MessageSink;
 
@@ -14,8 +15,14 @@ struct WordPairsRead {
     WordPairList pairs;
     // Lines with text after the blank line that ended the list: none of them was read.
     int linesNotRead = 0;
+    // Lines of the list, its first line too, that were longer than a word may be and so were
+    // read as several words.
+    int linesSplit = 0;
+    // The reading stopped at the cancel; the pairs are not all there.
+    bool cancelled = false;
 };
 
 // Reads the word pairs that follow the first line, up to a blank line or the end of the file.
 // Running out of memory is reported and ends the list with the pairs completed so far.
-WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink);
+WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink,
+                            const CancelFlag* cancel = nullptr);

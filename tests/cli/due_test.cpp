@@ -2,6 +2,7 @@
 #include "support/games.h"
 #include "support/temp_dir.h"
 
+#include "files/open_file.h"
 #include "learning/learning_session.h"
 #include "learning/sqlite_progress_store.h"
 
@@ -29,26 +30,29 @@ std::string Day(int fromToday) {
     return DayText(LocalDay(std::time(nullptr)) + std::chrono::days(fromToday));
 }
 
-// Wins a board of chat=cat and chien=dog on the real clock, recorded in the progress database of
-// XDG_DATA_HOME: chat is missed once (Again), chien is matched cleanly (Good).
-void PlayBoardWithChatMissed() {
+// Wins the game in `state` on the real clock, recorded in the progress database of
+// XDG_DATA_HOME: row 4 holds chat=cat at columns 1 and 3, chien=dog at 2 and 4. chat is picked
+// with dog, missed (Again); then both are matched, chien cleanly (Good).
+void PlayWithChatMissed(GameState& state) {
     SqliteProgressStore store(DefaultProgressPath());
-    // Row 4 holds both pairs: chat=cat at columns 1 and 3, chien=dog at 2 and 4.
-    GameState state = MakeGame({{"chat", "cat"}, {"chien", "dog"}}, {{CellIndex(1, 1, 4), 0, 0},
-                                                                     {CellIndex(1, 3, 4), 0, 1},
-                                                                     {CellIndex(1, 2, 4), 1, 0},
-                                                                     {CellIndex(1, 4, 4), 1, 1}});
-    state.FileDescription = "Animals";
     PlayingHost host(state, store);
     const auto click = [&](int column) {
         LeftButtonDown(state, host, PixelX(column), PixelY(4));
         LeftButtonUp(state, host);
     };
     host.OnPlayEvent({PlayEventKind::GameStarted});
-    // chat is picked with dog: missed. chien is matched cleanly.
     click(1), click(2), click(1);
     click(1), click(3), click(2), click(4);
     ASSERT_TRUE(EnglishText(store.Problem()).empty()) << EnglishText(store.Problem());
+}
+
+void PlayBoardWithChatMissed() {
+    GameState state = MakeGame({{"chat", "cat"}, {"chien", "dog"}}, {{CellIndex(1, 1, 4), 0, 0},
+                                                                     {CellIndex(1, 3, 4), 0, 1},
+                                                                     {CellIndex(1, 2, 4), 1, 0},
+                                                                     {CellIndex(1, 4, 4), 1, 1}});
+    state.FileDescription = "Animals";
+    PlayWithChatMissed(state);
 }
 
 TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
@@ -82,6 +86,31 @@ TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.errors.find("error: cannot read"), std::string::npos) << damaged.errors;
+}
+
+// A game saved before its list was sorted finds its pairs in the list by their words.
+TEST(CliDue, ASavedGameLoadedAfterItsListWasSortedGradesItsOwnPairs) {
+    TempDir dir;
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    const std::string list = dir.Write("animals.txt", "Animals\nchien\ndog\nchat\ncat\n");
+    const std::string saved = dir.Write(
+        "game.sav", "Glossatiles saved game file: Animals\r\nGame source file\r\n" + list +
+                        "\r\nTime 10:00 01-01-2026\r\nCorrect:0\r\nWrong:0\r\nHints:0\r\n"
+                        "Start of ArrayTop section *************************\r\n"
+                        "Index:0:chat:cat\r\nIndex:1:chien:dog\r\n"
+                        "End of ArrayTop section *************************\r\n"
+                        "Start of ArrayIndex section *************************\r\nCellCount 5\r\n"
+                        "Array:0:ArrayTop:0:AB:0\r\nArray:1:ArrayTop:1:AB:0\r\n"
+                        "Array:2:ArrayTop:0:AB:1\r\nArray:3:ArrayTop:1:AB:1\r\n"
+                        "Array:4:ArrayTop:-1:AB:-1\r\n"
+                        "End of ArrayIndex section *************************\r\n");
+    GameState state;
+    RecordingHost host;
+    ASSERT_EQ(OpenFileAtPath(state, host, saved), OpenResult::Loaded);
+    PlayWithChatMissed(state);
+    const CliRun run = RunCli(dir, {"--due", "--all"});
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(run.output, Day(1) + "\tchat\tcat\tAnimals\n" + Day(3) + "\tchien\tdog\tAnimals\n");
 }
 
 // The board above, and a typing round of the same list with both answers right.

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,15 +33,38 @@ std::unique_ptr<Opened> OpenBothWays(const TempDir& dir, const std::string& path
     opened->result = OpenFileAtPath(opened->state, opened->host, path);
     opened->cli = RunCli(dir, {path});
     EXPECT_EQ(isFile ? ReadBytes(path) : "", before);
-    std::string messages;
-    for (const std::string& message : opened->host.messages) {
-        messages += "message: ";
-        for (const char c : message) {
-            messages += c == '\n' ? std::string("\\n") : std::string(1, c);
+    // Messages in the order they came, then the notes that stayed up.
+    const auto lines = [](const char* kind, const std::vector<std::string>& texts) {
+        std::vector<std::string> said;
+        for (const std::string& text : texts) {
+            std::string line = kind;
+            for (const char c : text) {
+                line += c == '\n' ? std::string("\\n") : std::string(1, c);
+            }
+            said.push_back(line);
         }
-        messages += "\n";
+        return said;
+    };
+    std::vector<std::string> notes;
+    for (const auto& [topic, note] : opened->host.notes) {
+        notes.push_back(note);
     }
-    EXPECT_EQ(opened->cli.errors, messages);
+    std::vector<std::string> said = lines("message: ", opened->host.messages);
+    for (std::string& note : lines("note: ", notes)) {
+        said.push_back(std::move(note));
+    }
+    std::vector<std::string> cliSaid;
+    std::istringstream errors(opened->cli.errors);
+    for (std::string line; std::getline(errors, line);) {
+        cliSaid.push_back(line);
+    }
+    std::stable_partition(cliSaid.begin(), cliSaid.end(),
+                          [](const std::string& line) { return line.starts_with("message: "); });
+    std::sort(said.begin() + static_cast<std::ptrdiff_t>(opened->host.messages.size()), said.end());
+    std::sort(std::find_if(cliSaid.begin(), cliSaid.end(),
+                           [](const std::string& line) { return line.starts_with("note: "); }),
+              cliSaid.end());
+    EXPECT_EQ(cliSaid, said);
     const bool ok = opened->result == OpenResult::Dealt || opened->result == OpenResult::Loaded;
     EXPECT_EQ(opened->cli.status, ok ? 0 : 1);
     return opened;
@@ -62,7 +87,8 @@ TEST(HostileFiles, FilesWithNulBytesAreNotTextAndLoneCarriageReturnsAreReadAsTex
     EXPECT_EQ(lone->state.WordsCount, 0);
 }
 
-// Words are read in pieces of 998 bytes; the rest of a longer line makes further words.
+// Words are read in pieces of 998 bytes; the rest of a longer line makes further words, and a
+// note says how many lines were split.
 TEST(HostileFiles, LongLinesAreSplitIntoPiecesOf998) {
     TempDir dir;
     for (const auto& [length, pairs] :
@@ -79,6 +105,9 @@ TEST(HostileFiles, LongLinesAreSplitIntoPiecesOf998) {
     const auto opened = OpenBothWays(dir, path);
     const std::size_t words = (length - 998 + 997) / 998; // after the description's piece
     EXPECT_EQ(opened->state.FileDescription, std::string(299, 'x'));
+    // A file that is no word list does not pass in silence.
+    EXPECT_EQ(opened->host.notes[NoteTopic::LinesSplit],
+              "1 line of " + path + " is longer than 998 bytes; it was read as several words.");
     EXPECT_EQ(opened->state.WordsCount, static_cast<int>((words + 1) / 2));
     EXPECT_EQ(opened->cli.summary.at("pairs"), std::to_string((words + 1) / 2));
 }

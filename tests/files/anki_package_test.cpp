@@ -1,13 +1,18 @@
 #include "files/anki_package.h"
 #include "files/list_import.h"
+#include "files/untrusted_database.h"
 #include "support/anki_deck.h"
 #include "support/games.h"
+#include "words/cancel_flag.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 namespace {
 
@@ -16,21 +21,22 @@ const NoteType japanese{1400000000000, {"Expression", "Reading", "Meaning"}};
 
 const AnkiDeck animals{11, {basic}, {{basic.id, {"cat", "chat"}}, {basic.id, {"dog", "chien"}}}};
 
-// Writes a package where the fuzzer finds its seeds, when asked to.
+// Writes a package, or the SQL that makes a collection hostile, where the fuzzer finds its
+// seeds, when asked to.
 void KeepAsSeed(const std::string& name, const std::string& bytes) {
     if (const char* folder = std::getenv("GLOSSATILES_FUZZ_SEEDS")) {
-        std::ofstream(std::filesystem::path(folder) / (name + ".apkg"), std::ios::binary) << bytes;
+        std::ofstream(std::filesystem::path(folder) / name, std::ios::binary) << bytes;
     }
 }
 
-// "pairs | notes", or "fails: " and the problem.
+// "description | pairs | notes", or "fails: " and the problem.
 std::string PackageDigest(const std::string& bytes, const ImportChoice& choice = {}) {
     const ImportOutcome outcome =
         ImportWordList(ImportFormat::AnkiPackage, "/decks/deck.apkg", bytes, choice);
     if (!outcome.list) {
         return "fails: " + EnglishText(outcome.problem);
     }
-    std::string digest = ListText(outcome.list->pairs);
+    std::string digest = outcome.list->description + " | " + ListText(outcome.list->pairs);
     for (const Message& note : outcome.list->notes) {
         digest += " | " + EnglishText(note);
     }
@@ -63,6 +69,10 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
          {basic.id, {"dog", ""}}}};
     const AnkiDeck mixed{
         11, {basic, japanese}, {{basic.id, {"cat", "chat"}}, {japanese.id, {"猫", "ねこ", "cat"}}}};
+    AnkiDeck colours{18, {basic}, {{basic.id, {"red", "rouge"}}}, "Languages::Colours"};
+    AnkiDeck hugeCloze = animals;
+    // libstdc++'s regex matcher recursed once per digit and overflowed the stack.
+    hugeCloze.notes.push_back({basic.id, {"{{c" + std::string(50'000, '7') + "::x}}", "y"}});
     struct Case {
         const char* name;
         std::string bytes;
@@ -70,41 +80,55 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
         std::string digest;
     };
     const std::vector<Case> cases{
-        {"schema 11", AnkiPackage(animals), {}, "cat=chat; dog=chien"},
-        {"schema 18 beside the stub", AnkiPackage(kanji, true), {}, "猫=ねこ; 犬=いぬ"},
+        {"schema 11", AnkiPackage(animals), {}, "deck.apkg | cat=chat; dog=chien"},
+        {"schema 18 beside the stub", AnkiPackage(kanji, true), {}, "deck.apkg | 猫=ねこ; 犬=いぬ"},
         {"expression and meaning",
          AnkiPackage(kanji, true),
          {.columns = ColumnPair{0, 2}},
-         "猫=cat; 犬=dog"},
+         "deck.apkg | 猫=cat; 犬=dog"},
+        {"the deck names the list",
+         AnkiPackage(colours, true),
+         {},
+         "Languages::Colours | red=rouge"},
+        {"the deck names the list, as JSON",
+         AnkiPackage({11, {basic}, {{basic.id, {"red", "rouge"}}}, "Colours"}),
+         {},
+         "Colours | red=rouge"},
+        {"a cloze number of 50,000 digits",
+         AnkiPackage(hugeCloze),
+         {},
+         "deck.apkg | cat=chat; dog=chien | 1 cloze note was left out, since they are not word "
+         "pairs."},
         {"schema 11 beside the stub, as collection.anki21",
          ZipArchive(
              {{"collection.anki2", AnkiCollection({11, {basic}, {{basic.id, {"old", "stub"}}}})},
               {"collection.anki21", AnkiCollection(animals)}}),
          {},
-         "cat=chat; dog=chien"},
+         "deck.apkg | cat=chat; dog=chien"},
         {"html, sound, cloze left out, media noted",
          ZipArchive({{"collection.anki2", AnkiCollection(formatted)},
                      {"media", "{\"0\": \"cat.mp3\"}"},
                      {"0", "ID3"}}),
          {},
-         "cat=le chat noir & blanc | 1 cloze note was left out, since they are not word pairs. | "
+         "deck.apkg | cat=le chat / noir & blanc | 1 cloze note was left out, since they are not "
+         "word pairs. | "
          "The deck has 1 media file (pictures or sounds); the tiles show only its words."},
-        {"two note types", AnkiPackage(mixed), {}, "cat=chat; 猫=ねこ"},
+        {"two note types", AnkiPackage(mixed), {}, "deck.apkg | cat=chat; 猫=ねこ"},
         // Windows-1252 bytes where UTF-8 belongs: 0x81 has no character there.
         {"stray bytes",
          AnkiPackage({11, {basic}, {{basic.id, {"caf\xE9\x81", "x"}}}}),
          {},
-         "café=x"},
+         "deck.apkg | café=x"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        KeepAsSeed(c.name, c.bytes);
+        KeepAsSeed(c.name + std::string(".apkg"), c.bytes);
         EXPECT_EQ(PackageDigest(c.bytes, c.choice), c.digest);
     }
     for (const auto& [name, deck] :
          {std::pair("kanji collection", &kanji), std::pair("formatted collection", &formatted),
           std::pair("mixed collection", &mixed)}) {
-        KeepAsSeed(name, AnkiCollection(*deck));
+        KeepAsSeed(name + std::string(".anki2"), AnkiCollection(*deck));
     }
     const ImportPreview preview =
         PreviewImport(ImportFormat::AnkiPackage, "/decks/kanji.apkg", AnkiPackage(mixed));
@@ -120,6 +144,23 @@ TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
     const std::string package = AnkiPackage(animals);
     AnkiDeck newer = animals;
     newer.schema = 19;
+    // Each of these once hung the reader, or would have taken all the memory it could get.
+    AnkiDeck endless = animals;
+    endless.hostileSql =
+        "DROP TABLE notes; CREATE VIEW notes(id, guid, mid, mod, usn, tags, flds, sfld, csum, "
+        "flags, data) AS WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM "
+        "forever) SELECT n, '', 1342697561419, 0, 0, '', 'a', '', 0, 0, '' FROM forever WHERE "
+        "n < 0";
+    AnkiDeck generated = animals;
+    generated.hostileSql =
+        "ALTER TABLE notes RENAME TO stored; CREATE TABLE notes (id INTEGER PRIMARY KEY, mid "
+        "INTEGER, text TEXT, flds TEXT GENERATED ALWAYS AS (text || text) VIRTUAL)";
+    AnkiDeck hugeField = animals;
+    hugeField.hostileSql = "UPDATE notes SET flds = printf('%.*c', 16777217, 'x') WHERE id = 1001";
+    AnkiDeck tooMany = animals;
+    tooMany.hostileSql = "WITH RECURSIVE n(i) AS (SELECT 2000 UNION ALL SELECT i + 1 FROM n "
+                         "WHERE i < 251999) INSERT INTO notes SELECT i, 'g', 1342697561419, 0, 0, "
+                         "'', 'a' || char(31) || 'b', '', 0, 0, '' FROM n";
     const std::string stubOnly = ZipArchive(
         {{"collection.anki2",
           AnkiCollection(
@@ -151,15 +192,82 @@ TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
          "18."},
         {"only the stub", stubOnly,
          "It holds only a note asking for a newer Anki; its real collection is missing."},
+        {"notes, a view over an endless recursive query", AnkiPackage(endless),
+         "In its collection, notes is not a plain table with Anki's columns; it is refused."},
+        {"a generated flds column", AnkiPackage(generated),
+         "In its collection, notes is not a plain table with Anki's columns; it is refused."},
+        {"a field of 16 MB and a byte", AnkiPackage(hugeField),
+         "Its collection holds a text longer than 16 MB, far more than a note holds; it is "
+         "refused."},
+        {"more notes than a deck holds", AnkiPackage(tooMany),
+         "It holds more than 250000 notes, more than this program reads; it is refused."},
         {"SQLite without Anki's tables",
          ZipArchive({{"collection.anki2", AnkiCollection(animals).substr(0, 4096)}}),
          "Its collection is not an Anki collection, or it is damaged."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        KeepAsSeed(c.name, c.bytes);
+        KeepAsSeed(c.name + std::string(".apkg"), c.bytes);
         EXPECT_EQ(PackageDigest(c.bytes), "fails: " + c.problem);
     }
+    for (const auto& [name, deck] :
+         {std::pair("endless view", &endless), std::pair("generated column", &generated),
+          std::pair("huge field", &hugeField), std::pair("too many notes", &tooMany)}) {
+        KeepAsSeed(std::string(name) + ".sql", deck->hostileSql);
+    }
+}
+
+// A package is unpacked, decompressed and opened once: its previews and its reading use that.
+TEST(FileOpening, APackageIsOpenedOnceForItsPreviewsAndItsReading) {
+    std::string bytes = AnkiPackage(animals);
+    ImportReading reading("deck.apkg", ImportFormat::AnkiPackage, bytes);
+    reading.Prepare();
+    std::fill(bytes.begin(), bytes.end(), 'x');
+    EXPECT_EQ(reading.Preview({}).rows.size(), 2u);
+    const ImportOutcome outcome = reading.Read({.columns = ColumnPair{1, 0}});
+    ASSERT_TRUE(outcome.list) << EnglishText(outcome.problem);
+    EXPECT_EQ(ListText(outcome.list->pairs), "chat=cat; chien=dog");
+}
+
+// What no honest query needs, a query that never ends, is stopped by the work limit, or by a
+// cancel from the window's thread.
+TEST(UntrustedDatabase, AnEndlessQueryStopsAtItsBudgetOrAtACancel) {
+    const std::string image = AnkiCollection(animals);
+    constexpr const char* endless = "WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 "
+                                    "FROM forever) SELECT n FROM forever WHERE n < 0";
+    UntrustedDatabase limited(image, 10, nullptr);
+    EXPECT_FALSE(limited.Run(endless).Next());
+    ASSERT_TRUE(limited.StoppedByLimit());
+    EXPECT_EQ(EnglishText(*limited.Problem()),
+              "Reading its collection takes far more work than a collection of its size needs; "
+              "it is refused.");
+
+    // A database this large may work for seconds: the cancel comes first.
+    AnkiDeck padded = animals;
+    padded.hostileSql = "CREATE TABLE pad (b); INSERT INTO pad VALUES (zeroblob(16000000))";
+    const std::string large = AnkiCollection(padded);
+    CancelFlag cancel;
+    UntrustedDatabase cancelled(large, 10, &cancel);
+    std::thread window([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        cancel.Cancel();
+    });
+    UntrustedDatabase::Query query = cancelled.Run(
+        "WITH RECURSIVE forever(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM forever) SELECT n "
+        "FROM forever WHERE n < 0 OR n > 1e18");
+    EXPECT_FALSE(query.Next());
+    window.join();
+    ASSERT_TRUE(cancelled.Problem());
+    EXPECT_TRUE(IsCancelledReading(*cancelled.Problem()));
+    // The row cap holds however the query is written.
+    UntrustedDatabase capped(image, 10, nullptr);
+    UntrustedDatabase::Query rows = capped.Run("SELECT 1 FROM notes, notes, notes, notes");
+    int seen = 0;
+    while (rows.Next()) {
+        ++seen;
+    }
+    EXPECT_EQ(seen, 10);
+    EXPECT_TRUE(capped.StoppedByLimit());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "files/kvtml_reader.h"
 #include "files/list_import.h"
 #include "files/xml_problem.h"
 #include "support/games.h"
@@ -67,10 +68,18 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
             {"html: tags, breaks, entities, sound",
              "#separator:tab\n#html:true\n<b>cat</b>[sound:cat.mp3]\t\"le&nbsp;chat<br>noir "
              "&amp;\nblanc\"\n",
-             "cards.txt | cat=le chat noir & blanc"},
+             "cards.txt | cat=le chat / noir & blanc"},
             {"a field that looks like html without the header",
              "#separator:tab\n<div>cat</div><div>kitten</div>\t&#233;t&#xE9; &lt;3\n",
-             "cards.txt | cat kitten=été <3"},
+             "cards.txt | cat / kitten=été <3"},
+            // Every entity of HTML; a line break or a block makes alternatives.
+            {"named entities, breaks and blocks",
+             "#separator:tab\n&icirc;le &euro;&hellip; &bogus;\tthank you<br>thanks\n"
+             "<ul><li>one</li><li>two</li></ul>\ta<div>b<div>c</div></div>d<script>x</script>\n",
+             "cards.txt | île €… &bogus;=thank you / thanks; one / two=a / b / c / d"},
+            {"megabytes of markup are read in their first 64 KB",
+             "#separator:tab\nword\t" + Repeat("<b>y</b>", 20'000) + "\n",
+             "cards.txt | word=" + std::string(8192, 'y')},
             {"plain fields keep their angle brackets",
              "#separator:tab\n#html:false\na < b\tc > d\n", "cards.txt | a < b=c > d"},
             {"empty sides are left out, with their lines",
@@ -154,6 +163,16 @@ TEST(ListImport, KvtmlGivesTranslationsTitleAndLanguages) {
             {"another XML root", "<html><body/></html>",
              "fails: The XML holds no kvtml word list."},
             {"no entries", version2Head + "</kvtml>", "fails: It holds no word pair."},
+            // Each empty element is a node of 64 bytes: 16 times its 4 bytes.
+            {"many tiny elements", "<kvtml>" + Repeat("<x/>", 300'000) + "</kvtml>",
+             "fails: Its XML holds far more elements than a word list of its size; it is "
+             "refused."},
+            {"more entries than a list holds",
+             "<kvtml>" +
+                 Repeat("<e><o>a</o><t>b</t></e>\n", static_cast<int>(MaxKvtmlEntries) + 1) +
+                 "</kvtml>",
+             "fails: It holds more than 100000 entries, more than this program reads; it is "
+             "refused."},
         });
 }
 
@@ -166,10 +185,19 @@ TEST(ListImport, ContentDecidesBeforeTheExtensionAndNativeListsStayNative) {
         {"list.txt", "Verbs\nmanger\tto eat\nboire\tto drink\n", ImportFormat::None},
         {"list.txt", "Desc\nhello\tworld\nhola mundo\nuno\none\n", ImportFormat::None},
         {"list.txt", "manger\tto eat\nboire\tto drink\n", ImportFormat::Delimited},
-        {"list.txt", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::Delimited},
+        // Only a tab makes a table of a text file; commas and semicolons are words' own.
+        {"list.txt", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::None},
+        {"list.csv", "\nessen;speisen,to eat\r\n\ntrinken,to drink\n", ImportFormat::Delimited},
+        {"list.txt",
+         "Greetings, formal\nGood morning, sir\nBuenos d\xC3\xAD"
+         "as, se\xC3\xB1or\n",
+         ImportFormat::None},
+        {"list.txt", "Verbs, irregular\n", ImportFormat::None},
         {"list", "a\tb\tc\n\"x\ny\"\tb\tc\n", ImportFormat::Delimited},
         {"list.txt", "a\tb\tc\nd\te\n", ImportFormat::None},
-        {"list.txt", "Verbs, irregular\n", ImportFormat::Delimited},
+        // Rows that differ only in trailing empty fields split alike.
+        {"list.txt", "neko\tねこ\tcat\t\tN5\ninu\tいぬ\tdog\t\tN5\t\nto\tと\tand\t\t\n",
+         ImportFormat::Delimited},
         {"list.txt", "Verbs\n", ImportFormat::None},
         {"deck.apkg", "PK\x03\x04", ImportFormat::AnkiPackage},
         {"deck.colpkg", "PK\x05\x06", ImportFormat::AnkiPackage},
@@ -229,6 +257,19 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
          "Id,CreatedAt,Word,Translation,Tags\n1,2025,hola,hello,x\n",
          "t.csv | hola=hello | header | columns 3,4"},
         {"plain words", "cat,chat\ndog,chien\n", "t.csv | cat=chat; dog=chien | columns 1,2"},
+        // One of two cells is a column's name: not most of them.
+        {"a first pair that is a name", "number,num\xC3\xA9ro\nhouse,maison\ndog,chien\n",
+         "t.csv | number=num\xC3\xA9ro; house=maison; dog=chien | columns 1,2"},
+        {"names of two words", "Word,Word Meaning\n\xE6\x9C\xAC,book\n\xE5\xBD\xBC,\"he, him\"\n",
+         "t.csv | \xE6\x9C\xAC=book; \xE5\xBD\xBC=he, him | header | columns 1,2"},
+        {"names as programs write them",
+         "japanese,reading,english,verb_group,additional_info,verb_te_form\n\xE7\x8C\xAB,"
+         "\xE3\x81\xAD"
+         "\xE3\x81\x93,cat,,,\n\xE7\x8A\xAC,\xE3\x81\x84\xE3\x81\xAC,dog,,,\n",
+         "t.csv | \xE7\x8C\xAB=cat; \xE7\x8A\xAC=dog | header | columns 1,3"},
+        {"names with a mark",
+         "Spanish\tEnglish\tTag\tExample ES\tComment\nperro\tdog\tn\tel perro\t\n",
+         "t.csv | perro=dog | header | columns 1,2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -20,6 +20,7 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         std::string description; // "@" stands for the file's path
         std::string pairs;
         int linesNotRead = 0; // lines with text after a blank line
+        int linesSplit = 0;   // lines longer than a word may be
     } cases[] = {
         {"plain", "Verbs\nmanger\nto eat\nboire\nto drink\n", "Verbs",
          "manger=to eat; boire=to drink"},
@@ -41,11 +42,13 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         {"colons", "d\na:b\nc:\n", "d", "a:b=c:"},
         // 998, 998 and 4 characters: three words, which shifts every later pair.
         {"2,000-character line", "d\n" + std::string(2000, 'x') + "\nnext\n", "d",
-         x998 + "=" + x998 + "; xxxx=next"},
+         x998 + "=" + x998 + "; xxxx=next", 0, 1},
         // A word that exactly fills a piece does not leave an empty line behind.
         {"998-character word", "d\n" + x998 + "\r\nz\nw\nv\n", "d", x998 + "=z; w=v"},
         {"long description is cut", std::string(400, 'D') + "\na\nb\n", std::string(299, 'D'),
          "a=b"},
+        {"long description and word are split", std::string(999, 'D') + "\n" + x998 + "y\nz\n",
+         std::string(299, 'D'), "D=" + x998 + "; y=z", 0, 2},
         {"long UTF-8 description is cut between characters", Repeat("\xD0\xB4", 200) + "\na\nb\n",
          Repeat("\xD0\xB4", 149), "a=b"},
         {"long Windows-1252 description is cut at 299 bytes", std::string(400, '\xE9') + "\na\nb\n",
@@ -74,6 +77,13 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
                 (pairs == 1 ? " pair: " : " pairs: ") + std::to_string(c.linesNotRead) +
                 (c.linesNotRead == 1 ? " line after it was not read."
                                      : " lines after it were not read.");
+        }
+        if (c.linesSplit > 0) {
+            notes[NoteTopic::LinesSplit] =
+                std::to_string(c.linesSplit) +
+                (c.linesSplit == 1 ? " line of " + path + " is longer than 998 bytes; it was"
+                                   : " lines of " + path + " are longer than 998 bytes; each was") +
+                " read as several words.";
         }
         EXPECT_EQ(host.notes, notes);
     }

@@ -1,5 +1,4 @@
 #include "files/import_chooser.h"
-#include "files/imported_list_file.h"
 #include "files/list_import.h"
 #include "files/open_file.h"
 #include "savegame/save_game.h"
@@ -7,6 +6,7 @@
 #include "support/anki_deck.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
+#include "words/cancel_flag.h"
 #include "words/window_title.h"
 
 #include <gtest/gtest.h>
@@ -67,13 +67,17 @@ TEST(OpenImportedList, EachFormatIsDealtWithItsPairsTitleAndLanguages) {
     }
 }
 
-TEST(OpenImportedList, AFailedImportSaysWhyAndLeavesTheGameInPlay) {
+// A file that cannot be imported says why. A reading that the player cancels, while the window
+// reads on a worker thread and a progress dialog waits, stops whatever its reader was doing and
+// says nothing. Either way the game stays as it was.
+TEST(OpenImportedList, AFailedOrCancelledOpeningLeavesTheGameInPlay) {
     TempDir dir;
     const std::string list = dir.Write("animals.txt", "Animals\nchat\ncat\nchien\ndog\n");
+    const AnkiDeck deck{11, {{7, {"Front", "Back"}}}, {{7, {"chat", "cat"}}}};
     const struct {
         const char* name;
         std::string bytes;
-        std::string problem;
+        std::string problem; // empty: the player cancels
     } cases[] = {
         {"latin1.csv", "caf\xE9,coffee\n", "It is not UTF-8 text."},
         {"empty.csv", "", "It holds no word pair."},
@@ -81,6 +85,10 @@ TEST(OpenImportedList, AFailedImportSaysWhyAndLeavesTheGameInPlay) {
          "The XML is malformed on line 3: Start-end tags mismatch."},
         {"newer.apkg", ZipArchive({{"collection.anki2", "not a database"}}),
          "Its collection is not an SQLite database."},
+        {"list.txt", "Animals\nchat\ncat\n", ""},
+        {"list.csv", "chat,cat\n", ""},
+        {"list.kvtml", "<kvtml><e><o>chat</o><t>cat</t></e></kvtml>", ""},
+        {"deck.apkg", AnkiPackage(deck), ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,8 +97,22 @@ TEST(OpenImportedList, AFailedImportSaysWhyAndLeavesTheGameInPlay) {
         ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
         const GameState before = state;
         const std::string path = dir.Write(c.name, c.bytes);
-        EXPECT_EQ(OpenFileAtPath(state, host, path), OpenResult::Failed);
-        EXPECT_EQ(host.messages, std::vector{"Can't import the file\n" + path + "\n" + c.problem});
+        const bool cancels = c.problem.empty();
+        CancelFlag cancel;
+        FileOpening opening(path, &cancel);
+        opening.Prepare();
+        if (cancels) {
+            cancel.Cancel();
+        }
+        EXPECT_EQ(opening.Choose(nullptr), !cancels);
+        opening.Read();
+        GameState read;
+        EXPECT_FALSE(opening.TakeList(read));
+        EXPECT_EQ(opening.Finish(state, host, DealKind::Plain),
+                  cancels ? OpenResult::Cancelled : OpenResult::Failed);
+        EXPECT_EQ(host.messages,
+                  cancels ? std::vector<std::string>()
+                          : std::vector{"Can't import the file\n" + path + "\n" + c.problem});
         EXPECT_EQ(ListText(state.WordList), ListText(before.WordList));
         EXPECT_EQ(state.AssignmentArray, before.AssignmentArray);
         EXPECT_EQ(state.BrowseFileName + state.FileDescription,
@@ -131,6 +153,8 @@ TEST(OpenImportedList, AnImportedGameSavesAndLoadsWithEveryPair) {
 TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
     TempDir dir;
     const std::string sheet = dir.Write("sheet.csv", "id,word,meaning\n1,Hund,dog\n2,Katze,cat\n");
+    const std::string headerNote =
+        "The first row (id, word, meaning) was taken for the names of the columns and left out.";
     const std::string deck = dir.Write(
         "deck.apkg",
         ZipArchive({{"collection.anki2",
@@ -144,10 +168,13 @@ TEST(OpenImportedList, TheChooserDecidesHowAnImportIsRead) {
         ImportChoice choice;
         std::string digest; // description | pairs | notes
     } cases[] = {
-        {"guesses", sheet, {}, "sheet.csv | Hund=dog; Katze=cat | "},
+        // A header row that was guessed, not chosen, is said.
+        {"guesses", sheet, {}, "sheet.csv | Hund=dog; Katze=cat | " + headerNote},
         {"columns and description", sheet,
          ImportChoice{std::nullopt, std::nullopt, ColumnPair{2, 0}, "German"},
-         "German | dog=1; cat=2 | "},
+         "German | dog=1; cat=2 | " + headerNote},
+        {"a chosen header row", sheet, ImportChoice{.headerRow = true},
+         "sheet.csv | Hund=dog; Katze=cat | "},
         {"a package, with its notes", deck,
          ImportChoice{std::nullopt, std::nullopt, ColumnPair{0, 2}, {}},
          "deck.apkg | chat=noun | 1 cloze note was left out, since they are not word pairs. The "

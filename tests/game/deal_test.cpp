@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 // Per filled cell its pair and side.
@@ -38,20 +40,47 @@ TEST(NewGame, DealsTheGoldenBoardsOfSeedOne) {
     }
 }
 
-// Seed 126 draws (column, row) as 1 3 | 1 4 | 4 3 | 1 5 | 4 2, 3 1, 1 4 | 4 1, 1 4, 1 6, 2 3 on
-// two levels, where only rows 3 to 5 have cells. Pair 0: (1, 3) is cell 5, odd column: TextB;
-// its partner goes to (1, 4), cell 0. Pair 1: (4, 3) is cell 8; the even column gives TextA
-// although the row is odd. Pair 2: (4, 2) and (3, 1) have no cells, so (1, 4) takes it under
-// pair 0, cell 10, still TextA from the first column 4; its partner skips (4, 1), its own
-// position (1, 4) and (1, 6), and lands on (2, 3), cell 6.
+// Seed 126 draws (column, row) as 1 2, 2 5 | 5 3 | 4 7, 2 2, 1 1, 2 1, 1 4 | 4 7, 2 3 | 4 2, 5 6,
+// 5 1, 3 4 | 5 1, 3 1, 3 1, 4 2, 3 7, 2 5, 2 7, 4 3 on two levels, where only rows 3 to 5 have
+// cells. Pair 0: (1, 2) has no cell, so (2, 5) takes it, cell 16, TextB from the odd column
+// drawn first; its partner goes to (5, 3), cell 9. Pair 1: (1, 4) is cell 0, TextA from the even
+// column 4 drawn first; its partner lands on (2, 3), cell 6. Pair 2: (3, 4) is cell 2, TextA
+// from column 4 again; its partner passes the full stack (2, 5) and lands on (4, 3), cell 8.
 TEST(NewGame3, DealsTheGoldenBoardOfSeed126) {
     GameState state = MakeGame(NumberedPairs(3));
     RecordingHost host;
     host.seed = 126;
     EXPECT_EQ(NewGameUnblocked(state, host), DealOutcome::Complete);
-    const decltype(Board(state)) expected = {{5, {0, 1}},  {0, {0, 0}},  {8, {1, 0}},
-                                             {15, {1, 1}}, {10, {2, 0}}, {6, {2, 1}}};
+    const decltype(Board(state)) expected = {{16, {0, 1}}, {9, {0, 0}}, {0, {1, 0}},
+                                             {6, {1, 1}},  {2, {2, 0}}, {8, {2, 1}}};
     EXPECT_EQ(Board(state), expected);
+}
+
+// The French verbs example's 25 pairs: a fresh board holds tiles in every column and row, and
+// the two tiles of a pair never lie in one stack.
+TEST(NewGame3, OverAThousandSeedsEveryColumnAndRowIsUsedAndNoPairSharesAStack) {
+    for (std::uint32_t seed = 1; seed <= 1000; ++seed) {
+        GameState state = MakeGame(NumberedPairs(25));
+        RecordingHost host;
+        host.seed = seed;
+        ASSERT_EQ(NewGameUnblocked(state, host), DealOutcome::Complete) << "seed " << seed;
+        std::set<int> columns;
+        std::set<int> rows;
+        for (const auto& [pair, cells] : CellsByPair(state)) {
+            ASSERT_EQ(cells.size(), 2u);
+            const CellPlace first = PlaceOfCell(cells[0]);
+            const CellPlace second = PlaceOfCell(cells[1]);
+            EXPECT_NE(PositionIndex(first.column, first.row),
+                      PositionIndex(second.column, second.row))
+                << "pair " << pair << ", seed " << seed;
+            for (const CellPlace& place : {first, second}) {
+                columns.insert(place.column);
+                rows.insert(place.row);
+            }
+        }
+        EXPECT_EQ(columns.size(), static_cast<std::size_t>(BoardColumns)) << "seed " << seed;
+        EXPECT_EQ(rows.size(), static_cast<std::size_t>(BoardRows)) << "seed " << seed;
+    }
 }
 
 TEST(NewGame, PlacesBothWordsOfEveryPair) {

@@ -49,6 +49,8 @@ Step Peek(int column) {
 }
 const Step Idle = [](SpokenBoard& b) { b.speech.OnSpeakerIdle(); };
 const Step SpeechOff = [](SpokenBoard& b) { b.speech.SetEnabled(false); };
+// The translations' language is not known: they are not said, in any language.
+const Step TranslationsUnknown = [](SpokenBoard& b) { b.speech.SetLanguages({"es_ES", ""}); };
 Step Answer(const char* word, ListSide side) {
     return [word, side](SpokenBoard& b) { b.speech.SayWord(word, side); };
 }
@@ -79,6 +81,9 @@ TEST(WordSpeech, SaysEachWordInItsSidesLanguageAtTheRightMoment) {
          {Answer("perro", ListSide::TextA), Answer("dog", ListSide::TextB), SpeechOff,
           Answer("gato", ListSide::TextA)},
          {"perro/es_ES", "dog/en_GB", "stop"}},
+        {"a side of no known language is not said",
+         {TranslationsUnknown, Pick(3), Pick(1), Idle, Answer("dog", ListSide::TextB)},
+         {"stop", "stop", "a0/es_ES"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

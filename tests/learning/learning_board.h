@@ -25,7 +25,6 @@ public:
     std::optional<std::vector<PairTotal>> HardestPairs(const std::string&, int) override {
         return failWith ? std::nullopt : std::optional(std::vector<PairTotal>{});
     }
-    bool RecordReview(const PairKey&, Day, Grade) override { return !failWith; }
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day, std::int64_t) override {
         return failWith ? std::nullopt : std::optional(std::vector<ScheduledPair>{});
     }

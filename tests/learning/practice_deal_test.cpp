@@ -4,12 +4,15 @@
 #include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
 #include "savegame/atomic_file.h"
+#include "savegame/save_game.h"
 #include "support/temp_dir.h"
 #include "words/word_list_text.h"
 
 #include "learning_board.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -62,6 +65,58 @@ TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
     ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
     EXPECT_EQ(ListText(state.WordList), "manger=to eat; voir=to see");
     EXPECT_EQ(state.FileDescription, "Missed pairs: Verbs");
+}
+
+// A saved practice game names the list it came from, even after a cancelled File > Open, and a
+// saved Today's Review names itself: each loads again without a word about a missing source,
+// and is kept in the progress records as what it was.
+TEST(PracticeDeal, SavedPracticeAndReviewGamesLoadWithASourceAndStayWhatTheyWere) {
+    TempDir dir;
+    const std::string list = dir.Write("verbs.txt", "Verbs\nmanger\nto eat\nboire\nto drink\n"
+                                                    "voir\nto see\n");
+    const std::string saved = (dir.path() / "practice.sav").string();
+    struct Case {
+        const char* name;
+        std::function<void(GameState&, RecordingHost&)> deal;
+        std::string source;
+        std::string fingerprint;
+        const char* kind;
+    };
+    GameState opened;
+    RecordingHost quiet;
+    ASSERT_EQ(OpenFileAtPath(opened, quiet, list), OpenResult::Dealt);
+    const std::string verbs = ListFingerprint(opened.WordList);
+    const Case cases[] = {
+        {"missed pairs, then a cancelled File > Open",
+         [](GameState& state, RecordingHost& host) {
+             DealPractice(state, host, PairsAt(state, {2, 0}), "Missed pairs",
+                          GameKind::MissedPairs);
+             EXPECT_EQ(OpenFile(state, host), OpenResult::Cancelled);
+         },
+         list, verbs, GameKind::List},
+        {"Today's Review",
+         [](GameState& state, RecordingHost& host) {
+             DealReview(state, host,
+                        {{{"aaaaaaaaaaaaaaaa", "voir", "to see"}, "Verbs", {}},
+                         {{"bbbbbbbbbbbbbbbb", "chat", "cat"}, "Animals", {}}});
+         },
+         saved, ReviewFingerprint, GameKind::Review},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameState state = opened;
+        RecordingHost host;
+        c.deal(state, host);
+        ASSERT_TRUE(SaveGameAsPath(state, host, saved));
+        GameState loaded;
+        ASSERT_EQ(OpenFileAtPath(loaded, host, saved), OpenResult::Loaded);
+        EXPECT_EQ(host.messages.back(),
+                  "Loaded file OK\n\nOringinal game was started from file\n" + c.source);
+        EXPECT_EQ(host.messages.size(), 1u) << host.messages.front();
+        const GameIdentity identity = IdentityOf(loaded);
+        EXPECT_EQ(std::tuple(identity.fingerprint, identity.kind),
+                  std::tuple(c.fingerprint, c.kind));
+    }
 }
 
 TEST(PracticeDeal, HardestPairsAreFoundByTheirWords) {

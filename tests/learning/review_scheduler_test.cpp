@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -78,6 +79,48 @@ TEST(ReviewScheduler, ReviewsOnTheirDueDatesFollowTheReferenceVectors) {
             EXPECT_EQ(schedule->reps, reps);
         }
     }
+}
+
+TEST(ReviewScheduler, AHigherRetentionBringsPairsBackSooner) {
+    const Day day = year(2026) / December / 7;
+    const Grade grades[] = {Good, Good, Again, Good, Hard, Easy, Good};
+    // A retention outside 0.70 to 0.97 is taken at the nearer end; one that is not a number
+    // is the default.
+    const std::pair<double, double> sameAs[] = {{0.5, 0.7}, {1.0, 0.97}, {NAN, 0.9}};
+    for (const auto& [given, taken] : sameAs) {
+        EXPECT_EQ(Review(std::nullopt, day, Easy, {DefaultWeights, given}).due,
+                  Review(std::nullopt, day, Easy, {DefaultWeights, taken}).due);
+    }
+    std::optional<Schedule> at80, at90, at97;
+    int shorter = 0;
+    int longer = 0;
+    for (const Grade grade : grades) {
+        at80 = Review(at80, at90 ? at90->due : day, grade, {DefaultWeights, 0.8});
+        at97 = Review(at97, at90 ? at90->due : day, grade, {DefaultWeights, 0.97});
+        at90 = Review(at90, at90 ? at90->due : day, grade);
+        // The memory is the same: only when it is asked for again differs.
+        EXPECT_EQ(at80->memory.stability, at90->memory.stability);
+        EXPECT_EQ(at97->memory.difficulty, at90->memory.difficulty);
+        EXPECT_LE(at97->due, at90->due);
+        EXPECT_GE(at80->due, at90->due);
+        shorter += at97->due < at90->due ? 1 : 0;
+        longer += at80->due > at90->due ? 1 : 0;
+    }
+    EXPECT_GE(shorter, 5);
+    EXPECT_GE(longer, 5);
+}
+
+TEST(ReviewScheduler, FittedWeightsScheduleByTheirOwnForgettingCurve) {
+    const Day day = year(2026) / December / 7;
+    MemoryWeights slow = DefaultWeights;
+    slow[2] = 20;
+    EXPECT_EQ((Review(std::nullopt, day, Good, {slow, 0.9}).due - day).count(), 20);
+    EXPECT_EQ(IntervalDays(20, {slow, 0.9}), 20);
+    // With more decay recall stays above 90 % longer and then falls faster.
+    MemoryWeights steep = DefaultWeights;
+    steep[20] = 0.8;
+    EXPECT_LT(IntervalDays(100, {steep, 0.8}), IntervalDays(100, {DefaultWeights, 0.8}));
+    EXPECT_GT(IntervalDays(100, {steep, 0.95}), IntervalDays(100, {DefaultWeights, 0.95}));
 }
 
 TEST(ReviewScheduler, LapsesCountAgainAfterAFirstReviewOnly) {

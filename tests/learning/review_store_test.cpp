@@ -1,4 +1,5 @@
 #include "learning/sqlite_progress_store.h"
+#include "support/old_progress_schema.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -99,17 +100,49 @@ TEST(ReviewStore, AFinishedGameSchedulesEachPairByItsGrade) {
     EXPECT_EQ(std::tuple(stages.stages.due, stages.stages.learning), std::tuple(2, 1));
 }
 
-TEST(ReviewStore, TheSameWordsInTwoListsAreTwoPairs) {
-    TempDir home;
-    SqliteProgressStore store((home.path() / "progress.sqlite").string());
-    ASSERT_TRUE(store.Record(
-        GameOn(Today, {Outcome("aaaaaaaaaaaaaaaa", "voir", Grade::Again)}, "aaaaaaaaaaaaaaaa")));
-    ASSERT_TRUE(store.Record(
-        GameOn(Today, {Outcome("bbbbbbbbbbbbbbbb", "voir", Grade::Good)}, "bbbbbbbbbbbbbbbb")));
-    const auto pairs = store.ScheduledPairs(EveryDay, 100);
-    ASSERT_EQ(pairs->size(), 2u);
-    EXPECT_EQ((*pairs)[0].key.fingerprint, "aaaaaaaaaaaaaaaa");
-    EXPECT_EQ((*pairs)[1].key.fingerprint, "bbbbbbbbbbbbbbbb");
+// A pair's memory follows its words, compared without case and extra blanks, whichever list it
+// was seen in; it is named by the list it was seen in last.
+TEST(ReviewStore, APairIsKnownByItsWordsWhicheverListItWasSeenIn) {
+    struct Case {
+        const char* name;
+        PairKey first;
+        PairKey second;
+        bool onePair;
+    };
+    const std::string a = "aaaaaaaaaaaaaaaa";
+    const std::string b = "bbbbbbbbbbbbbbbb";
+    const Case cases[] = {
+        {"the same words in two lists", {a, "voir", "to see"}, {b, "voir", "to see"}, true},
+        {"another case and other blanks", {a, "Voir", "to  see"}, {b, " voir", "To see "}, true},
+        {"one list edited", {a, "voir", "to see"}, {a, "VOIR", "to see"}, true},
+        {"accents tell words apart", {a, "café", "coffee"}, {b, "cafe", "coffee"}, false},
+        {"so do parts in parentheses",
+         {a, "(s')acquérir", "to acquire"},
+         {b, "acquérir", "to acquire"},
+         false},
+        {"Windows-1252 words fold their ASCII letters",
+         {a, "Caf\xe9", "coffee"},
+         {b, "caf\xe9", "COFFEE"},
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir home;
+        SqliteProgressStore store((home.path() / "progress.sqlite").string());
+        GameResult first = GameOn(Today, {{c.first, 1, 0, 0, Grade::Again}}, c.first.fingerprint);
+        GameResult second =
+            GameOn(Today + days(1), {{c.second, 0, 0, 0, Grade::Good}}, c.second.fingerprint);
+        second.listDescription = "Verbs, sorted";
+        ASSERT_TRUE(store.Record(first) && store.Record(second)) << EnglishText(store.Problem());
+        const auto pairs = store.ScheduledPairs(EveryDay, 100);
+        ASSERT_TRUE(pairs);
+        ASSERT_EQ(pairs->size(), c.onePair ? 1u : 2u);
+        if (c.onePair) {
+            EXPECT_EQ(pairs->front().key, c.second);
+            EXPECT_EQ(pairs->front().listDescription, "Verbs, sorted");
+            EXPECT_EQ(pairs->front().schedule.reps, 2);
+        }
+    }
 }
 
 TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
@@ -151,6 +184,72 @@ TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
     EXPECT_EQ(Query(blocked, "SELECT COUNT(*) FROM sqlite_master WHERE name = 'memory_states'"),
               "0\n");
     EXPECT_EQ(Query(blocked, "SELECT COUNT(*) FROM games"), "1\n");
+}
+
+// A file of schema `version` holding `rows`.
+std::string OldFile(int version, const std::string& rows) {
+    return OldProgressSchema(version) + rows;
+}
+
+// A memory_states row of `list`'s pair `a` = `b`.
+std::string StateRow(const char* list, const char* a, const char* b, const Schedule& s) {
+    return "INSERT INTO memory_states VALUES ('" + std::string(list) + "', '" + a + "', '" + b +
+           "', " + std::to_string(s.memory.stability) + ", " + std::to_string(s.memory.difficulty) +
+           ", '" + DayText(s.lastReview) + "', '" + DayText(s.due) + "', " +
+           std::to_string(s.reps) + ", " + std::to_string(s.lapses) + ", 1);";
+}
+
+// A file of schema version 3 kept a schedule per list: the same pair in two lists, or in a list
+// before and after an edit, had two. They become one, named by the longer history, with the
+// two logs merged in time order and replayed: a typed answer replaces the board's grade of its
+// day, wherever each was given.
+TEST(ReviewStore, AVersion3FileMergesEqualPairsAndReplaysTheirLogs) {
+    const Day day1 = Today - days(6);
+    const Day day2 = Today - days(5);
+    const Schedule gato = Review(std::nullopt, day1, Grade::Good);
+    const Schedule perroInA = Review(Review(std::nullopt, day1, Grade::Again), day2, Grade::Good);
+    const Schedule perroInB = Review(std::nullopt, day1, Grade::Good);
+    const std::string version3 = OldFile(
+        3, "INSERT INTO lists VALUES ('aaaaaaaaaaaaaaaa', 'Animals', 'a.txt'), "
+           "('bbbbbbbbbbbbbbbb', 'Animals, sorted', 'a.txt');"
+           "INSERT INTO pair_totals VALUES ('aaaaaaaaaaaaaaaa', 'perro', 'dog', 2, 1, 0, 0, 1), "
+           "('aaaaaaaaaaaaaaaa', 'gato', 'cat', 1, 0, 0, 0, NULL), "
+           "('bbbbbbbbbbbbbbbb', 'Perro', 'dog ', 1, 0, 0, 0, NULL);" +
+               StateRow("aaaaaaaaaaaaaaaa", "perro", "dog", perroInA) +
+               StateRow("aaaaaaaaaaaaaaaa", "gato", "cat", gato) +
+               StateRow("bbbbbbbbbbbbbbbb", "Perro", "dog ", perroInB) +
+               "INSERT INTO review_log (id, fingerprint, text_a, text_b, reviewed_on, grade, "
+               "recall, counted) VALUES (1, 'aaaaaaaaaaaaaaaa', 'perro', 'dog', '" +
+               DayText(day1) + "', 1, 0, 1), (2, 'aaaaaaaaaaaaaaaa', 'gato', 'cat', '" +
+               DayText(day1) + "', 3, 0, 1), (3, 'bbbbbbbbbbbbbbbb', 'Perro', 'dog ', '" +
+               DayText(day1) + "', 3, 1, 1), (4, 'aaaaaaaaaaaaaaaa', 'perro', 'dog', '" +
+               DayText(day2) + "', 3, 0, 1);");
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    Query(path, version3.c_str());
+
+    SqliteProgressStore store(path);
+    ASSERT_TRUE(store.ScheduledPairs(EveryDay, 100)) << EnglishText(store.Problem());
+    EXPECT_EQ(Query(path, "PRAGMA user_version"), "4\n");
+    const auto pairs = *store.ScheduledPairs(EveryDay, 100);
+    ASSERT_EQ(pairs.size(), 2u);
+    const ScheduledPair& perro = pairs[0].key.textA == "perro" ? pairs[0] : pairs[1];
+    EXPECT_EQ(perro.key, (PairKey{"aaaaaaaaaaaaaaaa", "perro", "dog"}));
+    EXPECT_EQ(perro.listDescription, "Animals");
+    const Schedule merged = Review(Review(std::nullopt, day1, Grade::Good), day2, Grade::Good);
+    EXPECT_DOUBLE_EQ(perro.schedule.memory.stability, merged.memory.stability);
+    EXPECT_EQ(std::tuple(perro.schedule.due, perro.schedule.reps, perro.schedule.lapses),
+              std::tuple(merged.due, 2, 0));
+    EXPECT_EQ(Query(path, "SELECT id, counted, reps_before FROM review_log ORDER BY id"),
+              "1|0|NULL\n2|1|NULL\n3|1|NULL\n4|1|1\n");
+    EXPECT_EQ(store.Summary(Today)->stages.newPairs, 0);
+    // Played again, the merged pair goes on from its merged schedule.
+    ASSERT_TRUE(
+        store.Record(GameOn(Today, {{{"bbbbbbbbbbbbbbbb", "PERRO", "dog"}, 0, 0, 0, Grade::Good}},
+                            "bbbbbbbbbbbbbbbb")));
+    const auto after = *store.ScheduledPairs(EveryDay, 100);
+    ASSERT_EQ(after.size(), 2u);
+    EXPECT_EQ(Query(path, "SELECT reps FROM memory_states WHERE key_a = 'perro'"), "3\n");
 }
 
 TEST(ReviewStore, AStateThatCannotBeReadIsLeftOutAndStartsAfresh) {
@@ -245,14 +344,14 @@ TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwrit
 TEST(ReviewStore, AFileFromBeforeRoundsKeepsItsLogAndItsBoardGradeCanBeReplaced) {
     TempDir home;
     const std::string path = (home.path() / "progress.sqlite").string();
+    const Schedule board = Review(std::nullopt, Today, Grade::Again);
+    Query(path, OldFile(2, StateRow("00112233aabbccdd", "voir", "to voir", board) +
+                               "INSERT INTO review_log (fingerprint, text_a, text_b, "
+                               "reviewed_on, grade) VALUES ('00112233aabbccdd', 'voir', "
+                               "'to voir', '" +
+                               DayText(Today) + "', 1);")
+                    .c_str());
     SqliteProgressStore store(path);
-    RecordSteps(store, {{GameKind::List, 0, Grade::Again}});
-    Query(path, "DROP INDEX review_log_by_day; ALTER TABLE review_log DROP COLUMN counted;"
-                "ALTER TABLE review_log DROP COLUMN recall; PRAGMA user_version = 2;");
-    ASSERT_EQ(Query(path, "SELECT COUNT(*) FROM pragma_table_info('review_log') "
-                          "WHERE name = 'recall'"),
-              "0\n");
-
     RecordSteps(store, {{GameKind::Typing, 0, Grade::Good}});
     ExpectScheduleOf(store, {{GameKind::Typing, 0, Grade::Good}});
     EXPECT_EQ(Query(path, "SELECT grade, recall, counted FROM review_log ORDER BY id"),

@@ -169,7 +169,7 @@ TEST(SaveLoadRoundTrip, BringsBackAPartlyPlayedDealWithColonsAsDashes) {
         saved.AssignmentArray[cell] = NoPair; // removed in play
     }
     saved.FileDescription = "French: phrases";
-    saved.BrowseFileName = "/home/me/words: French.txt";
+    saved.BrowseFileName = saved.ListPath = "/home/me/words: French.txt";
     saved.CorrectCount = 4;
     saved.WrongCount = -2;
     saved.HintCount = 2147483647;

@@ -12,7 +12,7 @@ namespace {
 GameState AnimalsAfterOneMatch() {
     GameState state = MakeGame({{"chat", "cat"}, {"chien", "dog"}}, {{1, 1, 0}, {4, 1, 1}});
     state.FileDescription = "French animals";
-    state.BrowseFileName = "C:\\words\\animals.txt";
+    state.ListPath = "C:\\words\\animals.txt";
     state.CorrectCount = 1;
     state.WrongCount = 2;
     return state;

@@ -44,9 +44,29 @@ std::string ModelsJson(const AnkiDeck& deck) {
     return json + "}";
 }
 
+constexpr long long namedDeck = 1700000000000;
+
+// Anki's Default deck, and the named one.
+std::string DecksJson(const AnkiDeck& deck) {
+    std::string json = R"({"1":{"id":1,"name":"Default"})";
+    if (!deck.deckName.empty()) {
+        json += ",\"" + std::to_string(namedDeck) + R"(":{"id":)" + std::to_string(namedDeck) +
+                ",\"name\":" + JsonString(deck.deckName) + "}";
+    }
+    return json + "}";
+}
+
+// The newer tables keep a deck's path with 0x1F between its parts.
+std::string TableDeckName(std::string name) {
+    for (std::size_t at = name.find("::"); at != std::string::npos; at = name.find("::", at)) {
+        name.replace(at, 2, "\x1f");
+    }
+    return name;
+}
+
 } // namespace
 
-std::string AnkiCollection(const AnkiDeck& deck) {
+std::string AnkiCollection(const AnkiDeck& deck, BuilderLimits limits) {
     sqlite3* database = nullptr;
     sqlite3_open(":memory:", &database);
     Execute(database, "CREATE TABLE col (id INTEGER PRIMARY KEY, crt INTEGER, mod INTEGER, "
@@ -54,16 +74,27 @@ std::string AnkiCollection(const AnkiDeck& deck) {
                       "models TEXT, decks TEXT, dconf TEXT, tags TEXT);"
                       "CREATE TABLE notes (id INTEGER PRIMARY KEY, guid TEXT, mid INTEGER, "
                       "mod INTEGER, usn INTEGER, tags TEXT, flds TEXT, sfld TEXT, csum INTEGER, "
-                      "flags INTEGER, data TEXT);");
+                      "flags INTEGER, data TEXT);"
+                      "CREATE TABLE cards (id INTEGER PRIMARY KEY, nid INTEGER, did INTEGER, "
+                      "ord INTEGER, mod INTEGER, usn INTEGER, type INTEGER, queue INTEGER, "
+                      "due INTEGER, ivl INTEGER, factor INTEGER, reps INTEGER, lapses INTEGER, "
+                      "left INTEGER, odue INTEGER, odid INTEGER, flags INTEGER, data TEXT);");
     const bool tables = deck.schema >= 15;
     Execute(database, "INSERT INTO col VALUES (1, 0, 0, 0, " + std::to_string(deck.schema) +
-                          ", 0, 0, 0, '{}', " + Quoted(tables ? "" : ModelsJson(deck)) +
-                          ", '{}', '{}', '{}')");
+                          ", 0, 0, 0, '{}', " + Quoted(tables ? "" : ModelsJson(deck)) + ", " +
+                          Quoted(tables ? "" : DecksJson(deck)) + ", '{}', '{}')");
     if (tables) {
         Execute(database, "CREATE TABLE notetypes (id INTEGER PRIMARY KEY, name TEXT, "
                           "mtime_secs INTEGER, usn INTEGER, config BLOB);"
                           "CREATE TABLE fields (ntid INTEGER, ord INTEGER, name TEXT, config BLOB, "
-                          "PRIMARY KEY (ntid, ord));");
+                          "PRIMARY KEY (ntid, ord));"
+                          "CREATE TABLE decks (id INTEGER PRIMARY KEY, name TEXT, "
+                          "mtime_secs INTEGER, usn INTEGER, common BLOB, kind BLOB);"
+                          "INSERT INTO decks VALUES (1, 'Default', 0, 0, x'', x'');");
+        if (!deck.deckName.empty()) {
+            Execute(database, "INSERT INTO decks VALUES (" + std::to_string(namedDeck) + ", " +
+                                  Quoted(TableDeckName(deck.deckName)) + ", 0, 0, x'', x'')");
+        }
         for (const NoteType& type : deck.types) {
             Execute(database, "INSERT INTO notetypes VALUES (" + std::to_string(type.id) +
                                   ", 'Type', 0, 0, x'')");
@@ -83,6 +114,28 @@ std::string AnkiCollection(const AnkiDeck& deck) {
         Execute(database, "INSERT INTO notes VALUES (" + std::to_string(++id) + ", 'g', " +
                               std::to_string(type) + ", 0, 0, '', " + Quoted(flds) +
                               ", '', 0, 0, '')");
+        Execute(database, "INSERT INTO cards VALUES (" + std::to_string(id) + ", " +
+                              std::to_string(id) + ", " +
+                              std::to_string(deck.deckName.empty() ? 1 : namedDeck) +
+                              ", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, '')");
+    }
+    if (!deck.hostileSql.empty()) {
+        sqlite3_set_authorizer(
+            database,
+            [](void*, int action, const char*, const char*, const char*, const char*) {
+                return action == SQLITE_ATTACH || action == SQLITE_DETACH ? SQLITE_DENY : SQLITE_OK;
+            },
+            nullptr);
+        sqlite3_progress_handler(
+            database, 1000, [](void* left) { return --*static_cast<int*>(left) < 0 ? 1 : 0; },
+            &limits.steps);
+        sqlite3_limit(database, SQLITE_LIMIT_LENGTH, limits.longestText);
+        try {
+            Execute(database, deck.hostileSql);
+        } catch (...) {
+            sqlite3_close(database);
+            throw;
+        }
     }
     sqlite3_int64 size = 0;
     unsigned char* bytes = sqlite3_serialize(database, "main", &size, 0);

@@ -18,10 +18,23 @@ struct AnkiDeck {
     std::vector<NoteType> types;
     // Each note: its type's id and its fields.
     std::vector<std::pair<long long, std::vector<std::string>>> notes;
+    // The deck that holds a card of each note, "::" between a parent and its child; empty puts
+    // them in Anki's Default deck.
+    std::string deckName = {};
+    // SQL run on the finished collection, to make a hostile one: a view in place of a table, a
+    // trigger, a huge field.
+    std::string hostileSql = {};
 };
 
-// The collection as an SQLite file's bytes.
-std::string AnkiCollection(const AnkiDeck& deck);
+// How far the hostile SQL may go before it fails (std::runtime_error), so that a fuzzer's SQL
+// cannot hang the builder: thousands of instructions, and the longest text it may make.
+struct BuilderLimits {
+    int steps = 1'000'000;
+    int longestText = 1'000'000'000;
+};
+
+// The collection as an SQLite file's bytes. The hostile SQL may not attach files.
+std::string AnkiCollection(const AnkiDeck& deck, BuilderLimits limits = {});
 
 // A zip archive of the entries (name, bytes), deflated.
 std::string ZipArchive(const std::vector<std::pair<std::string, std::string>>& entries);

@@ -1,3 +1,4 @@
+#include "words/side_language.h"
 #include "words/text_language.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,32 @@ TEST(TextLanguage, EachSideOfALatinScriptListIsGuessedFromAllItsWords) {
         const WordPairList list = Pairs(wordsA, wordsB);
         EXPECT_EQ(GuessLanguageFromText(list, ListSide::TextA), languageA) << wordsA;
         EXPECT_EQ(GuessLanguageFromText(list, ListSide::TextB), languageB) << wordsB;
+    }
+}
+
+// Under the guesser's length, the letters that only some languages write decide, or name the
+// languages to ask about; letters all languages share leave it open.
+TEST(SideLanguage, AShortSideIsToldByItsLettersOrLeftOpenWithTheLikelyLanguages) {
+    const std::string german = "der Hund,die Katze,das Haus,groß,klein,die Tür,schön";
+    const struct {
+        std::string words;
+        std::string language;
+        std::vector<std::string> likely;
+    } cases[] = {
+        {german, "de", {}},
+        {"el perro,el niño,la casa,¿qué?", "es", {}},
+        {"le cœur,la sœur,le chat", "fr", {}},
+        {"la canción,el café,el corazón", "", {"es", "pt", "cs", "hu"}},
+        {"DIE TÜR,SCHÖN", "", {"de", "hu", "tr"}},
+        {"el perro,el gato,la casa", "", {}},
+        {"собака,кошка", "ru", {}},
+        // Not UTF-8: its letters tell nothing.
+        {"el ni\xf1o,la se\xf1ora", "", {}},
+    };
+    for (const auto& [words, language, likely] : cases) {
+        const SideLanguageGuess guess = GuessSideLanguage(Pairs(words, words), ListSide::TextB);
+        EXPECT_EQ(guess.language, language) << words;
+        EXPECT_EQ(guess.likely, likely) << words;
     }
 }
 

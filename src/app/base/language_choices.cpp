@@ -29,7 +29,7 @@ ListLanguages ChosenListLanguages(const GameState& state) {
     ListLanguages languages = state.Languages;
     for (const auto& [side, language] : {std::pair(ListSide::TextA, &languages.TextA),
                                          std::pair(ListSide::TextB, &languages.TextB)}) {
-        const QString chosen = ChosenLanguage(state.BrowseFileName, side);
+        const QString chosen = ChosenLanguage(state.ListPath, side);
         if (!chosen.isEmpty()) {
             *language = chosen.toStdString();
         }

@@ -47,6 +47,9 @@ std::optional<ImportChoice> RememberedImportChoice(const std::string& path) {
     choice.columns = ColumnPair{settings.value(QStringLiteral("WordColumn")).toULongLong(),
                                 settings.value(QStringLiteral("TranslationColumn")).toULongLong()};
     choice.description = settings.value(QStringLiteral("Description")).toString().toStdString();
+    if (settings.contains(QStringLiteral("WordList"))) {
+        choice.wordList = settings.value(QStringLiteral("WordList")).toBool();
+    }
     return choice;
 }
 
@@ -67,5 +70,8 @@ void RememberImportChoice(const std::string& path, const ImportChoice& choice) {
     if (!choice.description.empty()) {
         settings.setValue(QStringLiteral("Description"),
                           QString::fromStdString(choice.description));
+    }
+    if (choice.wordList) {
+        settings.setValue(QStringLiteral("WordList"), *choice.wordList);
     }
 }

@@ -45,7 +45,7 @@ void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
 }
 
 void TypingControl::Run(std::vector<TypingPair> pairs) {
-    const std::string listPath = game_.State().BrowseFileName;
+    const std::string listPath = game_.State().ListPath;
     RandomSource random;
     random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
     TypingRound round(pairs, SavedDirection(listPath), random, std::time(nullptr));

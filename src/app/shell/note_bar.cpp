@@ -71,6 +71,11 @@ NoteBar::NoteBar(QWidget* parent) : QWidget(parent), layout_(new QVBoxLayout(thi
 }
 
 void NoteBar::Show(NoteTopic topic, const QString& text, QAction* action) {
+    // The same note again while it is up: it is neither replaced nor announced a second time.
+    if (const auto up = rows_.find(topic);
+        up != rows_.end() && static_cast<NoteRow*>(up->second)->Text() == text) {
+        return;
+    }
     Withdraw(topic);
     auto* row = new NoteRow(text, action, this);
     connect(row, &NoteRow::Closed, this, [this, topic] { Withdraw(topic); });

@@ -11,7 +11,8 @@ class QVBoxLayout;
 
 // The notes a player must see, above the board: each on a row of its own with its text, a
 // button for what to do about it when there is one, and a close button. A note stays until
-// the player closes it or the game withdraws it; a new note on a topic replaces the old one.
+// the player closes it or the game withdraws it; a new note on a topic replaces the old one,
+// and the same note again leaves it as it is.
 class NoteBar : public QWidget {
     Q_OBJECT
 public:

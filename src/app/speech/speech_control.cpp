@@ -6,8 +6,7 @@
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "view/dialogs/languages_dlg.h"
-#include "words/script_language.h"
-#include "words/text_language.h"
+#include "words/side_language.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,20 +16,29 @@ namespace {
 
 const QString SpeakWordsKey = QStringLiteral("Speech/SpeakWords");
 
-// A side's script tells its language best; Latin-script words are told apart by their letters.
-QString GuessedLanguage(const WordPairList& list, ListSide side) {
-    std::string guess = GuessLanguageFromScript(list, side);
-    if (guess.empty()) {
-        guess = GuessLanguageFromText(list, side);
-    }
-    return QString::fromStdString(guess);
-}
+// What speech knows of a side's language: its locale, or "" and the languages to ask about.
+struct SideLanguage {
+    QString locale;
+    QStringList toAsk;
+};
 
-QString SideLanguage(const GameState& state, ListSide side, const QString& playerChoice) {
+SideLanguage SideLanguageOf(const GameState& state, ListSide side, const QString& playerChoice) {
     const std::string& named =
         side == ListSide::TextA ? state.Languages.TextA : state.Languages.TextB;
-    return ChooseSideLanguage(playerChoice, QString::fromStdString(named),
-                              GuessedLanguage(state.WordList, side), QLocale::system());
+    const SideLanguageGuess guess = GuessSideLanguage(state.WordList, side);
+    const QString locale = ChooseSideLanguage(playerChoice, QString::fromStdString(named),
+                                              QString::fromStdString(guess.language));
+    return {locale, locale.isEmpty() ? LanguagesToAskAbout(guess.likely, QLocale::system())
+                                     : QStringList()};
+}
+
+// "Spanish / Portuguese", named as Tools > Languages… names them.
+QString LanguageNames(const QStringList& codes) {
+    QStringList names;
+    for (const QString& code : codes) {
+        names.append(QLocale::languageToString(QLocale(code).language()));
+    }
+    return names.join(QStringLiteral(" / "));
 }
 
 } // namespace
@@ -49,6 +57,7 @@ SpeechControl::SpeechControl(GameInPlay& game, QAction& speakWords, QAction& lan
         speech_.SetEnabled(on);
         if (on) {
             StartEngine();
+            UpdateLanguages();
         }
     });
     // Only the player's own choice is remembered, not a failure that turned speech off.
@@ -105,16 +114,42 @@ void SpeechControl::OnPlayEvent(const PlayEvent& event) {
 void SpeechControl::UpdateLanguages() {
     const GameState& state = game_.State();
     const auto side = [&state](ListSide which) {
-        return SideLanguage(state, which, ChosenLanguage(state.ListPath, which)).toStdString();
+        return SideLanguageOf(state, which, ChosenLanguage(state.ListPath, which));
     };
-    speech_.SetLanguages({side(ListSide::TextA), side(ListSide::TextB)});
+    const SideLanguage words = side(ListSide::TextA);
+    const SideLanguage translations = side(ListSide::TextB);
+    speech_.SetLanguages({words.locale.toStdString(), translations.locale.toStdString()});
+
+    QStringList unknown;
+    if (!state.WordList.empty() && words.locale.isEmpty()) {
+        unknown.append(tr("the words (%1?)").arg(LanguageNames(words.toAsk)));
+    }
+    if (!state.WordList.empty() && translations.locale.isEmpty()) {
+        unknown.append(tr("the translations (%1?)").arg(LanguageNames(translations.toAsk)));
+    }
+    if (unknown.isEmpty()) {
+        game_.Host().WithdrawNote(NoteTopic::SpeechLanguages);
+        return;
+    }
+    // Asked once a list, while the player wants the words spoken.
+    if (!speakWords_.isChecked() || asked_.count(state.ListPath) > 0) {
+        return;
+    }
+    asked_.insert(state.ListPath);
+    game_.Host().ShowNote(
+        NoteTopic::SpeechLanguages,
+        tr("Speech cannot tell the language of %1 and does not speak them until you "
+           "choose it in Tools > Languages…")
+            .arg(unknown.join(tr(" and ")))
+            .toStdString());
 }
 
 void SpeechControl::ChooseLanguages() {
     const GameState& state = game_.State();
     const std::string& list = state.ListPath;
     const auto side = [&](ListSide which) {
-        return LanguagesDlg::Side{ChosenLanguage(list, which), SideLanguage(state, which, {})};
+        const SideLanguage automatic = SideLanguageOf(state, which, {});
+        return LanguagesDlg::Side{ChosenLanguage(list, which), automatic.locale, automatic.toAsk};
     };
     LanguagesDlg dialog(speaker_.Locales(), side(ListSide::TextA), side(ListSide::TextB),
                         &game_.Window());

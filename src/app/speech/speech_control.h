@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <set>
+#include <string>
+
 class GameInPlay;
 class QAction;
 struct PlayEvent;
@@ -30,7 +33,8 @@ private:
     void OnEngineFailed(const QString& reason);
     void OnPlayEvent(const PlayEvent& event);
     void ChooseLanguages();
-    // Each side's language for the list in play.
+    // Each side's language for the list in play; a side in doubt is not spoken, and a note
+    // asks for its language once a list.
     void UpdateLanguages();
 
     GameInPlay& game_;
@@ -39,4 +43,6 @@ private:
     QtSpeaker speaker_;
     WordSpeech speech_;
     bool engineStarting_ = false;
+    // The lists whose languages were asked for.
+    std::set<std::string> asked_;
 };

@@ -52,12 +52,29 @@ QString LocaleFromLanguageName(const QString& name) {
 }
 
 QString ChooseSideLanguage(const QString& playerChoice, const QString& listNamed,
-                           const QString& scriptGuess, const QLocale& system) {
-    for (const QString& choice : {playerChoice, LocaleFromLanguageName(listNamed), scriptGuess}) {
+                           const QString& wordsGuess) {
+    for (const QString& choice : {playerChoice, LocaleFromLanguageName(listNamed), wordsGuess}) {
         if (!choice.isEmpty()) {
             return choice;
         }
     }
-    // The C locale speaks English.
-    return IsLanguage(system) ? system.name() : QStringLiteral("en_US");
+    return {};
+}
+
+QStringList LanguagesToAskAbout(const std::vector<std::string>& likely, const QLocale& system) {
+    constexpr qsizetype MostOffered = 4;
+    QStringList offered;
+    for (const std::string& language : likely) {
+        offered.append(QString::fromStdString(language));
+    }
+    if (offered.isEmpty()) {
+        // The C locale speaks English.
+        if (IsLanguage(system)) {
+            offered.append(QLocale::languageToCode(system.language()));
+        }
+        offered.append({QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de"),
+                        QStringLiteral("es")});
+        offered.removeDuplicates();
+    }
+    return offered.mid(0, MostOffered);
 }

@@ -52,6 +52,7 @@ ImportDlg::ImportDlg(const QString& fileName, ImportPreviewer preview, const Imp
     : QDialog(parent), preview_(std::move(preview)), choice_(start), table_(new QTableWidget(this)),
       separator_(new QComboBox(this)),
       headerRow_(new QCheckBox(tr("First row holds column names"), this)),
+      wordList_(new QCheckBox(tr("Read as a word list, one word a line"), this)),
       word_(new QComboBox(this)), translation_(new QComboBox(this)),
       description_(new QLineEdit(this)), problem_(new QLabel(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
@@ -71,6 +72,7 @@ ImportDlg::ImportDlg(const QString& fileName, ImportPreviewer preview, const Imp
     layout->addWidget(table_);
     layout->addWidget(problem_);
     auto* form = new QFormLayout;
+    form->addRow(QString(), wordList_);
     form->addRow(tr("&Separator:"), separator_);
     form->addRow(QString(), headerRow_);
     form->addRow(tr("&Word column:"), word_);
@@ -92,6 +94,10 @@ ImportDlg::ImportDlg(const QString& fileName, ImportPreviewer preview, const Imp
         choice_.columns.reset();
         Refresh();
     });
+    connect(wordList_, &QCheckBox::toggled, this, [this](bool checked) {
+        choice_.wordList = checked;
+        Refresh();
+    });
     connect(headerRow_, &QCheckBox::toggled, this, [this](bool checked) {
         choice_.headerRow = checked;
         choice_.columns.reset();
@@ -111,8 +117,13 @@ ImportDlg::ImportDlg(const QString& fileName, ImportPreviewer preview, const Imp
 
 ImportChoice ImportDlg::Choice() const {
     ImportChoice choice = choice_;
+    if (shown_.eitherWay) {
+        choice.wordList = shown_.wordList;
+    }
     if (shown_.head.separator != 0) {
         choice.separator = shown_.head.separator;
+    }
+    if (shown_.head.mayHaveHeaderRow) {
         choice.headerRow = shown_.head.headerRow;
     }
     choice.columns = shown_.head.columns;
@@ -124,13 +135,18 @@ void ImportDlg::Refresh() {
     const TableHead& head = shown_.head;
     const QSignalBlocker blockSeparator(separator_);
     const QSignalBlocker blockHeaderRow(headerRow_);
+    const QSignalBlocker blockWordList(wordList_);
     const QSignalBlocker blockWord(word_);
     const QSignalBlocker blockTranslation(translation_);
+    wordList_->setVisible(shown_.eitherWay);
+    wordList_->setChecked(shown_.wordList);
     separator_->setEnabled(head.separator != 0);
-    headerRow_->setEnabled(head.separator != 0);
+    headerRow_->setEnabled(head.mayHaveHeaderRow);
+    word_->setEnabled(!shown_.wordList);
+    translation_->setEnabled(!shown_.wordList);
     separator_->setCurrentIndex(separator_->findData(static_cast<int>(head.separator)));
     headerRow_->setChecked(head.headerRow);
-    if (description_->text().isEmpty()) {
+    if (choice_.description.empty()) {
         description_->setText(Utf8(head.description));
     }
     problem_->setText(shown_.problem ? MessageText(*shown_.problem) : QString());

@@ -13,8 +13,8 @@ class QTableWidget;
 
 // How a file is imported, shown before it is read: its first records as a table, the separator,
 // whether the first row names the columns, which two columns hold the words and their
-// translations, and the list's description. Every change is shown as the import will read it,
-// through the same reader.
+// translations, and the list's description; a plain text file may also be read as a word list,
+// one word a line. Every change is shown as the import will read it, through the same reader.
 class ImportDlg : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ public:
     QTableWidget* Table() const { return table_; }
     QComboBox* SeparatorBox() const { return separator_; }
     QCheckBox* HeaderRowBox() const { return headerRow_; }
+    QCheckBox* WordListBox() const { return wordList_; }
     QComboBox* WordBox() const { return word_; }
     QComboBox* TranslationBox() const { return translation_; }
     QLineEdit* DescriptionEdit() const { return description_; }
@@ -44,6 +45,7 @@ private:
     QTableWidget* table_;
     QComboBox* separator_;
     QCheckBox* headerRow_;
+    QCheckBox* wordList_;
     QComboBox* word_;
     QComboBox* translation_;
     QLineEdit* description_;

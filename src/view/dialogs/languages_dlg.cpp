@@ -18,15 +18,22 @@ QString LocaleTitle(const QString& name) {
 
 QComboBox* LocaleBox(QStringList locales, const LanguagesDlg::Side& side, QWidget* parent) {
     auto* box = new QComboBox(parent);
-    box->addItem(LanguagesDlg::tr("Automatic: %1").arg(LocaleTitle(side.automatic)), QString());
+    box->addItem(side.automatic.isEmpty()
+                     ? LanguagesDlg::tr("Automatic: not known, not spoken")
+                     : LanguagesDlg::tr("Automatic: %1").arg(LocaleTitle(side.automatic)),
+                 QString());
+    // The engine may offer the C locale, which names no language.
+    locales.removeIf(
+        [](const QString& locale) { return QLocale(locale).language() == QLocale::C; });
     std::sort(locales.begin(), locales.end(), [](const QString& a, const QString& b) {
         return LocaleTitle(a).localeAwareCompare(LocaleTitle(b)) < 0;
     });
+    // The languages the words point to come first.
+    std::stable_partition(locales.begin(), locales.end(), [&side](const QString& locale) {
+        return side.likely.contains(QLocale::languageToCode(QLocale(locale).language()));
+    });
     for (const QString& locale : locales) {
-        // The engine may offer the C locale, which names no language.
-        if (QLocale(locale).language() != QLocale::C) {
-            box->addItem(LocaleTitle(locale), locale);
-        }
+        box->addItem(LocaleTitle(locale), locale);
     }
     box->setCurrentIndex(std::max(0, box->findData(side.chosen)));
     return box;

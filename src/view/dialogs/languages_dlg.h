@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 class QComboBox;
 
@@ -12,8 +13,10 @@ public:
     struct Side {
         // The player's choice so far, "" for automatic.
         QString chosen;
-        // What automatic gives now.
+        // What automatic gives now; "" when the side's language is in doubt.
         QString automatic;
+        // Then the language codes to offer first.
+        QStringList likely;
     };
     LanguagesDlg(const QStringList& locales, const Side& words, const Side& translations,
                  QWidget* parent = nullptr);

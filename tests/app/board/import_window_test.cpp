@@ -1,6 +1,7 @@
 #include "app/board/import_choices.h"
 #include "files/list_import.h"
 #include "frame_fixture.h"
+#include "support/games.h"
 #include "view/dialogs/import_dlg.h"
 
 #include <QCheckBox>
@@ -55,7 +56,7 @@ TEST_F(ImportWindowTest, ThePreviewOpensWhenTheGuessIsUncertainOrThePlayerAsks) 
 
 // The dialog shows what the import reads and gives back what the player set.
 TEST(ImportDlg, ShowsTheRecordsAsTheImportReadsThemAndGivesTheChoice) {
-    const std::string bytes = "front;back,tags\nHund;dog,noun\nKatze;cat,noun\n";
+    const std::string bytes = "front;back;tags,notes\nHund;dog;noun,x\nKatze;cat;noun,y\n";
     const ImportPreviewer preview = [&](const ImportChoice& choice) {
         return PreviewImport(ImportFormat::Delimited, "/d/nouns.csv", bytes, choice);
     };
@@ -73,15 +74,18 @@ TEST(ImportDlg, ShowsTheRecordsAsTheImportReadsThemAndGivesTheChoice) {
         }
         return shown.join(QLatin1Char('|'));
     };
-    EXPECT_EQ(cells(), "1: front|2: back,tags|Hund|dog,noun|Katze|cat,noun");
+    EXPECT_EQ(cells(), "1: front|2: back|3: tags,notes|Hund|dog|noun,x|Katze|cat|noun,y");
     EXPECT_EQ(dialog.SeparatorBox()->currentData().toInt(), ';');
     EXPECT_TRUE(dialog.HeaderRowBox()->isChecked());
+    EXPECT_FALSE(dialog.WordListBox()->isChecked());
     EXPECT_EQ(dialog.DescriptionEdit()->text(), "nouns.csv");
 
+    // One name of two cells is no header row, until the player says so.
     dialog.SeparatorBox()->setCurrentIndex(dialog.SeparatorBox()->findData(int{','}));
-    EXPECT_EQ(cells(), "1: front;back|2: tags|Hund;dog|noun|Katze;cat|noun");
+    EXPECT_EQ(cells(), "Column 1|Column 2|front;back;tags|notes|Hund;dog;noun|x|Katze;cat;noun|y");
+    dialog.HeaderRowBox()->setChecked(true);
+    EXPECT_EQ(cells(), "1: front;back;tags|2: notes|Hund;dog;noun|x|Katze;cat;noun|y");
     dialog.HeaderRowBox()->setChecked(false);
-    EXPECT_EQ(cells(), "Column 1|Column 2|front;back|tags|Hund;dog|noun|Katze;cat|noun");
 
     dialog.TranslationBox()->setCurrentIndex(0);
     EXPECT_FALSE(dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled());
@@ -92,13 +96,46 @@ TEST(ImportDlg, ShowsTheRecordsAsTheImportReadsThemAndGivesTheChoice) {
     EXPECT_TRUE(dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled());
     dialog.DescriptionEdit()->setText("Nouns");
     emit dialog.DescriptionEdit()->textEdited("Nouns");
-    EXPECT_EQ(dialog.Choice(), (ImportChoice{',', false, ColumnPair{1, 0}, "Nouns"}));
+    EXPECT_EQ(dialog.Choice(), (ImportChoice{',', false, ColumnPair{1, 0}, "Nouns", false}));
     for (QWidget* control :
          {static_cast<QWidget*>(dialog.Table()), static_cast<QWidget*>(dialog.SeparatorBox()),
           static_cast<QWidget*>(dialog.WordBox()), static_cast<QWidget*>(dialog.TranslationBox()),
           static_cast<QWidget*>(dialog.DescriptionEdit())}) {
         EXPECT_FALSE(control->accessibleName().isEmpty());
     }
+}
+
+// A plain text file reads either way: as the game's own list or, at commas, as a table.
+TEST_F(ImportWindowTest, APlainTextFileCanBeReadAsAWordListOrAsATable) {
+    const std::string greetings = "Greetings, formal\nGood morning, sir\nBuenos d\xC3\xAD"
+                                  "as, se\xC3\xB1or\n";
+    const QString path = QString::fromStdString(files.Write("greetings.txt", greetings));
+    ImportReading reading(path.toStdString(), ImportFormat::None);
+    ImportDlg dialog("greetings.txt", [&](const ImportChoice& c) { return reading.Preview(c); },
+                     {});
+    EXPECT_TRUE(dialog.WordListBox()->isChecked());
+    EXPECT_FALSE(dialog.SeparatorBox()->isEnabled());
+    EXPECT_EQ(dialog.DescriptionEdit()->text(), "Greetings, formal");
+    EXPECT_EQ(dialog.Table()->item(0, 1)->text(), QString::fromUtf8("Buenos d\xC3\xAD"
+                                                                    "as, se\xC3\xB1or"));
+    dialog.WordListBox()->setChecked(false);
+    EXPECT_EQ(dialog.SeparatorBox()->currentData().toInt(), ',');
+    EXPECT_EQ(dialog.Table()->item(0, 1)->text(), "formal");
+    EXPECT_EQ(dialog.DescriptionEdit()->text(), "greetings.txt");
+    dialog.WordListBox()->setChecked(true);
+    EXPECT_EQ(dialog.Choice().wordList, true);
+
+    // File > Import asks; a choice of the table is dealt and remembered for File > Open.
+    prompter->filesToOpen = {path, path};
+    prompter->importChoices = {ImportChoice{.separator = ',', .wordList = false}};
+    Trigger(CommandId::FileImport);
+    EXPECT_TRUE(prompter->importPreviews.back().wordList);
+    EXPECT_EQ(ListText(State().WordList), "Greetings=formal; Good morning=sir; Buenos d\xC3\xAD"
+                                          "as=se\xC3\xB1or");
+    prompter->asked.clear();
+    Trigger(CommandId::FileOpen);
+    EXPECT_EQ(prompter->asked, QStringList{"open"});
+    EXPECT_EQ(State().WordsCount, 3);
 }
 
 TEST(ImportDlg, AFileThatCannotBeReadSaysWhyAndCannotBeAccepted) {

@@ -48,30 +48,37 @@ protected:
         frame->Learning().SetClock(std::make_unique<FixedClock>());
     }
 
-    // A pair of `list` whose one review, Again, falls due the day after `reviewed`.
+    // A game of `list` on `reviewed` that missed one pair: its review, Again, falls due the
+    // next day.
     void ScheduleFor(const std::string& list, const std::string& word, Day reviewed) {
-        ASSERT_TRUE(store->RecordReview({list, word, "to " + word}, reviewed, Grade::Again))
-            << EnglishText(store->Problem());
+        const std::time_t noon = FixedClock().Now() + (reviewed - Today).count() * 86400;
+        GameResult game{"/lists/" + list, list,          noon, 60, 1, 1, 1, 0, 0, false, 0, {},
+                        GameKind::List,   "List " + list};
+        game.outcomes.push_back({{list, word, "to " + word}, 1, 0, 0, Grade::Again});
+        ASSERT_TRUE(store->Record(game)) << EnglishText(store->Problem());
     }
 
     SqliteProgressStore* store = nullptr;
 };
 
-TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListMostOverdueFirstAndGradesThem) {
+TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListOnceEachMostOverdueFirstAndGradesThem) {
     ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(4));
     ScheduleFor("bbbbbbbbbbbbbbbb", "manger", Today - days(1));
     ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today);
+    // The same pair met again in another list, spelt in another case: one pair, one memory.
+    ScheduleFor("cccccccccccccccc", "Voir ", Today - days(3));
     QSettings().setValue("Review/MaximumPairs", 1);
     Trigger(CommandId::TodaysReview);
-    EXPECT_EQ(ListText(State().WordList), "voir=to voir") << "the cap keeps the most overdue";
+    EXPECT_EQ(ListText(State().WordList), "Voir =to Voir ") << "the cap keeps the most overdue";
 
     QSettings().remove("Review/MaximumPairs");
     Trigger(CommandId::TodaysReview);
-    EXPECT_EQ(ListText(State().WordList), "voir=to voir; manger=to manger");
+    EXPECT_EQ(ListText(State().WordList), "Voir =to Voir ; manger=to manger");
     EXPECT_EQ(TilesOnBoard(), 4);
     EXPECT_EQ(frame->windowTitle(), "Glossatiles - Today's Review");
     const GameIdentity identity = IdentityOf(State());
-    EXPECT_EQ(KeyOf(identity, State().WordList, 0).fingerprint, "aaaaaaaaaaaaaaaa");
+    EXPECT_EQ(KeyOf(identity, State().WordList, 0).fingerprint, "cccccccccccccccc")
+        << "the list it was seen in last";
     EXPECT_EQ(KeyOf(identity, State().WordList, 1).fingerprint, "bbbbbbbbbbbbbbbb");
 
     Trigger(CommandId::FastAutoFinish);
@@ -83,9 +90,14 @@ TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListMostOverdueFirstAndGradesThe
     // Removed by automatic play: Again, so both are due tomorrow, each under its own list.
     const auto scheduled = store->ScheduledPairs(EveryDay, 10);
     ASSERT_EQ(scheduled->size(), 3u);
-    EXPECT_EQ(DayText(scheduled->at(0).schedule.due), "2026-12-08");
-    EXPECT_EQ(std::tuple(scheduled->at(1).key.fingerprint, scheduled->at(1).schedule.reps),
-              std::tuple("bbbbbbbbbbbbbbbb", 2));
+    std::vector<std::string> pairs;
+    for (const ScheduledPair& pair : *scheduled) {
+        pairs.push_back(DayText(pair.schedule.due) + " " + pair.key.textA + " " +
+                        pair.key.fingerprint + " " + std::to_string(pair.schedule.reps));
+    }
+    EXPECT_EQ(pairs, std::vector<std::string>({"2026-12-08 Voir  cccccccccccccccc 3",
+                                               "2026-12-08 boire aaaaaaaaaaaaaaaa 1",
+                                               "2026-12-08 manger bbbbbbbbbbbbbbbb 2"}));
     EXPECT_EQ(frame->Review().DuePane()->text(), "Due today: 0");
 }
 
@@ -143,7 +155,7 @@ TEST_F(TodaysReviewTest, AtStartTheStatusBarSaysHowManyPairsAreDue) {
 TEST_F(TodaysReviewTest, ProgressForecastsThePairsDuePerDay) {
     ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(3));
     ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today + days(4));
-    ScheduleFor("bbbbbbbbbbbbbbbb", "boire", Today + days(4));
+    ScheduleFor("bbbbbbbbbbbbbbbb", "manger", Today + days(4));
     Trigger(CommandId::Progress);
     ASSERT_EQ(learningPrompter->progress.size(), 1u);
     const CProgressDlg dialog(learningPrompter->progress[0]);

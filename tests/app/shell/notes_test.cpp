@@ -29,19 +29,44 @@ protected:
 };
 
 // A store that cannot keep anything: the game is won by Fast Auto Finish, whose last removal
-// writes its own status text after the store has failed.
-TEST_F(NotesTest, ProgressNotKeptStaysAboveTheBoardAfterTheLastPick) {
+// writes its own status text after the store has failed. Each failure is noted: while the note
+// is up it stays as it is, and once closed the next failure brings it back.
+TEST_F(NotesTest, ProgressNotKeptStaysAboveTheBoardAndComesBackAfterItWasClosed) {
     files.Write("blocker", "a file where a folder should be");
     frame->Learning().SetStore(
         std::make_unique<SqliteProgressStore>((files.path() / "blocker/progress.sqlite").string()));
     frame->show();
-    Open(QString::fromStdString(files.Write("game.txt", LaidOutGame())));
-    Trigger(FastAutoFinish);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !learningPrompter->reports.empty(); }, 5000));
+    QStringList announced;
+    ListenToAnnouncements([&](const QString& text) {
+        if (text.startsWith("Progress is not kept: ")) {
+            announced.append(text);
+        }
+    });
+    const QString game = QString::fromStdString(files.Write("game.txt", LaidOutGame()));
+    const auto win = [&] {
+        const std::size_t games = learningPrompter->reports.size();
+        prompter->saveChoices = {SaveChoice::Discard};
+        Open(game);
+        Trigger(FastAutoFinish);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return learningPrompter->reports.size() > games; }, 5000));
+    };
+    win();
     EXPECT_TRUE(StatusText().startsWith("Removed: ")) << StatusText().toStdString();
     ASSERT_EQ(Notes().size(), 1) << Notes().join('|').toStdString();
     EXPECT_TRUE(Notes()[0].startsWith("Progress is not kept: ")) << Notes()[0].toStdString();
     EXPECT_TRUE(frame->Notes().isVisible());
+
+    win();
+    EXPECT_EQ(Notes().size(), 1);
+    EXPECT_EQ(announced.size(), 1) << "the note still up is not said again";
+
+    NoteButtons(Notes()[0]).value(0)->click();
+    ASSERT_TRUE(Notes().isEmpty());
+    win();
+    ListenToAnnouncements({});
+    EXPECT_EQ(Notes().size(), 1) << "a new failure after the note was closed";
+    EXPECT_EQ(announced.size(), 2);
 }
 
 // Notes about the list opened stay through the picks until the next list replaces them, or

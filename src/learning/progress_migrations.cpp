@@ -1,0 +1,245 @@
+#include "learning/progress_migrations.h"
+
+#include "learning/memory_key.h"
+#include "learning/same_day_rule.h"
+#include "learning/schedule_columns.h"
+#include "learning/sqlite_handles.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool CreateGamesAndPairTotals(sqlite3* db) {
+    return Execute(db, R"(CREATE TABLE games (
+           id INTEGER PRIMARY KEY,
+           list_path TEXT NOT NULL,
+           fingerprint TEXT NOT NULL,
+           finished_at INTEGER NOT NULL,
+           seconds INTEGER NOT NULL,
+           pairs INTEGER NOT NULL,
+           correct INTEGER NOT NULL,
+           wrong INTEGER NOT NULL,
+           hints INTEGER NOT NULL,
+           peeks INTEGER NOT NULL,
+           assisted INTEGER NOT NULL,
+           undos INTEGER NOT NULL);
+       CREATE INDEX games_by_list ON games (fingerprint, finished_at);
+       CREATE TABLE pair_totals (
+           fingerprint TEXT NOT NULL,
+           text_a TEXT NOT NULL,
+           text_b TEXT NOT NULL,
+           seen INTEGER NOT NULL DEFAULT 0,
+           missed INTEGER NOT NULL DEFAULT 0,
+           hinted INTEGER NOT NULL DEFAULT 0,
+           peeked INTEGER NOT NULL DEFAULT 0,
+           last_missed INTEGER,
+           PRIMARY KEY (fingerprint, text_a, text_b));)");
+}
+
+// Days are local calendar days written YYYY-MM-DD. The log keeps each review with the state
+// before it, so that the schedule can be replayed with other weights.
+bool AddReviews(sqlite3* db) {
+    return Execute(db, R"(ALTER TABLE games ADD COLUMN kind TEXT NOT NULL DEFAULT 'list';
+       CREATE TABLE lists (
+           fingerprint TEXT PRIMARY KEY,
+           description TEXT NOT NULL,
+           list_path TEXT NOT NULL);
+       INSERT INTO lists (fingerprint, description, list_path)
+           SELECT fingerprint, list_path, list_path FROM games GROUP BY fingerprint;
+       CREATE TABLE memory_states (
+           fingerprint TEXT NOT NULL,
+           text_a TEXT NOT NULL,
+           text_b TEXT NOT NULL,
+           stability REAL NOT NULL,
+           difficulty REAL NOT NULL,
+           last_review TEXT NOT NULL,
+           due TEXT NOT NULL,
+           reps INTEGER NOT NULL,
+           lapses INTEGER NOT NULL,
+           interval_days INTEGER NOT NULL,
+           PRIMARY KEY (fingerprint, text_a, text_b));
+       CREATE INDEX memory_states_by_due ON memory_states (due, text_a, text_b, fingerprint);
+       CREATE TABLE review_log (
+           id INTEGER PRIMARY KEY,
+           fingerprint TEXT NOT NULL,
+           text_a TEXT NOT NULL,
+           text_b TEXT NOT NULL,
+           reviewed_on TEXT NOT NULL,
+           grade INTEGER NOT NULL,
+           stability_before REAL,
+           difficulty_before REAL,
+           last_review_before TEXT,
+           due_before TEXT,
+           reps_before INTEGER,
+           lapses_before INTEGER);)");
+}
+
+// A typed answer outranks the board's grade of the same pair on the same day; the log keeps
+// every review and marks the ones the schedule no longer counts.
+bool AddRecall(sqlite3* db) {
+    return Execute(db, R"(ALTER TABLE review_log ADD COLUMN recall INTEGER NOT NULL DEFAULT 0;
+       ALTER TABLE review_log ADD COLUMN counted INTEGER NOT NULL DEFAULT 1;
+       CREATE INDEX review_log_by_day ON review_log (fingerprint, text_a, text_b, reviewed_on);)");
+}
+
+// memory_text(word): MemoryText for SQL, while the rows are given their keys.
+void MemoryTextFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
+    const std::string folded = MemoryText(
+        bytes ? std::string_view(bytes, static_cast<std::size_t>(sqlite3_value_bytes(arguments[0])))
+              : std::string_view());
+    sqlite3_result_text(context, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
+}
+
+// The same words seen in several lists, or after an edit of one, had a schedule each. They
+// become one pair: the row with the longest history names it and stands for it until the
+// merged log is replayed.
+constexpr const char* KeyEachPair = R"(
+    ALTER TABLE review_log ADD COLUMN key_a TEXT NOT NULL DEFAULT '';
+    ALTER TABLE review_log ADD COLUMN key_b TEXT NOT NULL DEFAULT '';
+    UPDATE review_log SET key_a = memory_text(text_a), key_b = memory_text(text_b);
+    DROP INDEX review_log_by_day;
+    CREATE INDEX review_log_by_day ON review_log (key_a, key_b, reviewed_on);
+    ALTER TABLE pair_totals ADD COLUMN key_a TEXT NOT NULL DEFAULT '';
+    ALTER TABLE pair_totals ADD COLUMN key_b TEXT NOT NULL DEFAULT '';
+    UPDATE pair_totals SET key_a = memory_text(text_a), key_b = memory_text(text_b);
+    CREATE TEMP TABLE keyed_states AS
+        SELECT memory_text(text_a) AS key_a, memory_text(text_b) AS key_b, * FROM memory_states;
+    CREATE TABLE pair_memory (
+        key_a TEXT NOT NULL,
+        key_b TEXT NOT NULL,
+        fingerprint TEXT NOT NULL,
+        text_a TEXT NOT NULL,
+        text_b TEXT NOT NULL,
+        stability REAL NOT NULL,
+        difficulty REAL NOT NULL,
+        last_review TEXT NOT NULL,
+        due TEXT NOT NULL,
+        reps INTEGER NOT NULL,
+        lapses INTEGER NOT NULL,
+        interval_days INTEGER NOT NULL,
+        PRIMARY KEY (key_a, key_b));
+    INSERT INTO pair_memory SELECT key_a, key_b, fingerprint, text_a, text_b, stability,
+        difficulty, last_review, due, reps, lapses, interval_days
+        FROM (SELECT *, ROW_NUMBER() OVER (PARTITION BY key_a, key_b
+                                           ORDER BY reps DESC, last_review DESC) AS place
+              FROM keyed_states)
+        WHERE place = 1;
+    DROP TABLE memory_states;
+    ALTER TABLE pair_memory RENAME TO memory_states;
+    CREATE INDEX memory_states_by_due ON memory_states (due, text_a, text_b, fingerprint);)";
+
+struct ReplayedRow {
+    std::int64_t id;
+    LoggedReview review;
+};
+
+// Replays the merged log of one pair and writes what it gives: which reviews count, the state
+// each started from, and the pair's schedule.
+bool ReplayMergedLog(sqlite3* db, const MemoryKey& key) {
+    std::vector<ReplayedRow> rows;
+    const bool read = EachRow(
+        db,
+        "SELECT id, reviewed_on, grade, recall FROM review_log "
+        "WHERE key_a = ?1 AND key_b = ?2 ORDER BY reviewed_on, id",
+        [&](sqlite3_stmt* select) {
+            Bind(select, 1, key.textA);
+            Bind(select, 2, key.textB);
+        },
+        [&](sqlite3_stmt* row) {
+            const std::optional<Day> day = ParseDay(Text(row, 1));
+            const int grade = sqlite3_column_int(row, 2);
+            // A review the log cannot give back is left as it is.
+            if (day && grade >= static_cast<int>(Grade::Again) &&
+                grade <= static_cast<int>(Grade::Easy)) {
+                rows.push_back(
+                    {sqlite3_column_int64(row, 0),
+                     {*day, static_cast<Grade>(grade),
+                      sqlite3_column_int(row, 3) != 0 ? Evidence::Recall : Evidence::Board}});
+            }
+        });
+    if (!read || rows.empty()) {
+        return read;
+    }
+    std::vector<LoggedReview> reviews;
+    reviews.reserve(rows.size());
+    for (const ReplayedRow& row : rows) {
+        reviews.push_back(row.review);
+    }
+    const SameDayReplay replay = ReplayWithSameDayRule(reviews);
+    const Statement update = Prepare(
+        db, "UPDATE review_log SET stability_before = ?1, difficulty_before = ?2, "
+            "last_review_before = ?3, due_before = ?4, reps_before = ?5, lapses_before = ?6, "
+            "counted = ?7 WHERE id = ?8");
+    if (!update) {
+        return false;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        sqlite3_reset(update.get());
+        BindSchedule(update.get(), 1, replay.before[i]);
+        sqlite3_bind_int(update.get(), 7, replay.counted[i] ? 1 : 0);
+        sqlite3_bind_int64(update.get(), 8, rows[i].id);
+        if (sqlite3_step(update.get()) != SQLITE_DONE) {
+            return false;
+        }
+    }
+    if (!replay.schedule) {
+        return true;
+    }
+    const Statement keep = Prepare(
+        db, "UPDATE memory_states SET stability = ?1, difficulty = ?2, last_review = ?3, "
+            "due = ?4, reps = ?5, lapses = ?6, interval_days = ?7 WHERE key_a = ?8 AND key_b = ?9");
+    if (!keep) {
+        return false;
+    }
+    const Schedule& schedule = *replay.schedule;
+    BindSchedule(keep.get(), 1, schedule);
+    sqlite3_bind_int(keep.get(), 7, static_cast<int>((schedule.due - schedule.lastReview).count()));
+    Bind(keep.get(), 8, key.textA);
+    Bind(keep.get(), 9, key.textB);
+    return sqlite3_step(keep.get()) == SQLITE_DONE;
+}
+
+bool MergeEqualPairs(sqlite3* db) {
+    if (sqlite3_create_function_v2(db, "memory_text", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                   nullptr, MemoryTextFunction, nullptr, nullptr,
+                                   nullptr) != SQLITE_OK ||
+        !Execute(db, KeyEachPair)) {
+        return false;
+    }
+    std::vector<MemoryKey> merged;
+    const bool found = EachRow(
+        db, "SELECT key_a, key_b FROM keyed_states GROUP BY key_a, key_b HAVING COUNT(*) > 1",
+        [](sqlite3_stmt*) {},
+        [&](sqlite3_stmt* row) {
+            merged.push_back({Text(row, 0), Text(row, 1)});
+        });
+    if (!found) {
+        return false;
+    }
+    for (const MemoryKey& key : merged) {
+        if (!ReplayMergedLog(db, key)) {
+            return false;
+        }
+    }
+    return Execute(db, "DROP TABLE keyed_states");
+}
+
+// Each entry takes the schema from its number to the next.
+using Step = bool (*)(sqlite3*);
+constexpr std::array<Step, ProgressSchemaVersion> Steps{CreateGamesAndPairTotals, AddReviews,
+                                                        AddRecall, MergeEqualPairs};
+
+} // namespace
+
+bool MigrateProgress(sqlite3* db, int from) {
+    for (int version = from; version < ProgressSchemaVersion; ++version) {
+        if (!Steps[static_cast<std::size_t>(version)](db)) {
+            return false;
+        }
+    }
+    const std::string setVersion = "PRAGMA user_version = " + std::to_string(ProgressSchemaVersion);
+    return Execute(db, setVersion.c_str());
+}
