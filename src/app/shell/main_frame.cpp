@@ -299,7 +299,8 @@ void CMainFrame::CreateStatusBar() {
         bar->showMessage(idleMessage_);
     });
     bar->showMessage(ready);
-    new LevelPane(*view_, bar);
+    auto* levelPane = new LevelPane(view_->State(), bar);
+    connect(view_, &CGlossatilesView::RepaintRequested, levelPane, &LevelPane::Refresh);
     indicators_ = new KeyLockIndicators(bar);
 
     QAction* toggle = Action(ViewStatusBar);
