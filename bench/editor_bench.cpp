@@ -1,7 +1,7 @@
-#include "app/editor_prompter.h"
-#include "app/word_list_editor.h"
-#include "view/word_list_model.h"
-#include "view/word_table.h"
+#include "app/lists/editor_prompter.h"
+#include "app/lists/word_list_editor.h"
+#include "view/dialogs/word_list_model.h"
+#include "view/dialogs/word_table.h"
 
 #include <QApplication>
 #include <QScrollBar>

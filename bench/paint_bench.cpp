@@ -1,7 +1,7 @@
 #include "game/deal.h"
 #include "game/game_state.h"
 #include "support/recording_host.h"
-#include "view/board_painter.h"
+#include "view/board/board_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -174,14 +174,6 @@
         <source>ID for the first mouse right click menu</source>
         <translation>ID für das erste Rechtsklick-Menü</translation>
     </message>
-    <message>
-        <source>Game saved to %1</source>
-        <translation>Spiel gespeichert in %1</translation>
-    </message>
-    <message>
-        <source>Word list exported to %1</source>
-        <translation>Wortliste exportiert nach %1</translation>
-    </message>
 </context>
 <context>
     <name>CHowToPlayDlg</name>
@@ -857,6 +849,17 @@ Wörter eintippen</translation>
     <message>
         <source>Open a word list with File &gt; Open (Ctrl+O)</source>
         <translation>Öffnen Sie eine Wortliste mit Datei &gt; Öffnen (Strg+O)</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Spiel gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Wortliste exportiert nach %1</translation>
     </message>
 </context>
 <context>

@@ -174,14 +174,6 @@
         <source>ID for the first mouse right click menu</source>
         <translation>ID del primer menú del clic derecho</translation>
     </message>
-    <message>
-        <source>Game saved to %1</source>
-        <translation>Partida guardada en %1</translation>
-    </message>
-    <message>
-        <source>Word list exported to %1</source>
-        <translation>Lista de palabras exportada a %1</translation>
-    </message>
 </context>
 <context>
     <name>CHowToPlayDlg</name>
@@ -857,6 +849,17 @@ Escribir las palabras</translation>
     <message>
         <source>Open a word list with File &gt; Open (Ctrl+O)</source>
         <translation>Abra una lista de palabras con Archivo &gt; Abrir (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Partida guardada en %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Lista de palabras exportada a %1</translation>
     </message>
 </context>
 <context>

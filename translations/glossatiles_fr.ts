@@ -174,14 +174,6 @@
         <source>ID for the first mouse right click menu</source>
         <translation>ID du premier menu du clic droit</translation>
     </message>
-    <message>
-        <source>Game saved to %1</source>
-        <translation>Partie enregistrée dans %1</translation>
-    </message>
-    <message>
-        <source>Word list exported to %1</source>
-        <translation>Liste de mots exportée vers %1</translation>
-    </message>
 </context>
 <context>
     <name>CHowToPlayDlg</name>
@@ -857,6 +849,17 @@ Taper les mots</translation>
     <message>
         <source>Open a word list with File &gt; Open (Ctrl+O)</source>
         <translation>Ouvrez une liste de mots avec Fichier &gt; Ouvrir (Ctrl+O)</translation>
+    </message>
+</context>
+<context>
+    <name>GameFiles</name>
+    <message>
+        <source>Game saved to %1</source>
+        <translation>Partie enregistrée dans %1</translation>
+    </message>
+    <message>
+        <source>Word list exported to %1</source>
+        <translation>Liste de mots exportée vers %1</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/command_ids.h"
-#include "app/game_learning.h"
-#include "app/glossatiles_view.h"
-#include "app/main_frame.h"
+#include "app/base/command_ids.h"
+#include "app/base/game_in_play.h"
+#include "app/board/glossatiles_view.h"
+#include "app/learning/game_learning.h"
+#include "app/shell/main_frame.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/temp_dir.h"
 #include "test_learning_prompter.h"
@@ -11,6 +12,7 @@
 #include "view/board_image.h"
 
 #include <QSettings>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -50,10 +52,14 @@ class FrameTest : public ::testing::Test {
 protected:
     FrameTest() {
         QSettings().clear();
-        frame = std::make_unique<CMainFrame>();
+        MakeFrame();
+    }
+
+    // A new main window, whose questions are answered here.
+    void MakeFrame() {
         auto owned = std::make_unique<TestPrompter>();
         prompter = owned.get();
-        frame->View().SetPrompter(std::move(owned));
+        frame = std::make_unique<CMainFrame>(std::move(owned));
         auto learning = std::make_unique<TestLearningPrompter>();
         learningPrompter = learning.get();
         frame->Learning().SetPrompter(std::move(learning));
@@ -99,9 +105,29 @@ protected:
         Open(WordList("list.txt", pairs));
         ASSERT_TRUE(State().HasBoard());
     }
+    void OpenLaidOutGame() {
+        Open(QString::fromStdString(files.Write("laid-out.txt", LaidOutGame())));
+        ASSERT_TRUE(State().HasBoard());
+    }
+    // Where a press lands on a tile: its middle.
+    static QPoint TileCentre(int column, int row) {
+        return TileCorner(column, row) + QPoint(89, 50);
+    }
+    void Click(int column, int row) {
+        QTest::mouseClick(&View(), Qt::LeftButton, Qt::NoModifier, TileCentre(column, row));
+    }
 
     TempDir files;
     std::unique_ptr<CMainFrame> frame;
     TestPrompter* prompter = nullptr;
     TestLearningPrompter* learningPrompter = nullptr;
+};
+
+// The laid-out game in a window on the screen.
+class LaidOutGameTest : public FrameTest {
+protected:
+    void SetUp() override {
+        frame->show();
+        OpenLaidOutGame();
+    }
 };

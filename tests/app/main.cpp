@@ -1,4 +1,4 @@
-#include "app/glossatiles_app.h"
+#include "app/shell/glossatiles_app.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>

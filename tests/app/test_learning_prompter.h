@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/learning_prompter.h"
-
-#include <deque>
+#include "app/learning/learning_prompter.h"
+#include "modal_answer.h"
 
 // Answers the learning windows from queues and keeps what each was shown.
 class TestLearningPrompter : public LearningPrompter {
@@ -20,21 +19,11 @@ public:
         if (!saveTo.empty()) {
             saveMissedPairs();
         }
-        return Next(afterGame, AfterGame::Close);
+        return NextAnswer(afterGame, AfterGame::Close);
     }
     bool ShowProgress(QWidget*, const ListProgress& shown) override {
         progress.push_back(shown);
-        return Next(playHardest, false);
+        return NextAnswer(playHardest, false);
     }
-    QString ChooseMissedPairsFile(QWidget*) override { return Next(saveTo, QString()); }
-
-private:
-    template <class Answer> static Answer Next(std::deque<Answer>& queue, Answer otherwise) {
-        if (queue.empty()) {
-            return otherwise;
-        }
-        Answer answer = queue.front();
-        queue.pop_front();
-        return answer;
-    }
+    QString ChooseMissedPairsFile(QWidget*) override { return NextAnswer(saveTo, QString()); }
 };

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/prompter.h"
-#include "view/word_list_dlg.h"
+#include "app/base/prompter.h"
+#include "modal_answer.h"
+#include "view/dialogs/word_list_dlg.h"
 
 #include <QPrinter>
 #include <QStringList>
@@ -64,18 +65,11 @@ public:
         if (importChoices.empty()) {
             return std::nullopt;
         }
-        const ImportChoice choice = importChoices.front();
-        importChoices.pop_front();
-        return choice;
+        return NextAnswer(importChoices, ImportChoice{});
     }
     SaveChoice AskSaveGameInProgress(QWidget*) override {
         asked.append("save game?");
-        if (saveChoices.empty()) {
-            return SaveChoice::Cancel;
-        }
-        const SaveChoice choice = saveChoices.front();
-        saveChoices.pop_front();
-        return choice;
+        return NextAnswer(saveChoices, SaveChoice::Cancel);
     }
     bool AskPrintSettings(QWidget*, QPrinter& printer) override {
         asked.append("print");
@@ -93,12 +87,7 @@ public:
 private:
     QString Next(const QString& question, std::deque<QString>& answers) {
         asked.append(question);
-        if (answers.empty()) {
-            return QString();
-        }
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return NextAnswer(answers, QString());
     }
     bool Print(QPrinter& printer) const {
         printer.setOutputFormat(QPrinter::PdfFormat);

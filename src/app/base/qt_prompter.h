@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/base/prompter.h"
+
+// The real modal windows: message boxes, file dialogs, the game's dialogs, printer dialogs.
+class QtPrompter : public Prompter {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    QString ChooseFileToOpen(QWidget* parent) override;
+    QString ChooseFileToSave(QWidget* parent) override;
+    QString ChooseFileToExport(QWidget* parent) override;
+    std::optional<QString> AskLevelText(QWidget* parent, const QString& current) override;
+    void ShowWordList(QWidget* parent, const WordPairList& list) override;
+    std::optional<ImportChoice> AskImportChoice(QWidget* parent, const QString& path,
+                                                const ImportPreviewer& preview,
+                                                const ImportChoice& start) override;
+    SaveChoice AskSaveGameInProgress(QWidget* parent) override;
+    bool AskPrintSettings(QWidget* parent, QPrinter& printer) override;
+    void AskPageSetup(QWidget* parent, QPrinter& printer) override;
+    void PreviewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& print) override;
+};
+
+// A save dialog for a text file: a name without a suffix gets ".txt". The chosen path, or an
+// empty text when the user cancels.
+QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                              bool askBeforeReplacing);
+
+// A save dialog for a word list in one of the formats the game writes. A name ending in .txt,
+// .tsv, .csv or .kvtml, or an empty text when the user cancels.
+QString ChooseWordListFileToWrite(QWidget* parent, const QString& title);
+
+// Asks `question` with Save, Discard and Cancel; Save is the default.
+SaveChoice AskSaveDiscardCancel(QWidget* parent, const QString& question);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "learning/progress_store.h"
+
+#include <QObject>
+
+class GameDealer;
+class GameInPlay;
+class GameLearning;
+class QLabel;
+
+// Game > Today's Review and what tells the player about it: a note at start when pairs are
+// due, and a status pane with today's count.
+class TodaysReview : public QObject {
+    Q_OBJECT
+public:
+    // How many pairs one review deals when the settings say nothing.
+    static constexpr int DefaultMaximumPairs = 60;
+
+    // `pane` shows today's count; the frame places it.
+    TodaysReview(GameInPlay& game, GameLearning& learning, QLabel& pane);
+
+    QLabel* DuePane() const { return pane_; }
+    // The cap on one review's pairs, from the settings.
+    static int MaximumPairs();
+
+public slots:
+    // Deals the pairs due today or earlier from every list, most overdue first.
+    void OnTodaysReview();
+    // At start: says how many pairs are due, or why progress is not kept.
+    void NoteDuePairs();
+    // Shows today's count in the status pane.
+    void Refresh();
+
+private:
+    // Deals what is due, or says why there is nothing to deal.
+    void Deal(GameDealer& dealer);
+    // Today's schedule, or nullopt (the pane says so) when it cannot be read.
+    std::optional<ReviewSummary> Summary();
+
+    GameInPlay& game_;
+    GameLearning& learning_;
+    QLabel* pane_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/base/prompter.h"
+
+#include <QString>
+
+class QWidget;
+
+// The word-list editor's modal questions, so that tests can answer them without a window.
+class EditorPrompter {
+public:
+    virtual ~EditorPrompter() = default;
+    // A name ending in .txt, .tsv, .csv or .kvtml, or an empty text when the user cancels.
+    virtual QString ChooseFileToSave(QWidget* parent) = 0;
+    // Asked before an editor with unsaved changes closes.
+    virtual SaveChoice AskSaveChanges(QWidget* parent) = 0;
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+};
+
+class QtEditorPrompter : public EditorPrompter {
+public:
+    QString ChooseFileToSave(QWidget* parent) override;
+    SaveChoice AskSaveChanges(QWidget* parent) override;
+    void ShowMessage(QWidget* parent, const QString& text) override;
+};

@@ -1,0 +1,85 @@
+#include "app/lists/teacher_commands.h"
+
+#include "app/base/game_in_play.h"
+#include "app/base/language_choices.h"
+#include "app/lists/editor_prompter.h"
+#include "app/lists/word_list_editor.h"
+#include "files/edited_list.h"
+#include "game/game_state.h"
+#include "game/word_list_command.h"
+#include "print/worksheet_painter.h"
+#include "view/dialogs/worksheet_dlg.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+TeacherCommands::TeacherCommands(GameInPlay& game, QAction& fileNew, QAction& newWordList,
+                                 QAction& editWordList, QAction& printWorksheet)
+    : QObject(&game), game_(game),
+      makePrompter_([] { return std::make_unique<QtEditorPrompter>(); }) {
+    connect(&fileNew, &QAction::triggered, this, &TeacherCommands::NewWordList);
+    connect(&newWordList, &QAction::triggered, this, &TeacherCommands::NewWordList);
+    connect(&editWordList, &QAction::triggered, this, &TeacherCommands::EditWordList);
+    connect(&printWorksheet, &QAction::triggered, this, &TeacherCommands::PrintWorksheet);
+}
+
+void TeacherCommands::SetEditorPrompters(std::function<std::unique_ptr<EditorPrompter>()> make) {
+    makePrompter_ = std::move(make);
+}
+
+void TeacherCommands::NewWordList() {
+    OpenEditor(QString(), std::string(), {}, {});
+}
+
+void TeacherCommands::EditWordList() {
+    const GameState& state = game_.State();
+    if (RefuseWithoutWordList(state, game_.Host())) {
+        return;
+    }
+    // A list imported from a file that cannot be written back as it is saves under a new name.
+    const QString path = SavesInItsOwnFormat(state.BrowseFileName)
+                             ? QFile::decodeName(state.BrowseFileName.c_str())
+                             : QString();
+    OpenEditor(path, state.FileDescription, state.WordList, ChosenListLanguages(state));
+}
+
+WordListEditor* TeacherCommands::OpenEditor(const QString& path, const std::string& description,
+                                            const WordPairList& pairs,
+                                            const ListLanguages& languages) {
+    auto* editor = new WordListEditor(path, description, pairs, languages, makePrompter_(),
+                                      game_.Window().window());
+    editor->setWindowFlag(Qt::Window);
+    connect(editor, &WordListEditor::DealRequested, this, [this](const QString& saved) {
+        game_.Replace([&saved](GameDealer& dealer) { dealer.OpenPath(saved); });
+    });
+    connect(editor, &QObject::destroyed, this, [this, editor] {
+        if (lastEditor_ == editor) {
+            lastEditor_ = nullptr;
+        }
+    });
+    lastEditor_ = editor;
+    editor->show();
+    editor->activateWindow();
+    return editor;
+}
+
+void TeacherCommands::PrintWorksheet() {
+    const GameState& state = game_.State();
+    if (RefuseWithoutWordList(state, game_.Host())) {
+        return;
+    }
+    WorksheetDlg dialog(game_.Window().window());
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const Worksheet sheet = MakeWorksheet(state.FileDescription, state.WordList, dialog.Options());
+    QPrinter printer(QPrinter::HighResolution);
+    // The title a PDF printed from here carries.
+    printer.setDocName(QString::fromStdString(sheet.title));
+    QPrintPreviewDialog preview(&printer, game_.Window().window());
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&sheet](QPrinter* target) { PaintWorksheet(*target, sheet); });
+    preview.exec();
+}

@@ -1,0 +1,38 @@
+#include "app/shell/glossatiles_app.h"
+
+#include "app/learning/todays_review.h"
+#include "app/shell/command_icons.h"
+#include "app/shell/main_frame.h"
+#include "app/shell/old_settings.h"
+#include "glossatiles_project.h"
+
+#include <QApplication>
+#include <QTimer>
+
+CGlossatilesApp::CGlossatilesApp() {
+    NameApplication();
+    MoveOldSettings();
+    QApplication::setWindowIcon(ApplicationIcon());
+}
+
+CGlossatilesApp::~CGlossatilesApp() = default;
+
+void CGlossatilesApp::NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("glossatiles"));
+    QCoreApplication::setApplicationName(QStringLiteral("glossatiles"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(GlossatilesVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(GlossatilesAppId));
+}
+
+void CGlossatilesApp::InitInstance(const QString& file) {
+    mainFrame_ = std::make_unique<CMainFrame>();
+    mainFrame_->show();
+    // Once the window is up, so that messages about the file appear over it; the note on
+    // pairs due for review comes last, so that the file's own notes do not hide it.
+    QTimer::singleShot(0, mainFrame_.get(), [this, file] {
+        if (!file.isEmpty()) {
+            mainFrame_->OpenDocumentFile(file);
+        }
+        mainFrame_->Review().NoteDuePairs();
+    });
+}

@@ -1,0 +1,102 @@
+#include "view/dialogs/game_finished_dlg.h"
+
+#include "view/board/board_painter.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+QString Words(const std::vector<std::string>& words) {
+    QStringList decoded;
+    for (const std::string& word : words) {
+        decoded.append(DecodeWord(word));
+    }
+    return decoded.join(QStringLiteral("; "));
+}
+
+QTreeWidgetItem* RowOf(const TroubledPair& pair) {
+    auto* row = new QTreeWidgetItem(
+        {DecodeWord(pair.textA), DecodeWord(pair.textB), QString::number(pair.record.missed),
+         QString::number(pair.record.assisted), QString::number(pair.record.peeked),
+         Words(pair.confusedWith)});
+    for (int column = 2; column <= 4; ++column) {
+        row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return row;
+}
+} // namespace
+
+CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void()> saveMissedPairs,
+                                   QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(tr("Game finished"));
+    auto* layout = new QVBoxLayout(this);
+
+    summary_ = new QLabel(tr("Time: %1    Correct: %2    Wrong: %3    Hints: %4    Undos: %5")
+                              .arg(QString::fromStdString(Duration(report.seconds)))
+                              .arg(report.correct)
+                              .arg(report.wrong)
+                              .arg(report.hints)
+                              .arg(report.undos),
+                          this);
+    layout->addWidget(summary_);
+
+    const bool missed = !report.troubled.empty();
+    auto* heading = new QLabel(
+        missed ? tr("Pairs to practise, hardest first:") : tr("Well done: no pair missed"), this);
+    layout->addWidget(heading);
+
+    pairs_ = new QTreeWidget(this);
+    pairs_->setRootIsDecorated(false);
+    pairs_->setHeaderLabels(
+        {tr("Word"), tr("Partner"), tr("Missed"), tr("Hinted"), tr("Peeked"), tr("Confused with")});
+    for (const TroubledPair& pair : report.troubled) {
+        pairs_->addTopLevelItem(RowOf(pair));
+    }
+    for (int column = 0; column < pairs_->columnCount(); ++column) {
+        pairs_->resizeColumnToContents(column);
+    }
+    pairs_->setVisible(missed);
+    layout->addWidget(pairs_);
+
+    auto* buttons = new QDialogButtonBox(this);
+    play_ = buttons->addButton(tr("Play Missed Pairs"), QDialogButtonBox::AcceptRole);
+    type_ = buttons->addButton(report.todaysReview ? tr("Type the Review Pairs")
+                                                   : tr("Type the Missed Pairs"),
+                               QDialogButtonBox::ActionRole);
+    save_ = buttons->addButton(tr("Save Missed Pairs…"), QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setText(tr("Close"));
+    play_->setEnabled(missed);
+    save_->setEnabled(missed);
+    type_->setEnabled(missed || report.todaysReview);
+    (missed ? play_ : close)->setDefault(true);
+    connect(play_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(type_, &QPushButton::clicked, this, [this] { done(TypePairs); });
+    connect(save_, &QPushButton::clicked, this, std::move(saveMissedPairs));
+    layout->addWidget(buttons);
+    resize(missed ? 640 : 360, missed ? 360 : 120);
+    // Whichever part has the focus, Enter reaches the buttons through it.
+    installEventFilter(this);
+    for (QWidget* part : findChildren<QWidget*>()) {
+        part->installEventFilter(this);
+    }
+}
+
+bool CGameFinishedDlg::eventFilter(QObject* watched, QEvent* event) {
+    // The Enter that won the game may still be held: its repeats must not choose for the
+    // player before the summary has been read.
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (key.isAutoRepeat() && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

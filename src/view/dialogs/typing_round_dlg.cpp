@@ -1,0 +1,190 @@
+#include "view/dialogs/typing_round_dlg.h"
+
+#include "learning/game_report.h"
+#include "view/board/word_font.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <ctime>
+
+namespace {
+
+constexpr int WordHeight = 48;
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString VerdictText(const AnswerCheck& check) {
+    switch (check.verdict) {
+    case AnswerVerdict::Right:
+        return CTypingRoundDlg::tr("Right");
+    case AnswerVerdict::RightButAccents:
+        return CTypingRoundDlg::tr("Mind the accents: %1").arg(Text(check.closest));
+    case AnswerVerdict::Almost:
+        return CTypingRoundDlg::tr("Almost: %1").arg(Text(check.closest));
+    case AnswerVerdict::Wrong:
+        break;
+    }
+    return CTypingRoundDlg::tr("Wrong");
+}
+
+// The typed answer with the letters that differ from the right one in red and underlined.
+QString MarkedHtml(const std::string& typed, const std::string& closest) {
+    QString html;
+    for (const AnswerRun& run : MarkAnswer(typed, closest)) {
+        const QString text = Text(run.text).toHtmlEscaped();
+        html += run.differs ? QStringLiteral("<b><u style=\"color:#c00000\">%1</u></b>").arg(text)
+                            : text;
+    }
+    return html;
+}
+
+} // namespace
+
+CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidget* parent)
+    : QDialog(parent), round_(round), random_(random) {
+    setWindowTitle(tr("Type the Words"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* form = new QFormLayout;
+    direction_ = new QComboBox(this);
+    direction_->addItem(tr("Word → translation"), static_cast<int>(RoundDirection::Forward));
+    direction_->addItem(tr("Translation → word"), static_cast<int>(RoundDirection::Backward));
+    direction_->addItem(tr("Mixed"), static_cast<int>(RoundDirection::Mixed));
+    direction_->setCurrentIndex(direction_->findData(static_cast<int>(round_.Direction())));
+    form->addRow(tr("&Direction:"), direction_);
+    layout->addLayout(form);
+
+    prompt_ = new QLabel(this);
+    layout->addWidget(prompt_);
+    word_ = new QLabel(this);
+    word_->setAlignment(Qt::AlignCenter);
+    word_->setTextFormat(Qt::PlainText);
+    word_->setMinimumHeight(WordHeight * 2);
+    layout->addWidget(word_);
+
+    answer_ = new QLineEdit(this);
+    answer_->setAccessibleName(tr("Your answer"));
+    layout->addWidget(answer_);
+
+    verdict_ = new QLabel(this);
+    verdict_->setTextFormat(Qt::RichText);
+    verdict_->setMinimumHeight(verdict_->fontMetrics().lineSpacing() * 3);
+    layout->addWidget(verdict_);
+
+    summary_ = new QLabel(this);
+    summary_->setVisible(false);
+    layout->addWidget(summary_);
+    layout->addStretch();
+
+    auto* buttons = new QDialogButtonBox(this);
+    go_ = buttons->addButton(tr("Check"), QDialogButtonBox::ActionRole);
+    close_ = buttons->addButton(tr("End Round"), QDialogButtonBox::RejectRole);
+    go_->setDefault(true);
+    // Enter goes to the default button from the answer line and from the direction list.
+    connect(go_, &QPushButton::clicked, this, &CTypingRoundDlg::OnEnter);
+    connect(close_, &QPushButton::clicked, this, &CTypingRoundDlg::reject);
+    connect(direction_, &QComboBox::activated, this, &CTypingRoundDlg::ChooseDirection);
+    layout->addWidget(buttons);
+
+    resize(480, 360);
+    Ask();
+}
+
+void CTypingRoundDlg::Ask() {
+    showingVerdict_ = false;
+    if (round_.Over()) {
+        ShowSummary();
+        return;
+    }
+    const QString word = Text(round_.Shown());
+    prompt_->setText(round_.ShowsTextA() ? tr("Type the translation of:")
+                                         : tr("Type the word for:"));
+    word_->setFont(CreateWordFont(WordHeight, ShapingFor(word)));
+    word_->setText(word);
+    answer_->clear();
+    answer_->setReadOnly(false);
+    answer_->setFocus();
+    go_->setText(tr("Check"));
+    verdict_->clear();
+    const QString question = QStringLiteral("%1 %2").arg(prompt_->text(), word);
+    answer_->setAccessibleDescription(question);
+    emit Spoken(question);
+}
+
+void CTypingRoundDlg::OnEnter() {
+    if (showingVerdict_) {
+        Ask();
+    } else {
+        Check();
+    }
+}
+
+void CTypingRoundDlg::Check() {
+    const bool textA = !round_.ShowsTextA();
+    const std::string expected = round_.Expected();
+    const std::string typed = answer_->text().toStdString();
+    const AnswerCheck check = round_.Answer(typed, std::time(nullptr));
+    showingVerdict_ = true;
+    answer_->setReadOnly(true);
+    go_->setText(tr("Next"));
+
+    const QString verdict = VerdictText(check);
+    const QString answer = tr("The answer: %1").arg(Text(expected));
+    const QString boldAnswer = QStringLiteral("<b>%1</b>").arg(Text(expected).toHtmlEscaped());
+    QString html = QStringLiteral("<b>%1</b><br>%2")
+                       .arg(verdict.toHtmlEscaped(), tr("The answer: %1").arg(boldAnswer));
+    if (check.verdict != AnswerVerdict::Right) {
+        html += QStringLiteral("<br>") + tr("You typed: %1").arg(MarkedHtml(typed, check.closest));
+    }
+    verdict_->setText(html);
+    const QString spoken = QStringLiteral("%1. %2").arg(verdict, answer);
+    answer_->setAccessibleDescription(spoken);
+    emit Spoken(spoken);
+    emit RightAnswerShown(expected, textA);
+}
+
+void CTypingRoundDlg::ShowSummary() {
+    const RoundSummary summary = round_.Summary();
+    const QString text = tr("The round is over.\n\nRight at the first try: %1\n"
+                            "Right after a retry: %2\nWrong: %3\nTime: %4")
+                             .arg(summary.rightFirstTry)
+                             .arg(summary.rightAfterRetry)
+                             .arg(summary.wrong)
+                             .arg(Text(Duration(summary.seconds)));
+    for (QWidget* question : std::initializer_list<QWidget*>{prompt_, word_, answer_, go_}) {
+        question->setVisible(false);
+    }
+    direction_->setEnabled(false);
+    summary_->setText(text);
+    summary_->setVisible(true);
+    close_->setText(tr("Close"));
+    close_->setDefault(true);
+    close_->setFocus();
+    emit Spoken(text);
+}
+
+void CTypingRoundDlg::ChooseDirection(int index) {
+    const auto direction = static_cast<RoundDirection>(direction_->itemData(index).toInt());
+    round_.SetDirection(direction, random_);
+    emit DirectionChosen(direction);
+    if (!showingVerdict_) {
+        Ask();
+    }
+}
+
+void CTypingRoundDlg::reject() {
+    if (summary_->isVisible()) {
+        QDialog::reject();
+        return;
+    }
+    round_.End(std::time(nullptr));
+    ShowSummary();
+}

@@ -1,0 +1,301 @@
+#include "view/dialogs/word_list_model.h"
+
+#include "files/utf8_text.h"
+
+#include <QBrush>
+#include <QCollator>
+#include <QCoreApplication>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+QString Text(const std::optional<std::string>& word) {
+    return word ? QString::fromStdString(*word) : QString();
+}
+
+std::optional<std::string>& Side(WordPair& pair, int column) {
+    return column == WordListModel::WordColumn ? pair.TextA : pair.TextB;
+}
+const std::optional<std::string>& Side(const WordPair& pair, int column) {
+    return column == WordListModel::WordColumn ? pair.TextA : pair.TextB;
+}
+
+// One edit of the rows, whatever kind: `count` rows from `at` become `rows`. Undoing is the
+// same swap the other way round.
+class ReplaceRowsCommand : public QUndoCommand {
+public:
+    ReplaceRowsCommand(WordListModel& model, int at, int count, WordPairList rows,
+                       const QString& text)
+        : QUndoCommand(text), model_(model), at_(at), count_(count), rows_(std::move(rows)) {}
+
+    void redo() override { Swap(); }
+    void undo() override { Swap(); }
+
+private:
+    void Swap() {
+        const int putIn = static_cast<int>(rows_.size());
+        rows_ = model_.SwapRows(at_, count_, std::move(rows_));
+        count_ = putIn;
+    }
+
+    WordListModel& model_;
+    int at_;
+    int count_;
+    WordPairList rows_;
+};
+
+} // namespace
+
+QString FindingsText(RowFindings findings) {
+    struct Note {
+        RowFinding finding;
+        const char* text;
+    };
+    static constexpr Note notes[] = {
+        {EmptySide, QT_TRANSLATE_NOOP("WordListModel", "A word is missing.")},
+        {TooLong, QT_TRANSLATE_NOOP("WordListModel", "Longer than 998 bytes: shorten it.")},
+        {OverLimit, QT_TRANSLATE_NOOP("WordListModel", "Beyond the 32,767 pairs a game can hold.")},
+        {Duplicate, QT_TRANSLATE_NOOP("WordListModel", "This pair is in the list already.")},
+        {Colon, QT_TRANSLATE_NOOP("WordListModel", "A saved game writes ':' as '-'.")},
+        {LineBreak, QT_TRANSLATE_NOOP("WordListModel", "The line break is saved as a blank.")},
+    };
+    QStringList texts;
+    for (const Note& note : notes) {
+        if (findings & note.finding) {
+            texts << QCoreApplication::translate("WordListModel", note.text);
+        }
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
+WordListModel::WordListModel(QUndoStack& undo, QObject* parent)
+    : QAbstractTableModel(parent), undo_(undo), wordsHeader_(tr("Word")),
+      translationsHeader_(tr("Translation")) {}
+
+void WordListModel::SetPairs(const WordPairList& pairs) {
+    beginResetModel();
+    rows_.clear();
+    for (const WordPair& pair : pairs) {
+        rows_.push_back({AsUtf8(pair.TextA.value_or("")), AsUtf8(pair.TextB.value_or(""))});
+    }
+    findings_ = CheckRows(rows_);
+    endResetModel();
+    emit FindingsChanged();
+}
+
+int WordListModel::BlockedRows() const {
+    return static_cast<int>(std::count_if(findings_.begin(), findings_.end(),
+                                          [](RowFindings f) { return f & BlockingFindings; }));
+}
+
+void WordListModel::SetLanguageNames(const QString& words, const QString& translations) {
+    wordsHeader_ = words.isEmpty() ? tr("Word") : words;
+    translationsHeader_ = translations.isEmpty() ? tr("Translation") : translations;
+    emit headerDataChanged(Qt::Horizontal, WordColumn, TranslationColumn);
+}
+
+int WordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : PairCount() + 1;
+}
+
+int WordListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant WordListModel::data(const QModelIndex& index, int role) const {
+    const int row = index.row();
+    if (!index.isValid() || row >= PairCount()) {
+        return {};
+    }
+    const RowFindings findings = findings_[static_cast<std::size_t>(row)];
+    if (index.column() == NotesColumn) {
+        return role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole
+                   ? QVariant(FindingsText(findings))
+                   : QVariant();
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    case Qt::AccessibleTextRole:
+        return Text(Side(rows_[static_cast<std::size_t>(row)], index.column()));
+    case Qt::ToolTipRole:
+        return findings ? QVariant(FindingsText(findings)) : QVariant();
+    case Qt::BackgroundRole:
+        if (findings & BlockingFindings) {
+            return QBrush(QColor(255, 205, 205));
+        }
+        return findings ? QVariant(QBrush(QColor(255, 243, 190))) : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool WordListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() == NotesColumn) {
+        return false;
+    }
+    const int row = index.row();
+    const std::string text = value.toString().toStdString();
+    if (row == PairCount()) {
+        if (text.empty()) {
+            return false;
+        }
+        WordPair pair{std::string(), std::string()};
+        Side(pair, index.column()) = text;
+        Replace(row, 0, {pair}, tr("Add Pair"));
+        return true;
+    }
+    WordPair pair = rows_[static_cast<std::size_t>(row)];
+    if (Side(pair, index.column()).value_or("") == text) {
+        return false;
+    }
+    Side(pair, index.column()) = text;
+    Replace(row, 1, {pair}, tr("Edit Word"));
+    return true;
+}
+
+Qt::ItemFlags WordListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return index.column() == NotesColumn ? flags : flags | Qt::ItemIsEditable;
+}
+
+QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return section < PairCount() ? QVariant(section + 1) : QVariant(QStringLiteral("*"));
+    }
+    switch (section) {
+    case WordColumn:
+        return wordsHeader_;
+    case TranslationColumn:
+        return translationsHeader_;
+    default:
+        return tr("Checks");
+    }
+}
+
+void WordListModel::sort(int column, Qt::SortOrder order) {
+    if (column == NotesColumn || rows_.size() < 2) {
+        return;
+    }
+    QCollator collator;
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<QString> keys;
+    keys.reserve(rows_.size());
+    for (const WordPair& pair : rows_) {
+        keys.push_back(Text(Side(pair, column)));
+    }
+    std::vector<std::size_t> byKey(rows_.size());
+    std::iota(byKey.begin(), byKey.end(), 0);
+    std::stable_sort(byKey.begin(), byKey.end(), [&](std::size_t a, std::size_t b) {
+        const int compared = collator.compare(keys[a], keys[b]);
+        return order == Qt::AscendingOrder ? compared < 0 : compared > 0;
+    });
+    WordPairList sorted;
+    for (const std::size_t i : byKey) {
+        sorted.push_back(rows_[i]);
+    }
+    Replace(0, PairCount(), std::move(sorted), tr("Sort"));
+}
+
+void WordListModel::InsertEmptyRows(int at, int count) {
+    at = std::clamp(at, 0, PairCount());
+    Replace(at, 0, WordPairList(static_cast<std::size_t>(count), WordPair{"", ""}),
+            tr("Insert Rows"));
+}
+
+void WordListModel::RemovePairRows(int at, int count) {
+    count = std::min(count, PairCount() - at);
+    if (at >= 0 && count > 0) {
+        Replace(at, count, {}, tr("Delete Rows"));
+    }
+}
+
+void WordListModel::MoveRow(int from, int to) {
+    if (from < 0 || to < 0 || from >= PairCount() || to >= PairCount() || from == to) {
+        return;
+    }
+    const int first = std::min(from, to);
+    const int last = std::max(from, to);
+    WordPairList span(rows_.begin() + first, rows_.begin() + last + 1);
+    if (from < to) {
+        std::rotate(span.begin(), span.begin() + 1, span.end());
+    } else {
+        std::rotate(span.rbegin(), span.rbegin() + 1, span.rend());
+    }
+    Replace(first, last - first + 1, std::move(span), tr("Move Row"));
+}
+
+int WordListModel::PasteRows(int at, const QString& block) {
+    WordPairList rows = PastedRows(block.toStdString());
+    const int count = static_cast<int>(rows.size());
+    if (count > 0) {
+        Replace(std::clamp(at, 0, PairCount()), 0, std::move(rows), tr("Paste Rows"));
+    }
+    return count;
+}
+
+QString WordListModel::CopyRows(int first, int count) const {
+    first = std::clamp(first, 0, PairCount());
+    count = std::clamp(count, 0, PairCount() - first);
+    return QString::fromStdString(
+        CopiedRowsText(WordPairList(rows_.begin() + first, rows_.begin() + first + count)));
+}
+
+void WordListModel::Replace(int at, int count, WordPairList rows, const QString& what) {
+    undo_.push(new ReplaceRowsCommand(*this, at, count, std::move(rows), what));
+}
+
+WordPairList WordListModel::SwapRows(int at, int count, WordPairList rows) {
+    const auto first = rows_.begin() + at;
+    WordPairList taken(first, first + count);
+    const int putIn = static_cast<int>(rows.size());
+    const std::vector<RowFindings> before = findings_;
+    // The view reads the rows' findings as soon as it hears of new rows.
+    const auto recheck = [this] { findings_ = CheckRows(rows_); };
+    if (putIn == count) {
+        std::move(rows.begin(), rows.end(), first);
+        recheck();
+        if (count > 0) {
+            emit dataChanged(index(at, 0), index(at + count - 1, ColumnCount - 1));
+        }
+    } else {
+        if (count > 0) {
+            beginRemoveRows({}, at, at + count - 1);
+            rows_.erase(first, first + count);
+            recheck();
+            endRemoveRows();
+        }
+        // Pairs typed into the empty last row take its place; a new empty row follows them.
+        const bool appended = count == 0 && at == PairCount();
+        if (putIn > 0) {
+            const int shownAt = appended ? at + 1 : at;
+            beginInsertRows({}, shownAt, shownAt + putIn - 1);
+            rows_.insert(rows_.begin() + at, std::make_move_iterator(rows.begin()),
+                         std::make_move_iterator(rows.end()));
+            recheck();
+            endInsertRows();
+        }
+        if (appended && putIn > 0) {
+            emit dataChanged(index(at, 0), index(at, ColumnCount - 1));
+            emit headerDataChanged(Qt::Vertical, at, at);
+        }
+    }
+    // Other rows' notes change too: a duplicate elsewhere, the pair limit.
+    if (before != findings_ && !rows_.empty()) {
+        emit dataChanged(index(0, 0), index(PairCount() - 1, ColumnCount - 1));
+    }
+    emit FindingsChanged();
+    return taken;
+}
