@@ -4,7 +4,7 @@
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
-#include "learning/typing_result.h"
+#include "learning/round_result.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
 
@@ -108,7 +108,7 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
     if (round.Answered().empty()) {
         return;
     }
-    if (!store_->Record(TypingRoundResult(round, state_, host_.CurrentTime()))) {
+    if (!store_->Record(RoundResult(round, state_, host_.CurrentTime()))) {
         host_.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
 }

@@ -154,10 +154,9 @@ bool ReplayMergedLog(sqlite3* db, const MemoryKey& key) {
             // A review the log cannot give back is left as it is.
             if (day && grade >= static_cast<int>(Grade::Again) &&
                 grade <= static_cast<int>(Grade::Easy)) {
-                rows.push_back(
-                    {sqlite3_column_int64(row, 0),
-                     {*day, static_cast<Grade>(grade),
-                      sqlite3_column_int(row, 3) != 0 ? Evidence::Recall : Evidence::Board}});
+                rows.push_back({sqlite3_column_int64(row, 0),
+                                {*day, static_cast<Grade>(grade),
+                                 EvidenceOf(ReviewSourceOfColumn(sqlite3_column_int(row, 3)))}});
             }
         });
     if (!read || rows.empty()) {

@@ -2,6 +2,7 @@
 
 #include "game/pair_key.h"
 #include "learning/review_scheduler.h"
+#include "learning/same_day_rule.h"
 #include "words/message.h"
 
 #include <array>
@@ -19,6 +20,8 @@ struct PairOutcome {
     std::int32_t peeked = 0;
     // The review the game gives the pair, dated the local day the game finished.
     std::optional<Grade> grade;
+    // A second review on that day after `grade`: a flashcard's grade when it came back.
+    std::optional<Grade> retryGrade = std::nullopt;
 };
 
 // What a game was, kept with it: a deal of a whole list, or a practice deal of some pairs.
@@ -29,6 +32,10 @@ inline constexpr const char* HardestPairs = "hardest pairs";
 inline constexpr const char* Review = "review";
 // A typing round; its grades come from recall rather than from the board.
 inline constexpr const char* Typing = "typing";
+// Flashcards graded by the learner, also recall.
+inline constexpr const char* Flashcards = "flashcards";
+// Choosing the word among four, which schedules but is no evidence of recall.
+inline constexpr const char* Choice = "choice";
 } // namespace GameKind
 
 // The "list" that Today's Review games are kept under: its pairs come from every list.
@@ -121,9 +128,9 @@ public:
     virtual ~ProgressStore() = default;
 
     // Keeps a finished game in one transaction: the game, each pair's totals under its own
-    // list, and a review for each pair with a grade. A typing round's review of a pair
-    // replaces the board's review of it on the same day, and the board's does not count after
-    // the round's.
+    // list, and a review for each pair with a grade. A review of recall (typing, flashcards)
+    // replaces the board's and the choice round's review of a pair on the same day, and
+    // theirs do not count after it.
     virtual bool Record(const GameResult& game) = 0;
     // The list's games, oldest first (without their outcomes).
     virtual std::optional<std::vector<GameResult>> Games(const std::string& fingerprint) = 0;
@@ -135,6 +142,9 @@ public:
     virtual std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                                      std::int64_t limit) = 0;
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;
+    // What a review of each pair on `day` starts from, in the order given.
+    virtual std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
+                                                            Day day) = 0;
     virtual Message Problem() const = 0;
 };
 

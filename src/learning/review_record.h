@@ -14,6 +14,20 @@ enum class ReviewSource {
     Choice,
 };
 
+// A review log row's `recall` column: the source's number, 0 board, 1 typing, 2 flashcards,
+// 3 choice.
+inline int RecallColumnOf(ReviewSource source) {
+    return static_cast<int>(source);
+}
+
+// A number no source has reads as the board's, the weakest evidence.
+inline ReviewSource ReviewSourceOfColumn(int column) {
+    return column >= static_cast<int>(ReviewSource::Board) &&
+                   column <= static_cast<int>(ReviewSource::Choice)
+               ? static_cast<ReviewSource>(column)
+               : ReviewSource::Board;
+}
+
 // One row of a review log, kept in the order the reviews were made.
 struct ReviewRecord {
     // Which pair: any text that names it the same way in every row of it.

@@ -1,19 +1,32 @@
 #include "learning/same_day_rule.h"
 
 ReviewEffect NextReview(const std::optional<Schedule>& current, const ReviewDay& day,
-                        Day reviewedOn, Grade grade, Evidence evidence) {
+                        Day reviewedOn, Grade grade, Evidence evidence,
+                        const ReviewSettings& settings) {
     if (day.counted == Evidence::Recall && evidence == Evidence::Board) {
         return {false, false, current, {}};
     }
     if (day.counted == Evidence::Board && evidence == Evidence::Recall) {
-        return {true, true, day.before, Review(day.before, reviewedOn, grade)};
+        return {true, true, day.before, Review(day.before, reviewedOn, grade, settings)};
     }
-    return {true, false, current, Review(current, reviewedOn, grade)};
+    return {true, false, current, Review(current, reviewedOn, grade, settings)};
+}
+
+PairMemory Remembered(PairMemory memory, const ReviewEffect& effect, Evidence evidence) {
+    if (!effect.counted) {
+        return memory;
+    }
+    if (!memory.day.counted) {
+        memory.day.before = effect.before;
+    }
+    memory.day.counted = evidence;
+    memory.schedule = effect.after;
+    return memory;
 }
 
 SameDayReplay ReplayWithSameDayRule(const std::vector<LoggedReview>& reviews) {
     SameDayReplay replay;
-    ReviewDay today;
+    PairMemory memory;
     std::optional<Day> todayIs;
     // The day's counted board reviews, which a typed answer takes back.
     std::vector<std::size_t> boardToday;
@@ -21,11 +34,11 @@ SameDayReplay ReplayWithSameDayRule(const std::vector<LoggedReview>& reviews) {
         const LoggedReview& review = reviews[i];
         if (todayIs != review.day) {
             todayIs = review.day;
-            today = {};
+            memory.day = {};
             boardToday.clear();
         }
         const ReviewEffect effect =
-            NextReview(replay.schedule, today, review.day, review.grade, review.evidence);
+            NextReview(memory.schedule, memory.day, review.day, review.grade, review.evidence);
         if (effect.uncountsBoard) {
             for (const std::size_t board : boardToday) {
                 replay.counted[board] = false;
@@ -37,14 +50,11 @@ SameDayReplay ReplayWithSameDayRule(const std::vector<LoggedReview>& reviews) {
         if (!effect.counted) {
             continue;
         }
-        if (!today.counted) {
-            today.before = effect.before;
-        }
-        today.counted = review.evidence;
+        memory = Remembered(memory, effect, review.evidence);
         if (review.evidence == Evidence::Board) {
             boardToday.push_back(i);
         }
-        replay.schedule = effect.after;
     }
+    replay.schedule = memory.schedule;
     return replay;
 }

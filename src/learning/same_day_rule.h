@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/review_record.h"
 #include "learning/review_scheduler.h"
 
 #include <optional>
@@ -7,6 +8,13 @@
 
 // Where a review's grade comes from: recognising the pair on a board, or typing it.
 enum class Evidence { Board, Recall };
+
+// A flashcard's grade tells recall as typing does; picking among four answers is recognition,
+// as on the board.
+inline Evidence EvidenceOf(ReviewSource source) {
+    return source == ReviewSource::Typing || source == ReviewSource::Flashcards ? Evidence::Recall
+                                                                                : Evidence::Board;
+}
 
 // A pair's reviews so far on one day.
 struct ReviewDay {
@@ -32,7 +40,19 @@ struct ReviewEffect {
 // On one day a pair's typed answers replace its board grades, because recall is the stronger
 // evidence: the schedule ends as if the board had not graded the pair that day.
 ReviewEffect NextReview(const std::optional<Schedule>& current, const ReviewDay& day,
-                        Day reviewedOn, Grade grade, Evidence evidence);
+                        Day reviewedOn, Grade grade, Evidence evidence,
+                        const ReviewSettings& settings = {});
+
+// What a review of a pair on one day starts from.
+struct PairMemory {
+    // Nullopt for a pair never reviewed.
+    std::optional<Schedule> schedule;
+    // Its reviews so far that day.
+    ReviewDay day;
+};
+
+// The pair's memory after one more review that day of `evidence`.
+PairMemory Remembered(PairMemory memory, const ReviewEffect& effect, Evidence evidence);
 
 // One review as a log keeps it.
 struct LoggedReview {

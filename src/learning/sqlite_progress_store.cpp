@@ -91,13 +91,28 @@ bool AddPairTotals(sqlite3* db, const GameResult& game) {
     return true;
 }
 
+ReviewSource SourceOf(const GameResult& game) {
+    const std::pair<const char*, ReviewSource> rounds[] = {
+        {GameKind::Typing, ReviewSource::Typing},
+        {GameKind::Flashcards, ReviewSource::Flashcards},
+        {GameKind::Choice, ReviewSource::Choice}};
+    for (const auto& [kind, source] : rounds) {
+        if (game.kind == kind) {
+            return source;
+        }
+    }
+    return ReviewSource::Board;
+}
+
 bool AddReviews(sqlite3* db, const GameResult& game) {
     ReviewWriter writer(db);
     const Day day = LocalDay(static_cast<std::time_t>(game.finishedAt));
-    const Evidence evidence = game.kind == GameKind::Typing ? Evidence::Recall : Evidence::Board;
+    const ReviewSource source = SourceOf(game);
     for (const PairOutcome& outcome : game.outcomes) {
-        if (outcome.grade && !writer.Add(outcome.key, day, *outcome.grade, evidence)) {
-            return false;
+        for (const std::optional<Grade>& grade : {outcome.grade, outcome.retryGrade}) {
+            if (grade && !writer.Add(outcome.key, day, *grade, source)) {
+                return false;
+            }
         }
     }
     return true;
@@ -251,6 +266,28 @@ std::optional<std::vector<ScheduledPair>> SqliteProgressStore::ScheduledPairs(Da
 std::optional<ReviewSummary> SqliteProgressStore::Summary(Day today) {
     return ReadWith<ReviewSummary>(
         [&](sqlite3* db, ReviewSummary& summary) { return ReadSummary(db, today, summary); });
+}
+
+std::optional<std::vector<PairMemory>>
+SqliteProgressStore::Memories(const std::vector<PairKey>& pairs, Day day) {
+    auto memories =
+        ReadWith<std::vector<PairMemory>>([&](sqlite3* db, std::vector<PairMemory>& read) {
+            PairMemoryReader reader(db);
+            for (const PairKey& pair : pairs) {
+                const std::optional<PairMemory> memory =
+                    reader.Read(MemoryKeyOf(pair.textA, pair.textB), day);
+                if (!memory) {
+                    return false;
+                }
+                read.push_back(*memory);
+            }
+            return true;
+        });
+    // Without a file yet, every pair is new.
+    if (memories) {
+        memories->resize(pairs.size());
+    }
+    return memories;
 }
 
 std::string DefaultProgressPath() {

@@ -28,6 +28,8 @@ public:
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                              std::int64_t limit) override;
     std::optional<ReviewSummary> Summary(Day today) override;
+    std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
+                                                    Day day) override;
     Message Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 

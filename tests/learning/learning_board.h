@@ -31,6 +31,10 @@ public:
     std::optional<ReviewSummary> Summary(Day) override {
         return failWith ? std::nullopt : std::optional(ReviewSummary{});
     }
+    std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
+                                                    Day) override {
+        return failWith ? std::nullopt : std::optional(std::vector<PairMemory>(pairs.size()));
+    }
     Message Problem() const override { return {"%1", {failWith.value_or("")}}; }
 };
 

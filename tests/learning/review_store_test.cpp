@@ -300,6 +300,8 @@ void ExpectScheduleOf(SqliteProgressStore& store, const std::vector<ReviewStep>&
 TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwriteIt) {
     const char* board = GameKind::List;
     const char* round = GameKind::Typing;
+    const char* cards = GameKind::Flashcards;
+    const char* choice = GameKind::Choice;
     const Grade again = Grade::Again, hard = Grade::Hard, good = Grade::Good;
     struct Case {
         const char* name;
@@ -327,6 +329,24 @@ TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwrit
         {"board, round, board, round",
          {{board, 0, again}, {round, 0, hard}, {board, 0, again}, {round, 0, good}},
          {{round, 0, hard}, {round, 0, good}}},
+        {"flashcards replace the board",
+         {{board, 0, good}, {cards, 0, again}},
+         {{cards, 0, again}}},
+        {"a second flashcard grade counts too",
+         {{cards, 0, again}, {cards, 0, good}},
+         {{cards, 0, again}, {cards, 0, good}}},
+        {"flashcards and typing are both recall",
+         {{round, 0, hard}, {cards, 0, good}},
+         {{round, 0, hard}, {cards, 0, good}}},
+        {"a choice after flashcards does not count",
+         {{cards, 0, good}, {choice, 0, again}},
+         {{cards, 0, good}}},
+        {"flashcards replace a choice and the board",
+         {{choice, 0, good}, {board, 0, again}, {cards, 0, hard}},
+         {{cards, 0, hard}}},
+        {"a choice and the board are both recognition",
+         {{board, 0, again}, {choice, 0, good}},
+         {{board, 0, again}, {choice, 0, good}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -356,6 +376,30 @@ TEST(ReviewStore, AFileFromBeforeRoundsKeepsItsLogAndItsBoardGradeCanBeReplaced)
     ExpectScheduleOf(store, {{GameKind::Typing, 0, Grade::Good}});
     EXPECT_EQ(Query(path, "SELECT grade, recall, counted FROM review_log ORDER BY id"),
               "1|0|0\n3|1|1\n");
+}
+
+// The log says where each review came from; a flashcard's grade when it came back is a second
+// review of the same day.
+TEST(ReviewStore, EachReviewKeepsItsSourceAndAFlashcardsRetryIsReviewedToo) {
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    SqliteProgressStore store(path);
+    const std::pair<const char*, const char*> games[] = {{GameKind::List, "voir"},
+                                                         {GameKind::Typing, "boire"},
+                                                         {GameKind::Flashcards, "manger"},
+                                                         {GameKind::Choice, "dormir"}};
+    for (const auto& [kind, word] : games) {
+        PairOutcome outcome = Outcome("00112233aabbccdd", word, Grade::Again);
+        outcome.retryGrade = Grade::Good;
+        GameResult game = GameOn(Today, {outcome});
+        game.kind = kind;
+        ASSERT_TRUE(store.Record(game)) << EnglishText(store.Problem());
+    }
+    EXPECT_EQ(Query(path, "SELECT text_a, recall, grade FROM review_log ORDER BY id"),
+              "voir|0|1\nvoir|0|3\nboire|1|1\nboire|1|3\nmanger|2|1\nmanger|2|3\n"
+              "dormir|3|1\ndormir|3|3\n");
+    EXPECT_EQ(Query(path, "SELECT kind FROM games ORDER BY id"),
+              "list\ntyping\nflashcards\nchoice\n");
 }
 
 } // namespace
