@@ -1615,6 +1615,45 @@ Die Liste wird unvollständig sein</translation>
         <translation>Die Datei ist größer als %1 MB, größer als eine Wiederholungsdatei sein darf.</translation>
     </message>
     <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Notizen, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n Zeile von %1 ist länger als 998 Byte; sie wurde als mehrere Wörter gelesen.</numerusform>
+            <numerusform>%n Zeilen von %1 sind länger als 998 Byte; jede wurde als mehrere Wörter gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Einträge, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Ihr XML enthält weit mehr Elemente als eine Wortliste dieser Größe; die Datei wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>Die erste Zeile (%1) wurde für die Namen der Spalten gehalten und ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Das Lesen der Sammlung darin kostet weit mehr Arbeit, als eine Sammlung dieser Größe braucht; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 (the answer: %2)</source>
+        <translation>Falsch: %1 (die Antwort: %2)</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1637,8 +1676,13 @@ prints a summary of the game. Messages go to standard error.
                  database instead (1 when it cannot be read)
   --type         ask for the pairs of FILE one at a time, reading one answer a line
                  from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (60 at most): a line turns a card, the next grades it:
+                 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word) or mixed
   --due          list the pairs due for review today or earlier, one a line:
                  due date, word, translation and list description, tab-separated
                  (1 when the progress database cannot be read)
@@ -1678,8 +1722,13 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
                  Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
   --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
                  Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
-  --direction D  mit --type: forward (die Übersetzung tippen, die Vorgabe), backward
-                 (das Wort tippen) oder mixed
+  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
+                 fälligen, dann neue (höchstens 60): eine Zeile dreht eine Karte um, die
+                 nächste bewertet sie: 1 oder again, 2 oder hard, 3 oder good, 4 oder easy
+  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
+                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
+  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
+                 fragen, die Vorgabe), backward (nach dem Wort fragen) oder mixed
   --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
                  Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
                  Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
@@ -1701,39 +1750,48 @@ Aufruf.
 </translation>
     </message>
     <message>
-        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
-        <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
+        <source>Again: %1</source>
+        <translation>Nochmal: %1</translation>
     </message>
     <message>
-        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
-        <translation>Die Datei enthält mehr als %1 Notizen, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+        <source>Hard: %1</source>
+        <translation>Schwer: %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Einfach: %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Gut: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <source>Again · %n days</source>
         <translation>
-            <numerusform>%n Zeile von %1 ist länger als 998 Byte; sie wurde als mehrere Wörter gelesen.</numerusform>
-            <numerusform>%n Zeilen von %1 sind länger als 998 Byte; jede wurde als mehrere Wörter gelesen.</numerusform>
+            <numerusform>Nochmal · %n Tag</numerusform>
+            <numerusform>Nochmal · %n Tage</numerusform>
         </translation>
     </message>
-    <message>
-        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
-        <translation>Die Datei enthält mehr als %1 Einträge, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Schwer · %n Tag</numerusform>
+            <numerusform>Schwer · %n Tage</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
-        <translation>Ihr XML enthält weit mehr Elemente als eine Wortliste dieser Größe; die Datei wird abgelehnt.</translation>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Einfach · %n Tag</numerusform>
+            <numerusform>Einfach · %n Tage</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The first row (%1) was taken for the names of the columns and left out.</source>
-        <translation>Die erste Zeile (%1) wurde für die Namen der Spalten gehalten und ausgelassen.</translation>
-    </message>
-    <message>
-        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
-        <translation>Das Lesen der Sammlung darin kostet weit mehr Arbeit, als eine Sammlung dieser Größe braucht; sie wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
-        <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Gut · %n Tag</numerusform>
+            <numerusform>Gut · %n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1615,6 +1615,45 @@ La lista quedará incompleta</translation>
         <translation>El archivo ocupa más de %1 MB, más de lo que puede ocupar un archivo de repasos.</translation>
     </message>
     <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 notas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n línea de %1 supera los 998 bytes; se leyó como varias palabras.</numerusform>
+            <numerusform>%n líneas de %1 superan los 998 bytes; cada una se leyó como varias palabras.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 entradas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Su XML contiene muchos más elementos que una lista de palabras de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La primera fila (%1) se tomó por los nombres de las columnas y se omitió.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Leer su colección exige mucho más trabajo del que necesita una colección de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 (the answer: %2)</source>
+        <translation>Incorrecto: %1 (la respuesta: %2)</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1637,8 +1676,13 @@ prints a summary of the game. Messages go to standard error.
                  database instead (1 when it cannot be read)
   --type         ask for the pairs of FILE one at a time, reading one answer a line
                  from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (60 at most): a line turns a card, the next grades it:
+                 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word) or mixed
   --due          list the pairs due for review today or earlier, one a line:
                  due date, word, translation and list description, tab-separated
                  (1 when the progress database cannot be read)
@@ -1678,8 +1722,13 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
                  de ARCHIVO desde la base de progreso (1 si no se puede leer)
   --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
                  línea de la entrada estándar; imprime cada veredicto y un resumen
-  --direction D  con --type: forward (escribir la traducción, por omisión), backward
-                 (escribir la palabra) o mixed
+  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
+                 repasar y luego las nuevas (60 como mucho): una línea da la vuelta a una
+                 tarjeta y la siguiente la califica: 1 o again, 2 o hard, 3 o good, 4 o easy
+  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
+                 cuatro respuestas; una línea elige una por su número o por su texto
+  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
+                 omisión), backward (pedir la palabra) o mixed
   --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
                  palabra, traducción y descripción de la lista, separadas por tabuladores
                  (1 si no se puede leer la base de progreso)
@@ -1701,39 +1750,48 @@ incorrecto.
 </translation>
     </message>
     <message>
-        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
-        <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
+        <source>Again: %1</source>
+        <translation>Otra vez: %1</translation>
     </message>
     <message>
-        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
-        <translation>Contiene más de %1 notas, más de las que lee este programa; se rechaza.</translation>
+        <source>Hard: %1</source>
+        <translation>Difícil: %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Fácil: %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Bien: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <source>Again · %n days</source>
         <translation>
-            <numerusform>%n línea de %1 supera los 998 bytes; se leyó como varias palabras.</numerusform>
-            <numerusform>%n líneas de %1 superan los 998 bytes; cada una se leyó como varias palabras.</numerusform>
+            <numerusform>Otra vez · %n día</numerusform>
+            <numerusform>Otra vez · %n días</numerusform>
         </translation>
     </message>
-    <message>
-        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
-        <translation>Contiene más de %1 entradas, más de las que lee este programa; se rechaza.</translation>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Difícil · %n día</numerusform>
+            <numerusform>Difícil · %n días</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
-        <translation>Su XML contiene muchos más elementos que una lista de palabras de su tamaño; se rechaza.</translation>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Fácil · %n día</numerusform>
+            <numerusform>Fácil · %n días</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The first row (%1) was taken for the names of the columns and left out.</source>
-        <translation>La primera fila (%1) se tomó por los nombres de las columnas y se omitió.</translation>
-    </message>
-    <message>
-        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
-        <translation>Leer su colección exige mucho más trabajo del que necesita una colección de su tamaño; se rechaza.</translation>
-    </message>
-    <message>
-        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
-        <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Bien · %n día</numerusform>
+            <numerusform>Bien · %n días</numerusform>
+        </translation>
     </message>
 </context>
 <context>

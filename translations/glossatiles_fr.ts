@@ -1615,6 +1615,45 @@ La liste sera incomplète</translation>
         <translation>Le fichier dépasse %1 Mo, plus qu&apos;un fichier de révisions ne peut en faire.</translation>
     </message>
     <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
+            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 (the answer: %2)</source>
+        <translation>Faux : %1 (la réponse : %2)</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1637,8 +1676,13 @@ prints a summary of the game. Messages go to standard error.
                  database instead (1 when it cannot be read)
   --type         ask for the pairs of FILE one at a time, reading one answer a line
                  from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (60 at most): a line turns a card, the next grades it:
+                 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word) or mixed
   --due          list the pairs due for review today or earlier, one a line:
                  due date, word, translation and list description, tab-separated
                  (1 when the progress database cannot be read)
@@ -1679,8 +1723,13 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  FICHIER depuis la base de progression (1 si elle est illisible)
   --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
                  sur l&apos;entrée standard ; affiche chaque verdict et un résumé
-  --direction D  avec --type : forward (taper la traduction, par défaut), backward
-                 (taper le mot) ou mixed
+  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
+                 les nouvelles (60 au plus) : une ligne retourne une carte, la suivante la
+                 note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
+  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
+                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
+  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
+                 par défaut), backward (demander le mot) ou mixed
   --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
                  date d&apos;échéance, mot, traduction et description de la liste, séparés par
                  des tabulations (1 si la base de progression est illisible)
@@ -1702,39 +1751,48 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
 </translation>
     </message>
     <message>
-        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
-        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
+        <source>Again: %1</source>
+        <translation>À revoir : %1</translation>
     </message>
     <message>
-        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
-        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
+        <source>Hard: %1</source>
+        <translation>Difficile : %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Facile : %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Correct : %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <source>Again · %n days</source>
         <translation>
-            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
-            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
+            <numerusform>À revoir · %n jour</numerusform>
+            <numerusform>À revoir · %n jours</numerusform>
         </translation>
     </message>
-    <message>
-        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
-        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Difficile · %n jour</numerusform>
+            <numerusform>Difficile · %n jours</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
-        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Facile · %n jour</numerusform>
+            <numerusform>Facile · %n jours</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>The first row (%1) was taken for the names of the columns and left out.</source>
-        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
-    </message>
-    <message>
-        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
-        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
-    </message>
-    <message>
-        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
-        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Correct · %n jour</numerusform>
+            <numerusform>Correct · %n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,18 @@ std::optional<RoundDirection> ParseDirection(const std::string& text) {
     }
     return std::nullopt;
 }
+
+std::optional<RoundKind> RoundNamed(const std::string& argument) {
+    const std::pair<const char*, RoundKind> names[] = {{"--type", RoundKind::Typing},
+                                                       {"--flashcards", RoundKind::Flashcards},
+                                                       {"--choose", RoundKind::Choice}};
+    for (const auto& [name, round] : names) {
+        if (argument == name) {
+            return round;
+        }
+    }
+    return std::nullopt;
+}
 } // namespace
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments) {
@@ -76,8 +88,11 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             if (!options.direction) {
                 return std::nullopt;
             }
-        } else if (argument == "--type") {
-            options.type = true;
+        } else if (const std::optional<RoundKind> round = RoundNamed(argument)) {
+            if (options.round) {
+                return std::nullopt;
+            }
+            options.round = round;
         } else if (argument == "--on" && hasValue) {
             options.dueOn = arguments[++i];
         } else if (argument == "--fit") {
@@ -115,16 +130,16 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
-    // A typing round asks for words instead of playing the board.
+    // A round asks for words instead of playing the board.
     const bool board = options.unblocked || options.autoFinish || options.saveTo ||
                        options.exportTo || options.worksheetTo;
-    const bool typeClash = options.type && (board || options.progress);
+    const bool roundClash = options.round && (board || options.progress);
     const bool dueOptions = options.dueOn || options.allDue;
     if (options.fit) {
         // Only a review file can be fitted to so far, and nothing else goes with it.
         const bool valid = options.reviewsFrom && !haveFile && !plays && !options.progress &&
                            !options.exportTo && !options.worksheetTo && !options.layout &&
-                           !options.type && !options.due && !dueOptions && !options.direction;
+                           !options.round && !options.due && !dueOptions && !options.direction;
         return valid ? std::optional(options) : std::nullopt;
     }
     if (options.reviewsFrom || options.dryRun) {
@@ -133,7 +148,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     if (options.due) {
         // The schedule covers every list: no file, no other action.
         const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&
-                           !options.worksheetTo && !options.layout && !options.type &&
+                           !options.worksheetTo && !options.layout && !options.round &&
                            !(options.dueOn && options.allDue) &&
                            (!options.dueOn || ParseDay(*options.dueOn));
         return valid ? std::optional(options) : std::nullopt;
@@ -141,7 +156,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     // A worksheet needs its layout, and a layout its worksheet.
     const bool worksheetIncomplete = options.worksheetTo.has_value() != options.layout.has_value();
     if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
-        worksheetIncomplete || dueOptions || typeClash || (options.direction && !options.type)) {
+        worksheetIncomplete || dueOptions || roundClash || (options.direction && !options.round)) {
         return std::nullopt;
     }
     return options;

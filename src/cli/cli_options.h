@@ -2,13 +2,16 @@
 
 #include "files/import_choice.h"
 #include "files/worksheet.h"
-#include "learning/typing_round.h"
+#include "learning/practice_round.h"
 #include "words/message.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+// The ways of practising a list: --type, --flashcards, --choose.
+enum class RoundKind { Typing, Flashcards, Choice };
 
 struct CliOptions {
     std::optional<std::uint32_t> seed;
@@ -28,8 +31,8 @@ struct CliOptions {
     std::optional<WorksheetLayout> layout;
     // How an imported file is read: --columns and --header-row; the rest is guessed.
     ImportChoice import;
-    // Run a typing round on the list, answers from standard input.
-    bool type = false;
+    // Practise the list instead of dealing it, answers from standard input.
+    std::optional<RoundKind> round;
     std::optional<RoundDirection> direction;
     // Fit the memory model to the reviews of a file, printing the weights; nothing is stored.
     bool fit = false;
@@ -47,7 +50,8 @@ inline constexpr const char* CliUsage =
     "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
     "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
-    "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
+    "       glossatiles-cli --type|--flashcards|--choose [--seed N]\n"
+    "                       [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --fit --reviews FILE.csv [--dry-run]\n"
     "       glossatiles-cli --help | --version\n";
@@ -77,8 +81,13 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 database instead (1 when it cannot be read)\n"
     "  --type         ask for the pairs of FILE one at a time, reading one answer a line\n"
     "                 from standard input; prints each verdict and a summary\n"
-    "  --direction D  with --type: forward (type the translation, the default), backward\n"
-    "                 (type the word) or mixed\n"
+    "  --flashcards   show the pairs of FILE as flashcards, those due for review first, then\n"
+    "                 new ones (60 at most): a line turns a card, the next grades it:\n"
+    "                 1 or again, 2 or hard, 3 or good, 4 or easy\n"
+    "  --choose       ask for the pairs of FILE in the same order, each with up to four\n"
+    "                 answers; a line chooses one by its number or its text\n"
+    "  --direction D  with --type, --flashcards or --choose: forward (ask for the\n"
+    "                 translation, the default), backward (ask for the word) or mixed\n"
     "  --due          list the pairs due for review today or earlier, one a line:\n"
     "                 due date, word, translation and list description, tab-separated\n"
     "                 (1 when the progress database cannot be read)\n"

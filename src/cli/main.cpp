@@ -1,10 +1,13 @@
+#include "cli/choice_console.h"
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/due_listing.h"
+#include "cli/flashcard_console.h"
 #include "cli/game_summary.h"
 #include "cli/memory_fit_report.h"
 #include "cli/message_language.h"
 #include "cli/progress_report.h"
+#include "cli/round_console.h"
 #include "cli/typing_console.h"
 #include "files/import_chooser.h"
 #include "files/open_file.h"
@@ -16,8 +19,9 @@
 #include "glossatiles_project.h"
 #include "learning/clock.h"
 #include "learning/review_file.h"
+#include "learning/round_result.h"
+#include "learning/schedule_order.h"
 #include "learning/sqlite_progress_store.h"
-#include "learning/typing_result.h"
 #include "print/worksheet_pdf.h"
 #include "savegame/save_game.h"
 
@@ -57,6 +61,52 @@ int FitReviewFile(const CliOptions& options, std::string_view language) {
     }
     const std::string report = MemoryFitReport(*FitMemory(file.reviews, DefaultWeights));
     std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
+
+// Prints the round's summary and keeps it in the progress database.
+void KeepRound(const PracticeRound& round, const GameState& state, ConsoleHost& host,
+               SqliteProgressStore& store) {
+    std::cout << RoundSummaryText(round.Summary()) << std::flush;
+    if (!round.Answered().empty() && !store.Record(RoundResult(round, state, host.CurrentTime()))) {
+        host.Report(ProgressNotKept(store));
+    }
+}
+
+// --type, --flashcards and --choose: a round on the list, answers from standard input.
+int PractiseList(const CliOptions& options, const GameState& state, ConsoleHost& host,
+                 std::uint32_t seed, std::string_view language) {
+    RandomSource random;
+    random.Seed(seed);
+    const RoundDirection direction = options.direction.value_or(RoundDirection::Forward);
+    const std::time_t now = std::time(nullptr);
+    const std::vector<TypingPair> pairs = TypingPairsOf(state.WordList);
+    SqliteProgressStore store(DefaultProgressPath());
+    if (options.round == RoundKind::Typing) {
+        TypingRound round(pairs, direction, random, now);
+        PlayTypingRound(round, std::cin, std::cout, language);
+        KeepRound(round, state, host, store);
+        return Succeeded;
+    }
+    // The schedule's order; a store that cannot be read leaves every pair new.
+    const Day today = LocalDay(now);
+    std::optional<std::vector<PairMemory>> memories = MemoriesInPlay(state, store, today);
+    if (!memories) {
+        host.Report(ProgressNotKept(store));
+        memories.emplace();
+    }
+    const std::vector<TypingPair> ordered =
+        InScheduleOrder(pairs, *memories, today, DefaultReviewSize);
+    if (options.round == RoundKind::Flashcards) {
+        FlashcardRound round(ordered, *memories, direction, random, now);
+        PlayFlashcardRound(round, std::cin, std::cout, language);
+        KeepRound(round, state, host, store);
+        std::cout << GradeCountsText(round.Summary()) << std::flush;
+        return Succeeded;
+    }
+    ChoiceRound round(ordered, pairs, {}, direction, random, now);
+    PlayChoiceRound(round, std::cin, std::cout, language);
+    KeepRound(round, state, host, store);
     return Succeeded;
 }
 } // namespace
@@ -115,24 +165,8 @@ int main(int argc, char** argv) {
         }
         return report ? Succeeded : Failed;
     }
-    if (options->type) {
-        if (!ok) {
-            return Failed;
-        }
-        RandomSource random;
-        random.Seed(seed);
-        TypingRound round(TypingPairsOf(state.WordList),
-                          options->direction.value_or(RoundDirection::Forward), random,
-                          std::time(nullptr));
-        PlayTypingRound(round, std::cin, std::cout, language);
-        std::cout << RoundSummaryText(round.Summary()) << std::flush;
-        if (!round.Answered().empty()) {
-            SqliteProgressStore store(DefaultProgressPath());
-            if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
-                host.Report(ProgressNotKept(store));
-            }
-        }
-        return Succeeded;
+    if (options->round) {
+        return ok ? PractiseList(*options, state, host, seed, language) : Failed;
     }
     if (ok && options->autoFinish) {
         RunFastAutoFinishToEnd(state, host);
