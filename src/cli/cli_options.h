@@ -35,6 +35,14 @@ struct CliOptions {
     bool fit = false;
     std::optional<std::string> reviewsFrom;
     bool dryRun = false;
+    // Write the learner's results for FILE's list, under the learner's name.
+    std::optional<std::string> resultsTo;
+    std::optional<std::string> learnerName;
+    // Gather a class's results files, or the folders that hold them, instead of opening a file;
+    // the class's list is `classList` when given.
+    bool classResults = false;
+    std::vector<std::string> classFiles;
+    std::optional<std::string> classList;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -43,13 +51,15 @@ struct CliOptions {
 
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
-    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml]\n"
+    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml|OUT.apkg]\n"
     "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
     "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
     "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --fit --reviews FILE.csv [--dry-run]\n"
+    "       glossatiles-cli --results OUT.json --name NAME FILE\n"
+    "       glossatiles-cli --class DIR|FILE... [--list FILE]\n"
     "       glossatiles-cli --help | --version\n";
 
 // In the language of the environment, as the messages are.
