@@ -1069,14 +1069,6 @@ Zeilen %2</numerusform>
         <translation>Keine Wortpaare gefunden in %1</translation>
     </message>
     <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Die Wortliste kann nicht exportiert werden nach
-%1
-Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
-    </message>
-    <message>
         <source>Can&apos;t write the file
 %1</source>
         <translation>Die Datei kann nicht geschrieben werden
@@ -1654,6 +1646,50 @@ Die Liste wird unvollständig sein</translation>
         <translation>Falsch: %1 (die Antwort: %2)</translation>
     </message>
     <message>
+        <source>Again: %1</source>
+        <translation>Nochmal: %1</translation>
+    </message>
+    <message>
+        <source>Hard: %1</source>
+        <translation>Schwer: %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Einfach: %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Gut: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again · %n days</source>
+        <translation>
+            <numerusform>Nochmal · %n Tag</numerusform>
+            <numerusform>Nochmal · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Schwer · %n Tag</numerusform>
+            <numerusform>Schwer · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Einfach · %n Tag</numerusform>
+            <numerusform>Einfach · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Gut · %n Tag</numerusform>
+            <numerusform>Gut · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1661,8 +1697,8 @@ prints a summary of the game. Messages go to standard error.
   --unblocked    deal so that no tile is blocked (New Game3)
   --auto-finish  remove pairs until none can be found
   --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
   --worksheet OUT --layout LAYOUT
                  write a printable worksheet of the list to OUT as PDF: LAYOUT list
                  (both columns), test (one column blank per row, shuffled by --seed,
@@ -1707,8 +1743,8 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
   --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
   --auto-finish  Paare entfernen, bis keines mehr zu finden ist
   --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv)
-                 oder kvtml 2.0 (.kvtml)
+  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
   --worksheet OUT --layout LAYOUT
                  ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
                  (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
@@ -1750,48 +1786,96 @@ Aufruf.
 </translation>
     </message>
     <message>
-        <source>Again: %1</source>
-        <translation>Nochmal: %1</translation>
+        <source>--results needs the learner&apos;s name: --name NAME</source>
+        <translation>--results braucht den Namen des Lernenden: --name NAME</translation>
     </message>
     <message>
-        <source>Hard: %1</source>
-        <translation>Schwer: %1</translation>
+        <source>The results file %1 is left out: %2</source>
+        <translation>Die Ergebnisdatei %1 wird ausgelassen: %2</translation>
     </message>
     <message>
-        <source>Easy: %1</source>
-        <translation>Einfach: %1</translation>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>Good: %1</source>
-        <translation>Gut: %1</translation>
+        <source>it is larger than 10 MB</source>
+        <translation>sie ist größer als 10 MB</translation>
     </message>
-    <message numerus="yes">
-        <source>Again · %n days</source>
-        <translation>
-            <numerusform>Nochmal · %n Tag</numerusform>
-            <numerusform>Nochmal · %n Tage</numerusform>
-        </translation>
+    <message>
+        <source>The folder %1 holds no results files (.json).</source>
+        <translation>Der Ordner %1 enthält keine Ergebnisdateien (.json).</translation>
     </message>
-    <message numerus="yes">
-        <source>Hard · %n days</source>
-        <translation>
-            <numerusform>Schwer · %n Tag</numerusform>
-            <numerusform>Schwer · %n Tage</numerusform>
-        </translation>
+    <message>
+        <source>The class&apos;s hardest pairs</source>
+        <translation>Die schwersten Paare der Klasse</translation>
     </message>
-    <message numerus="yes">
-        <source>Easy · %n days</source>
-        <translation>
-            <numerusform>Einfach · %n Tag</numerusform>
-            <numerusform>Einfach · %n Tage</numerusform>
-        </translation>
+    <message>
+        <source>Can&apos;t write the results to
+%1
+%2</source>
+        <translation>Die Ergebnisse können nicht geschrieben werden nach
+%1
+%2</translation>
     </message>
-    <message numerus="yes">
-        <source>Good · %n days</source>
-        <translation>
-            <numerusform>Gut · %n Tag</numerusform>
-            <numerusform>Gut · %n Tage</numerusform>
-        </translation>
+    <message>
+        <source>Results are written for a whole list: open the list first.</source>
+        <translation>Ergebnisse werden für eine ganze Liste geschrieben: Öffnen Sie zuerst die Liste.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv, .kvtml or .apkg.</source>
+        <translation>Die Wortliste kann nicht exportiert werden nach
+%1
+Der Dateiname muss auf .txt, .tsv, .csv, .kvtml oder .apkg enden.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: it holds results for &quot;%2&quot;, not for the class&apos;s list &quot;%3&quot;.</source>
+        <translation>%1 wird beiseitegelegt: Die Datei enthält Ergebnisse für „%2“, nicht für die Liste der Klasse, „%3“.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: %2&apos;s newer results are in %3.</source>
+        <translation>%1 wird beiseitegelegt: Die neueren Ergebnisse von %2 stehen in %3.</translation>
+    </message>
+    <message>
+        <source>it is not a Glossatiles results file</source>
+        <translation>sie ist keine Ergebnisdatei von Glossatiles</translation>
+    </message>
+    <message>
+        <source>%1 is missing or of the wrong kind</source>
+        <translation>%1 fehlt oder hat den falschen Typ</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 liegt außerhalb des erlaubten Bereichs</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pairs</source>
+        <translation>sie enthält mehr als %1 Paare</translation>
+    </message>
+    <message>
+        <source>it is not JSON</source>
+        <translation>sie ist kein JSON</translation>
+    </message>
+    <message>
+        <source>it comes from a newer Glossatiles (version %1)</source>
+        <translation>sie stammt von einem neueren Glossatiles (Version %1)</translation>
+    </message>
+    <message>
+        <source>the pair %1 = %2 is in it twice</source>
+        <translation>das Paar %1 = %2 steht zweimal darin</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is longer than %1 bytes</source>
+        <translation>der Name des Lernenden ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is not UTF-8 text</source>
+        <translation>der Name des Lernenden ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name holds control characters</source>
+        <translation>der Name des Lernenden enthält Steuerzeichen</translation>
     </message>
 </context>
 <context>

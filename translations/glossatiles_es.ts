@@ -1069,14 +1069,6 @@ Líneas %2</numerusform>
         <translation>No se encontraron parejas de palabras en %1</translation>
     </message>
     <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>No se puede exportar la lista de palabras a
-%1
-El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
-    </message>
-    <message>
         <source>Can&apos;t write the file
 %1</source>
         <translation>No se puede escribir el archivo
@@ -1654,6 +1646,50 @@ La lista quedará incompleta</translation>
         <translation>Incorrecto: %1 (la respuesta: %2)</translation>
     </message>
     <message>
+        <source>Again: %1</source>
+        <translation>Otra vez: %1</translation>
+    </message>
+    <message>
+        <source>Hard: %1</source>
+        <translation>Difícil: %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Fácil: %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Bien: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again · %n days</source>
+        <translation>
+            <numerusform>Otra vez · %n día</numerusform>
+            <numerusform>Otra vez · %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Difícil · %n día</numerusform>
+            <numerusform>Difícil · %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Fácil · %n día</numerusform>
+            <numerusform>Fácil · %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Bien · %n día</numerusform>
+            <numerusform>Bien · %n días</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1661,8 +1697,8 @@ prints a summary of the game. Messages go to standard error.
   --unblocked    deal so that no tile is blocked (New Game3)
   --auto-finish  remove pairs until none can be found
   --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
   --worksheet OUT --layout LAYOUT
                  write a printable worksheet of the list to OUT as PDF: LAYOUT list
                  (both columns), test (one column blank per row, shuffled by --seed,
@@ -1708,7 +1744,8 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
   --auto-finish  quitar parejas hasta que no se encuentre ninguna
   --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
   --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
-                 CSV (.csv) o kvtml 2.0 (.kvtml)
+                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
+                 tarjetas (.apkg)
   --worksheet OUT --layout LAYOUT
                  escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
                  (las dos columnas), test (una columna en blanco por fila, barajada según
@@ -1750,48 +1787,96 @@ incorrecto.
 </translation>
     </message>
     <message>
-        <source>Again: %1</source>
-        <translation>Otra vez: %1</translation>
+        <source>--results needs the learner&apos;s name: --name NAME</source>
+        <translation>--results necesita el nombre del alumno: --name NAME</translation>
     </message>
     <message>
-        <source>Hard: %1</source>
-        <translation>Difícil: %1</translation>
+        <source>The results file %1 is left out: %2</source>
+        <translation>El archivo de resultados %1 se deja fuera: %2</translation>
     </message>
     <message>
-        <source>Easy: %1</source>
-        <translation>Fácil: %1</translation>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
     </message>
     <message>
-        <source>Good: %1</source>
-        <translation>Bien: %1</translation>
+        <source>it is larger than 10 MB</source>
+        <translation>ocupa más de 10 MB</translation>
     </message>
-    <message numerus="yes">
-        <source>Again · %n days</source>
-        <translation>
-            <numerusform>Otra vez · %n día</numerusform>
-            <numerusform>Otra vez · %n días</numerusform>
-        </translation>
+    <message>
+        <source>The folder %1 holds no results files (.json).</source>
+        <translation>La carpeta %1 no contiene archivos de resultados (.json).</translation>
     </message>
-    <message numerus="yes">
-        <source>Hard · %n days</source>
-        <translation>
-            <numerusform>Difícil · %n día</numerusform>
-            <numerusform>Difícil · %n días</numerusform>
-        </translation>
+    <message>
+        <source>The class&apos;s hardest pairs</source>
+        <translation>Las parejas más difíciles de la clase</translation>
     </message>
-    <message numerus="yes">
-        <source>Easy · %n days</source>
-        <translation>
-            <numerusform>Fácil · %n día</numerusform>
-            <numerusform>Fácil · %n días</numerusform>
-        </translation>
+    <message>
+        <source>Can&apos;t write the results to
+%1
+%2</source>
+        <translation>No se pueden escribir los resultados en
+%1
+%2</translation>
     </message>
-    <message numerus="yes">
-        <source>Good · %n days</source>
-        <translation>
-            <numerusform>Bien · %n día</numerusform>
-            <numerusform>Bien · %n días</numerusform>
-        </translation>
+    <message>
+        <source>Results are written for a whole list: open the list first.</source>
+        <translation>Los resultados se escriben para una lista entera: abra primero la lista.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv, .kvtml or .apkg.</source>
+        <translation>No se puede exportar la lista de palabras a
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv, .kvtml o .apkg.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: it holds results for &quot;%2&quot;, not for the class&apos;s list &quot;%3&quot;.</source>
+        <translation>%1 se aparta: contiene resultados de «%2», no de la lista de la clase, «%3».</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: %2&apos;s newer results are in %3.</source>
+        <translation>%1 se aparta: los resultados más recientes de %2 están en %3.</translation>
+    </message>
+    <message>
+        <source>it is not a Glossatiles results file</source>
+        <translation>no es un archivo de resultados de Glossatiles</translation>
+    </message>
+    <message>
+        <source>%1 is missing or of the wrong kind</source>
+        <translation>%1 falta o es de un tipo equivocado</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 está fuera de rango</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pairs</source>
+        <translation>contiene más de %1 parejas</translation>
+    </message>
+    <message>
+        <source>it is not JSON</source>
+        <translation>no es JSON</translation>
+    </message>
+    <message>
+        <source>it comes from a newer Glossatiles (version %1)</source>
+        <translation>viene de un Glossatiles más reciente (versión %1)</translation>
+    </message>
+    <message>
+        <source>the pair %1 = %2 is in it twice</source>
+        <translation>la pareja %1 = %2 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is longer than %1 bytes</source>
+        <translation>el nombre del alumno tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is not UTF-8 text</source>
+        <translation>el nombre del alumno no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name holds control characters</source>
+        <translation>el nombre del alumno contiene caracteres de control</translation>
     </message>
 </context>
 <context>

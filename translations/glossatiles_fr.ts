@@ -1069,14 +1069,6 @@ Lignes %2</numerusform>
         <translation>Aucune paire de mots trouvée dans %1</translation>
     </message>
     <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Impossible d&apos;exporter la liste de mots vers
-%1
-Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
-    </message>
-    <message>
         <source>Can&apos;t write the file
 %1</source>
         <translation>Impossible d&apos;écrire le fichier
@@ -1654,6 +1646,50 @@ La liste sera incomplète</translation>
         <translation>Faux : %1 (la réponse : %2)</translation>
     </message>
     <message>
+        <source>Again: %1</source>
+        <translation>À revoir : %1</translation>
+    </message>
+    <message>
+        <source>Hard: %1</source>
+        <translation>Difficile : %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Facile : %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Correct : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again · %n days</source>
+        <translation>
+            <numerusform>À revoir · %n jour</numerusform>
+            <numerusform>À revoir · %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Difficile · %n jour</numerusform>
+            <numerusform>Difficile · %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Facile · %n jour</numerusform>
+            <numerusform>Facile · %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Correct · %n jour</numerusform>
+            <numerusform>Correct · %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1661,8 +1697,8 @@ prints a summary of the game. Messages go to standard error.
   --unblocked    deal so that no tile is blocked (New Game3)
   --auto-finish  remove pairs until none can be found
   --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
   --worksheet OUT --layout LAYOUT
                  write a printable worksheet of the list to OUT as PDF: LAYOUT list
                  (both columns), test (one column blank per row, shuffled by --seed,
@@ -1707,8 +1743,8 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
   --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
   --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
   --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv)
-                 ou kvtml 2.0 (.kvtml)
+  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
   --worksheet OUT --layout LAYOUT
                  écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
                  (les deux colonnes), test (une colonne vide par ligne, mélangée selon
@@ -1751,48 +1787,96 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
 </translation>
     </message>
     <message>
-        <source>Again: %1</source>
-        <translation>À revoir : %1</translation>
+        <source>--results needs the learner&apos;s name: --name NAME</source>
+        <translation>--results demande le nom de l&apos;élève : --name NAME</translation>
     </message>
     <message>
-        <source>Hard: %1</source>
-        <translation>Difficile : %1</translation>
+        <source>The results file %1 is left out: %2</source>
+        <translation>Le fichier de résultats %1 est laissé de côté : %2</translation>
     </message>
     <message>
-        <source>Easy: %1</source>
-        <translation>Facile : %1</translation>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
     </message>
     <message>
-        <source>Good: %1</source>
-        <translation>Correct : %1</translation>
+        <source>it is larger than 10 MB</source>
+        <translation>il dépasse 10 Mo</translation>
     </message>
-    <message numerus="yes">
-        <source>Again · %n days</source>
-        <translation>
-            <numerusform>À revoir · %n jour</numerusform>
-            <numerusform>À revoir · %n jours</numerusform>
-        </translation>
+    <message>
+        <source>The folder %1 holds no results files (.json).</source>
+        <translation>Le dossier %1 ne contient aucun fichier de résultats (.json).</translation>
     </message>
-    <message numerus="yes">
-        <source>Hard · %n days</source>
-        <translation>
-            <numerusform>Difficile · %n jour</numerusform>
-            <numerusform>Difficile · %n jours</numerusform>
-        </translation>
+    <message>
+        <source>The class&apos;s hardest pairs</source>
+        <translation>Les paires les plus difficiles de la classe</translation>
     </message>
-    <message numerus="yes">
-        <source>Easy · %n days</source>
-        <translation>
-            <numerusform>Facile · %n jour</numerusform>
-            <numerusform>Facile · %n jours</numerusform>
-        </translation>
+    <message>
+        <source>Can&apos;t write the results to
+%1
+%2</source>
+        <translation>Impossible d&apos;écrire les résultats dans
+%1
+%2</translation>
     </message>
-    <message numerus="yes">
-        <source>Good · %n days</source>
-        <translation>
-            <numerusform>Correct · %n jour</numerusform>
-            <numerusform>Correct · %n jours</numerusform>
-        </translation>
+    <message>
+        <source>Results are written for a whole list: open the list first.</source>
+        <translation>Les résultats s&apos;écrivent pour une liste entière : ouvrez d&apos;abord la liste.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv, .kvtml or .apkg.</source>
+        <translation>Impossible d&apos;exporter la liste de mots vers
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv, .kvtml ou .apkg.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: it holds results for &quot;%2&quot;, not for the class&apos;s list &quot;%3&quot;.</source>
+        <translation>%1 est mis de côté : il contient des résultats pour « %2 », pas pour la liste de la classe, « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: %2&apos;s newer results are in %3.</source>
+        <translation>%1 est mis de côté : les résultats plus récents de %2 sont dans %3.</translation>
+    </message>
+    <message>
+        <source>it is not a Glossatiles results file</source>
+        <translation>ce n&apos;est pas un fichier de résultats de Glossatiles</translation>
+    </message>
+    <message>
+        <source>%1 is missing or of the wrong kind</source>
+        <translation>%1 manque ou n&apos;est pas du bon type</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 est hors limites</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pairs</source>
+        <translation>il contient plus de %1 paires</translation>
+    </message>
+    <message>
+        <source>it is not JSON</source>
+        <translation>ce n&apos;est pas du JSON</translation>
+    </message>
+    <message>
+        <source>it comes from a newer Glossatiles (version %1)</source>
+        <translation>il vient d&apos;un Glossatiles plus récent (version %1)</translation>
+    </message>
+    <message>
+        <source>the pair %1 = %2 is in it twice</source>
+        <translation>la paire %1 = %2 y figure deux fois</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is longer than %1 bytes</source>
+        <translation>le nom de l&apos;élève dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is not UTF-8 text</source>
+        <translation>le nom de l&apos;élève n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name holds control characters</source>
+        <translation>le nom de l&apos;élève contient des caractères de contrôle</translation>
     </message>
 </context>
 <context>

@@ -56,7 +56,7 @@ std::optional<RoundKind> RoundNamed(const std::string& argument) {
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
-    bool haveFile = false;
+    std::vector<std::string> files;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -99,6 +99,14 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.fit = true;
         } else if (argument == "--reviews" && hasValue) {
             options.reviewsFrom = arguments[++i];
+        } else if (argument == "--results" && hasValue) {
+            options.resultsTo = arguments[++i];
+        } else if (argument == "--name" && hasValue) {
+            options.learnerName = arguments[++i];
+        } else if (argument == "--class") {
+            options.classResults = true;
+        } else if (argument == "--list" && hasValue) {
+            options.classList = arguments[++i];
         } else if (argument == "--dry-run") {
             options.dryRun = true;
         } else if (argument == "--due") {
@@ -116,17 +124,32 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
         } else if (argument == "--version") {
             options.version = true;
         } else if (argument == "--") {
-            if (haveFile || i + 2 != arguments.size()) {
-                return std::nullopt;
-            }
-            options.file = arguments[++i];
-            haveFile = true;
-        } else if (!argument.starts_with("-") && !haveFile) {
-            options.file = argument;
-            haveFile = true;
+            files.insert(files.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                         arguments.end());
+            break;
+        } else if (!argument.starts_with("-")) {
+            files.push_back(argument);
         } else {
             return std::nullopt;
         }
+    }
+    if (options.classResults) {
+        // The class's files are read, nothing is opened or played.
+        options.classFiles = std::move(files);
+        const bool alone = !options.seed && !options.unblocked && !options.autoFinish &&
+                           !options.saveTo && !options.exportTo && !options.worksheetTo &&
+                           !options.layout && !options.progress && !options.round &&
+                           !options.direction && !options.fit && !options.reviewsFrom &&
+                           !options.dryRun && !options.due && !options.dueOn && !options.allDue &&
+                           !options.resultsTo && !options.learnerName;
+        return alone && !options.classFiles.empty() ? std::optional(options) : std::nullopt;
+    }
+    if (options.classList || files.size() > 1 || (options.learnerName && !options.resultsTo)) {
+        return std::nullopt;
+    }
+    const bool haveFile = files.size() == 1;
+    if (haveFile) {
+        options.file = files.front();
     }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
@@ -134,7 +157,13 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     const bool board = options.unblocked || options.autoFinish || options.saveTo ||
                        options.exportTo || options.worksheetTo;
     const bool roundClash = options.round && (board || options.progress);
+    // Results are read from the database, as the history is.
+    const bool resultsClash =
+        options.resultsTo && (plays || board || options.progress || options.round);
     const bool dueOptions = options.dueOn || options.allDue;
+    if ((options.fit || options.due) && options.resultsTo) {
+        return std::nullopt;
+    }
     if (options.fit) {
         // Only a review file can be fitted to so far, and nothing else goes with it.
         const bool valid = options.reviewsFrom && !haveFile && !plays && !options.progress &&
@@ -156,7 +185,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     // A worksheet needs its layout, and a layout its worksheet.
     const bool worksheetIncomplete = options.worksheetTo.has_value() != options.layout.has_value();
     if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
-        worksheetIncomplete || dueOptions || roundClash || (options.direction && !options.round)) {
+        worksheetIncomplete || dueOptions || roundClash || resultsClash ||
+        (options.direction && !options.round)) {
         return std::nullopt;
     }
     return options;

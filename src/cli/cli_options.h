@@ -38,6 +38,14 @@ struct CliOptions {
     bool fit = false;
     std::optional<std::string> reviewsFrom;
     bool dryRun = false;
+    // Write the learner's results for FILE's list, under the learner's name.
+    std::optional<std::string> resultsTo;
+    std::optional<std::string> learnerName;
+    // Gather a class's results files, or the folders that hold them, instead of opening a file;
+    // the class's list is `classList` when given.
+    bool classResults = false;
+    std::vector<std::string> classFiles;
+    std::optional<std::string> classList;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -46,7 +54,7 @@ struct CliOptions {
 
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
-    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml]\n"
+    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml|OUT.apkg]\n"
     "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
     "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
@@ -54,6 +62,8 @@ inline constexpr const char* CliUsage =
     "                       [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
     "       glossatiles-cli --fit --reviews FILE.csv [--dry-run]\n"
+    "       glossatiles-cli --results OUT.json --name NAME FILE\n"
+    "       glossatiles-cli --class DIR|FILE... [--list FILE]\n"
     "       glossatiles-cli --help | --version\n";
 
 // In the language of the environment, as the messages are.
@@ -66,8 +76,8 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "  --unblocked    deal so that no tile is blocked (New Game3)\n"
     "  --auto-finish  remove pairs until none can be found\n"
     "  --save OUT     save the game to OUT; never over a word list\n"
-    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)\n"
-    "                 or kvtml 2.0 (.kvtml)\n"
+    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),\n"
+    "                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)\n"
     "  --worksheet OUT --layout LAYOUT\n"
     "                 write a printable worksheet of the list to OUT as PDF: LAYOUT list\n"
     "                 (both columns), test (one column blank per row, shuffled by --seed,\n"

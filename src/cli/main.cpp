@@ -1,4 +1,5 @@
 #include "cli/choice_console.h"
+#include "cli/class_listing.h"
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/due_listing.h"
@@ -11,6 +12,7 @@
 #include "cli/typing_console.h"
 #include "files/import_chooser.h"
 #include "files/open_file.h"
+#include "files/results_export.h"
 #include "files/typing_pairs.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
@@ -136,10 +138,22 @@ int main(int argc, char** argv) {
     if (options->fit) {
         return FitReviewFile(*options, language);
     }
+    if (options->resultsTo && !options->learnerName) {
+        std::fprintf(stderr, "error: %s\n",
+                     LocalizedText(GT_TEXT("Message", "--results needs the learner's name: "
+                                                      "--name NAME"),
+                                   language)
+                         .c_str());
+        std::fputs(CliUsage, stderr);
+        return UsageError;
+    }
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =
         options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
     ConsoleHost host(stderr, seed, language);
+    if (options->classResults) {
+        return ListClassResults(*options, host);
+    }
     GameState state;
     FixedImportChooser importChoice(options->import);
     const OpenResult opened =
@@ -164,6 +178,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
         }
         return report ? Succeeded : Failed;
+    }
+    if (options->resultsTo) {
+        if (!ok) {
+            return Failed;
+        }
+        SqliteProgressStore store(DefaultProgressPath());
+        return ExportResults(state, host, store, *options->resultsTo, *options->learnerName)
+                   ? Succeeded
+                   : Failed;
     }
     if (options->round) {
         return ok ? PractiseList(*options, state, host, seed, language) : Failed;

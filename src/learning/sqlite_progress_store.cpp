@@ -290,6 +290,20 @@ SqliteProgressStore::Memories(const std::vector<PairKey>& pairs, Day day) {
     return memories;
 }
 
+std::optional<std::vector<PairHistory>>
+SqliteProgressStore::PairHistories(const std::string& fingerprint, const std::string& description,
+                                   const std::vector<MemoryKey>& pairs) {
+    std::optional<std::vector<PairHistory>> histories =
+        ReadWith<std::vector<PairHistory>>([&](sqlite3* db, std::vector<PairHistory>& read) {
+            return ReadPairHistories(db, fingerprint, description, pairs, read);
+        });
+    // Without a database yet, no pair has a history.
+    if (histories) {
+        histories->resize(pairs.size());
+    }
+    return histories;
+}
+
 std::string DefaultProgressPath() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     std::filesystem::path folder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/pair_history.h"
 #include "learning/progress_migrations.h"
 #include "learning/progress_store.h"
 
@@ -30,6 +31,10 @@ public:
     std::optional<ReviewSummary> Summary(Day today) override;
     std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                     Day day) override;
+    // What a results file tells of a list's pairs; see ReadPairHistories.
+    std::optional<std::vector<PairHistory>> PairHistories(const std::string& fingerprint,
+                                                          const std::string& description,
+                                                          const std::vector<MemoryKey>& pairs);
     Message Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 
