@@ -28,16 +28,17 @@ bool StepOnce(sqlite3_stmt* statement, bool& found) {
 
 } // namespace
 
-ReviewWriter::ReviewWriter(sqlite3* db)
-    : select_(Prepare(db, "SELECT stability, difficulty, last_review, due, reps, lapses "
+ReviewWriter::ReviewWriter(sqlite3* db, const ReviewSettings& settings)
+    : settings_(settings),
+      select_(Prepare(db, "SELECT stability, difficulty, last_review, due, reps, lapses "
                           "FROM memory_states WHERE key_a = ?1 AND key_b = ?2")),
       firstOfDay_(Prepare(db,
                           "SELECT recall, stability_before, difficulty_before, "
                           "last_review_before, due_before, reps_before, lapses_before "
                           "FROM review_log WHERE key_a = ?1 AND key_b = ?2 AND reviewed_on = ?3 "
                           "AND counted = 1 ORDER BY id LIMIT 1")),
-      uncountBoard_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE key_a = ?1 AND "
-                                "key_b = ?2 AND reviewed_on = ?3 AND recall = 0")),
+      uncountDay_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE key_a = ?1 AND "
+                              "key_b = ?2 AND reviewed_on = ?3")),
       // A pair reviewed in Today's Review keeps the list it was last seen in.
       upsert_(Prepare(db, "INSERT INTO memory_states (key_a, key_b, fingerprint, text_a, text_b, "
                           "stability, difficulty, last_review, due, reps, lapses, interval_days) "
@@ -53,8 +54,8 @@ ReviewWriter::ReviewWriter(sqlite3* db)
                        "counted) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, "
                        "?14, ?15)")) {}
 
-bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evidence) {
-    if (!select_ || !firstOfDay_ || !uncountBoard_ || !upsert_ || !log_) {
+bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, ReviewSource source) {
+    if (!select_ || !firstOfDay_ || !uncountDay_ || !upsert_ || !log_) {
         return false;
     }
     const MemoryKey key = MemoryKeyOf(pair.textA, pair.textB);
@@ -80,14 +81,15 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evide
     }
     ReviewDay reviewDay;
     if (found) {
-        reviewDay = {sqlite3_column_int(first, 0) != 0 ? Evidence::Recall : Evidence::Board,
-                     ScheduleAt(first, 1)};
+        const std::optional<ReviewSource> counted = ReviewSourceOf(sqlite3_column_int(first, 0));
+        reviewDay = {counted && IsRecall(*counted), ScheduleAt(first, 1)};
     }
     sqlite3_reset(first);
 
-    const ReviewEffect effect = NextReview(current, reviewDay, day, grade, evidence);
-    if (effect.uncountsBoard) {
-        sqlite3_stmt* update = uncountBoard_.get();
+    const ReviewEffect effect = NextReview(current, reviewDay, day, grade, source, settings_);
+    if (effect.uncountsDay) {
+        // Recall and recognition never both count on a day: every counted row is recognition.
+        sqlite3_stmt* update = uncountDay_.get();
         sqlite3_reset(update);
         BindMemoryKey(update, key);
         Bind(update, 3, dayText);
@@ -102,7 +104,7 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evide
     Bind(log, 6, dayText);
     sqlite3_bind_int(log, 7, static_cast<int>(grade));
     BindSchedule(log, 8, effect.before);
-    sqlite3_bind_int(log, 14, evidence == Evidence::Recall ? 1 : 0);
+    sqlite3_bind_int(log, 14, static_cast<int>(source));
     sqlite3_bind_int(log, 15, effect.counted ? 1 : 0);
     if (sqlite3_step(log) != SQLITE_DONE) {
         return false;

@@ -4,19 +4,20 @@
 #include "learning/same_day_rule.h"
 #include "learning/sqlite_handles.h"
 
-// Reviews pairs one by one inside the caller's transaction, under the same-day rule. A pair is
-// known by its memory key; the list it was seen in and its words as seen there are kept with
-// it.
+// Reviews pairs one by one inside the caller's transaction, under the same-day rule, scheduling
+// them with `settings`. A pair is known by its memory key; the list it was seen in and its
+// words as seen there are kept with it.
 class ReviewWriter {
 public:
-    explicit ReviewWriter(sqlite3* db);
+    ReviewWriter(sqlite3* db, const ReviewSettings& settings);
 
-    bool Add(const PairKey& pair, Day day, Grade grade, Evidence evidence);
+    bool Add(const PairKey& pair, Day day, Grade grade, ReviewSource source);
 
 private:
+    ReviewSettings settings_;
     Statement select_;
     Statement firstOfDay_;
-    Statement uncountBoard_;
+    Statement uncountDay_;
     Statement upsert_;
     Statement log_;
 };

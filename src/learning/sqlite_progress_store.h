@@ -28,6 +28,11 @@ public:
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                              std::int64_t limit) override;
     std::optional<ReviewSummary> Summary(Day today) override;
+    std::optional<std::vector<ReviewRecord>> ReviewLog() override;
+    std::optional<SettingTexts> Settings() override;
+    bool SetSetting(std::string_view key, const std::string& text) override;
+    std::optional<KeptFits> Fits() override;
+    bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) override;
     Message Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 
