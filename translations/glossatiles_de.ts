@@ -1615,6 +1615,41 @@ Die Liste wird unvollständig sein</translation>
         <translation>Die Datei ist größer als %1 MB, größer als eine Wiederholungsdatei sein darf.</translation>
     </message>
     <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Notizen, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n Zeile von %1 ist länger als 998 Byte; sie wurde als mehrere Wörter gelesen.</numerusform>
+            <numerusform>%n Zeilen von %1 sind länger als 998 Byte; jede wurde als mehrere Wörter gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Die Datei enthält mehr als %1 Einträge, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Ihr XML enthält weit mehr Elemente als eine Wortliste dieser Größe; die Datei wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>Die erste Zeile (%1) wurde für die Namen der Spalten gehalten und ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Das Lesen der Sammlung darin kostet weit mehr Arbeit, als eine Sammlung dieser Größe braucht; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1644,13 +1679,20 @@ prints a summary of the game. Messages go to standard error.
                  (1 when the progress database cannot be read)
   --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
   --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
   --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
   --help         show this help
   --version      show the version
 
@@ -1685,55 +1727,29 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
                  Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
   --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
   --all          mit --due: jedes eingeplante Paar
-  --fit --reviews DATEI.csv
-                 das Gedächtnismodell an die Wiederholungen in DATEI.csv anpassen, eine
-                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
-                 bis 4 Easy); gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
+  --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
+                 anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
                  Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
-                 nichts wird gespeichert (1, wenn die Datei nicht lesbar oder eine Zeile
-                 falsch ist)
+                 sagen die angepassten besser voraus, planen sie von nun an (1, wenn die
+                 Datenbank nicht lesbar ist)
+  --reviews DATEI.csv
+                 mit --fit: stattdessen an die Wiederholungen in DATEI.csv anpassen, eine
+                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
+                 bis 4 Easy); nichts wird gespeichert (1, wenn die Datei nicht lesbar oder
+                 eine Zeile falsch ist)
   --dry-run      mit --fit: nichts speichern
+  --settings     die in der Fortschrittsdatenbank gespeicherten Einstellungen ausgeben
+  --set KEY=VALUE
+                 eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
+                 Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
+                 anfangs 0.9) oder review_pairs (die meisten Paare einer Heutigen
+                 Wiederholung, 1 bis 10000)
   --help         diese Hilfe zeigen
   --version      die Version zeigen
 
 Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
 Aufruf.
 </translation>
-    </message>
-    <message>
-        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
-        <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
-        <translation>Die Datei enthält mehr als %1 Notizen, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
-        <translation>
-            <numerusform>%n Zeile von %1 ist länger als 998 Byte; sie wurde als mehrere Wörter gelesen.</numerusform>
-            <numerusform>%n Zeilen von %1 sind länger als 998 Byte; jede wurde als mehrere Wörter gelesen.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
-        <translation>Die Datei enthält mehr als %1 Einträge, mehr, als dieses Programm liest; sie wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
-        <translation>Ihr XML enthält weit mehr Elemente als eine Wortliste dieser Größe; die Datei wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>The first row (%1) was taken for the names of the columns and left out.</source>
-        <translation>Die erste Zeile (%1) wurde für die Namen der Spalten gehalten und ausgelassen.</translation>
-    </message>
-    <message>
-        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
-        <translation>Das Lesen der Sammlung darin kostet weit mehr Arbeit, als eine Sammlung dieser Größe braucht; sie wird abgelehnt.</translation>
-    </message>
-    <message>
-        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
-        <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
     </message>
 </context>
 <context>

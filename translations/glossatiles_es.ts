@@ -1615,6 +1615,41 @@ La lista quedará incompleta</translation>
         <translation>El archivo ocupa más de %1 MB, más de lo que puede ocupar un archivo de repasos.</translation>
     </message>
     <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 notas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n línea de %1 supera los 998 bytes; se leyó como varias palabras.</numerusform>
+            <numerusform>%n líneas de %1 superan los 998 bytes; cada una se leyó como varias palabras.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Contiene más de %1 entradas, más de las que lee este programa; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Su XML contiene muchos más elementos que una lista de palabras de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La primera fila (%1) se tomó por los nombres de las columnas y se omitió.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>Leer su colección exige mucho más trabajo del que necesita una colección de su tamaño; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1644,13 +1679,20 @@ prints a summary of the game. Messages go to standard error.
                  (1 when the progress database cannot be read)
   --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
   --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
   --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
   --help         show this help
   --version      show the version
 
@@ -1685,55 +1727,29 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
                  (1 si no se puede leer la base de progreso)
   --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
   --all          con --due: todas las parejas programadas
-  --fit --reviews ARCHIVO.csv
-                 ajustar el modelo de memoria a los repasos de ARCHIVO.csv, uno por
-                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
-                 4 Easy); imprime los 21 parámetros y la pérdida logarítmica y el
+  --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
+                 progreso; imprime los 21 parámetros y la pérdida logarítmica y el
                  RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
-                 repasos; no se guarda nada (1 si no se puede leer el archivo o una línea
+                 repasos; si los ajustados predicen mejor, programan desde ahora (1 si no
+                 se puede leer la base de datos)
+  --reviews ARCHIVO.csv
+                 con --fit: ajustar en su lugar a los repasos de ARCHIVO.csv, uno por
+                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
+                 4 Easy); no se guarda nada (1 si no se puede leer el archivo o una línea
                  es errónea)
   --dry-run      con --fit: no guardar nada
+  --settings     imprimir los ajustes guardados en la base de datos de progreso
+  --set KEY=VALUE
+                 guardar un ajuste y luego imprimirlos todos: retention (la parte de las
+                 parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
+                 principio) o review_pairs (el máximo de parejas de un Repaso de hoy,
+                 de 1 a 10000)
   --help         mostrar esta ayuda
   --version      mostrar la versión
 
 Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
 incorrecto.
 </translation>
-    </message>
-    <message>
-        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
-        <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
-    </message>
-    <message>
-        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
-        <translation>Contiene más de %1 notas, más de las que lee este programa; se rechaza.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
-        <translation>
-            <numerusform>%n línea de %1 supera los 998 bytes; se leyó como varias palabras.</numerusform>
-            <numerusform>%n líneas de %1 superan los 998 bytes; cada una se leyó como varias palabras.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
-        <translation>Contiene más de %1 entradas, más de las que lee este programa; se rechaza.</translation>
-    </message>
-    <message>
-        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
-        <translation>Su XML contiene muchos más elementos que una lista de palabras de su tamaño; se rechaza.</translation>
-    </message>
-    <message>
-        <source>The first row (%1) was taken for the names of the columns and left out.</source>
-        <translation>La primera fila (%1) se tomó por los nombres de las columnas y se omitió.</translation>
-    </message>
-    <message>
-        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
-        <translation>Leer su colección exige mucho más trabajo del que necesita una colección de su tamaño; se rechaza.</translation>
-    </message>
-    <message>
-        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
-        <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
     </message>
 </context>
 <context>

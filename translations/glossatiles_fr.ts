@@ -1615,6 +1615,41 @@ La liste sera incomplète</translation>
         <translation>Le fichier dépasse %1 Mo, plus qu&apos;un fichier de révisions ne peut en faire.</translation>
     </message>
     <message>
+        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
+        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
+        <translation>
+            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
+            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
+        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
+        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>The first row (%1) was taken for the names of the columns and left out.</source>
+        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
+    </message>
+    <message>
+        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
+        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
+        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
+    </message>
+    <message>
         <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
 prints a summary of the game. Messages go to standard error.
 
@@ -1644,13 +1679,20 @@ prints a summary of the game. Messages go to standard error.
                  (1 when the progress database cannot be read)
   --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
   --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
   --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
   --help         show this help
   --version      show the version
 
@@ -1686,55 +1728,29 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  des tabulations (1 si la base de progression est illisible)
   --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
   --all          avec --due : toutes les paires planifiées
-  --fit --reviews FICHIER.csv
-                 ajuster le modèle de mémoire aux révisions de FICHIER.csv, une par
+  --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
+                 affiche les 21 paramètres, ainsi que la perte logarithmique et le
+                 RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
+                 révisions ; si les paramètres ajustés prédisent mieux, ils planifient
+                 désormais (1 si la base est illisible)
+  --reviews FICHIER.csv
+                 avec --fit : ajuster plutôt aux révisions de FICHIER.csv, une par
                  ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
-                 4 Easy) ; affiche les 21 paramètres, ainsi que la perte logarithmique et
-                 le RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
-                 révisions ; rien n&apos;est enregistré (1 si le fichier est illisible ou
+                 4 Easy) ; rien n&apos;est enregistré (1 si le fichier est illisible ou
                  une ligne erronée)
   --dry-run      avec --fit : ne rien enregistrer
+  --settings     afficher les réglages conservés dans la base de progression
+  --set KEY=VALUE
+                 conserver un réglage, puis les afficher tous : retention (la part des
+                 paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
+                 0.9 au départ) ou review_pairs (le plus de paires d&apos;une Révision du
+                 jour, de 1 à 10000)
   --help         afficher cette aide
   --version      afficher la version
 
 Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
 échoué, 2 pour une erreur d&apos;utilisation.
 </translation>
-    </message>
-    <message>
-        <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
-        <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
-    </message>
-    <message>
-        <source>It holds more than %1 notes, more than this program reads; it is refused.</source>
-        <translation>Il contient plus de %1 notes, plus que ce programme ne lit ; il est refusé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n lines of %1 are longer than 998 bytes; each was read as several words.</source>
-        <translation>
-            <numerusform>%n ligne de %1 dépasse 998 octets ; elle a été lue comme plusieurs mots.</numerusform>
-            <numerusform>%n lignes de %1 dépassent 998 octets ; chacune a été lue comme plusieurs mots.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>It holds more than %1 entries, more than this program reads; it is refused.</source>
-        <translation>Il contient plus de %1 entrées, plus que ce programme ne lit ; il est refusé.</translation>
-    </message>
-    <message>
-        <source>Its XML holds far more elements than a word list of its size; it is refused.</source>
-        <translation>Son XML contient bien plus d&apos;éléments qu&apos;une liste de mots de cette taille ; il est refusé.</translation>
-    </message>
-    <message>
-        <source>The first row (%1) was taken for the names of the columns and left out.</source>
-        <translation>La première ligne (%1) a été prise pour les noms des colonnes et omise.</translation>
-    </message>
-    <message>
-        <source>Reading its collection takes far more work than a collection of its size needs; it is refused.</source>
-        <translation>La lecture de sa collection demande bien plus de travail qu&apos;il n&apos;en faut pour une collection de cette taille ; elle est refusée.</translation>
-    </message>
-    <message>
-        <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
-        <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
     </message>
 </context>
 <context>
