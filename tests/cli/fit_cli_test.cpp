@@ -85,9 +85,9 @@ TEST(FitCli, OnTheProgressLogADryRunStoresNothingAndABetterFitReschedules) {
             << EnglishText(store.Problem());
     }
     const std::string due = RunCli(dir, {"--due", "--all"}).output;
-    const CliRun dry = RunCli(dir, {"--fit", "--dry-run"});
+    CliRun dry = RunCli(dir, {"--fit", "--dry-run"});
     const std::string dueAfterDryRun = RunCli(dir, {"--due", "--all"}).output;
-    const CliRun fit = RunCli(dir, {"--fit"});
+    CliRun fit = RunCli(dir, {"--fit"});
     const std::string dueAfterFit = RunCli(dir, {"--due", "--all"}).output;
     const auto fits = SqliteProgressStore(DefaultProgressPath()).Fits();
     unsetenv("XDG_DATA_HOME");
