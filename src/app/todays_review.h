@@ -14,14 +14,9 @@ class QStatusBar;
 class TodaysReview : public QObject {
     Q_OBJECT
 public:
-    // How many pairs one review deals when the settings say nothing.
-    static constexpr int DefaultMaximumPairs = 60;
-
     TodaysReview(CGlossatilesView& view, GameLearning& learning, QStatusBar& bar);
 
     QLabel* DuePane() const { return pane_; }
-    // The cap on one review's pairs, from the settings.
-    static int MaximumPairs();
 
 public slots:
     // Deals the pairs due today or earlier from every list, most overdue first.

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "learning/calendar_day.h"
+#include "learning/stored_settings.h"
 
 #include <charconv>
 
@@ -51,6 +52,16 @@ std::optional<RoundKind> RoundNamed(const std::string& argument) {
         }
     }
     return std::nullopt;
+}
+
+// "key=value", a setting's key and a value it allows.
+std::optional<std::pair<std::string, double>> ParseSettingChange(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    const NumberSetting* setting =
+        equals == std::string::npos ? nullptr : SettingNamed(text.substr(0, equals));
+    const std::optional<double> value =
+        setting ? ParseSetting(*setting, std::string_view(text).substr(equals + 1)) : std::nullopt;
+    return value ? std::optional(std::pair(text.substr(0, equals), *value)) : std::nullopt;
 }
 } // namespace
 
@@ -109,6 +120,14 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.classList = arguments[++i];
         } else if (argument == "--dry-run") {
             options.dryRun = true;
+        } else if (argument == "--set" && hasValue) {
+            const auto change = ParseSettingChange(arguments[++i]);
+            if (!change) {
+                return std::nullopt;
+            }
+            options.settings.push_back(*change);
+        } else if (argument == "--settings") {
+            options.showSettings = true;
         } else if (argument == "--due") {
             options.due = true;
         } else if (argument == "--all") {
@@ -141,7 +160,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
                            !options.layout && !options.progress && !options.round &&
                            !options.direction && !options.fit && !options.reviewsFrom &&
                            !options.dryRun && !options.due && !options.dueOn && !options.allDue &&
-                           !options.resultsTo && !options.learnerName;
+                           !options.resultsTo && !options.learnerName && !options.showSettings &&
+                           options.settings.empty();
         return alone && !options.classFiles.empty() ? std::optional(options) : std::nullopt;
     }
     if (options.classList || files.size() > 1 || (options.learnerName && !options.resultsTo)) {
@@ -161,15 +181,20 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     const bool resultsClash =
         options.resultsTo && (plays || board || options.progress || options.round);
     const bool dueOptions = options.dueOn || options.allDue;
-    if ((options.fit || options.due) && options.resultsTo) {
+    const bool settings = options.showSettings || !options.settings.empty();
+    if ((options.fit || options.due || settings) && options.resultsTo) {
         return std::nullopt;
     }
+    // Nothing else goes with a fit, nor with the settings.
+    const bool alone = !haveFile && !plays && !options.progress && !options.exportTo &&
+                       !options.worksheetTo && !options.layout && !options.round && !options.due &&
+                       !dueOptions && !options.direction;
     if (options.fit) {
-        // Only a review file can be fitted to so far, and nothing else goes with it.
-        const bool valid = options.reviewsFrom && !haveFile && !plays && !options.progress &&
-                           !options.exportTo && !options.worksheetTo && !options.layout &&
-                           !options.round && !options.due && !dueOptions && !options.direction;
-        return valid ? std::optional(options) : std::nullopt;
+        return alone && !settings ? std::optional(options) : std::nullopt;
+    }
+    if (settings) {
+        return alone && !options.reviewsFrom && !options.dryRun ? std::optional(options)
+                                                                : std::nullopt;
     }
     if (options.reviewsFrom || options.dryRun) {
         return std::nullopt;

@@ -34,7 +34,8 @@ struct CliOptions {
     // Practise the list instead of dealing it, answers from standard input.
     std::optional<RoundKind> round;
     std::optional<RoundDirection> direction;
-    // Fit the memory model to the reviews of a file, printing the weights; nothing is stored.
+    // Fit the memory model to the learner's review log, or to the reviews of a file, printing
+    // the weights; the log's fit is kept unless `dryRun`, a file's never.
     bool fit = false;
     std::optional<std::string> reviewsFrom;
     bool dryRun = false;
@@ -46,6 +47,10 @@ struct CliOptions {
     bool classResults = false;
     std::vector<std::string> classFiles;
     std::optional<std::string> classList;
+    // Settings to keep in the progress database, each a key and a value it allows; then (or
+    // with `showSettings` alone) every setting is printed.
+    std::vector<std::pair<std::string, double>> settings;
+    bool showSettings = false;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -61,9 +66,10 @@ inline constexpr const char* CliUsage =
     "       glossatiles-cli --type|--flashcards|--choose [--seed N]\n"
     "                       [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
-    "       glossatiles-cli --fit --reviews FILE.csv [--dry-run]\n"
+    "       glossatiles-cli --fit [--reviews FILE.csv] [--dry-run]\n"
     "       glossatiles-cli --results OUT.json --name NAME FILE\n"
     "       glossatiles-cli --class DIR|FILE... [--list FILE]\n"
+    "       glossatiles-cli --settings | --set KEY=VALUE...\n"
     "       glossatiles-cli --help | --version\n";
 
 // In the language of the environment, as the messages are.
@@ -92,8 +98,8 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "  --type         ask for the pairs of FILE one at a time, reading one answer a line\n"
     "                 from standard input; prints each verdict and a summary\n"
     "  --flashcards   show the pairs of FILE as flashcards, those due for review first, then\n"
-    "                 new ones (60 at most): a line turns a card, the next grades it:\n"
-    "                 1 or again, 2 or hard, 3 or good, 4 or easy\n"
+    "                 new ones (review_pairs at most, see --set): a line turns a card,\n"
+    "                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy\n"
     "  --choose       ask for the pairs of FILE in the same order, each with up to four\n"
     "                 answers; a line chooses one by its number or its text\n"
     "  --direction D  with --type, --flashcards or --choose: forward (ask for the\n"
@@ -103,13 +109,20 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 (1 when the progress database cannot be read)\n"
     "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
     "  --all          with --due: every scheduled pair\n"
-    "  --fit --reviews FILE.csv\n"
-    "                 fit the memory model to the reviews in FILE.csv, one a line:\n"
-    "                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21\n"
-    "                 parameters and the log loss and RMSE(bins) of the default and the\n"
-    "                 fitted parameters on those reviews; nothing is stored (1 when the\n"
-    "                 file cannot be read or a line is wrong)\n"
+    "  --fit          fit the memory model to your reviews in the progress database; prints\n"
+    "                 the 21 parameters and the log loss and RMSE(bins) of the default and\n"
+    "                 the fitted parameters on those reviews; when the fitted ones predict\n"
+    "                 better they schedule from now on (1 when the database cannot be read)\n"
+    "  --reviews FILE.csv\n"
+    "                 with --fit: fit to the reviews in FILE.csv instead, one a line:\n"
+    "                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored\n"
+    "                 (1 when the file cannot be read or a line is wrong)\n"
     "  --dry-run      with --fit: store nothing\n"
+    "  --settings     print the settings kept in the progress database\n"
+    "  --set KEY=VALUE\n"
+    "                 keep a setting, then print them all: retention (the share of pairs\n"
+    "                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)\n"
+    "                 or review_pairs (the most pairs in Today's Review, 1 to 10000)\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

@@ -9,6 +9,7 @@
 #include "cli/message_language.h"
 #include "cli/progress_report.h"
 #include "cli/round_console.h"
+#include "cli/settings_report.h"
 #include "cli/typing_console.h"
 #include "files/import_chooser.h"
 #include "files/open_file.h"
@@ -24,6 +25,7 @@
 #include "learning/round_result.h"
 #include "learning/schedule_order.h"
 #include "learning/sqlite_progress_store.h"
+#include "learning/stored_memory.h"
 #include "print/worksheet_pdf.h"
 #include "savegame/save_game.h"
 
@@ -39,6 +41,12 @@ constexpr int Succeeded = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
+// The store's problem on an `error: ` line.
+int Fail(const ProgressStore& store, std::string_view language) {
+    std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
+    return Failed;
+}
+
 // --due: the review schedule of every list, as of the clock's local day.
 int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view language) {
     const Day dueBy = options.allDue  ? EveryDay
@@ -47,13 +55,28 @@ int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view
     SqliteProgressStore store(DefaultProgressPath());
     const auto pairs = store.ScheduledPairs(dueBy, -1);
     if (!pairs) {
-        std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
-        return Failed;
+        return Fail(store, language);
     }
     const std::string listing = DueListing(*pairs);
     std::fwrite(listing.data(), 1, listing.size(), stdout);
     return Succeeded;
 }
+
+// What became of a fit, after its report: "stored: no (dry run)" under --dry-run; otherwise,
+// for the learner's log, whether it was stored and whether its parameters schedule now.
+std::string StoredLines(const CliOptions& options, const StoredLogFit* result) {
+    if (options.dryRun) {
+        return "stored: no (dry run)\n";
+    }
+    if (!result) {
+        return "";
+    }
+    if (!result->kept) {
+        return "stored: no (no reviews to judge it on)\n";
+    }
+    return std::string("stored: yes\nadopted: ") + (result->adopted ? "yes" : "no") + "\n";
+}
+
 // --fit --reviews: the memory model fitted to a review file, against the default weights.
 int FitReviewFile(const CliOptions& options, std::string_view language) {
     const ReviewFile file = ReadReviewFile(*options.reviewsFrom);
@@ -61,7 +84,37 @@ int FitReviewFile(const CliOptions& options, std::string_view language) {
         std::fprintf(stderr, "error: %s\n", LocalizedText(*file.problem, language).c_str());
         return Failed;
     }
-    const std::string report = MemoryFitReport(*FitMemory(file.reviews, DefaultWeights));
+    const std::string report =
+        MemoryFitReport(*FitMemory(file.reviews, DefaultWeights)) + StoredLines(options, nullptr);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
+
+// --fit: the memory model fitted to the learner's review log, kept unless --dry-run.
+int FitProgressLog(const CliOptions& options, std::string_view language) {
+    SqliteProgressStore store(DefaultProgressPath());
+    const StoredLogFit result = FitStoredLog(store, std::time(nullptr), !options.dryRun);
+    if (!result.fit) {
+        return Fail(store, language);
+    }
+    const std::string report = MemoryFitReport(*result.fit) + StoredLines(options, &result);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
+
+// --set, --settings: keeps the settings given, then prints them all.
+int KeepSettings(const CliOptions& options, std::string_view language) {
+    SqliteProgressStore store(DefaultProgressPath());
+    for (const auto& [key, value] : options.settings) {
+        if (!WriteSetting(store, *SettingNamed(key), value)) {
+            return Fail(store, language);
+        }
+    }
+    const std::optional<SettingTexts> texts = store.Settings();
+    if (!texts) {
+        return Fail(store, language);
+    }
+    const std::string report = SettingsReport(*texts);
     std::fwrite(report.data(), 1, report.size(), stdout);
     return Succeeded;
 }
@@ -90,17 +143,24 @@ int PractiseList(const CliOptions& options, const GameState& state, ConsoleHost&
         KeepRound(round, state, host, store);
         return Succeeded;
     }
-    // The schedule's order; a store that cannot be read leaves every pair new.
+    // The schedule's order, as many pairs as a review deals, scheduled with the learner's
+    // settings; a store that cannot be read leaves every pair new, under the defaults.
     const Day today = LocalDay(now);
     std::optional<std::vector<PairMemory>> memories = MemoriesInPlay(state, store, today);
-    if (!memories) {
+    const std::optional<ReviewSettings> settings =
+        memories ? StoredReviewSettings(store) : std::nullopt;
+    const std::optional<double> size =
+        settings ? ReadSetting(store, Setting::ReviewPairs) : std::nullopt;
+    if (!size) {
         host.Report(ProgressNotKept(store));
         memories.emplace();
     }
     const std::vector<TypingPair> ordered =
-        InScheduleOrder(pairs, *memories, today, DefaultReviewSize);
+        InScheduleOrder(pairs, *memories, today,
+                        static_cast<std::size_t>(size.value_or(Setting::ReviewPairs.fallback)));
     if (options.round == RoundKind::Flashcards) {
-        FlashcardRound round(ordered, *memories, direction, random, now);
+        FlashcardRound round(ordered, *memories, direction, random, now,
+                             settings.value_or(ReviewSettings{}));
         PlayFlashcardRound(round, std::cin, std::cout, language);
         KeepRound(round, state, host, store);
         std::cout << GradeCountsText(round.Summary()) << std::flush;
@@ -136,7 +196,11 @@ int main(int argc, char** argv) {
         return ListDuePairs(*options, SystemClock(), language);
     }
     if (options->fit) {
-        return FitReviewFile(*options, language);
+        return options->reviewsFrom ? FitReviewFile(*options, language)
+                                    : FitProgressLog(*options, language);
+    }
+    if (options->showSettings || !options->settings.empty()) {
+        return KeepSettings(*options, language);
     }
     if (options->resultsTo && !options->learnerName) {
         std::fprintf(stderr, "error: %s\n",

@@ -42,8 +42,7 @@ void ReportNotWritten(GameHost& host, const std::string& path, Message reason) {
 } // namespace
 
 bool ExportResults(const GameState& state, GameHost& host, SqliteProgressStore& store,
-                   const std::string& path, const std::string& learner,
-                   const ReviewSettings& settings) {
+                   const std::string& path, const std::string& learner) {
     if (RefuseWithoutWordList(state, host)) {
         return false;
     }
@@ -61,7 +60,9 @@ bool ExportResults(const GameState& state, GameHost& host, SqliteProgressStore& 
     ListPairs pairs = PairsOfList(identity, state.WordList);
     const std::optional<std::vector<PairHistory>> histories =
         store.PairHistories(identity.fingerprint, identity.description, pairs.keys);
-    if (!histories) {
+    const std::optional<ReviewSettings> settings =
+        histories ? StoredReviewSettings(store) : std::nullopt;
+    if (!settings) {
         ReportNotWritten(host, path, store.Problem());
         return false;
     }
@@ -69,7 +70,7 @@ bool ExportResults(const GameState& state, GameHost& host, SqliteProgressStore& 
                                 std::move(pairs.words), *histories};
     const auto text = [&] {
         return ResultsFileText(MakeLearnerResults(learner, list, LocalDay(host.CurrentTime()),
-                                                  ClippedWeights(settings.weights)));
+                                                  ClippedWeights(settings->weights)));
     };
     if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
         host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});

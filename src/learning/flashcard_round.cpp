@@ -2,10 +2,6 @@
 
 #include "learning/progress_store.h"
 
-namespace {
-const Evidence FlashcardEvidence = EvidenceOf(ReviewSource::Flashcards);
-} // namespace
-
 Message IntervalLabel(Grade grade, int days) {
     switch (grade) {
     case Grade::Again:
@@ -50,8 +46,8 @@ std::array<int, 4> FlashcardRound::Intervals() const {
     }
     const PairMemory& memory = memories_.at(PairNow().index);
     for (const Grade grade : {Grade::Again, Grade::Hard, Grade::Good, Grade::Easy}) {
-        const ReviewEffect effect =
-            NextReview(memory.schedule, memory.day, day_, grade, FlashcardEvidence, settings_);
+        const ReviewEffect effect = NextReview(memory.schedule, memory.day, day_, grade,
+                                               ReviewSource::Flashcards, settings_);
         days[static_cast<std::size_t>(grade) - 1] =
             static_cast<int>((effect.after.due - day_).count());
     }
@@ -64,8 +60,9 @@ bool FlashcardRound::GradeCard(Grade grade, std::time_t now) {
     }
     PairMemory& memory = memories_.at(PairNow().index);
     memory = Remembered(
-        memory, NextReview(memory.schedule, memory.day, day_, grade, FlashcardEvidence, settings_),
-        FlashcardEvidence);
+        memory,
+        NextReview(memory.schedule, memory.day, day_, grade, ReviewSource::Flashcards, settings_),
+        ReviewSource::Flashcards);
     Record(grade, now);
     return true;
 }

@@ -23,10 +23,11 @@ Message IntervalLabel(Grade grade, int days);
 class FlashcardRound : public PracticeRound {
 public:
     // `pairs` in the order to ask them (InScheduleOrder); `memories` by the pair's place in the
-    // list (MemoriesInPlay), where a pair without one is new.
+    // list (MemoriesInPlay), where a pair without one is new; `settings` those the store
+    // schedules with (StoredReviewSettings), so that the intervals shown are the ones kept.
     FlashcardRound(const std::vector<TypingPair>& pairs, const std::vector<PairMemory>& memories,
                    RoundDirection direction, RandomSource& random, std::time_t now,
-                   const ReviewSettings& settings = {});
+                   const ReviewSettings& settings);
 
     // The back of the card now is shown. Each card comes face down, and so does the card now
     // when a new direction shows its other side.

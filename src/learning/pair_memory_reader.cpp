@@ -44,10 +44,11 @@ std::optional<PairMemory> PairMemoryReader::Read(const MemoryKey& key, Day day) 
     if (!StepOnce(first, key, found)) {
         return std::nullopt;
     }
-    // Board and recall never both count on one day, so the first counted review tells which.
+    // Recognition and recall never both count on one day, so the first counted review tells
+    // which.
     if (found) {
-        memory.day = {EvidenceOf(ReviewSourceOfColumn(sqlite3_column_int(first, 0))),
-                      ScheduleAt(first, 1)};
+        const std::optional<ReviewSource> counted = ReviewSourceOf(sqlite3_column_int(first, 0));
+        memory.day = {counted && IsRecall(*counted), ScheduleAt(first, 1)};
     }
     sqlite3_reset(first);
     return memory;

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "game/pair_key.h"
+#include "learning/memory_weights.h"
+#include "learning/prediction_score.h"
+#include "learning/review_record.h"
 #include "learning/review_scheduler.h"
 #include "learning/same_day_rule.h"
+#include "learning/stored_settings.h"
 #include "words/message.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How one pair fared in one finished game.
@@ -101,6 +106,8 @@ struct ReviewSummary {
 // The last day a listing reaches to list every scheduled pair.
 inline constexpr Day EveryDay = std::chrono::year(9999) / 12 / 31;
 
+struct MemoryFit;
+
 // A pair's totals over all finished games of its list; lastMissed is 0 when never missed.
 struct PairTotal {
     std::string textA;
@@ -111,6 +118,31 @@ struct PairTotal {
     std::int64_t peeked = 0;
     std::int64_t lastMissed = 0;
 };
+
+// A fit of the memory model to the learner's reviews, as the progress database keeps it.
+struct KeptFit {
+    // Seconds since 1970 (UTC).
+    std::int64_t fittedAt = 0;
+    MemoryWeights weights = DefaultWeights;
+    // The reviews the weights were judged on, and those the log had to predict then.
+    std::int64_t reviews = 0;
+    std::int64_t items = 0;
+    // How well the default and the fitted weights predicted those reviews.
+    std::optional<PredictionScore> defaults;
+    std::optional<PredictionScore> fitted;
+    // Its weights replaced the ones in use, predicting better.
+    bool adopted = false;
+};
+
+struct KeptFits {
+    // The last fit made, whether it was adopted or not.
+    std::optional<KeptFit> latest;
+    // The last one adopted: its weights schedule every pair (the defaults without one).
+    std::optional<KeptFit> inUse;
+};
+
+// The weights and the retention that schedule pairs, from what is kept.
+ReviewSettings ReviewSettingsOf(const SettingTexts& settings, const KeptFits& fits);
 
 // How many of a list's hardest pairs are shown and dealt again.
 inline constexpr int HardestPairCount = 20;
@@ -145,8 +177,25 @@ public:
     // What a review of each pair on `day` starts from, in the order given.
     virtual std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                             Day day) = 0;
+    // Every review of the log in time order, each pair named by its memory key.
+    virtual std::optional<std::vector<ReviewRecord>> ReviewLog() = 0;
+
+    virtual std::optional<SettingTexts> Settings() = 0;
+    // Keeps `text` under `key`. Changing a setting that reschedules replays every schedule
+    // from the review log with it, in the same transaction.
+    virtual bool SetSetting(std::string_view key, const std::string& text) = 0;
+
+    virtual std::optional<KeptFits> Fits() = 0;
+    // Keeps a fit made at `fittedAt` (seconds since 1970). When it predicts the reviews better
+    // than the weights in use, its weights replace them and every schedule is replayed from the
+    // review log with them, in one transaction.
+    virtual bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) = 0;
+
     virtual Message Problem() const = 0;
 };
+
+// The weights and the retention that schedule pairs now.
+std::optional<ReviewSettings> StoredReviewSettings(ProgressStore& store);
 
 // What the player is told when the store could not keep a game or a review.
 inline Message ProgressNotKept(const ProgressStore& store) {

@@ -21,11 +21,10 @@ void BindSeenPair(sqlite3_stmt* statement, const MemoryKey& key, const PairKey& 
 
 } // namespace
 
-ReviewWriter::ReviewWriter(sqlite3* db)
-    : memories_(db),
-      // Every review of board evidence: the board's and the choices'.
-      uncountBoard_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE key_a = ?1 AND "
-                                "key_b = ?2 AND reviewed_on = ?3 AND recall IN (?4, ?5)")),
+ReviewWriter::ReviewWriter(sqlite3* db, const ReviewSettings& settings)
+    : settings_(settings), memories_(db),
+      uncountDay_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE key_a = ?1 AND "
+                              "key_b = ?2 AND reviewed_on = ?3")),
       // A pair reviewed in Today's Review keeps the list it was last seen in.
       upsert_(Prepare(db, "INSERT INTO memory_states (key_a, key_b, fingerprint, text_a, text_b, "
                           "stability, difficulty, last_review, due, reps, lapses, interval_days) "
@@ -42,7 +41,7 @@ ReviewWriter::ReviewWriter(sqlite3* db)
                        "?14, ?15)")) {}
 
 bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, ReviewSource source) {
-    if (!uncountBoard_ || !upsert_ || !log_) {
+    if (!uncountDay_ || !upsert_ || !log_) {
         return false;
     }
     const MemoryKey key = MemoryKeyOf(pair.textA, pair.textB);
@@ -51,15 +50,14 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, ReviewSource s
     if (!memory) {
         return false;
     }
-    const Evidence evidence = EvidenceOf(source);
-    const ReviewEffect effect = NextReview(memory->schedule, memory->day, day, grade, evidence);
-    if (effect.uncountsBoard) {
-        sqlite3_stmt* update = uncountBoard_.get();
+    const ReviewEffect effect =
+        NextReview(memory->schedule, memory->day, day, grade, source, settings_);
+    if (effect.uncountsDay) {
+        // Recall and recognition never both count on a day: every counted row is recognition.
+        sqlite3_stmt* update = uncountDay_.get();
         sqlite3_reset(update);
         BindMemoryKey(update, key);
         Bind(update, 3, dayText);
-        sqlite3_bind_int(update, 4, RecallColumnOf(ReviewSource::Board));
-        sqlite3_bind_int(update, 5, RecallColumnOf(ReviewSource::Choice));
         if (sqlite3_step(update) != SQLITE_DONE) {
             return false;
         }
@@ -71,7 +69,7 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, ReviewSource s
     Bind(log, 6, dayText);
     sqlite3_bind_int(log, 7, static_cast<int>(grade));
     BindSchedule(log, 8, effect.before);
-    sqlite3_bind_int(log, 14, RecallColumnOf(source));
+    sqlite3_bind_int(log, 14, static_cast<int>(source));
     sqlite3_bind_int(log, 15, effect.counted ? 1 : 0);
     if (sqlite3_step(log) != SQLITE_DONE) {
         return false;

@@ -4,18 +4,19 @@
 #include "learning/pair_memory_reader.h"
 #include "learning/review_record.h"
 
-// Reviews pairs one by one inside the caller's transaction, under the same-day rule. A pair is
-// known by its memory key; the list it was seen in and its words as seen there are kept with
-// it.
+// Reviews pairs one by one inside the caller's transaction, under the same-day rule, scheduling
+// them with `settings`. A pair is known by its memory key; the list it was seen in and its
+// words as seen there are kept with it.
 class ReviewWriter {
 public:
-    explicit ReviewWriter(sqlite3* db);
+    ReviewWriter(sqlite3* db, const ReviewSettings& settings);
 
     bool Add(const PairKey& pair, Day day, Grade grade, ReviewSource source);
 
 private:
+    ReviewSettings settings_;
     PairMemoryReader memories_;
-    Statement uncountBoard_;
+    Statement uncountDay_;
     Statement upsert_;
     Statement log_;
 };

@@ -10,10 +10,6 @@
 struct GameState;
 class ProgressStore;
 
-// How many pairs a round in the schedule's order asks at most, unless the learner chose
-// another number.
-inline constexpr std::size_t DefaultReviewSize = 60;
-
 // What a review on `day` of each pair of the game in play starts from, by the pair's place in
 // its list; nullopt when the store cannot tell.
 std::optional<std::vector<PairMemory>> MemoriesInPlay(const GameState& state, ProgressStore& store,

@@ -1,9 +1,11 @@
 #include "learning/sqlite_progress_store.h"
 
+#include "learning/kept_settings.h"
 #include "learning/memory_key.h"
 #include "learning/progress_queries.h"
 #include "learning/review_writer.h"
 #include "learning/sqlite_handles.h"
+#include "learning/stored_review_log.h"
 
 #include <array>
 #include <cstdlib>
@@ -105,7 +107,11 @@ ReviewSource SourceOf(const GameResult& game) {
 }
 
 bool AddReviews(sqlite3* db, const GameResult& game) {
-    ReviewWriter writer(db);
+    ReviewSettings settings;
+    if (!ReadReviewSettings(db, settings)) {
+        return false;
+    }
+    ReviewWriter writer(db, settings);
     const Day day = LocalDay(static_cast<std::time_t>(game.finishedAt));
     const ReviewSource source = SourceOf(game);
     for (const PairOutcome& outcome : game.outcomes) {
@@ -116,6 +122,14 @@ bool AddReviews(sqlite3* db, const GameResult& game) {
         }
     }
     return true;
+}
+
+// Every schedule replayed from the review log with the settings kept now.
+bool Reschedule(sqlite3* db) {
+    ReviewSettings settings;
+    std::vector<StoredReview> log;
+    return ReadReviewSettings(db, settings) && ReadStoredReviews(db, log) &&
+           RewriteSchedules(db, log, settings);
 }
 
 } // namespace
@@ -302,6 +316,55 @@ SqliteProgressStore::PairHistories(const std::string& fingerprint, const std::st
         histories->resize(pairs.size());
     }
     return histories;
+}
+
+std::optional<std::vector<ReviewRecord>> SqliteProgressStore::ReviewLog() {
+    return ReadWith<std::vector<ReviewRecord>>([](sqlite3* db, std::vector<ReviewRecord>& log) {
+        std::vector<StoredReview> rows;
+        if (!ReadStoredReviews(db, rows)) {
+            return false;
+        }
+        log.reserve(rows.size());
+        for (StoredReview& row : rows) {
+            log.push_back(std::move(row.record));
+        }
+        return true;
+    });
+}
+
+std::optional<SettingTexts> SqliteProgressStore::Settings() {
+    return ReadWith<SettingTexts>(ReadSettingTexts);
+}
+
+bool SqliteProgressStore::SetSetting(std::string_view key, const std::string& text) {
+    const Database db(OpenForWriting());
+    if (!db) {
+        return false;
+    }
+    const NumberSetting* setting = SettingNamed(key);
+    if (!WriteSettingText(db.get(), key, text) ||
+        (setting && setting->reschedules && !Reschedule(db.get())) ||
+        !Execute(db.get(), "COMMIT")) {
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+    }
+    return true;
+}
+
+std::optional<KeptFits> SqliteProgressStore::Fits() {
+    return ReadWith<KeptFits>(ReadKeptFits);
+}
+
+bool SqliteProgressStore::KeepFit(const MemoryFit& fit, std::int64_t fittedAt) {
+    const Database db(OpenForWriting());
+    if (!db) {
+        return false;
+    }
+    const bool adopted = fit.Better();
+    if (!InsertFit(db.get(), fit, fittedAt, adopted) || (adopted && !Reschedule(db.get())) ||
+        !Execute(db.get(), "COMMIT")) {
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+    }
+    return true;
 }
 
 std::string DefaultProgressPath() {

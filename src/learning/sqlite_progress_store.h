@@ -35,6 +35,11 @@ public:
     std::optional<std::vector<PairHistory>> PairHistories(const std::string& fingerprint,
                                                           const std::string& description,
                                                           const std::vector<MemoryKey>& pairs);
+    std::optional<std::vector<ReviewRecord>> ReviewLog() override;
+    std::optional<SettingTexts> Settings() override;
+    bool SetSetting(std::string_view key, const std::string& text) override;
+    std::optional<KeptFits> Fits() override;
+    bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) override;
     Message Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 

@@ -36,9 +36,11 @@ GameState StateOf(const WordPairList& words) {
 }
 
 FlashcardRound CardsOf(const std::vector<TypingPair>& pairs,
-                       const std::vector<PairMemory>& memories = {}) {
+                       const std::vector<PairMemory>& memories = {},
+                       const ReviewSettings& settings = {}) {
     RandomSource random;
-    return FlashcardRound(pairs, memories, RoundDirection::Forward, random, NoonOf(Today));
+    return FlashcardRound(pairs, memories, RoundDirection::Forward, random, NoonOf(Today),
+                          settings);
 }
 
 TEST(FlashcardRound, AgainBringsACardBackOnceAndEachGradeIsKept) {
@@ -99,7 +101,7 @@ struct Earlier {
 };
 
 // The interval shown on each grade is where that grade puts the pair, whatever the pair went
-// through today already.
+// through today already, under the retention the learner keeps.
 TEST(FlashcardRound, EachGradesIntervalIsTheOneThatGradeGives) {
     struct Case {
         const char* name;
@@ -128,6 +130,7 @@ TEST(FlashcardRound, EachGradesIntervalIsTheOneThatGradeGives) {
                          std::to_string(static_cast<int>(grade)));
             TempDir home;
             SqliteProgressStore store((home.path() / "progress.sqlite").string());
+            ASSERT_TRUE(WriteSetting(store, Setting::Retention, 0.8));
             for (const Earlier& review : c.earlier) {
                 GameResult game;
                 game.kind = review.kind;
@@ -136,8 +139,9 @@ TEST(FlashcardRound, EachGradesIntervalIsTheOneThatGradeGives) {
                 ASSERT_TRUE(store.Record(game)) << EnglishText(store.Problem());
             }
             const auto memories = MemoriesInPlay(state, store, Today);
-            ASSERT_TRUE(memories) << EnglishText(store.Problem());
-            FlashcardRound round = CardsOf({{0, "voir", "to see"}}, *memories);
+            const auto settings = StoredReviewSettings(store);
+            ASSERT_TRUE(memories && settings) << EnglishText(store.Problem());
+            FlashcardRound round = CardsOf({{0, "voir", "to see"}}, *memories, *settings);
             if (c.cameBack) {
                 round.Turn();
                 round.GradeCard(Grade::Again, NoonOf(Today));
