@@ -1072,14 +1072,6 @@ Zeilen %2</numerusform>
         <translation>Keine Wortpaare gefunden in %1</translation>
     </message>
     <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Die Wortliste kann nicht exportiert werden nach
-%1
-Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
-    </message>
-    <message>
         <source>Can&apos;t write the file
 %1</source>
         <translation>Die Datei kann nicht geschrieben werden
@@ -1618,92 +1610,6 @@ Die Liste wird unvollständig sein</translation>
         <translation>Die Datei ist größer als %1 MB, größer als eine Wiederholungsdatei sein darf.</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
-und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
-
-  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
-  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
-  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
-  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv)
-                 oder kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
-                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
-                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
-                 Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T  DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
-                 ihre Übersetzungen aus Spalte T nehmen (ab 1 gezählt)
-  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
-                 diese Option und --columns wird beides wie im Spiel erraten
-  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
-                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
-  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
-                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
-  --direction D  mit --type: forward (die Übersetzung tippen, die Vorgabe), backward
-                 (das Wort tippen) oder mixed
-  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
-                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
-                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
-  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
-  --all          mit --due: jedes eingeplante Paar
-  --fit --reviews DATEI.csv
-                 das Gedächtnismodell an die Wiederholungen in DATEI.csv anpassen, eine
-                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
-                 bis 4 Easy); gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
-                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
-                 nichts wird gespeichert (1, wenn die Datei nicht lesbar oder eine Zeile
-                 falsch ist)
-  --dry-run      mit --fit: nichts speichern
-  --help         diese Hilfe zeigen
-  --version      die Version zeigen
-
-Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
-Aufruf.
-</translation>
-    </message>
-    <message>
         <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
         <translation>In der Sammlung darin ist %1 keine einfache Tabelle mit den Spalten von Anki; sie wird abgelehnt.</translation>
     </message>
@@ -1737,6 +1643,259 @@ Aufruf.
     <message>
         <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
         <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 (the answer: %2)</source>
+        <translation>Falsch: %1 (die Antwort: %2)</translation>
+    </message>
+    <message>
+        <source>Again: %1</source>
+        <translation>Nochmal: %1</translation>
+    </message>
+    <message>
+        <source>Hard: %1</source>
+        <translation>Schwer: %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Einfach: %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Gut: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again · %n days</source>
+        <translation>
+            <numerusform>Nochmal · %n Tag</numerusform>
+            <numerusform>Nochmal · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Schwer · %n Tag</numerusform>
+            <numerusform>Schwer · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Einfach · %n Tag</numerusform>
+            <numerusform>Einfach · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Gut · %n Tag</numerusform>
+            <numerusform>Gut · %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--results needs the learner&apos;s name: --name NAME</source>
+        <translation>--results braucht den Namen des Lernenden: --name NAME</translation>
+    </message>
+    <message>
+        <source>The results file %1 is left out: %2</source>
+        <translation>Die Ergebnisdatei %1 wird ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is larger than 10 MB</source>
+        <translation>sie ist größer als 10 MB</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no results files (.json).</source>
+        <translation>Der Ordner %1 enthält keine Ergebnisdateien (.json).</translation>
+    </message>
+    <message>
+        <source>The class&apos;s hardest pairs</source>
+        <translation>Die schwersten Paare der Klasse</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the results to
+%1
+%2</source>
+        <translation>Die Ergebnisse können nicht geschrieben werden nach
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Results are written for a whole list: open the list first.</source>
+        <translation>Ergebnisse werden für eine ganze Liste geschrieben: Öffnen Sie zuerst die Liste.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv, .kvtml or .apkg.</source>
+        <translation>Die Wortliste kann nicht exportiert werden nach
+%1
+Der Dateiname muss auf .txt, .tsv, .csv, .kvtml oder .apkg enden.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: it holds results for &quot;%2&quot;, not for the class&apos;s list &quot;%3&quot;.</source>
+        <translation>%1 wird beiseitegelegt: Die Datei enthält Ergebnisse für „%2“, nicht für die Liste der Klasse, „%3“.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: %2&apos;s newer results are in %3.</source>
+        <translation>%1 wird beiseitegelegt: Die neueren Ergebnisse von %2 stehen in %3.</translation>
+    </message>
+    <message>
+        <source>it is not a Glossatiles results file</source>
+        <translation>sie ist keine Ergebnisdatei von Glossatiles</translation>
+    </message>
+    <message>
+        <source>%1 is missing or of the wrong kind</source>
+        <translation>%1 fehlt oder hat den falschen Typ</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 liegt außerhalb des erlaubten Bereichs</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pairs</source>
+        <translation>sie enthält mehr als %1 Paare</translation>
+    </message>
+    <message>
+        <source>it is not JSON</source>
+        <translation>sie ist kein JSON</translation>
+    </message>
+    <message>
+        <source>it comes from a newer Glossatiles (version %1)</source>
+        <translation>sie stammt von einem neueren Glossatiles (Version %1)</translation>
+    </message>
+    <message>
+        <source>the pair %1 = %2 is in it twice</source>
+        <translation>das Paar %1 = %2 steht zweimal darin</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is longer than %1 bytes</source>
+        <translation>der Name des Lernenden ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is not UTF-8 text</source>
+        <translation>der Name des Lernenden ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name holds control characters</source>
+        <translation>der Name des Lernenden enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word) or mixed
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
+und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
+
+  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
+  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
+  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
+  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
+  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
+                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
+                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
+                 Rückseiten auf geraden Seiten für beidseitigen Druck)
+  --columns W,T  DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T nehmen (ab 1 gezählt)
+  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
+                 diese Option und --columns wird beides wie im Spiel erraten
+  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
+                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
+  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
+                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
+  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
+                 fälligen, dann neue (höchstens review_pairs, siehe --set): eine Zeile
+                 dreht eine Karte um, die nächste bewertet sie: 1 oder again, 2 oder hard,
+                 3 oder good, 4 oder easy
+  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
+                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
+  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
+                 fragen, die Vorgabe), backward (nach dem Wort fragen) oder mixed
+  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
+                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
+                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
+  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
+  --all          mit --due: jedes eingeplante Paar
+  --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
+                 anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
+                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
+                 sagen die angepassten besser voraus, planen sie von nun an (1, wenn die
+                 Datenbank nicht lesbar ist)
+  --reviews DATEI.csv
+                 mit --fit: stattdessen an die Wiederholungen in DATEI.csv anpassen, eine
+                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
+                 bis 4 Easy); nichts wird gespeichert (1, wenn die Datei nicht lesbar oder
+                 eine Zeile falsch ist)
+  --dry-run      mit --fit: nichts speichern
+  --settings     die in der Fortschrittsdatenbank gespeicherten Einstellungen ausgeben
+  --set KEY=VALUE
+                 eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
+                 Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
+                 anfangs 0.9) oder review_pairs (die meisten Paare einer Heutigen
+                 Wiederholung, 1 bis 10000)
+  --help         diese Hilfe zeigen
+  --version      die Version zeigen
+
+Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
+Aufruf.
+</translation>
     </message>
 </context>
 <context>

@@ -1072,14 +1072,6 @@ Líneas %2</numerusform>
         <translation>No se encontraron parejas de palabras en %1</translation>
     </message>
     <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>No se puede exportar la lista de palabras a
-%1
-El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
-    </message>
-    <message>
         <source>Can&apos;t write the file
 %1</source>
         <translation>No se puede escribir el archivo
@@ -1618,92 +1610,6 @@ La lista quedará incompleta</translation>
         <translation>El archivo ocupa más de %1 MB, más de lo que puede ocupar un archivo de repasos.</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
-ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
-
-  --seed N       repartir con la semilla aleatoria N en lugar del reloj
-  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
-  --auto-finish  quitar parejas hasta que no se encuentre ninguna
-  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
-  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
-                 CSV (.csv) o kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
-                 (las dos columnas), test (una columna en blanco por fila, barajada según
-                 --seed, con las soluciones después) o cards (para recortar; anversos en
-                 las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T  leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
-                 de la columna W y sus traducciones de la columna T (contando desde 1)
-  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
-                 opción ni --columns, ambas cosas se adivinan como en el juego
-  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
-                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
-  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
-                 línea de la entrada estándar; imprime cada veredicto y un resumen
-  --direction D  con --type: forward (escribir la traducción, por omisión), backward
-                 (escribir la palabra) o mixed
-  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
-                 palabra, traducción y descripción de la lista, separadas por tabuladores
-                 (1 si no se puede leer la base de progreso)
-  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
-  --all          con --due: todas las parejas programadas
-  --fit --reviews ARCHIVO.csv
-                 ajustar el modelo de memoria a los repasos de ARCHIVO.csv, uno por
-                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
-                 4 Easy); imprime los 21 parámetros y la pérdida logarítmica y el
-                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
-                 repasos; no se guarda nada (1 si no se puede leer el archivo o una línea
-                 es errónea)
-  --dry-run      con --fit: no guardar nada
-  --help         mostrar esta ayuda
-  --version      mostrar la versión
-
-Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
-incorrecto.
-</translation>
-    </message>
-    <message>
         <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
         <translation>En su colección, %1 no es una tabla simple con las columnas de Anki; se rechaza.</translation>
     </message>
@@ -1737,6 +1643,260 @@ incorrecto.
     <message>
         <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
         <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 (the answer: %2)</source>
+        <translation>Incorrecto: %1 (la respuesta: %2)</translation>
+    </message>
+    <message>
+        <source>Again: %1</source>
+        <translation>Otra vez: %1</translation>
+    </message>
+    <message>
+        <source>Hard: %1</source>
+        <translation>Difícil: %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Fácil: %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Bien: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again · %n days</source>
+        <translation>
+            <numerusform>Otra vez · %n día</numerusform>
+            <numerusform>Otra vez · %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Difícil · %n día</numerusform>
+            <numerusform>Difícil · %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Fácil · %n día</numerusform>
+            <numerusform>Fácil · %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Bien · %n día</numerusform>
+            <numerusform>Bien · %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--results needs the learner&apos;s name: --name NAME</source>
+        <translation>--results necesita el nombre del alumno: --name NAME</translation>
+    </message>
+    <message>
+        <source>The results file %1 is left out: %2</source>
+        <translation>El archivo de resultados %1 se deja fuera: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is larger than 10 MB</source>
+        <translation>ocupa más de 10 MB</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no results files (.json).</source>
+        <translation>La carpeta %1 no contiene archivos de resultados (.json).</translation>
+    </message>
+    <message>
+        <source>The class&apos;s hardest pairs</source>
+        <translation>Las parejas más difíciles de la clase</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the results to
+%1
+%2</source>
+        <translation>No se pueden escribir los resultados en
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Results are written for a whole list: open the list first.</source>
+        <translation>Los resultados se escriben para una lista entera: abra primero la lista.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv, .kvtml or .apkg.</source>
+        <translation>No se puede exportar la lista de palabras a
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv, .kvtml o .apkg.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: it holds results for &quot;%2&quot;, not for the class&apos;s list &quot;%3&quot;.</source>
+        <translation>%1 se aparta: contiene resultados de «%2», no de la lista de la clase, «%3».</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: %2&apos;s newer results are in %3.</source>
+        <translation>%1 se aparta: los resultados más recientes de %2 están en %3.</translation>
+    </message>
+    <message>
+        <source>it is not a Glossatiles results file</source>
+        <translation>no es un archivo de resultados de Glossatiles</translation>
+    </message>
+    <message>
+        <source>%1 is missing or of the wrong kind</source>
+        <translation>%1 falta o es de un tipo equivocado</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 está fuera de rango</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pairs</source>
+        <translation>contiene más de %1 parejas</translation>
+    </message>
+    <message>
+        <source>it is not JSON</source>
+        <translation>no es JSON</translation>
+    </message>
+    <message>
+        <source>it comes from a newer Glossatiles (version %1)</source>
+        <translation>viene de un Glossatiles más reciente (versión %1)</translation>
+    </message>
+    <message>
+        <source>the pair %1 = %2 is in it twice</source>
+        <translation>la pareja %1 = %2 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is longer than %1 bytes</source>
+        <translation>el nombre del alumno tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is not UTF-8 text</source>
+        <translation>el nombre del alumno no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name holds control characters</source>
+        <translation>el nombre del alumno contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word) or mixed
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
+ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
+
+  --seed N       repartir con la semilla aleatoria N en lugar del reloj
+  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
+  --auto-finish  quitar parejas hasta que no se encuentre ninguna
+  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
+  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
+                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
+                 tarjetas (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
+                 (las dos columnas), test (una columna en blanco por fila, barajada según
+                 --seed, con las soluciones después) o cards (para recortar; anversos en
+                 las páginas impares, reversos en las pares, para imprimir a doble cara)
+  --columns W,T  leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W y sus traducciones de la columna T (contando desde 1)
+  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
+                 opción ni --columns, ambas cosas se adivinan como en el juego
+  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
+                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
+  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
+                 línea de la entrada estándar; imprime cada veredicto y un resumen
+  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
+                 repasar y luego las nuevas (review_pairs como mucho, ver --set): una
+                 línea da la vuelta a una tarjeta y la siguiente la califica: 1 o again,
+                 2 o hard, 3 o good, 4 o easy
+  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
+                 cuatro respuestas; una línea elige una por su número o por su texto
+  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
+                 omisión), backward (pedir la palabra) o mixed
+  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
+                 palabra, traducción y descripción de la lista, separadas por tabuladores
+                 (1 si no se puede leer la base de progreso)
+  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
+  --all          con --due: todas las parejas programadas
+  --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
+                 progreso; imprime los 21 parámetros y la pérdida logarítmica y el
+                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
+                 repasos; si los ajustados predicen mejor, programan desde ahora (1 si no
+                 se puede leer la base de datos)
+  --reviews ARCHIVO.csv
+                 con --fit: ajustar en su lugar a los repasos de ARCHIVO.csv, uno por
+                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
+                 4 Easy); no se guarda nada (1 si no se puede leer el archivo o una línea
+                 es errónea)
+  --dry-run      con --fit: no guardar nada
+  --settings     imprimir los ajustes guardados en la base de datos de progreso
+  --set KEY=VALUE
+                 guardar un ajuste y luego imprimirlos todos: retention (la parte de las
+                 parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
+                 principio) o review_pairs (el máximo de parejas de un Repaso de hoy,
+                 de 1 a 10000)
+  --help         mostrar esta ayuda
+  --version      mostrar la versión
+
+Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
+incorrecto.
+</translation>
     </message>
 </context>
 <context>

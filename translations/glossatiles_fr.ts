@@ -1072,14 +1072,6 @@ Lignes %2</numerusform>
         <translation>Aucune paire de mots trouvée dans %1</translation>
     </message>
     <message>
-        <source>Can&apos;t export the word list to
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Impossible d&apos;exporter la liste de mots vers
-%1
-Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
-    </message>
-    <message>
         <source>Can&apos;t write the file
 %1</source>
         <translation>Impossible d&apos;écrire le fichier
@@ -1618,93 +1610,6 @@ La liste sera incomplète</translation>
         <translation>Le fichier dépasse %1 Mo, plus qu&apos;un fichier de révisions ne peut en faire.</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)
-                 or kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --direction D  with --type: forward (type the translation, the default), backward
-                 (type the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
-fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
-
-  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
-  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
-  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
-  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv)
-                 ou kvtml 2.0 (.kvtml)
-  --worksheet OUT --layout LAYOUT
-                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
-                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
-                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
-                 impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
-                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
-                 partir de 1)
-  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
-                 option ni --columns, les deux sont devinées comme dans le jeu
-  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
-                 FICHIER depuis la base de progression (1 si elle est illisible)
-  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
-                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
-  --direction D  avec --type : forward (taper la traduction, par défaut), backward
-                 (taper le mot) ou mixed
-  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
-                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
-                 des tabulations (1 si la base de progression est illisible)
-  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
-  --all          avec --due : toutes les paires planifiées
-  --fit --reviews FICHIER.csv
-                 ajuster le modèle de mémoire aux révisions de FICHIER.csv, une par
-                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
-                 4 Easy) ; affiche les 21 paramètres, ainsi que la perte logarithmique et
-                 le RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
-                 révisions ; rien n&apos;est enregistré (1 si le fichier est illisible ou
-                 une ligne erronée)
-  --dry-run      avec --fit : ne rien enregistrer
-  --help         afficher cette aide
-  --version      afficher la version
-
-Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
-échoué, 2 pour une erreur d&apos;utilisation.
-</translation>
-    </message>
-    <message>
         <source>In its collection, %1 is not a plain table with Anki&apos;s columns; it is refused.</source>
         <translation>Dans sa collection, %1 n&apos;est pas une simple table aux colonnes d&apos;Anki ; elle est refusée.</translation>
     </message>
@@ -1738,6 +1643,259 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
     <message>
         <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
         <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
+    </message>
+    <message>
+        <source>Wrong: %1 (the answer: %2)</source>
+        <translation>Faux : %1 (la réponse : %2)</translation>
+    </message>
+    <message>
+        <source>Again: %1</source>
+        <translation>À revoir : %1</translation>
+    </message>
+    <message>
+        <source>Hard: %1</source>
+        <translation>Difficile : %1</translation>
+    </message>
+    <message>
+        <source>Easy: %1</source>
+        <translation>Facile : %1</translation>
+    </message>
+    <message>
+        <source>Good: %1</source>
+        <translation>Correct : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Again · %n days</source>
+        <translation>
+            <numerusform>À revoir · %n jour</numerusform>
+            <numerusform>À revoir · %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Hard · %n days</source>
+        <translation>
+            <numerusform>Difficile · %n jour</numerusform>
+            <numerusform>Difficile · %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Easy · %n days</source>
+        <translation>
+            <numerusform>Facile · %n jour</numerusform>
+            <numerusform>Facile · %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Good · %n days</source>
+        <translation>
+            <numerusform>Correct · %n jour</numerusform>
+            <numerusform>Correct · %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>--results needs the learner&apos;s name: --name NAME</source>
+        <translation>--results demande le nom de l&apos;élève : --name NAME</translation>
+    </message>
+    <message>
+        <source>The results file %1 is left out: %2</source>
+        <translation>Le fichier de résultats %1 est laissé de côté : %2</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is larger than 10 MB</source>
+        <translation>il dépasse 10 Mo</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no results files (.json).</source>
+        <translation>Le dossier %1 ne contient aucun fichier de résultats (.json).</translation>
+    </message>
+    <message>
+        <source>The class&apos;s hardest pairs</source>
+        <translation>Les paires les plus difficiles de la classe</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the results to
+%1
+%2</source>
+        <translation>Impossible d&apos;écrire les résultats dans
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Results are written for a whole list: open the list first.</source>
+        <translation>Les résultats s&apos;écrivent pour une liste entière : ouvrez d&apos;abord la liste.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export the word list to
+%1
+The file name must end in .txt, .tsv, .csv, .kvtml or .apkg.</source>
+        <translation>Impossible d&apos;exporter la liste de mots vers
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv, .kvtml ou .apkg.</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: it holds results for &quot;%2&quot;, not for the class&apos;s list &quot;%3&quot;.</source>
+        <translation>%1 est mis de côté : il contient des résultats pour « %2 », pas pour la liste de la classe, « %3 ».</translation>
+    </message>
+    <message>
+        <source>%1 is set aside: %2&apos;s newer results are in %3.</source>
+        <translation>%1 est mis de côté : les résultats plus récents de %2 sont dans %3.</translation>
+    </message>
+    <message>
+        <source>it is not a Glossatiles results file</source>
+        <translation>ce n&apos;est pas un fichier de résultats de Glossatiles</translation>
+    </message>
+    <message>
+        <source>%1 is missing or of the wrong kind</source>
+        <translation>%1 manque ou n&apos;est pas du bon type</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 est hors limites</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 pairs</source>
+        <translation>il contient plus de %1 paires</translation>
+    </message>
+    <message>
+        <source>it is not JSON</source>
+        <translation>ce n&apos;est pas du JSON</translation>
+    </message>
+    <message>
+        <source>it comes from a newer Glossatiles (version %1)</source>
+        <translation>il vient d&apos;un Glossatiles plus récent (version %1)</translation>
+    </message>
+    <message>
+        <source>the pair %1 = %2 is in it twice</source>
+        <translation>la paire %1 = %2 y figure deux fois</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is longer than %1 bytes</source>
+        <translation>le nom de l&apos;élève dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name is not UTF-8 text</source>
+        <translation>le nom de l&apos;élève n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>the learner&apos;s name holds control characters</source>
+        <translation>le nom de l&apos;élève contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T  read FILE as a table, whatever its shape, taking the words from
+                 column W and their translations from column T (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word) or mixed
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
+fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
+
+  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
+  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
+  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
+  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
+  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
+                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
+                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
+                 impaires, verso sur les paires, pour imprimer en recto verso)
+  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
+                 partir de 1)
+  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
+                 option ni --columns, les deux sont devinées comme dans le jeu
+  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
+                 FICHIER depuis la base de progression (1 si elle est illisible)
+  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
+                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
+  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
+                 les nouvelles (review_pairs au plus, voir --set) : une ligne retourne une
+                 carte, la suivante la note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
+  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
+                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
+  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
+                 par défaut), backward (demander le mot) ou mixed
+  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
+                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
+                 des tabulations (1 si la base de progression est illisible)
+  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
+  --all          avec --due : toutes les paires planifiées
+  --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
+                 affiche les 21 paramètres, ainsi que la perte logarithmique et le
+                 RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
+                 révisions ; si les paramètres ajustés prédisent mieux, ils planifient
+                 désormais (1 si la base est illisible)
+  --reviews FICHIER.csv
+                 avec --fit : ajuster plutôt aux révisions de FICHIER.csv, une par
+                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
+                 4 Easy) ; rien n&apos;est enregistré (1 si le fichier est illisible ou
+                 une ligne erronée)
+  --dry-run      avec --fit : ne rien enregistrer
+  --settings     afficher les réglages conservés dans la base de progression
+  --set KEY=VALUE
+                 conserver un réglage, puis les afficher tous : retention (la part des
+                 paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
+                 0.9 au départ) ou review_pairs (le plus de paires d&apos;une Révision du
+                 jour, de 1 à 10000)
+  --help         afficher cette aide
+  --version      afficher la version
+
+Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
+échoué, 2 pour une erreur d&apos;utilisation.
+</translation>
     </message>
 </context>
 <context>

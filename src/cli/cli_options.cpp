@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "learning/calendar_day.h"
+#include "learning/stored_settings.h"
 
 #include <charconv>
 
@@ -40,11 +41,33 @@ std::optional<RoundDirection> ParseDirection(const std::string& text) {
     }
     return std::nullopt;
 }
+
+std::optional<RoundKind> RoundNamed(const std::string& argument) {
+    const std::pair<const char*, RoundKind> names[] = {{"--type", RoundKind::Typing},
+                                                       {"--flashcards", RoundKind::Flashcards},
+                                                       {"--choose", RoundKind::Choice}};
+    for (const auto& [name, round] : names) {
+        if (argument == name) {
+            return round;
+        }
+    }
+    return std::nullopt;
+}
+
+// "key=value", a setting's key and a value it allows.
+std::optional<std::pair<std::string, double>> ParseSettingChange(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    const NumberSetting* setting =
+        equals == std::string::npos ? nullptr : SettingNamed(text.substr(0, equals));
+    const std::optional<double> value =
+        setting ? ParseSetting(*setting, std::string_view(text).substr(equals + 1)) : std::nullopt;
+    return value ? std::optional(std::pair(text.substr(0, equals), *value)) : std::nullopt;
+}
 } // namespace
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& arguments) {
     CliOptions options;
-    bool haveFile = false;
+    std::vector<std::string> files;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
@@ -76,16 +99,35 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             if (!options.direction) {
                 return std::nullopt;
             }
-        } else if (argument == "--type") {
-            options.type = true;
+        } else if (const std::optional<RoundKind> round = RoundNamed(argument)) {
+            if (options.round) {
+                return std::nullopt;
+            }
+            options.round = round;
         } else if (argument == "--on" && hasValue) {
             options.dueOn = arguments[++i];
         } else if (argument == "--fit") {
             options.fit = true;
         } else if (argument == "--reviews" && hasValue) {
             options.reviewsFrom = arguments[++i];
+        } else if (argument == "--results" && hasValue) {
+            options.resultsTo = arguments[++i];
+        } else if (argument == "--name" && hasValue) {
+            options.learnerName = arguments[++i];
+        } else if (argument == "--class") {
+            options.classResults = true;
+        } else if (argument == "--list" && hasValue) {
+            options.classList = arguments[++i];
         } else if (argument == "--dry-run") {
             options.dryRun = true;
+        } else if (argument == "--set" && hasValue) {
+            const auto change = ParseSettingChange(arguments[++i]);
+            if (!change) {
+                return std::nullopt;
+            }
+            options.settings.push_back(*change);
+        } else if (argument == "--settings") {
+            options.showSettings = true;
         } else if (argument == "--due") {
             options.due = true;
         } else if (argument == "--all") {
@@ -101,31 +143,58 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
         } else if (argument == "--version") {
             options.version = true;
         } else if (argument == "--") {
-            if (haveFile || i + 2 != arguments.size()) {
-                return std::nullopt;
-            }
-            options.file = arguments[++i];
-            haveFile = true;
-        } else if (!argument.starts_with("-") && !haveFile) {
-            options.file = argument;
-            haveFile = true;
+            files.insert(files.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                         arguments.end());
+            break;
+        } else if (!argument.starts_with("-")) {
+            files.push_back(argument);
         } else {
             return std::nullopt;
         }
     }
+    if (options.classResults) {
+        // The class's files are read, nothing is opened or played.
+        options.classFiles = std::move(files);
+        const bool alone = !options.seed && !options.unblocked && !options.autoFinish &&
+                           !options.saveTo && !options.exportTo && !options.worksheetTo &&
+                           !options.layout && !options.progress && !options.round &&
+                           !options.direction && !options.fit && !options.reviewsFrom &&
+                           !options.dryRun && !options.due && !options.dueOn && !options.allDue &&
+                           !options.resultsTo && !options.learnerName && !options.showSettings &&
+                           options.settings.empty();
+        return alone && !options.classFiles.empty() ? std::optional(options) : std::nullopt;
+    }
+    if (options.classList || files.size() > 1 || (options.learnerName && !options.resultsTo)) {
+        return std::nullopt;
+    }
+    const bool haveFile = files.size() == 1;
+    if (haveFile) {
+        options.file = files.front();
+    }
     // The history is read, not played: no deal options go with it.
     const bool plays = options.seed || options.unblocked || options.autoFinish || options.saveTo;
-    // A typing round asks for words instead of playing the board.
+    // A round asks for words instead of playing the board.
     const bool board = options.unblocked || options.autoFinish || options.saveTo ||
                        options.exportTo || options.worksheetTo;
-    const bool typeClash = options.type && (board || options.progress);
+    const bool roundClash = options.round && (board || options.progress);
+    // Results are read from the database, as the history is.
+    const bool resultsClash =
+        options.resultsTo && (plays || board || options.progress || options.round);
     const bool dueOptions = options.dueOn || options.allDue;
+    const bool settings = options.showSettings || !options.settings.empty();
+    if ((options.fit || options.due || settings) && options.resultsTo) {
+        return std::nullopt;
+    }
+    // Nothing else goes with a fit, nor with the settings.
+    const bool alone = !haveFile && !plays && !options.progress && !options.exportTo &&
+                       !options.worksheetTo && !options.layout && !options.round && !options.due &&
+                       !dueOptions && !options.direction;
     if (options.fit) {
-        // Only a review file can be fitted to so far, and nothing else goes with it.
-        const bool valid = options.reviewsFrom && !haveFile && !plays && !options.progress &&
-                           !options.exportTo && !options.worksheetTo && !options.layout &&
-                           !options.type && !options.due && !dueOptions && !options.direction;
-        return valid ? std::optional(options) : std::nullopt;
+        return alone && !settings ? std::optional(options) : std::nullopt;
+    }
+    if (settings) {
+        return alone && !options.reviewsFrom && !options.dryRun ? std::optional(options)
+                                                                : std::nullopt;
     }
     if (options.reviewsFrom || options.dryRun) {
         return std::nullopt;
@@ -133,7 +202,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     if (options.due) {
         // The schedule covers every list: no file, no other action.
         const bool valid = !haveFile && !plays && !options.progress && !options.exportTo &&
-                           !options.worksheetTo && !options.layout && !options.type &&
+                           !options.worksheetTo && !options.layout && !options.round &&
                            !(options.dueOn && options.allDue) &&
                            (!options.dueOn || ParseDay(*options.dueOn));
         return valid ? std::optional(options) : std::nullopt;
@@ -141,7 +210,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
     // A worksheet needs its layout, and a layout its worksheet.
     const bool worksheetIncomplete = options.worksheetTo.has_value() != options.layout.has_value();
     if ((!haveFile && !options.help && !options.version) || (options.progress && plays) ||
-        worksheetIncomplete || dueOptions || typeClash || (options.direction && !options.type)) {
+        worksheetIncomplete || dueOptions || roundClash || resultsClash ||
+        (options.direction && !options.round)) {
         return std::nullopt;
     }
     return options;

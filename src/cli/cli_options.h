@@ -2,13 +2,16 @@
 
 #include "files/import_choice.h"
 #include "files/worksheet.h"
-#include "learning/typing_round.h"
+#include "learning/practice_round.h"
 #include "words/message.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+// The ways of practising a list: --type, --flashcards, --choose.
+enum class RoundKind { Typing, Flashcards, Choice };
 
 struct CliOptions {
     std::optional<std::uint32_t> seed;
@@ -28,13 +31,26 @@ struct CliOptions {
     std::optional<WorksheetLayout> layout;
     // How an imported file is read: --columns and --header-row; the rest is guessed.
     ImportChoice import;
-    // Run a typing round on the list, answers from standard input.
-    bool type = false;
+    // Practise the list instead of dealing it, answers from standard input.
+    std::optional<RoundKind> round;
     std::optional<RoundDirection> direction;
-    // Fit the memory model to the reviews of a file, printing the weights; nothing is stored.
+    // Fit the memory model to the learner's review log, or to the reviews of a file, printing
+    // the weights; the log's fit is kept unless `dryRun`, a file's never.
     bool fit = false;
     std::optional<std::string> reviewsFrom;
     bool dryRun = false;
+    // Write the learner's results for FILE's list, under the learner's name.
+    std::optional<std::string> resultsTo;
+    std::optional<std::string> learnerName;
+    // Gather a class's results files, or the folders that hold them, instead of opening a file;
+    // the class's list is `classList` when given.
+    bool classResults = false;
+    std::vector<std::string> classFiles;
+    std::optional<std::string> classList;
+    // Settings to keep in the progress database, each a key and a value it allows; then (or
+    // with `showSettings` alone) every setting is printed.
+    std::vector<std::pair<std::string, double>> settings;
+    bool showSettings = false;
     std::string file;
     // Answered instead of opening a file.
     bool help = false;
@@ -43,13 +59,17 @@ struct CliOptions {
 
 inline constexpr const char* CliUsage =
     "usage: glossatiles-cli [--seed N] [--unblocked] [--auto-finish] [--save OUT]\n"
-    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml]\n"
+    "                       [--export OUT.txt|OUT.tsv|OUT.csv|OUT.kvtml|OUT.apkg]\n"
     "                       [--worksheet OUT.pdf --layout list|test|cards]\n"
     "                       [--columns W,T] [--header-row] FILE\n"
     "       glossatiles-cli --progress FILE\n"
-    "       glossatiles-cli --type [--seed N] [--direction forward|backward|mixed] FILE\n"
+    "       glossatiles-cli --type|--flashcards|--choose [--seed N]\n"
+    "                       [--direction forward|backward|mixed] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
-    "       glossatiles-cli --fit --reviews FILE.csv [--dry-run]\n"
+    "       glossatiles-cli --fit [--reviews FILE.csv] [--dry-run]\n"
+    "       glossatiles-cli --results OUT.json --name NAME FILE\n"
+    "       glossatiles-cli --class DIR|FILE... [--list FILE]\n"
+    "       glossatiles-cli --settings | --set KEY=VALUE...\n"
     "       glossatiles-cli --help | --version\n";
 
 // In the language of the environment, as the messages are.
@@ -62,8 +82,8 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "  --unblocked    deal so that no tile is blocked (New Game3)\n"
     "  --auto-finish  remove pairs until none can be found\n"
     "  --save OUT     save the game to OUT; never over a word list\n"
-    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv)\n"
-    "                 or kvtml 2.0 (.kvtml)\n"
+    "  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),\n"
+    "                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)\n"
     "  --worksheet OUT --layout LAYOUT\n"
     "                 write a printable worksheet of the list to OUT as PDF: LAYOUT list\n"
     "                 (both columns), test (one column blank per row, shuffled by --seed,\n"
@@ -77,20 +97,32 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 database instead (1 when it cannot be read)\n"
     "  --type         ask for the pairs of FILE one at a time, reading one answer a line\n"
     "                 from standard input; prints each verdict and a summary\n"
-    "  --direction D  with --type: forward (type the translation, the default), backward\n"
-    "                 (type the word) or mixed\n"
+    "  --flashcards   show the pairs of FILE as flashcards, those due for review first, then\n"
+    "                 new ones (review_pairs at most, see --set): a line turns a card,\n"
+    "                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy\n"
+    "  --choose       ask for the pairs of FILE in the same order, each with up to four\n"
+    "                 answers; a line chooses one by its number or its text\n"
+    "  --direction D  with --type, --flashcards or --choose: forward (ask for the\n"
+    "                 translation, the default), backward (ask for the word) or mixed\n"
     "  --due          list the pairs due for review today or earlier, one a line:\n"
     "                 due date, word, translation and list description, tab-separated\n"
     "                 (1 when the progress database cannot be read)\n"
     "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
     "  --all          with --due: every scheduled pair\n"
-    "  --fit --reviews FILE.csv\n"
-    "                 fit the memory model to the reviews in FILE.csv, one a line:\n"
-    "                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21\n"
-    "                 parameters and the log loss and RMSE(bins) of the default and the\n"
-    "                 fitted parameters on those reviews; nothing is stored (1 when the\n"
-    "                 file cannot be read or a line is wrong)\n"
+    "  --fit          fit the memory model to your reviews in the progress database; prints\n"
+    "                 the 21 parameters and the log loss and RMSE(bins) of the default and\n"
+    "                 the fitted parameters on those reviews; when the fitted ones predict\n"
+    "                 better they schedule from now on (1 when the database cannot be read)\n"
+    "  --reviews FILE.csv\n"
+    "                 with --fit: fit to the reviews in FILE.csv instead, one a line:\n"
+    "                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored\n"
+    "                 (1 when the file cannot be read or a line is wrong)\n"
     "  --dry-run      with --fit: store nothing\n"
+    "  --settings     print the settings kept in the progress database\n"
+    "  --set KEY=VALUE\n"
+    "                 keep a setting, then print them all: retention (the share of pairs\n"
+    "                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)\n"
+    "                 or review_pairs (the most pairs in Today's Review, 1 to 10000)\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

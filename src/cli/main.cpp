@@ -1,13 +1,19 @@
+#include "cli/choice_console.h"
+#include "cli/class_listing.h"
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "cli/due_listing.h"
+#include "cli/flashcard_console.h"
 #include "cli/game_summary.h"
 #include "cli/memory_fit_report.h"
 #include "cli/message_language.h"
 #include "cli/progress_report.h"
+#include "cli/round_console.h"
+#include "cli/settings_report.h"
 #include "cli/typing_console.h"
 #include "files/import_chooser.h"
 #include "files/open_file.h"
+#include "files/results_export.h"
 #include "files/typing_pairs.h"
 #include "files/word_list_export.h"
 #include "game/auto_play.h"
@@ -16,8 +22,10 @@
 #include "glossatiles_project.h"
 #include "learning/clock.h"
 #include "learning/review_file.h"
+#include "learning/round_result.h"
+#include "learning/schedule_order.h"
 #include "learning/sqlite_progress_store.h"
-#include "learning/typing_result.h"
+#include "learning/stored_memory.h"
 #include "print/worksheet_pdf.h"
 #include "savegame/save_game.h"
 
@@ -33,6 +41,12 @@ constexpr int Succeeded = 0;
 constexpr int Failed = 1;
 constexpr int UsageError = 2;
 
+// The store's problem on an `error: ` line.
+int Fail(const ProgressStore& store, std::string_view language) {
+    std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
+    return Failed;
+}
+
 // --due: the review schedule of every list, as of the clock's local day.
 int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view language) {
     const Day dueBy = options.allDue  ? EveryDay
@@ -41,13 +55,28 @@ int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view
     SqliteProgressStore store(DefaultProgressPath());
     const auto pairs = store.ScheduledPairs(dueBy, -1);
     if (!pairs) {
-        std::fprintf(stderr, "error: %s\n", LocalizedText(store.Problem(), language).c_str());
-        return Failed;
+        return Fail(store, language);
     }
     const std::string listing = DueListing(*pairs);
     std::fwrite(listing.data(), 1, listing.size(), stdout);
     return Succeeded;
 }
+
+// What became of a fit, after its report: "stored: no (dry run)" under --dry-run; otherwise,
+// for the learner's log, whether it was stored and whether its parameters schedule now.
+std::string StoredLines(const CliOptions& options, const StoredLogFit* result) {
+    if (options.dryRun) {
+        return "stored: no (dry run)\n";
+    }
+    if (!result) {
+        return "";
+    }
+    if (!result->kept) {
+        return "stored: no (no reviews to judge it on)\n";
+    }
+    return std::string("stored: yes\nadopted: ") + (result->adopted ? "yes" : "no") + "\n";
+}
+
 // --fit --reviews: the memory model fitted to a review file, against the default weights.
 int FitReviewFile(const CliOptions& options, std::string_view language) {
     const ReviewFile file = ReadReviewFile(*options.reviewsFrom);
@@ -55,8 +84,91 @@ int FitReviewFile(const CliOptions& options, std::string_view language) {
         std::fprintf(stderr, "error: %s\n", LocalizedText(*file.problem, language).c_str());
         return Failed;
     }
-    const std::string report = MemoryFitReport(*FitMemory(file.reviews, DefaultWeights));
+    const std::string report =
+        MemoryFitReport(*FitMemory(file.reviews, DefaultWeights)) + StoredLines(options, nullptr);
     std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
+
+// --fit: the memory model fitted to the learner's review log, kept unless --dry-run.
+int FitProgressLog(const CliOptions& options, std::string_view language) {
+    SqliteProgressStore store(DefaultProgressPath());
+    const StoredLogFit result = FitStoredLog(store, std::time(nullptr), !options.dryRun);
+    if (!result.fit) {
+        return Fail(store, language);
+    }
+    const std::string report = MemoryFitReport(*result.fit) + StoredLines(options, &result);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
+
+// --set, --settings: keeps the settings given, then prints them all.
+int KeepSettings(const CliOptions& options, std::string_view language) {
+    SqliteProgressStore store(DefaultProgressPath());
+    for (const auto& [key, value] : options.settings) {
+        if (!WriteSetting(store, *SettingNamed(key), value)) {
+            return Fail(store, language);
+        }
+    }
+    const std::optional<SettingTexts> texts = store.Settings();
+    if (!texts) {
+        return Fail(store, language);
+    }
+    const std::string report = SettingsReport(*texts);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return Succeeded;
+}
+
+// Prints the round's summary and keeps it in the progress database.
+void KeepRound(const PracticeRound& round, const GameState& state, ConsoleHost& host,
+               SqliteProgressStore& store) {
+    std::cout << RoundSummaryText(round.Summary()) << std::flush;
+    if (!round.Answered().empty() && !store.Record(RoundResult(round, state, host.CurrentTime()))) {
+        host.Report(ProgressNotKept(store));
+    }
+}
+
+// --type, --flashcards and --choose: a round on the list, answers from standard input.
+int PractiseList(const CliOptions& options, const GameState& state, ConsoleHost& host,
+                 std::uint32_t seed, std::string_view language) {
+    RandomSource random;
+    random.Seed(seed);
+    const RoundDirection direction = options.direction.value_or(RoundDirection::Forward);
+    const std::time_t now = std::time(nullptr);
+    const std::vector<TypingPair> pairs = TypingPairsOf(state.WordList);
+    SqliteProgressStore store(DefaultProgressPath());
+    if (options.round == RoundKind::Typing) {
+        TypingRound round(pairs, direction, random, now);
+        PlayTypingRound(round, std::cin, std::cout, language);
+        KeepRound(round, state, host, store);
+        return Succeeded;
+    }
+    // The schedule's order, as many pairs as a review deals, scheduled with the learner's
+    // settings; a store that cannot be read leaves every pair new, under the defaults.
+    const Day today = LocalDay(now);
+    std::optional<std::vector<PairMemory>> memories = MemoriesInPlay(state, store, today);
+    const std::optional<ReviewSettings> settings =
+        memories ? StoredReviewSettings(store) : std::nullopt;
+    const std::optional<double> size =
+        settings ? ReadSetting(store, Setting::ReviewPairs) : std::nullopt;
+    if (!size) {
+        host.Report(ProgressNotKept(store));
+        memories.emplace();
+    }
+    const std::vector<TypingPair> ordered =
+        InScheduleOrder(pairs, *memories, today,
+                        static_cast<std::size_t>(size.value_or(Setting::ReviewPairs.fallback)));
+    if (options.round == RoundKind::Flashcards) {
+        FlashcardRound round(ordered, *memories, direction, random, now,
+                             settings.value_or(ReviewSettings{}));
+        PlayFlashcardRound(round, std::cin, std::cout, language);
+        KeepRound(round, state, host, store);
+        std::cout << GradeCountsText(round.Summary()) << std::flush;
+        return Succeeded;
+    }
+    ChoiceRound round(ordered, pairs, {}, direction, random, now);
+    PlayChoiceRound(round, std::cin, std::cout, language);
+    KeepRound(round, state, host, store);
     return Succeeded;
 }
 } // namespace
@@ -84,12 +196,28 @@ int main(int argc, char** argv) {
         return ListDuePairs(*options, SystemClock(), language);
     }
     if (options->fit) {
-        return FitReviewFile(*options, language);
+        return options->reviewsFrom ? FitReviewFile(*options, language)
+                                    : FitProgressLog(*options, language);
+    }
+    if (options->showSettings || !options->settings.empty()) {
+        return KeepSettings(*options, language);
+    }
+    if (options->resultsTo && !options->learnerName) {
+        std::fprintf(stderr, "error: %s\n",
+                     LocalizedText(GT_TEXT("Message", "--results needs the learner's name: "
+                                                      "--name NAME"),
+                                   language)
+                         .c_str());
+        std::fputs(CliUsage, stderr);
+        return UsageError;
     }
     // Without --seed the deal is seeded from the clock, as in the game.
     const std::uint32_t seed =
         options->seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
     ConsoleHost host(stderr, seed, language);
+    if (options->classResults) {
+        return ListClassResults(*options, host);
+    }
     GameState state;
     FixedImportChooser importChoice(options->import);
     const OpenResult opened =
@@ -115,24 +243,17 @@ int main(int argc, char** argv) {
         }
         return report ? Succeeded : Failed;
     }
-    if (options->type) {
+    if (options->resultsTo) {
         if (!ok) {
             return Failed;
         }
-        RandomSource random;
-        random.Seed(seed);
-        TypingRound round(TypingPairsOf(state.WordList),
-                          options->direction.value_or(RoundDirection::Forward), random,
-                          std::time(nullptr));
-        PlayTypingRound(round, std::cin, std::cout, language);
-        std::cout << RoundSummaryText(round.Summary()) << std::flush;
-        if (!round.Answered().empty()) {
-            SqliteProgressStore store(DefaultProgressPath());
-            if (!store.Record(TypingRoundResult(round, state, host.CurrentTime()))) {
-                host.Report(ProgressNotKept(store));
-            }
-        }
-        return Succeeded;
+        SqliteProgressStore store(DefaultProgressPath());
+        return ExportResults(state, host, store, *options->resultsTo, *options->learnerName)
+                   ? Succeeded
+                   : Failed;
+    }
+    if (options->round) {
+        return ok ? PractiseList(*options, state, host, seed, language) : Failed;
     }
     if (ok && options->autoFinish) {
         RunFastAutoFinishToEnd(state, host);

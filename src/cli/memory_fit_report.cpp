@@ -14,7 +14,7 @@ std::string Figures(const char* key, const MemoryFit& fit, double PredictionScor
     const auto shown = [figure](const std::optional<PredictionScore>& score) {
         return score ? Number((*score).*figure) : std::string("-");
     };
-    return std::string(key) + ": default " + shown(fit.before) + " fitted " + shown(fit.fitted) +
+    return std::string(key) + ": default " + shown(fit.defaults) + " fitted " + shown(fit.fitted) +
            "\n";
 }
 

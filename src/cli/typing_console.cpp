@@ -1,7 +1,7 @@
 #include "cli/typing_console.h"
 
 #include "cli/message_language.h"
-#include "learning/game_report.h"
+#include "cli/round_console.h"
 
 #include <ctime>
 
@@ -36,11 +36,8 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
     std::string answer;
     while (!round.Over()) {
         out << "ask: " << round.Shown() << '\n' << std::flush;
-        if (!std::getline(in, answer)) {
+        if (!ReadLine(in, answer)) {
             break;
-        }
-        if (answer.ends_with('\r')) {
-            answer.pop_back();
         }
         const std::string expected = round.Expected();
         const AnswerCheck check = round.Answer(answer, std::time(nullptr));
@@ -50,12 +47,4 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
         }
     }
     round.End(std::time(nullptr));
-}
-
-std::string RoundSummaryText(const RoundSummary& summary) {
-    return "pairs: " + std::to_string(summary.pairs) +
-           "\nright-first-try: " + std::to_string(summary.rightFirstTry) +
-           "\nright-after-retry: " + std::to_string(summary.rightAfterRetry) +
-           "\nwrong: " + std::to_string(summary.wrong) + "\ntime: " + Duration(summary.seconds) +
-           "\n";
 }

@@ -17,6 +17,3 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
 
 // The verdict: "Right: dog", "Mind the accents: café", "Almost: café", "Wrong: cat".
 Message VerdictMessage(const AnswerCheck& check, const std::string& expected);
-
-// "pairs: ", "right-first-try: ", "right-after-retry: ", "wrong: " and "time: " lines.
-std::string RoundSummaryText(const RoundSummary& summary);

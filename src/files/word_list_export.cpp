@@ -1,5 +1,7 @@
 #include "files/word_list_export.h"
 
+#include "files/anki_export.h"
+#include "files/file_name.h"
 #include "files/list_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
@@ -12,16 +14,25 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
         return false;
     }
     const std::optional<ExportFormat> format = ExportFormatOf(path);
-    if (!format) {
+    std::optional<std::string> package;
+    if (HasExtension(path, ".apkg")) {
+        package = AnkiPackageBytes(state.FileDescription, state.WordList, host.CurrentTime());
+        if (!package) {
+            host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
+            return false;
+        }
+    } else if (!format) {
         host.Report({GT_TEXT("Message", "Can't export the word list to\n%1\nThe file name must "
-                                        "end in .txt, .tsv, .csv or .kvtml."),
+                                        "end in .txt, .tsv, .csv, .kvtml or .apkg."),
                      {path}});
         return false;
     }
-    const auto text = [&] {
-        return ExportedListText(*format, state.FileDescription, state.WordList, languages);
+    const auto bytes = [&] {
+        return package
+                   ? std::move(*package)
+                   : ExportedListText(*format, state.FileDescription, state.WordList, languages);
     };
-    if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
+    if (WriteFileAtomically(path, bytes) != AtomicWriteResult::Written) {
         host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
         return false;
     }

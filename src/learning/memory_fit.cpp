@@ -231,7 +231,9 @@ std::optional<MemoryFit> FitMemory(const std::vector<ReviewRecord>& log,
         fit.stage = FitStage::Trained;
     }
     fit.reviews = static_cast<std::int64_t>(selection.judged.size());
+    fit.items = static_cast<std::int64_t>(items.Items().size());
     fit.before = ScorePredictions(items, selection.judged, current);
+    fit.defaults = ScorePredictions(items, selection.judged, DefaultWeights);
     fit.fitted = ScorePredictions(items, selection.judged, fit.weights);
     return fit;
 }

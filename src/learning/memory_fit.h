@@ -24,9 +24,13 @@ struct MemoryFit {
     FitStage stage = FitStage::Defaults;
     // How many reviews the weights were judged on.
     std::int64_t reviews = 0;
-    // How well the weights in use before the fit, and the fitted ones, predict those reviews;
-    // nullopt without any.
+    // How many reviews of the log the model could be asked to predict, rare first intervals
+    // included: what the learner has done since a fit is counted in them.
+    std::int64_t items = 0;
+    // How well the weights in use before the fit, the default ones and the fitted ones predict
+    // the reviews judged; nullopt without any.
     std::optional<PredictionScore> before;
+    std::optional<PredictionScore> defaults;
     std::optional<PredictionScore> fitted;
 
     // True when the fitted weights predict the learner's reviews better than those in use, and

@@ -61,8 +61,11 @@ DealOutcome DealPractice(GameState& state, GameHost& host, PracticePairs pairs, 
     // Fixed before the list in play gives way to the pairs.
     state.Identity = IdentityOf(state);
     state.Identity.kind = kind;
+    // A list that came from no file is named by its description.
+    const std::string listName = state.ListPath.empty()
+                                     ? state.FileDescription
+                                     : std::filesystem::path(state.ListPath).filename().string();
     state.FileDescription = PracticeDescription(what, state.FileDescription);
-    const std::string listName = std::filesystem::path(state.ListPath).filename().string();
     return DealPairs(
         state, host, std::move(pairs),
         NestedMessage(GT_TEXT("Message", "Glossatiles - %2 of %1"), {listName}, {Message(what)}));

@@ -1,11 +1,11 @@
 #include "learning/progress_migrations.h"
 
 #include "learning/memory_key.h"
-#include "learning/same_day_rule.h"
-#include "learning/schedule_columns.h"
 #include "learning/sqlite_handles.h"
+#include "learning/stored_review_log.h"
 
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -131,77 +131,6 @@ constexpr const char* KeyEachPair = R"(
     ALTER TABLE pair_memory RENAME TO memory_states;
     CREATE INDEX memory_states_by_due ON memory_states (due, text_a, text_b, fingerprint);)";
 
-struct ReplayedRow {
-    std::int64_t id;
-    LoggedReview review;
-};
-
-// Replays the merged log of one pair and writes what it gives: which reviews count, the state
-// each started from, and the pair's schedule.
-bool ReplayMergedLog(sqlite3* db, const MemoryKey& key) {
-    std::vector<ReplayedRow> rows;
-    const bool read = EachRow(
-        db,
-        "SELECT id, reviewed_on, grade, recall FROM review_log "
-        "WHERE key_a = ?1 AND key_b = ?2 ORDER BY reviewed_on, id",
-        [&](sqlite3_stmt* select) {
-            Bind(select, 1, key.textA);
-            Bind(select, 2, key.textB);
-        },
-        [&](sqlite3_stmt* row) {
-            const std::optional<Day> day = ParseDay(Text(row, 1));
-            const int grade = sqlite3_column_int(row, 2);
-            // A review the log cannot give back is left as it is.
-            if (day && grade >= static_cast<int>(Grade::Again) &&
-                grade <= static_cast<int>(Grade::Easy)) {
-                rows.push_back(
-                    {sqlite3_column_int64(row, 0),
-                     {*day, static_cast<Grade>(grade),
-                      sqlite3_column_int(row, 3) != 0 ? Evidence::Recall : Evidence::Board}});
-            }
-        });
-    if (!read || rows.empty()) {
-        return read;
-    }
-    std::vector<LoggedReview> reviews;
-    reviews.reserve(rows.size());
-    for (const ReplayedRow& row : rows) {
-        reviews.push_back(row.review);
-    }
-    const SameDayReplay replay = ReplayWithSameDayRule(reviews);
-    const Statement update = Prepare(
-        db, "UPDATE review_log SET stability_before = ?1, difficulty_before = ?2, "
-            "last_review_before = ?3, due_before = ?4, reps_before = ?5, lapses_before = ?6, "
-            "counted = ?7 WHERE id = ?8");
-    if (!update) {
-        return false;
-    }
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        sqlite3_reset(update.get());
-        BindSchedule(update.get(), 1, replay.before[i]);
-        sqlite3_bind_int(update.get(), 7, replay.counted[i] ? 1 : 0);
-        sqlite3_bind_int64(update.get(), 8, rows[i].id);
-        if (sqlite3_step(update.get()) != SQLITE_DONE) {
-            return false;
-        }
-    }
-    if (!replay.schedule) {
-        return true;
-    }
-    const Statement keep = Prepare(
-        db, "UPDATE memory_states SET stability = ?1, difficulty = ?2, last_review = ?3, "
-            "due = ?4, reps = ?5, lapses = ?6, interval_days = ?7 WHERE key_a = ?8 AND key_b = ?9");
-    if (!keep) {
-        return false;
-    }
-    const Schedule& schedule = *replay.schedule;
-    BindSchedule(keep.get(), 1, schedule);
-    sqlite3_bind_int(keep.get(), 7, static_cast<int>((schedule.due - schedule.lastReview).count()));
-    Bind(keep.get(), 8, key.textA);
-    Bind(keep.get(), 9, key.textB);
-    return sqlite3_step(keep.get()) == SQLITE_DONE;
-}
-
 bool MergeEqualPairs(sqlite3* db) {
     if (sqlite3_create_function_v2(db, "memory_text", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
                                    nullptr, MemoryTextFunction, nullptr, nullptr,
@@ -209,28 +138,47 @@ bool MergeEqualPairs(sqlite3* db) {
         !Execute(db, KeyEachPair)) {
         return false;
     }
-    std::vector<MemoryKey> merged;
-    const bool found = EachRow(
-        db, "SELECT key_a, key_b FROM keyed_states GROUP BY key_a, key_b HAVING COUNT(*) > 1",
-        [](sqlite3_stmt*) {},
-        [&](sqlite3_stmt* row) {
-            merged.push_back({Text(row, 0), Text(row, 1)});
-        });
-    if (!found) {
+    std::set<MemoryKey> merged;
+    std::vector<StoredReview> log;
+    const bool read =
+        EachRow(
+            db, "SELECT key_a, key_b FROM keyed_states GROUP BY key_a, key_b HAVING COUNT(*) > 1",
+            [](sqlite3_stmt*) {},
+            [&](sqlite3_stmt* row) {
+                merged.insert({Text(row, 0), Text(row, 1)});
+            }) &&
+        ReadStoredReviews(db, log);
+    if (!read) {
         return false;
     }
-    for (const MemoryKey& key : merged) {
-        if (!ReplayMergedLog(db, key)) {
-            return false;
-        }
-    }
-    return Execute(db, "DROP TABLE keyed_states");
+    // Only the merged pairs' logs are replayed; the files were made with the default weights.
+    std::erase_if(log, [&](const StoredReview& row) { return !merged.contains(row.key); });
+    return RewriteSchedules(db, log, {}) && Execute(db, "DROP TABLE keyed_states");
+}
+
+// Settings that the window and the command line share, and the memory model's fits: each
+// fit's weights are a JSON array of 21 numbers.
+bool AddSettingsAndFits(sqlite3* db) {
+    return Execute(db, R"(CREATE TABLE settings (
+           key TEXT PRIMARY KEY,
+           value TEXT NOT NULL);
+       CREATE TABLE memory_fits (
+           id INTEGER PRIMARY KEY,
+           fitted_at INTEGER NOT NULL,
+           weights TEXT NOT NULL,
+           reviews INTEGER NOT NULL,
+           items INTEGER NOT NULL,
+           log_loss_default REAL,
+           rmse_bins_default REAL,
+           log_loss_fitted REAL,
+           rmse_bins_fitted REAL,
+           adopted INTEGER NOT NULL);)");
 }
 
 // Each entry takes the schema from its number to the next.
 using Step = bool (*)(sqlite3*);
-constexpr std::array<Step, ProgressSchemaVersion> Steps{CreateGamesAndPairTotals, AddReviews,
-                                                        AddRecall, MergeEqualPairs};
+constexpr std::array<Step, ProgressSchemaVersion> Steps{
+    CreateGamesAndPairTotals, AddReviews, AddRecall, MergeEqualPairs, AddSettingsAndFits};
 
 } // namespace
 

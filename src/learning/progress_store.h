@@ -1,13 +1,19 @@
 #pragma once
 
 #include "game/pair_key.h"
+#include "learning/memory_weights.h"
+#include "learning/prediction_score.h"
+#include "learning/review_record.h"
 #include "learning/review_scheduler.h"
+#include "learning/same_day_rule.h"
+#include "learning/stored_settings.h"
 #include "words/message.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // How one pair fared in one finished game.
@@ -19,6 +25,8 @@ struct PairOutcome {
     std::int32_t peeked = 0;
     // The review the game gives the pair, dated the local day the game finished.
     std::optional<Grade> grade;
+    // A second review on that day after `grade`: a flashcard's grade when it came back.
+    std::optional<Grade> retryGrade = std::nullopt;
 };
 
 // What a game was, kept with it: a deal of a whole list, or a practice deal of some pairs.
@@ -29,6 +37,10 @@ inline constexpr const char* HardestPairs = "hardest pairs";
 inline constexpr const char* Review = "review";
 // A typing round; its grades come from recall rather than from the board.
 inline constexpr const char* Typing = "typing";
+// Flashcards graded by the learner, also recall.
+inline constexpr const char* Flashcards = "flashcards";
+// Choosing the word among four, which schedules but is no evidence of recall.
+inline constexpr const char* Choice = "choice";
 } // namespace GameKind
 
 // The "list" that Today's Review games are kept under: its pairs come from every list.
@@ -94,6 +106,8 @@ struct ReviewSummary {
 // The last day a listing reaches to list every scheduled pair.
 inline constexpr Day EveryDay = std::chrono::year(9999) / 12 / 31;
 
+struct MemoryFit;
+
 // A pair's totals over all finished games of its list; lastMissed is 0 when never missed.
 struct PairTotal {
     std::string textA;
@@ -104,6 +118,31 @@ struct PairTotal {
     std::int64_t peeked = 0;
     std::int64_t lastMissed = 0;
 };
+
+// A fit of the memory model to the learner's reviews, as the progress database keeps it.
+struct KeptFit {
+    // Seconds since 1970 (UTC).
+    std::int64_t fittedAt = 0;
+    MemoryWeights weights = DefaultWeights;
+    // The reviews the weights were judged on, and those the log had to predict then.
+    std::int64_t reviews = 0;
+    std::int64_t items = 0;
+    // How well the default and the fitted weights predicted those reviews.
+    std::optional<PredictionScore> defaults;
+    std::optional<PredictionScore> fitted;
+    // Its weights replaced the ones in use, predicting better.
+    bool adopted = false;
+};
+
+struct KeptFits {
+    // The last fit made, whether it was adopted or not.
+    std::optional<KeptFit> latest;
+    // The last one adopted: its weights schedule every pair (the defaults without one).
+    std::optional<KeptFit> inUse;
+};
+
+// The weights and the retention that schedule pairs, from what is kept.
+ReviewSettings ReviewSettingsOf(const SettingTexts& settings, const KeptFits& fits);
 
 // How many of a list's hardest pairs are shown and dealt again.
 inline constexpr int HardestPairCount = 20;
@@ -121,9 +160,9 @@ public:
     virtual ~ProgressStore() = default;
 
     // Keeps a finished game in one transaction: the game, each pair's totals under its own
-    // list, and a review for each pair with a grade. A typing round's review of a pair
-    // replaces the board's review of it on the same day, and the board's does not count after
-    // the round's.
+    // list, and a review for each pair with a grade. A review of recall (typing, flashcards)
+    // replaces the board's and the choice round's review of a pair on the same day, and
+    // theirs do not count after it.
     virtual bool Record(const GameResult& game) = 0;
     // The list's games, oldest first (without their outcomes).
     virtual std::optional<std::vector<GameResult>> Games(const std::string& fingerprint) = 0;
@@ -135,8 +174,28 @@ public:
     virtual std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                                      std::int64_t limit) = 0;
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;
+    // What a review of each pair on `day` starts from, in the order given.
+    virtual std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
+                                                            Day day) = 0;
+    // Every review of the log in time order, each pair named by its memory key.
+    virtual std::optional<std::vector<ReviewRecord>> ReviewLog() = 0;
+
+    virtual std::optional<SettingTexts> Settings() = 0;
+    // Keeps `text` under `key`. Changing a setting that reschedules replays every schedule
+    // from the review log with it, in the same transaction.
+    virtual bool SetSetting(std::string_view key, const std::string& text) = 0;
+
+    virtual std::optional<KeptFits> Fits() = 0;
+    // Keeps a fit made at `fittedAt` (seconds since 1970). When it predicts the reviews better
+    // than the weights in use, its weights replace them and every schedule is replayed from the
+    // review log with them, in one transaction.
+    virtual bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) = 0;
+
     virtual Message Problem() const = 0;
 };
+
+// The weights and the retention that schedule pairs now.
+std::optional<ReviewSettings> StoredReviewSettings(ProgressStore& store);
 
 // What the player is told when the store could not keep a game or a review.
 inline Message ProgressNotKept(const ProgressStore& store) {

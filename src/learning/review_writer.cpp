@@ -19,25 +19,12 @@ void BindSeenPair(sqlite3_stmt* statement, const MemoryKey& key, const PairKey& 
     Bind(statement, 5, pair.textB);
 }
 
-// Steps a statement that reads at most one row; false when it failed.
-bool StepOnce(sqlite3_stmt* statement, bool& found) {
-    const int step = sqlite3_step(statement);
-    found = step == SQLITE_ROW;
-    return step == SQLITE_ROW || step == SQLITE_DONE;
-}
-
 } // namespace
 
-ReviewWriter::ReviewWriter(sqlite3* db)
-    : select_(Prepare(db, "SELECT stability, difficulty, last_review, due, reps, lapses "
-                          "FROM memory_states WHERE key_a = ?1 AND key_b = ?2")),
-      firstOfDay_(Prepare(db,
-                          "SELECT recall, stability_before, difficulty_before, "
-                          "last_review_before, due_before, reps_before, lapses_before "
-                          "FROM review_log WHERE key_a = ?1 AND key_b = ?2 AND reviewed_on = ?3 "
-                          "AND counted = 1 ORDER BY id LIMIT 1")),
-      uncountBoard_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE key_a = ?1 AND "
-                                "key_b = ?2 AND reviewed_on = ?3 AND recall = 0")),
+ReviewWriter::ReviewWriter(sqlite3* db, const ReviewSettings& settings)
+    : settings_(settings), memories_(db),
+      uncountDay_(Prepare(db, "UPDATE review_log SET counted = 0 WHERE key_a = ?1 AND "
+                              "key_b = ?2 AND reviewed_on = ?3")),
       // A pair reviewed in Today's Review keeps the list it was last seen in.
       upsert_(Prepare(db, "INSERT INTO memory_states (key_a, key_b, fingerprint, text_a, text_b, "
                           "stability, difficulty, last_review, due, reps, lapses, interval_days) "
@@ -53,41 +40,21 @@ ReviewWriter::ReviewWriter(sqlite3* db)
                        "counted) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, "
                        "?14, ?15)")) {}
 
-bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evidence) {
-    if (!select_ || !firstOfDay_ || !uncountBoard_ || !upsert_ || !log_) {
+bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, ReviewSource source) {
+    if (!uncountDay_ || !upsert_ || !log_) {
         return false;
     }
     const MemoryKey key = MemoryKeyOf(pair.textA, pair.textB);
     const std::string dayText = DayText(day);
-    bool found = false;
-
-    sqlite3_stmt* select = select_.get();
-    sqlite3_reset(select);
-    BindMemoryKey(select, key);
-    if (!StepOnce(select, found)) {
+    const std::optional<PairMemory> memory = memories_.Read(key, day);
+    if (!memory) {
         return false;
     }
-    // A state that cannot be read starts afresh.
-    const std::optional<Schedule> current = found ? ScheduleAt(select, 0) : std::nullopt;
-    sqlite3_reset(select);
-
-    sqlite3_stmt* first = firstOfDay_.get();
-    sqlite3_reset(first);
-    BindMemoryKey(first, key);
-    Bind(first, 3, dayText);
-    if (!StepOnce(first, found)) {
-        return false;
-    }
-    ReviewDay reviewDay;
-    if (found) {
-        reviewDay = {sqlite3_column_int(first, 0) != 0 ? Evidence::Recall : Evidence::Board,
-                     ScheduleAt(first, 1)};
-    }
-    sqlite3_reset(first);
-
-    const ReviewEffect effect = NextReview(current, reviewDay, day, grade, evidence);
-    if (effect.uncountsBoard) {
-        sqlite3_stmt* update = uncountBoard_.get();
+    const ReviewEffect effect =
+        NextReview(memory->schedule, memory->day, day, grade, source, settings_);
+    if (effect.uncountsDay) {
+        // Recall and recognition never both count on a day: every counted row is recognition.
+        sqlite3_stmt* update = uncountDay_.get();
         sqlite3_reset(update);
         BindMemoryKey(update, key);
         Bind(update, 3, dayText);
@@ -102,7 +69,7 @@ bool ReviewWriter::Add(const PairKey& pair, Day day, Grade grade, Evidence evide
     Bind(log, 6, dayText);
     sqlite3_bind_int(log, 7, static_cast<int>(grade));
     BindSchedule(log, 8, effect.before);
-    sqlite3_bind_int(log, 14, evidence == Evidence::Recall ? 1 : 0);
+    sqlite3_bind_int(log, 14, static_cast<int>(source));
     sqlite3_bind_int(log, 15, effect.counted ? 1 : 0);
     if (sqlite3_step(log) != SQLITE_DONE) {
         return false;

@@ -1,9 +1,11 @@
 #include "learning/sqlite_progress_store.h"
 
+#include "learning/kept_settings.h"
 #include "learning/memory_key.h"
 #include "learning/progress_queries.h"
 #include "learning/review_writer.h"
 #include "learning/sqlite_handles.h"
+#include "learning/stored_review_log.h"
 
 #include <array>
 #include <cstdlib>
@@ -91,16 +93,43 @@ bool AddPairTotals(sqlite3* db, const GameResult& game) {
     return true;
 }
 
+ReviewSource SourceOf(const GameResult& game) {
+    const std::pair<const char*, ReviewSource> rounds[] = {
+        {GameKind::Typing, ReviewSource::Typing},
+        {GameKind::Flashcards, ReviewSource::Flashcards},
+        {GameKind::Choice, ReviewSource::Choice}};
+    for (const auto& [kind, source] : rounds) {
+        if (game.kind == kind) {
+            return source;
+        }
+    }
+    return ReviewSource::Board;
+}
+
 bool AddReviews(sqlite3* db, const GameResult& game) {
-    ReviewWriter writer(db);
+    ReviewSettings settings;
+    if (!ReadReviewSettings(db, settings)) {
+        return false;
+    }
+    ReviewWriter writer(db, settings);
     const Day day = LocalDay(static_cast<std::time_t>(game.finishedAt));
-    const Evidence evidence = game.kind == GameKind::Typing ? Evidence::Recall : Evidence::Board;
+    const ReviewSource source = SourceOf(game);
     for (const PairOutcome& outcome : game.outcomes) {
-        if (outcome.grade && !writer.Add(outcome.key, day, *outcome.grade, evidence)) {
-            return false;
+        for (const std::optional<Grade>& grade : {outcome.grade, outcome.retryGrade}) {
+            if (grade && !writer.Add(outcome.key, day, *grade, source)) {
+                return false;
+            }
         }
     }
     return true;
+}
+
+// Every schedule replayed from the review log with the settings kept now.
+bool Reschedule(sqlite3* db) {
+    ReviewSettings settings;
+    std::vector<StoredReview> log;
+    return ReadReviewSettings(db, settings) && ReadStoredReviews(db, log) &&
+           RewriteSchedules(db, log, settings);
 }
 
 } // namespace
@@ -251,6 +280,91 @@ std::optional<std::vector<ScheduledPair>> SqliteProgressStore::ScheduledPairs(Da
 std::optional<ReviewSummary> SqliteProgressStore::Summary(Day today) {
     return ReadWith<ReviewSummary>(
         [&](sqlite3* db, ReviewSummary& summary) { return ReadSummary(db, today, summary); });
+}
+
+std::optional<std::vector<PairMemory>>
+SqliteProgressStore::Memories(const std::vector<PairKey>& pairs, Day day) {
+    auto memories =
+        ReadWith<std::vector<PairMemory>>([&](sqlite3* db, std::vector<PairMemory>& read) {
+            PairMemoryReader reader(db);
+            for (const PairKey& pair : pairs) {
+                const std::optional<PairMemory> memory =
+                    reader.Read(MemoryKeyOf(pair.textA, pair.textB), day);
+                if (!memory) {
+                    return false;
+                }
+                read.push_back(*memory);
+            }
+            return true;
+        });
+    // Without a file yet, every pair is new.
+    if (memories) {
+        memories->resize(pairs.size());
+    }
+    return memories;
+}
+
+std::optional<std::vector<PairHistory>>
+SqliteProgressStore::PairHistories(const std::string& fingerprint, const std::string& description,
+                                   const std::vector<MemoryKey>& pairs) {
+    std::optional<std::vector<PairHistory>> histories =
+        ReadWith<std::vector<PairHistory>>([&](sqlite3* db, std::vector<PairHistory>& read) {
+            return ReadPairHistories(db, fingerprint, description, pairs, read);
+        });
+    // Without a database yet, no pair has a history.
+    if (histories) {
+        histories->resize(pairs.size());
+    }
+    return histories;
+}
+
+std::optional<std::vector<ReviewRecord>> SqliteProgressStore::ReviewLog() {
+    return ReadWith<std::vector<ReviewRecord>>([](sqlite3* db, std::vector<ReviewRecord>& log) {
+        std::vector<StoredReview> rows;
+        if (!ReadStoredReviews(db, rows)) {
+            return false;
+        }
+        log.reserve(rows.size());
+        for (StoredReview& row : rows) {
+            log.push_back(std::move(row.record));
+        }
+        return true;
+    });
+}
+
+std::optional<SettingTexts> SqliteProgressStore::Settings() {
+    return ReadWith<SettingTexts>(ReadSettingTexts);
+}
+
+bool SqliteProgressStore::SetSetting(std::string_view key, const std::string& text) {
+    const Database db(OpenForWriting());
+    if (!db) {
+        return false;
+    }
+    const NumberSetting* setting = SettingNamed(key);
+    if (!WriteSettingText(db.get(), key, text) ||
+        (setting && setting->reschedules && !Reschedule(db.get())) ||
+        !Execute(db.get(), "COMMIT")) {
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+    }
+    return true;
+}
+
+std::optional<KeptFits> SqliteProgressStore::Fits() {
+    return ReadWith<KeptFits>(ReadKeptFits);
+}
+
+bool SqliteProgressStore::KeepFit(const MemoryFit& fit, std::int64_t fittedAt) {
+    const Database db(OpenForWriting());
+    if (!db) {
+        return false;
+    }
+    const bool adopted = fit.Better();
+    if (!InsertFit(db.get(), fit, fittedAt, adopted) || (adopted && !Reschedule(db.get())) ||
+        !Execute(db.get(), "COMMIT")) {
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+    }
+    return true;
 }
 
 std::string DefaultProgressPath() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "learning/pair_history.h"
 #include "learning/progress_migrations.h"
 #include "learning/progress_store.h"
 
@@ -28,6 +29,17 @@ public:
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                              std::int64_t limit) override;
     std::optional<ReviewSummary> Summary(Day today) override;
+    std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
+                                                    Day day) override;
+    // What a results file tells of a list's pairs; see ReadPairHistories.
+    std::optional<std::vector<PairHistory>> PairHistories(const std::string& fingerprint,
+                                                          const std::string& description,
+                                                          const std::vector<MemoryKey>& pairs);
+    std::optional<std::vector<ReviewRecord>> ReviewLog() override;
+    std::optional<SettingTexts> Settings() override;
+    bool SetSetting(std::string_view key, const std::string& text) override;
+    std::optional<KeptFits> Fits() override;
+    bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) override;
     Message Problem() const override { return problem_; }
     const std::string& Path() const { return path_; }
 

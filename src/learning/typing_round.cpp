@@ -1,21 +1,23 @@
 #include "learning/typing_round.h"
 
 #include "game/random_source.h"
+#include "learning/progress_store.h"
 
 #include <utility>
 
 namespace {
-const std::string Nothing;
 
-// 0 to n - 1. The deals' GetRandomNumber almost never gives its top number, so it would keep
-// the last pair last and mixed rounds on one side.
-std::size_t Below(RandomSource& random, std::size_t n) {
-    return static_cast<std::size_t>(random.Next()) % n;
+std::vector<TypingPair> Shuffled(std::vector<TypingPair> pairs, RandomSource& random) {
+    for (std::size_t i = pairs.size(); i > 1; --i) {
+        std::swap(pairs[i - 1], pairs[RandomBelow(random, i)]);
+    }
+    return pairs;
 }
+
 } // namespace
 
-Grade GradeOf(const TypedPair& typed) {
-    switch (typed.first.value_or(AnswerVerdict::Wrong)) {
+Grade GradeOf(AnswerVerdict verdict) {
+    switch (verdict) {
     case AnswerVerdict::Right:
         return Grade::Good;
     case AnswerVerdict::RightButAccents:
@@ -29,101 +31,13 @@ Grade GradeOf(const TypedPair& typed) {
 
 TypingRound::TypingRound(const std::vector<TypingPair>& pairs, RoundDirection direction,
                          RandomSource& random, std::time_t now)
-    : direction_(direction), startedAt_(now), endedAt_(now) {
-    for (const TypingPair& pair : pairs) {
-        if (!pair.textA.empty() && !pair.textB.empty()) {
-            pairs_.push_back(pair);
-        }
-    }
-    answeredAt_.resize(pairs_.size());
-    std::vector<std::size_t> order(pairs_.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-    }
-    for (std::size_t i = order.size(); i > 1; --i) {
-        std::swap(order[i - 1], order[Below(random, i)]);
-    }
-    for (const std::size_t pair : order) {
-        queue_.push_back({pair, PickAsksTextA(random), false});
-    }
-}
-
-bool TypingRound::PickAsksTextA(RandomSource& random) const {
-    switch (direction_) {
-    case RoundDirection::Forward:
-        return false;
-    case RoundDirection::Backward:
-        return true;
-    case RoundDirection::Mixed:
-        break;
-    }
-    return Below(random, 2) == 1;
-}
-
-const std::string& TypingRound::Shown() const {
-    if (Over()) {
-        return Nothing;
-    }
-    const TypingPair& pair = pairs_[Now().pair];
-    return Now().asksTextA ? pair.textB : pair.textA;
-}
-
-const std::string& TypingRound::Expected() const {
-    if (Over()) {
-        return Nothing;
-    }
-    const TypingPair& pair = pairs_[Now().pair];
-    return Now().asksTextA ? pair.textA : pair.textB;
-}
+    : PracticeRound(GameKind::Typing, false, Shuffled(pairs, random), direction, random, now) {}
 
 AnswerCheck TypingRound::Answer(std::string_view typed, std::time_t now) {
     if (Over()) {
         return {};
     }
-    const Question question = Now();
-    queue_.pop_front();
-    const TypingPair& pair = pairs_[question.pair];
-    AnswerCheck check = CheckAnswer(typed, question.asksTextA ? pair.textA : pair.textB);
-    std::optional<std::size_t>& at = answeredAt_[question.pair];
-    if (at) {
-        answered_[*at].retry = check.verdict;
-    } else {
-        at = answered_.size();
-        answered_.push_back({pair, check.verdict, std::nullopt});
-        if (check.verdict == AnswerVerdict::Wrong) {
-            queue_.push_back({question.pair, question.asksTextA, true});
-        }
-    }
-    endedAt_ = now;
+    AnswerCheck check = CheckAnswer(typed, Expected());
+    Record(GradeOf(check.verdict), now);
     return check;
-}
-
-void TypingRound::SetDirection(RoundDirection direction, RandomSource& random) {
-    direction_ = direction;
-    for (Question& question : queue_) {
-        question.asksTextA = PickAsksTextA(random);
-    }
-}
-
-void TypingRound::End(std::time_t now) {
-    if (!Over()) {
-        endedAt_ = now;
-    }
-    ended_ = true;
-}
-
-RoundSummary TypingRound::Summary() const {
-    RoundSummary summary;
-    summary.pairs = static_cast<std::int32_t>(answered_.size());
-    for (const TypedPair& typed : answered_) {
-        if (typed.first != AnswerVerdict::Wrong) {
-            ++summary.rightFirstTry;
-        } else if (typed.retry && *typed.retry != AnswerVerdict::Wrong) {
-            ++summary.rightAfterRetry;
-        } else {
-            ++summary.wrong;
-        }
-    }
-    summary.seconds = static_cast<std::int64_t>(endedAt_ - startedAt_);
-    return summary;
 }

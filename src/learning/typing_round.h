@@ -1,94 +1,25 @@
 #pragma once
 
 #include "learning/answer_check.h"
-#include "learning/review_scheduler.h"
+#include "learning/practice_round.h"
 
-#include <cstdint>
 #include <ctime>
-#include <deque>
-#include <optional>
-#include <string>
+#include <string_view>
 #include <vector>
 
 class RandomSource;
 
-// Which word of a pair is shown; the player types the other.
-enum class RoundDirection {
-    // The word is shown, its translation typed.
-    Forward,
-    Backward,
-    // Each question picks a side at random.
-    Mixed,
-};
+// Good for a clean answer, Hard for an answer with a note (accents, one slip), Again for a
+// wrong one.
+Grade GradeOf(AnswerVerdict verdict);
 
-// A pair of the list in play, its two words in UTF-8.
-struct TypingPair {
-    std::int32_t index = 0;
-    std::string textA;
-    std::string textB;
-};
-
-// How one pair went: its first answer and, after a wrong one, the answer at its retry.
-struct TypedPair {
-    TypingPair pair;
-    std::optional<AnswerVerdict> first;
-    std::optional<AnswerVerdict> retry;
-};
-
-// Good for a clean first answer, Hard for a first answer with a note (accents, one slip),
-// Again for a wrong one, even when the retry was right.
-Grade GradeOf(const TypedPair& typed);
-
-struct RoundSummary {
-    // Pairs answered at least once.
-    std::int32_t pairs = 0;
-    std::int32_t rightFirstTry = 0;
-    std::int32_t rightAfterRetry = 0;
-    std::int32_t wrong = 0;
-    std::int64_t seconds = 0;
-};
-
-// A typing round: asks each pair once in random order and a pair answered wrong once more near
-// the end. Pairs that lack a word are not asked.
-class TypingRound {
+// A typing round: asks each pair once in random order, and a pair answered wrong once more near
+// the end. A pair's review is its first answer's grade.
+class TypingRound : public PracticeRound {
 public:
     TypingRound(const std::vector<TypingPair>& pairs, RoundDirection direction,
                 RandomSource& random, std::time_t now);
 
-    bool Over() const { return queue_.empty() || ended_; }
-    // The word shown now and the word expected; empty once the round is over.
-    const std::string& Shown() const;
-    const std::string& Expected() const;
-    bool ShowsTextA() const { return !Over() && !queue_.front().asksTextA; }
-
     // Checks the answer to the question now and goes on to the next one.
     AnswerCheck Answer(std::string_view typed, std::time_t now);
-    // The direction of this question and the later ones.
-    void SetDirection(RoundDirection direction, RandomSource& random);
-    RoundDirection Direction() const { return direction_; }
-    // Escape: what was answered counts, the rest is not asked.
-    void End(std::time_t now);
-
-    // The pairs answered, in the order first asked.
-    const std::vector<TypedPair>& Answered() const { return answered_; }
-    RoundSummary Summary() const;
-
-private:
-    struct Question {
-        std::size_t pair = 0;
-        bool asksTextA = false;
-        bool retry = false;
-    };
-    bool PickAsksTextA(RandomSource& random) const;
-    const Question& Now() const { return queue_.front(); }
-
-    std::vector<TypingPair> pairs_;
-    RoundDirection direction_;
-    std::deque<Question> queue_;
-    // Per pair of pairs_, its place in answered_, once answered.
-    std::vector<std::optional<std::size_t>> answeredAt_;
-    std::vector<TypedPair> answered_;
-    std::time_t startedAt_;
-    std::time_t endedAt_;
-    bool ended_ = false;
 };

@@ -69,11 +69,12 @@ TEST(CliLanguage, ExportRefusalNamesEveryFormatItWritesInTheLanguageOfTheEnviron
         std::string message;
     } cases[] = {
         {"C", "Can't export the word list to\\n" + out +
-                  "\\nThe file name must end in .txt, .tsv, .csv or .kvtml."},
+                  "\\nThe file name must end in .txt, .tsv, .csv, .kvtml or .apkg."},
         {"de_DE.UTF-8", "Die Wortliste kann nicht exportiert werden nach\\n" + out +
-                            "\\nDer Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden."},
-        {"es_ES.UTF-8", "No se puede exportar la lista de palabras a\\n" + out +
-                            "\\nEl nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml."},
+                            "\\nDer Dateiname muss auf .txt, .tsv, .csv, .kvtml oder .apkg enden."},
+        {"es_ES.UTF-8",
+         "No se puede exportar la lista de palabras a\\n" + out +
+             "\\nEl nombre del archivo debe terminar en .txt, .tsv, .csv, .kvtml o .apkg."},
     };
     for (const auto& [lang, message] : cases) {
         const Environment set({{"LANG", lang}});

@@ -1,3 +1,5 @@
+#include "files/anki_export.h"
+#include "files/list_import.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "support/games.h"
@@ -31,6 +33,7 @@ TEST(WordListExport, EachFormatOpensAgainWithTheSamePairs) {
         {"words.csv", "\"tab\there\",\"semi;colon\"\r\n\"a, b\",\"say \"\"hi\"\"\"\r\n",
          "words.csv | " + utf8},
         {"words.kvtml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", "Tricky | " + utf8},
+        {"words.apkg", "PK\x03\x04", "Tricky | " + utf8},
     };
     for (const auto& [name, head, digest] : formats) {
         SCOPED_TRACE(name);
@@ -55,7 +58,7 @@ TEST(WordListExport, RefusesWithoutAListAFormatOrAFolderAndLeavesTheFileAlone) {
         {kept, false, "There is no word list loaded\nUse File > Open to open a list"},
         {(dir.path() / "words.doc").string(), true,
          "Can't export the word list to\n" + (dir.path() / "words.doc").string() +
-             "\nThe file name must end in .txt, .tsv, .csv or .kvtml."},
+             "\nThe file name must end in .txt, .tsv, .csv, .kvtml or .apkg."},
         {(dir.path() / "none/words.txt").string(), true,
          "Can't write the file\n" + (dir.path() / "none/words.txt").string()},
     };
@@ -67,6 +70,19 @@ TEST(WordListExport, RefusesWithoutAListAFormatOrAFolderAndLeavesTheFileAlone) {
         EXPECT_FALSE(std::filesystem::exists(c.path) && c.path != kept) << c.path;
     }
     EXPECT_EQ(ReadBytes(kept), "old");
+}
+
+// A pair keeps its note's GUID while its words fold to the same; a package without a
+// description names its deck for the program.
+TEST(WordListExport, AnAnkiNoteIsThePairsWhateverItsCaseOrBlanks) {
+    EXPECT_EQ(AnkiNoteGuid("El  Perro ", "The dog"), AnkiNoteGuid("el perro", "the dog"));
+    EXPECT_NE(AnkiNoteGuid("el perro", "the dog"), AnkiNoteGuid("the dog", "el perro"));
+    EXPECT_NE(AnkiNoteGuid("el perro", "the dog"), AnkiNoteGuid("el perro", "the hound"));
+    const std::optional<std::string> package = AnkiPackageBytes("", Tricky, 0);
+    ASSERT_TRUE(package);
+    const ImportOutcome outcome = ImportWordList(ImportFormat::AnkiPackage, "a.apkg", *package, {});
+    ASSERT_TRUE(outcome.list);
+    EXPECT_EQ(outcome.list->description, "Glossatiles");
 }
 
 } // namespace

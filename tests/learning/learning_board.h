@@ -31,6 +31,21 @@ public:
     std::optional<ReviewSummary> Summary(Day) override {
         return failWith ? std::nullopt : std::optional(ReviewSummary{});
     }
+    std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
+                                                    Day) override {
+        return failWith ? std::nullopt : std::optional(std::vector<PairMemory>(pairs.size()));
+    }
+    std::optional<std::vector<ReviewRecord>> ReviewLog() override {
+        return failWith ? std::nullopt : std::optional(std::vector<ReviewRecord>{});
+    }
+    std::optional<SettingTexts> Settings() override {
+        return failWith ? std::nullopt : std::optional(SettingTexts{});
+    }
+    bool SetSetting(std::string_view, const std::string&) override { return !failWith; }
+    std::optional<KeptFits> Fits() override {
+        return failWith ? std::nullopt : std::optional(KeptFits{});
+    }
+    bool KeepFit(const MemoryFit&, std::int64_t) override { return !failWith; }
     Message Problem() const override { return {"%1", {failWith.value_or("")}}; }
 };
 

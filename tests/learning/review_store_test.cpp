@@ -1,5 +1,7 @@
+#include "learning/review_replay.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/old_progress_schema.h"
+#include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +12,6 @@ namespace {
 using namespace std::chrono;
 
 const Day Today = year(2026) / December / 7;
-
-// Noon of `day` in local time, when a game may finish.
-std::int64_t NoonOf(Day day) {
-    const year_month_day date(day);
-    std::tm parts{};
-    parts.tm_year = static_cast<int>(date.year()) - 1900;
-    parts.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
-    parts.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
-    parts.tm_hour = 12;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
-}
 
 PairOutcome Outcome(const std::string& fingerprint, const std::string& word, Grade grade) {
     return {{fingerprint, word, "to " + word}, grade == Grade::Again ? 1 : 0, 0, 0, grade};
@@ -170,6 +160,10 @@ TEST(ReviewStore, AnOlderFileIsBroughtUpToDateInOneTransaction) {
     EXPECT_EQ(Query(path, "PRAGMA user_version"),
               std::to_string(SqliteProgressStore::SchemaVersion) + "\n");
     EXPECT_EQ(Query(path, "SELECT kind, fingerprint FROM games"), "list|00112233aabbccdd\n");
+    const auto settings = StoredReviewSettings(store);
+    ASSERT_TRUE(settings) << EnglishText(store.Problem());
+    EXPECT_EQ(std::tuple(settings->weights, settings->retention),
+              std::tuple(DefaultWeights, DefaultRetention));
 
     // A step that fails takes the steps before it back with it.
     TempDir other;
@@ -230,7 +224,8 @@ TEST(ReviewStore, AVersion3FileMergesEqualPairsAndReplaysTheirLogs) {
 
     SqliteProgressStore store(path);
     ASSERT_TRUE(store.ScheduledPairs(EveryDay, 100)) << EnglishText(store.Problem());
-    EXPECT_EQ(Query(path, "PRAGMA user_version"), "4\n");
+    EXPECT_EQ(Query(path, "PRAGMA user_version"),
+              std::to_string(SqliteProgressStore::SchemaVersion) + "\n");
     const auto pairs = *store.ScheduledPairs(EveryDay, 100);
     ASSERT_EQ(pairs.size(), 2u);
     const ScheduledPair& perro = pairs[0].key.textA == "perro" ? pairs[0] : pairs[1];
@@ -300,6 +295,8 @@ void ExpectScheduleOf(SqliteProgressStore& store, const std::vector<ReviewStep>&
 TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwriteIt) {
     const char* board = GameKind::List;
     const char* round = GameKind::Typing;
+    const char* cards = GameKind::Flashcards;
+    const char* choice = GameKind::Choice;
     const Grade again = Grade::Again, hard = Grade::Hard, good = Grade::Good;
     struct Case {
         const char* name;
@@ -327,6 +324,24 @@ TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwrit
         {"board, round, board, round",
          {{board, 0, again}, {round, 0, hard}, {board, 0, again}, {round, 0, good}},
          {{round, 0, hard}, {round, 0, good}}},
+        {"flashcards replace the board",
+         {{board, 0, good}, {cards, 0, again}},
+         {{cards, 0, again}}},
+        {"a second flashcard grade counts too",
+         {{cards, 0, again}, {cards, 0, good}},
+         {{cards, 0, again}, {cards, 0, good}}},
+        {"flashcards and typing are both recall",
+         {{round, 0, hard}, {cards, 0, good}},
+         {{round, 0, hard}, {cards, 0, good}}},
+        {"a choice after flashcards does not count",
+         {{cards, 0, good}, {choice, 0, again}},
+         {{cards, 0, good}}},
+        {"flashcards replace a choice and the board",
+         {{choice, 0, good}, {board, 0, again}, {cards, 0, hard}},
+         {{cards, 0, hard}}},
+        {"a choice and the board are both recognition",
+         {{board, 0, again}, {choice, 0, good}},
+         {{board, 0, again}, {choice, 0, good}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -338,6 +353,17 @@ TEST(ReviewStore, OnOneDayARoundsGradeReplacesTheBoardsAndTheBoardCannotOverwrit
         // The log keeps every review, counted or not.
         EXPECT_EQ(Query(path, "SELECT COUNT(*), SUM(counted) FROM review_log"),
                   std::to_string(c.steps.size()) + "|" + std::to_string(c.counted.size()) + "\n");
+        // Read back and replayed, the log gives what was written.
+        const auto log = store.ReviewLog();
+        ASSERT_TRUE(log && log->size() == c.steps.size());
+        const ReplayedLog replayed = ReplayReviews(*log, {});
+        for (std::size_t i = 0; i < log->size(); ++i) {
+            EXPECT_EQ(replayed.counted[i], (*log)[i].counted) << i;
+        }
+        const Schedule kept = store.ScheduledPairs(EveryDay, 1)->front().schedule;
+        const Schedule& again = replayed.schedules.begin()->second;
+        EXPECT_EQ(std::tuple(again.memory.stability, again.due, again.reps),
+                  std::tuple(kept.memory.stability, kept.due, kept.reps));
     }
 }
 
@@ -356,6 +382,73 @@ TEST(ReviewStore, AFileFromBeforeRoundsKeepsItsLogAndItsBoardGradeCanBeReplaced)
     ExpectScheduleOf(store, {{GameKind::Typing, 0, Grade::Good}});
     EXPECT_EQ(Query(path, "SELECT grade, recall, counted FROM review_log ORDER BY id"),
               "1|0|0\n3|1|1\n");
+}
+
+// The log says where each review came from; a flashcard's grade when it came back is a second
+// review of the same day.
+TEST(ReviewStore, EachReviewKeepsItsSourceAndAFlashcardsRetryIsReviewedToo) {
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    SqliteProgressStore store(path);
+    const std::pair<const char*, const char*> games[] = {{GameKind::List, "voir"},
+                                                         {GameKind::Typing, "boire"},
+                                                         {GameKind::Flashcards, "manger"},
+                                                         {GameKind::Choice, "dormir"}};
+    for (const auto& [kind, word] : games) {
+        PairOutcome outcome = Outcome("00112233aabbccdd", word, Grade::Again);
+        outcome.retryGrade = Grade::Good;
+        GameResult game = GameOn(Today, {outcome});
+        game.kind = kind;
+        ASSERT_TRUE(store.Record(game)) << EnglishText(store.Problem());
+    }
+    EXPECT_EQ(Query(path, "SELECT text_a, recall, grade FROM review_log ORDER BY id"),
+              "voir|0|1\nvoir|0|3\nboire|1|1\nboire|1|3\nmanger|2|1\nmanger|2|3\n"
+              "dormir|3|1\ndormir|3|3\n");
+    EXPECT_EQ(Query(path, "SELECT kind FROM games ORDER BY id"),
+              "list\ntyping\nflashcards\nchoice\n");
+}
+
+// A version 4 file is what this program writes without the settings and the fits: it gains
+// them, keeps every row, and schedules with the defaults until a setting or a fit is kept.
+TEST(ReviewStore, AVersion4FileGainsSettingsAndFitsAndKeepsEveryRow) {
+    TempDir home;
+    const std::string path = (home.path() / "progress.sqlite").string();
+    {
+        SqliteProgressStore store(path);
+        ASSERT_TRUE(
+            RecordReviews(store, {{"voir", Today - days(9), Grade::Again},
+                                  {"voir", Today - days(9), Grade::Good, ReviewSource::Typing},
+                                  {"boire", Today - days(9), Grade::Hard},
+                                  {"voir", Today - days(2), Grade::Good}}))
+            << EnglishText(store.Problem());
+    }
+    const auto everyRow = [&] {
+        std::string rows;
+        for (const char* table : {"games", "lists", "pair_totals", "memory_states", "review_log"}) {
+            rows +=
+                table + std::string(":\n") +
+                Query(path, ("SELECT * FROM " + std::string(table) + " ORDER BY 1, 2, 3").c_str());
+        }
+        return rows;
+    };
+    Query(path, "DROP TABLE settings; DROP TABLE memory_fits; PRAGMA user_version = 4;");
+    const std::string before = everyRow();
+    ASSERT_NE(before.find("boire"), std::string::npos);
+
+    SqliteProgressStore store(path);
+    const auto settings = StoredReviewSettings(store);
+    ASSERT_TRUE(settings) << EnglishText(store.Problem());
+    EXPECT_EQ(Query(path, "PRAGMA user_version"), "5\n");
+    EXPECT_EQ(everyRow(), before);
+    EXPECT_EQ(std::tuple(settings->weights, settings->retention),
+              std::tuple(DefaultWeights, DefaultRetention));
+    EXPECT_FALSE(store.Fits()->latest);
+    const auto log = store.ReviewLog();
+    ASSERT_TRUE(log && log->size() == 4);
+    EXPECT_EQ(std::tuple((*log)[1].source, (*log)[1].counted, (*log)[0].counted),
+              std::tuple(ReviewSource::Typing, true, false));
+    ASSERT_TRUE(WriteSetting(store, Setting::Retention, 0.9)) << EnglishText(store.Problem());
+    EXPECT_EQ(everyRow(), before) << "the same retention schedules the same";
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 #include "game/game_state.h"
 #include "game/random_source.h"
 #include "learning/pair_identity.h"
+#include "learning/round_result.h"
 #include "learning/sqlite_progress_store.h"
-#include "learning/typing_result.h"
+#include "learning/typing_round.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -73,20 +74,30 @@ TEST(TypingRound, OrderFollowsTheSeedAndDirectionTheSide) {
 }
 
 TEST(TypingRound, GradesEachPairByItsFirstAnswer) {
-    TypingRound round = RoundOf({{0, "casa", "house"}}, RoundDirection::Forward);
-    round.Answer("huose", 1001);
-    ASSERT_TRUE(round.Over());
-    ASSERT_EQ(round.Answered().size(), 1u);
-    EXPECT_EQ(GradeOf(round.Answered()[0]), Grade::Hard);
+    TypingRound round =
+        RoundOf({{0, "casa", "house"}, {1, "mesa", "table"}}, RoundDirection::Forward);
+    std::map<std::string, std::vector<std::string>> answers = {{"house", {"huose"}},
+                                                               {"table", {"tabel!", "table"}}};
+    for (std::time_t now = 1001; !round.Over(); ++now) {
+        std::vector<std::string>& left = answers.at(round.Expected());
+        round.Answer(left.front(), now);
+        left.erase(left.begin());
+    }
+    std::map<std::string, std::pair<Grade, std::optional<Grade>>> grades;
+    for (const PracticedPair& practiced : round.Answered()) {
+        grades[practiced.pair.textB] = {practiced.first, practiced.retry};
+    }
+    EXPECT_EQ(grades,
+              (std::map<std::string, std::pair<Grade, std::optional<Grade>>>{
+                  {"house", {Grade::Hard, std::nullopt}}, {"table", {Grade::Again, Grade::Good}}}));
 
-    struct Case {
-        std::optional<AnswerVerdict> first, retry;
-        Grade grade;
-    };
     using enum AnswerVerdict;
-    for (const Case& c : {Case{Right, {}, Grade::Good}, Case{RightButAccents, {}, Grade::Hard},
-                          Case{Wrong, Right, Grade::Again}, Case{Wrong, {}, Grade::Again}}) {
-        EXPECT_EQ(GradeOf({{}, c.first, c.retry}), c.grade);
+    const std::pair<AnswerVerdict, Grade> cases[] = {{Right, Grade::Good},
+                                                     {RightButAccents, Grade::Hard},
+                                                     {Almost, Grade::Hard},
+                                                     {Wrong, Grade::Again}};
+    for (const auto& [verdict, grade] : cases) {
+        EXPECT_EQ(GradeOf(verdict), grade);
     }
 }
 
@@ -128,7 +139,7 @@ TEST(TypingRound, IsKeptAsAGameOfItsOwnKindThatSchedulesEachPairAnswered) {
     round.End(1030);
 
     const std::time_t finishedAt = 1'796'644'800; // 2026-12-07, 12:00 UTC
-    const GameResult result = TypingRoundResult(round, state, finishedAt);
+    const GameResult result = RoundResult(round, state, finishedAt);
     EXPECT_EQ(result.kind, GameKind::Typing);
     EXPECT_EQ(result.fingerprint, identity.fingerprint);
     EXPECT_EQ(std::tuple(result.pairs, result.correct, result.wrong, result.seconds),

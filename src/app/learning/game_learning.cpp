@@ -5,7 +5,7 @@
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
-#include "learning/typing_result.h"
+#include "learning/round_result.h"
 #include "savegame/atomic_file.h"
 #include "words/word_list_text.h"
 
@@ -115,7 +115,7 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
         return;
     }
     GameHost& host = game_.Host();
-    if (!store_->Record(TypingRoundResult(round, game_.State(), host.CurrentTime()))) {
+    if (!store_->Record(RoundResult(round, game_.State(), host.CurrentTime()))) {
         host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
 }

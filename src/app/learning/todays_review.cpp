@@ -4,17 +4,13 @@
 #include "app/learning/game_learning.h"
 #include "game/game_host.h"
 #include "view/board/message_text.h"
+#include "learning/stored_settings.h"
 
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
-#include <QSettings>
-
-#include <algorithm>
 
 namespace {
-const char* const MaximumPairsKey = "Review/MaximumPairs";
-
 QString LongDate(Day day) {
     const std::chrono::year_month_day date(day);
     return QLocale().toString(QDate(static_cast<int>(date.year()),
@@ -33,10 +29,6 @@ TodaysReview::TodaysReview(GameInPlay& game, GameLearning& learning, QLabel& pan
     pane_->setToolTip(tr("Pairs due for review today"));
     connect(&learning_, &GameLearning::GameRecorded, this, &TodaysReview::Refresh);
     Refresh();
-}
-
-int TodaysReview::MaximumPairs() {
-    return std::clamp(QSettings().value(MaximumPairsKey, DefaultMaximumPairs).toInt(), 1, 10000);
 }
 
 std::optional<ReviewSummary> TodaysReview::Summary() {
@@ -72,7 +64,10 @@ void TodaysReview::OnTodaysReview() {
 
 void TodaysReview::Deal(GameDealer& dealer) {
     ProgressStore& store = learning_.Store();
-    const auto due = store.ScheduledPairs(learning_.Today(), MaximumPairs());
+    // The cap is kept with the progress, where the command line finds it too.
+    const std::optional<double> cap = ReadSetting(store, Setting::ReviewPairs);
+    const auto due = cap ? store.ScheduledPairs(learning_.Today(), static_cast<std::int64_t>(*cap))
+                         : std::nullopt;
     if (!due) {
         game_.Host().ShowMessage(tr("Today's Review cannot be dealt.\nProgress cannot be read: %1")
                                      .arg(MessageText(store.Problem()))

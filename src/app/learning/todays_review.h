@@ -14,15 +14,10 @@ class QLabel;
 class TodaysReview : public QObject {
     Q_OBJECT
 public:
-    // How many pairs one review deals when the settings say nothing.
-    static constexpr int DefaultMaximumPairs = 60;
-
     // `pane` shows today's count; the frame places it.
     TodaysReview(GameInPlay& game, GameLearning& learning, QLabel& pane);
 
     QLabel* DuePane() const { return pane_; }
-    // The cap on one review's pairs, from the settings.
-    static int MaximumPairs();
 
 public slots:
     // Deals the pairs due today or earlier from every list, most overdue first.

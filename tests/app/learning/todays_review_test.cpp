@@ -16,7 +16,6 @@
 #include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 
@@ -67,11 +66,11 @@ TEST_F(TodaysReviewTest, DealsTheDuePairsOfEveryListOnceEachMostOverdueFirstAndG
     ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today);
     // The same pair met again in another list, spelt in another case: one pair, one memory.
     ScheduleFor("cccccccccccccccc", "Voir ", Today - days(3));
-    QSettings().setValue("Review/MaximumPairs", 1);
+    ASSERT_TRUE(WriteSetting(*store, Setting::ReviewPairs, 1)) << EnglishText(store->Problem());
     Trigger(CommandId::TodaysReview);
     EXPECT_EQ(ListText(State().WordList), "Voir =to Voir ") << "the cap keeps the most overdue";
 
-    QSettings().remove("Review/MaximumPairs");
+    ASSERT_TRUE(WriteSetting(*store, Setting::ReviewPairs, 60));
     Trigger(CommandId::TodaysReview);
     EXPECT_EQ(ListText(State().WordList), "Voir =to Voir ; manger=to manger");
     EXPECT_EQ(TilesOnBoard(), 4);

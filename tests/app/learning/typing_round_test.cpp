@@ -3,7 +3,6 @@
 #include "frame_fixture.h"
 #include "learning/pair_identity.h"
 #include "learning/sqlite_progress_store.h"
-#include "learning/typing_result.h"
 #include "modal_answer.h"
 #include "view/dialogs/typing_round_dlg.h"
 

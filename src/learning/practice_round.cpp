@@ -1,0 +1,109 @@
+#include "learning/practice_round.h"
+
+#include "game/random_source.h"
+
+namespace {
+const std::string Nothing;
+} // namespace
+
+const std::string& SideText(const TypingPair& pair, bool textA) {
+    return textA ? pair.textA : pair.textB;
+}
+
+bool Askable(const TypingPair& pair) {
+    return !SideText(pair, true).empty() && !SideText(pair, false).empty();
+}
+
+std::size_t RandomBelow(RandomSource& random, std::size_t n) {
+    return static_cast<std::size_t>(random.Next()) % n;
+}
+
+PracticeRound::PracticeRound(const char* kind, bool retriesAreReviews,
+                             const std::vector<TypingPair>& pairs, RoundDirection direction,
+                             RandomSource& random, std::time_t now)
+    : kind_(kind), retriesAreReviews_(retriesAreReviews), direction_(direction), startedAt_(now),
+      endedAt_(now) {
+    for (const TypingPair& pair : pairs) {
+        if (Askable(pair)) {
+            queue_.push_back({pairs_.size(), PickAsksTextA(random), false});
+            pairs_.push_back(pair);
+        }
+    }
+    answeredAt_.resize(pairs_.size());
+}
+
+bool PracticeRound::PickAsksTextA(RandomSource& random) const {
+    switch (direction_) {
+    case RoundDirection::Forward:
+        return false;
+    case RoundDirection::Backward:
+        return true;
+    case RoundDirection::Mixed:
+        break;
+    }
+    return RandomBelow(random, 2) == 1;
+}
+
+const std::string& PracticeRound::Shown() const {
+    return Over() ? Nothing : SideText(PairNow(), !Now().asksTextA);
+}
+
+const std::string& PracticeRound::Expected() const {
+    return Over() ? Nothing : SideText(PairNow(), Now().asksTextA);
+}
+
+RoundProgress PracticeRound::Progress() const {
+    const auto waiting = static_cast<std::int32_t>(Over() ? 0 : queue_.size());
+    return {answers_ + (waiting > 0 ? 1 : 0), answers_ + waiting};
+}
+
+void PracticeRound::Record(Grade grade, std::time_t now) {
+    if (Over()) {
+        return;
+    }
+    const Question question = Now();
+    queue_.pop_front();
+    ++answers_;
+    std::optional<std::size_t>& at = answeredAt_[question.pair];
+    if (at) {
+        answered_[*at].retry = grade;
+    } else {
+        at = answered_.size();
+        answered_.push_back({pairs_[question.pair], grade, std::nullopt});
+        if (grade == Grade::Again) {
+            queue_.push_back({question.pair, question.asksTextA, true});
+        }
+    }
+    endedAt_ = now;
+}
+
+void PracticeRound::SetDirection(RoundDirection direction, RandomSource& random) {
+    direction_ = direction;
+    for (Question& question : queue_) {
+        question.asksTextA = PickAsksTextA(random);
+    }
+}
+
+void PracticeRound::End(std::time_t now) {
+    if (!Over()) {
+        endedAt_ = now;
+    }
+    ended_ = true;
+}
+
+RoundSummary PracticeRound::Summary() const {
+    RoundSummary summary;
+    summary.pairs = static_cast<std::int32_t>(answered_.size());
+    for (const PracticedPair& practiced : answered_) {
+        if (practiced.first != Grade::Again) {
+            ++summary.rightFirstTry;
+        } else if (practiced.retry && *practiced.retry != Grade::Again) {
+            ++summary.rightAfterRetry;
+        } else {
+            ++summary.wrong;
+        }
+        ++summary.grades[static_cast<std::size_t>(practiced.first) - 1];
+    }
+    summary.seconds = static_cast<std::int64_t>(endedAt_ - startedAt_);
+    return summary;
+}

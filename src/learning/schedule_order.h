@@ -1,0 +1,24 @@
+#pragma once
+
+#include "learning/practice_round.h"
+#include "learning/same_day_rule.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+struct GameState;
+class ProgressStore;
+
+// What a review on `day` of each pair of the game in play starts from, by the pair's place in
+// its list; nullopt when the store cannot tell.
+std::optional<std::vector<PairMemory>> MemoriesInPlay(const GameState& state, ProgressStore& store,
+                                                      Day day);
+
+// Up to `size` of `pairs` in the schedule's order: pairs due on `day` or earlier, most overdue
+// first; then pairs never reviewed, in list order; then the others, soonest due first.
+// `memories` are by the pair's place in the list, and a pair without one is new. Pairs that
+// lack a word are left out.
+std::vector<TypingPair> InScheduleOrder(const std::vector<TypingPair>& pairs,
+                                        const std::vector<PairMemory>& memories, Day day,
+                                        std::size_t size);
