@@ -2,6 +2,7 @@
 
 #include "learning/letters.h"
 #include "words/lowered.h"
+#include "words/side_line.h"
 
 #include <utf8proc.h>
 
@@ -13,7 +14,9 @@ bool IsAsciiBlank(char c) {
 
 } // namespace
 
-std::string MemoryText(std::string_view word) {
+std::string MemoryText(std::string_view line) {
+    // A note says something about the word; changing it keeps the pair's memory.
+    const std::string word = WithoutNote(line);
     if (const std::optional<Letters> folded = Mapped(word, UTF8PROC_CASEFOLD | UTF8PROC_COMPOSE)) {
         return Utf8(*folded);
     }
