@@ -37,7 +37,8 @@ std::optional<ColumnPair> ParseColumns(const std::string& text) {
 std::optional<RoundDirection> ParseDirection(const std::string& text) {
     const std::pair<const char*, RoundDirection> names[] = {{"forward", RoundDirection::Forward},
                                                             {"backward", RoundDirection::Backward},
-                                                            {"mixed", RoundDirection::Mixed}};
+                                                            {"mixed", RoundDirection::Mixed},
+                                                            {"listen", RoundDirection::Listen}};
     for (const auto& [name, direction] : names) {
         if (text == name) {
             return direction;

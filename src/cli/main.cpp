@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
         }
         RandomSource random;
         random.Seed(seed);
-        TypingRound round(TypingPairsOf(state.WordList),
+        TypingRound round(TypingPairsOf(state.WordList, state.ListPath),
                           options->direction.value_or(RoundDirection::Forward), random,
                           std::time(nullptr));
         PlayTypingRound(round, std::cin, std::cout, language);
@@ -144,8 +144,9 @@ int main(int argc, char** argv) {
         ok = ExportWordList(state, host, *options->exportTo);
     }
     if (ok && options->worksheetTo) {
-        const Worksheet sheet = MakeWorksheet(state.FileDescription, state.WordList,
-                                              {*options->layout, BlankColumn::Mixed, seed});
+        const Worksheet sheet =
+            MakeWorksheet(state.FileDescription, state.WordList,
+                          {*options->layout, BlankColumn::Mixed, seed}, state.ListPath);
         const std::optional<Message> problem = WriteWorksheetPdf(sheet, *options->worksheetTo);
         ok = !problem;
         if (problem) {

@@ -35,7 +35,17 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
                      std::string_view language) {
     std::string answer;
     while (!round.Over()) {
-        out << "ask: " << round.Shown() << '\n' << std::flush;
+        if (round.Listens()) {
+            // The file that would be played; the word itself would give the answer away.
+            const std::string& sound = round.HeardSound();
+            out << "play: " << (sound.empty() ? std::string("speech") : sound) << '\n';
+        } else {
+            out << "ask: " << round.Shown() << '\n';
+            if (!round.ShownPicture().empty()) {
+                out << "picture: " << round.ShownPicture() << '\n';
+            }
+        }
+        out << std::flush;
         if (!std::getline(in, answer)) {
             break;
         }
@@ -43,10 +53,14 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
             answer.pop_back();
         }
         const std::string expected = round.Expected();
+        const std::string note = round.NoteNow();
         const AnswerCheck check = round.Answer(answer, std::time(nullptr));
         out << "verdict: " << LocalizedText(VerdictMessage(check, expected), language) << '\n';
         if (check.verdict != AnswerVerdict::Right) {
             out << "typed: " << Marked(answer, check.closest) << '\n';
+        }
+        if (!note.empty()) {
+            out << "note: " << note << '\n';
         }
     }
     round.End(std::time(nullptr));

@@ -123,11 +123,20 @@ std::string CopiedRowsText(const WordPairList& rows) {
 
 bool SavesInItsOwnFormat(const std::string& path) {
     const std::optional<ExportFormat> format = ExportFormatOf(path);
-    if (format != ExportFormat::Native) {
-        return format.has_value();
+    if (!format) {
+        return false;
     }
     const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes);
-    return head && DetectImportFormat(path, *head) == ImportFormat::None;
+    if (format == ExportFormat::Native) {
+        return head && DetectImportFormat(path, *head) == ImportFormat::None;
+    }
+    // A table keeps no column that was not read: the words, the translations and the note.
+    const ImportFormat detected = head ? DetectImportFormat(path, *head) : ImportFormat::None;
+    const ImportPreview preview =
+        ImportReading(path, detected == ImportFormat::None ? ImportFormat::Delimited : detected)
+            .Preview({});
+    const std::size_t read = preview.head.columns.note ? 3 : 2;
+    return !preview.problem && preview.columnCount <= read;
 }
 
 ListSaveResult SaveEditedList(const std::string& path, const std::string& description,

@@ -1,6 +1,7 @@
 #include "files/word_list_export.h"
 
 #include "files/list_export.h"
+#include "files/media_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/word_list_command.h"
@@ -18,8 +19,14 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
                      {path}});
         return false;
     }
+    const std::optional<WordPairList> pairs = WithMediaCopied(state.WordList, state.ListPath, path);
+    if (!pairs) {
+        host.Report({GT_TEXT("Message", "Can't copy the pictures and sounds of the list to\n%1"),
+                     {MediaFolderFor(path)}});
+        return false;
+    }
     const auto text = [&] {
-        return ExportedListText(*format, state.FileDescription, state.WordList, languages);
+        return ExportedListText(*format, state.FileDescription, *pairs, languages);
     };
     if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
         host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});

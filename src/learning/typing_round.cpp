@@ -5,7 +5,14 @@
 #include <utility>
 
 namespace {
-const std::string Nothing;
+
+// A side can be shown by its word or its picture, and typed by its word.
+bool CanAsk(const TypingPair& pair, bool asksTextA) {
+    const std::string& typed = asksTextA ? pair.textA : pair.textB;
+    const bool shown = asksTextA ? !pair.textB.empty() || !pair.pictureB.empty()
+                                 : !pair.textA.empty() || !pair.pictureA.empty();
+    return !typed.empty() && shown;
+}
 
 // 0 to n - 1. The deals' GetRandomNumber almost never gives its top number, so it would keep
 // the last pair last and mixed rounds on one side.
@@ -13,6 +20,11 @@ std::size_t Below(RandomSource& random, std::size_t n) {
     return static_cast<std::size_t>(random.Next()) % n;
 }
 } // namespace
+
+const std::string& TypingRound::Nothing() {
+    static const std::string nothing;
+    return nothing;
+}
 
 Grade GradeOf(const TypedPair& typed) {
     switch (typed.first.value_or(AnswerVerdict::Wrong)) {
@@ -31,7 +43,9 @@ TypingRound::TypingRound(const std::vector<TypingPair>& pairs, RoundDirection di
                          RandomSource& random, std::time_t now)
     : direction_(direction), startedAt_(now), endedAt_(now) {
     for (const TypingPair& pair : pairs) {
-        if (!pair.textA.empty() && !pair.textB.empty()) {
+        const bool dictation =
+            direction == RoundDirection::Listen && (!pair.textA.empty() || !pair.textB.empty());
+        if (dictation || CanAsk(pair, true) || CanAsk(pair, false)) {
             pairs_.push_back(pair);
         }
     }
@@ -44,25 +58,34 @@ TypingRound::TypingRound(const std::vector<TypingPair>& pairs, RoundDirection di
         std::swap(order[i - 1], order[Below(random, i)]);
     }
     for (const std::size_t pair : order) {
-        queue_.push_back({pair, PickAsksTextA(random), false});
+        queue_.push_back({pair, PickAsksTextA(pairs_[pair], random), false});
     }
 }
 
-bool TypingRound::PickAsksTextA(RandomSource& random) const {
+bool TypingRound::PickAsksTextA(const TypingPair& pair, RandomSource& random) const {
+    bool asksTextA = false;
     switch (direction_) {
     case RoundDirection::Forward:
-        return false;
-    case RoundDirection::Backward:
-        return true;
-    case RoundDirection::Mixed:
         break;
+    case RoundDirection::Backward:
+        asksTextA = true;
+        break;
+    case RoundDirection::Mixed:
+        asksTextA = Below(random, 2) == 1;
+        break;
+    case RoundDirection::Listen:
+        // The side with a recording is heard, the words' side where both or neither have one;
+        // never a side without words to type.
+        return !pair.textA.empty() &&
+               (!pair.soundA.empty() || pair.soundB.empty() || pair.textB.empty());
     }
-    return Below(random, 2) == 1;
+    // A picture-only side cannot be typed: the other one is.
+    return CanAsk(pair, asksTextA) ? asksTextA : !asksTextA;
 }
 
 const std::string& TypingRound::Shown() const {
-    if (Over()) {
-        return Nothing;
+    if (Over() || Listens()) {
+        return Nothing();
     }
     const TypingPair& pair = pairs_[Now().pair];
     return Now().asksTextA ? pair.textB : pair.textA;
@@ -70,10 +93,26 @@ const std::string& TypingRound::Shown() const {
 
 const std::string& TypingRound::Expected() const {
     if (Over()) {
-        return Nothing;
+        return Nothing();
     }
     const TypingPair& pair = pairs_[Now().pair];
     return Now().asksTextA ? pair.textA : pair.textB;
+}
+
+const std::string& TypingRound::ShownPicture() const {
+    if (Over() || Listens()) {
+        return Nothing();
+    }
+    const TypingPair& pair = pairs_[Now().pair];
+    return Now().asksTextA ? pair.pictureB : pair.pictureA;
+}
+
+const std::string& TypingRound::HeardSound() const {
+    if (Over() || !Listens()) {
+        return Nothing();
+    }
+    const TypingPair& pair = pairs_[Now().pair];
+    return Now().asksTextA ? pair.soundA : pair.soundB;
 }
 
 AnswerCheck TypingRound::Answer(std::string_view typed, std::time_t now) {
@@ -101,7 +140,7 @@ AnswerCheck TypingRound::Answer(std::string_view typed, std::time_t now) {
 void TypingRound::SetDirection(RoundDirection direction, RandomSource& random) {
     direction_ = direction;
     for (Question& question : queue_) {
-        question.asksTextA = PickAsksTextA(random);
+        question.asksTextA = PickAsksTextA(pairs_[question.pair], random);
     }
 }
 

@@ -19,13 +19,22 @@ enum class RoundDirection {
     Backward,
     // Each question picks a side at random.
     Mixed,
+    // Dictation: a side's sound is played (its recording, else its word spoken) and the player
+    // types that side's word.
+    Listen,
 };
 
-// A pair of the list in play, its two words in UTF-8.
+// A pair of the list in play, its two words in UTF-8, without references, and the files of
+// its usable pictures and sounds ("" where it has none).
 struct TypingPair {
     std::int32_t index = 0;
     std::string textA;
     std::string textB;
+    std::string pictureA = {};
+    std::string pictureB = {};
+    std::string soundA = {};
+    std::string soundB = {};
+    std::string note = {};
 };
 
 // How one pair went: its first answer and, after a wrong one, the answer at its retry.
@@ -49,17 +58,26 @@ struct RoundSummary {
 };
 
 // A typing round: asks each pair once in random order and a pair answered wrong once more near
-// the end. Pairs that lack a word are not asked.
+// the end. A side is asked by its word or its picture, or, in Listen, by its sound; the side
+// typed must have a word. Pairs that cannot be asked either way are not asked.
 class TypingRound {
 public:
     TypingRound(const std::vector<TypingPair>& pairs, RoundDirection direction,
                 RandomSource& random, std::time_t now);
 
     bool Over() const { return queue_.empty() || ended_; }
-    // The word shown now and the word expected; empty once the round is over.
+    // The word shown now and the word expected; empty once the round is over. In Listen,
+    // nothing is shown.
     const std::string& Shown() const;
     const std::string& Expected() const;
     bool ShowsTextA() const { return !Over() && !queue_.front().asksTextA; }
+    // The picture shown with (or instead of) the word now, "" when there is none.
+    const std::string& ShownPicture() const;
+    // In Listen, the recording to play now; "" when the expected word is to be spoken.
+    const std::string& HeardSound() const;
+    bool Listens() const { return direction_ == RoundDirection::Listen; }
+    // The note of the pair asked now, shown once it is answered.
+    const std::string& NoteNow() const { return Over() ? Nothing() : pairs_[Now().pair].note; }
 
     // Checks the answer to the question now and goes on to the next one.
     AnswerCheck Answer(std::string_view typed, std::time_t now);
@@ -79,8 +97,9 @@ private:
         bool asksTextA = false;
         bool retry = false;
     };
-    bool PickAsksTextA(RandomSource& random) const;
+    bool PickAsksTextA(const TypingPair& pair, RandomSource& random) const;
     const Question& Now() const { return queue_.front(); }
+    static const std::string& Nothing();
 
     std::vector<TypingPair> pairs_;
     RoundDirection direction_;
