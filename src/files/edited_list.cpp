@@ -5,6 +5,7 @@
 #include "files/imported_list.h"
 #include "files/list_import.h"
 #include "savegame/atomic_file.h"
+#include "words/side_line.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -32,10 +33,14 @@ std::vector<RowFindings> CheckRows(const WordPairList& rows) {
             continue;
         }
         RowFindings& found = findings[i];
-        if (a.empty() || b.empty()) {
+        // A picture or a sound is a side; a note alone is not. Rows that differ in their notes
+        // alone are one pair.
+        const std::string sideA = SideIdentity(a);
+        const std::string sideB = SideIdentity(b);
+        if (sideA.empty() || sideB.empty()) {
             found |= EmptySide;
         }
-        if (!seen.insert(a + '\n' + b).second) {
+        if (!seen.insert(sideA + '\n' + sideB).second) {
             found |= Duplicate;
         }
         if (a.size() > MaxWordBytes || b.size() > MaxWordBytes) {

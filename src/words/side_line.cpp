@@ -153,3 +153,9 @@ std::string WithoutNote(std::string_view line) {
     AddText(rest, line.substr(from), afterCut);
     return std::string(Trimmed(rest));
 }
+
+std::string SideIdentity(std::string_view line) {
+    SideParts parts = ParseSide(line);
+    parts.note.clear();
+    return SideLine(parts);
+}

@@ -45,3 +45,8 @@ std::string ReferenceValue(std::string_view value);
 
 // The line without its note: who the side is, whatever is said about it.
 std::string WithoutNote(std::string_view line);
+
+// Who the side is, however its line orders its parts: its text, then its picture and its sound,
+// without its note. Two sides of different pictures and no text are two sides; the same words
+// and picture written in another order are one.
+std::string SideIdentity(std::string_view line);
