@@ -1321,13 +1321,6 @@ Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
             <numerusform>%n Lückentext-Notizen wurden ausgelassen, da sie keine Wortpaare sind.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
-        <translation>
-            <numerusform>Das Deck hat %n Mediendatei (Bilder oder Töne); die Steine zeigen nur seine Wörter.</numerusform>
-            <numerusform>Das Deck hat %n Mediendateien (Bilder oder Töne); die Steine zeigen nur seine Wörter.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Its notes name a note type that it does not hold.</source>
         <translation>Die Notizen darin nennen einen Notiztyp, den die Datei nicht enthält.</translation>
@@ -1690,102 +1683,6 @@ Die Liste wird unvollständig sein</translation>
         </translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (60 at most): a line turns a card, the next grades it:
-                 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
-und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
-
-  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
-  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
-  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
-  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
-                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
-                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
-                 Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T  DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
-                 ihre Übersetzungen aus Spalte T nehmen (ab 1 gezählt)
-  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
-                 diese Option und --columns wird beides wie im Spiel erraten
-  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
-                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
-  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
-                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
-  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
-                 fälligen, dann neue (höchstens 60): eine Zeile dreht eine Karte um, die
-                 nächste bewertet sie: 1 oder again, 2 oder hard, 3 oder good, 4 oder easy
-  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
-                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
-  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
-                 fragen, die Vorgabe), backward (nach dem Wort fragen) oder mixed
-  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
-                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
-                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
-  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
-  --all          mit --due: jedes eingeplante Paar
-  --fit --reviews DATEI.csv
-                 das Gedächtnismodell an die Wiederholungen in DATEI.csv anpassen, eine
-                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
-                 bis 4 Easy); gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
-                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
-                 nichts wird gespeichert (1, wenn die Datei nicht lesbar oder eine Zeile
-                 falsch ist)
-  --dry-run      mit --fit: nichts speichern
-  --help         diese Hilfe zeigen
-  --version      die Version zeigen
-
-Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
-Aufruf.
-</translation>
-    </message>
-    <message>
         <source>--results needs the learner&apos;s name: --name NAME</source>
         <translation>--results braucht den Namen des Lernenden: --name NAME</translation>
     </message>
@@ -1876,6 +1773,145 @@ Der Dateiname muss auf .txt, .tsv, .csv, .kvtml oder .apkg enden.</translation>
     <message>
         <source>the learner&apos;s name holds control characters</source>
         <translation>der Name des Lernenden enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (60 at most): a line turns a card, the next grades it:
+                 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit --reviews FILE.csv
+                 fit the memory model to the reviews in FILE.csv, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
+                 parameters and the log loss and RMSE(bins) of the default and the
+                 fitted parameters on those reviews; nothing is stored (1 when the
+                 file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
+und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
+
+  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
+  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
+  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
+  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
+  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
+                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
+                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
+                 Rückseiten auf geraden Seiten für beidseitigen Druck)
+  --columns W,T[,N]
+                 DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T und, wenn angegeben, die Notiz jedes
+                 Paares aus Spalte N nehmen (ab 1 gezählt)
+  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
+                 diese Option und --columns wird beides wie im Spiel erraten
+  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
+                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
+  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
+                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
+  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
+                 fälligen, dann neue (höchstens 60): eine Zeile dreht eine Karte um, die
+                 nächste bewertet sie: 1 oder again, 2 oder hard, 3 oder good, 4 oder easy
+  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
+                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
+  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
+                 fragen, die Vorgabe), backward (nach dem Wort fragen), mixed oder listen
+                 (nach dem Wort des gespielten Tons fragen, seiner Aufnahme oder sonst
+                 seiner Sprachausgabe)
+  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
+                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
+                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
+  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
+  --all          mit --due: jedes eingeplante Paar
+  --fit --reviews DATEI.csv
+                 das Gedächtnismodell an die Wiederholungen in DATEI.csv anpassen, eine
+                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
+                 bis 4 Easy); gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
+                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
+                 nichts wird gespeichert (1, wenn die Datei nicht lesbar oder eine Zeile
+                 falsch ist)
+  --dry-run      mit --fit: nichts speichern
+  --help         diese Hilfe zeigen
+  --version      die Version zeigen
+
+Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
+Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
+        <translation>Seine Liste der Mediendateien würde auf mehr als %1 MB entpackt; sie wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files of the package were refused (larger than %2 MB, of another size than it declares, damaged, or named outside its folder): %1</source>
+        <translation>
+            <numerusform>%n Mediendatei des Pakets wurde abgelehnt (größer als %2 MB, von anderer Größe als angegeben, beschädigt oder außerhalb ihres Ordners benannt): %1</numerusform>
+            <numerusform>%n Mediendateien des Pakets wurden abgelehnt (größer als %2 MB, von anderer Größe als angegeben, beschädigt oder außerhalb ihres Ordners benannt): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 files, more than a deck holds; it is refused.</source>
+        <translation>Es enthält mehr als %1 Dateien, mehr als ein Stapel enthält; es wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a deck may be; it is refused.</source>
+        <translation>Es ist größer als %1 MB, mehr als ein Stapel sein darf; es wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files could not be used; they were looked for in %1.</source>
+        <translation>
+            <numerusform>%n Mediendatei konnte nicht verwendet werden; sie wurde in %1 gesucht.</numerusform>
+            <numerusform>%n Mediendateien konnten nicht verwendet werden; sie wurden in %1 gesucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy the pictures and sounds of the list to
+%1</source>
+        <translation>Die Bilder und Töne der Liste können nicht kopiert werden nach
+%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
     </message>
 </context>
 <context>

@@ -1321,13 +1321,6 @@ Las listas de palabras y las partidas guardadas son texto plano.</translation>
             <numerusform>Se omitieron %n notas de huecos, porque no son parejas de palabras.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
-        <translation>
-            <numerusform>El mazo tiene %n archivo multimedia (imágenes o sonidos); las fichas solo muestran sus palabras.</numerusform>
-            <numerusform>El mazo tiene %n archivos multimedia (imágenes o sonidos); las fichas solo muestran sus palabras.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Its notes name a note type that it does not hold.</source>
         <translation>Sus notas nombran un tipo de nota que no contiene.</translation>
@@ -1690,103 +1683,6 @@ La lista quedará incompleta</translation>
         </translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (60 at most): a line turns a card, the next grades it:
-                 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
-ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
-
-  --seed N       repartir con la semilla aleatoria N en lugar del reloj
-  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
-  --auto-finish  quitar parejas hasta que no se encuentre ninguna
-  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
-  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
-                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
-                 tarjetas (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
-                 (las dos columnas), test (una columna en blanco por fila, barajada según
-                 --seed, con las soluciones después) o cards (para recortar; anversos en
-                 las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T  leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
-                 de la columna W y sus traducciones de la columna T (contando desde 1)
-  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
-                 opción ni --columns, ambas cosas se adivinan como en el juego
-  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
-                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
-  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
-                 línea de la entrada estándar; imprime cada veredicto y un resumen
-  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
-                 repasar y luego las nuevas (60 como mucho): una línea da la vuelta a una
-                 tarjeta y la siguiente la califica: 1 o again, 2 o hard, 3 o good, 4 o easy
-  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
-                 cuatro respuestas; una línea elige una por su número o por su texto
-  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
-                 omisión), backward (pedir la palabra) o mixed
-  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
-                 palabra, traducción y descripción de la lista, separadas por tabuladores
-                 (1 si no se puede leer la base de progreso)
-  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
-  --all          con --due: todas las parejas programadas
-  --fit --reviews ARCHIVO.csv
-                 ajustar el modelo de memoria a los repasos de ARCHIVO.csv, uno por
-                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
-                 4 Easy); imprime los 21 parámetros y la pérdida logarítmica y el
-                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
-                 repasos; no se guarda nada (1 si no se puede leer el archivo o una línea
-                 es errónea)
-  --dry-run      con --fit: no guardar nada
-  --help         mostrar esta ayuda
-  --version      mostrar la versión
-
-Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
-incorrecto.
-</translation>
-    </message>
-    <message>
         <source>--results needs the learner&apos;s name: --name NAME</source>
         <translation>--results necesita el nombre del alumno: --name NAME</translation>
     </message>
@@ -1877,6 +1773,145 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv, .kvtml o .apkg.</transl
     <message>
         <source>the learner&apos;s name holds control characters</source>
         <translation>el nombre del alumno contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (60 at most): a line turns a card, the next grades it:
+                 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit --reviews FILE.csv
+                 fit the memory model to the reviews in FILE.csv, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
+                 parameters and the log loss and RMSE(bins) of the default and the
+                 fitted parameters on those reviews; nothing is stored (1 when the
+                 file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
+ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
+
+  --seed N       repartir con la semilla aleatoria N en lugar del reloj
+  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
+  --auto-finish  quitar parejas hasta que no se encuentre ninguna
+  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
+  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
+                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
+                 tarjetas (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
+                 (las dos columnas), test (una columna en blanco por fila, barajada según
+                 --seed, con las soluciones después) o cards (para recortar; anversos en
+                 las páginas impares, reversos en las pares, para imprimir a doble cara)
+  --columns W,T[,N]
+                 leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W, sus traducciones de la columna T y, si se indica, la
+                 nota de cada pareja de la columna N (contando desde 1)
+  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
+                 opción ni --columns, ambas cosas se adivinan como en el juego
+  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
+                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
+  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
+                 línea de la entrada estándar; imprime cada veredicto y un resumen
+  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
+                 repasar y luego las nuevas (60 como mucho): una línea da la vuelta a una
+                 tarjeta y la siguiente la califica: 1 o again, 2 o hard, 3 o good, 4 o easy
+  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
+                 cuatro respuestas; una línea elige una por su número o por su texto
+  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
+                 omisión), backward (pedir la palabra), mixed o listen (pedir la palabra
+                 del sonido reproducido, su grabación o si no su voz sintetizada)
+  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
+                 palabra, traducción y descripción de la lista, separadas por tabuladores
+                 (1 si no se puede leer la base de progreso)
+  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
+  --all          con --due: todas las parejas programadas
+  --fit --reviews ARCHIVO.csv
+                 ajustar el modelo de memoria a los repasos de ARCHIVO.csv, uno por
+                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
+                 4 Easy); imprime los 21 parámetros y la pérdida logarítmica y el
+                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
+                 repasos; no se guarda nada (1 si no se puede leer el archivo o una línea
+                 es errónea)
+  --dry-run      con --fit: no guardar nada
+  --help         mostrar esta ayuda
+  --version      mostrar la versión
+
+Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
+incorrecto.
+</translation>
+    </message>
+    <message>
+        <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
+        <translation>Su lista de archivos multimedia ocuparía más de %1 MB al descomprimirse; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files of the package were refused (larger than %2 MB, of another size than it declares, damaged, or named outside its folder): %1</source>
+        <translation>
+            <numerusform>Se rechazó %n archivo multimedia del paquete (de más de %2 MB, de otro tamaño que el declarado, dañado o nombrado fuera de su carpeta): %1</numerusform>
+            <numerusform>Se rechazaron %n archivos multimedia del paquete (de más de %2 MB, de otro tamaño que el declarado, dañados o nombrados fuera de su carpeta): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 files, more than a deck holds; it is refused.</source>
+        <translation>Contiene más de %1 archivos, más de los que tiene un mazo; se rechaza.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a deck may be; it is refused.</source>
+        <translation>Ocupa más de %1 MB, más de lo que puede ocupar un mazo; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files could not be used; they were looked for in %1.</source>
+        <translation>
+            <numerusform>No se pudo usar %n archivo multimedia; se buscó en %1.</numerusform>
+            <numerusform>No se pudieron usar %n archivos multimedia; se buscaron en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy the pictures and sounds of the list to
+%1</source>
+        <translation>No se pueden copiar las imágenes y los sonidos de la lista a
+%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
     </message>
 </context>
 <context>

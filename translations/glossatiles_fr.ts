@@ -1321,13 +1321,6 @@ Les listes de mots et les parties enregistrées sont du texte brut.</translation
             <numerusform>%n notes à trous ont été omises, car ce ne sont pas des paires de mots.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
-        <translation>
-            <numerusform>Le paquet contient %n fichier multimédia (images ou sons) ; les tuiles ne montrent que ses mots.</numerusform>
-            <numerusform>Le paquet contient %n fichiers multimédias (images ou sons) ; les tuiles ne montrent que ses mots.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Its notes name a note type that it does not hold.</source>
         <translation>Ses notes nomment un type de note qu&apos;il ne contient pas.</translation>
@@ -1690,103 +1683,6 @@ La liste sera incomplète</translation>
         </translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (60 at most): a line turns a card, the next grades it:
-                 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word) or mixed
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit --reviews FILE.csv
-                 fit the memory model to the reviews in FILE.csv, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
-                 parameters and the log loss and RMSE(bins) of the default and the
-                 fitted parameters on those reviews; nothing is stored (1 when the
-                 file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
-fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
-
-  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
-  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
-  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
-  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
-                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
-                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
-                 impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
-                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
-                 partir de 1)
-  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
-                 option ni --columns, les deux sont devinées comme dans le jeu
-  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
-                 FICHIER depuis la base de progression (1 si elle est illisible)
-  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
-                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
-  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
-                 les nouvelles (60 au plus) : une ligne retourne une carte, la suivante la
-                 note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
-  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
-                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
-  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
-                 par défaut), backward (demander le mot) ou mixed
-  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
-                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
-                 des tabulations (1 si la base de progression est illisible)
-  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
-  --all          avec --due : toutes les paires planifiées
-  --fit --reviews FICHIER.csv
-                 ajuster le modèle de mémoire aux révisions de FICHIER.csv, une par
-                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
-                 4 Easy) ; affiche les 21 paramètres, ainsi que la perte logarithmique et
-                 le RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
-                 révisions ; rien n&apos;est enregistré (1 si le fichier est illisible ou
-                 une ligne erronée)
-  --dry-run      avec --fit : ne rien enregistrer
-  --help         afficher cette aide
-  --version      afficher la version
-
-Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
-échoué, 2 pour une erreur d&apos;utilisation.
-</translation>
-    </message>
-    <message>
         <source>--results needs the learner&apos;s name: --name NAME</source>
         <translation>--results demande le nom de l&apos;élève : --name NAME</translation>
     </message>
@@ -1877,6 +1773,145 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv, .kvtml ou .apkg.</trans
     <message>
         <source>the learner&apos;s name holds control characters</source>
         <translation>le nom de l&apos;élève contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (60 at most): a line turns a card, the next grades it:
+                 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit --reviews FILE.csv
+                 fit the memory model to the reviews in FILE.csv, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); prints the 21
+                 parameters and the log loss and RMSE(bins) of the default and the
+                 fitted parameters on those reviews; nothing is stored (1 when the
+                 file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
+fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
+
+  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
+  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
+  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
+  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
+  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
+                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
+                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
+                 impaires, verso sur les paires, pour imprimer en recto verso)
+  --columns W,T[,N]
+                 lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W, leurs traductions dans la colonne T et, si elle
+                 est donnée, la note de chaque paire dans la colonne N (comptées à
+                 partir de 1)
+  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
+                 option ni --columns, les deux sont devinées comme dans le jeu
+  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
+                 FICHIER depuis la base de progression (1 si elle est illisible)
+  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
+                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
+  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
+                 les nouvelles (60 au plus) : une ligne retourne une carte, la suivante la
+                 note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
+  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
+                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
+  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
+                 par défaut), backward (demander le mot), mixed ou listen (demander le mot
+                 du son joué, son enregistrement ou sinon sa synthèse vocale)
+  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
+                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
+                 des tabulations (1 si la base de progression est illisible)
+  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
+  --all          avec --due : toutes les paires planifiées
+  --fit --reviews FICHIER.csv
+                 ajuster le modèle de mémoire aux révisions de FICHIER.csv, une par
+                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
+                 4 Easy) ; affiche les 21 paramètres, ainsi que la perte logarithmique et
+                 le RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
+                 révisions ; rien n&apos;est enregistré (1 si le fichier est illisible ou
+                 une ligne erronée)
+  --dry-run      avec --fit : ne rien enregistrer
+  --help         afficher cette aide
+  --version      afficher la version
+
+Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
+échoué, 2 pour une erreur d&apos;utilisation.
+</translation>
+    </message>
+    <message>
+        <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
+        <translation>Sa liste de fichiers média ferait plus de %1 Mo une fois décompressée ; elle est refusée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files of the package were refused (larger than %2 MB, of another size than it declares, damaged, or named outside its folder): %1</source>
+        <translation>
+            <numerusform>%n fichier média du paquet a été refusé (plus de %2 Mo, d&apos;une autre taille que celle déclarée, endommagé ou nommé hors de son dossier) : %1</numerusform>
+            <numerusform>%n fichiers média du paquet ont été refusés (plus de %2 Mo, d&apos;une autre taille que celle déclarée, endommagés ou nommés hors de leur dossier) : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 files, more than a deck holds; it is refused.</source>
+        <translation>Il contient plus de %1 fichiers, plus que n&apos;en contient un paquet ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a deck may be; it is refused.</source>
+        <translation>Il fait plus de %1 Mo, plus que ne peut faire un paquet ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files could not be used; they were looked for in %1.</source>
+        <translation>
+            <numerusform>%n fichier média n&apos;a pas pu être utilisé ; il a été cherché dans %1.</numerusform>
+            <numerusform>%n fichiers média n&apos;ont pas pu être utilisés ; ils ont été cherchés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy the pictures and sounds of the list to
+%1</source>
+        <translation>Impossible de copier les images et les sons de la liste vers
+%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note : %1</translation>
     </message>
 </context>
 <context>

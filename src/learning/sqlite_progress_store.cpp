@@ -4,9 +4,9 @@
 #include "learning/progress_queries.h"
 #include "learning/review_writer.h"
 #include "learning/sqlite_handles.h"
+#include "words/data_folder.h"
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -305,15 +305,6 @@ SqliteProgressStore::PairHistories(const std::string& fingerprint, const std::st
 }
 
 std::string DefaultProgressPath() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path folder;
-    // The base-directory rules ignore a relative XDG_DATA_HOME.
-    if (dataHome && dataHome[0] == '/') {
-        folder = dataHome;
-    } else if (const char* home = std::getenv("HOME"); home && home[0] != '\0') {
-        folder = std::filesystem::path(home) / ".local/share";
-    } else {
-        return {};
-    }
-    return (folder / "glossatiles" / "progress.sqlite").string();
+    const std::string folder = DataFolder();
+    return folder.empty() ? folder : folder + "/progress.sqlite";
 }
