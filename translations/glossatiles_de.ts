@@ -1324,13 +1324,6 @@ Wortlisten und gespeicherte Spiele sind reiner Text.</translation>
             <numerusform>%n Lückentext-Notizen wurden ausgelassen, da sie keine Wortpaare sind.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
-        <translation>
-            <numerusform>Das Deck hat %n Mediendatei (Bilder oder Töne); die Steine zeigen nur seine Wörter.</numerusform>
-            <numerusform>Das Deck hat %n Mediendateien (Bilder oder Töne); die Steine zeigen nur seine Wörter.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Its notes name a note type that it does not hold.</source>
         <translation>Die Notizen darin nennen einen Notiztyp, den die Datei nicht enthält.</translation>
@@ -1799,8 +1792,10 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1813,7 +1808,8 @@ prints a summary of the game. Messages go to standard error.
   --choose       ask for the pairs of FILE in the same order, each with up to four
                  answers; a line chooses one by its number or its text
   --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word) or mixed
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
   --due          list the pairs due for review today or earlier, one a line:
                  due date, word, translation and list description, tab-separated
                  (1 when the progress database cannot be read)
@@ -1852,8 +1848,10 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
                  (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
                  Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
                  Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T  DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
-                 ihre Übersetzungen aus Spalte T nehmen (ab 1 gezählt)
+  --columns W,T[,N]
+                 DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T und, wenn angegeben, die Notiz jedes
+                 Paares aus Spalte N nehmen (ab 1 gezählt)
   --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
                  diese Option und --columns wird beides wie im Spiel erraten
   --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
@@ -1867,7 +1865,9 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
   --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
                  vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
   --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
-                 fragen, die Vorgabe), backward (nach dem Wort fragen) oder mixed
+                 fragen, die Vorgabe), backward (nach dem Wort fragen), mixed oder listen
+                 (nach dem Wort des gespielten Tons fragen, seiner Aufnahme oder sonst
+                 seiner Sprachausgabe)
   --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
                  Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
                  Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
@@ -1896,6 +1896,42 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
 Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
 Aufruf.
 </translation>
+    </message>
+    <message>
+        <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
+        <translation>Seine Liste der Mediendateien würde auf mehr als %1 MB entpackt; sie wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files of the package were refused (larger than %2 MB, of another size than it declares, damaged, or named outside its folder): %1</source>
+        <translation>
+            <numerusform>%n Mediendatei des Pakets wurde abgelehnt (größer als %2 MB, von anderer Größe als angegeben, beschädigt oder außerhalb ihres Ordners benannt): %1</numerusform>
+            <numerusform>%n Mediendateien des Pakets wurden abgelehnt (größer als %2 MB, von anderer Größe als angegeben, beschädigt oder außerhalb ihres Ordners benannt): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 files, more than a deck holds; it is refused.</source>
+        <translation>Es enthält mehr als %1 Dateien, mehr als ein Stapel enthält; es wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a deck may be; it is refused.</source>
+        <translation>Es ist größer als %1 MB, mehr als ein Stapel sein darf; es wird abgelehnt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files could not be used; they were looked for in %1.</source>
+        <translation>
+            <numerusform>%n Mediendatei konnte nicht verwendet werden; sie wurde in %1 gesucht.</numerusform>
+            <numerusform>%n Mediendateien konnten nicht verwendet werden; sie wurden in %1 gesucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy the pictures and sounds of the list to
+%1</source>
+        <translation>Die Bilder und Töne der Liste können nicht kopiert werden nach
+%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
     </message>
 </context>
 <context>

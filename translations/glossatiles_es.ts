@@ -1324,13 +1324,6 @@ Las listas de palabras y las partidas guardadas son texto plano.</translation>
             <numerusform>Se omitieron %n notas de huecos, porque no son parejas de palabras.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
-        <translation>
-            <numerusform>El mazo tiene %n archivo multimedia (imágenes o sonidos); las fichas solo muestran sus palabras.</numerusform>
-            <numerusform>El mazo tiene %n archivos multimedia (imágenes o sonidos); las fichas solo muestran sus palabras.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Its notes name a note type that it does not hold.</source>
         <translation>Sus notas nombran un tipo de nota que no contiene.</translation>
@@ -1799,8 +1792,10 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1813,7 +1808,8 @@ prints a summary of the game. Messages go to standard error.
   --choose       ask for the pairs of FILE in the same order, each with up to four
                  answers; a line chooses one by its number or its text
   --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word) or mixed
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
   --due          list the pairs due for review today or earlier, one a line:
                  due date, word, translation and list description, tab-separated
                  (1 when the progress database cannot be read)
@@ -1853,8 +1849,10 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
                  (las dos columnas), test (una columna en blanco por fila, barajada según
                  --seed, con las soluciones después) o cards (para recortar; anversos en
                  las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T  leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
-                 de la columna W y sus traducciones de la columna T (contando desde 1)
+  --columns W,T[,N]
+                 leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W, sus traducciones de la columna T y, si se indica, la
+                 nota de cada pareja de la columna N (contando desde 1)
   --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
                  opción ni --columns, ambas cosas se adivinan como en el juego
   --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
@@ -1868,7 +1866,8 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
   --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
                  cuatro respuestas; una línea elige una por su número o por su texto
   --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
-                 omisión), backward (pedir la palabra) o mixed
+                 omisión), backward (pedir la palabra), mixed o listen (pedir la palabra
+                 del sonido reproducido, su grabación o si no su voz sintetizada)
   --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
                  palabra, traducción y descripción de la lista, separadas por tabuladores
                  (1 si no se puede leer la base de progreso)
@@ -1897,6 +1896,42 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
 Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
 incorrecto.
 </translation>
+    </message>
+    <message>
+        <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
+        <translation>Su lista de archivos multimedia ocuparía más de %1 MB al descomprimirse; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files of the package were refused (larger than %2 MB, of another size than it declares, damaged, or named outside its folder): %1</source>
+        <translation>
+            <numerusform>Se rechazó %n archivo multimedia del paquete (de más de %2 MB, de otro tamaño que el declarado, dañado o nombrado fuera de su carpeta): %1</numerusform>
+            <numerusform>Se rechazaron %n archivos multimedia del paquete (de más de %2 MB, de otro tamaño que el declarado, dañados o nombrados fuera de su carpeta): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 files, more than a deck holds; it is refused.</source>
+        <translation>Contiene más de %1 archivos, más de los que tiene un mazo; se rechaza.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a deck may be; it is refused.</source>
+        <translation>Ocupa más de %1 MB, más de lo que puede ocupar un mazo; se rechaza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files could not be used; they were looked for in %1.</source>
+        <translation>
+            <numerusform>No se pudo usar %n archivo multimedia; se buscó en %1.</numerusform>
+            <numerusform>No se pudieron usar %n archivos multimedia; se buscaron en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy the pictures and sounds of the list to
+%1</source>
+        <translation>No se pueden copiar las imágenes y los sonidos de la lista a
+%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
     </message>
 </context>
 <context>

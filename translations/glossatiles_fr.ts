@@ -1324,13 +1324,6 @@ Les listes de mots et les parties enregistrées sont du texte brut.</translation
             <numerusform>%n notes à trous ont été omises, car ce ne sont pas des paires de mots.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>The deck has %n media files (pictures or sounds); the tiles show only its words.</source>
-        <translation>
-            <numerusform>Le paquet contient %n fichier multimédia (images ou sons) ; les tuiles ne montrent que ses mots.</numerusform>
-            <numerusform>Le paquet contient %n fichiers multimédias (images ou sons) ; les tuiles ne montrent que ses mots.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Its notes name a note type that it does not hold.</source>
         <translation>Ses notes nomment un type de note qu&apos;il ne contient pas.</translation>
@@ -1799,8 +1792,10 @@ prints a summary of the game. Messages go to standard error.
                  (both columns), test (one column blank per row, shuffled by --seed,
                  answer key after it) or cards (to cut out; fronts on odd pages, backs
                  on even pages for printing on both sides)
-  --columns W,T  read FILE as a table, whatever its shape, taking the words from
-                 column W and their translations from column T (counted from 1)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
   --header-row   the first row of an imported table names its columns; without this
                  option and --columns, both are guessed as in the game
   --progress     print FILE&apos;s finished games and hardest pairs from the progress
@@ -1813,7 +1808,8 @@ prints a summary of the game. Messages go to standard error.
   --choose       ask for the pairs of FILE in the same order, each with up to four
                  answers; a line chooses one by its number or its text
   --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word) or mixed
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
   --due          list the pairs due for review today or earlier, one a line:
                  due date, word, translation and list description, tab-separated
                  (1 when the progress database cannot be read)
@@ -1852,8 +1848,10 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  (les deux colonnes), test (une colonne vide par ligne, mélangée selon
                  --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
                  impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T  lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
-                 mots dans la colonne W et leurs traductions dans la colonne T (comptées à
+  --columns W,T[,N]
+                 lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W, leurs traductions dans la colonne T et, si elle
+                 est donnée, la note de chaque paire dans la colonne N (comptées à
                  partir de 1)
   --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
                  option ni --columns, les deux sont devinées comme dans le jeu
@@ -1867,7 +1865,8 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
   --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
                  quatre réponses ; une ligne en choisit une par son numéro ou son texte
   --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
-                 par défaut), backward (demander le mot) ou mixed
+                 par défaut), backward (demander le mot), mixed ou listen (demander le mot
+                 du son joué, son enregistrement ou sinon sa synthèse vocale)
   --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
                  date d&apos;échéance, mot, traduction et description de la liste, séparés par
                  des tabulations (1 si la base de progression est illisible)
@@ -1896,6 +1895,42 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
 Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
 échoué, 2 pour une erreur d&apos;utilisation.
 </translation>
+    </message>
+    <message>
+        <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
+        <translation>Sa liste de fichiers média ferait plus de %1 Mo une fois décompressée ; elle est refusée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files of the package were refused (larger than %2 MB, of another size than it declares, damaged, or named outside its folder): %1</source>
+        <translation>
+            <numerusform>%n fichier média du paquet a été refusé (plus de %2 Mo, d&apos;une autre taille que celle déclarée, endommagé ou nommé hors de son dossier) : %1</numerusform>
+            <numerusform>%n fichiers média du paquet ont été refusés (plus de %2 Mo, d&apos;une autre taille que celle déclarée, endommagés ou nommés hors de leur dossier) : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 files, more than a deck holds; it is refused.</source>
+        <translation>Il contient plus de %1 fichiers, plus que n&apos;en contient un paquet ; il est refusé.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, more than a deck may be; it is refused.</source>
+        <translation>Il fait plus de %1 Mo, plus que ne peut faire un paquet ; il est refusé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n media files could not be used; they were looked for in %1.</source>
+        <translation>
+            <numerusform>%n fichier média n&apos;a pas pu être utilisé ; il a été cherché dans %1.</numerusform>
+            <numerusform>%n fichiers média n&apos;ont pas pu être utilisés ; ils ont été cherchés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy the pictures and sounds of the list to
+%1</source>
+        <translation>Impossible de copier les images et les sons de la liste vers
+%1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note : %1</translation>
     </message>
 </context>
 <context>

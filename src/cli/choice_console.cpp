@@ -34,7 +34,7 @@ void PlayChoiceRound(ChoiceRound& round, std::istream& in, std::ostream& out,
     while (!round.Over()) {
         const OfferedAnswers offered = round.Offered();
         const auto ask = [&] {
-            out << "Question: " << round.Shown() << '\n';
+            PrintQuestion(round, "Question: ", out);
             for (std::size_t i = 0; i < offered.texts.size(); ++i) {
                 out << i + 1 << ". " << offered.texts[i] << '\n';
             }
@@ -46,6 +46,7 @@ void PlayChoiceRound(ChoiceRound& round, std::istream& in, std::ostream& out,
         if (reply.ended) {
             break;
         }
+        const std::string note = round.NoteNow();
         const ChoiceVerdict verdict =
             round.Choose(reply.answer.value_or(offered.texts.size()), std::time(nullptr));
         const Message message =
@@ -53,6 +54,7 @@ void PlayChoiceRound(ChoiceRound& round, std::istream& in, std::ostream& out,
                           : Message(GT_TEXT("Message", "Wrong: %1 (the answer: %2)"),
                                     {reply.answer ? verdict.chosen : reply.line, verdict.answer});
         out << "verdict: " << LocalizedText(message, language) << '\n';
+        PrintNote(note, out);
     }
     round.End(std::time(nullptr));
 }

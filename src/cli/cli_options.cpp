@@ -16,24 +16,30 @@ std::optional<std::uint32_t> ParseNumber(const std::string& text) {
     return seed;
 }
 
-// "W,T", both counted from 1.
+// "W,T" or "W,T,N", each counted from 1.
 std::optional<ColumnPair> ParseColumns(const std::string& text) {
-    const std::size_t comma = text.find(',');
-    if (comma == std::string::npos) {
+    std::vector<std::size_t> columns;
+    for (std::size_t at = 0; at <= text.size() && columns.size() < 4;) {
+        const std::size_t comma = std::min(text.find(',', at), text.size());
+        const std::optional<std::uint32_t> column = ParseNumber(text.substr(at, comma - at));
+        if (!column || *column == 0) {
+            return std::nullopt;
+        }
+        columns.push_back(*column - 1u);
+        at = comma + 1;
+    }
+    if (columns.size() != 2 && columns.size() != 3) {
         return std::nullopt;
     }
-    const std::optional<std::uint32_t> word = ParseNumber(text.substr(0, comma));
-    const std::optional<std::uint32_t> translation = ParseNumber(text.substr(comma + 1));
-    if (!word || !translation || *word == 0 || *translation == 0) {
-        return std::nullopt;
-    }
-    return ColumnPair{*word - 1u, *translation - 1u};
+    return ColumnPair{columns[0], columns[1],
+                      columns.size() == 3 ? std::optional(columns[2]) : std::nullopt};
 }
 
 std::optional<RoundDirection> ParseDirection(const std::string& text) {
     const std::pair<const char*, RoundDirection> names[] = {{"forward", RoundDirection::Forward},
                                                             {"backward", RoundDirection::Backward},
-                                                            {"mixed", RoundDirection::Mixed}};
+                                                            {"mixed", RoundDirection::Mixed},
+                                                            {"listen", RoundDirection::Listen}};
     for (const auto& [name, direction] : names) {
         if (text == name) {
             return direction;

@@ -55,12 +55,14 @@ void PlayFlashcardRound(FlashcardRound& round, std::istream& in, std::ostream& o
                         std::string_view language) {
     std::string line;
     while (!round.Over()) {
-        out << "front: " << round.Shown() << '\n' << std::flush;
+        PrintQuestion(round, "front: ", out);
+        out << std::flush;
         if (!ReadLine(in, line)) {
             break;
         }
         round.Turn();
         out << "back: " << round.Expected() << '\n';
+        PrintNote(round.NoteNow(), out);
         const auto askGrade = [&] {
             out << "grades: " << GradesLine(round, language) << '\n' << std::flush;
         };

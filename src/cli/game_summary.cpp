@@ -1,5 +1,6 @@
 #include "cli/game_summary.h"
 
+#include "files/media_file.h"
 #include "game/board_geometry.h"
 #include "game/game_state.h"
 
@@ -42,5 +43,12 @@ std::string GameSummary(const GameState& state) {
     line("correct", std::to_string(state.CorrectCount));
     line("wrong", std::to_string(state.WrongCount));
     line("hints", std::to_string(state.HintCount));
+    const MediaCounts media = CountMedia(state.WordList, state.ListPath);
+    line("pictures", std::to_string(media.pictures));
+    line("sounds", std::to_string(media.sounds));
+    line("notes", std::to_string(media.notes));
+    if (media.missing > 0) {
+        line("missing-media", std::to_string(media.missing));
+    }
     return summary;
 }

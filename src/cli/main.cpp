@@ -135,7 +135,7 @@ int PractiseList(const CliOptions& options, const GameState& state, ConsoleHost&
     random.Seed(seed);
     const RoundDirection direction = options.direction.value_or(RoundDirection::Forward);
     const std::time_t now = std::time(nullptr);
-    const std::vector<TypingPair> pairs = TypingPairsOf(state.WordList);
+    const std::vector<TypingPair> pairs = TypingPairsOf(state.WordList, state.ListPath);
     SqliteProgressStore store(DefaultProgressPath());
     if (options.round == RoundKind::Typing) {
         TypingRound round(pairs, direction, random, now);
@@ -265,8 +265,9 @@ int main(int argc, char** argv) {
         ok = ExportWordList(state, host, *options->exportTo);
     }
     if (ok && options->worksheetTo) {
-        const Worksheet sheet = MakeWorksheet(state.FileDescription, state.WordList,
-                                              {*options->layout, BlankColumn::Mixed, seed});
+        const Worksheet sheet =
+            MakeWorksheet(state.FileDescription, state.WordList,
+                          {*options->layout, BlankColumn::Mixed, seed}, state.ListPath);
         const std::optional<Message> problem = WriteWorksheetPdf(sheet, *options->worksheetTo);
         ok = !problem;
         if (problem) {

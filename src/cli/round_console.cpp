@@ -12,6 +12,25 @@ bool ReadLine(std::istream& in, std::string& line) {
     return true;
 }
 
+void PrintQuestion(const PracticeRound& round, const char* label, std::ostream& out) {
+    if (round.Listens()) {
+        // The file that would be played; the word itself would give the answer away.
+        const std::string& sound = round.HeardSound();
+        out << "play: " << (sound.empty() ? std::string("speech") : sound) << '\n';
+        return;
+    }
+    out << label << round.Shown() << '\n';
+    if (!round.ShownPicture().empty()) {
+        out << "picture: " << round.ShownPicture() << '\n';
+    }
+}
+
+void PrintNote(const std::string& note, std::ostream& out) {
+    if (!note.empty()) {
+        out << "note: " << note << '\n';
+    }
+}
+
 std::string RoundSummaryText(const RoundSummary& summary) {
     return "pairs: " + std::to_string(summary.pairs) +
            "\nright-first-try: " + std::to_string(summary.rightFirstTry) +

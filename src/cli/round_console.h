@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
 
 // Reads one line, without a carriage return at its end; false at the end of the input.
@@ -34,6 +35,13 @@ Reply<Answer> ReadReply(std::istream& in, Understand understand, AskAgain askAga
     }
     return reply;
 }
+
+// The side shown now: `label` ("ask: ") and its word, with a "picture: " line naming the file of
+// a picture shown; in Listen, a "play: " line naming the recording, or "speech", instead.
+void PrintQuestion(const PracticeRound& round, const char* label, std::ostream& out);
+
+// A "note: " line, when there is a note.
+void PrintNote(const std::string& note, std::ostream& out);
 
 // "pairs: ", "right-first-try: ", "right-after-retry: ", "wrong: " and "time: " lines.
 std::string RoundSummaryText(const RoundSummary& summary);

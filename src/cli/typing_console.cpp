@@ -35,16 +35,19 @@ void PlayTypingRound(TypingRound& round, std::istream& in, std::ostream& out,
                      std::string_view language) {
     std::string answer;
     while (!round.Over()) {
-        out << "ask: " << round.Shown() << '\n' << std::flush;
+        PrintQuestion(round, "ask: ", out);
+        out << std::flush;
         if (!ReadLine(in, answer)) {
             break;
         }
         const std::string expected = round.Expected();
+        const std::string note = round.NoteNow();
         const AnswerCheck check = round.Answer(answer, std::time(nullptr));
         out << "verdict: " << LocalizedText(VerdictMessage(check, expected), language) << '\n';
         if (check.verdict != AnswerVerdict::Right) {
             out << "typed: " << Marked(answer, check.closest) << '\n';
         }
+        PrintNote(note, out);
     }
     round.End(std::time(nullptr));
 }

@@ -1,6 +1,7 @@
 #include "files/anki_collection.h"
 
 #include "files/anki_reader.h"
+#include "files/column_names.h"
 #include "files/imported_list.h"
 #include "files/untrusted_database.h"
 
@@ -163,8 +164,8 @@ bool IsCloze(std::string_view flds) {
 
 class AnkiCollectionSource : public TableSource {
 public:
-    AnkiCollectionSource(std::string collection, int media, const CancelFlag* cancel)
-        : collection_(std::move(collection)), media_(media),
+    AnkiCollectionSource(std::string collection, PackageMedia media, const CancelFlag* cancel)
+        : collection_(std::move(collection)), media_(std::move(media)),
           database_(collection_, MaxPackageNotes, cancel) {}
 
     // Why the collection cannot be read.
@@ -231,6 +232,7 @@ public:
             }
         }
         head.description = deck_;
+        head.columns.note = ProposedColumns(head.columnNames).note;
         head.certain = used_.size() == 1 && head.columnNames.size() == 2;
         return head;
     }
@@ -251,8 +253,9 @@ public:
             for (std::size_t at = 0; at <= flds.size();) {
                 const std::size_t end = std::min(flds.find('\x1f', at), flds.size());
                 if (row.fieldCount++ < keptFields) {
-                    row.fields.push_back(
-                        AnkiFieldWords(std::string_view(flds).substr(at, end - at), true));
+                    row.fields.push_back(AnkiFieldSide(
+                        std::string_view(flds).substr(at, end - at), true,
+                        [this](std::string_view name) { return media_.Reference(name); }));
                 }
                 at = end + 1;
             }
@@ -271,13 +274,7 @@ public:
                                "%n cloze notes were left out, since they are not word pairs."),
                 "%n cloze note was left out, since they are not word pairs.", cloze_));
         }
-        if (media_ > 0) {
-            notes.push_back(PluralMessage(
-                GT_PLURAL_TEXT("Message", "The deck has %n media files (pictures or sounds); the "
-                                          "tiles show only its words."),
-                "The deck has %n media file (pictures or sounds); the tiles show only its words.",
-                media_));
-        }
+        notes.insert(notes.end(), media_.notes.begin(), media_.notes.end());
         return notes;
     }
 
@@ -319,7 +316,7 @@ private:
     }
 
     std::string collection_;
-    int media_;
+    PackageMedia media_;
     UntrustedDatabase database_;
     NoteTypes types_;
     std::vector<std::int64_t> used_;
@@ -329,7 +326,8 @@ private:
 
 } // namespace
 
-OpenedTable AnkiCollectionTable(std::string collection, int mediaFiles, const CancelFlag* cancel) {
+OpenedTable AnkiCollectionTable(std::string collection, PackageMedia media,
+                                const CancelFlag* cancel) {
     constexpr std::string_view sqliteMark{"SQLite format 3\0", 16};
     if (!std::string_view(collection).starts_with(sqliteMark)) {
         return {nullptr, GT_TEXT("Message", "Its collection is not an SQLite database.")};
@@ -338,7 +336,8 @@ OpenedTable AnkiCollectionTable(std::string collection, int mediaFiles, const Ca
     if (collection.size() > 19 && collection[18] == 2 && collection[19] == 2) {
         collection[18] = collection[19] = 1;
     }
-    auto source = std::make_unique<AnkiCollectionSource>(std::move(collection), mediaFiles, cancel);
+    auto source =
+        std::make_unique<AnkiCollectionSource>(std::move(collection), std::move(media), cancel);
     if (std::optional<Message> unreadable = source->Open()) {
         return {nullptr, std::move(*unreadable)};
     }

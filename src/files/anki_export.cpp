@@ -1,9 +1,12 @@
 #include "files/anki_export.h"
 
+#include "files/media_export.h"
+#include "files/media_file.h"
 #include "files/utf8_text.h"
 #include "learning/list_fingerprint.h"
 #include "learning/memory_key.h"
 #include "learning/sqlite_handles.h"
+#include "words/side_line.h"
 
 #include <nlohmann/json.hpp>
 #include <openssl/evp.h>
@@ -11,6 +14,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <vector>
@@ -188,17 +193,63 @@ struct Note {
     std::string sortField;
 };
 
-std::vector<Note> NotesOf(const WordPairList& pairs) {
+// The pictures and sounds the notes name, numbered as the package's entries.
+class PackageFiles {
+public:
+    explicit PackageFiles(std::string_view listPath) : listPath_(listPath) {}
+
+    // The name the package gives the file of `reference`; "" when the file cannot be used.
+    std::string Named(const std::string& reference, MediaKind kind) {
+        const std::optional<std::string> source =
+            reference.empty() ? std::nullopt : UsableMediaPath(reference, kind, listPath_);
+        if (!source) {
+            return {};
+        }
+        if (const auto known = named_.find(*source); known != named_.end()) {
+            return known->second;
+        }
+        const std::string name = names_.Free(std::filesystem::path(*source).filename().string());
+        files_.push_back({*source, name});
+        return named_[*source] = name;
+    }
+
+    // Each file and its name, in the order of their entries.
+    const std::vector<std::pair<std::string, std::string>>& Files() const { return files_; }
+
+private:
+    std::string listPath_;
+    MediaNames names_;
+    std::map<std::string, std::string> named_;
+    std::vector<std::pair<std::string, std::string>> files_;
+};
+
+// A side as Anki shows it: its words, then its picture and its sound. Its note stays behind:
+// the Basic note type has no field for it.
+std::string SideField(const SideParts& side, PackageFiles& files) {
+    std::string field = FieldHtml(FieldText(side.text));
+    if (const std::string picture = files.Named(side.image, MediaKind::Picture); !picture.empty()) {
+        field += "<img src=\"" + FieldHtml(picture) + "\">";
+    }
+    if (const std::string sound = files.Named(side.sound, MediaKind::Sound); !sound.empty()) {
+        field += "[sound:" + sound + "]";
+    }
+    return field;
+}
+
+std::vector<Note> NotesOf(const WordPairList& pairs, PackageFiles& files) {
     std::vector<Note> notes;
     std::set<std::string> guids;
     for (const WordPair& pair : pairs) {
-        std::string word = FieldText(pair.TextA);
+        const std::string word = FieldText(pair.TextA);
         const std::string translation = FieldText(pair.TextB);
         std::string guid = AnkiNoteGuid(word, translation);
         // The same pair twice is one note.
         if (guids.insert(guid).second) {
-            std::string fields = FieldHtml(word) + '\x1f' + FieldHtml(translation);
-            notes.push_back({std::move(guid), std::move(fields), std::move(word)});
+            const SideParts front = ParseSide(word);
+            // The front's files are numbered first.
+            std::string fields = SideField(front, files);
+            fields += '\x1f' + SideField(ParseSide(translation), files);
+            notes.push_back({std::move(guid), std::move(fields), FieldText(front.text)});
         }
     }
     return notes;
@@ -281,9 +332,15 @@ std::optional<std::string> CollectionBytes(const std::string& deckName,
     return std::string(reinterpret_cast<const char*>(bytes.get()), static_cast<std::size_t>(size));
 }
 
-// A zip archive of the entries (name, bytes), deflated, as the flashcard programs unpack it.
-std::optional<std::string>
-Zipped(const std::vector<std::pair<std::string, const std::string*>>& entries) {
+// An entry of a package: its bytes, or the file that holds them.
+struct ZipEntry {
+    std::string name;
+    const std::string* bytes = nullptr;
+    std::string file = {};
+};
+
+// A zip archive of the entries, deflated, as the flashcard programs unpack it.
+std::optional<std::string> Zipped(const std::vector<ZipEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
@@ -298,10 +355,13 @@ Zipped(const std::vector<std::pair<std::string, const std::string*>>& entries) {
     }
     // The archive writes into the buffer and lets go of it when closed; we read it after.
     zip_source_keep(buffer);
-    for (const auto& [name, bytes] : entries) {
-        zip_source_t* entry = zip_source_buffer(archive, bytes->data(), bytes->size(), 0);
-        if (!entry || zip_file_add(archive, name.c_str(), entry, ZIP_FL_ENC_UTF_8) < 0) {
-            zip_source_free(entry);
+    for (const ZipEntry& entry : entries) {
+        // Files are read only when the archive is written, one at a time.
+        zip_source_t* source =
+            entry.bytes ? zip_source_buffer(archive, entry.bytes->data(), entry.bytes->size(), 0)
+                        : zip_source_file(archive, entry.file.c_str(), 0, -1);
+        if (!source || zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
             zip_discard(archive);
             return std::nullopt;
         }
@@ -330,14 +390,24 @@ std::string AnkiNoteGuid(std::string_view word, std::string_view translation) {
 }
 
 std::optional<std::string> AnkiPackageBytes(std::string_view description, const WordPairList& pairs,
-                                            std::time_t now) {
+                                            std::string_view listPath, std::time_t now) {
     const std::string named = FieldText(std::string(description));
+    PackageFiles files(listPath);
     const std::optional<std::string> collection =
-        CollectionBytes(named.empty() ? "Glossatiles" : named, NotesOf(pairs), now);
+        CollectionBytes(named.empty() ? "Glossatiles" : named, NotesOf(pairs, files), now);
     if (!collection) {
         return std::nullopt;
     }
-    // A list has no pictures or sounds: the media map is empty.
-    const std::string media = "{}";
-    return Zipped({{"collection.anki2", &*collection}, {"media", &media}});
+    // The media map names each numbered entry's file.
+    Json map = Json::object();
+    std::vector<ZipEntry> entries;
+    for (const auto& [file, name] : files.Files()) {
+        const std::string number = std::to_string(entries.size());
+        map[number] = name;
+        entries.push_back({number, nullptr, file});
+    }
+    const std::string media = map.dump();
+    entries.push_back({"collection.anki2", &*collection});
+    entries.push_back({"media", &media});
+    return Zipped(entries);
 }

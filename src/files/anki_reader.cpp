@@ -2,11 +2,13 @@
 
 #include "files/imported_list.h"
 
+#include "files/column_names.h"
 #include "files/delimited_reader.h"
 #include "files/delimited_records.h"
 #include "files/html_field.h"
 #include "files/utf8_text.h"
 #include "words/lowered.h"
+#include "words/side_line.h"
 
 #include <algorithm>
 #include <array>
@@ -17,6 +19,11 @@
 namespace {
 
 using namespace std::string_view_literals;
+
+// Files beside an exported table keep the names its fields give them.
+std::string SameName(std::string_view name) {
+    return std::string(name);
+}
 constexpr std::array headerKeys{
     "separator"sv,   "html"sv,        "columns"sv,  "tags column"sv, "notetype column"sv,
     "deck column"sv, "guid column"sv, "notetype"sv, "deck"sv,        "tags"sv,
@@ -132,8 +139,9 @@ ColumnPair WordColumns(const AnkiHeader& header, char separator) {
             back = i;
         }
     }
+    const std::optional<std::size_t> note = ProposedColumns(names).note;
     if (front && back) {
-        return {*front, *back};
+        return {*front, *back, note};
     }
     std::array<std::size_t, 2> chosen{};
     std::size_t column = 0;
@@ -143,7 +151,8 @@ ColumnPair WordColumns(const AnkiHeader& header, char separator) {
         }
         index = column++;
     }
-    return {chosen[0], chosen[1]};
+    const bool noteApart = note != chosen[0] && note != chosen[1];
+    return {chosen[0], chosen[1], noteApart ? note : std::nullopt};
 }
 
 class AnkiTextSource : public TableSource {
@@ -165,7 +174,7 @@ public:
         const bool html = header_.html;
         return ReadDelimitedRows(
             header_.notes, separator_, header_.firstLine, keptFields,
-            [html](std::string_view field) { return AnkiFieldWords(field, html); }, visit);
+            [html](std::string_view field) { return AnkiFieldSide(field, html, SameName); }, visit);
     }
 
 private:
@@ -180,9 +189,25 @@ bool HasAnkiHeader(std::string_view text) {
     return ParseHeaderLine(text.substr(0, text.find('\n'))).has_value();
 }
 
-std::string AnkiFieldWords(std::string_view field, bool html) {
-    const std::string text = WithoutSoundTags(field);
-    return html || LooksLikeHtml(text) ? PlainTextFromHtml(text) : CleanImportedWord(text);
+std::string AnkiFieldSide(std::string_view field, bool html, const MediaNamer& media) {
+    const SoundTags sounds = SplitSoundTags(field);
+    const HtmlField read = html || LooksLikeHtml(sounds.rest)
+                               ? ReadHtmlField(sounds.rest)
+                               : HtmlField{CleanImportedWord(sounds.rest), {}};
+    const auto reference = [&media](const std::string& name) {
+        const std::string file = ReferenceValue(CleanImportedWord(name));
+        return file.empty() ? file : ReferenceValue(media(file));
+    };
+    return SideLine(
+        {read.text, reference(PercentDecoded(read.image)), reference(sounds.first), {}});
+}
+
+std::string TableFieldSide(std::string_view field) {
+    if (field.find("<img") == std::string_view::npos &&
+        field.find("[sound:") == std::string_view::npos) {
+        return CleanImportedWord(field);
+    }
+    return AnkiFieldSide(field, false, SameName);
 }
 
 std::unique_ptr<TableSource> AnkiTextTable(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include "files/import_table.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,6 +15,14 @@ bool HasAnkiHeader(std::string_view text);
 // columns that are not guid, notetype, deck or tags columns. The text must outlive the source.
 std::unique_ptr<TableSource> AnkiTextTable(std::string_view text);
 
-// The words of one of Anki's fields: sound references go, and HTML (when the export says so, or
-// the field looks like it) becomes plain text.
-std::string AnkiFieldWords(std::string_view field, bool html);
+// What a field's reference to a picture or sound file becomes in a side's line.
+using MediaNamer = std::function<std::string(std::string_view name)>;
+
+// One of Anki's fields as a side's line: HTML (when the export says so, or the field looks like
+// it) becomes plain text, and its first picture (<img src>, URL-encoded) and first sound
+// ([sound:…]) become references to the files `media` names.
+std::string AnkiFieldSide(std::string_view field, bool html, const MediaNamer& media);
+
+// A field of a plain table: as it is, but a picture or sound reference as in Anki's exports
+// names a file beside the table.
+std::string TableFieldSide(std::string_view field);

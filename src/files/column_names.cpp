@@ -10,7 +10,7 @@ namespace {
 
 using namespace std::string_view_literals;
 
-enum class Role { Word, Translation, Language, Aside };
+enum class Role { Word, Translation, Language, Note, Aside };
 
 struct KnownName {
     std::string_view name;
@@ -58,12 +58,12 @@ constexpr std::array knownNames{
     KnownName{"synonym", Role::Aside},
     KnownName{"synonyms", Role::Aside},
     KnownName{"context", Role::Aside},
-    KnownName{"comment", Role::Aside},
-    KnownName{"comments", Role::Aside},
-    KnownName{"note", Role::Aside},
-    KnownName{"notes", Role::Aside},
-    KnownName{"example", Role::Aside},
-    KnownName{"examples", Role::Aside},
+    KnownName{"comment", Role::Note},
+    KnownName{"comments", Role::Note},
+    KnownName{"note", Role::Note},
+    KnownName{"notes", Role::Note},
+    KnownName{"example", Role::Note},
+    KnownName{"examples", Role::Note},
     KnownName{"tag", Role::Aside},
     KnownName{"tags", Role::Aside},
     KnownName{"gender", Role::Aside},
@@ -177,6 +177,7 @@ bool LooksLikeHeaderRow(const std::vector<TableRow>& rows) {
 ColumnPair ProposedColumns(const std::vector<std::string>& names) {
     std::optional<std::size_t> word;
     std::optional<std::size_t> translation;
+    std::optional<std::size_t> note;
     std::vector<std::size_t> others;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::optional<Role> role = RoleOf(names[i]);
@@ -184,6 +185,8 @@ ColumnPair ProposedColumns(const std::vector<std::string>& names) {
             word = i;
         } else if (role == Role::Translation && !translation) {
             translation = i;
+        } else if (role == Role::Note) {
+            note = note.value_or(i);
         } else if (role != Role::Aside) {
             others.push_back(i);
         }
@@ -198,5 +201,5 @@ ColumnPair ProposedColumns(const std::vector<std::string>& names) {
     if (!word || !translation) {
         return {};
     }
-    return {*word, *translation};
+    return {*word, *translation, note};
 }

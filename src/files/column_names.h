@@ -15,5 +15,6 @@ bool LooksLikeHeaderRow(const std::vector<TableRow>& rows);
 
 // The word and translation columns that names propose: a word-like column (word, front, term,
 // expression) and a translation-like one (translation, back, definition, meaning), else the first
-// two columns that are not ids, readings, notes and the like.
+// two columns that are not ids, readings, notes and the like; and the first column named as a
+// note (example, comment, note) for the pair's note.
 ColumnPair ProposedColumns(const std::vector<std::string>& names);

@@ -1,5 +1,6 @@
 #include "files/delimited_reader.h"
 
+#include "files/anki_reader.h"
 #include "files/delimited_records.h"
 #include "files/imported_list.h"
 #include "files/utf8_text.h"
@@ -21,7 +22,7 @@ public:
     }
 
     std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
-        return ReadDelimitedRows(text_, separator_, 1, keptFields, CleanImportedWord, visit);
+        return ReadDelimitedRows(text_, separator_, 1, keptFields, TableFieldSide, visit);
     }
 
 private:

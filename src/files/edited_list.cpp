@@ -5,6 +5,7 @@
 #include "files/imported_list.h"
 #include "files/list_import.h"
 #include "savegame/atomic_file.h"
+#include "words/side_line.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -32,10 +33,14 @@ std::vector<RowFindings> CheckRows(const WordPairList& rows) {
             continue;
         }
         RowFindings& found = findings[i];
-        if (a.empty() || b.empty()) {
+        // A picture or a sound is a side; a note alone is not. Rows that differ in their notes
+        // alone are one pair.
+        const std::string sideA = SideIdentity(a);
+        const std::string sideB = SideIdentity(b);
+        if (sideA.empty() || sideB.empty()) {
             found |= EmptySide;
         }
-        if (!seen.insert(a + '\n' + b).second) {
+        if (!seen.insert(sideA + '\n' + sideB).second) {
             found |= Duplicate;
         }
         if (a.size() > MaxWordBytes || b.size() > MaxWordBytes) {
@@ -123,11 +128,20 @@ std::string CopiedRowsText(const WordPairList& rows) {
 
 bool SavesInItsOwnFormat(const std::string& path) {
     const std::optional<ExportFormat> format = ExportFormatOf(path);
-    if (format != ExportFormat::Native) {
-        return format.has_value();
+    if (!format) {
+        return false;
     }
     const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes);
-    return head && DetectImportFormat(path, *head) == ImportFormat::None;
+    if (format == ExportFormat::Native) {
+        return head && DetectImportFormat(path, *head) == ImportFormat::None;
+    }
+    // A table keeps no column that was not read: the words, the translations and the note.
+    const ImportFormat detected = head ? DetectImportFormat(path, *head) : ImportFormat::None;
+    const ImportPreview preview =
+        ImportReading(path, detected == ImportFormat::None ? ImportFormat::Delimited : detected)
+            .Preview({});
+    const std::size_t read = preview.head.columns.note ? 3 : 2;
+    return !preview.problem && preview.columnCount <= read;
 }
 
 ListSaveResult SaveEditedList(const std::string& path, const std::string& description,

@@ -45,7 +45,8 @@ WordPairList PastedRows(std::string_view block);
 std::string CopiedRowsText(const WordPairList& rows);
 
 // True when the list read from `path` can be saved there again in the format its extension
-// names: not an Anki export that happens to end in .txt, say.
+// names: not an Anki export that happens to end in .txt, say, nor a table with columns besides
+// the words, the translations and the note, which saving would lose.
 bool SavesInItsOwnFormat(const std::string& path);
 
 enum class ListSaveResult { Saved, UnknownFormat, CannotWrite };

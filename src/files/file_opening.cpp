@@ -90,6 +90,7 @@ OpenResult DealOpenedList(GameState& state, GameState next, GameHost& host, cons
     host.SetTitle(WindowTitle(path));
     host.InvalidateAll();
     NoteWhatWasNotRead(state, host, path, reading);
+    NoteMissingMedia(state, host);
     host.OnPlayEvent({PlayEventKind::GameStarted});
     return OpenResult::Dealt;
 }

@@ -110,13 +110,18 @@ bool LooksLikeHtml(std::string_view text) {
 }
 
 std::string PlainTextFromHtml(std::string_view raw) {
+    return ReadHtmlField(raw).text;
+}
+
+HtmlField ReadHtmlField(std::string_view raw) {
+    HtmlField field;
     // Decoded and cleaned as every imported word is, so that a stray Windows-1252 byte or a
     // control character does not reach the parser, which would put U+FFFD in its place.
     std::string html = CleanImportedWord(raw);
     if (html.find_first_of("<&") == std::string::npos) {
-        std::string text;
-        AddText(text, html);
-        return Trimmed(std::move(text));
+        AddText(field.text, html);
+        field.text = Trimmed(std::move(field.text));
+        return field;
     }
     if (html.size() > MaxHtmlField) {
         std::size_t cut = MaxHtmlField;
@@ -159,6 +164,12 @@ std::string PlainTextFromHtml(std::string_view raw) {
         if (IsHidden(tag)) {
             continue;
         }
+        if (tag == GUMBO_TAG_IMG && field.image.empty()) {
+            if (const GumboAttribute* source =
+                    gumbo_get_attribute(&node->v.element.attributes, "src")) {
+                field.image = source->value;
+            }
+        }
         if (tag == GUMBO_TAG_BR || IsBlock(tag)) {
             breakLine();
         }
@@ -172,19 +183,19 @@ std::string PlainTextFromHtml(std::string_view raw) {
         }
     }
     gumbo_destroy_output(&options, output);
-    std::string text;
     for (const std::string& line : lines) {
         const std::string trimmed = Trimmed(line);
         if (!trimmed.empty()) {
-            text += (text.empty() ? "" : " / ") + trimmed;
+            field.text += (field.text.empty() ? "" : " / ") + trimmed;
         }
     }
-    return text;
+    return field;
 }
 
-std::string WithoutSoundTags(std::string_view text) {
+SoundTags SplitSoundTags(std::string_view text) {
     constexpr std::string_view opening = "[sound:";
-    std::string rest;
+    SoundTags tags;
+    std::string& rest = tags.rest;
     std::size_t at = 0;
     while (at < text.size()) {
         const std::size_t open = text.find(opening, at);
@@ -194,8 +205,28 @@ std::string WithoutSoundTags(std::string_view text) {
             break;
         }
         rest += text.substr(at, open - at);
+        if (tags.first.empty()) {
+            tags.first = text.substr(open + opening.size(), close - open - opening.size());
+        }
         at = close + 1;
     }
     rest += text.substr(std::min(at, text.size()));
-    return rest;
+    return tags;
+}
+
+std::string PercentDecoded(std::string_view text) {
+    std::string decoded;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto hex = [&](std::size_t i) {
+            return i < text.size() && std::isxdigit(static_cast<unsigned char>(text[i])) != 0;
+        };
+        if (text[at] == '%' && hex(at + 1) && hex(at + 2)) {
+            decoded +=
+                static_cast<char>(std::stoi(std::string(text.substr(at + 1, 2)), nullptr, 16));
+            at += 2;
+        } else {
+            decoded += text[at];
+        }
+    }
+    return decoded;
 }

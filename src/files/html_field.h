@@ -16,7 +16,21 @@ bool LooksLikeHtml(std::string_view text);
 // seconds and hundreds of megabytes.
 std::string PlainTextFromHtml(std::string_view html);
 
+// A field's words as above, and the source of its first picture, <img src="…">, as written.
+struct HtmlField {
+    std::string text;
+    std::string image;
+};
+HtmlField ReadHtmlField(std::string_view html);
+
 inline constexpr std::size_t MaxHtmlField = std::size_t{64} << 10;
 
-// Drops Anki's sound references, "[sound:cat.mp3]": a tile cannot play them.
-std::string WithoutSoundTags(std::string_view text);
+// Anki's sound references, "[sound:cat.mp3]": the text without them, and the first one's file.
+struct SoundTags {
+    std::string rest;
+    std::string first;
+};
+SoundTags SplitSoundTags(std::string_view text);
+
+// "%20" and the like decoded, as a URL names a file; other text as it is.
+std::string PercentDecoded(std::string_view text);

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
 
-// Which two columns of a table become the word and its translation, counted from 0.
+// Which two columns of a table become the word and its translation, counted from 0, and which
+// one, if any, the pair's note.
 struct ColumnPair {
     std::size_t word = 0;
     std::size_t translation = 1;
+    std::optional<std::size_t> note = std::nullopt;
     bool operator==(const ColumnPair&) const = default;
+
+    // One past the last column read.
+    std::size_t End() const { return std::max({word, translation, note.value_or(0)}) + 1; }
 };
 
 // What the player chose for an import, in the preview or on the command line. What is not

@@ -1,6 +1,7 @@
 #include "files/imported_list.h"
 
 #include "files/utf8_text.h"
+#include "words/side_line.h"
 
 #include <algorithm>
 
@@ -26,7 +27,8 @@ std::size_t ControlLength(std::string_view text, std::size_t at) {
 
 } // namespace
 
-void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation) {
+void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation,
+                    std::string_view note) {
     word = CleanImportedWord(word);
     translation = CleanImportedWord(translation);
     if (word.empty() && translation.empty()) {
@@ -35,6 +37,13 @@ void AddImportedRow(ImportedList& list, int line, std::string word, std::string 
     if (word.empty() || translation.empty()) {
         list.leftOutLines.push_back(line);
         return;
+    }
+    if (const std::string cleaned = ReferenceValue(CleanImportedWord(note)); !cleaned.empty()) {
+        SideParts parts = ParseSide(translation);
+        if (parts.note.empty()) {
+            parts.note = cleaned;
+            translation = SideLine(parts);
+        }
     }
     list.pairs.push_back({std::move(word), std::move(translation)});
 }

@@ -34,10 +34,12 @@ inline ImportOutcome ImportFailure(Message problem) {
     return {std::nullopt, std::move(problem), cancelled};
 }
 
-// Adds the pair, or notes its line when only one of the two words is there. A row with neither
-// word is a blank line and is passed over. Every reader's words come through here, so none can
-// hold a line break or another control character.
-void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation);
+// Adds the pair, or notes its line when only one of the two sides is there. A side may be only a
+// picture or a sound. A row with neither is a blank line and is passed over. Every reader's
+// words come through here, so none can hold a line break or another control character. A note
+// goes on the translation's line.
+void AddImportedRow(ImportedList& list, int line, std::string word, std::string translation,
+                    std::string_view note = {});
 
 // Line breaks and other control characters (C0, DEL, C1, the Unicode line and paragraph
 // separators) become blanks, a CR LF one blank; blanks around the word go.

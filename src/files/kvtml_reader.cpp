@@ -2,8 +2,10 @@
 
 #include "files/imported_list.h"
 
+#include "files/html_field.h"
 #include "files/utf8_text.h"
 #include "files/xml_problem.h"
+#include "words/side_line.h"
 
 #include <pugixml.hpp>
 
@@ -53,6 +55,18 @@ std::string InnerText(pugi::xml_node node) {
     return collector.text;
 }
 
+// "file:cat.png", "file:///home/me/lists/cat.png" or a bare path, as a file; whether it may be
+// opened is decided where it is used.
+std::string FileOfUrl(std::string_view url) {
+    std::string file = CleanImportedWord(url);
+    if (file.starts_with("file://")) {
+        file.erase(0, 7);
+    } else if (file.starts_with("file:")) {
+        file.erase(0, 5);
+    }
+    return ReferenceValue(PercentDecoded(file));
+}
+
 // The columns of a version 2 file are its identifiers; a version 1 file has two, <o> and <t>.
 class KvtmlSource : public TableSource {
 public:
@@ -70,6 +84,8 @@ public:
                     ids_.emplace_back(id);
                 }
             }
+            hasNotes_ = root_.select_node("entries/entry/translation/comment | "
+                                          "entries/entry/translation/example");
         }
     }
 
@@ -89,6 +105,12 @@ public:
                 head.columnLanguages.push_back(language.empty() ? name : language);
             }
             head.columns = {IdColumn("0"), IdColumn("1")};
+            if (hasNotes_) {
+                // The comments and examples of an entry's translations, as one column.
+                head.columns.note = head.columnNames.size();
+                head.columnNames.emplace_back("Note");
+                head.columnLanguages.emplace_back();
+            }
             head.certain = ids_.size() <= 2;
         } else {
             head.description = CleanImportedWord(root_.attribute("title").value());
@@ -99,7 +121,7 @@ public:
 
     std::optional<Message> ReadRows(std::size_t keptFields, const RowVisitor& visit) override {
         LineCounter lines(text_);
-        const std::size_t columns = version2_ ? ids_.size() : 2;
+        const std::size_t columns = version2_ ? ids_.size() + (hasNotes_ ? 1 : 0) : 2;
         const pugi::xml_node parent = version2_ ? root_.child("entries") : root_;
         TableRow row;
         for (pugi::xml_node entry : parent.children(version2_ ? "entry" : "e")) {
@@ -130,20 +152,41 @@ private:
         return {};
     }
 
-    // The text of column `column` of an entry.
+    // Column `column` of an entry: a translation as a side's line, with its picture and sound,
+    // or the entry's note.
     std::string Field(pugi::xml_node entry, std::size_t column) const {
         if (!version2_) {
             return CleanImportedWord(InnerText(entry.child(column == 0 ? "o" : "t")));
         }
-        return CleanImportedWord(
-            InnerText(entry.find_child_by_attribute("translation", "id", ids_[column].c_str())
-                          .child("text")));
+        if (column == ids_.size()) {
+            return EntryNote(entry);
+        }
+        const pugi::xml_node translation =
+            entry.find_child_by_attribute("translation", "id", ids_[column].c_str());
+        return SideLine({CleanImportedWord(InnerText(translation.child("text"))),
+                         FileOfUrl(InnerText(translation.child("image"))),
+                         FileOfUrl(InnerText(translation.child("sound"))),
+                         {}});
+    }
+
+    std::string EntryNote(pugi::xml_node entry) const {
+        std::string note;
+        for (pugi::xml_node translation : entry.children("translation")) {
+            for (const char* kind : {"comment", "example"}) {
+                const std::string said = CleanImportedWord(InnerText(translation.child(kind)));
+                if (!said.empty() && note.find(said) == std::string::npos) {
+                    note += (note.empty() ? "" : "; ") + said;
+                }
+            }
+        }
+        return note;
     }
 
     std::string_view text_;
     std::shared_ptr<pugi::xml_document> document_;
     pugi::xml_node root_;
     bool version2_ = false;
+    bool hasNotes_ = false;
     std::vector<std::string> ids_;
 };
 

@@ -1,8 +1,12 @@
 #include "files/kvtml_writer.h"
 
 #include "files/utf8_text.h"
+#include "words/side_line.h"
 
 #include <pugixml.hpp>
+
+#include <cctype>
+#include <cstdio>
 
 namespace {
 
@@ -27,6 +31,24 @@ void AddIdentifier(pugi::xml_node identifiers, const char* id, const LanguageLab
     identifier.append_attribute("id") = id;
     AddTextChild(identifier, "name", language.name.empty() ? fallbackName : language.name);
     AddTextChild(identifier, "locale", language.locale);
+}
+
+// A file as a URL: relative to the document where it is relative, with the bytes a URL may not
+// hold escaped.
+std::string FileUrl(std::string_view file) {
+    constexpr std::string_view kept = "-._~/!$&'()*+,;=@";
+    std::string url = file.starts_with('/') ? "file://" : "";
+    for (const char c : file) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || kept.find(c) != std::string_view::npos) {
+            url += c;
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", byte);
+            url += escaped;
+        }
+    }
+    return url;
 }
 
 struct StringWriter : pugi::xml_writer {
@@ -67,11 +89,21 @@ std::string KvtmlText(std::string_view description, const WordPairList& pairs,
         const std::string entryId = std::to_string(id++);
         pugi::xml_node entry = entries.append_child("entry");
         entry.append_attribute("id") = entryId.c_str();
-        for (const auto& [side, word] :
+        for (const auto& [side, line] :
              {std::pair("0", &pair.TextA), std::pair("1", &pair.TextB)}) {
             pugi::xml_node translation = entry.append_child("translation");
             translation.append_attribute("id") = side;
-            AddTextChild(translation, "text", word->value_or(""));
+            const SideParts parts = ParseSide(line->value_or(""));
+            AddTextChild(translation, "text", parts.text);
+            if (!parts.note.empty()) {
+                AddTextChild(translation, "comment", parts.note);
+            }
+            if (!parts.image.empty()) {
+                AddTextChild(translation, "image", FileUrl(parts.image));
+            }
+            if (!parts.sound.empty()) {
+                AddTextChild(translation, "sound", FileUrl(parts.sound));
+            }
         }
         lesson.append_child("entry").append_attribute("id") = entryId.c_str();
     }

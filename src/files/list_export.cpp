@@ -3,14 +3,17 @@
 #include "files/file_name.h"
 #include "files/kvtml_writer.h"
 #include "files/utf8_text.h"
+
 #include "words/script_language.h"
+#include "words/side_line.h"
 #include "words/word_list_text.h"
+#include <algorithm>
 
 namespace {
 
 // Spreadsheets and the other programs read UTF-8.
-void AppendField(std::string& text, const std::optional<std::string>& word) {
-    const std::string field = AsUtf8(word.value_or(""));
+void AppendField(std::string& text, std::string_view word) {
+    const std::string field = AsUtf8(word);
     // A leading byte order mark would be taken for the file's own.
     if (field.find_first_of("\t;,\"\r\n") == std::string::npos &&
         !field.starts_with("\xEF\xBB\xBF")) {
@@ -47,11 +50,24 @@ std::optional<ExportFormat> ExportFormatOf(std::string_view path) {
 }
 
 std::string DelimitedListText(const WordPairList& pairs, char separator) {
+    const bool notes = std::any_of(pairs.begin(), pairs.end(), [](const WordPair& pair) {
+        return !PairNote(pair.TextA.value_or(""), pair.TextB.value_or("")).empty();
+    });
     std::string text;
+    if (notes) {
+        // The names make a reader take the third column for the note.
+        text += std::string("Word") + separator + "Translation" + separator + "Note\r\n";
+    }
     for (const WordPair& pair : pairs) {
-        AppendField(text, pair.TextA);
+        const std::string a = pair.TextA.value_or("");
+        const std::string b = pair.TextB.value_or("");
+        AppendField(text, notes ? WithoutNote(a) : a);
         text += separator;
-        AppendField(text, pair.TextB);
+        AppendField(text, notes ? WithoutNote(b) : b);
+        if (notes) {
+            text += separator;
+            AppendField(text, PairNote(a, b));
+        }
         text += "\r\n";
     }
     return text;

@@ -14,7 +14,9 @@ enum class ExportFormat { Native, Tsv, Csv, Kvtml };
 std::optional<ExportFormat> ExportFormatOf(std::string_view path);
 
 // One record per pair, CR LF after each. A field is quoted when it holds a quote, a line break
-// or any separator a reader might guess, so the file reads back as it was written.
+// or any separator a reader might guess, so the file reads back as it was written. Pictures and
+// sounds stay references in their sides' fields; when a pair has a note, every note goes in a
+// third column, under a row that names the columns.
 std::string DelimitedListText(const WordPairList& pairs, char separator);
 
 // The whole file of a list in that format. The languages are what the list or the player names

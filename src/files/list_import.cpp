@@ -173,14 +173,17 @@ OpenedTable& ImportReading::Table(ImportFormat format, const ImportChoice& choic
         return known->second;
     }
     OpenedTable table;
-    if (std::optional<Message> problem = LoadBytes()) {
-        table.problem = std::move(*problem);
-    } else {
-        try {
+    try {
+        if (format == ImportFormat::AnkiPackage && !loaded_) {
+            // A package may be larger than any other import: only its collection is read whole.
+            table = AnkiPackageFileTable(path_, cancel_);
+        } else if (std::optional<Message> problem = LoadBytes()) {
+            table.problem = std::move(*problem);
+        } else {
             table = OpenTable(format, bytes_, choice, cancel_);
-        } catch (const std::bad_alloc&) {
-            table = {nullptr, GT_TEXT("Message", "It is too large to read into memory.")};
         }
+    } catch (const std::bad_alloc&) {
+        table = {nullptr, GT_TEXT("Message", "It is too large to read into memory.")};
     }
     return tables_.emplace(key, std::move(table)).first->second;
 }
@@ -282,18 +285,18 @@ ImportOutcome ImportReading::Read(const ImportChoice& choice) {
     bool cancelled = false;
     std::optional<Message> problem;
     try {
-        problem = source.ReadRows(std::max(columns.word, columns.translation) + 1,
-                                  [&](const TableRow& row) {
-                                      if (IsCancelled(cancel_)) {
-                                          cancelled = true;
-                                          return false;
-                                      }
-                                      if (!std::exchange(headerRow, false)) {
-                                          AddImportedRow(list, row.line, field(row, columns.word),
-                                                         field(row, columns.translation));
-                                      }
-                                      return true;
-                                  });
+        problem = source.ReadRows(columns.End(), [&](const TableRow& row) {
+            if (IsCancelled(cancel_)) {
+                cancelled = true;
+                return false;
+            }
+            if (!std::exchange(headerRow, false)) {
+                AddImportedRow(list, row.line, field(row, columns.word),
+                               field(row, columns.translation),
+                               columns.note ? field(row, *columns.note) : std::string());
+            }
+            return true;
+        });
     } catch (const std::bad_alloc&) {
         problem = GT_TEXT("Message", "It is too large to read into memory.");
     }
@@ -327,7 +330,7 @@ ImportOutcome ImportWordList(ImportFormat format, std::string_view path, std::st
 
 std::optional<Message> MissingColumnProblem(const ImportPreview& preview,
                                             const ColumnPair& columns) {
-    const std::size_t beyond = std::max(columns.word, columns.translation);
+    const std::size_t beyond = columns.End() - 1;
     if (beyond < preview.columnCount && columns.word != columns.translation) {
         return std::nullopt;
     }

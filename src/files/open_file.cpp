@@ -2,6 +2,7 @@
 
 #include "files/file_bytes.h"
 #include "files/file_kind.h"
+#include "files/media_file.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "learning/memory_key.h"
@@ -83,11 +84,19 @@ void IdentifySavedGame(GameState& state) {
 
 } // namespace
 
+void NoteMissingMedia(const GameState& state, GameHost& host) {
+    host.WithdrawNote(NoteTopic::MissingMedia);
+    if (const int missing = CountMedia(state.WordList, state.ListPath).missing; missing > 0) {
+        host.ReportNote(NoteTopic::MissingMedia, MissingMediaNote(missing, state.ListPath));
+    }
+}
+
 bool LoadGameFile(GameState& state, GameHost& host, const std::string& path) {
     if (!Loadplayedgame(state, host, path)) {
         return false;
     }
     IdentifySavedGame(state);
+    NoteMissingMedia(state, host);
     return true;
 }
 

@@ -13,6 +13,10 @@ class ImportChooser;
 // the progress records under the list it names.
 bool LoadGameFile(GameState& state, GameHost& host, const std::string& path);
 
+// Says how many of the pictures and sounds of the list in play cannot be used, or withdraws
+// the note when all can.
+void NoteMissingMedia(const GameState& state, GameHost& host);
+
 // File > Open: asks for a file, then opens it as below.
 OpenResult OpenFile(GameState& state, GameHost& host, DealKind deal = DealKind::Plain,
                     ImportChooser* chooser = nullptr);

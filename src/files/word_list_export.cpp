@@ -3,6 +3,7 @@
 #include "files/anki_export.h"
 #include "files/file_name.h"
 #include "files/list_export.h"
+#include "files/media_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/word_list_command.h"
@@ -14,10 +15,12 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
         return false;
     }
     const std::optional<ExportFormat> format = ExportFormatOf(path);
-    std::optional<std::string> package;
+    std::optional<std::string> bytes;
     if (HasExtension(path, ".apkg")) {
-        package = AnkiPackageBytes(state.FileDescription, state.WordList, host.CurrentTime());
-        if (!package) {
+        // A package carries its pictures and sounds inside.
+        bytes = AnkiPackageBytes(state.FileDescription, state.WordList, state.ListPath,
+                                 host.CurrentTime());
+        if (!bytes) {
             host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
             return false;
         }
@@ -26,13 +29,19 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
                                         "end in .txt, .tsv, .csv, .kvtml or .apkg."),
                      {path}});
         return false;
+    } else {
+        const std::optional<WordPairList> pairs =
+            WithMediaCopied(state.WordList, state.ListPath, path);
+        if (!pairs) {
+            host.Report(
+                {GT_TEXT("Message", "Can't copy the pictures and sounds of the list to\n%1"),
+                 {MediaFolderFor(path)}});
+            return false;
+        }
+        bytes = ExportedListText(*format, state.FileDescription, *pairs, languages);
     }
-    const auto bytes = [&] {
-        return package
-                   ? std::move(*package)
-                   : ExportedListText(*format, state.FileDescription, state.WordList, languages);
-    };
-    if (WriteFileAtomically(path, bytes) != AtomicWriteResult::Written) {
+    if (WriteFileAtomically(path, [&] { return std::move(*bytes); }) !=
+        AtomicWriteResult::Written) {
         host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
         return false;
     }

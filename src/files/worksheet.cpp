@@ -1,7 +1,9 @@
 #include "files/worksheet.h"
 
+#include "files/media_file.h"
 #include "files/utf8_text.h"
 #include "game/random_source.h"
+#include "words/side_line.h"
 
 #include <numeric>
 
@@ -43,11 +45,25 @@ std::optional<WorksheetLayout> WorksheetLayoutNamed(std::string_view name) {
 }
 
 Worksheet MakeWorksheet(std::string_view description, const WordPairList& pairs,
-                        const WorksheetOptions& options) {
+                        const WorksheetOptions& options, std::string_view listPath) {
     Worksheet sheet{AsUtf8(description), options.layout, {}, {}, {}};
     std::vector<WorksheetLine> both;
+    // A side's words and its picture; the file's name stands for a picture that cannot be used.
+    const auto side = [listPath](const std::optional<std::string>& line) {
+        const SideParts parts = ParseSide(line.value_or(""));
+        std::string picture =
+            parts.image.empty()
+                ? std::string()
+                : UsableMediaPath(parts.image, MediaKind::Picture, listPath).value_or("");
+        return std::pair(AsUtf8(picture.empty() ? ShownText(parts) : parts.text),
+                         std::move(picture));
+    };
     for (const WordPair& pair : pairs) {
-        both.push_back({AsUtf8(pair.TextA.value_or("")), AsUtf8(pair.TextB.value_or(""))});
+        auto [word, wordPicture] = side(pair.TextA);
+        auto [translation, translationPicture] = side(pair.TextB);
+        both.push_back({std::move(word), std::move(translation), std::move(wordPicture),
+                        std::move(translationPicture),
+                        AsUtf8(PairNote(pair.TextA.value_or(""), pair.TextB.value_or("")))});
     }
     switch (options.layout) {
     case WorksheetLayout::List:
@@ -62,6 +78,8 @@ Worksheet MakeWorksheet(std::string_view description, const WordPairList& pairs,
             const bool blankWord = options.blank == BlankColumn::Words ||
                                    (options.blank == BlankColumn::Mixed && coin.Next() % 2 == 0);
             (blankWord ? line.word : line.translation).reset();
+            (blankWord ? line.wordPicture : line.translationPicture).clear();
+            line.note.clear();
             sheet.lines.push_back(std::move(line));
         }
         break;
@@ -71,10 +89,14 @@ Worksheet MakeWorksheet(std::string_view description, const WordPairList& pairs,
             if (i % CardsPerSheet == 0) {
                 sheet.cards.emplace_back();
             }
-            const int place = static_cast<int>(i % CardsPerSheet);
-            sheet.cards.back().fronts[static_cast<std::size_t>(place)] = *both[i].word;
-            sheet.cards.back().backs[static_cast<std::size_t>(MirroredCardPlace(place))] =
-                *both[i].translation;
+            const auto front = static_cast<std::size_t>(i % CardsPerSheet);
+            const auto back = static_cast<std::size_t>(MirroredCardPlace(static_cast<int>(front)));
+            CardSheet& cards = sheet.cards.back();
+            cards.fronts[front] = *both[i].word;
+            cards.frontPictures[front] = both[i].wordPicture;
+            cards.backs[back] = *both[i].translation;
+            cards.backPictures[back] = both[i].translationPicture;
+            cards.backNotes[back] = both[i].note;
         }
         break;
     }

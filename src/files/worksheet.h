@@ -20,10 +20,16 @@ struct WorksheetOptions {
     std::uint32_t seed = 1;
 };
 
-// One line of a list or a test; a cell that is nullopt is left blank.
+// One line of a list or a test; a cell that is nullopt is left blank, and so is its picture.
+// A side's picture is the file to print in its cell ("" for none); a side with a picture and no
+// text prints as its picture alone.
 struct WorksheetLine {
     std::optional<std::string> word;
     std::optional<std::string> translation;
+    std::string wordPicture = {};
+    std::string translationPicture = {};
+    // Printed under the pair in a list.
+    std::string note = {};
 };
 
 inline constexpr int CardColumns = 2;
@@ -35,6 +41,10 @@ inline constexpr int CardsPerSheet = CardColumns * CardRows;
 struct CardSheet {
     std::array<std::string, CardsPerSheet> fronts;
     std::array<std::string, CardsPerSheet> backs;
+    std::array<std::string, CardsPerSheet> frontPictures;
+    std::array<std::string, CardsPerSheet> backPictures;
+    // Under the translation on the back.
+    std::array<std::string, CardsPerSheet> backNotes;
 };
 
 // What a worksheet shows, ready to be laid out on pages. Texts are UTF-8.
@@ -47,8 +57,9 @@ struct Worksheet {
     std::vector<CardSheet> cards;
 };
 
+// The worksheet of a list; its pictures are the usable ones of the list at `listPath`.
 Worksheet MakeWorksheet(std::string_view description, const WordPairList& pairs,
-                        const WorksheetOptions& options);
+                        const WorksheetOptions& options, std::string_view listPath = {});
 
 // "list", "test" or "cards"; nullopt for any other name.
 std::optional<WorksheetLayout> WorksheetLayoutNamed(std::string_view name);

@@ -1,6 +1,7 @@
 #include "game/board_geometry.h"
 
 #include "game/game_state.h"
+#include "words/side_line.h"
 
 #include <algorithm>
 
@@ -123,6 +124,16 @@ const std::string* WordShownAt(const GameState& state, std::int32_t cell) {
 
 const std::string* WordHiddenAt(const GameState& state, std::int32_t cell) {
     return WordOfCell(state, cell, false);
+}
+
+std::optional<std::string> TextShownAt(const GameState& state, std::int32_t cell) {
+    const std::string* line = WordShownAt(state, cell);
+    return line ? std::optional(ShownText(*line)) : std::nullopt;
+}
+
+std::optional<std::string> TextHiddenAt(const GameState& state, std::int32_t cell) {
+    const std::string* line = WordHiddenAt(state, cell);
+    return line ? std::optional(ShownText(*line)) : std::nullopt;
 }
 
 void PlaceTile(GameState& state, std::int32_t cell, std::int32_t pair, std::int32_t side) {

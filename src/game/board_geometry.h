@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct GameState;
@@ -44,10 +45,15 @@ std::int32_t TopCellAt(const GameState& state, int column, int row);
 // The pair on a cell, or NoPair for an empty cell or one outside the board.
 std::int32_t PairAt(const GameState& state, std::int32_t cell);
 
-// The word a cell's tile shows and the one it hides, or nullptr when the cell holds no tile
-// or its pair lacks that word.
+// The line of the side a cell's tile shows and of the one it hides, or nullptr when the cell
+// holds no tile or its pair lacks that side. The line is the side's identity, references and
+// all; its words are ShownText's.
 const std::string* WordShownAt(const GameState& state, std::int32_t cell);
 const std::string* WordHiddenAt(const GameState& state, std::int32_t cell);
+
+// The words of those sides as tiles, notes and speech give them; nullopt as above.
+std::optional<std::string> TextShownAt(const GameState& state, std::int32_t cell);
+std::optional<std::string> TextHiddenAt(const GameState& state, std::int32_t cell);
 
 // Fills a cell. Every deal and load goes through here so the top-tile search stays right.
 void PlaceTile(GameState& state, std::int32_t cell, std::int32_t pair, std::int32_t side);

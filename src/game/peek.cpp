@@ -33,7 +33,7 @@ void RightButtonDown(GameState& state, GameHost& host, int x, int y) {
         return;
     }
     std::string peek = "= ";
-    if (const std::string* hidden = WordHiddenAt(state, cell)) {
+    if (const std::optional<std::string> hidden = TextHiddenAt(state, cell)) {
         peek.append(WholeHead(*hidden, PeekWordLength));
     }
     host.DrawTile(TileStateAt(state, hit), hit.column, hit.row, PlaceOfCell(cell).level, &peek);

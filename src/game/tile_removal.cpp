@@ -2,12 +2,13 @@
 
 #include "game/board_geometry.h"
 #include "game/game_state.h"
+#include "words/side_line.h"
 
 #include <utility>
 
 namespace {
 std::string TextOrEmpty(const std::optional<std::string>& word) {
-    return word ? CutText(*word) : std::string();
+    return word ? CutText(ShownText(*word)) : std::string();
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "game/board_geometry.h"
 #include "game/game_state.h"
+#include "words/side_line.h"
 
 namespace {
 
@@ -70,12 +71,14 @@ std::optional<Utterance> WordSpeech::WordOf(std::int32_t pair, bool textB) const
         return std::nullopt;
     }
     const WordPair& words = state_.WordList[static_cast<std::size_t>(pair)];
-    const std::optional<std::string>& word = textB ? words.TextB : words.TextA;
+    const std::optional<std::string>& line = textB ? words.TextB : words.TextA;
     const std::string& language = textB ? languages_.TextB : languages_.TextA;
-    if (!word || word->empty() || language.empty()) {
+    // A picture's file name is no word to say.
+    const std::string word = line ? ParseSide(*line).text : std::string();
+    if (word.empty() || language.empty()) {
         return std::nullopt;
     }
-    return Utterance{*word, language};
+    return Utterance{word, language};
 }
 
 void WordSpeech::SayNow(std::optional<Utterance> utterance) {

@@ -45,8 +45,9 @@ OfferedAnswers OfferAnswers(const TypingPair& asked, bool answerIsTextA,
     const std::string shown = SeenText(SideText(asked, !answerIsTextA));
     std::vector<Candidate> candidates;
     for (const TypingPair& pair : list) {
-        if (pair.index == asked.index || !Askable(pair) ||
-            SeenText(SideText(pair, !answerIsTextA)) == shown) {
+        // Another pair shown as this one is would make two right answers; pictures alone do not.
+        if (pair.index == asked.index || SideText(pair, answerIsTextA).empty() ||
+            (!shown.empty() && SeenText(SideText(pair, !answerIsTextA)) == shown)) {
             continue;
         }
         Seen seen = SeenOf(SideText(pair, answerIsTextA));

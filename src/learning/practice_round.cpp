@@ -10,8 +10,19 @@ const std::string& SideText(const TypingPair& pair, bool textA) {
     return textA ? pair.textA : pair.textB;
 }
 
+namespace {
+
+// A side can be shown by its word or its picture, and asked for by its word.
+bool CanAsk(const TypingPair& pair, bool asksTextA) {
+    const bool shown = asksTextA ? !pair.textB.empty() || !pair.pictureB.empty()
+                                 : !pair.textA.empty() || !pair.pictureA.empty();
+    return !SideText(pair, asksTextA).empty() && shown;
+}
+
+} // namespace
+
 bool Askable(const TypingPair& pair) {
-    return !SideText(pair, true).empty() && !SideText(pair, false).empty();
+    return CanAsk(pair, true) || CanAsk(pair, false);
 }
 
 std::size_t RandomBelow(RandomSource& random, std::size_t n) {
@@ -24,28 +35,57 @@ PracticeRound::PracticeRound(const char* kind, bool retriesAreReviews,
     : kind_(kind), retriesAreReviews_(retriesAreReviews), direction_(direction), startedAt_(now),
       endedAt_(now) {
     for (const TypingPair& pair : pairs) {
-        if (Askable(pair)) {
-            queue_.push_back({pairs_.size(), PickAsksTextA(random), false});
+        const bool dictation =
+            direction == RoundDirection::Listen && (!pair.textA.empty() || !pair.textB.empty());
+        if (dictation || Askable(pair)) {
+            queue_.push_back({pairs_.size(), PickAsksTextA(pair, random), false});
             pairs_.push_back(pair);
         }
     }
     answeredAt_.resize(pairs_.size());
 }
 
-bool PracticeRound::PickAsksTextA(RandomSource& random) const {
+bool PracticeRound::PickAsksTextA(const TypingPair& pair, RandomSource& random) const {
+    bool asksTextA = false;
     switch (direction_) {
     case RoundDirection::Forward:
-        return false;
-    case RoundDirection::Backward:
-        return true;
-    case RoundDirection::Mixed:
         break;
+    case RoundDirection::Backward:
+        asksTextA = true;
+        break;
+    case RoundDirection::Mixed:
+        asksTextA = RandomBelow(random, 2) == 1;
+        break;
+    case RoundDirection::Listen:
+        // The side with a recording is heard, the words' side where both or neither have one;
+        // never a side without words to give.
+        return !pair.textA.empty() &&
+               (!pair.soundA.empty() || pair.soundB.empty() || pair.textB.empty());
     }
-    return RandomBelow(random, 2) == 1;
+    // A picture-only side cannot be asked for: the other one is.
+    return CanAsk(pair, asksTextA) ? asksTextA : !asksTextA;
 }
 
 const std::string& PracticeRound::Shown() const {
-    return Over() ? Nothing : SideText(PairNow(), !Now().asksTextA);
+    return Over() || Listens() ? Nothing : SideText(PairNow(), !Now().asksTextA);
+}
+
+const std::string& PracticeRound::ShownPicture() const {
+    if (Over() || Listens()) {
+        return Nothing;
+    }
+    return Now().asksTextA ? PairNow().pictureB : PairNow().pictureA;
+}
+
+const std::string& PracticeRound::HeardSound() const {
+    if (Over() || !Listens()) {
+        return Nothing;
+    }
+    return Now().asksTextA ? PairNow().soundA : PairNow().soundB;
+}
+
+const std::string& PracticeRound::NoteNow() const {
+    return Over() ? Nothing : PairNow().note;
 }
 
 const std::string& PracticeRound::Expected() const {
@@ -80,7 +120,7 @@ void PracticeRound::Record(Grade grade, std::time_t now) {
 void PracticeRound::SetDirection(RoundDirection direction, RandomSource& random) {
     direction_ = direction;
     for (Question& question : queue_) {
-        question.asksTextA = PickAsksTextA(random);
+        question.asksTextA = PickAsksTextA(pairs_[question.pair], random);
     }
 }
 

@@ -19,19 +19,29 @@ enum class RoundDirection {
     Backward,
     // Each question picks a side at random.
     Mixed,
+    // Dictation: a side's sound is played (its recording, else its word spoken) and the player
+    // gives that side's word.
+    Listen,
 };
 
-// A pair of the list in play, its two words in UTF-8.
+// A pair of the list in play, its two words in UTF-8, without references, and the files of
+// its usable pictures and sounds ("" where it has none).
 struct TypingPair {
     std::int32_t index = 0;
     std::string textA;
     std::string textB;
+    std::string pictureA = {};
+    std::string pictureB = {};
+    std::string soundA = {};
+    std::string soundB = {};
+    std::string note = {};
 };
 
 // The word on one side of a pair, as every round shows it and compares it.
 const std::string& SideText(const TypingPair& pair, bool textA);
 
-// True when a round can ask the pair: it has both words.
+// True when a round can ask the pair one way or the other: the side asked for has a word, and
+// the side shown a word or a picture.
 bool Askable(const TypingPair& pair);
 
 // 0 to n - 1, for n > 0. The deals' GetRandomNumber almost never gives its top number, so it
@@ -65,8 +75,9 @@ struct RoundProgress {
 };
 
 // What the ways of practising a list share: each pair is asked once in the order given, and a
-// pair whose first answer was graded Again once more at the end. Pairs that lack a word are not
-// asked.
+// pair whose first answer was graded Again once more at the end. A side is shown by its word or
+// its picture, or, in Listen, by its sound; the side asked for must have a word. Pairs that
+// cannot be asked either way are not asked.
 class PracticeRound {
 public:
     // The kind of game the progress store keeps the round as.
@@ -75,10 +86,18 @@ public:
     bool RetriesAreReviews() const { return retriesAreReviews_; }
 
     bool Over() const { return queue_.empty() || ended_; }
-    // The word shown now and the word asked for; empty once the round is over.
+    // The word shown now and the word asked for; empty once the round is over. In Listen,
+    // nothing is shown.
     const std::string& Shown() const;
     const std::string& Expected() const;
     bool ShowsTextA() const { return !Over() && !Now().asksTextA; }
+    // The picture shown with (or instead of) the word now, "" when there is none.
+    const std::string& ShownPicture() const;
+    // In Listen, the recording to play now; "" when the word asked for is to be spoken.
+    const std::string& HeardSound() const;
+    bool Listens() const { return direction_ == RoundDirection::Listen; }
+    // The note of the pair asked now, shown once it is answered.
+    const std::string& NoteNow() const;
     // The question now brings back a pair whose first answer was graded Again.
     bool Retrying() const { return !Over() && Now().retry; }
     RoundProgress Progress() const;
@@ -108,7 +127,7 @@ private:
         bool asksTextA = false;
         bool retry = false;
     };
-    bool PickAsksTextA(RandomSource& random) const;
+    bool PickAsksTextA(const TypingPair& pair, RandomSource& random) const;
     const Question& Now() const { return queue_.front(); }
 
     const char* kind_;

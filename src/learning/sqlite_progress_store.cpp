@@ -6,9 +6,9 @@
 #include "learning/review_writer.h"
 #include "learning/sqlite_handles.h"
 #include "learning/stored_review_log.h"
+#include "words/data_folder.h"
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -368,15 +368,6 @@ bool SqliteProgressStore::KeepFit(const MemoryFit& fit, std::int64_t fittedAt) {
 }
 
 std::string DefaultProgressPath() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path folder;
-    // The base-directory rules ignore a relative XDG_DATA_HOME.
-    if (dataHome && dataHome[0] == '/') {
-        folder = dataHome;
-    } else if (const char* home = std::getenv("HOME"); home && home[0] != '\0') {
-        folder = std::filesystem::path(home) / ".local/share";
-    } else {
-        return {};
-    }
-    return (folder / "glossatiles" / "progress.sqlite").string();
+    const std::string folder = DataFolder();
+    return folder.empty() ? folder : folder + "/progress.sqlite";
 }

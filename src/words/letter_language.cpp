@@ -1,5 +1,7 @@
 #include "words/letter_language.h"
 
+#include "words/side_line.h"
+
 #include <utf8proc.h>
 
 #include <algorithm>
@@ -122,7 +124,7 @@ bool AddVotingLetters(const std::string& word, std::set<const LetterVote*>& lett
 std::vector<std::string> GuessLanguagesFromLetters(const WordPairList& list, ListSide side) {
     std::set<const LetterVote*> letters;
     for (const WordPair& pair : list) {
-        const std::optional<std::string>& word = side == ListSide::TextA ? pair.TextA : pair.TextB;
+        const std::optional<std::string> word = SideWords(pair, side);
         if (word && !AddVotingLetters(*word, letters)) {
             return {};
         }

@@ -1,5 +1,7 @@
 #include "words/script_language.h"
 
+#include "words/side_line.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -125,7 +127,7 @@ bool CountScripts(std::string_view text, Tally& tally) {
 std::string GuessLanguageFromScript(const WordPairList& list, ListSide side) {
     Tally tally{};
     for (const WordPair& pair : list) {
-        const std::optional<std::string>& word = side == ListSide::TextA ? pair.TextA : pair.TextB;
+        const std::optional<std::string> word = SideWords(pair, side);
         if (word && !CountScripts(*word, tally)) {
             return "";
         }

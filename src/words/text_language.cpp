@@ -1,5 +1,6 @@
 #include "words/text_language.h"
 
+#include "words/side_line.h"
 #include "words/utf8_check.h"
 
 #include <libexttextcat/textcat.h>
@@ -55,7 +56,7 @@ void* SharedClassifier() {
 std::string SideText(const WordPairList& list, ListSide side) {
     std::string text;
     for (const WordPair& pair : list) {
-        const std::optional<std::string>& word = side == ListSide::TextA ? pair.TextA : pair.TextB;
+        const std::optional<std::string> word = SideWords(pair, side);
         // The guesser reads UTF-8; other words would only mislead it.
         if (word && !word->empty() && IsUtf8(*word)) {
             text += *word;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 // What a reader with nothing of ours (Python's zipfile and sqlite3) finds in the package.
@@ -47,6 +49,35 @@ TEST(AnkiExportCli, APackageThatAnotherReaderAndTheGameOpen) {
         EXPECT_EQ(Summary(opened, {"description", "pairs"}), "description=Animals & more pairs=2")
             << opened.errors;
     }
+}
+
+// The pictures and sounds travel inside the package, each once, and the game finds them there
+// when it opens the package again.
+TEST(AnkiExportCli, APackageCarriesThePicturesAndSoundsOfTheList) {
+    TempDir dir;
+    setenv("XDG_DATA_HOME", dir.path().c_str(), 1);
+    dir.Write("cat.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    dir.Write("perro.ogg", std::string("OggS\0\x02", 6));
+    const std::string list =
+        dir.Write("animals.txt", "Animals\n[image=cat.png] gato\ncat [sound=perro.ogg]\n"
+                                 "[image=cat.png]\nkitten [note=young]\n"
+                                 "perro [image=gone.png]\ndog\n");
+    const std::string package = (dir.path() / "animals.apkg").string();
+    const CliRun run = RunCli(dir, {"--export", package, list});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::string read = ReadByPython(dir, package);
+    EXPECT_NE(read.find("files: 0 1 collection.anki2 media\nmedia: {\"0\":\"cat.png\",\"1\":"
+                        "\"perro.ogg\"}\n"),
+              std::string::npos)
+        << read;
+    EXPECT_NE(read.find("['gato<img src=\"cat.png\">', 'cat[sound:perro.ogg]']"), std::string::npos)
+        << read;
+    EXPECT_NE(read.find("['<img src=\"cat.png\">', 'kitten']"), std::string::npos) << read;
+    EXPECT_NE(read.find("['perro', 'dog']"), std::string::npos) << read;
+    const CliRun opened = RunCli(dir, {package});
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(Summary(opened, {"pairs", "pictures", "sounds"}), "pairs=3 pictures=2 sounds=1")
+        << opened.errors;
 }
 
 } // namespace

@@ -88,7 +88,7 @@ TEST(CliImportOptions, OurOwnFilesAndRealExportsReadBackAsThemselves) {
                   "japanese.txt\n猫\ncat\n犬\ndog\n鳥\nbird\n魚\nfish\n"},
                  {{},
                   anki,
-                  "anki.txt\nperro\ndog\ngato\ncat\n",
+                  "anki.txt\nperro\ndog [note=el perro]\ngato\ncat [note=el gato]\n",
                   "note: The first row (Spanish, English, Swedish, Tag, Example ES, Example EN, "
                   "Comment, Tag) was taken for the names of the columns and left out.\n"},
              });
@@ -111,7 +111,7 @@ TEST(CliImportOptions, AColumnPastTheLastOrAMalformedOneIsAUsageError) {
                                         ": It has no column 5; its last column is 4.\n"))
         << past.errors;
     EXPECT_TRUE(past.summary.empty());
-    for (const char* columns : {"0,1", "1", "1,", "a,b", "1,2,3", "-1,2"}) {
+    for (const char* columns : {"0,1", "1", "1,", "a,b", "1,2,3,4", "1,2,0", "-1,2"}) {
         const CliRun run = RunCli(dir, {"--columns", columns, sheet});
         EXPECT_EQ(run.status, 2) << columns;
         EXPECT_NE(run.errors.find("usage: glossatiles-cli"), std::string::npos) << columns;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -134,6 +135,37 @@ TEST_F(RoundCli, ChoicesAreTakenByNumberOrTextAndScheduleGoodOrAgain) {
     EXPECT_EQ(picked.output.substr(0, picked.output.find("pairs:")),
               "Question: uno\n1. 1\n2. 2\nverdict: Wrong: 1 (the answer: 2)\n"
               "Question: dos\n1. 2\n2. 1\n");
+}
+
+// A side shown by its picture, a side heard, and the pair's note once it is answered.
+TEST_F(RoundCli, AsksByPictureOrSoundAndShowsTheNoteOnceAnswered) {
+    dir.Write("cat.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    dir.Write("perro.ogg", std::string("OggS\0\x02", 6));
+    const std::string media =
+        dir.Write("media.txt",
+                  "Animals\n[image=cat.png]\ngato [note=f. gata]\nperro [sound=perro.ogg]\ndog\n");
+    const std::string folder = std::filesystem::canonical(dir.path()).string();
+    const std::string picture = "picture: " + folder + "/cat.png\n";
+
+    // New cards, before any round recorded them.
+    const CliRun heard =
+        RunCli(dir, {"--flashcards", "--direction", "listen", media}, "", "\n3\n\n3\n");
+    const std::string grades =
+        "grades: 1 Again · 1 day, 2 Hard · 2 days, 3 Good · 3 days, 4 Easy · 8 days\n";
+    EXPECT_EQ(heard.output.substr(0, heard.output.find("pairs:")),
+              "play: speech\nback: gato\nnote: f. gata\n" + grades + "verdict: Good: gato\n" +
+                  "play: " + folder + "/perro.ogg\nback: perro\n" + grades +
+                  "verdict: Good: perro\n");
+
+    const CliRun typed = RunCli(dir, {"--type", "--seed", "1", media}, "", "gato\ndog\n");
+    EXPECT_EQ(typed.output.substr(0, typed.output.find("pairs:")),
+              "ask: \n" + picture + "verdict: Right: gato\nnote: f. gata\n" +
+                  "ask: perro\nverdict: Right: dog\n")
+        << typed.errors;
+
+    const CliRun chosen = RunCli(dir, {"--choose", "--seed", "1", media}, "", "gato\n");
+    EXPECT_EQ(chosen.output.substr(0, chosen.output.find("Question: perro")),
+              "Question: \n" + picture + "1. gato\n2. dog\nverdict: Right: gato\nnote: f. gata\n");
 }
 
 } // namespace

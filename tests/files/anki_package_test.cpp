@@ -1,9 +1,12 @@
 #include "files/anki_package.h"
 #include "files/list_import.h"
+#include "files/media_file.h"
 #include "files/untrusted_database.h"
 #include "support/anki_deck.h"
 #include "support/games.h"
+#include "support/temp_dir.h"
 #include "words/cancel_flag.h"
+#include "words/side_line.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <thread>
 
 namespace {
@@ -37,10 +41,76 @@ std::string PackageDigest(const std::string& bytes, const ImportChoice& choice =
         return "fails: " + EnglishText(outcome.problem);
     }
     std::string digest = outcome.list->description + " | " + ListText(outcome.list->pairs);
+    // The package's folder in the store is named by a hash of its bytes.
+    const std::string store = MediaStoreFolder() + "/";
+    for (std::size_t at = digest.find(store); at != std::string::npos; at = digest.find(store)) {
+        digest.replace(at, digest.find('/', at + store.size()) + 1 - at, "STORE/");
+    }
     for (const Message& note : outcome.list->notes) {
         digest += " | " + EnglishText(note);
     }
     return digest;
+}
+
+// Packages copy their media into a store of the test's own, not the user's.
+class OwnMediaStore {
+public:
+    OwnMediaStore() {
+        if (const char* old = std::getenv("XDG_DATA_HOME")) {
+            previous_ = old;
+        }
+        setenv("XDG_DATA_HOME", dir_.path().c_str(), 1);
+    }
+    ~OwnMediaStore() {
+        previous_ ? setenv("XDG_DATA_HOME", previous_->c_str(), 1) : unsetenv("XDG_DATA_HOME");
+    }
+    OwnMediaStore(const OwnMediaStore&) = delete;
+    OwnMediaStore& operator=(const OwnMediaStore&) = delete;
+
+    // Every file under the data folder, by its name.
+    std::set<std::string> FileNames() const {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path())) {
+            if (entry.is_regular_file()) {
+                names.insert(entry.path().filename().string());
+            }
+        }
+        return names;
+    }
+
+private:
+    TempDir dir_;
+    std::optional<std::string> previous_;
+};
+
+const std::string Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+
+// A field of a protobuf message: a varint or a length-delimited one.
+std::string Varint(std::uint64_t value) {
+    std::string bytes;
+    for (; value >= 0x80; value >>= 7) {
+        bytes += static_cast<char>(value | 0x80);
+    }
+    return bytes + static_cast<char>(value);
+}
+std::string ProtoBytes(int field, std::string_view bytes) {
+    return static_cast<char>(field << 3 | 2) + Varint(bytes.size()) + std::string(bytes);
+}
+
+// The newest generation's media: a zstd-compressed MediaEntries list, each file zstd-compressed
+// in the zip entry of its number. Each file: its name, the size the list declares, its bytes.
+std::string
+NewestPackage(const AnkiDeck& deck,
+              const std::vector<std::tuple<std::string, std::size_t, std::string>>& files) {
+    std::string list;
+    std::vector<std::pair<std::string, std::string>> entries{
+        {"collection.anki21b", ZstdCompressed(AnkiCollection(deck))}};
+    for (const auto& [name, size, bytes] : files) {
+        list += ProtoBytes(1, ProtoBytes(1, name) + '\x10' + Varint(size));
+        entries.emplace_back(std::to_string(entries.size() - 1), ZstdCompressed(bytes));
+    }
+    entries.emplace_back("media", ZstdCompressed(list));
+    return ZipArchive(entries);
 }
 
 // Sets the uncompressed size that the local header and the central directory claim for the
@@ -57,6 +127,7 @@ std::string WithClaimedSize(std::string zip, std::uint32_t size) {
 }
 
 TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
+    const OwnMediaStore store;
     const AnkiDeck kanji{
         18,
         {japanese},
@@ -110,9 +181,8 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
                      {"media", "{\"0\": \"cat.mp3\"}"},
                      {"0", "ID3"}}),
          {},
-         "deck.apkg | cat=le chat / noir & blanc | 1 cloze note was left out, since they are not "
-         "word pairs. | "
-         "The deck has 1 media file (pictures or sounds); the tiles show only its words."},
+         "deck.apkg | cat [sound=STORE/cat.mp3]=le chat / noir & blanc | 1 cloze note was left "
+         "out, since they are not word pairs."},
         {"two note types", AnkiPackage(mixed), {}, "deck.apkg | cat=chat; 猫=ねこ"},
         // Windows-1252 bytes where UTF-8 belongs: 0x81 has no character there.
         {"stray bytes",
@@ -138,6 +208,79 @@ TEST(AnkiPackage, EitherGenerationOpensWithTheFieldsPicked) {
     EXPECT_EQ(preview.head.description, "kanji.apkg");
     EXPECT_TRUE(
         PreviewImport(ImportFormat::AnkiPackage, "a.apkg", AnkiPackage(animals)).head.certain);
+}
+
+TEST(AnkiPackage, PictureFrontsOpenWithEveryCardAndTheirPicturesInTheStore) {
+    const AnkiDeck legacy{
+        11,
+        {basic},
+        {{basic.id, {"<img src=\"red.png\" />", "rojo"}}, {basic.id, {"blue", "azul"}}}};
+    const AnkiDeck newest{
+        18,
+        {basic},
+        {{basic.id, {"<img src=\"red%20square.png\">", "rojo"}}, {basic.id, {"blue", "azul"}}}};
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* shown;
+    } cases[] = {
+        {"legacy, a JSON map",
+         ZipArchive({{"collection.anki2", AnkiCollection(legacy)},
+                     {"media", R"({"0": "red.png"})"},
+                     {"0", Png}}),
+         "red"},
+        {"anki21b, zstd media", NewestPackage(newest, {{"red square.png", Png.size(), Png}}),
+         "red square"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        KeepAsSeed(c.name + std::string(".apkg"), c.bytes);
+        const OwnMediaStore store;
+        const ImportOutcome outcome =
+            ImportWordList(ImportFormat::AnkiPackage, "/decks/deck.apkg", c.bytes);
+        ASSERT_TRUE(outcome.list) << EnglishText(outcome.problem);
+        const WordPairList& pairs = outcome.list->pairs;
+        ASSERT_EQ(pairs.size(), 2u);
+        EXPECT_EQ(ShownText(*pairs[0].TextA), c.shown);
+        EXPECT_EQ(pairs[0].TextB, "rojo");
+        EXPECT_EQ(pairs[1].TextA.value_or("") + "=" + pairs[1].TextB.value_or(""), "blue=azul");
+        const std::optional<std::string> picture = UsableMediaPath(
+            ParseSide(*pairs[0].TextA).image, MediaKind::Picture, "/decks/deck.apkg");
+        ASSERT_TRUE(picture) << *pairs[0].TextA;
+        EXPECT_TRUE(picture->starts_with(MediaStoreFolder() + "/"));
+        EXPECT_EQ(ReadBytes(*picture), Png);
+    }
+}
+
+TEST(AnkiPackage, HostileMediaAreRefusedAndTheirCardsKeepTheirWords) {
+    const AnkiDeck deck{18,
+                        {basic},
+                        {{basic.id, {"<img src=\"red.png\">", "rojo"}},
+                         {basic.id, {"<img src=\"lies.png\">", "lies"}},
+                         {basic.id, {"<img src=\"bomb.png\">", "bomb"}},
+                         {basic.id, {"<img src=\"../evil.png\">", "evil"}}}};
+    const std::string zeros(MaxMediaBytes + 1, '\0');
+    const std::string package = NewestPackage(deck, {{"red.png", Png.size(), Png},
+                                                     {"lies.png", 999, Png},
+                                                     {"bomb.png", zeros.size(), zeros},
+                                                     {"../evil.png", Png.size(), Png}});
+    KeepAsSeed("hostile media.apkg", package);
+    const OwnMediaStore store;
+    const ImportOutcome outcome =
+        ImportWordList(ImportFormat::AnkiPackage, "/decks/deck.apkg", package);
+    ASSERT_TRUE(outcome.list) << EnglishText(outcome.problem);
+    const WordPairList& pairs = outcome.list->pairs;
+    ASSERT_EQ(pairs.size(), 4u);
+    EXPECT_EQ(ShownText(*pairs[1].TextA), "lies");
+    EXPECT_EQ(store.FileNames(), (std::set<std::string>{"red.png"}));
+    const MediaCounts counts = CountMedia(pairs, "/decks/deck.apkg");
+    EXPECT_EQ(counts.pictures, 1);
+    EXPECT_EQ(counts.missing, 3);
+    ASSERT_FALSE(outcome.list->notes.empty());
+    EXPECT_EQ(EnglishText(outcome.list->notes.back()),
+              "3 media files of the package were refused (larger than 20 MB, of another size "
+              "than it declares, damaged, or named outside its folder): lies.png, bomb.png, "
+              "../evil.png");
 }
 
 TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
@@ -180,7 +323,7 @@ TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {
          }(),
          "The archive is damaged."},
         {"a zip bomb", WithClaimedSize(package, 0xFFFFFFF0u),
-         "Its collection would unpack to more than 512 MB, far more than a deck holds; it is "
+         "Its collection would unpack to more than 256 MB, far more than a deck holds; it is "
          "refused."},
         {"no collection", ZipArchive({{"media", "{}"}}), "It holds no Anki collection."},
         {"not SQLite", ZipArchive({{"collection.anki2", "cat\tchat\n"}}),

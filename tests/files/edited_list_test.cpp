@@ -25,6 +25,11 @@ TEST(EditedList, NotesEachRowAndBlocksOnlyWhatWouldNotReadBack) {
         {{"10:30", "half past ten"}, Colon},
         {{"two\nlines", "deux"}, LineBreak},
         {{"a:b", ""}, EmptySide | Colon},
+        {{"[image=red.png]", "rojo"}, 0},
+        {{"[image=blue.png]", "rojo"}, 0},
+        {{"rojo", "[sound=rojo.ogg]"}, 0},
+        {{"  [image=red.png] ", "rojo [note=adj.]"}, Duplicate},
+        {{"[note=a note alone]", "nada"}, EmptySide},
     };
     WordPairList rows;
     for (const auto& c : cases) {

@@ -68,7 +68,7 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
             {"html: tags, breaks, entities, sound",
              "#separator:tab\n#html:true\n<b>cat</b>[sound:cat.mp3]\t\"le&nbsp;chat<br>noir "
              "&amp;\nblanc\"\n",
-             "cards.txt | cat=le chat / noir & blanc"},
+             "cards.txt | cat [sound=cat.mp3]=le chat / noir & blanc"},
             {"a field that looks like html without the header",
              "#separator:tab\n<div>cat</div><div>kitten</div>\t&#233;t&#xE9; &lt;3\n",
              "cards.txt | cat / kitten=été <3"},
@@ -82,9 +82,9 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
              "cards.txt | word=" + std::string(8192, 'y')},
             {"plain fields keep their angle brackets",
              "#separator:tab\n#html:false\na < b\tc > d\n", "cards.txt | a < b=c > d"},
-            {"empty sides are left out, with their lines",
+            {"empty sides are left out, with their lines; a sound is a side",
              "#separator:tab\ncat\tchat\n\tchien\nbird\t\n\n[sound:x.mp3]\toiseau\n",
-             "cards.txt | cat=chat | left out 3,4,6"},
+             "cards.txt | cat=chat; [sound=x.mp3]=oiseau | left out 3,4"},
             {"CR LF", "#separator:tab\r\n#html:false\r\ncat\tchat\r\n", "cards.txt | cat=chat"},
             {"a quote never closed", "#separator:tab\ncat\tchat\n\"dog\tchien\n",
              "fails: The quoted field that begins on line 3 is never closed."},
@@ -247,7 +247,7 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
          "Spanish\tEnglish\tSvenska\nperro\tdog\thund\ngato\tcat\tkatt\n",
          "t.csv | perro=dog; gato=cat | header | columns 1,2"},
         {"FRONT and Back in any case", "Notes,Back,FRONT\nx,chat,cat\n",
-         "t.csv | cat=chat | header | columns 3,2"},
+         "t.csv | cat=chat [note=x] | header | columns 3,2"},
         {"rows below of the same kind",
          "English,anglais\nGerman,allemand\nFrench,fran\xC3\xA7"
          "ais\n",
@@ -269,7 +269,7 @@ TEST(ListImport, AHeaderRowIsFoundAndItsNamesProposeTheColumns) {
          "t.csv | \xE7\x8C\xAB=cat; \xE7\x8A\xAC=dog | header | columns 1,3"},
         {"names with a mark",
          "Spanish\tEnglish\tTag\tExample ES\tComment\nperro\tdog\tn\tel perro\t\n",
-         "t.csv | perro=dog | header | columns 1,2"},
+         "t.csv | perro=dog [note=el perro] | header | columns 1,2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -305,7 +305,7 @@ TEST(ListImport, TheChoiceOverridesEachGuess) {
         {"the description",
          table,
          {.description = "German nouns"},
-         "German nouns | hund=dog; Katze=cat | header | columns 1,2"},
+         "German nouns | hund=dog [note=noun]; Katze=cat [note=noun] | header | columns 1,2"},
         {"a column the file lacks",
          table,
          {.columns = ColumnPair{0, 3}},

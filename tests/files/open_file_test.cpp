@@ -1,6 +1,8 @@
+#include "files/media_file.h"
 #include "files/open_file.h"
 #include "game/auto_play.h"
 #include "game/game_state.h"
+#include "savegame/save_game.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
 #include "words/window_title.h"
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 namespace {
@@ -216,6 +219,39 @@ TEST(OpenFile, ASavedGameIsHandedToTheLoader) {
     EXPECT_EQ(state.AssignmentArray, (std::vector<std::int32_t>{0, NoPair, 0, NoPair, NoPair}));
     EXPECT_EQ(host.messages.back(),
               "Loaded file OK\n\nOringinal game was started from file\nanimals.txt");
+}
+
+TEST(OpenFile, ASavedGameKeepsItsPicturesAndFindsThemBesideItsList) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "lists");
+    std::filesystem::create_directories(dir.path() / "games");
+    const std::string list =
+        dir.Write("lists/colours.txt", "Colours\n[image=red.png]\nrojo\nblue [sound=blue.ogg]\n"
+                                       "azul [note=adj.]\n");
+    dir.Write("lists/red.png", std::string_view("\x89PNG\r\n\x1a\n", 8));
+    dir.Write("lists/blue.ogg", "OggS");
+    RecordingHost host;
+    GameState state;
+    ASSERT_EQ(OpenFileAtPath(state, host, list), OpenResult::Dealt);
+    const std::string saved = (dir.path() / "games/game.txt").string();
+    ASSERT_TRUE(SaveGameAsPath(state, host, saved));
+    EXPECT_NE(ReadBytes(saved).find("[image=red.png]"), std::string::npos);
+
+    const auto load = [&] {
+        GameState loaded;
+        EXPECT_EQ(OpenFileAtPath(loaded, host, saved), OpenResult::Loaded);
+        EXPECT_EQ(ListText(loaded.WordList), ListText(state.WordList));
+        return CountMedia(loaded.WordList, loaded.ListPath);
+    };
+    const MediaCounts counts = load();
+    EXPECT_EQ(counts.pictures, 1);
+    EXPECT_EQ(counts.sounds, 1);
+    EXPECT_EQ(counts.notes, 1);
+    EXPECT_FALSE(host.notes.contains(NoteTopic::MissingMedia));
+
+    std::filesystem::remove(dir.path() / "lists/red.png");
+    EXPECT_EQ(load().missing, 1);
+    EXPECT_TRUE(host.notes.contains(NoteTopic::MissingMedia));
 }
 
 TEST(WordListText, ReadsBackAsTheSameList) {

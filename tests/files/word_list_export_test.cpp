@@ -78,7 +78,7 @@ TEST(WordListExport, AnAnkiNoteIsThePairsWhateverItsCaseOrBlanks) {
     EXPECT_EQ(AnkiNoteGuid("El  Perro ", "The dog"), AnkiNoteGuid("el perro", "the dog"));
     EXPECT_NE(AnkiNoteGuid("el perro", "the dog"), AnkiNoteGuid("the dog", "el perro"));
     EXPECT_NE(AnkiNoteGuid("el perro", "the dog"), AnkiNoteGuid("el perro", "the hound"));
-    const std::optional<std::string> package = AnkiPackageBytes("", Tricky, 0);
+    const std::optional<std::string> package = AnkiPackageBytes("", Tricky, "", 0);
     ASSERT_TRUE(package);
     const ImportOutcome outcome = ImportWordList(ImportFormat::AnkiPackage, "a.apkg", *package, {});
     ASSERT_TRUE(outcome.list);

@@ -1,5 +1,6 @@
 #include "files/open_file.h"
 #include "learning/list_fingerprint.h"
+#include "learning/memory_key.h"
 #include "learning/pair_identity.h"
 #include "savegame/save_game.h"
 #include "support/games.h"
@@ -16,6 +17,23 @@ std::vector<PairKey> KeysInPlay(const GameState& state) {
         keys.push_back(KeyOf(identity, state.WordList, i));
     }
     return keys;
+}
+
+TEST(PairIdentity, APairsMemoryFollowsItsWordsAndPicturesButNotItsNote) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {" Perro [note=m.]", "perro", true},
+        {"[image=red.png] Rot", "rot [image=red.png]", true},
+        {"[image=red.png]", "[image=blue.png]", false},
+        {"[image=Red.png]", "[image=red.png]", false},
+        {"[sound=perro.ogg]", "perro", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MemoryText(c.a) == MemoryText(c.b), c.same) << c.a << " | " << c.b;
+    }
 }
 
 TEST(PairIdentity, AListKeepsItsPairsWhenSavedAndWhenItsSavedGameIsLoaded) {

@@ -124,6 +124,34 @@ TEST(TypingRound, SkipsPairsWithoutBothWords) {
     EXPECT_TRUE(RoundOf({}, RoundDirection::Mixed).Over());
 }
 
+// What one question shows of a single pair: its word, its picture, the sound heard; then the
+// word asked for.
+TEST(TypingRound, AsksBySidesPictureAndInListenBySound) {
+    struct Case {
+        TypingPair pair;
+        RoundDirection direction;
+        std::vector<std::string> question;
+    };
+    const TypingPair pictureFront{0, "", "gato", "cat.png", "", "", "", "a note"};
+    const TypingPair spoken{0, "perro", "dog", "", "", "perro.ogg", "", ""};
+    const Case cases[] = {
+        {pictureFront, RoundDirection::Forward, {"", "cat.png", "", "gato", "a note"}},
+        // The picture-only side cannot be typed: the other one is asked whatever the direction.
+        {pictureFront, RoundDirection::Backward, {"", "cat.png", "", "gato", "a note"}},
+        {pictureFront, RoundDirection::Listen, {"", "", "", "gato", "a note"}},
+        {spoken, RoundDirection::Listen, {"", "", "perro.ogg", "perro", ""}},
+        {spoken, RoundDirection::Backward, {"dog", "", "", "perro", ""}},
+        {{0, "", "", "cat.png", "dog.png"}, RoundDirection::Listen, {"", "", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pair.textA + "/" + std::to_string(static_cast<int>(c.direction)));
+        const TypingRound round = RoundOf({c.pair}, c.direction);
+        EXPECT_EQ((std::vector<std::string>{round.Shown(), round.ShownPicture(), round.HeardSound(),
+                                            round.Expected(), round.NoteNow()}),
+                  c.question);
+    }
+}
+
 TEST(TypingRound, IsKeptAsAGameOfItsOwnKindThatSchedulesEachPairAnswered) {
     GameState state;
     state.WordList = {{"perro", "dog"}, {"gato", "cat"}, {"caballo", "horse"}};

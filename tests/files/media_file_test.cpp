@@ -1,0 +1,108 @@
+#include "files/media_export.h"
+#include "files/media_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <set>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace std::string_view_literals;
+constexpr std::string_view Png = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"sv;
+
+// A list folder of good, missing and hostile media, and a picture beside it, outside.
+struct MediaFolder {
+    TempDir dir;
+    std::string list;
+    std::string outside;
+
+    MediaFolder() {
+        fs::create_directories(dir.path() / "list/sub");
+        list = dir.Write("list/animals.txt", "Animals\n");
+        outside = dir.Write("outside.png", Png);
+        dir.Write("list/red.png", Png);
+        dir.Write("list/sub/blue.png", Png);
+        dir.Write("list/hund.ogg", "OggS\0\x02"sv);
+        dir.Write("list/fake.png", "just some text");
+        dir.Write("list/pic.svg", "<svg xmlns='http://www.w3.org/2000/svg'/>");
+        fs::resize_file(dir.Write("list/huge.png", Png), MaxMediaBytes + 1);
+        fs::create_symlink("../outside.png", dir.path() / "list/link.png");
+        mkfifo((dir.path() / "list/fifo.png").c_str(), 0600);
+    }
+};
+
+TEST(MediaFile, OnlyKnownFilesInsideTheListsFolderAreUsed) {
+    const MediaFolder folder;
+    const std::string red = (folder.dir.path() / "list/red.png").string();
+    const struct {
+        std::string reference;
+        MediaKind kind;
+        bool usable;
+    } cases[] = {
+        {"red.png", MediaKind::Picture, true},
+        {"sub/blue.png", MediaKind::Picture, true},
+        {"sub/../red.png", MediaKind::Picture, true},
+        {red, MediaKind::Picture, true},
+        {"hund.ogg", MediaKind::Sound, true},
+        {"red.png", MediaKind::Sound, false},
+        {"../outside.png", MediaKind::Picture, false},
+        {folder.outside, MediaKind::Picture, false},
+        {"link.png", MediaKind::Picture, false},
+        {"fifo.png", MediaKind::Picture, false},
+        {"huge.png", MediaKind::Picture, false},
+        {"fake.png", MediaKind::Picture, false},
+        {"pic.svg", MediaKind::Picture, false},
+        {"missing.png", MediaKind::Picture, false},
+        {"sub", MediaKind::Picture, false},
+        {"/dev/zero", MediaKind::Sound, false},
+        {"/etc/passwd", MediaKind::Picture, false},
+        {"", MediaKind::Picture, false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<std::string> path = UsableMediaPath(c.reference, c.kind, folder.list);
+        EXPECT_EQ(path.has_value(), c.usable) << c.reference;
+        if (path) {
+            EXPECT_TRUE(fs::equivalent(*path, folder.dir.path() / "list" / c.reference) ||
+                        *path == red)
+                << c.reference;
+        }
+    }
+    // Without a list there is no folder for a relative name.
+    EXPECT_FALSE(UsableMediaPath("red.png", MediaKind::Picture, ""));
+}
+
+TEST(MediaFile, HostileReferencesAreCountedMissingAndNeverCopiedOnExport) {
+    const MediaFolder folder;
+    const WordPairList pairs = {
+        {"[image=red.png] rot", "red [sound=hund.ogg]"},
+        {"[image=../outside.png]", "outside"},
+        {"[image=" + folder.outside + "]", "absolute"},
+        {"[image=link.png]", "[sound=fifo.png]"},
+        {"[image=huge.png] [note=big]", "[image=missing.png]"},
+    };
+    const MediaCounts counts = CountMedia(pairs, folder.list);
+    EXPECT_EQ(counts.pictures, 1);
+    EXPECT_EQ(counts.sounds, 1);
+    EXPECT_EQ(counts.notes, 1);
+    EXPECT_EQ(counts.missing, 6);
+
+    const std::string output = (folder.dir.path() / "out/animals.csv").string();
+    fs::create_directories(folder.dir.path() / "out");
+    const std::optional<WordPairList> exported = WithMediaCopied(pairs, folder.list, output);
+    ASSERT_TRUE(exported);
+    EXPECT_EQ((*exported)[0].TextA, "rot [image=animals_media/red.png]");
+    EXPECT_EQ((*exported)[1].TextA, "[image=../outside.png]");
+    std::set<std::string> copied;
+    for (const auto& entry : fs::recursive_directory_iterator(folder.dir.path() / "out")) {
+        copied.insert(fs::relative(entry.path(), folder.dir.path() / "out").string());
+    }
+    EXPECT_EQ(copied, (std::set<std::string>{"animals_media", "animals_media/red.png",
+                                             "animals_media/hund.ogg"}));
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+#include "words/side_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SideLine, ReferencesAnywhereInTheLineAreCutFromItsTextAndWrittenBack) {
+    const struct {
+        const char* line;
+        SideParts parts;
+    } cases[] = {
+        {"[image=cat.png] Katze", {"Katze", "cat.png", "", ""}},
+        {"der Hund [sound=hund.ogg]", {"der Hund", "", "hund.ogg", ""}},
+        {"gato[note=m., pl. gatos]negro", {"gato negro", "", "", "m., pl. gatos"}},
+        {"[image=red.png]", {"", "red.png", "", ""}},
+        {"[sound=hund.ogg]", {"", "", "hund.ogg", ""}},
+        {"[image= a.png ][image=b.png] x", {"x", "a.png", "", ""}},
+        {"a [b] c [image=open", {"a [b] c [image=open", "", "", ""}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseSide(c.line), c.parts) << c.line;
+        EXPECT_EQ(ParseSide(SideLine(c.parts)), c.parts) << c.line;
+    }
+}
+
+TEST(SideLine, ASideIsItsTextAndItsMediaWhateverTheirOrderAndNote) {
+    const struct {
+        const char* a;
+        const char* b;
+        bool same;
+    } cases[] = {
+        {"rot [image=red.png] [note=Farbe]", "[image=red.png]  rot", true},
+        {"[image=red.png]", "[image=blue.png]", false},
+        {"[image=red.png]", "[sound=red.png]", false},
+        {"[image=red.png]", "", false},
+        {"[note=only said about it]", "", true},
+        {"Hund", "Hund [sound=hund.ogg]", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SideIdentity(c.a) == SideIdentity(c.b), c.same) << c.a << " | " << c.b;
+    }
+}
+
+TEST(SideLine, ASideWithoutWordsIsShownByItsFileName) {
+    EXPECT_EQ(ShownText("[image=pictures/red.png]"), "red");
+    EXPECT_EQ(ShownText("[sound=hund.ogg] [note=bellt]"), "hund");
+    EXPECT_EQ(ShownText("Katze [image=cat.png]"), "Katze");
+    EXPECT_EQ(PairNote("chat [note=m.]", "cat [note=pet]"), "m.; pet");
+}
+
+} // namespace
