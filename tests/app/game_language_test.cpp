@@ -61,9 +61,7 @@ TEST_F(FrameTest, AnImportIsReportedInThePlayersLanguageThroughout) {
         "deck.apkg",
         ZipArchive({{"collection.anki2", AnkiCollection(deck)}, {"0", "a"}, {"1", "b"}}))));
     EXPECT_EQ(frame->Notes().Notes(),
-              QStringList("1 Lückentext-Notiz wurde ausgelassen, da sie kein Wortpaar ist. Das "
-                          "Deck hat 2 Mediendateien (Bilder oder Töne); die Steine zeigen nur "
-                          "seine Wörter."));
+              QStringList("1 Lückentext-Notiz wurde ausgelassen, da sie kein Wortpaar ist."));
 }
 
 // A practice game and Today's Review name themselves in the title in the player's language; the
