@@ -332,6 +332,15 @@ TEST_F(WordListEditorTest, AfterPlayMissedPairsTheEditorOpensTheWholeListAndWrit
     EXPECT_TRUE(editor.Save());
     EXPECT_EQ(ReadBytes(list.toStdString()), text + "word5\nmot5\n");
     EXPECT_TRUE(answers->asked.isEmpty());
+    // Save and Deal puts the list in place of a game with changes only once the player agrees.
+    Trigger(CommandId::Hint);
+    prompter->asked.clear();
+    prompter->saveChoices = {SaveChoice::Cancel, SaveChoice::Discard};
+    editor.ActionNamed("saveAndDeal")->trigger();
+    EXPECT_EQ(State().FileDescription, "Missed pairs: Test list");
+    editor.ActionNamed("saveAndDeal")->trigger();
+    EXPECT_EQ(prompter->asked, QStringList({"save game?", "save game?"}));
+    EXPECT_EQ(State().WordList.size(), 6u);
 
     // Today's Review comes from no one list: its pairs are a new list.
     frame->Game().Replace([](GameDealer& dealer) {
