@@ -32,7 +32,7 @@ WordPairList MadeUpList(std::int64_t pairs) {
 void BM_OpenListInEditor(benchmark::State& state) {
     const WordPairList list = MadeUpList(state.range(0));
     for (auto _ : state) {
-        WordListEditor editor(QString(), "Made-up words", list, {},
+        WordListEditor editor(QString(), {}, "Made-up words", list, {},
                               std::make_unique<QtEditorPrompter>());
         editor.show();
         QApplication::processEvents();
@@ -43,7 +43,7 @@ BENCHMARK(BM_OpenListInEditor)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 // Scrolling a page at a time through the whole list.
 void BM_ScrollEditor(benchmark::State& state) {
-    WordListEditor editor(QString(), "Made-up words", MadeUpList(state.range(0)), {},
+    WordListEditor editor(QString(), {}, "Made-up words", MadeUpList(state.range(0)), {},
                           std::make_unique<QtEditorPrompter>());
     editor.show();
     QApplication::processEvents();

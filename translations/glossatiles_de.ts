@@ -1933,6 +1933,38 @@ Aufruf.
         <source>Note: %1</source>
         <translation>Notiz: %1</translation>
     </message>
+    <message>
+        <source>Saving here would change the format of this file. Save as a new file?</source>
+        <translation>Hier zu speichern würde das Format dieser Datei ändern. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The list holds only part of this file: a blank line ended it, or a long line was read as several words. Save as a new file?</source>
+        <translation>Die Liste enthält nur einen Teil dieser Datei: Eine Leerzeile hat sie beendet, oder eine lange Zeile wurde als mehrere Wörter gelesen. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>This file has %1 languages; the list uses 2. Save as a new file?</source>
+        <translation>Diese Datei hat %1 Sprachen; die Liste verwendet 2. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>This file has %1 columns; the list uses %2. Save as a new file?</source>
+        <translation>Diese Datei hat %1 Spalten; die Liste verwendet %2. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The list takes the columns of this file the other way round. Save as a new file?</source>
+        <translation>Die Liste nimmt die Spalten dieser Datei in umgekehrter Reihenfolge. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>The first row of this file names its columns, and the list leaves it out. Save as a new file?</source>
+        <translation>Die erste Zeile dieser Datei benennt ihre Spalten, und die Liste lässt sie aus. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Rows of this file with a word missing are not in the list. Save as a new file?</source>
+        <translation>Zeilen dieser Datei, denen ein Wort fehlt, sind nicht in der Liste. Als neue Datei speichern?</translation>
+    </message>
+    <message>
+        <source>This file sorts its words into lessons, which the list does not keep. Save as a new file?</source>
+        <translation>Diese Datei ordnet ihre Wörter in Lektionen, die die Liste nicht behält. Als neue Datei speichern?</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

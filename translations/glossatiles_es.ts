@@ -1933,6 +1933,38 @@ incorrecto.
         <source>Note: %1</source>
         <translation>Nota: %1</translation>
     </message>
+    <message>
+        <source>Saving here would change the format of this file. Save as a new file?</source>
+        <translation>Guardar aquí cambiaría el formato de este archivo. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>The list holds only part of this file: a blank line ended it, or a long line was read as several words. Save as a new file?</source>
+        <translation>La lista contiene solo una parte de este archivo: una línea en blanco la terminó, o una línea larga se leyó como varias palabras. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>This file has %1 languages; the list uses 2. Save as a new file?</source>
+        <translation>Este archivo tiene %1 idiomas; la lista usa 2. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>This file has %1 columns; the list uses %2. Save as a new file?</source>
+        <translation>Este archivo tiene %1 columnas; la lista usa %2. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>The list takes the columns of this file the other way round. Save as a new file?</source>
+        <translation>La lista toma las columnas de este archivo en el orden inverso. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>The first row of this file names its columns, and the list leaves it out. Save as a new file?</source>
+        <translation>La primera fila de este archivo nombra sus columnas, y la lista la omite. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>Rows of this file with a word missing are not in the list. Save as a new file?</source>
+        <translation>Las filas de este archivo a las que les falta una palabra no están en la lista. ¿Guardar como un archivo nuevo?</translation>
+    </message>
+    <message>
+        <source>This file sorts its words into lessons, which the list does not keep. Save as a new file?</source>
+        <translation>Este archivo ordena sus palabras en lecciones, que la lista no conserva. ¿Guardar como un archivo nuevo?</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

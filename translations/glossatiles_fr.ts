@@ -1932,6 +1932,38 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
         <source>Note: %1</source>
         <translation>Note : %1</translation>
     </message>
+    <message>
+        <source>Saving here would change the format of this file. Save as a new file?</source>
+        <translation>Enregistrer ici changerait le format de ce fichier. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>The list holds only part of this file: a blank line ended it, or a long line was read as several words. Save as a new file?</source>
+        <translation>La liste ne contient qu’une partie de ce fichier : une ligne vide l’a terminée, ou une longue ligne a été lue comme plusieurs mots. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>This file has %1 languages; the list uses 2. Save as a new file?</source>
+        <translation>Ce fichier a %1 langues ; la liste en utilise 2. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>This file has %1 columns; the list uses %2. Save as a new file?</source>
+        <translation>Ce fichier a %1 colonnes ; la liste en utilise %2. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>The list takes the columns of this file the other way round. Save as a new file?</source>
+        <translation>La liste prend les colonnes de ce fichier dans l’ordre inverse. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>The first row of this file names its columns, and the list leaves it out. Save as a new file?</source>
+        <translation>La première ligne de ce fichier nomme ses colonnes, et la liste la laisse de côté. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>Rows of this file with a word missing are not in the list. Save as a new file?</source>
+        <translation>Les lignes de ce fichier auxquelles il manque un mot ne sont pas dans la liste. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
+    <message>
+        <source>This file sorts its words into lessons, which the list does not keep. Save as a new file?</source>
+        <translation>Ce fichier range ses mots en leçons, que la liste ne conserve pas. Enregistrer dans un nouveau fichier ?</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>

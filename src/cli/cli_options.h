@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/import_choice.h"
 #include "files/worksheet.h"
 #include "learning/practice_round.h"
+#include "words/import_choice.h"
 #include "words/message.h"
 
 #include <cstdint>

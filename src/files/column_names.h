@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/import_choice.h"
 #include "files/import_table.h"
+#include "words/import_choice.h"
 
 #include <string>
 #include <vector>

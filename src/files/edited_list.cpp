@@ -1,14 +1,13 @@
 #include "files/edited_list.h"
 
 #include "files/delimited_records.h"
-#include "files/file_bytes.h"
 #include "files/imported_list.h"
-#include "files/list_import.h"
 #include "savegame/atomic_file.h"
 #include "words/side_line.h"
 
 #include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -126,22 +125,50 @@ std::string CopiedRowsText(const WordPairList& rows) {
     return text;
 }
 
-bool SavesInItsOwnFormat(const std::string& path) {
+std::optional<Message> WhyNotSaveInPlace(const std::string& path, const ListReading& reading) {
     const std::optional<ExportFormat> format = ExportFormatOf(path);
-    if (!format) {
-        return false;
+    const bool table = format == ExportFormat::Tsv || format == ExportFormat::Csv;
+    const bool sameFormat =
+        (reading.format == ListFormat::Native && format == ExportFormat::Native) ||
+        (reading.format == ListFormat::Table && table) ||
+        (reading.format == ListFormat::Kvtml && format == ExportFormat::Kvtml);
+    const std::string columns = std::to_string(reading.fileColumns);
+    // A table's note column is read, and written back, with the words.
+    const std::size_t read = reading.columns.note ? 3 : 2;
+    // The first that holds is the reason.
+    const std::pair<bool, Message> reasons[] = {
+        {!sameFormat,
+         GT_TEXT("Message", "Saving here would change the format of this file. Save as a new "
+                            "file?")},
+        {!reading.whole,
+         GT_TEXT("Message", "The list holds only part of this file: a blank line ended it, or "
+                            "a long line was read as several words. Save as a new file?")},
+        {reading.fileColumns > 2 && reading.format == ListFormat::Kvtml,
+         {GT_TEXT("Message", "This file has %1 languages; the list uses 2. Save as a new file?"),
+          {columns}}},
+        {reading.fileColumns > read,
+         {GT_TEXT("Message", "This file has %1 columns; the list uses %2. Save as a new file?"),
+          {columns, std::to_string(read)}}},
+        {reading.format == ListFormat::Table &&
+             (reading.columns.word != 0 || reading.columns.translation != 1),
+         GT_TEXT("Message", "The list takes the columns of this file the other way round. Save "
+                            "as a new file?")},
+        {reading.headerRowLeftOut,
+         GT_TEXT("Message", "The first row of this file names its columns, and the list leaves it "
+                            "out. Save as a new file?")},
+        {reading.rowsLeftOut,
+         GT_TEXT("Message", "Rows of this file with a word missing are not in the list. Save as a "
+                            "new file?")},
+        {reading.lessons,
+         GT_TEXT("Message", "This file sorts its words into lessons, which the list does not "
+                            "keep. Save as a new file?")},
+    };
+    for (const auto& [holds, reason] : reasons) {
+        if (holds) {
+            return reason;
+        }
     }
-    const std::optional<std::string> head = ReadFileBytes(path, ImportDetectionBytes);
-    if (format == ExportFormat::Native) {
-        return head && DetectImportFormat(path, *head) == ImportFormat::None;
-    }
-    // A table keeps no column that was not read: the words, the translations and the note.
-    const ImportFormat detected = head ? DetectImportFormat(path, *head) : ImportFormat::None;
-    const ImportPreview preview =
-        ImportReading(path, detected == ImportFormat::None ? ImportFormat::Delimited : detected)
-            .Preview({});
-    const std::size_t read = preview.head.columns.note ? 3 : 2;
-    return !preview.problem && preview.columnCount <= read;
+    return std::nullopt;
 }
 
 ListSaveResult SaveEditedList(const std::string& path, const std::string& description,

@@ -2,9 +2,12 @@
 
 #include "files/list_export.h"
 #include "words/list_languages.h"
+#include "words/list_reading.h"
+#include "words/message.h"
 #include "words/word_pair.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,10 +47,10 @@ WordPairList PastedRows(std::string_view block);
 // cell quoted where it holds a tab, a line break or a quote.
 std::string CopiedRowsText(const WordPairList& rows);
 
-// True when the list read from `path` can be saved there again in the format its extension
-// names: not an Anki export that happens to end in .txt, say, nor a table with columns besides
-// the words, the translations and the note, which saving would lose.
-bool SavesInItsOwnFormat(const std::string& path);
+// Why writing the list back over `path`, which it was read from as `reading` tells, would lose
+// what the file holds or change its format; nullopt when a save may write there. Only a native
+// list read whole, or a kvtml, TSV or CSV file of exactly the two columns read, is written over.
+std::optional<Message> WhyNotSaveInPlace(const std::string& path, const ListReading& reading);
 
 enum class ListSaveResult { Saved, UnknownFormat, CannotWrite };
 

@@ -186,6 +186,11 @@ bool FileOpening::TakeList(GameState& list) {
         list.FileDescription = CutText(description);
         list.WordList = std::move(nativeRead_.pairs);
         list.Languages = {};
+        ListReading reading;
+        reading.choice = choice_;
+        reading.whole = nativeRead_.linesNotRead == 0 && nativeRead_.linesSplit == 0 &&
+                        !nativeRead_.outOfMemory;
+        list.Reading = std::move(reading);
     } else {
         if (!imported_.list) {
             return false;
@@ -193,6 +198,7 @@ bool FileOpening::TakeList(GameState& list) {
         list.FileDescription = CutText(imported_.list->description);
         list.WordList = std::move(imported_.list->pairs);
         list.Languages = std::move(imported_.list->languages);
+        list.Reading = std::move(imported_.list->reading);
     }
     list.WordsCount = static_cast<std::int32_t>(list.WordList.size());
     return true;

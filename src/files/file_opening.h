@@ -57,8 +57,8 @@ public:
     // game in play is replaced only when this succeeds.
     OpenResult Finish(GameState& state, GameHost& host, DealKind deal);
 
-    // The list read, without a deal, into `list`; false for a saved game or a file that could
-    // not be read as a list.
+    // The list read, and how it was read, without a deal, into `list`; false for a saved game or a
+    // file that could not be read as a list.
     bool TakeList(GameState& list);
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/import_choice.h"
 #include "files/list_import.h"
+#include "words/import_choice.h"
 
 #include <functional>
 #include <optional>

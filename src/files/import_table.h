@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/import_choice.h"
+#include "words/import_choice.h"
 #include "words/message.h"
 
 #include <cstddef>
@@ -38,6 +38,8 @@ struct TableHead {
     ColumnPair columns;
     // Empty when the format names none.
     std::string description;
+    // The rows are sorted into lessons, which the list does not keep.
+    bool lessons = false;
     // The guess needs no confirmation: the preview opens only when the player asks for it.
     bool certain = true;
 };

@@ -2,6 +2,7 @@
 
 #include "words/cancel_flag.h"
 #include "words/list_languages.h"
+#include "words/list_reading.h"
 #include "words/message.h"
 #include "words/word_pair.h"
 
@@ -19,6 +20,8 @@ struct ImportedList {
     std::vector<int> leftOutLines;
     // What the player should know about the reading, one sentence each.
     std::vector<Message> notes;
+    // How it was read, and what of the file it leaves out.
+    ListReading reading;
 };
 
 // Either a list, or the reason the file as a whole could not be read.

@@ -112,6 +112,12 @@ public:
                 head.columnLanguages.emplace_back();
             }
             head.certain = ids_.size() <= 2;
+            // One lesson of every entry is what the game writes itself; more are the author's.
+            std::size_t lessons = 0;
+            for (pugi::xml_node lesson : root_.child("lessons").children("container")) {
+                lessons += lesson.child("container") ? 2 : 1;
+            }
+            head.lessons = lessons > 1;
         } else {
             head.description = CleanImportedWord(root_.attribute("title").value());
             head.columnLanguages = {FirstLanguage("o"), FirstLanguage("t")};

@@ -82,6 +82,21 @@ ImportPreview Preview(TableSource& source, std::string_view path, const ImportCh
     return preview;
 }
 
+ListFormat ReadingFormat(ImportFormat format) {
+    switch (format) {
+    case ImportFormat::None:
+        return ListFormat::Native;
+    case ImportFormat::Delimited:
+        return ListFormat::Table;
+    case ImportFormat::Kvtml:
+        return ListFormat::Kvtml;
+    case ImportFormat::AnkiText:
+    case ImportFormat::AnkiPackage:
+        break;
+    }
+    return ListFormat::Anki;
+}
+
 std::string ColumnLanguage(const TableHead& head, std::size_t column) {
     return column < head.columnLanguages.size() ? head.columnLanguages[column] : std::string();
 }
@@ -277,6 +292,15 @@ ImportOutcome ImportReading::Read(const ImportChoice& choice) {
     list.description = preview.head.description;
     list.languages = {ColumnLanguage(preview.head, columns.word),
                       ColumnLanguage(preview.head, columns.translation)};
+    ListReading& reading = list.reading;
+    reading = {ReadingFormat(format),
+               choice,
+               true,
+               preview.columnCount,
+               columns,
+               preview.head.headerRow,
+               false,
+               preview.head.lessons};
     bool headerRow = preview.head.headerRow;
     const auto field = [](const TableRow& row, std::size_t column) {
         return column < row.fields.size() ? row.fields[column] : std::string();
@@ -290,6 +314,7 @@ ImportOutcome ImportReading::Read(const ImportChoice& choice) {
                 cancelled = true;
                 return false;
             }
+            reading.fileColumns = std::max(reading.fileColumns, row.fieldCount);
             if (!std::exchange(headerRow, false)) {
                 AddImportedRow(list, row.line, field(row, columns.word),
                                field(row, columns.translation),
@@ -309,6 +334,7 @@ ImportOutcome ImportReading::Read(const ImportChoice& choice) {
     if (list.pairs.empty()) {
         return ImportFailure(GT_TEXT("Message", "It holds no word pair."));
     }
+    reading.rowsLeftOut = !list.leftOutLines.empty();
     if (preview.head.headerRow && !choice.headerRow) {
         list.notes.push_back(HeaderRowNote(preview.head.columnNames));
     }

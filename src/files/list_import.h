@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/import_choice.h"
 #include "files/import_table.h"
 #include "files/imported_list.h"
+#include "words/import_choice.h"
 #include "words/message.h"
 
 #include <cstddef>

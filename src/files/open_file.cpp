@@ -2,6 +2,7 @@
 
 #include "files/file_bytes.h"
 #include "files/file_kind.h"
+#include "files/import_chooser.h"
 #include "files/media_file.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
@@ -17,17 +18,6 @@
 #include <new>
 
 namespace {
-
-// The list at `path` read as File > Open reads it, without a word to the player and without a
-// deal; nullopt when it is no word list or cannot be read.
-std::optional<GameState> ReadListQuietly(const std::string& path) {
-    FileOpening opening(path);
-    opening.Prepare();
-    opening.Read();
-    GameState list;
-    list.BrowseFileName = path;
-    return opening.TakeList(list) ? std::optional(std::move(list)) : std::nullopt;
-}
 
 // A saved game names a saved game as its source when it was dealt from no list.
 bool IsSavedGameFile(const std::string& path) {
@@ -46,7 +36,7 @@ void IdentifySavedGame(GameState& state) {
     std::optional<GameState> list;
     try {
         if (!source.empty()) {
-            list = ReadListQuietly(source);
+            list = ReadListQuietly(source, {});
         }
     } catch (const std::bad_alloc&) {
         list.reset();
@@ -89,6 +79,18 @@ void NoteMissingMedia(const GameState& state, GameHost& host) {
     if (const int missing = CountMedia(state.WordList, state.ListPath).missing; missing > 0) {
         host.ReportNote(NoteTopic::MissingMedia, MissingMediaNote(missing, state.ListPath));
     }
+}
+
+std::optional<GameState> ReadListQuietly(const std::string& path, const ImportChoice& choice) {
+    FileOpening opening(path);
+    opening.Prepare();
+    FixedImportChooser chooser(choice);
+    opening.Choose(&chooser);
+    opening.Read();
+    GameState list;
+    list.BrowseFileName = path;
+    list.ListPath = path;
+    return opening.TakeList(list) ? std::optional(std::move(list)) : std::nullopt;
 }
 
 bool LoadGameFile(GameState& state, GameHost& host, const std::string& path) {

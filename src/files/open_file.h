@@ -2,12 +2,17 @@
 
 #include "files/file_opening.h"
 #include "game/deal.h"
+#include "game/game_state.h"
 
+#include <optional>
 #include <string>
 
-struct GameState;
 class GameHost;
 class ImportChooser;
+
+// The list at `path` read as File > Open reads it under `choice`, with how it was read, without
+// a word to the player and without a deal; nullopt when it is no word list or cannot be read.
+std::optional<GameState> ReadListQuietly(const std::string& path, const ImportChoice& choice);
 
 // Load Saved Game: loads the saved game at `path` (asking for one when it is empty), kept in
 // the progress records under the list it names.

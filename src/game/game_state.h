@@ -4,10 +4,12 @@
 #include "game/random_source.h"
 #include "game/removal_history.h"
 #include "words/list_languages.h"
+#include "words/list_reading.h"
 #include "words/word_pair.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +71,9 @@ struct GameState {
     // source. A cancelled chooser leaves it. Empty for a game dealt from no list (Today's
     // Review).
     std::string ListPath;
+    // How the list was read from ListPath, so that it can be read again the same way; nullopt
+    // when it was not read from there (a saved game's copy, Today's Review).
+    std::optional<ListReading> Reading;
     GameIdentity Identity;
 
     std::int32_t BoardTop = StandardBoardTop;

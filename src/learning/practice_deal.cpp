@@ -81,6 +81,7 @@ DealOutcome DealReview(GameState& state, GameHost& host, const std::vector<Sched
     state.FileDescription = TodaysReviewTitle;
     state.BrowseFileName.clear();
     state.ListPath.clear();
+    state.Reading.reset();
     state.Languages = {};
     return DealPairs(
         state, host, std::move(pairs),

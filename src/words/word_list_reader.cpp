@@ -43,6 +43,7 @@ WordPairsRead ReadWordPairs(LineReader& reader, MessageSink& sink, const CancelF
         reserve.Release();
         sink.Report(message);
         read.linesSplit = reader.SplitLines();
+        read.outOfMemory = true;
         return std::move(read);
     };
     bool expectTextA = true;

@@ -18,6 +18,8 @@ struct WordPairsRead {
     // Lines of the list, its first line too, that were longer than a word may be and so were
     // read as several words.
     int linesSplit = 0;
+    // Memory ran out before the end of the file.
+    bool outOfMemory = false;
     // The reading stopped at the cancel; the pairs are not all there.
     bool cancelled = false;
 };

@@ -1,11 +1,18 @@
 #include "files/edited_list.h"
+#include "files/import_chooser.h"
 #include "files/open_file.h"
+#include "game/game_state.h"
 #include "support/games.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// What a save is told about writing over the file, in English; empty when it may.
+std::string Reason(const std::optional<Message>& reason) {
+    return reason ? EnglishText(*reason) : std::string();
+}
 
 TEST(EditedList, NotesEachRowAndBlocksOnlyWhatWouldNotReadBack) {
     const std::string tooLong(MaxWordBytes + 1, 'x');
@@ -82,7 +89,8 @@ TEST(EditedList, SavesEachFormatSoThatItOpensWithTheSamePairs) {
         ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
         EXPECT_EQ(ListText(state.WordList), "le chat=the cat; two lines=zwei; Grüß Gott=שלום");
         EXPECT_TRUE(host.messages.empty());
-        EXPECT_TRUE(SavesInItsOwnFormat(path));
+        ASSERT_TRUE(state.Reading);
+        EXPECT_EQ(Reason(WhyNotSaveInPlace(path, *state.Reading)), "");
     }
     EXPECT_TRUE(ReadBytes((dir.path() / "list.txt").string()).starts_with("Greetings and more\n"));
     const std::string kept = dir.Write("list.doc", "old");
@@ -90,9 +98,74 @@ TEST(EditedList, SavesEachFormatSoThatItOpensWithTheSamePairs) {
     EXPECT_EQ(SaveEditedList((dir.path() / "no/list.txt").string(), "", rows, {}),
               ListSaveResult::CannotWrite);
     EXPECT_EQ(ReadBytes(kept), "old");
-    // An Anki export named .txt is not written over as a native list.
-    EXPECT_FALSE(SavesInItsOwnFormat(dir.Write("anki.txt", "#separator:tab\nchat\tcat\n")));
-    EXPECT_FALSE(SavesInItsOwnFormat(kept));
+}
+
+// A file opened as File > Open opens it, under the choice given.
+ListReading ReadingOf(const std::string& path, const ImportChoice& choice) {
+    FileOpening opening(path);
+    opening.Prepare();
+    FixedImportChooser chooser(choice);
+    opening.Choose(&chooser);
+    opening.Read();
+    GameState list;
+    EXPECT_TRUE(opening.TakeList(list));
+    return list.Reading.value_or(ListReading{});
+}
+
+std::string Kvtml(const std::string& identifiers, const std::string& lessons) {
+    std::string text = "<kvtml version=\"2.0\"><identifiers>";
+    for (const char id : identifiers) {
+        text += std::string("<identifier id=\"") + id + "\"/>";
+    }
+    text += "</identifiers><entries><entry id=\"0\">";
+    for (const char id : identifiers) {
+        text +=
+            std::string("<translation id=\"") + id + "\"><text>w" + id + "</text></translation>";
+    }
+    return text + "</entry></entries><lessons>" + lessons + "</lessons></kvtml>";
+}
+
+TEST(EditedList, WritesOverItsFileOnlyWhenTheListHoldsAllOfIt) {
+    const std::string lesson = "<container><name>L</name><entry id=\"0\"/></container>";
+    struct Case {
+        const char* name;
+        std::string text;
+        ImportChoice choice;
+        // Empty: saved in place.
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"whole.txt", "Animals\nchat\ncat\nchien\ndog\n\n\n", {}, ""},
+        {"blank.txt", "Animals\nchat\ncat\n\nchien\ndog\n", {}, "only part"},
+        {"long.txt", "Animals\n" + std::string(1200, 'a') + "\ncat\n", {}, "only part"},
+        {"two.csv", "chat,cat\nchien,dog\n", {}, ""},
+        {"two.tsv", "chat\tcat\n", {}, ""},
+        {"four.csv",
+         "id,French,note,English\n1,chat,x,cat\n2,chien,y,dog\n",
+         {.columns = ColumnPair{1, 3}},
+         "This file has 4 columns; the list uses 2. Save as a new file?"},
+        {"header.csv", "French,English\nchat,cat\n", {.headerRow = true}, "names its columns"},
+        {"swapped.csv", "chat,cat\n", {.columns = ColumnPair{1, 0}}, "other way round"},
+        {"gap.csv", "chat,cat\nchien,\n", {}, "word missing"},
+        {"table.txt", "chat\tcat\nchien\tdog\n", {}, "format"},
+        {"anki.txt", "#separator:tab\nchat\tcat\n", {}, "format"},
+        {"two.kvtml", Kvtml("01", lesson), {}, ""},
+        {"three.kvtml", Kvtml("012", lesson), {}, "This file has 3 languages"},
+        {"lessons.kvtml", Kvtml("01", lesson + lesson), {}, "lessons"},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.Write(c.name, c.text);
+        const std::string reason = Reason(WhyNotSaveInPlace(path, ReadingOf(path, c.choice)));
+        EXPECT_EQ(reason.empty(), c.reason.empty()) << reason;
+        EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+    }
+    // A package or an unknown extension is never written over.
+    ListReading package;
+    package.format = ListFormat::Anki;
+    EXPECT_TRUE(WhyNotSaveInPlace("deck.apkg", package));
+    EXPECT_TRUE(WhyNotSaveInPlace("list.doc", ListReading{}));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "app/base/qt_prompter.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
 
 QString QtEditorPrompter::ChooseFileToSave(QWidget* parent) {
     return ChooseWordListFileToWrite(
@@ -13,6 +15,15 @@ SaveChoice QtEditorPrompter::AskSaveChanges(QWidget* parent) {
     return AskSaveDiscardCancel(
         parent,
         QCoreApplication::translate("WordListEditor", "Save the changes to the word list?"));
+}
+
+bool QtEditorPrompter::AskSaveAsNewFile(QWidget* parent, const QString& reason) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Glossatiles"), reason,
+                    QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("WordListEditor", "Save &As..."));
+    return box.exec() == QMessageBox::Save;
 }
 
 void QtEditorPrompter::ShowMessage(QWidget* parent, const QString& text) {

@@ -14,6 +14,9 @@ public:
     virtual QString ChooseFileToSave(QWidget* parent) = 0;
     // Asked before an editor with unsaved changes closes.
     virtual SaveChoice AskSaveChanges(QWidget* parent) = 0;
+    // Save cannot write over the list's file: `reason` says why and asks to save as a new file.
+    // True to choose one.
+    virtual bool AskSaveAsNewFile(QWidget* parent, const QString& reason) = 0;
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
 };
 
@@ -21,5 +24,6 @@ class QtEditorPrompter : public EditorPrompter {
 public:
     QString ChooseFileToSave(QWidget* parent) override;
     SaveChoice AskSaveChanges(QWidget* parent) override;
+    bool AskSaveAsNewFile(QWidget* parent, const QString& reason) override;
     void ShowMessage(QWidget* parent, const QString& text) override;
 };

@@ -4,9 +4,10 @@
 #include "app/base/language_choices.h"
 #include "app/lists/editor_prompter.h"
 #include "app/lists/word_list_editor.h"
-#include "files/edited_list.h"
+#include "files/open_file.h"
 #include "game/game_state.h"
 #include "game/word_list_command.h"
+#include "learning/progress_store.h"
 #include "print/worksheet_painter.h"
 #include "view/dialogs/worksheet_dlg.h"
 
@@ -30,7 +31,7 @@ void TeacherCommands::SetEditorPrompters(std::function<std::unique_ptr<EditorPro
 }
 
 void TeacherCommands::NewWordList() {
-    OpenEditor(QString(), std::string(), {}, {});
+    OpenEditor(QString(), {}, std::string(), {}, {});
 }
 
 void TeacherCommands::EditWordList() {
@@ -38,17 +39,33 @@ void TeacherCommands::EditWordList() {
     if (RefuseWithoutWordList(state, game_.Host())) {
         return;
     }
-    // A list imported from a file that cannot be written back as it is saves under a new name.
-    const QString path = SavesInItsOwnFormat(state.BrowseFileName)
-                             ? QFile::decodeName(state.BrowseFileName.c_str())
-                             : QString();
-    OpenEditor(path, state.FileDescription, state.WordList, ChosenListLanguages(state));
+    const QString path = QFile::decodeName(state.ListPath.c_str());
+    if (state.Identity.kind == GameKind::List && state.Reading) {
+        OpenEditor(path, *state.Reading, state.FileDescription, state.WordList,
+                   ChosenListLanguages(state));
+        return;
+    }
+    // A practice, a review or a saved game's copy is not the list: the list is read again from
+    // its file, or the pairs in play become a new one.
+    const std::optional<GameState> list =
+        state.ListPath.empty()
+            ? std::nullopt
+            : ReadListQuietly(state.ListPath,
+                              state.Reading ? state.Reading->choice : ImportChoice{});
+    if (list) {
+        OpenEditor(path, *list->Reading, list->FileDescription, list->WordList,
+                   ChosenListLanguages(*list));
+    } else {
+        OpenEditor(QString(), {}, state.FileDescription, state.WordList,
+                   ChosenListLanguages(state));
+    }
 }
 
-WordListEditor* TeacherCommands::OpenEditor(const QString& path, const std::string& description,
+WordListEditor* TeacherCommands::OpenEditor(const QString& path, const ListReading& reading,
+                                            const std::string& description,
                                             const WordPairList& pairs,
                                             const ListLanguages& languages) {
-    auto* editor = new WordListEditor(path, description, pairs, languages, makePrompter_(),
+    auto* editor = new WordListEditor(path, reading, description, pairs, languages, makePrompter_(),
                                       game_.Window().window());
     editor->setWindowFlag(Qt::Window);
     connect(editor, &WordListEditor::DealRequested, this, [this](const QString& saved) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "words/list_languages.h"
+#include "words/list_reading.h"
 #include "words/word_pair.h"
 
 #include <QObject>
@@ -31,8 +32,9 @@ public:
     void PrintWorksheet();
 
 private:
-    WordListEditor* OpenEditor(const QString& path, const std::string& description,
-                               const WordPairList& pairs, const ListLanguages& languages);
+    WordListEditor* OpenEditor(const QString& path, const ListReading& reading,
+                               const std::string& description, const WordPairList& pairs,
+                               const ListLanguages& languages);
 
     GameInPlay& game_;
     std::function<std::unique_ptr<EditorPrompter>()> makePrompter_;

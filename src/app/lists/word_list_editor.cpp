@@ -4,6 +4,7 @@
 #include "files/edited_list.h"
 #include "files/language_names.h"
 #include "files/utf8_text.h"
+#include "view/board/message_text.h"
 #include "view/dialogs/word_list_model.h"
 #include "view/dialogs/word_table.h"
 #include "words/script_language.h"
@@ -51,11 +52,15 @@ QString HeaderName(const std::string& named) {
 
 } // namespace
 
-WordListEditor::WordListEditor(const QString& path, const std::string& description,
-                               const WordPairList& pairs, const ListLanguages& languages,
+WordListEditor::WordListEditor(const QString& path, const ListReading& reading,
+                               const std::string& description, const WordPairList& pairs,
+                               const ListLanguages& languages,
                                std::unique_ptr<EditorPrompter> prompter, QWidget* parent)
     : QMainWindow(parent), model_(new WordListModel(undo_, this)), table_(new WordTable),
       description_(new QLineEdit), find_(new QLineEdit), summary_(new QLabel), path_(path),
+      notInPlace_(path.isEmpty()
+                      ? std::nullopt
+                      : WhyNotSaveInPlace(QFile::encodeName(path).toStdString(), reading)),
       committedDescription_(QString::fromStdString(AsUtf8(description))), languages_(languages),
       prompter_(std::move(prompter)) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -241,7 +246,21 @@ void WordListEditor::CommitDescription() {
 }
 
 bool WordListEditor::Save() {
-    return path_.isEmpty() ? SaveAs() : ReadyToSave() && SaveTo(path_);
+    CommitDescription();
+    // An unchanged list is left as its file holds it.
+    if (!path_.isEmpty() && undo_.isClean()) {
+        return true;
+    }
+    if (!ReadyToSave()) {
+        return false;
+    }
+    if (path_.isEmpty()) {
+        return SaveAs();
+    }
+    if (notInPlace_) {
+        return prompter_->AskSaveAsNewFile(this, MessageText(*notInPlace_)) && SaveAs();
+    }
+    return SaveTo(path_);
 }
 
 bool WordListEditor::SaveAs() {
@@ -282,6 +301,8 @@ bool WordListEditor::SaveTo(const QString& path) {
         return false;
     }
     path_ = path;
+    // The file holds the list now, and nothing else.
+    notInPlace_.reset();
     undo_.setClean();
     UpdateTitle();
     return true;

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "words/list_languages.h"
+#include "words/list_reading.h"
+#include "words/message.h"
 #include "words/word_pair.h"
 
 #include <QMainWindow>
 #include <QUndoStack>
 
 #include <memory>
+#include <optional>
 
 class EditorPrompter;
 class QLabel;
@@ -15,14 +18,16 @@ class WordListModel;
 class WordTable;
 
 // A window where a teacher types, pastes, checks and saves a word list: its description and a
-// table of pairs, every change undoable, saved as a native list, TSV, CSV or kvtml.
+// table of pairs, every change undoable, saved as a native list, TSV, CSV or kvtml. Save writes
+// over the list's file only when that loses nothing the file holds, and not at all while the
+// list is unchanged.
 class WordListEditor : public QMainWindow {
     Q_OBJECT
 public:
-    // `path` is where Save writes, empty for a new list.
-    WordListEditor(const QString& path, const std::string& description, const WordPairList& pairs,
-                   const ListLanguages& languages, std::unique_ptr<EditorPrompter> prompter,
-                   QWidget* parent = nullptr);
+    // `path` is the file the list was read from as `reading` tells, empty for a new list.
+    WordListEditor(const QString& path, const ListReading& reading, const std::string& description,
+                   const WordPairList& pairs, const ListLanguages& languages,
+                   std::unique_ptr<EditorPrompter> prompter, QWidget* parent = nullptr);
     ~WordListEditor() override;
 
     WordListModel& Model() const { return *model_; }
@@ -68,6 +73,8 @@ private:
     QLineEdit* find_;
     QLabel* summary_;
     QString path_;
+    // Why Save may not write over path_; nullopt when it may.
+    std::optional<Message> notInPlace_;
     QString committedDescription_;
     ListLanguages languages_;
     std::unique_ptr<EditorPrompter> prompter_;

@@ -18,6 +18,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <chrono>
+#include <filesystem>
+
 namespace {
 
 // The editors' questions, answered from queues and written down in order.
@@ -25,6 +28,8 @@ struct EditorAnswers {
     QStringList asked;
     std::deque<QString> paths;
     std::deque<SaveChoice> choices;
+    // Answers to "Save as a new file?"; No once they run out.
+    std::deque<bool> newFiles;
 };
 
 class TestEditorPrompter : public EditorPrompter {
@@ -38,6 +43,10 @@ public:
     SaveChoice AskSaveChanges(QWidget*) override {
         answers_->asked << "save changes?";
         return NextAnswer(answers_->choices, SaveChoice::Cancel);
+    }
+    bool AskSaveAsNewFile(QWidget*, const QString& reason) override {
+        answers_->asked << reason;
+        return NextAnswer(answers_->newFiles, false);
     }
     void ShowMessage(QWidget*, const QString& text) override { answers_->asked << text; }
 
@@ -245,6 +254,101 @@ TEST_F(WordListEditorTest, ClosingAsksAndSaveAndDealPutsTheListInPlay) {
     editor->Model().PasteRows(0, "x\ty\n");
     answers->choices = {SaveChoice::Discard};
     EXPECT_TRUE(editor->close());
+}
+
+// Save writes over a list's file only when the list holds all of it; otherwise it says why and
+// asks for a new file, and the old one stays as it was.
+TEST_F(WordListEditorTest, SaveAsksForANewFileWhereWritingOverWouldLoseWhatTheFileHolds) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::optional<ImportChoice> imported;
+        QString reason;
+    } cases[] = {
+        {"four.csv", "id,French,note,English\n1,chat,x,cat\n",
+         ImportChoice{.headerRow = true, .columns = ColumnPair{1, 3}},
+         "This file has 4 columns; the list uses 2. Save as a new file?"},
+        {"blank.txt", "Animals\nchat\ncat\n\nchien\ndog\n", std::nullopt,
+         "The list holds only part of this file: a blank line ended it, or a long line was read "
+         "as several words. Save as a new file?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = QString::fromStdString(files.Write(c.name, c.text));
+        prompter->filesToOpen.push_back(path);
+        if (c.imported) {
+            prompter->importChoices.push_back(*c.imported);
+        }
+        Trigger(c.imported ? CommandId::FileImport : CommandId::FileOpen);
+        ASSERT_EQ(ListText(State().WordList), "chat=cat");
+        Trigger(CommandId::EditWordList);
+        WordListEditor& editor = Editor();
+        EXPECT_EQ(editor.Path(), path);
+        editor.Model().setData(editor.Model().index(1, 0), "chien", Qt::EditRole);
+        editor.Model().setData(editor.Model().index(1, 1), "dog", Qt::EditRole);
+        answers->asked.clear();
+        answers->newFiles = {false, true};
+        EXPECT_FALSE(editor.Save());
+        const QString copy = QString::fromStdString(Path("copy.tsv"));
+        answers->paths = {copy};
+        EXPECT_TRUE(editor.Save());
+        EXPECT_EQ(answers->asked, QStringList({c.reason, c.reason, "save as"}));
+        EXPECT_EQ(ReadBytes(path.toStdString()), c.text);
+        EXPECT_EQ(ReadBytes(copy.toStdString()), "chat\tcat\r\nchien\tdog\r\n");
+        // The new file holds the list alone: it is written over without a question.
+        editor.Model().setData(editor.Model().index(0, 1), "kitten", Qt::EditRole);
+        EXPECT_TRUE(editor.Save());
+        EXPECT_EQ(answers->asked.size(), 3);
+        EXPECT_EQ(ReadBytes(copy.toStdString()), "chat\tkitten\r\nchien\tdog\r\n");
+        editor.close();
+    }
+}
+
+// Missed pairs are not the list: the editor opens the list they came from, and leaves its file
+// alone while nothing is changed.
+TEST_F(WordListEditorTest, AfterPlayMissedPairsTheEditorOpensTheWholeListAndWritesOnlyChanges) {
+    UseProgressStoreInTestFolder();
+    const QString list = WordList("list.txt", 5);
+    const std::string text = ReadBytes(list.toStdString());
+    Open(list);
+    learningPrompter->afterGame.push_back(AfterGame::PlayMissedPairs);
+    prompter->saveChoices.push_back(SaveChoice::Discard);
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !learningPrompter->reports.empty(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return State().FileDescription == "Missed pairs: Test list"; }, 5000));
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(list.toStdString(), old);
+
+    Trigger(CommandId::EditWordList);
+    WordListEditor& editor = Editor();
+    EXPECT_EQ(editor.Path(), list);
+    EXPECT_EQ(editor.Description().text(), "Test list");
+    EXPECT_EQ(editor.Model().Pairs().size(), 5u);
+    EXPECT_TRUE(editor.Save());
+    EXPECT_EQ(std::filesystem::last_write_time(list.toStdString()), old);
+    editor.Model().setData(editor.Model().index(5, 0), "word5", Qt::EditRole);
+    editor.Model().setData(editor.Model().index(5, 1), "mot5", Qt::EditRole);
+    EXPECT_TRUE(editor.Save());
+    EXPECT_EQ(ReadBytes(list.toStdString()), text + "word5\nmot5\n");
+    EXPECT_TRUE(answers->asked.isEmpty());
+    // Save and Deal puts the list in place of a game with changes only once the player agrees.
+    Trigger(CommandId::Hint);
+    prompter->asked.clear();
+    prompter->saveChoices = {SaveChoice::Cancel, SaveChoice::Discard};
+    editor.ActionNamed("saveAndDeal")->trigger();
+    EXPECT_EQ(State().FileDescription, "Missed pairs: Test list");
+    editor.ActionNamed("saveAndDeal")->trigger();
+    EXPECT_EQ(prompter->asked, QStringList({"save game?", "save game?"}));
+    EXPECT_EQ(State().WordList.size(), 6u);
+
+    // Today's Review comes from no one list: its pairs are a new list.
+    frame->Game().Replace([](GameDealer& dealer) {
+        dealer.DealReview({{{"review", "chat", "cat"}, {}, {}}});
+    });
+    Trigger(CommandId::EditWordList);
+    EXPECT_TRUE(Editor().Path().isEmpty());
+    EXPECT_EQ(Rows(Editor()), "chat=cat");
 }
 
 TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
