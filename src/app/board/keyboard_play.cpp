@@ -49,6 +49,9 @@ KeyboardPlay::KeyboardPlay(CGlossatilesView& view, GameInPlay& game)
     view.setFocus();
     view.installEventFilter(this);
     connect(&game, &GameInPlay::PlayEventOccurred, this, &KeyboardPlay::OnPlayEvent);
+    releaseLater_.setSingleShot(true);
+    releaseLater_.setInterval(HeldKey::RepeatGap);
+    connect(&releaseLater_, &QTimer::timeout, this, &KeyboardPlay::ReleaseHeldKey);
 }
 
 std::optional<BoardPosition> KeyboardPlay::ShownCursor() const {
@@ -75,6 +78,13 @@ bool KeyboardPlay::eventFilter(QObject*, QEvent* event) {
 }
 
 bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
+    if (heldKey_.IsRepeat(key) && IsPickKey(key.key())) {
+        releaseLater_.stop();
+        return true;
+    }
+    if (releaseLater_.isActive()) {
+        ReleaseHeldKey();
+    }
     if (MoveOfKey(key.key())) {
         Move(key.key());
         return true;
@@ -86,8 +96,8 @@ bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
     if (!IsPickKey(key.key())) {
         return false;
     }
-    // A held key picks or peeks once.
-    if (key.isAutoRepeat() || held_ != HeldKey::None) {
+    // One key at a time picks or peeks.
+    if (held_ != Held::None) {
         return true;
     }
     // A pick on a cursor the player cannot see would land on a tile of our choosing.
@@ -95,25 +105,27 @@ bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
         Show(StartingStack());
         return true;
     }
-    PressOnCursor(IsPeekKey(key) ? HeldKey::Peek : HeldKey::Pick);
+    PressOnCursor(IsPeekKey(key) ? Held::Peek : Held::Pick);
     return true;
 }
 
 bool KeyboardPlay::KeyReleased(const QKeyEvent& key) {
+    const bool repeat = heldKey_.IsRepeat(key);
     if (!IsPickKey(key.key())) {
         return false;
     }
-    if (!key.isAutoRepeat()) {
-        ReleaseHeldKey();
+    if (!repeat && held_ != Held::None) {
+        releaseLater_.start();
     }
     return true;
 }
 
 void KeyboardPlay::ReleaseHeldKey() {
-    const HeldKey held = std::exchange(held_, HeldKey::None);
-    if (held == HeldKey::Peek) {
+    releaseLater_.stop();
+    const Held held = std::exchange(held_, Held::None);
+    if (held == Held::Peek) {
         RightButtonUp(view_.Game(), view_);
-    } else if (held == HeldKey::Pick) {
+    } else if (held == Held::Pick) {
         LeftButtonUp(view_.Game(), view_);
     }
 }
@@ -129,11 +141,11 @@ void KeyboardPlay::Move(int key) {
     }
 }
 
-void KeyboardPlay::PressOnCursor(HeldKey held) {
+void KeyboardPlay::PressOnCursor(Held held) {
     // The rules take a press by where it lands on the board.
     const QPoint centre = CursorCentre();
     held_ = held;
-    if (held == HeldKey::Peek) {
+    if (held == Held::Peek) {
         RightButtonDown(view_.Game(), view_, centre.x(), centre.y());
     } else {
         LeftButtonDown(view_.Game(), view_, centre.x(), centre.y());
