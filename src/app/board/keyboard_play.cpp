@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int WrongMarkTime = 600; // milliseconds
+
 std::optional<CursorMove> MoveOfKey(int key) {
     switch (key) {
     case Qt::Key_Right:
@@ -52,6 +54,10 @@ KeyboardPlay::KeyboardPlay(CGlossatilesView& view, GameInPlay& game)
     releaseLater_.setSingleShot(true);
     releaseLater_.setInterval(HeldKey::RepeatGap);
     connect(&releaseLater_, &QTimer::timeout, this, &KeyboardPlay::ReleaseHeldKey);
+    wrongMarkShown_.setSingleShot(true);
+    wrongMarkShown_.setInterval(WrongMarkTime);
+    connect(&wrongMarkShown_, &QTimer::timeout, this,
+            [this] { LeftButtonUp(view_.Game(), view_); });
 }
 
 std::optional<BoardPosition> KeyboardPlay::ShownCursor() const {
@@ -66,11 +72,13 @@ bool KeyboardPlay::eventFilter(QObject*, QEvent* event) {
         return KeyReleased(static_cast<QKeyEvent&>(*event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        WipeWrongMark();
         Hide();
         return false;
     case QEvent::FocusOut:
     case QEvent::WindowDeactivate:
         ReleaseHeldKey();
+        WipeWrongMark();
         return false;
     default:
         return false;
@@ -85,6 +93,7 @@ bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
     if (releaseLater_.isActive()) {
         ReleaseHeldKey();
     }
+    WipeWrongMark();
     if (MoveOfKey(key.key())) {
         Move(key.key());
         return true;
@@ -125,7 +134,15 @@ void KeyboardPlay::ReleaseHeldKey() {
     const Held held = std::exchange(held_, Held::None);
     if (held == Held::Peek) {
         RightButtonUp(view_.Game(), view_);
-    } else if (held == Held::Pick) {
+    } else if (held == Held::Pick && game_.State().HasWrongMark()) {
+        wrongMarkShown_.start();
+    }
+}
+
+void KeyboardPlay::WipeWrongMark() {
+    // Only the keyboard's mark: a mouse button may be holding its own.
+    if (wrongMarkShown_.isActive()) {
+        wrongMarkShown_.stop();
         LeftButtonUp(view_.Game(), view_);
     }
 }

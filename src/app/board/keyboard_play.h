@@ -17,7 +17,8 @@ class QKeyEvent;
 // Play without a mouse. The cursor marks one stack; it stays hidden until the first cursor key
 // and hides again at any mouse press on the board. Enter, Return and Space pick the cursor's
 // stack as a left press and release there would, Shift+Enter peeks as the right button does,
-// Escape drops the selection. A held key picks or peeks once, however its repeats arrive.
+// Escape drops the selection. A wrong pick stays marked for a moment. A held key picks or peeks
+// once, however its repeats arrive.
 class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +45,8 @@ private:
     // The held key's release, as if it had come: a window that opens while the key is down
     // takes the real one.
     void ReleaseHeldKey();
+    // Ends at once the moment a keyboard player's wrong pick stays marked.
+    void WipeWrongMark();
     void Move(int key);
     void PressOnCursor(Held held);
     void OnPlayEvent(const PlayEvent& event);
@@ -62,4 +65,7 @@ private:
     HeldKey heldKey_;
     // A release waits to see whether the key is pressed again at once, as a repeat is.
     QTimer releaseLater_;
+    // A key is let go too soon for the wrong mark to be seen: it stays a moment, or until the
+    // next key.
+    QTimer wrongMarkShown_;
 };

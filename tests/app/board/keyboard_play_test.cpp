@@ -123,6 +123,26 @@ TEST_F(KeyboardPlayTest, LosingFocusOrTheActiveWindowReleasesAHeldKey) {
     EXPECT_EQ(State().WrongCount, 2);
 }
 
+TEST_F(KeyboardPlayTest, AWrongPickStaysMarkedAMomentOrUntilTheNextKey) {
+    Picture(); // the repaint after opening
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Space);
+    ASSERT_EQ(State().WrongCount, 1);
+    QTest::qWait(200); // the key was let go long ago
+    const QRect mark(180 * 2 - 117, 100 + 67 * 4 - 65, 60, 60);
+    EXPECT_GT(CountColour(Picture(), mark, Red), 50);
+    EXPECT_TRUE(WrongMarkWiped());
+    EXPECT_EQ(CountColour(Picture(), mark, Red), 0);
+
+    Key(Qt::Key_Enter);
+    ASSERT_EQ(State().WrongMarkCol, 2);
+    Key(Qt::Key_Left);
+    EXPECT_FALSE(State().HasWrongMark());
+}
+
 TEST_F(KeyboardPlayTest, EscapeDropsTheSelectionAndAMousePressHidesTheCursor) {
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
