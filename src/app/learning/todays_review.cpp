@@ -66,11 +66,7 @@ void TodaysReview::NoteDuePairs() {
 }
 
 void TodaysReview::OnTodaysReview() {
-    // Like every other deal, it first asks about a game with changes not saved.
-    game_.Replace([this](GameDealer& dealer) { Deal(dealer); });
-}
-
-void TodaysReview::Deal(GameDealer& dealer) {
+    // What is due comes first: with nothing to deal, the game in play is not asked about.
     ProgressStore& store = learning_.Store();
     const auto due = store.ScheduledPairs(learning_.Today(), MaximumPairs());
     if (!due) {
@@ -90,5 +86,6 @@ void TodaysReview::Deal(GameDealer& dealer) {
         game_.Host().ShowMessage(text.toStdString());
         return;
     }
-    dealer.DealReview(*due);
+    // Like every other deal, it first asks about a game with changes not saved.
+    game_.Replace([&due](GameDealer& dealer) { dealer.DealReview(*due); });
 }

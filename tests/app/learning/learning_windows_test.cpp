@@ -102,18 +102,13 @@ TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) 
 
     WinWithOneMiss();
     ASSERT_TRUE(GameFinishedShown());
-    // Like every command that puts another game in place of one with changes not saved, Play
-    // Hardest Pairs asks first; Cancel keeps the game.
-    for (const SaveChoice choice : {SaveChoice::Cancel, SaveChoice::Discard}) {
-        learningPrompter->playHardest.push_back(true);
-        prompter->saveChoices.push_back(choice);
-        prompter->asked.clear();
-        Trigger(CommandId::Progress);
-        EXPECT_EQ(prompter->asked, QStringList{"save game?"});
-        EXPECT_EQ(ListText(State().WordList),
-                  choice == SaveChoice::Cancel ? "chat=cat; chien=dog; oiseau=bird" : "chat=cat");
-    }
-    ASSERT_EQ(learningPrompter->progress.size(), 3u);
+    // The game won has no tile left to save: Play Hardest Pairs deals without asking.
+    learningPrompter->playHardest.push_back(true);
+    prompter->asked.clear();
+    Trigger(CommandId::Progress);
+    EXPECT_EQ(prompter->asked, QStringList());
+    EXPECT_EQ(ListText(State().WordList), "chat=cat");
+    ASSERT_EQ(learningPrompter->progress.size(), 2u);
     CProgressDlg shown(learningPrompter->progress[1]);
     ASSERT_NE(shown.Chart(), nullptr);
     EXPECT_EQ(shown.Chart()->chart()->series().size(), 2);
