@@ -59,13 +59,9 @@ struct ReadingNotes {
 // The notes about the list opened before are out of date; those about this one stay up.
 void NoteWhatWasNotRead(const GameState& state, GameHost& host, const std::string& path,
                         const ReadingNotes& reading) {
-    for (const NoteTopic topic : {NoteTopic::NoWordPairs, NoteTopic::LinesNotRead,
-                                  NoteTopic::LinesSplit, NoteTopic::ImportNotes}) {
+    for (const NoteTopic topic :
+         {NoteTopic::LinesNotRead, NoteTopic::LinesSplit, NoteTopic::ImportNotes}) {
         host.WithdrawNote(topic);
-    }
-    if (state.WordList.empty()) {
-        host.ReportNote(NoteTopic::NoWordPairs,
-                        {GT_TEXT("Message", "No word pairs found in %1"), {path}});
     }
     if (reading.linesNotRead > 0) {
         host.ReportNote(NoteTopic::LinesNotRead,
@@ -230,6 +226,15 @@ OpenResult FileOpening::Finish(GameState& state, GameHost& host, DealKind deal) 
     const ReadingNotes reading{nativeRead_.linesNotRead, nativeRead_.linesSplit};
     GameState next = NextGameFor(state, path_);
     if (!TakeList(next)) {
+        return OpenResult::Failed;
+    }
+    // Nothing to deal: the game in play stays, as for a file that cannot be read.
+    if (next.WordList.empty()) {
+        Message nothing{GT_TEXT("Message", "No word pairs found in %1"), {path_}};
+        if (reading.linesNotRead > 0) {
+            nothing.followedBy.push_back(LinesNotReadNote(path_, 0, reading.linesNotRead));
+        }
+        host.Report(nothing);
         return OpenResult::Failed;
     }
     const OpenResult result = DealOpenedList(state, std::move(next), host, path_, deal, reading);

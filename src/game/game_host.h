@@ -11,7 +11,6 @@
 
 // What a lasting note is about: a new note on a topic takes the place of the last one.
 enum class NoteTopic {
-    NoWordPairs,
     LinesNotRead,
     LinesSplit,
     ImportNotes,

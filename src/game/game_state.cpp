@@ -2,8 +2,15 @@
 
 #include "words/whole_characters.h"
 
+#include <algorithm>
+
 std::string CutText(std::string_view text) {
     return std::string(WholeHead(text, MaxTextLength));
+}
+
+bool NoTileLeft(const GameState& state) {
+    return std::all_of(state.AssignmentArray.begin(), state.AssignmentArray.end(),
+                       [](std::int32_t pair) { return pair == NoPair; });
 }
 
 void ResetView(GameState& state) {

@@ -98,6 +98,9 @@ void ResetView(GameState& state);
 // removal history start empty.
 GameState NextGameState(const GameState& current);
 
+// Every tile has been removed: the game is over, or no board was ever dealt.
+bool NoTileLeft(const GameState& state);
+
 // A cancelled file chooser: the view starts afresh and the chosen path is forgotten.
 void ForgetChosenFile(GameState& state);
 

@@ -6,13 +6,6 @@
 #include <algorithm>
 #include <set>
 
-namespace {
-bool BoardEmpty(const GameState& state) {
-    return std::all_of(state.AssignmentArray.begin(), state.AssignmentArray.end(),
-                       [](std::int32_t pair) { return pair == NoPair; });
-}
-} // namespace
-
 void GameRecord::Start(const GameState& state, std::time_t now) {
     *this = GameRecord();
     startedAt_ = now;
@@ -73,7 +66,7 @@ bool GameRecord::Hear(const GameState& state, const PlayEvent& event, std::time_
     }
     // A removal: the game ends with the last tile, and is reported once even when undo and
     // redo empty the board again.
-    if (finished_ || !state.HasBoard() || !BoardEmpty(state)) {
+    if (finished_ || !state.HasBoard() || !NoTileLeft(state)) {
         return false;
     }
     finished_ = true;

@@ -82,9 +82,11 @@ TEST(HostileFiles, FilesWithNulBytesAreNotTextAndLoneCarriageReturnsAreReadAsTex
     // A NUL byte beyond the first 64 KB is read as part of a word.
     const std::string late = "Late\n" + std::string(1 << 16, 'w') + std::string("\n\0\n", 3);
     EXPECT_EQ(OpenBothWays(dir, dir.Write("late.txt", late))->result, OpenResult::Dealt);
+    // One line of text, its description: no pair to deal.
     const auto lone = OpenBothWays(dir, Data + "/lone-cr.txt");
-    EXPECT_EQ(lone->state.FileDescription, "Classic Mac list\rchat\rcat\rchien\rdog");
-    EXPECT_EQ(lone->state.WordsCount, 0);
+    EXPECT_EQ(lone->result, OpenResult::Failed);
+    EXPECT_EQ(lone->host.messages,
+              std::vector<std::string>{"No word pairs found in " + Data + "/lone-cr.txt"});
 }
 
 // Words are read in pieces of 998 bytes; the rest of a longer line makes further words, and a

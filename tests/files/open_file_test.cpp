@@ -27,13 +27,10 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
     } cases[] = {
         {"plain", "Verbs\nmanger\nto eat\nboire\nto drink\n", "Verbs",
          "manger=to eat; boire=to drink"},
-        {"empty file", "", "@", ""},
-        {"description only", "Animals", "Animals", ""},
         {"blank first line", "   \nchat\ncat\n", "@", "chat=cat"},
         {"blank line ends the list", "d\nchat\ncat\n\nchien\ndog\n", "d", "chat=cat", 2},
         {"line of blanks ends it", "d\nchat\ncat\n   \nchien\ndog\n", "d", "chat=cat", 2},
         {"blank lines at the end", "d\nchat\ncat\n\n  \n\n", "d", "chat=cat"},
-        {"blank line before any pair", "d\n\nchat\ncat\n\nlast", "d", "", 3},
         {"2,000-character line after a blank", "d\nchat\ncat\n\n" + std::string(2000, 'x'), "d",
          "chat=cat", 1},
         {"trailing blanks go, leading ones and tabs stay", "d\nabc  \n  abc\nabc\t\nx\r\n", "d",
@@ -70,9 +67,6 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
         EXPECT_TRUE(host.messages.empty());
         // What was not read is said where it does not stop the player.
         std::map<NoteTopic, std::string> notes;
-        if (c.pairs.empty()) {
-            notes[NoteTopic::NoWordPairs] = "No word pairs found in " + path;
-        }
         if (c.linesNotRead > 0) {
             const int pairs = static_cast<int>(state.WordList.size());
             notes[NoteTopic::LinesNotRead] =
@@ -89,6 +83,42 @@ TEST(WordListReader, ReadsDescriptionAndPairs) {
                 " read as several words.";
         }
         EXPECT_EQ(host.notes, notes);
+    }
+}
+
+// A file with no pair is said in a message, and the game in play stays.
+TEST(WordListReader, AFileWithNoPairKeepsTheGameInPlay) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string message; // "@" stands for the file's path
+    } cases[] = {
+        {"empty file", "", "No word pairs found in @"},
+        {"description only", "Animals", "No word pairs found in @"},
+        {"blank line before any pair", "d\n\nchat\ncat\n\nlast",
+         "No word pairs found in @ A blank line ends the list in @ after 0 pairs: 3 lines after "
+         "it were not read."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const std::string path = dir.Write("list.txt", c.bytes);
+        GameState state;
+        RecordingHost before;
+        ASSERT_EQ(OpenFileAtPath(state, before, dir.Write("game.txt", "Game\nchat\ncat\n")),
+                  OpenResult::Dealt);
+        RecordingHost host;
+        EXPECT_EQ(OpenFileAtPath(state, host, path), OpenResult::Failed);
+        std::string message = c.message;
+        for (std::size_t at = message.find('@'); at != std::string::npos;
+             at = message.find('@', at + path.size())) {
+            message.replace(at, 1, path);
+        }
+        EXPECT_EQ(host.messages, std::vector{message});
+        EXPECT_EQ(ListText(state.WordList), "chat=cat");
+        EXPECT_TRUE(host.titles.empty());
+        EXPECT_TRUE(host.notes.empty());
+        EXPECT_TRUE(host.events.empty());
     }
 }
 
@@ -256,7 +286,6 @@ TEST(OpenFile, ASavedGameKeepsItsPicturesAndFindsThemBesideItsList) {
 
 TEST(WordListText, ReadsBackAsTheSameList) {
     const WordPairList lists[] = {
-        {},
         {{"manger", "to eat"}, {"  l'heure: midi", "time\tnoon"}},
         {{"chat", "cat"}, {"chien", std::nullopt}},
     };

@@ -6,6 +6,7 @@
 #include "app/board/import_choices.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
+#include "game/game_state.h"
 #include "game/word_list_command.h"
 #include "learning/practice_deal.h"
 #include "savegame/save_game.h"
@@ -47,8 +48,10 @@ QWidget& GameFiles::Window() {
 }
 
 bool GameFiles::MayDiscardGame() {
-    return !changes_.Any() || MayLetGo(prompter_.AskSaveGameInProgress(&view_),
-                                       [this] { return Saved(SaveGame(state_, view_)); });
+    // A finished game has nothing left to save.
+    return !changes_.Any() || NoTileLeft(state_) ||
+           MayLetGo(prompter_.AskSaveGameInProgress(&view_),
+                    [this] { return Saved(SaveGame(state_, view_)); });
 }
 
 bool GameFiles::Replace(const std::function<void(GameDealer&)>& replace) {

@@ -13,6 +13,8 @@
 
 namespace {
 
+constexpr int WrongMarkTime = 600; // milliseconds
+
 std::optional<CursorMove> MoveOfKey(int key) {
     switch (key) {
     case Qt::Key_Right:
@@ -49,6 +51,13 @@ KeyboardPlay::KeyboardPlay(CGlossatilesView& view, GameInPlay& game)
     view.setFocus();
     view.installEventFilter(this);
     connect(&game, &GameInPlay::PlayEventOccurred, this, &KeyboardPlay::OnPlayEvent);
+    releaseLater_.setSingleShot(true);
+    releaseLater_.setInterval(HeldKey::RepeatGap);
+    connect(&releaseLater_, &QTimer::timeout, this, &KeyboardPlay::ReleaseHeldKey);
+    wrongMarkShown_.setSingleShot(true);
+    wrongMarkShown_.setInterval(WrongMarkTime);
+    connect(&wrongMarkShown_, &QTimer::timeout, this,
+            [this] { LeftButtonUp(view_.Game(), view_); });
 }
 
 std::optional<BoardPosition> KeyboardPlay::ShownCursor() const {
@@ -63,11 +72,13 @@ bool KeyboardPlay::eventFilter(QObject*, QEvent* event) {
         return KeyReleased(static_cast<QKeyEvent&>(*event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        WipeWrongMark();
         Hide();
         return false;
     case QEvent::FocusOut:
     case QEvent::WindowDeactivate:
         ReleaseHeldKey();
+        WipeWrongMark();
         return false;
     default:
         return false;
@@ -75,6 +86,14 @@ bool KeyboardPlay::eventFilter(QObject*, QEvent* event) {
 }
 
 bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
+    if (heldKey_.IsRepeat(key) && IsPickKey(key.key())) {
+        releaseLater_.stop();
+        return true;
+    }
+    if (releaseLater_.isActive()) {
+        ReleaseHeldKey();
+    }
+    WipeWrongMark();
     if (MoveOfKey(key.key())) {
         Move(key.key());
         return true;
@@ -86,8 +105,8 @@ bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
     if (!IsPickKey(key.key())) {
         return false;
     }
-    // A held key picks or peeks once.
-    if (key.isAutoRepeat() || held_ != HeldKey::None) {
+    // One key at a time picks or peeks.
+    if (held_ != Held::None) {
         return true;
     }
     // A pick on a cursor the player cannot see would land on a tile of our choosing.
@@ -95,25 +114,35 @@ bool KeyboardPlay::KeyPressed(const QKeyEvent& key) {
         Show(StartingStack());
         return true;
     }
-    PressOnCursor(IsPeekKey(key) ? HeldKey::Peek : HeldKey::Pick);
+    PressOnCursor(IsPeekKey(key) ? Held::Peek : Held::Pick);
     return true;
 }
 
 bool KeyboardPlay::KeyReleased(const QKeyEvent& key) {
+    const bool repeat = heldKey_.IsRepeat(key);
     if (!IsPickKey(key.key())) {
         return false;
     }
-    if (!key.isAutoRepeat()) {
-        ReleaseHeldKey();
+    if (!repeat && held_ != Held::None) {
+        releaseLater_.start();
     }
     return true;
 }
 
 void KeyboardPlay::ReleaseHeldKey() {
-    const HeldKey held = std::exchange(held_, HeldKey::None);
-    if (held == HeldKey::Peek) {
+    releaseLater_.stop();
+    const Held held = std::exchange(held_, Held::None);
+    if (held == Held::Peek) {
         RightButtonUp(view_.Game(), view_);
-    } else if (held == HeldKey::Pick) {
+    } else if (held == Held::Pick && game_.State().HasWrongMark()) {
+        wrongMarkShown_.start();
+    }
+}
+
+void KeyboardPlay::WipeWrongMark() {
+    // Only the keyboard's mark: a mouse button may be holding its own.
+    if (wrongMarkShown_.isActive()) {
+        wrongMarkShown_.stop();
         LeftButtonUp(view_.Game(), view_);
     }
 }
@@ -129,11 +158,11 @@ void KeyboardPlay::Move(int key) {
     }
 }
 
-void KeyboardPlay::PressOnCursor(HeldKey held) {
+void KeyboardPlay::PressOnCursor(Held held) {
     // The rules take a press by where it lands on the board.
     const QPoint centre = CursorCentre();
     held_ = held;
-    if (held == HeldKey::Peek) {
+    if (held == Held::Peek) {
         RightButtonDown(view_.Game(), view_, centre.x(), centre.y());
     } else {
         LeftButtonDown(view_.Game(), view_, centre.x(), centre.y());

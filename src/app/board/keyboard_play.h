@@ -2,9 +2,11 @@
 
 #include "game/board_position.h"
 #include "game/play_event.h"
+#include "view/dialogs/held_key.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 
 #include <optional>
 
@@ -15,7 +17,8 @@ class QKeyEvent;
 // Play without a mouse. The cursor marks one stack; it stays hidden until the first cursor key
 // and hides again at any mouse press on the board. Enter, Return and Space pick the cursor's
 // stack as a left press and release there would, Shift+Enter peeks as the right button does,
-// Escape drops the selection.
+// Escape drops the selection. A wrong pick stays marked for a moment. A held key picks or peeks
+// once, however its repeats arrive.
 class KeyboardPlay : public QObject {
     Q_OBJECT
 public:
@@ -35,15 +38,17 @@ protected:
 private:
     enum class Mode { Hidden, Shown };
     // Whether a held key picks or peeks, so that its release ends the same one.
-    enum class HeldKey { None, Pick, Peek };
+    enum class Held { None, Pick, Peek };
 
     bool KeyPressed(const QKeyEvent& key);
     bool KeyReleased(const QKeyEvent& key);
     // The held key's release, as if it had come: a window that opens while the key is down
     // takes the real one.
     void ReleaseHeldKey();
+    // Ends at once the moment a keyboard player's wrong pick stays marked.
+    void WipeWrongMark();
     void Move(int key);
-    void PressOnCursor(HeldKey held);
+    void PressOnCursor(Held held);
     void OnPlayEvent(const PlayEvent& event);
     void Show(BoardPosition stack);
     void Hide();
@@ -56,5 +61,11 @@ private:
     GameInPlay& game_;
     Mode mode_ = Mode::Hidden;
     BoardPosition cursor_;
-    HeldKey held_ = HeldKey::None;
+    Held held_ = Held::None;
+    HeldKey heldKey_;
+    // A release waits to see whether the key is pressed again at once, as a repeat is.
+    QTimer releaseLater_;
+    // A key is let go too soon for the wrong mark to be seen: it stays a moment, or until the
+    // next key.
+    QTimer wrongMarkShown_;
 };

@@ -58,11 +58,7 @@ void TodaysReview::NoteDuePairs() {
 }
 
 void TodaysReview::OnTodaysReview() {
-    // Like every other deal, it first asks about a game with changes not saved.
-    game_.Replace([this](GameDealer& dealer) { Deal(dealer); });
-}
-
-void TodaysReview::Deal(GameDealer& dealer) {
+    // What is due comes first: with nothing to deal, the game in play is not asked about.
     ProgressStore& store = learning_.Store();
     // The cap is kept with the progress, where the command line finds it too.
     const std::optional<double> cap = ReadSetting(store, Setting::ReviewPairs);
@@ -85,5 +81,6 @@ void TodaysReview::Deal(GameDealer& dealer) {
         game_.Host().ShowMessage(text.toStdString());
         return;
     }
-    dealer.DealReview(*due);
+    // Like every other deal, it first asks about a game with changes not saved.
+    game_.Replace([&due](GameDealer& dealer) { dealer.DealReview(*due); });
 }

@@ -4,7 +4,6 @@
 
 #include <QObject>
 
-class GameDealer;
 class GameInPlay;
 class GameLearning;
 class QLabel;
@@ -20,7 +19,8 @@ public:
     QLabel* DuePane() const { return pane_; }
 
 public slots:
-    // Deals the pairs due today or earlier from every list, most overdue first.
+    // Deals the pairs due today or earlier from every list, most overdue first, or says why
+    // there is nothing to deal.
     void OnTodaysReview();
     // At start: says how many pairs are due, or why progress is not kept.
     void NoteDuePairs();
@@ -28,8 +28,6 @@ public slots:
     void Refresh();
 
 private:
-    // Deals what is due, or says why there is nothing to deal.
-    void Deal(GameDealer& dealer);
     // Today's schedule, or nullopt (the pane says so) when it cannot be read.
     std::optional<ReviewSummary> Summary();
 

@@ -30,6 +30,16 @@ void TeacherCommands::SetEditorPrompters(std::function<std::unique_ptr<EditorPro
     makePrompter_ = std::move(make);
 }
 
+bool TeacherCommands::CloseEditors() {
+    for (WordListEditor* editor :
+         game_.Window().window()->findChildren<WordListEditor*>(Qt::FindDirectChildrenOnly)) {
+        if (editor->isVisible() && !editor->close()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void TeacherCommands::NewWordList() {
     OpenEditor(QString(), {}, std::string(), {}, {});
 }

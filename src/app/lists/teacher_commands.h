@@ -27,6 +27,9 @@ public:
     // The editor opened last, while it is open.
     WordListEditor* LastEditor() const { return lastEditor_; }
 
+    // Closes every editor, each asking about its changes. False once one of them stays open.
+    bool CloseEditors();
+
     void NewWordList();
     void EditWordList();
     void PrintWorksheet();

@@ -332,11 +332,9 @@ void CMainFrame::RouteCommands() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (game_->MayDiscardGame()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    // The editors close with the main window, never after it: the program must not run on
+    // without it, and a Cancel at any question keeps every window.
+    event->setAccepted(game_->MayDiscardGame() && teacher_->CloseEditors());
 }
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {

@@ -14,8 +14,8 @@ namespace {
 const QColor LevelWordBackground(7, 255, 208);
 const QColor WrongMarkColour(255, 0, 0);
 constexpr int WrongMarkHeight = 60;
-// Words hang from a fixed line below the tile's top, whatever their height, and are centred
-// on the tile's middle.
+// A word of one line hangs from a fixed line below the tile's top, whatever its height; the
+// lines of a wrapped word are centred on the tile. Each line is centred on the tile's middle.
 constexpr int WordCentre = 90;
 constexpr int WordDrop = 20;
 // The wrong mark's corner, from the tile's corner.
@@ -25,25 +25,26 @@ bool CanPaintLevels(const GameState& state) {
     return !state.WordList.empty() && state.HasBoard();
 }
 
-QPoint WordOrigin(const QRect& tile, const TextRun& run) {
-    return {tile.left() + WordCentre - run.width / 2, tile.top() + WordDrop};
+void WriteWord(QPainter& painter, const QRect& tile, const WordLayout& word,
+               const QColor& background) {
+    int top = word.lines.size() == 1 ? tile.top() + WordDrop
+                                     : tile.top() + (tile.height() - word.Height()) / 2;
+    for (const TextRun& line : word.lines) {
+        WriteOpaqueText(painter, {tile.left() + WordCentre - line.width / 2, top}, line, Qt::black,
+                        background);
+        top += line.cellHeight;
+    }
 }
 
-// Per position the level of the tile a bottom-up pass paints last there, or 0 for none. A cell
+// The level of the tile a bottom-up pass paints last at a position, or 0 for none. A cell
 // whose pair lacks its word gets no picture, so it does not count.
-std::array<std::int32_t, BoardPositions> TopPaintedLevels(const GameState& state) {
-    std::array<std::int32_t, BoardPositions> top{};
-    for (int column = 1; column <= BoardColumns; ++column) {
-        for (int row = 1; row <= BoardRows; ++row) {
-            for (std::int32_t level = FirstLevelCovering(row); level <= state.LevelCount; ++level) {
-                if (WordShownAt(state, CellIndex(level, column, row)) != nullptr) {
-                    top[static_cast<std::size_t>(PositionIndex(column, row))] = level;
-                    break;
-                }
-            }
+std::int32_t TopPaintedLevel(const GameState& state, int column, int row) {
+    for (std::int32_t level = FirstLevelCovering(row); level <= state.LevelCount; ++level) {
+        if (WordShownAt(state, CellIndex(level, column, row)) != nullptr) {
+            return level;
         }
     }
-    return top;
+    return 0;
 }
 
 } // namespace
@@ -56,8 +57,7 @@ BoardPainter::BoardPainter() {
 void BoardPainter::DrawBoardTile(QPainter& painter, const QImage& picture, const QRect& tile,
                                  const std::string& word, const QColor& background) const {
     painter.drawImage(tile.topLeft(), picture);
-    const TextRun& run = words_.Fitted(word);
-    WriteOpaqueText(painter, WordOrigin(tile, run), run, Qt::black, background);
+    WriteWord(painter, tile, words_.Fitted(word), background);
 }
 
 void BoardPainter::PaintLevel(QPainter& painter, const GameState& state, int level) const {
@@ -86,29 +86,14 @@ void BoardPainter::PaintLevels(QPainter& painter, const GameState& state) const 
     if (!CanPaintLevels(state)) {
         return;
     }
-    // The same pass as painting every level from the bottom up, without what the top tiles
-    // cover: a picture hides everything painted before it at its rectangle, so under a
-    // position's top tile only words reaching past the tile's edges can still show. They are
-    // painted in their usual turn, between the pictures they overlap.
-    const std::array<std::int32_t, BoardPositions> top = TopPaintedLevels(state);
-    for (std::int32_t level = state.LevelCount; level >= 1; --level) {
-        const QImage& picture = LevelPicture(level);
-        for (int row = FirstRowOf(level); row <= LastRowOf(level); ++row) {
-            for (int column = 1; column <= BoardColumns; ++column) {
-                const std::string* word = WordShownAt(state, CellIndex(level, column, row));
-                if (word == nullptr) {
-                    continue;
-                }
-                const QRect tile = TileRect(state.BoardTop, column, row);
-                if (level == top[static_cast<std::size_t>(PositionIndex(column, row))]) {
-                    DrawBoardTile(painter, picture, tile, *word, LevelWordBackground);
-                    continue;
-                }
-                const TextRun& run = words_.Fitted(*word);
-                const QPoint origin = WordOrigin(tile, run);
-                if (!tile.contains(InkBounds(origin, run))) {
-                    WriteOpaqueText(painter, origin, run, Qt::black, LevelWordBackground);
-                }
+    // A tile hides the whole stack beneath it, and no word reaches past its tile: the top
+    // tiles are all that painting every level from the bottom up would leave.
+    for (int column = 1; column <= BoardColumns; ++column) {
+        for (int row = 1; row <= BoardRows; ++row) {
+            if (const std::int32_t level = TopPaintedLevel(state, column, row); level > 0) {
+                DrawBoardTile(painter, LevelPicture(level), TileRect(state.BoardTop, column, row),
+                              *WordShownAt(state, CellIndex(level, column, row)),
+                              LevelWordBackground);
             }
         }
     }

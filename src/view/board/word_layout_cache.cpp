@@ -1,7 +1,6 @@
 #include "view/board/word_layout_cache.h"
 
 #include "view/board/board_painter.h"
-#include "view/board/word_fitting.h"
 
 #include <algorithm>
 
@@ -12,13 +11,13 @@ void WordLayoutCache::HoldAtLeast(std::size_t words) {
     mostKept_ = std::max(fewestKept_, words);
 }
 
-const TextRun& WordLayoutCache::Fitted(const std::string& bytes) {
+const WordLayout& WordLayoutCache::Fitted(const std::string& bytes) {
     if (runs_.size() >= mostKept_ && !runs_.contains(bytes)) {
         runs_.clear();
     }
     const auto [entry, added] = runs_.try_emplace(bytes);
     if (added) {
-        entry->second = FitWordFont(DecodeWord(bytes));
+        entry->second = FitWord(DecodeWord(bytes));
     }
     return entry->second;
 }

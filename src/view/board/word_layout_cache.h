@@ -1,11 +1,11 @@
 #pragma once
 
-#include "view/board/opaque_text.h"
+#include "view/board/word_fitting.h"
 
 #include <string>
 #include <unordered_map>
 
-// Words keep their decoded text and fitted size between repaints: measuring is the slow part
+// Words keep their decoded text, fitted size and lines between repaints: measuring is the slow part
 // of painting a large board, and a repaint mostly shows the same words again.
 class WordLayoutCache {
 public:
@@ -16,11 +16,11 @@ public:
     // Makes room for a list of this many words, so that all of it stays measured.
     void HoldAtLeast(std::size_t words);
     // Valid until the next call.
-    const TextRun& Fitted(const std::string& bytes);
+    const WordLayout& Fitted(const std::string& bytes);
     std::size_t Size() const { return runs_.size(); }
 
 private:
     std::size_t fewestKept_;
     std::size_t mostKept_;
-    std::unordered_map<std::string, TextRun> runs_;
+    std::unordered_map<std::string, WordLayout> runs_;
 };

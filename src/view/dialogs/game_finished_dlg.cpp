@@ -92,9 +92,10 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
 bool CGameFinishedDlg::eventFilter(QObject* watched, QEvent* event) {
     // The Enter that won the game may still be held: its repeats must not choose for the
     // player before the summary has been read.
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (key.isAutoRepeat() && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+        if (heldKey_.IsRepeat(key) && event->type() == QEvent::KeyPress &&
+            (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
             return true;
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learning/game_report.h"
+#include "view/dialogs/held_key.h"
 
 #include <QDialog>
 
@@ -37,4 +38,5 @@ private:
     QPushButton* play_;
     QPushButton* save_;
     QPushButton* type_;
+    HeldKey heldKey_;
 };

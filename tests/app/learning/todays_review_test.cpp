@@ -135,6 +135,38 @@ TEST_F(TodaysReviewTest, AGameWithChangesIsNotGivenUpWithoutAsking) {
     EXPECT_EQ(ListText(State().WordList), "voir=to voir");
 }
 
+// Nothing due: the review says so before it would ask about the game in play.
+TEST_F(TodaysReviewTest, NothingDueLeavesTheGameInPlayWithoutAsking) {
+    OpenLaidOutGame();
+    Click(1, 4);
+    Click(3, 4);
+    Trigger(CommandId::TodaysReview);
+    EXPECT_FALSE(prompter->asked.contains("save game?"));
+    EXPECT_TRUE(prompter->messages.last().startsWith("No pairs are due for review."));
+    EXPECT_EQ(TilesOnBoard(), 4);
+}
+
+// A game with no tile left has nothing to save: what replaces it or ends it does not ask.
+TEST_F(TodaysReviewTest, AFinishedGameIsNotOfferedForSaving) {
+    ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(1));
+    frame->show();
+    for (const int command : {CommandId::NewGame, CommandId::TodaysReview, CommandId::AppExit}) {
+        SCOPED_TRACE(command);
+        OpenLaidOutGame();
+        for (const auto& [first, second] : {std::pair(QPoint(1, 4), QPoint(3, 4)),
+                                            {QPoint(2, 4), QPoint(4, 4)},
+                                            {QPoint(1, 4), QPoint(5, 3)}}) {
+            Click(first.x(), first.y());
+            Click(second.x(), second.y());
+        }
+        ASSERT_EQ(TilesOnBoard(), 0);
+        prompter->asked.clear();
+        Trigger(command);
+        EXPECT_FALSE(prompter->asked.contains("save game?"));
+    }
+    EXPECT_FALSE(frame->isVisible());
+}
+
 TEST_F(TodaysReviewTest, AtStartTheStatusBarSaysHowManyPairsAreDue) {
     ScheduleFor("aaaaaaaaaaaaaaaa", "voir", Today - days(3));
     ScheduleFor("aaaaaaaaaaaaaaaa", "boire", Today - days(1));

@@ -351,6 +351,37 @@ TEST_F(WordListEditorTest, AfterPlayMissedPairsTheEditorOpensTheWholeListAndWrit
     EXPECT_EQ(Rows(Editor()), "chat=cat");
 }
 
+// Exit asks about the game, then about each editor's changes; a Cancel anywhere keeps every
+// window, and the main window never closes before the editors.
+TEST_F(WordListEditorTest, ExitCancelledAtAnyQuestionKeepsEveryWindow) {
+    frame->show();
+    OpenLaidOutGame();
+    Click(1, 4);
+    Click(3, 4);
+    WordListEditor* editor = &NewEditor();
+    editor->Model().PasteRows(0, "chat\tcat\n");
+    const struct {
+        SaveChoice game;
+        std::optional<SaveChoice> editor;
+        bool closed;
+    } cases[] = {
+        {SaveChoice::Cancel, std::nullopt, false},
+        {SaveChoice::Discard, SaveChoice::Cancel, false},
+        {SaveChoice::Discard, SaveChoice::Discard, true},
+    };
+    for (const auto& c : cases) {
+        prompter->saveChoices = {c.game};
+        answers->choices.clear();
+        if (c.editor) {
+            answers->choices.push_back(*c.editor);
+        }
+        Trigger(CommandId::AppExit);
+        EXPECT_EQ(frame->isVisible(), !c.closed);
+        EXPECT_EQ(editor->isVisible(), !c.closed);
+        EXPECT_EQ(answers->choices.size(), 0u);
+    }
+}
+
 TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
     WordListEditor& editor = NewEditor();
     for (QWidget* control : std::initializer_list<QWidget*>{&editor.Table(), &editor.Description(),

@@ -3,6 +3,7 @@
 #include "app/shell/ui_translations.h"
 #include "frame_fixture.h"
 #include "learning/sqlite_progress_store.h"
+#include "support/games.h"
 
 #include <QAccessible>
 #include <QStatusBar>
@@ -71,32 +72,37 @@ TEST_F(NotesTest, ProgressNotKeptStaysAboveTheBoardAndComesBackAfterItWasClosed)
 
 // Notes about the list opened stay through the picks until the next list replaces them, or
 // until the player closes them; a screen reader hears each once and meets it as a note named
-// by its text.
+// by its text. A file with no pair replaces nothing: it is said in a message.
 TEST_F(NotesTest, WhatWasNotReadInAListStaysUntilClosedOrAnotherListOpens) {
     frame->show();
     QStringList announced;
     ListenToAnnouncements([&](const QString& text) { announced.append(text); });
-    const QString empty = QString::fromStdString(files.Write("empty.txt", "Empty\n\nchat\ncat\n"));
-    Open(empty);
-    const QStringList expected{"No word pairs found in " + empty,
-                               "A blank line ends the list in " + empty +
-                                   " after 0 pairs: 2 lines after it were not read."};
-    EXPECT_EQ(Notes(), expected);
-    ListenToAnnouncements({});
-    EXPECT_EQ(announced, expected);
-    EXPECT_EQ(StatusText(), "Ready");
-    QAccessibleInterface* note =
-        QAccessible::queryAccessibleInterface(NoteButtons(expected[0]).value(0)->parentWidget());
-    ASSERT_NE(note, nullptr);
-    EXPECT_EQ(note->role(), QAccessible::Note);
-    EXPECT_EQ(note->text(QAccessible::Name), expected[0]);
-
     const QString cut = QString::fromStdString(
         files.Write("cut.txt", "Cut\nchat\ncat\nchien\ndog\n\noiseau\nbird\n"));
     Open(cut);
     const QString cutNote =
         "A blank line ends the list in " + cut + " after 2 pairs: 2 lines after it were not read.";
     EXPECT_EQ(Notes(), QStringList{cutNote});
+    ListenToAnnouncements({});
+    EXPECT_EQ(announced, QStringList{cutNote});
+    EXPECT_EQ(StatusText(), "Ready");
+    QAccessibleInterface* note =
+        QAccessible::queryAccessibleInterface(NoteButtons(cutNote).value(0)->parentWidget());
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(note->role(), QAccessible::Note);
+    EXPECT_EQ(note->text(QAccessible::Name), cutNote);
+
+    const QString title = frame->windowTitle();
+    const QString empty = QString::fromStdString(files.Write("empty.txt", "Empty\n\nchat\ncat\n"));
+    Open(empty);
+    EXPECT_EQ(prompter->messages.value(0), "No word pairs found in " + empty +
+                                               " A blank line ends the list in " + empty +
+                                               " after 0 pairs: 2 lines after it were not read.");
+    EXPECT_EQ(ListText(State().WordList), "chat=cat; chien=dog");
+    EXPECT_EQ(frame->windowTitle(), title);
+    EXPECT_EQ(frame->RecentFiles().Files(), QStringList{cut});
+    EXPECT_EQ(Notes(), QStringList{cutNote});
+
     Click(1, 4);
     Click(2, 4);
     EXPECT_FALSE(StatusText().isEmpty());
@@ -109,8 +115,8 @@ TEST_F(NotesTest, WhatWasNotReadInAListStaysUntilClosedOrAnotherListOpens) {
     EXPECT_FALSE(frame->Notes().isVisible());
 }
 
-// The notes come in the player's language, each count with its own plural: French says 0
-// and 1 in the singular.
+// The notes, and the message about a file with no pair, come in the player's language, each
+// count with its own plural: French says 0 and 1 in the singular.
 TEST_F(NotesTest, NotesAreInThePlayersLanguageWithACountedFormForEachCount) {
     const QString empty = QString::fromStdString(files.Write("empty.txt", "Empty\n\nchat\ncat\n"));
     const QString one =
@@ -118,30 +124,28 @@ TEST_F(NotesTest, NotesAreInThePlayersLanguageWithACountedFormForEachCount) {
     const struct {
         QString language;
         QString path;
-        QStringList notes;
+        QString said;
     } cases[] = {
-        {"fr",
-         empty,
-         {"Aucune paire de mots trouvée dans " + empty,
-          "Une ligne vide termine la liste dans " + empty +
-              " après 0 paire : 2 lignes qui la suivent n'ont pas été lues."}},
-        {"de",
-         one,
-         {"Eine Leerzeile beendet die Liste in " + one +
-          " nach 1 Paar: 1 Zeile danach wurde nicht gelesen."}},
-        {"es",
-         empty,
-         {"No se encontraron parejas de palabras en " + empty,
-          "Una línea en blanco termina la lista en " + empty +
-              " tras 0 parejas: 2 líneas posteriores no se leyeron."}},
-        {"en",
-         one,
-         {"A blank line ends the list in " + one + " after 1 pair: 1 line after it was not read."}},
+        {"fr", empty,
+         "Aucune paire de mots trouvée dans " + empty + " Une ligne vide termine la liste dans " +
+             empty + " après 0 paire : 2 lignes qui la suivent n'ont pas été lues."},
+        {"de", one,
+         "Eine Leerzeile beendet die Liste in " + one +
+             " nach 1 Paar: 1 Zeile danach wurde nicht gelesen."},
+        {"es", empty,
+         "No se encontraron parejas de palabras en " + empty +
+             " Una línea en blanco termina la lista en " + empty +
+             " tras 0 parejas: 2 líneas posteriores no se leyeron."},
+        {"en", one,
+         "A blank line ends the list in " + one + " after 1 pair: 1 line after it was not read."},
     };
-    for (const auto& [language, path, notes] : cases) {
+    for (const auto& [language, path, said] : cases) {
         const UiTranslations translations({language});
+        prompter->messages.clear();
         Open(path);
-        EXPECT_EQ(Notes(), notes) << language.toStdString();
+        // A file with no pair is said in a message, the notes of a list dealt in the note bar.
+        EXPECT_EQ(path == empty ? prompter->messages.join('|') : Notes().join('|'), said)
+            << language.toStdString();
     }
 }
 

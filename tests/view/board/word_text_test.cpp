@@ -52,30 +52,70 @@ TEST(WordFont, TimesNewRomanWhoseCellIsTheRequestedHeight) {
     EXPECT_TRUE(used == "Times New Roman" || used == "Liberation Serif") << used.toStdString();
 }
 
-// The heights tried, in order: 22, then 19 down to 6. A word gets the first at which it fits the
-// tile's 160 pixels, or 6 however wide it is then.
-TEST(WordFitting, WordsTakeTheFirstHeightAtWhichTheyFit) {
-    const TextRun shortWord = FitWordFont("house");
-    EXPECT_EQ(shortWord.height, 22);
-    EXPECT_EQ(shortWord.text, "house");
+// The heights tried, in order: 22, then 19 down to 12. A word with no place to break it gets the
+// first at which it fits the tile's 160 pixels, or is cut short at 12.
+TEST(WordFitting, WordsTakeTheFirstHeightAtWhichTheyFitOrAreCutShort) {
     std::vector<int> tried = {22};
-    for (int height = 19; height >= 6; --height) {
+    for (int height = 19; height >= 12; --height) {
         tried.push_back(height);
     }
-    for (int length = 8; length <= 90; ++length) {
+    for (int length = 5; length <= 90; ++length) {
         const QString word(length, QChar('m'));
-        const TextRun run = FitWordFont(word);
-        EXPECT_EQ(run.width, MeasureText(word, run.height).width) << length;
+        const WordLayout layout = FitWord(word);
+        ASSERT_EQ(layout.lines.size(), 1u) << length;
+        const TextRun& run = layout.lines.front();
+        EXPECT_EQ(run.width, MeasureText(run.text, run.height).width) << length;
+        EXPECT_LE(run.width, 160) << length;
         const auto taken = std::find(tried.begin(), tried.end(), run.height);
         ASSERT_NE(taken, tried.end()) << length << " at " << run.height;
-        EXPECT_TRUE(run.height == 6 || run.width <= 160) << length;
         for (auto height = tried.begin(); height != taken; ++height) {
             EXPECT_GT(MeasureText(word, *height).width, 160) << length << " fits at " << *height;
         }
+        if (run.text != word) {
+            EXPECT_EQ(run.height, 12) << length;
+            EXPECT_TRUE(run.text.endsWith(QChar(0x2026))) << length;
+            EXPECT_GT(MeasureText(word, 12).width, 160) << length;
+        }
     }
-    const TextRun veryLong = FitWordFont(QString(200, QChar('m')));
-    EXPECT_EQ(veryLong.height, 6);
-    EXPECT_GT(veryLong.width, 160);
+    EXPECT_EQ(FitWord("house").lines.front().height, 22);
+}
+
+// A phrase wraps onto up to three lines before it shrinks, and is cut short rather than written
+// smaller than 12.
+TEST(WordFitting, PhrasesWrapAtTheirBreaksAndStayReadable) {
+    const QString phrase = QString::fromUtf8("¿Dónde está la estación de tren más cercana?");
+    const struct {
+        QString text;
+        std::size_t fewestLines;
+        bool whole;
+    } cases[] = {
+        {"the pasta", 1, true},
+        {phrase, 2, true},
+        {phrase + " " + phrase, 3, true},
+        {phrase + " " + phrase + " " + phrase + " " + phrase, 3, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const WordLayout layout = FitWord(c.text);
+        EXPECT_GE(layout.lines.size(), c.fewestLines);
+        EXPECT_LE(layout.lines.size(), 3u);
+        EXPECT_LE(layout.Height(), 46);
+        QStringList lines;
+        for (const TextRun& line : layout.lines) {
+            EXPECT_GE(line.height, 12);
+            EXPECT_LE(line.width, 160);
+            EXPECT_EQ(line.height, layout.lines.front().height);
+            lines.append(line.text);
+        }
+        const QString shown = lines.join(' ');
+        if (c.whole) {
+            EXPECT_EQ(shown, c.text);
+        } else {
+            EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+            EXPECT_TRUE(c.text.startsWith(shown.chopped(1)));
+        }
+    }
+    EXPECT_EQ(FitWord("the pasta").lines.front().height, 22); // fits as it always has
 }
 
 // Latin, Greek and Cyrillic go unshaped; joining letters and combining marks need the shaper.
