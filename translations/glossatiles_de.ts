@@ -1080,12 +1080,6 @@ The file name must end in .txt, .tsv, .csv or .kvtml.</source>
 Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
     </message>
     <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Die Datei kann nicht geschrieben werden
-%1</translation>
-    </message>
-    <message>
         <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
         <translation>Kein freies Paar mehr: Keine zwei obersten Steine gehören zusammen. Spiel &gt; Neues Spiel3 legt Steine, die sich immer abräumen lassen, und ebenso Datei &gt; Öffnen, solange Spiel &gt; „Spielfelder austeilen, die sich abräumen lassen“ eingeschaltet ist.</translation>
     </message>
@@ -1738,6 +1732,20 @@ Aufruf.
         <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
         <translation>Die Sammlung darin enthält einen Text von mehr als %1 MB, weit mehr, als eine Notiz enthält; sie wird abgelehnt.</translation>
     </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Die Wortliste kann nicht gespeichert werden als
+%1
+Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1 (%2)</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>
@@ -2126,20 +2134,6 @@ Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translatio
 The list is not saved until this is corrected.</source>
         <translation>Zeile %1: %2
 Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t save the word list as
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Die Wortliste kann nicht gespeichert werden als
-%1
-Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Die Datei kann nicht geschrieben werden
-%1</translation>
     </message>
 </context>
 <context>

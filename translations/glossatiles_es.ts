@@ -1080,12 +1080,6 @@ The file name must end in .txt, .tsv, .csv or .kvtml.</source>
 El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
     </message>
     <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>No se puede escribir el archivo
-%1</translation>
-    </message>
-    <message>
         <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
         <translation>No queda ninguna pareja libre: ninguna ficha de arriba va con otra. Juego &gt; Partida nueva3 reparte fichas que siempre se pueden retirar, igual que Archivo &gt; Abrir mientras Juego &gt; «Repartir tableros que se pueden vaciar» está activado.</translation>
     </message>
@@ -1738,6 +1732,20 @@ incorrecto.
         <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
         <translation>Su colección contiene un texto de más de %1 MB, mucho más de lo que contiene una nota; se rechaza.</translation>
     </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>No se puede guardar la lista de palabras como
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1 (%2)</source>
+        <translation>No se puede escribir el archivo
+%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>
@@ -2126,20 +2134,6 @@ Los pares de cada partida que termines se programan para repasar.</translation>
 The list is not saved until this is corrected.</source>
         <translation>Fila %1: %2
 La lista no se guarda hasta que esto se corrija.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t save the word list as
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>No se puede guardar la lista de palabras como
-%1
-El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>No se puede escribir el archivo
-%1</translation>
     </message>
 </context>
 <context>

@@ -1080,12 +1080,6 @@ The file name must end in .txt, .tsv, .csv or .kvtml.</source>
 Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
     </message>
     <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Impossible d&apos;écrire le fichier
-%1</translation>
-    </message>
-    <message>
         <source>No free pair left: no two tiles on top belong together. Game &gt; New Game3 deals tiles that can always be cleared, and so does File &gt; Open while Game &gt; Deal Boards That Can Be Cleared is on.</source>
         <translation>Plus de paire libre : aucune des tuiles du dessus ne va avec une autre. Jeu &gt; Nouvelle partie3 distribue des tuiles qui peuvent toujours être retirées, tout comme Fichier &gt; Ouvrir quand Jeu &gt; « Distribuer des plateaux qui peuvent être vidés » est activé.</translation>
     </message>
@@ -1739,6 +1733,20 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
         <source>Its collection holds a text longer than %1 MB, far more than a note holds; it is refused.</source>
         <translation>Sa collection contient un texte de plus de %1 Mo, bien plus que ne contient une note ; elle est refusée.</translation>
     </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Impossible d&apos;enregistrer la liste de mots sous
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1 (%2)</source>
+        <translation>Impossible d&apos;écrire le fichier
+%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>
@@ -2127,20 +2135,6 @@ Les paires de chaque partie terminée sont programmées pour une révision.</tra
 The list is not saved until this is corrected.</source>
         <translation>Ligne %1 : %2
 La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t save the word list as
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Impossible d&apos;enregistrer la liste de mots sous
-%1
-Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Impossible d&apos;écrire le fichier
-%1</translation>
     </message>
 </context>
 <context>

@@ -2,9 +2,11 @@
 
 #include "files/list_export.h"
 #include "words/list_languages.h"
+#include "words/message.h"
 #include "words/word_pair.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,9 +50,7 @@ std::string CopiedRowsText(const WordPairList& rows);
 // names: not an Anki export that happens to end in .txt, say.
 bool SavesInItsOwnFormat(const std::string& path);
 
-enum class ListSaveResult { Saved, UnknownFormat, CannotWrite };
-
 // Writes the list as `path`'s extension asks (.txt, .tsv, .csv, .kvtml), replacing the file
-// only once the new one is complete.
-ListSaveResult SaveEditedList(const std::string& path, const std::string& description,
-                              const WordPairList& rows, const ListLanguages& languages);
+// only once the new one is complete; nothing when it was saved, else why not.
+std::optional<Message> SaveEditedList(const std::string& path, const std::string& description,
+                                      const WordPairList& rows, const ListLanguages& languages);

@@ -21,8 +21,9 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
     const auto text = [&] {
         return ExportedListText(*format, state.FileDescription, state.WordList, languages);
     };
-    if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
-        host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
+    if (const AtomicWrite write = WriteFileAtomically(path, text);
+        write.result != AtomicWriteResult::Written) {
+        host.Report(CantWriteFile(path, write));
         return false;
     }
     return true;

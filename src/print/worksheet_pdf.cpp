@@ -53,8 +53,9 @@ std::optional<Message> WriteWorksheetPdf(const Worksheet& sheet, const std::stri
     }
     const QByteArray bytes = pdf.data();
     const auto produce = [&bytes] { return bytes.toStdString(); };
-    if (WriteFileAtomically(path, produce) != AtomicWriteResult::Written) {
-        return Message(GT_TEXT("Message", "Can't write the file\n%1"), {path});
+    if (const AtomicWrite write = WriteFileAtomically(path, produce);
+        write.result != AtomicWriteResult::Written) {
+        return CantWriteFile(path, write);
     }
     return std::nullopt;
 }

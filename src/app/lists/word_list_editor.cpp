@@ -4,6 +4,7 @@
 #include "files/edited_list.h"
 #include "files/language_names.h"
 #include "files/utf8_text.h"
+#include "view/board/message_text.h"
 #include "view/dialogs/word_list_model.h"
 #include "view/dialogs/word_table.h"
 #include "words/script_language.h"
@@ -270,15 +271,11 @@ bool WordListEditor::ReadyToSave() {
 }
 
 bool WordListEditor::SaveTo(const QString& path) {
-    const ListSaveResult result =
+    const std::optional<Message> problem =
         SaveEditedList(QFile::encodeName(path).toStdString(), committedDescription_.toStdString(),
                        model_->Pairs(), languages_);
-    if (result != ListSaveResult::Saved) {
-        prompter_->ShowMessage(this, result == ListSaveResult::UnknownFormat
-                                         ? tr("Can't save the word list as\n%1\nThe file name "
-                                              "must end in .txt, .tsv, .csv or .kvtml.")
-                                               .arg(path)
-                                         : tr("Can't write the file\n%1").arg(path));
+    if (problem) {
+        prompter_->ShowMessage(this, MessageText(*problem));
         return false;
     }
     path_ = path;

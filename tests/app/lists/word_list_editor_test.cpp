@@ -18,6 +18,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 
 // The editors' questions, answered from queues and written down in order.
@@ -153,6 +155,7 @@ TEST_F(WordListEditorTest, UndoStepsBackThroughEveryKindOfEdit) {
     editor.ActionNamed("undo")->trigger();
     EXPECT_EQ(editor.Description().text(), "Test list");
 }
+}
 
 TEST_F(WordListEditorTest, PastesCopiesFindsAndNamesColumnsAfterTheLanguages) {
     const QString list = QString::fromStdString(files.Write(
@@ -224,6 +227,30 @@ TEST_F(WordListEditorTest, ChecksShowAtTheRowAndBlockSavingOnlyWhereTheyMust) {
     EXPECT_TRUE(editor.Save());
     EXPECT_EQ(ReadBytes(Path("blocked.txt")),
               "\n10:30\nhalf past ten\nchat\ncat\nchat\ncat\nlonely\nalone\n");
+}
+
+// A list that cannot be written says why, in the system's words.
+TEST_F(WordListEditorTest, SaveWhereNoFileCanBeWrittenSaysWhy) {
+    WordListEditor& editor = NewEditor();
+    editor.Model().PasteRows(0, "chat\tcat\n");
+    const std::filesystem::path locked = files.path() / "locked";
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_exec);
+    std::vector<std::pair<std::string, QString>> cases{
+        {Path("none/a.txt"), "No such file or directory"}};
+    if (geteuid() != 0) {
+        cases.emplace_back((locked / "a.txt").string(), "Permission denied"); // not for root
+    }
+    for (const auto& [path, reason] : cases) {
+        answers->asked.clear();
+        answers->paths.push_back(QString::fromStdString(path));
+        editor.ActionNamed("saveAs")->trigger();
+        EXPECT_EQ(answers->asked,
+                  QStringList({"save as", QString::fromStdString("Can't write the file\n" + path) +
+                                              " (" + reason + ")"}));
+        EXPECT_TRUE(editor.isWindowModified());
+    }
 }
 
 // Closing with changes asks; Save and Deal puts the list in play.
