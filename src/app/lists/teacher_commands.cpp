@@ -14,6 +14,29 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// Over the game's window, and whole on its screen however small that is: a window manager
+// leaves a new window where it is told, part of it out of reach.
+void PlaceOver(QWidget& window, const QWidget& game) {
+    // Its frame, not known before it is shown, is taken to be as wide as the game's.
+    const QRect outer = game.frameGeometry();
+    const QRect inner = game.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect room = game.screen()->availableGeometry().marginsRemoved(frame);
+    QRect place({}, window.size().boundedTo(room.size()));
+    place.moveCenter(inner.center());
+    place.moveTo(std::clamp(place.x(), room.left(), room.right() + 1 - place.width()),
+                 std::clamp(place.y(), room.top(), room.bottom() + 1 - place.height()));
+    window.setGeometry(place);
+}
+
+} // namespace
 
 TeacherCommands::TeacherCommands(GameInPlay& game, QAction& fileNew, QAction& newWordList,
                                  QAction& editWordList, QAction& printWorksheet)
@@ -60,6 +83,7 @@ WordListEditor* TeacherCommands::OpenEditor(const QString& path, const std::stri
         }
     });
     lastEditor_ = editor;
+    PlaceOver(*editor, *game_.Window().window());
     editor->show();
     editor->activateWindow();
     return editor;

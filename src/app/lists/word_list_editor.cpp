@@ -138,7 +138,9 @@ void WordListEditor::CreateActions() {
     QAction* undo = undo_.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = undo_.createRedoAction(this, tr("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    // As in the game's window, whatever the desktop's own habit.
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     struct Menu {
         QString title;
         std::vector<QAction*> first;

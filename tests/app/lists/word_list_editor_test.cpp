@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <unistd.h>
@@ -154,7 +155,14 @@ TEST_F(WordListEditorTest, UndoStepsBackThroughEveryKindOfEdit) {
     emit editor.Description().editingFinished();
     editor.ActionNamed("undo")->trigger();
     EXPECT_EQ(editor.Description().text(), "Test list");
-}
+    // Redo has the game window's keys.
+    QApplication::setActiveWindow(&editor);
+    editor.Table().setFocus();
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+        QTest::keyClick(&editor.Table(), keys.key(), keys.keyboardModifiers());
+        EXPECT_EQ(editor.Description().text(), "Changed") << keys.toCombined();
+        editor.ActionNamed("undo")->trigger();
+    }
 }
 
 TEST_F(WordListEditorTest, PastesCopiesFindsAndNamesColumnsAfterTheLanguages) {
@@ -215,8 +223,7 @@ TEST_F(WordListEditorTest, ChecksShowAtTheRowAndBlockSavingOnlyWhereTheyMust) {
     EXPECT_EQ(model.index(2, WordListModel::NotesColumn).data().toString(),
               "This pair is in the list already.");
     EXPECT_EQ(model.index(3, 1).data(Qt::ToolTipRole).toString(), "A word is missing.");
-    EXPECT_EQ(editor.Summary(),
-              "4 pair(s). 1 row(s) must be corrected before the list can be saved.");
+    EXPECT_EQ(editor.Summary(), "4 pairs. 1 row must be corrected before the list can be saved.");
     answers->paths.push_back(QString::fromStdString(Path("blocked.txt")));
     EXPECT_FALSE(editor.Save());
     EXPECT_EQ(answers->asked, QStringList({"Row 4: A word is missing.\nThe list is not saved "
@@ -250,6 +257,25 @@ TEST_F(WordListEditorTest, SaveWhereNoFileCanBeWrittenSaysWhy) {
                   QStringList({"save as", QString::fromStdString("Can't write the file\n" + path) +
                                               " (" + reason + ")"}));
         EXPECT_TRUE(editor.isWindowModified());
+    }
+}
+
+TEST_F(WordListEditorTest, CountOfPairsTakesItsPluralAndTheEditorFitsTheScreen) {
+    WordListEditor& editor = NewEditor();
+    const std::pair<const char*, QString> steps[] = {
+        {"", "0 pairs."}, {"un\tone\n", "1 pair."}, {"deux\ttwo\n", "2 pairs."}};
+    for (const auto& [pasted, summary] : steps) {
+        editor.Model().PasteRows(0, pasted);
+        EXPECT_EQ(editor.Summary(), summary) << pasted;
+    }
+    // It opens over the game's window, wherever that is, and whole on the screen.
+    const QRect screen = frame->screen()->availableGeometry();
+    for (const QPoint corner : {screen.topLeft(), screen.center(), screen.bottomRight()}) {
+        frame->setGeometry(QRect(corner - QPoint(100, 100), QSize(200, 200)));
+        WordListEditor& placed = NewEditor();
+        EXPECT_TRUE(screen.contains(placed.frameGeometry())) << corner.x();
+        EXPECT_TRUE(placed.frameGeometry().intersects(frame->frameGeometry())) << corner.x();
+        placed.close();
     }
 }
 
