@@ -167,6 +167,35 @@
         <source>Type the Review Pairs</source>
         <translation>Wiederholungspaare eintippen</translation>
     </message>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>einmal verfehlt</numerusform>
+            <numerusform>%n-mal verfehlt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>einmal mit Tipp</numerusform>
+            <numerusform>%n-mal mit Tipp</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>einmal aufgedeckt</numerusform>
+            <numerusform>%n-mal aufgedeckt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>confused with %1</source>
+        <translation>verwechselt mit %1</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Zu übende Paare</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CGameFinishedDlg</name>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>missed once</numerusform>
+            <numerusform>missed %n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>hinted once</numerusform>
+            <numerusform>hinted %n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>peeked once</numerusform>
+            <numerusform>peeked %n times</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message numerus="yes">
         <source>Fast auto finish removed %n pairs.</source>

@@ -167,6 +167,35 @@
         <source>Type the Review Pairs</source>
         <translation>Escribir los pares del repaso</translation>
     </message>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>fallado una vez</numerusform>
+            <numerusform>fallado %n veces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>con pista una vez</numerusform>
+            <numerusform>con pista %n veces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>mirado una vez</numerusform>
+            <numerusform>mirado %n veces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>confused with %1</source>
+        <translation>confundido con %1</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Pares para practicar</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

@@ -167,6 +167,35 @@
         <source>Type the Review Pairs</source>
         <translation>Taper les paires de la révision</translation>
     </message>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>manquée une fois</numerusform>
+            <numerusform>manquée %n fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>indiquée une fois</numerusform>
+            <numerusform>indiquée %n fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>regardée une fois</numerusform>
+            <numerusform>regardée %n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>confused with %1</source>
+        <translation>confondue avec %1</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Paires à travailler</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

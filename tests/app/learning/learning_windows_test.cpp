@@ -4,6 +4,7 @@
 #include "support/games.h"
 #include "view/dialogs/game_finished_dlg.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -162,6 +163,32 @@ TEST_F(LearningWindowsTest, TheTypeButtonAsksForTheMissedPairsOrForTheWholeRevie
         dialog.TypeButton()->click();
         EXPECT_EQ(dialog.result(), c.enabled ? CGameFinishedDlg::TypePairs : 0);
     }
+}
+
+// A screen reader hears the list's name and then its first pair whole; the arrows go on.
+TEST_F(LearningWindowsTest, GameFinishedPutsTheFocusOnTheHardestPairWhichIsReadWhole) {
+    const GameReport missed{
+        42,
+        3,
+        1,
+        0,
+        0,
+        {{0, "perro", "dog", {1, 0, 0, {}}, {}}, {1, "gato", "cat", {2, 1, 3, {}}, {"pez = fish"}}},
+        false};
+    CGameFinishedDlg dialog(missed, [] {});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.Pairs());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.Pairs());
+    EXPECT_EQ(list->text(QAccessible::Name), "Pairs to practise");
+    const auto focused = [list] {
+        const QAccessibleInterface* row = list->focusChild();
+        return row != nullptr ? row->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(focused(), "perro = dog, missed once");
+    QTest::keyClick(dialog.Pairs(), Qt::Key_Down);
+    EXPECT_EQ(focused(),
+              "gato = cat, missed 2 times, hinted once, peeked 3 times, confused with pez = fish");
 }
 
 // Enter held since the winning pick repeats into the window: only a new press chooses.
