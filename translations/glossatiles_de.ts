@@ -356,8 +356,8 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Review forecast</source>
-        <translation>Prognose der Wiederholungen</translation>
+        <source>Review forecast of every list</source>
+        <translation>Prognose der Wiederholungen aller Listen</translation>
     </message>
 </context>
 <context>
@@ -1828,10 +1828,6 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
         <translation>Beendete Spiele von %1: %2</translation>
     </message>
     <message>
-        <source>Pairs due for review in the next %1 days</source>
-        <translation>Fällige Paare in den nächsten %1 Tagen</translation>
-    </message>
-    <message>
         <source>Pairs due</source>
         <translation>Fällige Paare</translation>
     </message>
@@ -1842,6 +1838,10 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
     <message>
         <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
         <translation>Neu: %1   Lernend: %2   Fällig: %3   Gefestigt: %4</translation>
+    </message>
+    <message>
+        <source>Pairs of every list due for review in the next %1 days</source>
+        <translation>Fällige Paare aller Listen in den nächsten %1 Tagen</translation>
     </message>
 </context>
 <context>

@@ -356,8 +356,8 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Review forecast</source>
-        <translation>Previsión de repasos</translation>
+        <source>Review forecast of every list</source>
+        <translation>Previsión de repasos de todas las listas</translation>
     </message>
 </context>
 <context>
@@ -1828,10 +1828,6 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
         <translation>Partidas terminadas de %1: %2</translation>
     </message>
     <message>
-        <source>Pairs due for review in the next %1 days</source>
-        <translation>Pares para repasar en los próximos %1 días</translation>
-    </message>
-    <message>
         <source>Pairs due</source>
         <translation>Pares pendientes</translation>
     </message>
@@ -1842,6 +1838,10 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
     <message>
         <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
         <translation>Nuevos: %1   Aprendiendo: %2   Pendientes: %3   Consolidados: %4</translation>
+    </message>
+    <message>
+        <source>Pairs of every list due for review in the next %1 days</source>
+        <translation>Pares de todas las listas para repasar en los próximos %1 días</translation>
     </message>
 </context>
 <context>

@@ -356,8 +356,8 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Review forecast</source>
-        <translation>Prévision des révisions</translation>
+        <source>Review forecast of every list</source>
+        <translation>Prévision des révisions de toutes les listes</translation>
     </message>
 </context>
 <context>
@@ -1829,10 +1829,6 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
         <translation>Parties terminées de %1 : %2</translation>
     </message>
     <message>
-        <source>Pairs due for review in the next %1 days</source>
-        <translation>Paires à réviser dans les %1 prochains jours</translation>
-    </message>
-    <message>
         <source>Pairs due</source>
         <translation>Paires à réviser</translation>
     </message>
@@ -1843,6 +1839,10 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
     <message>
         <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
         <translation>Nouvelles : %1   En apprentissage : %2   À réviser : %3   Acquises : %4</translation>
+    </message>
+    <message>
+        <source>Pairs of every list due for review in the next %1 days</source>
+        <translation>Paires de toutes les listes à réviser dans les %1 prochains jours</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -91,6 +92,22 @@ TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssiste
     EXPECT_EQ(TilesOnBoard(), 0) << "Close deals nothing";
     EXPECT_TRUE(store->Games(ListFingerprint(list)).value().at(0).assisted);
     EXPECT_EQ(prompter->messages.last(), "The missed pairs could not be saved to\n" + nowhere);
+}
+
+// One pair matched, one wrong pick, two pairs removed by Fast Auto Finish: one of four tries.
+TEST_F(LearningWindowsTest, ProgressCountsPairsRemovedAutomaticallyAsNotKnown) {
+    Click(1, 4), Click(2, 4), Click(3, 4);
+    ASSERT_EQ(std::tuple(State().CorrectCount, State().WrongCount), std::tuple(1, 1));
+    learningPrompter->afterGame.push_back(AfterGame::Close);
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(GameFinishedShown());
+    Trigger(CommandId::Progress);
+    const CProgressDlg dialog(learningPrompter->progress.at(0));
+    ASSERT_NE(dialog.Chart(), nullptr);
+    const auto* accuracy = qobject_cast<QLineSeries*>(dialog.Chart()->chart()->series().value(0));
+    ASSERT_NE(accuracy, nullptr);
+    ASSERT_EQ(accuracy->count(), 1);
+    EXPECT_EQ(accuracy->at(0).y(), 25);
 }
 
 TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) {
