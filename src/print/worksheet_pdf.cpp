@@ -48,7 +48,7 @@ std::optional<Message> WriteWorksheetPdf(const Worksheet& sheet, const std::stri
         writer.setPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                                ? QPageSize(QPageSize::Letter)
                                : QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setPageMargins(WorksheetMargins, QPageLayout::Millimeter);
         PaintWorksheet(writer, sheet);
     }
     const QByteArray bytes = pdf.data();

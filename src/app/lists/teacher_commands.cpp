@@ -102,6 +102,7 @@ void TeacherCommands::PrintWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     // The title a PDF printed from here carries.
     printer.setDocName(QString::fromStdString(sheet.title));
+    printer.setPageMargins(WorksheetMargins, QPageLayout::Millimeter);
     QPrintPreviewDialog preview(&printer, game_.Window().window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&sheet](QPrinter* target) { PaintWorksheet(*target, sheet); });

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -319,12 +320,16 @@ TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
         dialog.LayoutButton(WorksheetLayout::Cards)->setChecked(true);
         dialog.accept();
     });
-    AnswerWhenShown<QPrintPreviewDialog>([&previewed](QPrintPreviewDialog& dialog) {
+    QMarginsF margins;
+    AnswerWhenShown<QPrintPreviewDialog>([&previewed, &margins](QPrintPreviewDialog& dialog) {
         previewed = true;
+        margins = dialog.printer()->pageLayout().margins(QPageLayout::Millimeter);
         dialog.reject();
     });
     Trigger(CommandId::PrintWorksheet);
     EXPECT_TRUE(previewed);
+    // As wide as the PDF's that the command line writes.
+    EXPECT_EQ(margins, QMarginsF(15, 15, 15, 15));
 }
 
 } // namespace
