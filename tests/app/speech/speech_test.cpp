@@ -72,14 +72,19 @@ TEST(SpeechLanguages, ListLanguagesMapToLocalesAndTheChoiceKeepsItsOrder) {
     EXPECT_EQ(LanguagesToAskAbout({}, QLocale::c()), QStringList({"en", "fr", "de", "es"}));
 }
 
-TEST(SpeechLanguages, TheLanguagesWindowOffersNoCLocale) {
+// Each language is named in its own words, whatever the window's language.
+TEST(SpeechLanguages, TheLanguagesWindowOffersNoCLocaleAndNamesEachInItsOwnWords) {
     const LanguagesDlg::Side side{QString(), "fr_FR", {}};
-    const LanguagesDlg dialog({"C", "fr_FR", "de_DE"}, side, side);
+    const LanguagesDlg dialog({"C", "fr_FR", "de_DE", "es_ES"}, side, side);
     QStringList offered;
+    QStringList titles;
     for (int i = 0; i < dialog.WordsBox()->count(); ++i) {
         offered.append(dialog.WordsBox()->itemData(i).toString());
+        titles.append(dialog.WordsBox()->itemText(i));
     }
-    EXPECT_EQ(offered, QStringList({"", "fr_FR", "de_DE"}));
+    EXPECT_EQ(offered, QStringList({"", "de_DE", "es_ES", "fr_FR"}));
+    EXPECT_EQ(titles, QStringList({"Automatic: français (France)", "Deutsch (Deutschland)",
+                                   "español de España", "français (France)"}));
 }
 
 // A speech server that takes the engine's connection and answers nothing for a while, as a
@@ -180,7 +185,7 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInThe
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<LanguagesDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->WordsBox()->itemText(0), "Automatic: Spanish (Spain)");
+        EXPECT_EQ(dialog->WordsBox()->itemText(0), "Automatic: español de España");
         EXPECT_EQ(dialog->TranslationsBox()->itemText(0), "Automatic: not known, not spoken");
         dialog->TranslationsBox()->setCurrentIndex(dialog->TranslationsBox()->findData("en_US"));
         dialog->accept();
