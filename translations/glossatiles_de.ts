@@ -167,6 +167,35 @@
         <source>Type the Review Pairs</source>
         <translation>Wiederholungspaare eintippen</translation>
     </message>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>einmal verfehlt</numerusform>
+            <numerusform>%n-mal verfehlt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>einmal mit Tipp</numerusform>
+            <numerusform>%n-mal mit Tipp</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>einmal aufgedeckt</numerusform>
+            <numerusform>%n-mal aufgedeckt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>confused with %1</source>
+        <translation>verwechselt mit %1</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Zu übende Paare</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -327,8 +356,8 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Review forecast</source>
-        <translation>Prognose der Wiederholungen</translation>
+        <source>Review forecast of every list</source>
+        <translation>Prognose der Wiederholungen aller Listen</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +1994,20 @@ Aufruf.
         <source>This file sorts its words into lessons, which the list does not keep. Save as a new file?</source>
         <translation>Diese Datei ordnet ihre Wörter in Lektionen, die die Liste nicht behält. Als neue Datei speichern?</translation>
     </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Die Wortliste kann nicht gespeichert werden als
+%1
+Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1 (%2)</source>
+        <translation>Die Datei kann nicht geschrieben werden
+%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>
@@ -2018,10 +2061,6 @@ Aufruf.
         <translation>Beendete Spiele von %1: %2</translation>
     </message>
     <message>
-        <source>Pairs due for review in the next %1 days</source>
-        <translation>Fällige Paare in den nächsten %1 Tagen</translation>
-    </message>
-    <message>
         <source>Pairs due</source>
         <translation>Fällige Paare</translation>
     </message>
@@ -2032,6 +2071,10 @@ Aufruf.
     <message>
         <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
         <translation>Neu: %1   Lernend: %2   Fällig: %3   Gefestigt: %4</translation>
+    </message>
+    <message>
+        <source>Pairs of every list due for review in the next %1 days</source>
+        <translation>Fällige Paare aller Listen in den nächsten %1 Tagen</translation>
     </message>
 </context>
 <context>
@@ -2353,20 +2396,6 @@ Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translatio
 The list is not saved until this is corrected.</source>
         <translation>Zeile %1: %2
 Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t save the word list as
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Die Wortliste kann nicht gespeichert werden als
-%1
-Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Die Datei kann nicht geschrieben werden
-%1</translation>
     </message>
 </context>
 <context>

@@ -167,6 +167,35 @@
         <source>Type the Review Pairs</source>
         <translation>Escribir los pares del repaso</translation>
     </message>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>fallado una vez</numerusform>
+            <numerusform>fallado %n veces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>con pista una vez</numerusform>
+            <numerusform>con pista %n veces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>mirado una vez</numerusform>
+            <numerusform>mirado %n veces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>confused with %1</source>
+        <translation>confundido con %1</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Pares para practicar</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -327,8 +356,8 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Review forecast</source>
-        <translation>Previsión de repasos</translation>
+        <source>Review forecast of every list</source>
+        <translation>Previsión de repasos de todas las listas</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +1994,20 @@ incorrecto.
         <source>This file sorts its words into lessons, which the list does not keep. Save as a new file?</source>
         <translation>Este archivo ordena sus palabras en lecciones, que la lista no conserva. ¿Guardar como un archivo nuevo?</translation>
     </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>No se puede guardar la lista de palabras como
+%1
+El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1 (%2)</source>
+        <translation>No se puede escribir el archivo
+%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>
@@ -2018,10 +2061,6 @@ incorrecto.
         <translation>Partidas terminadas de %1: %2</translation>
     </message>
     <message>
-        <source>Pairs due for review in the next %1 days</source>
-        <translation>Pares para repasar en los próximos %1 días</translation>
-    </message>
-    <message>
         <source>Pairs due</source>
         <translation>Pares pendientes</translation>
     </message>
@@ -2032,6 +2071,10 @@ incorrecto.
     <message>
         <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
         <translation>Nuevos: %1   Aprendiendo: %2   Pendientes: %3   Consolidados: %4</translation>
+    </message>
+    <message>
+        <source>Pairs of every list due for review in the next %1 days</source>
+        <translation>Pares de todas las listas para repasar en los próximos %1 días</translation>
     </message>
 </context>
 <context>
@@ -2353,20 +2396,6 @@ Los pares de cada partida que termines se programan para repasar.</translation>
 The list is not saved until this is corrected.</source>
         <translation>Fila %1: %2
 La lista no se guarda hasta que esto se corrija.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t save the word list as
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>No se puede guardar la lista de palabras como
-%1
-El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>No se puede escribir el archivo
-%1</translation>
     </message>
 </context>
 <context>

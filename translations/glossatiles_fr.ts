@@ -167,6 +167,35 @@
         <source>Type the Review Pairs</source>
         <translation>Taper les paires de la révision</translation>
     </message>
+    <message numerus="yes">
+        <source>missed %n time(s)</source>
+        <translation>
+            <numerusform>manquée une fois</numerusform>
+            <numerusform>manquée %n fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>hinted %n time(s)</source>
+        <translation>
+            <numerusform>indiquée une fois</numerusform>
+            <numerusform>indiquée %n fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>peeked %n time(s)</source>
+        <translation>
+            <numerusform>regardée une fois</numerusform>
+            <numerusform>regardée %n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>confused with %1</source>
+        <translation>confondue avec %1</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Paires à travailler</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -327,8 +356,8 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Review forecast</source>
-        <translation>Prévision des révisions</translation>
+        <source>Review forecast of every list</source>
+        <translation>Prévision des révisions de toutes les listes</translation>
     </message>
 </context>
 <context>
@@ -1964,6 +1993,20 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
         <source>This file sorts its words into lessons, which the list does not keep. Save as a new file?</source>
         <translation>Ce fichier range ses mots en leçons, que la liste ne conserve pas. Enregistrer dans un nouveau fichier ?</translation>
     </message>
+    <message>
+        <source>Can&apos;t save the word list as
+%1
+The file name must end in .txt, .tsv, .csv or .kvtml.</source>
+        <translation>Impossible d&apos;enregistrer la liste de mots sous
+%1
+Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the file
+%1 (%2)</source>
+        <translation>Impossible d&apos;écrire le fichier
+%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>NoteBar</name>
@@ -2017,10 +2060,6 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
         <translation>Parties terminées de %1 : %2</translation>
     </message>
     <message>
-        <source>Pairs due for review in the next %1 days</source>
-        <translation>Paires à réviser dans les %1 prochains jours</translation>
-    </message>
-    <message>
         <source>Pairs due</source>
         <translation>Paires à réviser</translation>
     </message>
@@ -2031,6 +2070,10 @@ Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&
     <message>
         <source>New: %1   Learning: %2   Due: %3   Mature: %4</source>
         <translation>Nouvelles : %1   En apprentissage : %2   À réviser : %3   Acquises : %4</translation>
+    </message>
+    <message>
+        <source>Pairs of every list due for review in the next %1 days</source>
+        <translation>Paires de toutes les listes à réviser dans les %1 prochains jours</translation>
     </message>
 </context>
 <context>
@@ -2352,20 +2395,6 @@ Les paires de chaque partie terminée sont programmées pour une révision.</tra
 The list is not saved until this is corrected.</source>
         <translation>Ligne %1 : %2
 La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t save the word list as
-%1
-The file name must end in .txt, .tsv, .csv or .kvtml.</source>
-        <translation>Impossible d&apos;enregistrer la liste de mots sous
-%1
-Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t write the file
-%1</source>
-        <translation>Impossible d&apos;écrire le fichier
-%1</translation>
     </message>
 </context>
 <context>

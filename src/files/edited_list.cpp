@@ -171,16 +171,20 @@ std::optional<Message> WhyNotSaveInPlace(const std::string& path, const ListRead
     return std::nullopt;
 }
 
-ListSaveResult SaveEditedList(const std::string& path, const std::string& description,
-                              const WordPairList& rows, const ListLanguages& languages) {
+std::optional<Message> SaveEditedList(const std::string& path, const std::string& description,
+                                      const WordPairList& rows, const ListLanguages& languages) {
     const std::optional<ExportFormat> format = ExportFormatOf(path);
     if (!format) {
-        return ListSaveResult::UnknownFormat;
+        return Message{GT_TEXT("Message", "Can't save the word list as\n%1\nThe file name must "
+                                          "end in .txt, .tsv, .csv or .kvtml."),
+                       {path}};
     }
     const auto text = [&] {
         return ExportedListText(*format, SavedWord(description), PairsToSave(rows), languages);
     };
-    return WriteFileAtomically(path, text) == AtomicWriteResult::Written
-               ? ListSaveResult::Saved
-               : ListSaveResult::CannotWrite;
+    const AtomicWrite write = WriteFileAtomically(path, text);
+    if (write.result != AtomicWriteResult::Written) {
+        return CantWriteFile(path, write);
+    }
+    return std::nullopt;
 }

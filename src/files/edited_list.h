@@ -52,9 +52,7 @@ std::string CopiedRowsText(const WordPairList& rows);
 // list read whole, or a kvtml, TSV or CSV file of exactly the two columns read, is written over.
 std::optional<Message> WhyNotSaveInPlace(const std::string& path, const ListReading& reading);
 
-enum class ListSaveResult { Saved, UnknownFormat, CannotWrite };
-
 // Writes the list as `path`'s extension asks (.txt, .tsv, .csv, .kvtml), replacing the file
-// only once the new one is complete.
-ListSaveResult SaveEditedList(const std::string& path, const std::string& description,
-                              const WordPairList& rows, const ListLanguages& languages);
+// only once the new one is complete; nothing when it was saved, else why not.
+std::optional<Message> SaveEditedList(const std::string& path, const std::string& description,
+                                      const WordPairList& rows, const ListLanguages& languages);

@@ -40,9 +40,9 @@ bool ExportWordList(const GameState& state, GameHost& host, const std::string& p
         }
         bytes = ExportedListText(*format, state.FileDescription, *pairs, languages);
     }
-    if (WriteFileAtomically(path, [&] { return std::move(*bytes); }) !=
-        AtomicWriteResult::Written) {
-        host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
+    if (const AtomicWrite write = WriteFileAtomically(path, [&] { return std::move(*bytes); });
+        write.result != AtomicWriteResult::Written) {
+        host.Report(CantWriteFile(path, write));
         return false;
     }
     return true;

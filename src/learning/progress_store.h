@@ -9,6 +9,7 @@
 #include "learning/stored_settings.h"
 #include "words/message.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -147,10 +148,22 @@ ReviewSettings ReviewSettingsOf(const SettingTexts& settings, const KeptFits& fi
 // How many of a list's hardest pairs are shown and dealt again.
 inline constexpr int HardestPairCount = 20;
 
-// correct ÷ (correct + wrong), or nullopt for a game without a pick.
+// The share of a game's tries that the player knew: pairs matched unaided ÷ (pairs matched +
+// wrong picks + pairs removed for the player); nullopt for a game without any. A pair that
+// automatic play removed, or that the player picked after a hint showed it, was not known. A
+// typing round's tries are its answers.
 inline std::optional<double> Accuracy(const GameResult& game) {
-    const double picks = static_cast<double>(game.correct) + game.wrong;
-    return picks > 0 ? std::optional(game.correct / picks) : std::nullopt;
+    std::int64_t known = game.correct;
+    std::int64_t tries = std::int64_t{game.correct} + game.wrong;
+    if (game.kind != std::string_view(GameKind::Typing)) {
+        // Each pair automatic play removed took one hint, as did each hint and each peek.
+        const std::int64_t removed = std::max<std::int64_t>(0, game.pairs - game.correct);
+        known -= std::clamp<std::int64_t>(std::int64_t{game.hints} - game.peeks - removed, 0,
+                                          game.correct);
+        tries += removed;
+    }
+    return tries > 0 ? std::optional(static_cast<double>(known) / static_cast<double>(tries))
+                     : std::nullopt;
 }
 
 // Where finished games are kept, list by list. Every call may fail (the store is the

@@ -48,13 +48,14 @@ std::optional<Message> WriteWorksheetPdf(const Worksheet& sheet, const std::stri
         writer.setPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
                                ? QPageSize(QPageSize::Letter)
                                : QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setPageMargins(WorksheetMargins, QPageLayout::Millimeter);
         PaintWorksheet(writer, sheet);
     }
     const QByteArray bytes = pdf.data();
     const auto produce = [&bytes] { return bytes.toStdString(); };
-    if (WriteFileAtomically(path, produce) != AtomicWriteResult::Written) {
-        return Message(GT_TEXT("Message", "Can't write the file\n%1"), {path});
+    if (const AtomicWrite write = WriteFileAtomically(path, produce);
+        write.result != AtomicWriteResult::Written) {
+        return CantWriteFile(path, write);
     }
     return std::nullopt;
 }

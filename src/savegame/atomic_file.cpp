@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -75,18 +76,27 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace
 
-AtomicWriteResult WriteFileAtomically(const std::string& path,
-                                      const std::function<std::string()>& produce) {
+AtomicWrite WriteFileAtomically(const std::string& path,
+                                const std::function<std::string()>& produce) {
+    const auto failed = [](AtomicWriteResult result, int error) {
+        return AtomicWrite{result, error};
+    };
     const std::optional<fs::path> target = FollowLinks(path);
-    if (!target || !target->has_filename()) {
-        return AtomicWriteResult::CannotCreate;
+    if (!target) {
+        return failed(AtomicWriteResult::CannotCreate, ELOOP);
+    }
+    if (!target->has_filename()) {
+        return failed(AtomicWriteResult::CannotCreate, target->empty() ? ENOENT : EISDIR);
     }
     mode_t mode = 0;
     struct stat old {};
     if (stat(target->c_str(), &old) == 0) {
         // Writing in place would fail on these, so replacing them must not succeed either.
-        if (!S_ISREG(old.st_mode) || access(target->c_str(), W_OK) != 0) {
-            return AtomicWriteResult::CannotCreate;
+        if (!S_ISREG(old.st_mode)) {
+            return failed(AtomicWriteResult::CannotCreate, S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+        }
+        if (access(target->c_str(), W_OK) != 0) {
+            return failed(AtomicWriteResult::CannotCreate, errno);
         }
         mode = old.st_mode & 0777;
     } else {
@@ -97,7 +107,7 @@ AtomicWriteResult WriteFileAtomically(const std::string& path,
     std::string temporary = (folder / ".glossatiles-XXXXXX").string();
     const int descriptor = mkostemp(temporary.data(), O_CLOEXEC);
     if (descriptor < 0) {
-        return AtomicWriteResult::CannotCreate;
+        return failed(AtomicWriteResult::CannotCreate, errno);
     }
     // File systems without Unix modes refuse this; the file is good all the same.
     static_cast<void>(fchmod(descriptor, mode));
@@ -109,12 +119,22 @@ AtomicWriteResult WriteFileAtomically(const std::string& path,
         unlink(temporary.c_str());
         throw;
     }
-    const bool written = WriteAll(descriptor, bytes) && fsync(descriptor) == 0;
-    const bool closed = close(descriptor) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), target->c_str()) != 0) {
+    int error = WriteAll(descriptor, bytes) && fsync(descriptor) == 0 ? 0 : errno;
+    if (close(descriptor) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && std::rename(temporary.c_str(), target->c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
         unlink(temporary.c_str());
-        return AtomicWriteResult::WriteFailed;
+        return failed(AtomicWriteResult::WriteFailed, error);
     }
     SyncFolder(folder);
-    return AtomicWriteResult::Written;
+    return {};
+}
+
+Message CantWriteFile(const std::string& path, const AtomicWrite& failed) {
+    return {GT_TEXT("Message", "Can't write the file\n%1 (%2)"),
+            {path, std::strerror(failed.error)}};
 }

@@ -70,7 +70,7 @@ bool SaveGameAsPath(GameState& state, GameHost& host, const std::string& path) {
 bool WriteSavedGame(GameState& state, GameHost& host, const std::string& path) {
     AtomicWriteResult result = AtomicWriteResult::WriteFailed;
     try {
-        result = WriteFileAtomically(path, [&] { return SavedGameText(state, host); });
+        result = WriteFileAtomically(path, [&] { return SavedGameText(state, host); }).result;
     } catch (const std::bad_alloc&) {
         // The file's text did not fit in memory; nothing was written.
     }

@@ -1,4 +1,5 @@
 #include "app/shell/glossatiles_app.h"
+#include "app/shell/ui_translations.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     qputenv("SPEECHD_CMD", "/bin/false");
     QApplication application(argc, argv);
     CGlossatilesApp::NameApplication();
+    // As an English-speaking player sees the window.
+    const UiTranslations english({"en"});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

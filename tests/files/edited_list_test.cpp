@@ -82,8 +82,7 @@ TEST(EditedList, SavesEachFormatSoThatItOpensWithTheSamePairs) {
     for (const char* name : {"list.txt", "list.tsv", "list.csv", "list.kvtml"}) {
         SCOPED_TRACE(name);
         const std::string path = (dir.path() / name).string();
-        ASSERT_EQ(SaveEditedList(path, "Greetings\nand more", rows, {"de", "he"}),
-                  ListSaveResult::Saved);
+        ASSERT_EQ(SaveEditedList(path, "Greetings\nand more", rows, {"de", "he"}), std::nullopt);
         GameState state;
         RecordingHost host;
         ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);
@@ -94,9 +93,15 @@ TEST(EditedList, SavesEachFormatSoThatItOpensWithTheSamePairs) {
     }
     EXPECT_TRUE(ReadBytes((dir.path() / "list.txt").string()).starts_with("Greetings and more\n"));
     const std::string kept = dir.Write("list.doc", "old");
-    EXPECT_EQ(SaveEditedList(kept, "", rows, {}), ListSaveResult::UnknownFormat);
-    EXPECT_EQ(SaveEditedList((dir.path() / "no/list.txt").string(), "", rows, {}),
-              ListSaveResult::CannotWrite);
+    const auto problem = [&](const std::string& path) {
+        const std::optional<Message> message = SaveEditedList(path, "", rows, {});
+        return message ? EnglishText(*message) : "saved";
+    };
+    EXPECT_EQ(problem(kept), "Can't save the word list as\n" + kept +
+                                 "\nThe file name must end in .txt, .tsv, .csv or .kvtml.");
+    const std::string nowhere = (dir.path() / "no/list.txt").string();
+    EXPECT_EQ(problem(nowhere),
+              "Can't write the file\n" + nowhere + " (No such file or directory)");
     EXPECT_EQ(ReadBytes(kept), "old");
 }
 

@@ -60,7 +60,8 @@ TEST(WordListExport, RefusesWithoutAListAFormatOrAFolderAndLeavesTheFileAlone) {
          "Can't export the word list to\n" + (dir.path() / "words.doc").string() +
              "\nThe file name must end in .txt, .tsv, .csv, .kvtml or .apkg."},
         {(dir.path() / "none/words.txt").string(), true,
-         "Can't write the file\n" + (dir.path() / "none/words.txt").string()},
+         "Can't write the file\n" + (dir.path() / "none/words.txt").string() +
+             " (No such file or directory)"},
     };
     for (const auto& c : cases) {
         const GameState state = c.listLoaded ? MakeGame(Tricky) : GameState();

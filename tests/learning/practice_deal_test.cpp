@@ -59,7 +59,7 @@ TEST(PracticeDeal, SavedMissedPairsOpenAgainAsTheSamePairs) {
         return WordListText(PracticeDescription("Missed pairs", "Verbs"),
                             PairsAt(state, {2, 0}).pairs);
     };
-    ASSERT_EQ(WriteFileAtomically(path, text), AtomicWriteResult::Written);
+    ASSERT_EQ(WriteFileAtomically(path, text).result, AtomicWriteResult::Written);
     RecordingHost host;
     GameState state;
     ASSERT_EQ(OpenFileAtPath(state, host, path), OpenResult::Dealt);

@@ -12,6 +12,7 @@
 #include <set>
 #include <sys/wait.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -232,6 +233,28 @@ TEST(ProgressStore, AReadOnlyFileKeepsNoProgress) {
         return (refused ? 0 : 1) | (said ? 0 : 2) | (games && games->size() == 1 ? 0 : 4);
     });
     EXPECT_EQ(failed, 0) << "1: recorded, 2: not said to be read-only, 4: no longer readable";
+}
+
+// Only the pairs the player matched unaided count as known.
+TEST(ProgressStore, AccuracyCountsPairsRemovedForThePlayerAsNotKnown) {
+    const struct {
+        std::int32_t pairs, correct, wrong, hints, peeks;
+        const char* kind;
+        std::optional<double> accuracy;
+    } cases[] = {
+        {3, 3, 1, 0, 0, GameKind::List, 0.75},
+        {27, 3, 0, 24, 0, GameKind::List, 3.0 / 27}, // Fast Auto Finish removed 24
+        {3, 0, 0, 3, 0, GameKind::List, 0.0},
+        {3, 3, 1, 2, 1, GameKind::List, 0.5}, // one pair picked after a hint, one peek
+        {4, 3, 1, 0, 0, GameKind::Typing, 0.75},
+        {0, 0, 0, 0, 0, GameKind::List, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        GameResult game;
+        std::tie(game.pairs, game.correct, game.wrong, game.hints, game.peeks, game.kind) =
+            std::tuple(c.pairs, c.correct, c.wrong, c.hints, c.peeks, c.kind);
+        EXPECT_EQ(Accuracy(game), c.accuracy) << c.pairs << " " << c.correct << " " << c.kind;
+    }
 }
 
 TEST(ProgressStore, FingerprintsTellListsApartByEveryByteAndWordBoundary) {

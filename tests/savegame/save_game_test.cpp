@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <dlfcn.h>
 #include <sys/resource.h>
@@ -159,16 +160,18 @@ TEST(AtomicFile, WritesThroughLinksKeepingThemAndThePermissions) {
     fs::create_symlink("../real.txt", at / "links" / "relative");
     fs::create_symlink(at / "links" / "relative", at / "chain");
     fs::create_symlink("future.txt", at / "dangling");
-    EXPECT_EQ(WriteFileAtomically((at / "chain").string(), [] { return std::string("new"); }),
-              AtomicWriteResult::Written);
+    EXPECT_EQ(
+        WriteFileAtomically((at / "chain").string(), [] { return std::string("new"); }).result,
+        AtomicWriteResult::Written);
     const mode_t previous = umask(027);
     watchUmask = true;
-    const AtomicWriteResult created =
+    const AtomicWrite created =
         WriteFileAtomically((at / "dangling").string(), [] { return std::string("created"); });
     watchUmask = false;
     umask(previous);
     EXPECT_EQ(umaskCalls, 0);
-    EXPECT_EQ(created, AtomicWriteResult::Written);
+    EXPECT_EQ(created.result, AtomicWriteResult::Written);
+    EXPECT_EQ(created.error, 0);
     EXPECT_EQ(ReadBytes(real) + " " + ReadBytes((at / "future.txt").string()), "new created");
     EXPECT_EQ(fs::status(real).permissions(), fs::perms(0600));
     EXPECT_EQ(fs::status(at / "future.txt").permissions(), fs::perms(0640));
@@ -183,14 +186,18 @@ TEST(AtomicFile, WhatCannotBeWrittenInPlaceIsNotReplaced) {
     fs::create_symlink("a", dir.path() / "b");
     const std::string readOnly = dir.Write("read-only.txt", "kept");
     chmod(readOnly.c_str(), 0444);
-    std::vector<std::string> paths{dir.path().string(), "", (dir.path() / "a").string()};
+    // Each with the reason the system gives.
+    std::vector<std::pair<std::string, int>> paths{{dir.path().string(), EISDIR},
+                                                   {"", ENOENT},
+                                                   {(dir.path() / "a").string(), ELOOP},
+                                                   {(dir.path() / "no/b.txt").string(), ENOENT}};
     if (geteuid() != 0) {
-        paths.push_back(readOnly); // root may write to read-only files
+        paths.emplace_back(readOnly, EACCES); // root may write to read-only files
     }
-    for (const std::string& path : paths) {
-        EXPECT_EQ(WriteFileAtomically(path, [] { return std::string("x"); }),
-                  AtomicWriteResult::CannotCreate)
-            << path;
+    for (const auto& [path, error] : paths) {
+        const AtomicWrite write = WriteFileAtomically(path, [] { return std::string("x"); });
+        EXPECT_EQ(write.result, AtomicWriteResult::CannotCreate) << path;
+        EXPECT_EQ(write.error, error) << path;
     }
     EXPECT_EQ(ReadBytes(readOnly), "kept");
 }

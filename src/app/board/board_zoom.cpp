@@ -72,11 +72,13 @@ qreal BoardZoom::FittingScale() const {
 void BoardZoom::Apply() {
     const bool fit = chosen_ ? !fixed_ : area_.window()->isMaximized();
     const qreal scale = fit ? FittingScale() : fixed_.value_or(1.0);
-    // A fitted board never needs scroll bars; a fixed one asks for its whole size. Neither
-    // grows past the board, so that the area can centre it.
+    // A fitted board needs no scroll bars, unless the window is too small for it even at the
+    // smallest scale; a fixed one asks for its whole size. Neither grows past the board, so
+    // that the area can centre it.
     const QSize board = (QSizeF(BoardExtent) * scale).toSize();
+    const bool fits = scale > SmallestScale;
     QWidget& widget = board_.Widget();
-    widget.setMinimumSize(fit ? QSize(0, 0) : board);
+    widget.setMinimumSize(fit && fits ? QSize(0, 0) : board);
     widget.setMaximumSize(board);
     widget.resize(board);
     board_.SetScale(scale);

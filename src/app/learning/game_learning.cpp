@@ -72,7 +72,7 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
         return WordListText(PracticeDescription(MissedPairsTitle, game.description),
                             game.missed.pairs);
     };
-    if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text) !=
+    if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text).result !=
         AtomicWriteResult::Written) {
         game_.Host().ShowMessage(
             tr("The missed pairs could not be saved to\n%1").arg(path).toStdString());

@@ -15,6 +15,29 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+// Over the game's window, and whole on its screen however small that is: a window manager
+// leaves a new window where it is told, part of it out of reach.
+void PlaceOver(QWidget& window, const QWidget& game) {
+    // Its frame, not known before it is shown, is taken to be as wide as the game's.
+    const QRect outer = game.frameGeometry();
+    const QRect inner = game.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect room = game.screen()->availableGeometry().marginsRemoved(frame);
+    QRect place({}, window.size().boundedTo(room.size()));
+    place.moveCenter(inner.center());
+    place.moveTo(std::clamp(place.x(), room.left(), room.right() + 1 - place.width()),
+                 std::clamp(place.y(), room.top(), room.bottom() + 1 - place.height()));
+    window.setGeometry(place);
+}
+
+} // namespace
 
 TeacherCommands::TeacherCommands(GameInPlay& game, QAction& fileNew, QAction& newWordList,
                                  QAction& editWordList, QAction& printWorksheet)
@@ -87,6 +110,7 @@ WordListEditor* TeacherCommands::OpenEditor(const QString& path, const ListReadi
         }
     });
     lastEditor_ = editor;
+    PlaceOver(*editor, *game_.Window().window());
     editor->show();
     editor->activateWindow();
     return editor;
@@ -105,6 +129,7 @@ void TeacherCommands::PrintWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     // The title a PDF printed from here carries.
     printer.setDocName(QString::fromStdString(sheet.title));
+    printer.setPageMargins(WorksheetMargins, QPageLayout::Millimeter);
     QPrintPreviewDialog preview(&printer, game_.Window().window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [&sheet](QPrinter* target) { PaintWorksheet(*target, sheet); });

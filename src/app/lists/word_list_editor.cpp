@@ -142,7 +142,9 @@ void WordListEditor::CreateActions() {
     QAction* undo = undo_.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = undo_.createRedoAction(this, tr("&Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    // As in the game's window, whatever the desktop's own habit.
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     struct Menu {
         QString title;
         std::vector<QAction*> first;
@@ -289,15 +291,11 @@ bool WordListEditor::ReadyToSave() {
 }
 
 bool WordListEditor::SaveTo(const QString& path) {
-    const ListSaveResult result =
+    const std::optional<Message> problem =
         SaveEditedList(QFile::encodeName(path).toStdString(), committedDescription_.toStdString(),
                        model_->Pairs(), languages_);
-    if (result != ListSaveResult::Saved) {
-        prompter_->ShowMessage(this, result == ListSaveResult::UnknownFormat
-                                         ? tr("Can't save the word list as\n%1\nThe file name "
-                                              "must end in .txt, .tsv, .csv or .kvtml.")
-                                               .arg(path)
-                                         : tr("Can't write the file\n%1").arg(path));
+    if (problem) {
+        prompter_->ShowMessage(this, MessageText(*problem));
         return false;
     }
     path_ = path;

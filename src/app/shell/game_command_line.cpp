@@ -5,6 +5,52 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Qt's own options, which QApplication takes out of the command line itself: those that take
+// a value, then those that stand alone. Qt writes them with one dash or two, a value after
+// "=" or as the next argument.
+constexpr std::array QtOptionsWithValue{
+    u"platform",     u"platformpluginpath", u"platformtheme", u"plugin",      u"qwindowgeometry",
+    u"geometry",     u"qwindowtitle",       u"title",         u"qwindowicon", u"icon",
+    u"style",        u"stylesheet",         u"session",       u"display",     u"name",
+    u"qmljsdebugger"};
+constexpr std::array QtFlags{u"reverse", u"widgetcount", u"testability",
+                             u"nograb",  u"dograb",      u"sync"};
+
+// The arguments without Qt's options and their values; those after "--" are files.
+QStringList WithoutQtOptions(const QStringList& arguments) {
+    QStringList ours;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--") {
+            ours += arguments.mid(i);
+            break;
+        }
+        if (i == 0 || !argument.startsWith(u'-')) {
+            ours.append(argument);
+            continue;
+        }
+        const QString bare = argument.mid(argument.startsWith(u"--") ? 2 : 1);
+        const QString name = bare.section(u'=', 0, 0);
+        const auto named = [&name](std::u16string_view option) {
+            return name == QStringView(option);
+        };
+        if (std::ranges::any_of(QtOptionsWithValue, named)) {
+            // The value is the next argument unless it came after "=".
+            i += bare.contains(u'=') ? 0 : 1;
+        } else if (!std::ranges::any_of(QtFlags, named)) {
+            ours.append(argument);
+        }
+    }
+    return ours;
+}
+
+} // namespace
+
 GameCommandLine ParseGameCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -21,7 +67,7 @@ GameCommandLine ParseGameCommandLine(const QStringList& arguments) {
                                  QStringLiteral("[FILE]"));
 
     using Request = GameCommandLine::Request;
-    const bool parsed = parser.parse(arguments);
+    const bool parsed = parser.parse(WithoutQtOptions(arguments));
     if (parsed && parser.isSet(help)) {
         // The parser names the program as it was started, or not at all before the application
         // object exists.

@@ -49,6 +49,7 @@ public:
     NoteBar& Notes() const { return *notes_; }
     TeacherCommands& Teacher() const { return *teacher_; }
     TodaysReview& Review() const { return *review_; }
+    SpeechControl& Speech() const { return *speech_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.

@@ -13,7 +13,7 @@ UiTranslations::UiTranslations(const QStringList& uiLanguages) {
     for (const QString& uiLanguage : uiLanguages) {
         const QString language = QLocale(uiLanguage).name().section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en")) {
-            return;
+            break;
         }
         if (ours_.load(QStringLiteral("glossatiles_") + language, OurTranslations)) {
             language_ = language;
@@ -25,6 +25,10 @@ UiTranslations::UiTranslations(const QStringList& uiLanguages) {
             }
             return;
         }
+    }
+    // English, the sources' language, needs only the forms of the texts with a count.
+    if (ours_.load(QStringLiteral("glossatiles_en"), OurTranslations)) {
+        QCoreApplication::installTranslator(&ours_);
     }
 }
 

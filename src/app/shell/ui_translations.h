@@ -5,8 +5,8 @@
 #include <QTranslator>
 
 // Our texts and Qt's own (standard dialogs, buttons) in the first of the user's languages that
-// we translate into; nothing while English, the source language, comes first. Installed for
-// the object's life. Needs a QCoreApplication.
+// we translate into; else English, the source language, which only words the texts with a
+// count ("1 pair", "2 pairs"). Installed for the object's life. Needs a QCoreApplication.
 class UiTranslations {
 public:
     // uiLanguages as QLocale::uiLanguages gives them, most preferred first ("de-DE", "fr").

@@ -41,13 +41,25 @@ QString LanguageNames(const QStringList& codes) {
     return names.join(QStringLiteral(" / "));
 }
 
+// One locale for each language Qt knows, in its main country.
+QStringList EveryLanguage() {
+    QStringList names;
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        const QString name = QLocale(locale.language()).name();
+        if (locale.language() != QLocale::C && !names.contains(name)) {
+            names.append(name);
+        }
+    }
+    return names;
+}
+
 } // namespace
 
 SpeechControl::SpeechControl(GameInPlay& game, QAction& speakWords, QAction& languages)
     : QObject(&game), game_(game), speakWords_(speakWords), languages_(languages),
       speech_(game.State(), speaker_) {
     speakWords_.setCheckable(true);
-    languages_.setEnabled(false);
     connect(&speaker_, &QtSpeaker::Started, this, &SpeechControl::OnEngineStarted);
     connect(&speaker_, &QtSpeaker::Unavailable, this, &SpeechControl::OnEngineUnavailable);
     connect(&speaker_, &QtSpeaker::Failed, this, &SpeechControl::OnEngineFailed);
@@ -85,14 +97,13 @@ void SpeechControl::StartEngine() {
 }
 
 void SpeechControl::OnEngineStarted() {
-    languages_.setEnabled(true);
+    engineStarted_ = true;
 }
 
+// Tools > Languages… stays: it also names the sides of an exported list.
 void SpeechControl::OnEngineUnavailable(const QString& reason) {
-    for (QAction* action : {&speakWords_, &languages_}) {
-        action->setEnabled(false);
-        action->setStatusTip(tr("Speech is off: %1").arg(reason));
-    }
+    speakWords_.setEnabled(false);
+    speakWords_.setStatusTip(tr("Speech is off: %1").arg(reason));
     speakWords_.setChecked(false);
 }
 
@@ -151,8 +162,9 @@ void SpeechControl::ChooseLanguages() {
         const SideLanguage automatic = SideLanguageOf(state, which, {});
         return LanguagesDlg::Side{ChosenLanguage(list, which), automatic.locale, automatic.toAsk};
     };
-    LanguagesDlg dialog(speaker_.Locales(), side(ListSide::TextA), side(ListSide::TextB),
-                        &game_.Window());
+    // Without an engine's languages, every language is offered, for an export.
+    LanguagesDlg dialog(speaker_.Locales().isEmpty() ? EveryLanguage() : speaker_.Locales(),
+                        side(ListSide::TextA), side(ListSide::TextB), &game_.Window());
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

@@ -20,6 +20,8 @@ public:
     SpeechControl(GameInPlay& game, QAction& speakWords, QAction& languages);
 
     const WordSpeech& Speech() const { return speech_; }
+    // Whether the engine answered and offers its languages.
+    bool EngineStarted() const { return engineStarted_; }
 
 public slots:
     // Says a word of the list in play in its side's language, when speech is on.
@@ -43,6 +45,7 @@ private:
     QtSpeaker speaker_;
     WordSpeech speech_;
     bool engineStarting_ = false;
+    bool engineStarted_ = false;
     // The lists whose languages were asked for.
     std::set<std::string> asked_;
 };

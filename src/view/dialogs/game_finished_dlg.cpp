@@ -19,6 +19,25 @@ QString Words(const std::vector<std::string>& words) {
     return decoded.join(QStringLiteral("; "));
 }
 
+// What a screen reader says for the row: "perro = dog, missed once, confused with …".
+QString Spoken(const TroubledPair& pair) {
+    QStringList parts{
+        QStringLiteral("%1 = %2").arg(DecodeWord(pair.textA), DecodeWord(pair.textB))};
+    const std::pair<const char*, int> counts[] = {
+        {QT_TRANSLATE_N_NOOP("CGameFinishedDlg", "missed %n time(s)"), pair.record.missed},
+        {QT_TRANSLATE_N_NOOP("CGameFinishedDlg", "hinted %n time(s)"), pair.record.assisted},
+        {QT_TRANSLATE_N_NOOP("CGameFinishedDlg", "peeked %n time(s)"), pair.record.peeked}};
+    for (const auto& [text, count] : counts) {
+        if (count > 0) {
+            parts.append(CGameFinishedDlg::tr(text, nullptr, count));
+        }
+    }
+    if (!pair.confusedWith.empty()) {
+        parts.append(CGameFinishedDlg::tr("confused with %1").arg(Words(pair.confusedWith)));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 QTreeWidgetItem* RowOf(const TroubledPair& pair) {
     auto* row = new QTreeWidgetItem(
         {DecodeWord(pair.textA), DecodeWord(pair.textB), QString::number(pair.record.missed),
@@ -27,6 +46,7 @@ QTreeWidgetItem* RowOf(const TroubledPair& pair) {
     for (int column = 2; column <= 4; ++column) {
         row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
+    row->setData(0, Qt::AccessibleTextRole, Spoken(pair));
     return row;
 }
 } // namespace
@@ -62,6 +82,7 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
         pairs_->resizeColumnToContents(column);
     }
     pairs_->setVisible(missed);
+    pairs_->setAccessibleName(tr("Pairs to practise"));
     layout->addWidget(pairs_);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -86,6 +107,11 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
     installEventFilter(this);
     for (QWidget* part : findChildren<QWidget*>()) {
         part->installEventFilter(this);
+    }
+    // A screen reader reads the summary, then the hardest pair; the arrows read the others.
+    if (missed) {
+        pairs_->setCurrentItem(pairs_->topLevelItem(0));
+        pairs_->setFocus();
     }
 }
 

@@ -9,11 +9,14 @@
 
 namespace {
 
-// "Spanish (Spain)": what a learner recognises, unlike "es_ES".
+// "Deutsch (Deutschland)", "español de España": each language in its own words, which its
+// speakers recognise whatever language the window is in, unlike "es_ES".
 QString LocaleTitle(const QString& name) {
     const QLocale locale(name);
-    return QStringLiteral("%1 (%2)").arg(QLocale::languageToString(locale.language()),
-                                         QLocale::territoryToString(locale.territory()));
+    const QString language = locale.nativeLanguageName();
+    const QString territory = locale.nativeTerritoryName();
+    return language.contains(territory) ? language
+                                        : QStringLiteral("%1 (%2)").arg(language, territory);
 }
 
 QComboBox* LocaleBox(QStringList locales, const LanguagesDlg::Side& side, QWidget* parent) {

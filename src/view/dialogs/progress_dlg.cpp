@@ -128,7 +128,7 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
         forecast_ = new QChartView(ReviewForecastChart(*progress.review, progress.today), this);
         forecast_->setRenderHint(QPainter::Antialiasing);
         forecast_->setMinimumHeight(180);
-        forecast_->setAccessibleName(tr("Review forecast"));
+        forecast_->setAccessibleName(tr("Review forecast of every list"));
         layout->addWidget(forecast_, 1);
         stages_ = new QLabel(ReviewStagesText(progress.review->stages), this);
         layout->addWidget(stages_);

@@ -21,7 +21,7 @@ struct ListProgress {
 };
 
 // A list's finished games over time (accuracy and seconds per game) and its hardest pairs,
-// and the review forecast of every list.
+// and the review forecast of every list, which says so.
 // Play Hardest Pairs closes it with Accepted.
 class CProgressDlg : public QDialog {
     Q_OBJECT

@@ -19,7 +19,9 @@ QDate DateOf(Day day) {
 
 QChart* ReviewForecastChart(const ReviewSummary& summary, Day today) {
     auto* chart = new QChart;
-    chart->setTitle(QObject::tr("Pairs due for review in the next %1 days").arg(ForecastDays));
+    // The schedule is every list's, though the window shows one list's games.
+    chart->setTitle(
+        QObject::tr("Pairs of every list due for review in the next %1 days").arg(ForecastDays));
     chart->legend()->hide();
     auto* due = new QBarSet(QObject::tr("Pairs due"));
     std::int64_t most = 1;

@@ -6,7 +6,8 @@
 
 class QChart;
 
-// Pairs due on each of the next days from `today` as bars; the first bar counts the overdue.
+// Pairs of every list due on each of the next days from `today` as bars; the first bar counts
+// the overdue.
 QChart* ReviewForecastChart(const ReviewSummary& summary, Day today);
 
 // "New: 3  Learning: 12  Due: 4  Mature: 20".

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -42,6 +43,20 @@ TEST_F(ZoomTest, FitFillsTheWindowAndIsRemembered) {
     again.resize(1900, 1300);
     again.show();
     EXPECT_GT(again.View().Scale(), 1.5);
+}
+
+// A window smaller than the smallest board still reaches all of it by scrolling.
+TEST_F(ZoomTest, FitInATinyWindowScrollsToTheWholeBoard) {
+    frame->resize(200, 150);
+    frame->show();
+    Trigger(CommandId::ZoomToFit);
+    QApplication::processEvents();
+    auto* area = frame->centralWidget()->findChild<QScrollArea*>();
+    ASSERT_NE(area, nullptr);
+    const QSize board = (QSizeF(BoardExtent) * View().Scale()).toSize();
+    EXPECT_EQ(View().size(), board);
+    EXPECT_GT(area->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
 }
 
 // However small the board is shown, it sits in the middle of the window.

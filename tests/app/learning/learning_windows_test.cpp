@@ -4,9 +4,11 @@
 #include "support/games.h"
 #include "view/dialogs/game_finished_dlg.h"
 
+#include <QAccessible>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -92,6 +94,22 @@ TEST_F(LearningWindowsTest, FastAutoFinishEndsInGameFinishedWithEveryPairAssiste
     EXPECT_EQ(prompter->messages.last(), "The missed pairs could not be saved to\n" + nowhere);
 }
 
+// One pair matched, one wrong pick, two pairs removed by Fast Auto Finish: one of four tries.
+TEST_F(LearningWindowsTest, ProgressCountsPairsRemovedAutomaticallyAsNotKnown) {
+    Click(1, 4), Click(2, 4), Click(3, 4);
+    ASSERT_EQ(std::tuple(State().CorrectCount, State().WrongCount), std::tuple(1, 1));
+    learningPrompter->afterGame.push_back(AfterGame::Close);
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(GameFinishedShown());
+    Trigger(CommandId::Progress);
+    const CProgressDlg dialog(learningPrompter->progress.at(0));
+    ASSERT_NE(dialog.Chart(), nullptr);
+    const auto* accuracy = qobject_cast<QLineSeries*>(dialog.Chart()->chart()->series().value(0));
+    ASSERT_NE(accuracy, nullptr);
+    ASSERT_EQ(accuracy->count(), 1);
+    EXPECT_EQ(accuracy->at(0).y(), 25);
+}
+
 TEST_F(LearningWindowsTest, ProgressChartsTheListsGamesAndDealsItsHardestPairs) {
     Trigger(CommandId::Progress);
     ASSERT_EQ(learningPrompter->progress.size(), 1u);
@@ -157,6 +175,32 @@ TEST_F(LearningWindowsTest, TheTypeButtonAsksForTheMissedPairsOrForTheWholeRevie
         dialog.TypeButton()->click();
         EXPECT_EQ(dialog.result(), c.enabled ? CGameFinishedDlg::TypePairs : 0);
     }
+}
+
+// A screen reader hears the list's name and then its first pair whole; the arrows go on.
+TEST_F(LearningWindowsTest, GameFinishedPutsTheFocusOnTheHardestPairWhichIsReadWhole) {
+    const GameReport missed{
+        42,
+        3,
+        1,
+        0,
+        0,
+        {{0, "perro", "dog", {1, 0, 0, {}}, {}}, {1, "gato", "cat", {2, 1, 3, {}}, {"pez = fish"}}},
+        false};
+    CGameFinishedDlg dialog(missed, [] {});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.Pairs());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(dialog.Pairs());
+    EXPECT_EQ(list->text(QAccessible::Name), "Pairs to practise");
+    const auto focused = [list] {
+        const QAccessibleInterface* row = list->focusChild();
+        return row != nullptr ? row->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(focused(), "perro = dog, missed once");
+    QTest::keyClick(dialog.Pairs(), Qt::Key_Down);
+    EXPECT_EQ(focused(),
+              "gato = cat, missed 2 times, hinted once, peeked 3 times, confused with pez = fish");
 }
 
 // Enter held since the winning pick repeats into the window: only a new press chooses.

@@ -197,6 +197,10 @@ TEST_F(TodaysReviewTest, ProgressForecastsThePairsDuePerDay) {
     ASSERT_EQ(due->count(), ForecastDays);
     EXPECT_EQ(std::tuple(due->at(0), due->at(5), due->at(1)), std::tuple(1, 2, 0));
     EXPECT_EQ(dialog.Stages()->text(), "New: 0   Learning: 2   Due: 1   Mature: 0");
+    // The list's page says whose forecast it is: both lists' pairs are in it.
+    EXPECT_EQ(dialog.Forecast()->chart()->title(),
+              "Pairs of every list due for review in the next 30 days");
+    EXPECT_EQ(dialog.Forecast()->accessibleName(), "Review forecast of every list");
 }
 
 // The board's places whose top tile belongs to `pair`.

@@ -15,11 +15,14 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <chrono>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -161,6 +164,14 @@ TEST_F(WordListEditorTest, UndoStepsBackThroughEveryKindOfEdit) {
     emit editor.Description().editingFinished();
     editor.ActionNamed("undo")->trigger();
     EXPECT_EQ(editor.Description().text(), "Test list");
+    // Redo has the game window's keys.
+    QApplication::setActiveWindow(&editor);
+    editor.Table().setFocus();
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z}) {
+        QTest::keyClick(&editor.Table(), keys.key(), keys.keyboardModifiers());
+        EXPECT_EQ(editor.Description().text(), "Changed") << keys.toCombined();
+        editor.ActionNamed("undo")->trigger();
+    }
 }
 
 TEST_F(WordListEditorTest, PastesCopiesFindsAndNamesColumnsAfterTheLanguages) {
@@ -221,8 +232,7 @@ TEST_F(WordListEditorTest, ChecksShowAtTheRowAndBlockSavingOnlyWhereTheyMust) {
     EXPECT_EQ(model.index(2, WordListModel::NotesColumn).data().toString(),
               "This pair is in the list already.");
     EXPECT_EQ(model.index(3, 1).data(Qt::ToolTipRole).toString(), "A word is missing.");
-    EXPECT_EQ(editor.Summary(),
-              "4 pair(s). 1 row(s) must be corrected before the list can be saved.");
+    EXPECT_EQ(editor.Summary(), "4 pairs. 1 row must be corrected before the list can be saved.");
     answers->paths.push_back(QString::fromStdString(Path("blocked.txt")));
     EXPECT_FALSE(editor.Save());
     EXPECT_EQ(answers->asked, QStringList({"Row 4: A word is missing.\nThe list is not saved "
@@ -233,6 +243,49 @@ TEST_F(WordListEditorTest, ChecksShowAtTheRowAndBlockSavingOnlyWhereTheyMust) {
     EXPECT_TRUE(editor.Save());
     EXPECT_EQ(ReadBytes(Path("blocked.txt")),
               "\n10:30\nhalf past ten\nchat\ncat\nchat\ncat\nlonely\nalone\n");
+}
+
+// A list that cannot be written says why, in the system's words.
+TEST_F(WordListEditorTest, SaveWhereNoFileCanBeWrittenSaysWhy) {
+    WordListEditor& editor = NewEditor();
+    editor.Model().PasteRows(0, "chat\tcat\n");
+    const std::filesystem::path locked = files.path() / "locked";
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_exec);
+    std::vector<std::pair<std::string, QString>> cases{
+        {Path("none/a.txt"), "No such file or directory"}};
+    if (geteuid() != 0) {
+        cases.emplace_back((locked / "a.txt").string(), "Permission denied"); // not for root
+    }
+    for (const auto& [path, reason] : cases) {
+        answers->asked.clear();
+        answers->paths.push_back(QString::fromStdString(path));
+        editor.ActionNamed("saveAs")->trigger();
+        EXPECT_EQ(answers->asked,
+                  QStringList({"save as", QString::fromStdString("Can't write the file\n" + path) +
+                                              " (" + reason + ")"}));
+        EXPECT_TRUE(editor.isWindowModified());
+    }
+}
+
+TEST_F(WordListEditorTest, CountOfPairsTakesItsPluralAndTheEditorFitsTheScreen) {
+    WordListEditor& editor = NewEditor();
+    const std::pair<const char*, QString> steps[] = {
+        {"", "0 pairs."}, {"un\tone\n", "1 pair."}, {"deux\ttwo\n", "2 pairs."}};
+    for (const auto& [pasted, summary] : steps) {
+        editor.Model().PasteRows(0, pasted);
+        EXPECT_EQ(editor.Summary(), summary) << pasted;
+    }
+    // It opens over the game's window, wherever that is, and whole on the screen.
+    const QRect screen = frame->screen()->availableGeometry();
+    for (const QPoint corner : {screen.topLeft(), screen.center(), screen.bottomRight()}) {
+        frame->setGeometry(QRect(corner - QPoint(100, 100), QSize(200, 200)));
+        WordListEditor& placed = NewEditor();
+        EXPECT_TRUE(screen.contains(placed.frameGeometry())) << corner.x();
+        EXPECT_TRUE(placed.frameGeometry().intersects(frame->frameGeometry())) << corner.x();
+        placed.close();
+    }
 }
 
 // Closing with changes asks; Save and Deal puts the list in play.
@@ -401,12 +454,16 @@ TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
         dialog.LayoutButton(WorksheetLayout::Cards)->setChecked(true);
         dialog.accept();
     });
-    AnswerWhenShown<QPrintPreviewDialog>([&previewed](QPrintPreviewDialog& dialog) {
+    QMarginsF margins;
+    AnswerWhenShown<QPrintPreviewDialog>([&previewed, &margins](QPrintPreviewDialog& dialog) {
         previewed = true;
+        margins = dialog.printer()->pageLayout().margins(QPageLayout::Millimeter);
         dialog.reject();
     });
     Trigger(CommandId::PrintWorksheet);
     EXPECT_TRUE(previewed);
+    // As wide as the PDF's that the command line writes.
+    EXPECT_EQ(margins, QMarginsF(15, 15, 15, 15));
 }
 
 } // namespace

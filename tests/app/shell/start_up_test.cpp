@@ -36,6 +36,21 @@ TEST(StartUpTest, CommandLineAsksForPlayHelpVersionOrReportsMisuse) {
          QStringLiteral("glossatiles %1\n").arg(GlossatilesVersion)},
         {{"glossatiles", "a.txt", "b.txt"}, Request::UsageError, "", "glossatiles: "},
         {{"glossatiles", "--bogus"}, Request::UsageError, "", "glossatiles: "},
+        // Qt's own options are QApplication's to take, with or without a value.
+        {{"glossatiles", "-style", "Fusion", "-reverse", "verbs.txt"},
+         Request::Play,
+         QDir::current().filePath("verbs.txt"),
+         ""},
+        {{"glossatiles", "--platform=offscreen", "-stylesheet", "a.qss", "--help"},
+         Request::Help,
+         "",
+         "Usage: glossatiles [options] [FILE]"},
+        {{"glossatiles", "-platform", "xcb", "--version"},
+         Request::Version,
+         "",
+         QStringLiteral("glossatiles %1\n").arg(GlossatilesVersion)},
+        {{"glossatiles", "--", "-style"}, Request::Play, QDir::current().filePath("-style"), ""},
+        {{"glossatiles", "-styles"}, Request::UsageError, "", "glossatiles: "},
     };
     for (const auto& [arguments, request, file, answerStart] : cases) {
         const GameCommandLine parsed = ParseGameCommandLine(arguments);

@@ -1,5 +1,6 @@
 #include "app/shell/note_bar.h"
 #include "app/speech/qt_speaker.h"
+#include "app/speech/speech_control.h"
 #include "app/speech/speech_languages.h"
 #include "frame_fixture.h"
 #include "view/dialogs/languages_dlg.h"
@@ -30,8 +31,7 @@ protected:
     bool TurnOnAndWaitForEngine() {
         Trigger(CommandId::SpeakWords);
         return QTest::qWaitFor(
-            [this] { return frame->Action(Languages)->isEnabled() || !SpeakWords().isEnabled(); },
-            15000);
+            [this] { return frame->Speech().EngineStarted() || !SpeakWords().isEnabled(); }, 15000);
     }
     // The board column on level 1 (row 4) of the tile showing one side of a pair.
     int ColumnOf(int pair, int side) {
@@ -72,14 +72,19 @@ TEST(SpeechLanguages, ListLanguagesMapToLocalesAndTheChoiceKeepsItsOrder) {
     EXPECT_EQ(LanguagesToAskAbout({}, QLocale::c()), QStringList({"en", "fr", "de", "es"}));
 }
 
-TEST(SpeechLanguages, TheLanguagesWindowOffersNoCLocale) {
+// Each language is named in its own words, whatever the window's language.
+TEST(SpeechLanguages, TheLanguagesWindowOffersNoCLocaleAndNamesEachInItsOwnWords) {
     const LanguagesDlg::Side side{QString(), "fr_FR", {}};
-    const LanguagesDlg dialog({"C", "fr_FR", "de_DE"}, side, side);
+    const LanguagesDlg dialog({"C", "fr_FR", "de_DE", "es_ES"}, side, side);
     QStringList offered;
+    QStringList titles;
     for (int i = 0; i < dialog.WordsBox()->count(); ++i) {
         offered.append(dialog.WordsBox()->itemData(i).toString());
+        titles.append(dialog.WordsBox()->itemText(i));
     }
-    EXPECT_EQ(offered, QStringList({"", "fr_FR", "de_DE"}));
+    EXPECT_EQ(offered, QStringList({"", "de_DE", "es_ES", "fr_FR"}));
+    EXPECT_EQ(titles, QStringList({"Automatic: français (France)", "Deutsch (Deutschland)",
+                                   "español de España", "français (France)"}));
 }
 
 // A speech server that takes the engine's connection and answers nothing for a while, as a
@@ -139,12 +144,22 @@ TEST(QtSpeakerTest, ClosingWaitsForTheEngineToFinish) {
 // The tests run against a speech-dispatcher address where nobody listens (see main.cpp).
 TEST_F(SpeechTest, WithoutASpeechServerSpeakWordsIsDisabledSaysWhyAndPlayGoesOn) {
     ASSERT_TRUE(TurnOnAndWaitForEngine());
-    for (const int id : {CommandId::SpeakWords, Languages}) {
-        EXPECT_FALSE(frame->Action(id)->isEnabled());
-        EXPECT_TRUE(frame->Action(id)->statusTip().contains("speech-dispatcher"))
-            << frame->Action(id)->statusTip().toStdString();
-    }
+    EXPECT_FALSE(SpeakWords().isEnabled());
+    EXPECT_TRUE(SpeakWords().statusTip().contains("speech-dispatcher"))
+        << SpeakWords().statusTip().toStdString();
     EXPECT_FALSE(SpeakWords().isChecked());
+    // Languages name an exported list's sides too: every language is offered.
+    ASSERT_TRUE(frame->Action(Languages)->isEnabled());
+    bool offered = false;
+    QTimer::singleShot(0, [&offered] {
+        auto* dialog = qobject_cast<LanguagesDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->WordsBox()->findData("es_ES") > 0 &&
+                  dialog->TranslationsBox()->findData("de_DE") > 0;
+        dialog->reject();
+    });
+    Trigger(Languages);
+    EXPECT_TRUE(offered);
     OpenList(2);
     Click(ColumnOf(0, 0), 4);
     EXPECT_TRUE(State().HasSelection());
@@ -180,7 +195,7 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInThe
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<LanguagesDlg*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->WordsBox()->itemText(0), "Automatic: Spanish (Spain)");
+        EXPECT_EQ(dialog->WordsBox()->itemText(0), "Automatic: español de España");
         EXPECT_EQ(dialog->TranslationsBox()->itemText(0), "Automatic: not known, not spoken");
         dialog->TranslationsBox()->setCurrentIndex(dialog->TranslationsBox()->findData("en_US"));
         dialog->accept();
