@@ -72,8 +72,9 @@ bool ExportResults(const GameState& state, GameHost& host, SqliteProgressStore& 
         return ResultsFileText(MakeLearnerResults(learner, list, LocalDay(host.CurrentTime()),
                                                   ClippedWeights(settings->weights)));
     };
-    if (WriteFileAtomically(path, text) != AtomicWriteResult::Written) {
-        host.Report({GT_TEXT("Message", "Can't write the file\n%1"), {path}});
+    if (const AtomicWrite write = WriteFileAtomically(path, text);
+        write.result != AtomicWriteResult::Written) {
+        host.Report(CantWriteFile(path, write));
         return false;
     }
     return true;
