@@ -4,6 +4,7 @@
 #include "app/base/prompter.h"
 #include "app/board/glossatiles_view.h"
 #include "app/board/import_choices.h"
+#include "app/board/opening_with_progress.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/game_state.h"
@@ -75,8 +76,10 @@ void GameFiles::OnFileImport() {
 void GameFiles::OpenChosenFile(bool showImportChoices) {
     Replace([&](GameDealer&) {
         RememberedImportChooser importChooser(prompter_, &view_, showImportChoices);
-        const bool opened = Opened(OpenFile(state_, view_, openingDeal_, &importChooser));
-        Used(opened, PathText(view_.LastChosenFile()));
+        const std::string path = view_.ChooseFileToOpen();
+        Used(Opened(OpenWithProgress(view_, state_, view_, path, openingDeal_, &importChooser,
+                                     slowOpenDelay_)),
+             PathText(path));
     });
 }
 
@@ -141,9 +144,9 @@ void GameFiles::OnExportWordList() {
 
 bool GameFiles::OpenPath(const QString& path) {
     RememberedImportChooser importChooser(prompter_, &view_, false);
-    return Used(
-        Opened(::OpenFileAtPath(state_, view_, PathBytes(path), openingDeal_, &importChooser)),
-        path);
+    return Used(Opened(OpenWithProgress(view_, state_, view_, PathBytes(path), openingDeal_,
+                                        &importChooser, slowOpenDelay_)),
+                path);
 }
 
 void GameFiles::DealPractice(PracticePairs pairs, const char* what, std::string_view kind) {

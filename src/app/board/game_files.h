@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/base/game_in_play.h"
+#include "app/board/opening_with_progress.h"
 #include "game/deal.h"
 #include "game/unsaved_changes.h"
 
@@ -17,6 +18,8 @@ public:
 
     // How File > Open, the recent files and the command line deal a word list.
     void SetOpeningDeal(DealKind deal) { openingDeal_ = deal; }
+    // How long an open reads before it shows its progress and a Cancel button.
+    void SetSlowOpenDelay(std::chrono::milliseconds delay) { slowOpenDelay_ = delay; }
 
     const GameState& State() const override;
     GameHost& Host() override;
@@ -55,4 +58,5 @@ private:
     Prompter& prompter_;
     UnsavedChanges changes_;
     DealKind openingDeal_ = DealKind::Plain;
+    std::chrono::milliseconds slowOpenDelay_ = SlowOpenDelay;
 };

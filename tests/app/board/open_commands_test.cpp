@@ -1,3 +1,4 @@
+#include "app/board/game_files.h"
 #include "app/lists/teacher_commands.h"
 #include "app/lists/word_list_editor.h"
 #include "app/shell/glossatiles_app.h"
@@ -8,6 +9,8 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 
@@ -104,6 +107,30 @@ TEST_F(OpenCommandsTest, RecentListGetsEveryOpenedFileNewestFirst) {
     opened.removeAt(1);
     EXPECT_EQ(frame->RecentFiles().Files(), opened.mid(0, 7));
     EXPECT_EQ(prompter->messages.size(), 2);
+}
+
+// A slow open shows its progress over the window; Cancel stops the reading and the game in play
+// stays, as it was, with nothing added to the recent files.
+TEST_F(OpenCommandsTest, CancelOnASlowOpensProgressKeepsTheGameInPlay) {
+    OpenList(3);
+    const QStringList recent = frame->RecentFiles().Files();
+    dynamic_cast<GameFiles&>(frame->Game()).SetSlowOpenDelay(std::chrono::milliseconds(0));
+    std::string text = "Big list\n";
+    for (int i = 0; i < 2'000'000; ++i) {
+        text += "word" + std::to_string(i) + "\nmot" + std::to_string(i) + "\n";
+    }
+    prompter->filesToOpen.push_back(QString::fromStdString(files.Write("big.txt", text)));
+    QString shown;
+    AnswerWhenShown<QProgressDialog>([&shown](QProgressDialog& progress) {
+        shown = progress.labelText();
+        progress.findChild<QPushButton*>()->click();
+    });
+    Trigger(CommandId::FileOpen);
+    EXPECT_EQ(shown, "Opening big.txt…");
+    EXPECT_EQ(State().WordsCount, 3);
+    EXPECT_EQ(TilesOnBoard(), 6);
+    EXPECT_EQ(frame->RecentFiles().Files(), recent);
+    EXPECT_TRUE(prompter->messages.isEmpty());
 }
 
 // Whatever hears that a game started finds the new game in place; a failed open starts none.
