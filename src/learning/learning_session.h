@@ -3,6 +3,8 @@
 #include "learning/game_record.h"
 #include "learning/progress_store.h"
 
+#include <ctime>
+
 class GameHost;
 struct GameState;
 
@@ -12,8 +14,8 @@ class LearningSession {
 public:
     explicit LearningSession(ProgressStore& store) : store_(store) {}
 
-    // True when this event won the game; its result is stored by then.
-    bool Hear(const GameState& state, GameHost& host, const PlayEvent& event);
+    // True when this event, at `now`, won the game; its result is stored by then.
+    bool Hear(const GameState& state, GameHost& host, const PlayEvent& event, std::time_t now);
     const GameRecord& Record() const { return record_; }
 
 private:

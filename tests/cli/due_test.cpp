@@ -18,7 +18,7 @@ public:
     }
     void OnPlayEvent(const PlayEvent& event) override {
         RecordingHost::OnPlayEvent(event);
-        session_.Hear(state_, *this, event);
+        session_.Hear(state_, *this, event, CurrentTime());
     }
 
 private:

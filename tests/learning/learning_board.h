@@ -58,7 +58,7 @@ public:
 
     void OnPlayEvent(const PlayEvent& event) override {
         RecordingHost::OnPlayEvent(event);
-        wins += session_.Hear(state_, *this, event) ? 1 : 0;
+        wins += session_.Hear(state_, *this, event, CurrentTime()) ? 1 : 0;
     }
 
 private:

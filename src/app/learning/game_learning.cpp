@@ -38,7 +38,7 @@ Day GameLearning::Today() const {
 
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
     const GameState& state = game_.State();
-    if (!session_->Hear(state, game_.Host(), event)) {
+    if (!session_->Hear(state, game_.Host(), event, clock_->Now())) {
         return;
     }
     emit GameRecorded();
@@ -115,7 +115,7 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
         return;
     }
     GameHost& host = game_.Host();
-    if (!store_->Record(RoundResult(round, game_.State(), host.CurrentTime()))) {
+    if (!store_->Record(RoundResult(round, game_.State(), clock_->Now()))) {
         host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
 }
