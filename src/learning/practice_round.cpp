@@ -2,6 +2,8 @@
 
 #include "game/random_source.h"
 
+#include <utility>
+
 namespace {
 const std::string Nothing;
 } // namespace
@@ -114,7 +116,31 @@ void PracticeRound::Record(Grade grade, std::time_t now) {
             queue_.push_back({question.pair, question.asksTextA, true});
         }
     }
+    lastAnswered_ = question;
     endedAt_ = now;
+}
+
+bool PracticeRound::OverruleLastAnswer() {
+    if (!lastAnswered_) {
+        return false;
+    }
+    const Question last = *std::exchange(lastAnswered_, std::nullopt);
+    PracticedPair& practiced = answered_[*answeredAt_[last.pair]];
+    if (last.retry) {
+        if (practiced.retry != Grade::Again) {
+            return false;
+        }
+        practiced.retry = Grade::Hard;
+        return true;
+    }
+    if (practiced.first != Grade::Again) {
+        return false;
+    }
+    practiced.first = Grade::Hard;
+    std::erase_if(queue_, [&last](const Question& queued) {
+        return queued.retry && queued.pair == last.pair;
+    });
+    return true;
 }
 
 void PracticeRound::SetDirection(RoundDirection direction, RandomSource& random) {

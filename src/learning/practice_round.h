@@ -107,6 +107,9 @@ public:
     RoundDirection Direction() const { return direction_; }
     // Escape: what was answered counts, the rest is not asked.
     void End(std::time_t now);
+    // "I was right": the answer just graded Again counts as Hard, the player's word against the
+    // checker's, and its pair does not come back for it. False when there is no such answer.
+    bool OverruleLastAnswer();
 
     // The pairs answered, in the order first asked.
     const std::vector<PracticedPair>& Answered() const { return answered_; }
@@ -139,6 +142,7 @@ private:
     std::vector<std::optional<std::size_t>> answeredAt_;
     std::vector<PracticedPair> answered_;
     std::int32_t answers_ = 0;
+    std::optional<Question> lastAnswered_;
     std::time_t startedAt_;
     std::time_t endedAt_;
     bool ended_ = false;

@@ -25,10 +25,11 @@ QString VerdictText(const AnswerCheck& check) {
     switch (check.verdict) {
     case AnswerVerdict::Right:
         return CTypingRoundDlg::tr("Right");
+    // The answer follows on a line of its own.
     case AnswerVerdict::RightButAccents:
-        return CTypingRoundDlg::tr("Mind the accents: %1").arg(Text(check.closest));
+        return CTypingRoundDlg::tr("Mind the accents");
     case AnswerVerdict::Almost:
-        return CTypingRoundDlg::tr("Almost: %1").arg(Text(check.closest));
+        return CTypingRoundDlg::tr("Almost");
     case AnswerVerdict::Wrong:
         break;
     }
@@ -62,6 +63,9 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
     form->addRow(tr("&Direction:"), direction_);
     layout->addLayout(form);
 
+    progress_ = new QLabel(this);
+    progress_->setAlignment(Qt::AlignRight);
+    layout->addWidget(progress_);
     prompt_ = new QLabel(this);
     layout->addWidget(prompt_);
     word_ = new QLabel(this);
@@ -86,8 +90,11 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
 
     auto* buttons = new QDialogButtonBox(this);
     go_ = buttons->addButton(tr("Check"), QDialogButtonBox::ActionRole);
+    overrule_ = buttons->addButton(tr("&I was right"), QDialogButtonBox::ActionRole);
+    overrule_->setVisible(false);
     close_ = buttons->addButton(tr("End Round"), QDialogButtonBox::RejectRole);
     go_->setDefault(true);
+    connect(overrule_, &QPushButton::clicked, this, &CTypingRoundDlg::Overrule);
     // Enter goes to the default button from the answer line and from the direction list.
     connect(go_, &QPushButton::clicked, this, &CTypingRoundDlg::OnEnter);
     connect(close_, &QPushButton::clicked, this, &CTypingRoundDlg::reject);
@@ -104,6 +111,9 @@ void CTypingRoundDlg::Ask() {
         ShowSummary();
         return;
     }
+    const RoundProgress progress = round_.Progress();
+    progress_->setText(tr("%1 of %2").arg(progress.question).arg(progress.questions));
+    overrule_->setVisible(false);
     const QString word = Text(round_.Shown());
     prompt_->setText(round_.ShowsTextA() ? tr("Type the translation of:")
                                          : tr("Type the word for:"));
@@ -145,10 +155,22 @@ void CTypingRoundDlg::Check() {
         html += QStringLiteral("<br>") + tr("You typed: %1").arg(MarkedHtml(typed, check.closest));
     }
     verdict_->setText(html);
+    overrule_->setVisible(check.verdict == AnswerVerdict::Wrong);
     const QString spoken = QStringLiteral("%1. %2").arg(verdict, answer);
     answer_->setAccessibleDescription(spoken);
     emit Spoken(spoken);
     emit RightAnswerShown(expected, textA);
+}
+
+void CTypingRoundDlg::Overrule() {
+    if (!round_.OverruleLastAnswer()) {
+        return;
+    }
+    overrule_->setVisible(false);
+    const QString counted = tr("Counted as right");
+    verdict_->setText(QStringLiteral("<b>%1</b>").arg(counted.toHtmlEscaped()));
+    go_->setFocus();
+    emit Spoken(counted);
 }
 
 void CTypingRoundDlg::ShowSummary() {
@@ -159,7 +181,8 @@ void CTypingRoundDlg::ShowSummary() {
                              .arg(summary.rightAfterRetry)
                              .arg(summary.wrong)
                              .arg(Text(Duration(summary.seconds)));
-    for (QWidget* question : std::initializer_list<QWidget*>{prompt_, word_, answer_, go_}) {
+    for (QWidget* question :
+         std::initializer_list<QWidget*>{progress_, prompt_, word_, answer_, go_, overrule_}) {
         question->setVisible(false);
     }
     direction_->setEnabled(false);

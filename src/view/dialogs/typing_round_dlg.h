@@ -25,6 +25,9 @@ public:
     QLineEdit* AnswerLine() const { return answer_; }
     QLabel* Verdict() const { return verdict_; }
     QLabel* Summary() const { return summary_; }
+    QLabel* ProgressLabel() const { return progress_; }
+    // "I was right", offered after a Wrong.
+    QPushButton* OverruleButton() const { return overrule_; }
 
 signals:
     // After each answer: the right answer, of side TextA or TextB, for speech.
@@ -42,18 +45,21 @@ private:
     void Ask();
     void OnEnter();
     void Check();
+    void Overrule();
     void ShowSummary();
     void ChooseDirection(int index);
 
     TypingRound& round_;
     RandomSource& random_;
     QComboBox* direction_;
+    QLabel* progress_;
     QLabel* prompt_;
     QLabel* word_;
     QLineEdit* answer_;
     QLabel* verdict_;
     QLabel* summary_;
     QPushButton* go_;
+    QPushButton* overrule_;
     QPushButton* close_;
     bool showingVerdict_ = false;
 };

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <map>
@@ -112,6 +113,40 @@ TEST_F(TypingRoundTest, TheDirectionChosenInTheRoundIsRememberedForTheList) {
     const auto games = store->Games(IdentityOf(State()).fingerprint);
     ASSERT_TRUE(games && games->size() == 1u) << EnglishText(store->Problem());
     EXPECT_EQ(games->at(0).listPath, "list.txt");
+}
+
+// Asked for the French words: a slip in a long one is Almost, which names the answer once; a
+// wrong answer the player overrules with "I was right" counts as Hard and does not come back.
+TEST_F(TypingRoundTest, AlmostNamesTheAnswerOnceAndIWasRightCountsAWrongAnswer) {
+    QStringList progress;
+    TypeTheWords([&](CTypingRoundDlg& dialog) {
+        dialog.DirectionBox()->setCurrentIndex(1);
+        emit dialog.DirectionBox()->activated(1);
+        for (int question = 0; question < 3; ++question) {
+            progress.append(dialog.ProgressLabel()->text());
+            const QString expected = Partners.at(dialog.Word()->text());
+            SCOPED_TRACE(expected.toStdString());
+            if (expected.size() >= 5) {
+                Type(dialog, expected.chopped(1));
+                EXPECT_TRUE(dialog.Verdict()->text().startsWith("<b>Almost</b>"));
+                EXPECT_EQ(dialog.Verdict()->text().count(expected), 1);
+                EXPECT_FALSE(dialog.OverruleButton()->isVisible());
+            } else {
+                Type(dialog, "zzz");
+                ASSERT_TRUE(dialog.OverruleButton()->isVisible());
+                dialog.OverruleButton()->click();
+                EXPECT_EQ(dialog.Verdict()->text(), "<b>Counted as right</b>");
+                EXPECT_FALSE(dialog.OverruleButton()->isVisible());
+            }
+            QTest::keyClick(dialog.AnswerLine(), Qt::Key_Return);
+        }
+        EXPECT_TRUE(dialog.Summary()->isVisible());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([this] { return summary.has_value(); }, 5000));
+    EXPECT_EQ(progress, QStringList({"1 of 3", "2 of 3", "3 of 3"}));
+    EXPECT_EQ(std::tuple(summary->rightFirstTry, summary->wrong, summary->grades[1]),
+              std::tuple(3, 0, 3));
 }
 
 TEST_F(TypingRoundTest, GameFinishedTypesTheMissedPairsOnly) {
