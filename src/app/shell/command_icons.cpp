@@ -4,16 +4,29 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 
 #include <cmath>
 
 namespace {
 
-using Drawing = void (*)(QPainter&);
+// The colours of the drawings that stand on the toolbar without a frame of their own, so that
+// they show on a dark toolbar as on a light one.
+struct Ink {
+    QColor line;
+    QColor blue;
+};
+
+Ink InkFor(const QPalette& palette) {
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    return {palette.color(QPalette::WindowText), dark ? QColor(120, 170, 255) : QColor(0, 0, 220)};
+}
+
+using Drawing = void (*)(QPainter&, const Ink&);
 
 // Drawings use a 16 x 16 grid and are rendered at several sizes so they stay sharp.
-QIcon Render(Drawing draw) {
+QIcon Render(Drawing draw, const Ink& ink = InkFor(QPalette())) {
     QIcon icon;
     for (const int size : {16, 24, 32, 48}) {
         QPixmap pixmap(size, size);
@@ -21,7 +34,7 @@ QIcon Render(Drawing draw) {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(size / 16.0, size / 16.0);
-        draw(painter);
+        draw(painter, ink);
         painter.end();
         icon.addPixmap(pixmap);
     }
@@ -44,11 +57,11 @@ void DrawPage(QPainter& p, const QRectF& page) {
                              page.topRight() + QPointF(0, fold)});
 }
 
-void DrawNew(QPainter& p) {
+void DrawNew(QPainter& p, const Ink&) {
     DrawPage(p, QRectF(3.5, 1.5, 9, 13));
 }
 
-void DrawOpen(QPainter& p) {
+void DrawOpen(QPainter& p, const Ink&) {
     p.setPen(Outline(QColor(120, 90, 0)));
     p.setBrush(QColor(230, 190, 60));
     p.drawRect(QRectF(1.5, 4.5, 12, 9));
@@ -57,7 +70,7 @@ void DrawOpen(QPainter& p) {
     p.drawPolygon(QPolygonF{{4.5, 7.5}, {15.5, 7.5}, {13.5, 13.5}, {1.5, 13.5}});
 }
 
-void DrawSave(QPainter& p) {
+void DrawSave(QPainter& p, const Ink&) {
     p.setPen(Outline());
     p.setBrush(QColor(40, 70, 170));
     p.drawRect(QRectF(1.5, 1.5, 13, 13));
@@ -67,7 +80,7 @@ void DrawSave(QPainter& p) {
     p.drawRect(QRectF(4.5, 10.5, 7, 4));
 }
 
-void DrawCut(QPainter& p) {
+void DrawCut(QPainter& p, const Ink&) {
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(4.5, 12), 2.5, 2.5);
@@ -76,12 +89,12 @@ void DrawCut(QPainter& p) {
     p.drawLine(QPointF(10, 10), QPointF(4.5, 1.5));
 }
 
-void DrawCopy(QPainter& p) {
+void DrawCopy(QPainter& p, const Ink&) {
     DrawPage(p, QRectF(1.5, 1.5, 8, 10));
     DrawPage(p, QRectF(6.5, 4.5, 8, 10));
 }
 
-void DrawPaste(QPainter& p) {
+void DrawPaste(QPainter& p, const Ink&) {
     p.setPen(Outline(QColor(90, 60, 20)));
     p.setBrush(QColor(180, 130, 60));
     p.drawRect(QRectF(1.5, 2.5, 10, 12));
@@ -90,7 +103,7 @@ void DrawPaste(QPainter& p) {
     DrawPage(p, QRectF(6.5, 6.5, 8, 9));
 }
 
-void DrawPrint(QPainter& p) {
+void DrawPrint(QPainter& p, const Ink&) {
     p.setPen(Outline());
     p.setBrush(Qt::white);
     p.drawRect(QRectF(4.5, 1.5, 7, 5));
@@ -103,7 +116,7 @@ void DrawPrint(QPainter& p) {
     p.drawRect(QRectF(12, 8, 1.5, 1.5));
 }
 
-void DrawAbout(QPainter& p) {
+void DrawAbout(QPainter& p, const Ink&) {
     p.setPen(Outline(QColor(0, 0, 128)));
     p.setBrush(QColor(255, 255, 200));
     p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
@@ -115,35 +128,35 @@ void DrawAbout(QPainter& p) {
     p.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-void DrawBars(QPainter& p) {
-    p.setPen(QPen(Qt::black, 1.5, Qt::SolidLine, Qt::FlatCap));
+void DrawBars(QPainter& p, const Ink& ink) {
+    p.setPen(QPen(ink.line, 1.5, Qt::SolidLine, Qt::FlatCap));
     for (const qreal y : {11.0, 13.5}) {
         p.drawLine(QPointF(2, y), QPointF(14, y));
     }
 }
 
-void DrawLevelDown(QPainter& p) {
+void DrawLevelDown(QPainter& p, const Ink& ink) {
     p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
+    p.setBrush(ink.line);
     p.drawPolygon(QPolygonF{{3, 2}, {13, 2}, {8, 8.5}});
-    DrawBars(p);
+    DrawBars(p, ink);
 }
 
-void DrawLevelUp(QPainter& p) {
+void DrawLevelUp(QPainter& p, const Ink& ink) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(220, 0, 0));
     p.drawPolygon(QPolygonF{{3, 8.5}, {13, 8.5}, {8, 2}});
-    DrawBars(p);
+    DrawBars(p, ink);
 }
 
-void DrawAllLevels(QPainter& p) {
-    p.setPen(QPen(QColor(0, 0, 220), 1.5, Qt::SolidLine, Qt::FlatCap));
+void DrawAllLevels(QPainter& p, const Ink& ink) {
+    p.setPen(QPen(ink.blue, 1.5, Qt::SolidLine, Qt::FlatCap));
     for (qreal y = 2.5; y < 15; y += 2.5) {
         p.drawLine(QPointF(2, y), QPointF(14, y));
     }
 }
 
-void DrawHint(QPainter& p) {
+void DrawHint(QPainter& p, const Ink&) {
     p.setPen(Outline());
     p.setBrush(QColor(230, 0, 0));
     p.drawRect(QRectF(1.5, 1.5, 9, 7));
@@ -151,7 +164,7 @@ void DrawHint(QPainter& p) {
     p.drawRect(QRectF(5.5, 6.5, 9, 7));
 }
 
-void DrawPointer(QPainter& p) {
+void DrawPointer(QPainter& p, const Ink&) {
     p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::white);
     QPainterPath hand;
@@ -166,8 +179,8 @@ void DrawPointer(QPainter& p) {
     p.drawPath(hand);
 }
 
-void DrawFan(QPainter& p) {
-    p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap));
+void DrawFan(QPainter& p, const Ink& ink) {
+    p.setPen(QPen(ink.line, 1.0, Qt::SolidLine, Qt::RoundCap));
     const QPointF hub(2, 14);
     for (int i = 0; i <= 5; ++i) {
         const double angle = (i * 90.0 / 5) * 3.14159265358979 / 180.0;
@@ -175,7 +188,7 @@ void DrawFan(QPainter& p) {
     }
 }
 
-void DrawTile(QPainter& p) {
+void DrawTile(QPainter& p, const Ink&) {
     p.setPen(QPen(QColor(0, 255, 255), 1.0));
     p.setBrush(QColor(7, 209, 108));
     p.drawRoundedRect(QRectF(0.5, 3.5, 15, 9), 1.5, 1.5);
@@ -190,7 +203,8 @@ QIcon Themed(const char* name, Drawing fallback) {
 
 } // namespace
 
-QIcon CommandIcon(int commandId) {
+QIcon CommandIcon(int commandId, const QPalette& palette) {
+    const Ink ink = InkFor(palette);
     switch (commandId) {
     case CommandId::FileNew:
         return Themed("document-new", DrawNew);
@@ -209,17 +223,17 @@ QIcon CommandIcon(int commandId) {
     case CommandId::AppAbout:
         return Themed("help-about", DrawAbout);
     case CommandId::LevelDown:
-        return Render(DrawLevelDown);
+        return Render(DrawLevelDown, ink);
     case CommandId::LevelUp:
-        return Render(DrawLevelUp);
+        return Render(DrawLevelUp, ink);
     case CommandId::ShowAllLevels:
-        return Render(DrawAllLevels);
+        return Render(DrawAllLevels, ink);
     case CommandId::Hint:
         return Render(DrawHint);
     case CommandId::AutoRemovePair:
         return Render(DrawPointer);
     case CommandId::FastAutoFinish:
-        return Render(DrawFan);
+        return Render(DrawFan, ink);
     default:
         return QIcon();
     }

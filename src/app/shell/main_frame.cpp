@@ -168,10 +168,19 @@ std::vector<QAction*> CMainFrame::RecentFileActions() const {
     return shown;
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        for (const Command& command : Commands()) {
+            actions_[command.id]->setIcon(CommandIcon(command.id, palette()));
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void CMainFrame::CreateActions() {
     for (const Command& command : Commands()) {
-        auto* action =
-            new QAction(CommandIcon(command.id), Translated("Command", command.text), this);
+        auto* action = new QAction(CommandIcon(command.id, palette()),
+                                   Translated("Command", command.text), this);
         action->setData(command.id);
         // The status prompt, then optionally a line with the tool tip; without one, the prompt
         // is the tool tip too.

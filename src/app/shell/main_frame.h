@@ -61,6 +61,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A dark palette gets icons drawn for it.
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void OnAppAbout();

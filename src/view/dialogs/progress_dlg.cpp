@@ -1,5 +1,7 @@
 #include "view/dialogs/progress_dlg.h"
 
+#include "view/dialogs/chart_palette.h"
+
 #include "learning/practice_deal.h"
 #include "view/board/board_painter.h"
 #include "view/board/message_text.h"
@@ -120,6 +122,7 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
     if (!progress.games.empty()) {
         chart_ = new QChartView(GamesChart(progress.games), this);
         chart_->setRenderHint(QPainter::Antialiasing);
+        FollowPalette(*chart_->chart(), palette());
         chart_->setMinimumHeight(200);
         layout->addWidget(chart_, 1);
     }
@@ -127,6 +130,7 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
     if (progress.review) {
         forecast_ = new QChartView(ReviewForecastChart(*progress.review, progress.today), this);
         forecast_->setRenderHint(QPainter::Antialiasing);
+        FollowPalette(*forecast_->chart(), palette());
         forecast_->setMinimumHeight(180);
         forecast_->setAccessibleName(tr("Review forecast of every list"));
         layout->addWidget(forecast_, 1);

@@ -5,6 +5,7 @@
 #include "view/dialogs/game_finished_dlg.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -102,8 +103,14 @@ TEST_F(LearningWindowsTest, ProgressCountsPairsRemovedAutomaticallyAsNotKnown) {
     Trigger(CommandId::FastAutoFinish);
     ASSERT_TRUE(GameFinishedShown());
     Trigger(CommandId::Progress);
+    // On a dark desktop the chart is dark too.
+    const QPalette light = QApplication::palette();
+    QApplication::setPalette(QPalette(QColor(40, 40, 40)));
     const CProgressDlg dialog(learningPrompter->progress.at(0));
+    QApplication::setPalette(light);
     ASSERT_NE(dialog.Chart(), nullptr);
+    EXPECT_LT(dialog.Chart()->chart()->backgroundBrush().color().lightness(), 80);
+    EXPECT_EQ(dialog.Chart()->chart()->theme(), QChart::ChartThemeDark);
     const auto* accuracy = qobject_cast<QLineSeries*>(dialog.Chart()->chart()->series().value(0));
     ASSERT_NE(accuracy, nullptr);
     ASSERT_EQ(accuracy->count(), 1);

@@ -176,6 +176,34 @@ TEST_F(CommandTableTest, WindowWithItsBars) {
     EXPECT_FALSE(frame->isVisible());
 }
 
+// The drawings without a frame of their own take the toolbar's colours: on a dark palette the
+// level and auto-play icons are light, not black or deep blue.
+TEST_F(CommandTableTest, ToolbarIconsShowOnADarkPalette) {
+    const auto inkLightness = [this](int command) {
+        const QImage image = frame->Action(command)->icon().pixmap(32).toImage();
+        int lightest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() > 200) {
+                    lightest = std::max(lightest, pixel.lightness());
+                }
+            }
+        }
+        return lightest;
+    };
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    frame->setPalette(dark);
+    for (const int command : {LevelDown, ShowAllLevels, FastAutoFinish}) {
+        SCOPED_TRACE(command);
+        EXPECT_GT(inkLightness(command), 150);
+    }
+    frame->setPalette(QPalette(Qt::white));
+    EXPECT_LT(inkLightness(LevelDown), 60);
+}
+
 // A right click peeks; it never opens a menu.
 TEST_F(CommandTableTest, RightClickOpensNoMenu) {
     frame->show();
