@@ -367,14 +367,6 @@
         <translation>Richtig</translation>
     </message>
     <message>
-        <source>Mind the accents: %1</source>
-        <translation>Achten Sie auf die Akzente: %1</translation>
-    </message>
-    <message>
-        <source>Almost: %1</source>
-        <translation>Fast: %1</translation>
-    </message>
-    <message>
         <source>Wrong</source>
         <translation>Falsch</translation>
     </message>
@@ -447,6 +439,26 @@ Zeit: %4</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Mind the accents</source>
+        <translation>Achte auf die Akzente</translation>
+    </message>
+    <message>
+        <source>Almost</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>&amp;I was right</source>
+        <translation>&amp;Ich hatte recht</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Counted as right</source>
+        <translation>Als richtig gezählt</translation>
     </message>
 </context>
 <context>
@@ -2021,6 +2033,21 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningWithProgress</name>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 wird geöffnet …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>

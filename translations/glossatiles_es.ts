@@ -367,14 +367,6 @@
         <translation>Correcto</translation>
     </message>
     <message>
-        <source>Mind the accents: %1</source>
-        <translation>Cuidado con los acentos: %1</translation>
-    </message>
-    <message>
-        <source>Almost: %1</source>
-        <translation>Casi: %1</translation>
-    </message>
-    <message>
         <source>Wrong</source>
         <translation>Incorrecto</translation>
     </message>
@@ -447,6 +439,26 @@ Tiempo: %4</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Mind the accents</source>
+        <translation>Cuidado con los acentos</translation>
+    </message>
+    <message>
+        <source>Almost</source>
+        <translation>Casi</translation>
+    </message>
+    <message>
+        <source>&amp;I was right</source>
+        <translation>&amp;Tenía razón</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Counted as right</source>
+        <translation>Contado como correcto</translation>
     </message>
 </context>
 <context>
@@ -2021,6 +2033,21 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningWithProgress</name>
+    <message>
+        <source>Opening %1…</source>
+        <translation>Abriendo %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <translation>Abriendo</translation>
     </message>
 </context>
 <context>

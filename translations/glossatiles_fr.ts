@@ -367,14 +367,6 @@
         <translation>Juste</translation>
     </message>
     <message>
-        <source>Mind the accents: %1</source>
-        <translation>Attention aux accents : %1</translation>
-    </message>
-    <message>
-        <source>Almost: %1</source>
-        <translation>Presque : %1</translation>
-    </message>
-    <message>
         <source>Wrong</source>
         <translation>Faux</translation>
     </message>
@@ -447,6 +439,26 @@ Temps : %4</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Mind the accents</source>
+        <translation>Attention aux accents</translation>
+    </message>
+    <message>
+        <source>Almost</source>
+        <translation>Presque</translation>
+    </message>
+    <message>
+        <source>&amp;I was right</source>
+        <translation>&amp;J’avais raison</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Counted as right</source>
+        <translation>Compté comme juste</translation>
     </message>
 </context>
 <context>
@@ -2020,6 +2032,21 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>OpeningWithProgress</name>
+    <message>
+        <source>Opening %1…</source>
+        <translation>Ouverture de %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Opening</source>
+        <translation>Ouverture</translation>
     </message>
 </context>
 <context>
