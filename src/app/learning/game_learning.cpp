@@ -36,6 +36,16 @@ Day GameLearning::Today() const {
     return LocalDay(clock_->Now());
 }
 
+Confusions GameLearning::ConfusionsInPlay() const {
+    Confusions confusions;
+    for (const auto& [pair, record] : session_->Record().Pairs()) {
+        if (!record.confusedWith.empty()) {
+            confusions[pair] = record.confusedWith;
+        }
+    }
+    return confusions;
+}
+
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
     const GameState& state = game_.State();
     if (!session_->Hear(state, game_.Host(), event)) {
@@ -110,7 +120,7 @@ void GameLearning::DealPractice(PracticePairs pairs, const char* what, std::stri
     game_.Replace([&](GameDealer& dealer) { dealer.DealPractice(std::move(pairs), what, kind); });
 }
 
-void GameLearning::RecordTypingRound(const TypingRound& round) {
+void GameLearning::RecordRound(const PracticeRound& round) {
     if (round.Answered().empty()) {
         return;
     }
