@@ -128,4 +128,5 @@ void GameLearning::RecordRound(const PracticeRound& round) {
     if (!store_->Record(RoundResult(round, game_.State(), host.CurrentTime()))) {
         host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
+    emit GameRecorded();
 }

@@ -56,10 +56,7 @@ QString CFlashcardDlg::ShowQuestion() {
     }
     back_->clear();
     back_->setAccessibleName(QString());
-    for (QPushButton* grade : grades_) {
-        grade->setText(QString());
-        grade->setEnabled(false);
-    }
+    ShowGrades(false);
     turn_->setEnabled(true);
     turn_->setFocus();
     return Word()->text();
@@ -86,6 +83,12 @@ void CFlashcardDlg::ShowBack() {
     ShowWord(*back_, round_.Expected());
     back_->setAccessibleName(tr("Answer: %1").arg(back_->text()));
     ShowNote(round_.NoteNow());
+    ShowGrades(true);
+    turn_->setEnabled(false);
+    grades_[2]->setFocus();
+}
+
+void CFlashcardDlg::ShowGrades(bool enabled) {
     // The mnemonics go to letters the window's other controls leave free.
     QString taken = TakenMnemonics() + MnemonicOf(turn_->text());
     const std::array<int, 4> days = round_.Intervals();
@@ -93,10 +96,8 @@ void CFlashcardDlg::ShowBack() {
         const QString label = MessageText(IntervalLabel(GradeAt(i), days[i]));
         grades_[i]->setText(WithMnemonic(label, taken));
         grades_[i]->setAccessibleName(QStringLiteral("%1 %2").arg(i + 1).arg(label));
-        grades_[i]->setEnabled(true);
+        grades_[i]->setEnabled(enabled);
     }
-    turn_->setEnabled(false);
-    grades_[2]->setFocus();
 }
 
 void CFlashcardDlg::Grade(int grade) {

@@ -37,6 +37,8 @@ private:
     void Turn();
     void Grade(int grade);
     void ShowBack();
+    // The grade buttons with the card's intervals, to be pressed once it is turned.
+    void ShowGrades(bool enabled);
 
     FlashcardRound& round_;
     QLabel* back_;
