@@ -278,6 +278,14 @@ Zeit: %5</translation>
         <source>Pairs to practise</source>
         <translation>Zu übende Paare</translation>
     </message>
+    <message>
+        <source>Flashcards</source>
+        <translation>Karteikarten</translation>
+    </message>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Wort wählen</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

@@ -278,6 +278,14 @@ Tiempo: %5</translation>
         <source>Pairs to practise</source>
         <translation>Pares para practicar</translation>
     </message>
+    <message>
+        <source>Flashcards</source>
+        <translation>Tarjetas de memoria</translation>
+    </message>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Elegir la palabra</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

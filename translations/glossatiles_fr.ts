@@ -278,6 +278,14 @@ Temps : %5</translation>
         <source>Pairs to practise</source>
         <translation>Paires à travailler</translation>
     </message>
+    <message>
+        <source>Flashcards</source>
+        <translation>Cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Choisir le mot</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>

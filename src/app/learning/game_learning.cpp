@@ -68,8 +68,14 @@ void GameLearning::ShowGameFinished(const FinishedGame& game) {
                                                          [this, &game] { SaveMissedPairs(game); });
     if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
         DealPractice(game.missed, MissedPairsTitle, GameKind::MissedPairs);
-    } else if (choice == AfterGame::TypePairs && !game.typedAt.empty()) {
+    } else if (game.typedAt.empty()) {
+        return;
+    } else if (choice == AfterGame::TypePairs) {
         emit TypePairsRequested(game.typedAt);
+    } else if (choice == AfterGame::FlashcardPairs) {
+        emit FlashcardPairsRequested(game.typedAt);
+    } else if (choice == AfterGame::ChoosePairs) {
+        emit ChoosePairsRequested(game.typedAt);
     }
 }
 

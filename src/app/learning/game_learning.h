@@ -48,6 +48,9 @@ public slots:
 signals:
     // "Game finished"'s Type button: the pairs at these places of the list in play.
     void TypePairsRequested(const std::vector<std::int32_t>& pairs);
+    // Its Flashcards and Choose the Word buttons, on the same pairs.
+    void FlashcardPairsRequested(const std::vector<std::int32_t>& pairs);
+    void ChoosePairsRequested(const std::vector<std::int32_t>& pairs);
 
 private:
     struct FinishedGame {

@@ -13,6 +13,7 @@
 #include "view/dialogs/choice_dlg.h"
 #include "view/dialogs/flashcard_dlg.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -26,10 +27,17 @@ struct RoundStart {
     std::time_t now = std::time(nullptr);
 };
 
-void Plan(RoundStart& start, GameInPlay& game, GameLearning& learning) {
+void Plan(RoundStart& start, GameInPlay& game, GameLearning& learning,
+          const std::vector<std::int32_t>* only) {
     const GameState& state = game.State();
     start.list = TypingPairsOf(state.WordList, state.ListPath);
-    start.planned = PlanScheduledRound(state, start.list, learning.Store(), learning.Today());
+    std::vector<TypingPair> asked = start.list;
+    if (only) {
+        std::erase_if(asked, [only](const TypingPair& pair) {
+            return std::ranges::find(*only, pair.index) == only->end();
+        });
+    }
+    start.planned = PlanScheduledRound(state, asked, learning.Store(), learning.Today());
     if (!start.planned.read) {
         game.Host().ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(learning.Store()));
     }
@@ -73,8 +81,24 @@ PracticeControl::PracticeControl(GameInPlay& game, GameLearning& learning)
     : QObject(&game), game_(game), learning_(learning) {}
 
 void PracticeControl::OnFlashcards() {
+    RunFlashcards(nullptr);
+}
+
+void PracticeControl::OnChooseTheWord() {
+    RunChoice(nullptr);
+}
+
+void PracticeControl::FlashcardPairs(const std::vector<std::int32_t>& pairs) {
+    RunFlashcards(&pairs);
+}
+
+void PracticeControl::ChoosePairs(const std::vector<std::int32_t>& pairs) {
+    RunChoice(&pairs);
+}
+
+void PracticeControl::RunFlashcards(const std::vector<std::int32_t>* only) {
     RoundStart start;
-    Plan(start, game_, learning_);
+    Plan(start, game_, learning_, only);
     FlashcardRound round(start.planned.pairs, start.planned.memories,
                          SavedDirection(FlashcardRoundName, game_.State().ListPath), start.random,
                          start.now, start.planned.settings);
@@ -97,9 +121,9 @@ void PracticeControl::OnFlashcards() {
     emit TypePairsRequested(again);
 }
 
-void PracticeControl::OnChooseTheWord() {
+void PracticeControl::RunChoice(const std::vector<std::int32_t>* only) {
     RoundStart start;
-    Plan(start, game_, learning_);
+    Plan(start, game_, learning_, only);
     ChoiceRound round(start.planned.pairs, start.list, learning_.ConfusionsInPlay(),
                       SavedDirection(ChoiceRoundName, game_.State().ListPath), start.random,
                       start.now);

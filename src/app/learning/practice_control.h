@@ -22,6 +22,9 @@ public:
 public slots:
     void OnFlashcards();
     void OnChooseTheWord();
+    // A round on the pairs at these places of the list in play.
+    void FlashcardPairs(const std::vector<std::int32_t>& pairs);
+    void ChoosePairs(const std::vector<std::int32_t>& pairs);
 
 signals:
     // An answer is shown: a word of the list in play, from its `side`, to be spoken.
@@ -32,6 +35,10 @@ signals:
     void TypePairsRequested(const std::vector<std::int32_t>& pairs);
 
 private:
+    // On every pair of the list when `only` is null.
+    void RunFlashcards(const std::vector<std::int32_t>* only);
+    void RunChoice(const std::vector<std::int32_t>* only);
+
     GameInPlay& game_;
     GameLearning& learning_;
 };

@@ -140,6 +140,10 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     connect(Action(ChooseTheWord), &QAction::triggered, practice_,
             &PracticeControl::OnChooseTheWord);
     connect(practice_, &PracticeControl::TypePairsRequested, typing_, &TypingControl::TypePairs);
+    connect(learning_, &GameLearning::FlashcardPairsRequested, practice_,
+            &PracticeControl::FlashcardPairs);
+    connect(learning_, &GameLearning::ChoosePairsRequested, practice_,
+            &PracticeControl::ChoosePairs);
     connect(practice_, &PracticeControl::AnswerShown, speech_, &SpeechControl::SayWord);
     connect(practice_, &PracticeControl::Spoken, this, &Announce);
 

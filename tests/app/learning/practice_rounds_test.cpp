@@ -189,4 +189,24 @@ TEST_F(PracticeRoundsTest, ChoicesByNumberAndByArrowsAreRightOrWrongAndScheduled
     EXPECT_TRUE(heard[1].startsWith("Wrong: ")) << heard[1].toStdString();
 }
 
+TEST_F(PracticeRoundsTest, GameFinishedPractisesTheMissedPairsOnly) {
+    for (const auto& [after, title] : {std::pair(AfterGame::FlashcardPairs, "Flashcards"),
+                                       std::pair(AfterGame::ChoosePairs, "Choose the Word")}) {
+        SCOPED_TRACE(title);
+        OpenLaidOutGame();
+        learningPrompter->afterGame.push_back(after);
+        std::optional<std::pair<QString, QString>> asked;
+        AnswerWhenShown<CPracticeDlg>([&](CPracticeDlg& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), title);
+            asked = std::pair(dialog.Word()->text(), dialog.Place()->text());
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        // Chat is picked with chien once, then every pair is matched.
+        Click(1, 4), Click(2, 4), Click(3, 4), Click(2, 4), Click(4, 4), Click(1, 4), Click(5, 3);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return asked.has_value(); }, 5000));
+        EXPECT_EQ(*asked, std::pair(QString("chat"), QString("1 of 1")));
+    }
+}
+
 } // namespace
