@@ -189,6 +189,29 @@ TEST_F(PracticeRoundsTest, ChoicesByNumberAndByArrowsAreRightOrWrongAndScheduled
     EXPECT_TRUE(heard[1].startsWith("Wrong: ")) << heard[1].toStdString();
 }
 
+// Grade labels come translated, so their mnemonics are found, not written: each takes its first
+// letter that the window's other controls leave free.
+TEST(PracticeMnemonics, ALabelTakesItsFirstFreeLetterAndKeepsItsAmpersands) {
+    struct Case {
+        QString label, taken, marked, takenAfter;
+    };
+    const Case cases[] = {
+        {"Again · 1 day", "dt", "&Again · 1 day", "dta"},
+        {"Difficile", "sd", "D&ifficile", "sdi"},
+        {"Fácil", "fdi", "F&ácil", "fdiá"},
+        {"R&D", "", "&R&&D", "r"},
+        {"12 ab", "ab", "12 ab", "ab"},
+    };
+    for (const Case& c : cases) {
+        QString taken = c.taken;
+        EXPECT_EQ(WithMnemonic(c.label, taken), c.marked);
+        EXPECT_EQ(taken, c.takenAfter);
+    }
+    EXPECT_EQ(MnemonicOf("&Direction:"), "d");
+    EXPECT_EQ(MnemonicOf("Save && &Quit"), "q");
+    EXPECT_EQ(MnemonicOf("Fish && Chips"), "");
+}
+
 TEST_F(PracticeRoundsTest, GameFinishedPractisesTheMissedPairsOnly) {
     for (const auto& [after, title] : {std::pair(AfterGame::FlashcardPairs, "Flashcards"),
                                        std::pair(AfterGame::ChoosePairs, "Choose the Word")}) {
