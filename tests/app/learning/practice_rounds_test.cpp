@@ -189,6 +189,27 @@ TEST_F(PracticeRoundsTest, ChoicesByNumberAndByArrowsAreRightOrWrongAndScheduled
     EXPECT_TRUE(heard[1].startsWith("Wrong: ")) << heard[1].toStdString();
 }
 
+// A side with a picture and no word is asked by the picture; the note comes with the back.
+TEST_F(PracticeRoundsTest, AFlashcardShowsItsPictureAndTurnedItsNote) {
+    QImage cat(40, 30, QImage::Format_RGB32);
+    cat.fill(Qt::gray);
+    ASSERT_TRUE(cat.save(QString::fromStdString((files.path() / "cat.png").string())));
+    Open(QString::fromStdString(
+        files.Write("media.txt", "Animals\n[image=cat.png]\ngato [note=f. gata]\nperro\ndog\n")));
+    ASSERT_TRUE(State().HasBoard());
+    Play<CFlashcardDlg>(CommandId::Flashcards, [](CFlashcardDlg& dialog) {
+        EXPECT_FALSE(dialog.Word()->isVisible());
+        EXPECT_TRUE(dialog.Picture()->isVisible());
+        EXPECT_EQ(dialog.Picture()->pixmap().size(), QSize(40, 30));
+        EXPECT_FALSE(dialog.Note()->isVisible());
+        Press(dialog, Qt::Key_Space);
+        EXPECT_EQ(dialog.Back()->text(), "gato");
+        EXPECT_EQ(dialog.Note()->text(), "f. gata");
+        EXPECT_TRUE(dialog.Note()->isVisible());
+        dialog.done(QDialog::Rejected);
+    });
+}
+
 // Grade labels come translated, so their mnemonics are found, not written: each takes its first
 // letter that the window's other controls leave free.
 TEST(PracticeMnemonics, ALabelTakesItsFirstFreeLetterAndKeepsItsAmpersands) {
