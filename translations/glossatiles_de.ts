@@ -87,6 +87,46 @@
     </message>
 </context>
 <context>
+    <name>CChoiceDlg</name>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Wort wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Choose its translation:</source>
+        <translation>Wählen Sie die Übersetzung:</translation>
+    </message>
+    <message>
+        <source>Choose its word:</source>
+        <translation>Wählen Sie das Wort:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The round is over: %n question(s).</source>
+        <translation>
+            <numerusform>Die Runde ist vorbei: %n Frage.</numerusform>
+            <numerusform>Die Runde ist vorbei: %n Fragen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Right at the first try: %1
+Right after a retry: %2
+Wrong: %3
+Time: %4</source>
+        <translation>
+
+Beim ersten Versuch richtig: %1
+Nach einer Wiederholung richtig: %2
+Falsch: %3
+Zeit: %4</translation>
+    </message>
+</context>
+<context>
     <name>CDrawLevelDlg</name>
     <message>
         <source>Draw Level</source>
@@ -103,6 +143,48 @@
     <message>
         <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
         <translation>Geben Sie 0 für die normale Anzeige oder die Nummer einer einzelnen Ebene ein.  Z. B. 1, 2, 3,...</translation>
+    </message>
+</context>
+<context>
+    <name>CFlashcardDlg</name>
+    <message>
+        <source>Flashcards</source>
+        <translation>Karteikarten</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Card</source>
+        <translation>Karte &amp;umdrehen</translation>
+    </message>
+    <message>
+        <source>Type the &amp;Again Cards</source>
+        <translation>&amp;Nochmal-Karten eintippen</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The round is over: %n card(s).</source>
+        <translation>
+            <numerusform>Die Runde ist vorbei: %n Karte.</numerusform>
+            <numerusform>Die Runde ist vorbei: %n Karten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Again: %1
+Hard: %2
+Good: %3
+Easy: %4
+Time: %5</source>
+        <translation>
+
+Nochmal: %1
+Schwer: %2
+Gut: %3
+Leicht: %4
+Zeit: %5</translation>
     </message>
 </context>
 <context>
@@ -195,6 +277,14 @@
     <message>
         <source>Pairs to practise</source>
         <translation>Zu übende Paare</translation>
+    </message>
+    <message>
+        <source>Flashcards</source>
+        <translation>Karteikarten</translation>
+    </message>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Wort wählen</translation>
     </message>
 </context>
 <context>
@@ -322,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>CPracticeDlg</name>
+    <message>
+        <source>Word → translation</source>
+        <translation>Wort → Übersetzung</translation>
+    </message>
+    <message>
+        <source>Translation → word</source>
+        <translation>Übersetzung → Wort</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Richtung:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>End Round</source>
+        <translation>Runde beenden</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -373,18 +498,6 @@
     <message>
         <source>Type the Words</source>
         <translation>Wörter eintippen</translation>
-    </message>
-    <message>
-        <source>Word → translation</source>
-        <translation>Wort → Übersetzung</translation>
-    </message>
-    <message>
-        <source>Translation → word</source>
-        <translation>Übersetzung → Wort</translation>
-    </message>
-    <message>
-        <source>Mixed</source>
-        <translation>Gemischt</translation>
     </message>
     <message>
         <source>&amp;Direction:</source>
@@ -883,6 +996,26 @@ Heutige Wiederholung</translation>
 Type the Words</source>
         <translation>Fragt nach dem Partner jedes Wortes der Liste, eines nach dem anderen.
 Wörter eintippen</translation>
+    </message>
+    <message>
+        <source>Flash&amp;cards	Ctrl+K</source>
+        <translation>&amp;Karteikarten	Strg+K</translation>
+    </message>
+    <message>
+        <source>Shows the pairs due first as cards that you turn and grade yourself.
+Flashcards</source>
+        <translation>Zeigt die fälligen Paare zuerst als Karten, die Sie umdrehen und selbst bewerten.
+Karteikarten</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Word	Ctrl+M</source>
+        <translation>&amp;Wort wählen	Strg+M</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word among four answers.
+Choose the Word</source>
+        <translation>Fragt nach dem Partner jedes Wortes unter vier Antworten.
+Wort wählen</translation>
     </message>
 </context>
 <context>
@@ -2055,6 +2188,13 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
     <message>
         <source>%1, selected</source>
         <translation>%1, ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeControl</name>
+    <message>
+        <source>There are no pairs to practise: open a word list first.</source>
+        <translation>Es gibt keine Paare zum Üben: Öffnen Sie zuerst eine Wortliste.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CChoiceDlg</name>
+    <message numerus="yes">
+        <source>The round is over: %n question(s).</source>
+        <translation>
+            <numerusform>The round is over: %n question.</numerusform>
+            <numerusform>The round is over: %n questions.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CFlashcardDlg</name>
+    <message numerus="yes">
+        <source>The round is over: %n card(s).</source>
+        <translation>
+            <numerusform>The round is over: %n card.</numerusform>
+            <numerusform>The round is over: %n cards.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CGameFinishedDlg</name>
     <message numerus="yes">
         <source>missed %n time(s)</source>

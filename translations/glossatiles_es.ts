@@ -87,6 +87,46 @@
     </message>
 </context>
 <context>
+    <name>CChoiceDlg</name>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Elegir la palabra</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Choose its translation:</source>
+        <translation>Elija su traducción:</translation>
+    </message>
+    <message>
+        <source>Choose its word:</source>
+        <translation>Elija su palabra:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The round is over: %n question(s).</source>
+        <translation>
+            <numerusform>La ronda ha terminado: %n pregunta.</numerusform>
+            <numerusform>La ronda ha terminado: %n preguntas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Right at the first try: %1
+Right after a retry: %2
+Wrong: %3
+Time: %4</source>
+        <translation>
+
+Bien al primer intento: %1
+Bien tras repetir: %2
+Mal: %3
+Tiempo: %4</translation>
+    </message>
+</context>
+<context>
     <name>CDrawLevelDlg</name>
     <message>
         <source>Draw Level</source>
@@ -103,6 +143,48 @@
     <message>
         <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
         <translation>Escriba 0 para la vista normal o el número de un nivel para ver solo ese nivel.  P. ej. 1, 2, 3,...</translation>
+    </message>
+</context>
+<context>
+    <name>CFlashcardDlg</name>
+    <message>
+        <source>Flashcards</source>
+        <translation>Tarjetas de memoria</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Card</source>
+        <translation>&amp;Dar la vuelta</translation>
+    </message>
+    <message>
+        <source>Type the &amp;Again Cards</source>
+        <translation>Escribir las tarjetas &amp;otra vez</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The round is over: %n card(s).</source>
+        <translation>
+            <numerusform>La ronda ha terminado: %n tarjeta.</numerusform>
+            <numerusform>La ronda ha terminado: %n tarjetas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Again: %1
+Hard: %2
+Good: %3
+Easy: %4
+Time: %5</source>
+        <translation>
+
+Otra vez: %1
+Difícil: %2
+Bien: %3
+Fácil: %4
+Tiempo: %5</translation>
     </message>
 </context>
 <context>
@@ -195,6 +277,14 @@
     <message>
         <source>Pairs to practise</source>
         <translation>Pares para practicar</translation>
+    </message>
+    <message>
+        <source>Flashcards</source>
+        <translation>Tarjetas de memoria</translation>
+    </message>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Elegir la palabra</translation>
     </message>
 </context>
 <context>
@@ -322,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>CPracticeDlg</name>
+    <message>
+        <source>Word → translation</source>
+        <translation>Palabra → traducción</translation>
+    </message>
+    <message>
+        <source>Translation → word</source>
+        <translation>Traducción → palabra</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclado</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>D&amp;irección:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>End Round</source>
+        <translation>Terminar la ronda</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -373,18 +498,6 @@
     <message>
         <source>Type the Words</source>
         <translation>Escribir las palabras</translation>
-    </message>
-    <message>
-        <source>Word → translation</source>
-        <translation>Palabra → traducción</translation>
-    </message>
-    <message>
-        <source>Translation → word</source>
-        <translation>Traducción → palabra</translation>
-    </message>
-    <message>
-        <source>Mixed</source>
-        <translation>Mezclado</translation>
     </message>
     <message>
         <source>&amp;Direction:</source>
@@ -883,6 +996,26 @@ Repaso de hoy</translation>
 Type the Words</source>
         <translation>Pide la pareja de cada palabra de la lista, una a una.
 Escribir las palabras</translation>
+    </message>
+    <message>
+        <source>Flash&amp;cards	Ctrl+K</source>
+        <translation>Tarjetas de &amp;memoria	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Shows the pairs due first as cards that you turn and grade yourself.
+Flashcards</source>
+        <translation>Muestra primero los pares pendientes como tarjetas que usted da la vuelta y califica.
+Tarjetas de memoria</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Word	Ctrl+M</source>
+        <translation>E&amp;legir la palabra	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word among four answers.
+Choose the Word</source>
+        <translation>Pide la pareja de cada palabra entre cuatro respuestas.
+Elegir la palabra</translation>
     </message>
 </context>
 <context>
@@ -2055,6 +2188,13 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
     <message>
         <source>%1, selected</source>
         <translation>%1, elegida</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeControl</name>
+    <message>
+        <source>There are no pairs to practise: open a word list first.</source>
+        <translation>No hay pares para practicar: abra primero una lista de palabras.</translation>
     </message>
 </context>
 <context>

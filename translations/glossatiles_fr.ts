@@ -87,6 +87,46 @@
     </message>
 </context>
 <context>
+    <name>CChoiceDlg</name>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Choisir le mot</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Choose its translation:</source>
+        <translation>Choisissez sa traduction :</translation>
+    </message>
+    <message>
+        <source>Choose its word:</source>
+        <translation>Choisissez son mot :</translation>
+    </message>
+    <message numerus="yes">
+        <source>The round is over: %n question(s).</source>
+        <translation>
+            <numerusform>La manche est finie : %n question.</numerusform>
+            <numerusform>La manche est finie : %n questions.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Right at the first try: %1
+Right after a retry: %2
+Wrong: %3
+Time: %4</source>
+        <translation>
+
+Juste du premier coup : %1
+Juste après un nouvel essai : %2
+Faux : %3
+Temps : %4</translation>
+    </message>
+</context>
+<context>
     <name>CDrawLevelDlg</name>
     <message>
         <source>Draw Level</source>
@@ -103,6 +143,48 @@
     <message>
         <source>Enter 0 for normal display or the level number for a single level.  E.G. 1, 2, 3,...</source>
         <translation>Entrez 0 pour l&apos;affichage normal ou le numéro d&apos;un niveau pour n&apos;afficher que celui-ci.  Par ex. 1, 2, 3,...</translation>
+    </message>
+</context>
+<context>
+    <name>CFlashcardDlg</name>
+    <message>
+        <source>Flashcards</source>
+        <translation>Cartes mémoire</translation>
+    </message>
+    <message>
+        <source>&amp;Turn the Card</source>
+        <translation>&amp;Retourner la carte</translation>
+    </message>
+    <message>
+        <source>Type the &amp;Again Cards</source>
+        <translation>Taper les cartes &amp;à revoir</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The round is over: %n card(s).</source>
+        <translation>
+            <numerusform>La manche est finie : %n carte.</numerusform>
+            <numerusform>La manche est finie : %n cartes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Again: %1
+Hard: %2
+Good: %3
+Easy: %4
+Time: %5</source>
+        <translation>
+
+À revoir : %1
+Difficile : %2
+Correct : %3
+Facile : %4
+Temps : %5</translation>
     </message>
 </context>
 <context>
@@ -195,6 +277,14 @@
     <message>
         <source>Pairs to practise</source>
         <translation>Paires à travailler</translation>
+    </message>
+    <message>
+        <source>Flashcards</source>
+        <translation>Cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Choose the Word</source>
+        <translation>Choisir le mot</translation>
     </message>
 </context>
 <context>
@@ -322,6 +412,41 @@
     </message>
 </context>
 <context>
+    <name>CPracticeDlg</name>
+    <message>
+        <source>Word → translation</source>
+        <translation>Mot → traduction</translation>
+    </message>
+    <message>
+        <source>Translation → word</source>
+        <translation>Traduction → mot</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélangé</translation>
+    </message>
+    <message>
+        <source>&amp;Direction:</source>
+        <translation>&amp;Sens :</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>End Round</source>
+        <translation>Terminer la manche</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CProgressDlg</name>
     <message>
         <source>Progress</source>
@@ -373,18 +498,6 @@
     <message>
         <source>Type the Words</source>
         <translation>Taper les mots</translation>
-    </message>
-    <message>
-        <source>Word → translation</source>
-        <translation>Mot → traduction</translation>
-    </message>
-    <message>
-        <source>Translation → word</source>
-        <translation>Traduction → mot</translation>
-    </message>
-    <message>
-        <source>Mixed</source>
-        <translation>Mélangé</translation>
     </message>
     <message>
         <source>&amp;Direction:</source>
@@ -883,6 +996,26 @@ Révision du jour</translation>
 Type the Words</source>
         <translation>Demande le partenaire de chaque mot de la liste, un à la fois.
 Taper les mots</translation>
+    </message>
+    <message>
+        <source>Flash&amp;cards	Ctrl+K</source>
+        <translation>&amp;Cartes mémoire	Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Shows the pairs due first as cards that you turn and grade yourself.
+Flashcards</source>
+        <translation>Montre d’abord les paires à revoir, en cartes que vous retournez et notez vous-même.
+Cartes mémoire</translation>
+    </message>
+    <message>
+        <source>Choose the &amp;Word	Ctrl+M</source>
+        <translation>Choisir le &amp;mot	Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word among four answers.
+Choose the Word</source>
+        <translation>Demande le partenaire de chaque mot parmi quatre réponses.
+Choisir le mot</translation>
     </message>
 </context>
 <context>
@@ -2054,6 +2187,13 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
     <message>
         <source>%1, selected</source>
         <translation>%1, choisie</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeControl</name>
+    <message>
+        <source>There are no pairs to practise: open a word list first.</source>
+        <translation>Il n’y a aucune paire à travailler : ouvrez d’abord une liste de mots.</translation>
     </message>
 </context>
 <context>

@@ -145,28 +145,19 @@ int PractiseList(const CliOptions& options, const GameState& state, ConsoleHost&
     }
     // The schedule's order, as many pairs as a review deals, scheduled with the learner's
     // settings; a store that cannot be read leaves every pair new, under the defaults.
-    const Day today = LocalDay(now);
-    std::optional<std::vector<PairMemory>> memories = MemoriesInPlay(state, store, today);
-    const std::optional<ReviewSettings> settings =
-        memories ? StoredReviewSettings(store) : std::nullopt;
-    const std::optional<double> size =
-        settings ? ReadSetting(store, Setting::ReviewPairs) : std::nullopt;
-    if (!size) {
+    const ScheduledRound planned = PlanScheduledRound(state, pairs, store, LocalDay(now));
+    if (!planned.read) {
         host.Report(ProgressNotKept(store));
-        memories.emplace();
     }
-    const std::vector<TypingPair> ordered =
-        InScheduleOrder(pairs, *memories, today,
-                        static_cast<std::size_t>(size.value_or(Setting::ReviewPairs.fallback)));
     if (options.round == RoundKind::Flashcards) {
-        FlashcardRound round(ordered, *memories, direction, random, now,
-                             settings.value_or(ReviewSettings{}));
+        FlashcardRound round(planned.pairs, planned.memories, direction, random, now,
+                             planned.settings);
         PlayFlashcardRound(round, std::cin, std::cout, language);
         KeepRound(round, state, host, store);
         std::cout << GradeCountsText(round.Summary()) << std::flush;
         return Succeeded;
     }
-    ChoiceRound round(ordered, pairs, {}, direction, random, now);
+    ChoiceRound round(planned.pairs, pairs, {}, direction, random, now);
     PlayChoiceRound(round, std::cin, std::cout, language);
     KeepRound(round, state, host, store);
     return Succeeded;

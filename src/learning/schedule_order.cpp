@@ -3,6 +3,7 @@
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
 #include "learning/progress_store.h"
+#include "learning/stored_settings.h"
 
 #include <algorithm>
 #include <tuple>
@@ -50,4 +51,23 @@ std::vector<TypingPair> InScheduleOrder(const std::vector<TypingPair>& pairs,
         ordered.push_back(pairs[places[i].pair]);
     }
     return ordered;
+}
+
+ScheduledRound PlanScheduledRound(const GameState& state, const std::vector<TypingPair>& pairs,
+                                  ProgressStore& store, Day day) {
+    ScheduledRound round;
+    std::optional<std::vector<PairMemory>> memories = MemoriesInPlay(state, store, day);
+    const std::optional<ReviewSettings> settings =
+        memories ? StoredReviewSettings(store) : std::nullopt;
+    const std::optional<double> size =
+        settings ? ReadSetting(store, Setting::ReviewPairs) : std::nullopt;
+    if (size) {
+        round.memories = std::move(*memories);
+        round.settings = *settings;
+    }
+    round.read = size.has_value();
+    round.pairs =
+        InScheduleOrder(pairs, round.memories, day,
+                        static_cast<std::size_t>(size.value_or(Setting::ReviewPairs.fallback)));
+    return round;
 }

@@ -22,3 +22,17 @@ std::optional<std::vector<PairMemory>> MemoriesInPlay(const GameState& state, Pr
 std::vector<TypingPair> InScheduleOrder(const std::vector<TypingPair>& pairs,
                                         const std::vector<PairMemory>& memories, Day day,
                                         std::size_t size);
+
+// A round in the schedule's order, as the learner's settings make it.
+struct ScheduledRound {
+    std::vector<TypingPair> pairs;
+    // By the pair's place in the list; every pair new when the store could not be read.
+    std::vector<PairMemory> memories;
+    ReviewSettings settings;
+    // False when the store could not be read: the round then schedules with the defaults.
+    bool read = true;
+};
+
+// Up to the review size of `pairs` of the game in play, in the schedule's order on `day`.
+ScheduledRound PlanScheduledRound(const GameState& state, const std::vector<TypingPair>& pairs,
+                                  ProgressStore& store, Day day);

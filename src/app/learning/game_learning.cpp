@@ -36,6 +36,16 @@ Day GameLearning::Today() const {
     return LocalDay(clock_->Now());
 }
 
+Confusions GameLearning::ConfusionsInPlay() const {
+    Confusions confusions;
+    for (const auto& [pair, record] : session_->Record().Pairs()) {
+        if (!record.confusedWith.empty()) {
+            confusions[pair] = record.confusedWith;
+        }
+    }
+    return confusions;
+}
+
 void GameLearning::OnPlayEvent(const PlayEvent& event) {
     const GameState& state = game_.State();
     if (!session_->Hear(state, game_.Host(), event, clock_->Now())) {
@@ -58,8 +68,14 @@ void GameLearning::ShowGameFinished(const FinishedGame& game) {
                                                          [this, &game] { SaveMissedPairs(game); });
     if (choice == AfterGame::PlayMissedPairs && !game.missed.pairs.empty()) {
         DealPractice(game.missed, MissedPairsTitle, GameKind::MissedPairs);
-    } else if (choice == AfterGame::TypePairs && !game.typedAt.empty()) {
+    } else if (game.typedAt.empty()) {
+        return;
+    } else if (choice == AfterGame::TypePairs) {
         emit TypePairsRequested(game.typedAt);
+    } else if (choice == AfterGame::FlashcardPairs) {
+        emit FlashcardPairsRequested(game.typedAt);
+    } else if (choice == AfterGame::ChoosePairs) {
+        emit ChoosePairsRequested(game.typedAt);
     }
 }
 
@@ -110,7 +126,7 @@ void GameLearning::DealPractice(PracticePairs pairs, const char* what, std::stri
     game_.Replace([&](GameDealer& dealer) { dealer.DealPractice(std::move(pairs), what, kind); });
 }
 
-void GameLearning::RecordTypingRound(const TypingRound& round) {
+void GameLearning::RecordRound(const PracticeRound& round) {
     if (round.Answered().empty()) {
         return;
     }
@@ -118,4 +134,5 @@ void GameLearning::RecordTypingRound(const TypingRound& round) {
     if (!store_->Record(RoundResult(round, game_.State(), clock_->Now()))) {
         host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
+    emit GameRecorded();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/learning/learning_prompter.h"
+#include "learning/choice_options.h"
 #include "learning/clock.h"
 #include "learning/learning_session.h"
 #include "learning/practice_pairs.h"
+#include "learning/practice_round.h"
 #include "learning/progress_store.h"
-#include "learning/typing_round.h"
 #include "words/word_pair.h"
 
 #include <QObject>
@@ -30,6 +31,8 @@ public:
     LearningPrompter& Prompter() const { return *prompter_; }
     // The player's local calendar day now.
     Day Today() const;
+    // The pairs the player took for each pair in the game in play so far.
+    Confusions ConfusionsInPlay() const;
 
 signals:
     // A finished game was kept (or could not be): the schedule may have changed.
@@ -39,12 +42,15 @@ public slots:
     void OnPlayEvent(const PlayEvent& event);
     // Tools > Progress.
     void OnProgress();
-    // Keeps a typing round of the list in play: a game of its own kind, and a review per pair.
-    void RecordTypingRound(const TypingRound& round);
+    // Keeps a round of the list in play: a game of its own kind, and a review per pair.
+    void RecordRound(const PracticeRound& round);
 
 signals:
     // "Game finished"'s Type button: the pairs at these places of the list in play.
     void TypePairsRequested(const std::vector<std::int32_t>& pairs);
+    // Its Flashcards and Choose the Word buttons, on the same pairs.
+    void FlashcardPairsRequested(const std::vector<std::int32_t>& pairs);
+    void ChoosePairsRequested(const std::vector<std::int32_t>& pairs);
 
 private:
     struct FinishedGame {

@@ -11,6 +11,10 @@ AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport
         return AfterGame::PlayMissedPairs;
     case CGameFinishedDlg::TypePairs:
         return AfterGame::TypePairs;
+    case CGameFinishedDlg::FlashcardPairs:
+        return AfterGame::FlashcardPairs;
+    case CGameFinishedDlg::ChoosePairs:
+        return AfterGame::ChoosePairs;
     default:
         return AfterGame::Close;
     }

@@ -9,8 +9,9 @@
 
 class QWidget;
 
-// TypePairs types the missed pairs, or every pair after Today's Review.
-enum class AfterGame { Close, PlayMissedPairs, TypePairs };
+// TypePairs types the missed pairs, or every pair after Today's Review; FlashcardPairs and
+// ChoosePairs practise the same pairs by flashcards or by choosing.
+enum class AfterGame { Close, PlayMissedPairs, TypePairs, FlashcardPairs, ChoosePairs };
 
 // The learning windows, asked for here so that tests can answer without them.
 class LearningPrompter {

@@ -136,6 +136,14 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Asks for the partner of each word of the list, one at a "
                                          "time.\nType the Words"),
             "Ctrl+T"},
+    Command{Flashcards, QT_TRANSLATE_NOOP("Command", "Flash&cards\tCtrl+K"),
+            QT_TRANSLATE_NOOP("Command", "Shows the pairs due first as cards that you turn and "
+                                         "grade yourself.\nFlashcards"),
+            "Ctrl+K"},
+    Command{ChooseTheWord, QT_TRANSLATE_NOOP("Command", "Choose the &Word\tCtrl+M"),
+            QT_TRANSLATE_NOOP("Command", "Asks for the partner of each word among four "
+                                         "answers.\nChoose the Word"),
+            "Ctrl+M"},
     Command{HelpKeys, QT_TRANSLATE_NOOP("Command", "&Keys"),
             QT_TRANSLATE_NOOP("Command", "Lists the keys that play the game without a mouse."), ""},
     Command{HelpHowToPlay, QT_TRANSLATE_NOOP("Command", "How to &Play"),
@@ -151,9 +159,9 @@ constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, 
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,
                               ZoomOut,     ZoomToFit,     Separator, SpeakWords};
-constexpr std::array gameMenu{NewGame,   NewGame3,    DealClearableBoards, TodaysReview,
-                              Separator, Hint,        AutoRemovePair,      FastAutoFinish,
-                              Separator, TypeTheWords};
+constexpr std::array gameMenu{NewGame,   NewGame3,     DealClearableBoards, TodaysReview,
+                              Separator, Hint,         AutoRemovePair,      FastAutoFinish,
+                              Separator, TypeTheWords, Flashcards,          ChooseTheWord};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
 constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 

@@ -13,6 +13,7 @@
 #include "app/board/opening_deal.h"
 #include "app/board/undo_actions.h"
 #include "app/learning/game_learning.h"
+#include "app/learning/practice_control.h"
 #include "app/learning/todays_review.h"
 #include "app/learning/typing_control.h"
 #include "app/lists/teacher_commands.h"
@@ -131,9 +132,20 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     typing_ = new TypingControl(*game_);
     connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
     connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
-    connect(typing_, &TypingControl::RoundEnded, learning_, &GameLearning::RecordTypingRound);
+    connect(typing_, &TypingControl::RoundEnded, learning_, &GameLearning::RecordRound);
     connect(typing_, &TypingControl::RightAnswerShown, speech_, &SpeechControl::SayWord);
     connect(typing_, &TypingControl::Spoken, this, &Announce);
+    practice_ = new PracticeControl(*game_, *learning_);
+    connect(Action(Flashcards), &QAction::triggered, practice_, &PracticeControl::OnFlashcards);
+    connect(Action(ChooseTheWord), &QAction::triggered, practice_,
+            &PracticeControl::OnChooseTheWord);
+    connect(practice_, &PracticeControl::TypePairsRequested, typing_, &TypingControl::TypePairs);
+    connect(learning_, &GameLearning::FlashcardPairsRequested, practice_,
+            &PracticeControl::FlashcardPairs);
+    connect(learning_, &GameLearning::ChoosePairsRequested, practice_,
+            &PracticeControl::ChoosePairs);
+    connect(practice_, &PracticeControl::AnswerShown, speech_, &SpeechControl::SayWord);
+    connect(practice_, &PracticeControl::Spoken, this, &Announce);
 
     connect(game_, &GameFiles::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

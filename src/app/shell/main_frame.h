@@ -18,6 +18,7 @@ class GameLearning;
 class KeyboardPlay;
 class KeyLockIndicators;
 class NoteBar;
+class PracticeControl;
 class Prompter;
 class QAction;
 class QMenu;
@@ -42,6 +43,7 @@ public:
     GameInPlay& Game() const;
     GameLearning& Learning() const { return *learning_; }
     TypingControl& Typing() const { return *typing_; }
+    PracticeControl& Practice() const { return *practice_; }
     RecentFileList& RecentFiles() { return recentFiles_; }
     QToolBar* ToolBar() const { return toolBar_; }
     const KeyLockIndicators& Indicators() const { return *indicators_; }
@@ -97,6 +99,7 @@ private:
     TodaysReview* review_ = nullptr;
     SpeechControl* speech_ = nullptr;
     TypingControl* typing_ = nullptr;
+    PracticeControl* practice_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

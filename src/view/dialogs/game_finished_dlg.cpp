@@ -90,6 +90,12 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
     type_ = buttons->addButton(report.todaysReview ? tr("Type the Review Pairs")
                                                    : tr("Type the Missed Pairs"),
                                QDialogButtonBox::ActionRole);
+    for (const auto& [text, result] : {std::pair(tr("Flashcards"), FlashcardPairs),
+                                       std::pair(tr("Choose the Word"), ChoosePairs)}) {
+        QPushButton* practise = buttons->addButton(text, QDialogButtonBox::ActionRole);
+        practise->setEnabled(missed || report.todaysReview);
+        connect(practise, &QPushButton::clicked, this, [this, result] { done(result); });
+    }
     save_ = buttons->addButton(tr("Save Missed Pairs…"), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setText(tr("Close"));

@@ -18,6 +18,9 @@ class CGameFinishedDlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr int TypePairs = 2;
+    // Flashcards and Choose the Word on the same pairs as Type.
+    static constexpr int FlashcardPairs = 3;
+    static constexpr int ChoosePairs = 4;
 
     CGameFinishedDlg(const GameReport& report, std::function<void()> saveMissedPairs,
                      QWidget* parent = nullptr);

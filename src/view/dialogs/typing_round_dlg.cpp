@@ -2,6 +2,7 @@
 
 #include "learning/game_report.h"
 #include "view/board/word_font.h"
+#include "view/dialogs/practice_dlg.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -55,11 +56,7 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
     auto* layout = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;
-    direction_ = new QComboBox(this);
-    direction_->addItem(tr("Word → translation"), static_cast<int>(RoundDirection::Forward));
-    direction_->addItem(tr("Translation → word"), static_cast<int>(RoundDirection::Backward));
-    direction_->addItem(tr("Mixed"), static_cast<int>(RoundDirection::Mixed));
-    direction_->setCurrentIndex(direction_->findData(static_cast<int>(round_.Direction())));
+    direction_ = CreateDirectionBox(round_.Direction(), this);
     form->addRow(tr("&Direction:"), direction_);
     layout->addLayout(form);
 

@@ -64,6 +64,8 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Game", "&Fast Auto Finish\tCtrl+F", 32785},
     {"&Game", "", 0},
     {"&Game", "&Type the Words\tCtrl+T", 32850},
+    {"&Game", "Flash&cards\tCtrl+K", 32851},
+    {"&Game", "Choose the &Word\tCtrl+M", 32852},
     {"&Tools", "&Word List", 32771},
     {"&Tools", "Random number test", 32772},
     {"&Tools", "Draw Level", 32774},
