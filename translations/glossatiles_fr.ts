@@ -359,6 +359,90 @@
         <source>Review forecast of every list</source>
         <translation>Prévision des révisions de toutes les listes</translation>
     </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReviewSettingsDlg</name>
+    <message>
+        <source>Review Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The share of pairs you want to recall when they come due: the higher, the sooner each pair comes back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Desired retention:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Most pairs in one Today&apos;s &amp;Review:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily &amp;goal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviews a day over the next %1 days, by desired retention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desired retention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviews a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reviews a day by desired retention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>At %1 you can expect about %n review(s) a day over the next %2 days.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n more a day than at the %1 in use now.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n fewer a day than at the %1 in use now.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CTypingRoundDlg</name>
@@ -872,6 +956,15 @@ Type the Words</source>
         <translation>Demande le partenaire de chaque mot de la liste, un à la fois.
 Taper les mots</translation>
     </message>
+    <message>
+        <source>Review &amp;Settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chooses how much to remember, how many pairs to review and a daily goal
+Review Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1030,6 +1123,37 @@ Taper les mots</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Niveau %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Parameters in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fits the memory model to your own reviews.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation type="unfinished">Impossible de lire les progrès : %1</translation>
+    </message>
+    <message>
+        <source>Fitting…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2075,6 +2199,78 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
         <source>Pairs of every list due for review in the next %1 days</source>
         <translation>Paires de toutes les listes à réviser dans les %1 prochains jours</translation>
     </message>
+    <message>
+        <source>In use: the default parameters, the average of many learners.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>In use: parameters fitted on %1 to %n review(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No fit has been made yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The last fit, on %1, was judged on %n review(s):</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fitted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log loss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RMSE (bins)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It predicted no better than the parameters in use, which stayed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fit was stopped; the parameters in use stay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to fit to yet: a pair needs a review a day or more after the one before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) better (log loss %1 instead of %2) and are now in use: every schedule follows them.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) no better than those in use (log loss %1 against %2), so those stay.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2131,6 +2327,20 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Parties enregistrées (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMemory</name>
+    <message>
+        <source>The review settings are not kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The memory model was fitted to your %n review(s) and now schedules your pairs.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,8 @@ public:
     LearningPrompter& Prompter() const { return *prompter_; }
     // The player's local calendar day now.
     Day Today() const;
+    // Seconds since 1970.
+    std::int64_t Now() const { return clock_->Now(); }
 
 signals:
     // A finished game was kept (or could not be): the schedule may have changed.
