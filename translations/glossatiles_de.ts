@@ -361,86 +361,86 @@
     </message>
     <message>
         <source>&amp;Games</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiele</translation>
     </message>
     <message>
         <source>&amp;Memory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gedächtnis</translation>
     </message>
 </context>
 <context>
     <name>CReviewSettingsDlg</name>
     <message>
         <source>Review Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungseinstellungen</translation>
     </message>
     <message>
         <source>The share of pairs you want to recall when they come due: the higher, the sooner each pair comes back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anteil der Paare, an die Sie sich erinnern wollen, wenn sie fällig werden: je höher, desto früher kommt jedes Paar wieder.</translation>
     </message>
     <message>
         <source>&amp;Desired retention:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte &amp;Behaltensquote:</translation>
     </message>
     <message>
         <source>Most pairs in one Today&apos;s &amp;Review:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens so viele Paare in einer &amp;heutigen Wiederholung:</translation>
     </message>
     <message>
         <source> pairs</source>
-        <translation type="unfinished"></translation>
+        <translation> Paare</translation>
     </message>
     <message>
         <source>Daily &amp;goal:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesziel:</translation>
     </message>
     <message>
         <source>Reviews a day over the next %1 days, by desired retention</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungen pro Tag in den nächsten %1 Tagen, nach gewünschter Behaltensquote</translation>
     </message>
     <message>
         <source>Desired retention</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewünschte Behaltensquote</translation>
     </message>
     <message>
         <source>Reviews a day</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungen pro Tag</translation>
     </message>
     <message>
         <source>Reviews a day by desired retention</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungen pro Tag nach gewünschter Behaltensquote</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The schedule cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wiederholungsplan kann nicht gelesen werden: %1</translation>
     </message>
     <message numerus="yes">
         <source>At %1 you can expect about %n review(s) a day over the next %2 days.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bei %1 können Sie in den nächsten %2 Tagen mit etwa %n Wiederholung pro Tag rechnen.</numerusform>
+            <numerusform>Bei %1 können Sie in den nächsten %2 Tagen mit etwa %n Wiederholungen pro Tag rechnen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>That is %n more a day than at the %1 in use now.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das ist %n mehr pro Tag als bei den jetzt geltenden %1.</numerusform>
+            <numerusform>Das sind %n mehr pro Tag als bei den jetzt geltenden %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>That is %n fewer a day than at the %1 in use now.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das ist %n weniger pro Tag als bei den jetzt geltenden %1.</numerusform>
+            <numerusform>Das sind %n weniger pro Tag als bei den jetzt geltenden %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -958,12 +958,13 @@ Wörter eintippen</translation>
     </message>
     <message>
         <source>Review &amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholungs&amp;einstellungen...</translation>
     </message>
     <message>
         <source>Chooses how much to remember, how many pairs to review and a daily goal
 Review Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählt, wie viel Sie behalten wollen, wie viele Paare wiederholt werden und ein Tagesziel
+Wiederholungseinstellungen</translation>
     </message>
 </context>
 <context>
@@ -1129,31 +1130,31 @@ Review Settings</source>
     <name>MemoryPage</name>
     <message>
         <source>Parameters in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Parameter</translation>
     </message>
     <message>
         <source>&amp;Fit Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;anpassen</translation>
     </message>
     <message>
         <source>Fits the memory model to your own reviews.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passt das Gedächtnismodell an Ihre eigenen Wiederholungen an.</translation>
     </message>
     <message>
         <source>Fit progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Anpassung</translation>
     </message>
     <message>
         <source>&amp;Cancel Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anpassung a&amp;bbrechen</translation>
     </message>
     <message>
         <source>Progress cannot be read: %1</source>
-        <translation type="unfinished">Der Fortschritt kann nicht gelesen werden: %1</translation>
+        <translation>Der Fortschritt kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Fitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angepasst …</translation>
     </message>
 </context>
 <context>
@@ -2202,75 +2203,75 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
     </message>
     <message>
         <source>In use: the default parameters, the average of many learners.</source>
-        <translation type="unfinished"></translation>
+        <translation>In Gebrauch: die Standardparameter, der Durchschnitt vieler Lernender.</translation>
     </message>
     <message numerus="yes">
         <source>In use: parameters fitted on %1 to %n review(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In Gebrauch: am %1 an %n Wiederholung angepasste Parameter.</numerusform>
+            <numerusform>In Gebrauch: am %1 an %n Wiederholungen angepasste Parameter.</numerusform>
         </translation>
     </message>
     <message>
         <source>No fit has been made yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch keine Anpassung vorgenommen.</translation>
     </message>
     <message numerus="yes">
         <source>The last fit, on %1, was judged on %n review(s):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die letzte Anpassung am %1 wurde an %n Wiederholung gemessen:</numerusform>
+            <numerusform>Die letzte Anpassung am %1 wurde an %n Wiederholungen gemessen:</numerusform>
         </translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Fitted</source>
-        <translation type="unfinished"></translation>
+        <translation>Angepasst</translation>
     </message>
     <message>
         <source>Log loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Log-Loss</translation>
     </message>
     <message>
         <source>RMSE (bins)</source>
-        <translation type="unfinished"></translation>
+        <translation>RMSE (Klassen)</translation>
     </message>
     <message>
         <source>It predicted no better than the parameters in use, which stayed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sagte nicht besser voraus als die verwendeten Parameter, die blieben.</translation>
     </message>
     <message>
         <source>The fit failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>The fit was stopped; the parameters in use stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anpassung wurde abgebrochen; die verwendeten Parameter bleiben.</translation>
     </message>
     <message>
         <source>There is nothing to fit to yet: a pair needs a review a day or more after the one before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch gibt es nichts anzupassen: Ein Paar braucht eine Wiederholung mindestens einen Tag nach der vorigen.</translation>
     </message>
     <message numerus="yes">
         <source>The fitted parameters predict your %n review(s) better (log loss %1 instead of %2) and are now in use: every schedule follows them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholung besser voraus (Log-Loss %1 statt %2) und sind jetzt in Gebrauch: Jeder Plan folgt ihnen.</numerusform>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholungen besser voraus (Log-Loss %1 statt %2) und sind jetzt in Gebrauch: Jeder Plan folgt ihnen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The fitted parameters predict your %n review(s) no better than those in use (log loss %1 against %2), so those stay.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholung nicht besser voraus als die verwendeten (Log-Loss %1 gegen %2), daher bleiben diese.</numerusform>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholungen nicht besser voraus als die verwendeten (Log-Loss %1 gegen %2), daher bleiben diese.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -2334,13 +2335,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>ReviewMemory</name>
     <message>
         <source>The review settings are not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wiederholungseinstellungen werden nicht gespeichert: %1</translation>
     </message>
     <message numerus="yes">
         <source>The memory model was fitted to your %n review(s) and now schedules your pairs.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Gedächtnismodell wurde an Ihre %n Wiederholung angepasst und plant jetzt Ihre Paare.</numerusform>
+            <numerusform>Das Gedächtnismodell wurde an Ihre %n Wiederholungen angepasst und plant jetzt Ihre Paare.</numerusform>
         </translation>
     </message>
 </context>
