@@ -484,6 +484,90 @@ Zeit: %5</translation>
         <source>Review forecast of every list</source>
         <translation>Prognose der Wiederholungen aller Listen</translation>
     </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Spiele</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Gedächtnis</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewSettingsDlg</name>
+    <message>
+        <source>Review Settings</source>
+        <translation>Wiederholungseinstellungen</translation>
+    </message>
+    <message>
+        <source>The share of pairs you want to recall when they come due: the higher, the sooner each pair comes back.</source>
+        <translation>Der Anteil der Paare, an die Sie sich erinnern wollen, wenn sie fällig werden: je höher, desto früher kommt jedes Paar wieder.</translation>
+    </message>
+    <message>
+        <source>&amp;Desired retention:</source>
+        <translation>Gewünschte &amp;Behaltensquote:</translation>
+    </message>
+    <message>
+        <source>Most pairs in one Today&apos;s &amp;Review:</source>
+        <translation>Höchstens so viele Paare in einer &amp;heutigen Wiederholung:</translation>
+    </message>
+    <message>
+        <source> pairs</source>
+        <translation> Paare</translation>
+    </message>
+    <message>
+        <source>Daily &amp;goal:</source>
+        <translation>&amp;Tagesziel:</translation>
+    </message>
+    <message>
+        <source>Reviews a day over the next %1 days, by desired retention</source>
+        <translation>Wiederholungen pro Tag in den nächsten %1 Tagen, nach gewünschter Behaltensquote</translation>
+    </message>
+    <message>
+        <source>Desired retention</source>
+        <translation>Gewünschte Behaltensquote</translation>
+    </message>
+    <message>
+        <source>Reviews a day</source>
+        <translation>Wiederholungen pro Tag</translation>
+    </message>
+    <message>
+        <source>Reviews a day by desired retention</source>
+        <translation>Wiederholungen pro Tag nach gewünschter Behaltensquote</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be read: %1</source>
+        <translation>Der Wiederholungsplan kann nicht gelesen werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>At %1 you can expect about %n review(s) a day over the next %2 days.</source>
+        <translation>
+            <numerusform>Bei %1 können Sie in den nächsten %2 Tagen mit etwa %n Wiederholung pro Tag rechnen.</numerusform>
+            <numerusform>Bei %1 können Sie in den nächsten %2 Tagen mit etwa %n Wiederholungen pro Tag rechnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n more a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>Das ist %n mehr pro Tag als bei den jetzt geltenden %1.</numerusform>
+            <numerusform>Das sind %n mehr pro Tag als bei den jetzt geltenden %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n fewer a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>Das ist %n weniger pro Tag als bei den jetzt geltenden %1.</numerusform>
+            <numerusform>Das sind %n weniger pro Tag als bei den jetzt geltenden %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CTypingRoundDlg</name>
@@ -1017,6 +1101,16 @@ Choose the Word</source>
         <translation>Fragt nach dem Partner jedes Wortes unter vier Antworten.
 Wort wählen</translation>
     </message>
+    <message>
+        <source>Review &amp;Settings...</source>
+        <translation>Wiederholungs&amp;einstellungen...</translation>
+    </message>
+    <message>
+        <source>Chooses how much to remember, how many pairs to review and a daily goal
+Review Settings</source>
+        <translation>Wählt, wie viel Sie behalten wollen, wie viele Paare wiederholt werden und ein Tagesziel
+Wiederholungseinstellungen</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1175,6 +1269,37 @@ Wort wählen</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Ebene %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Parameters in use</source>
+        <translation>Verwendete Parameter</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Now</source>
+        <translation>Jetzt &amp;anpassen</translation>
+    </message>
+    <message>
+        <source>Fits the memory model to your own reviews.</source>
+        <translation>Passt das Gedächtnismodell an Ihre eigenen Wiederholungen an.</translation>
+    </message>
+    <message>
+        <source>Fit progress</source>
+        <translation>Fortschritt der Anpassung</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Fit</source>
+        <translation>Anpassung a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>Der Fortschritt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Fitting…</source>
+        <translation>Wird angepasst …</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2368,78 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
         <source>Pairs of every list due for review in the next %1 days</source>
         <translation>Fällige Paare aller Listen in den nächsten %1 Tagen</translation>
     </message>
+    <message>
+        <source>In use: the default parameters, the average of many learners.</source>
+        <translation>In Gebrauch: die Standardparameter, der Durchschnitt vieler Lernender.</translation>
+    </message>
+    <message numerus="yes">
+        <source>In use: parameters fitted on %1 to %n review(s).</source>
+        <translation>
+            <numerusform>In Gebrauch: am %1 an %n Wiederholung angepasste Parameter.</numerusform>
+            <numerusform>In Gebrauch: am %1 an %n Wiederholungen angepasste Parameter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No fit has been made yet.</source>
+        <translation>Es wurde noch keine Anpassung vorgenommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last fit, on %1, was judged on %n review(s):</source>
+        <translation>
+            <numerusform>Die letzte Anpassung am %1 wurde an %n Wiederholung gemessen:</numerusform>
+            <numerusform>Die letzte Anpassung am %1 wurde an %n Wiederholungen gemessen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Fitted</source>
+        <translation>Angepasst</translation>
+    </message>
+    <message>
+        <source>Log loss</source>
+        <translation>Log-Loss</translation>
+    </message>
+    <message>
+        <source>RMSE (bins)</source>
+        <translation>RMSE (Klassen)</translation>
+    </message>
+    <message>
+        <source>It predicted no better than the parameters in use, which stayed.</source>
+        <translation>Sie sagte nicht besser voraus als die verwendeten Parameter, die blieben.</translation>
+    </message>
+    <message>
+        <source>The fit failed: %1</source>
+        <translation>Die Anpassung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The fit was stopped; the parameters in use stay.</source>
+        <translation>Die Anpassung wurde abgebrochen; die verwendeten Parameter bleiben.</translation>
+    </message>
+    <message>
+        <source>There is nothing to fit to yet: a pair needs a review a day or more after the one before.</source>
+        <translation>Noch gibt es nichts anzupassen: Ein Paar braucht eine Wiederholung mindestens einen Tag nach der vorigen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) better (log loss %1 instead of %2) and are now in use: every schedule follows them.</source>
+        <translation>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholung besser voraus (Log-Loss %1 statt %2) und sind jetzt in Gebrauch: Jeder Plan folgt ihnen.</numerusform>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholungen besser voraus (Log-Loss %1 statt %2) und sind jetzt in Gebrauch: Jeder Plan folgt ihnen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) no better than those in use (log loss %1 against %2), so those stay.</source>
+        <translation>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholung nicht besser voraus als die verwendeten (Log-Loss %1 gegen %2), daher bleiben diese.</numerusform>
+            <numerusform>Die angepassten Parameter sagen Ihre %n Wiederholungen nicht besser voraus als die verwendeten (Log-Loss %1 gegen %2), daher bleiben diese.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2299,6 +2496,20 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Gespeicherte Spiele (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMemory</name>
+    <message>
+        <source>The review settings are not kept: %1</source>
+        <translation>Die Wiederholungseinstellungen werden nicht gespeichert: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The memory model was fitted to your %n review(s) and now schedules your pairs.</source>
+        <translation>
+            <numerusform>Das Gedächtnismodell wurde an Ihre %n Wiederholung angepasst und plant jetzt Ihre Paare.</numerusform>
+            <numerusform>Das Gedächtnismodell wurde an Ihre %n Wiederholungen angepasst und plant jetzt Ihre Paare.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

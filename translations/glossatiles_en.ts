@@ -46,6 +46,30 @@
     </message>
 </context>
 <context>
+    <name>CReviewSettingsDlg</name>
+    <message numerus="yes">
+        <source>At %1 you can expect about %n review(s) a day over the next %2 days.</source>
+        <translation>
+            <numerusform>At %1 you can expect about %n review a day over the next %2 days.</numerusform>
+            <numerusform>At %1 you can expect about %n reviews a day over the next %2 days.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n more a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>That is %n more a day than at the %1 in use now.</numerusform>
+            <numerusform>That is %n more a day than at the %1 in use now.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n fewer a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>That is %n fewer a day than at the %1 in use now.</numerusform>
+            <numerusform>That is %n fewer a day than at the %1 in use now.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message numerus="yes">
         <source>Fast auto finish removed %n pairs.</source>
@@ -132,6 +156,47 @@ Lines %2</numerusform>
         <translation>
             <numerusform>Good · 1 day</numerusform>
             <numerusform>Good · %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message numerus="yes">
+        <source>In use: parameters fitted on %1 to %n review(s).</source>
+        <translation>
+            <numerusform>In use: parameters fitted on %1 to %n review.</numerusform>
+            <numerusform>In use: parameters fitted on %1 to %n reviews.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The last fit, on %1, was judged on %n review(s):</source>
+        <translation>
+            <numerusform>The last fit, on %1, was judged on %n review:</numerusform>
+            <numerusform>The last fit, on %1, was judged on %n reviews:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) better (log loss %1 instead of %2) and are now in use: every schedule follows them.</source>
+        <translation>
+            <numerusform>The fitted parameters predict your %n review better (log loss %1 instead of %2) and are now in use: every schedule follows them.</numerusform>
+            <numerusform>The fitted parameters predict your %n reviews better (log loss %1 instead of %2) and are now in use: every schedule follows them.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) no better than those in use (log loss %1 against %2), so those stay.</source>
+        <translation>
+            <numerusform>The fitted parameters predict your %n review no better than those in use (log loss %1 against %2), so those stay.</numerusform>
+            <numerusform>The fitted parameters predict your %n reviews no better than those in use (log loss %1 against %2), so those stay.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMemory</name>
+    <message numerus="yes">
+        <source>The memory model was fitted to your %n review(s) and now schedules your pairs.</source>
+        <translation>
+            <numerusform>The memory model was fitted to your %n review and now schedules your pairs.</numerusform>
+            <numerusform>The memory model was fitted to your %n reviews and now schedules your pairs.</numerusform>
         </translation>
     </message>
 </context>

@@ -484,6 +484,90 @@ Tiempo: %5</translation>
         <source>Review forecast of every list</source>
         <translation>Previsión de repasos de todas las listas</translation>
     </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Partidas</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Memoria</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewSettingsDlg</name>
+    <message>
+        <source>Review Settings</source>
+        <translation>Ajustes de repaso</translation>
+    </message>
+    <message>
+        <source>The share of pairs you want to recall when they come due: the higher, the sooner each pair comes back.</source>
+        <translation>La parte de los pares que quiere recordar cuando tocan: cuanto más alta, antes vuelve cada par.</translation>
+    </message>
+    <message>
+        <source>&amp;Desired retention:</source>
+        <translation>&amp;Retención deseada:</translation>
+    </message>
+    <message>
+        <source>Most pairs in one Today&apos;s &amp;Review:</source>
+        <translation>Pares como máximo en un &amp;repaso de hoy:</translation>
+    </message>
+    <message>
+        <source> pairs</source>
+        <translation> pares</translation>
+    </message>
+    <message>
+        <source>Daily &amp;goal:</source>
+        <translation>&amp;Meta diaria:</translation>
+    </message>
+    <message>
+        <source>Reviews a day over the next %1 days, by desired retention</source>
+        <translation>Repasos al día en los próximos %1 días, según la retención deseada</translation>
+    </message>
+    <message>
+        <source>Desired retention</source>
+        <translation>Retención deseada</translation>
+    </message>
+    <message>
+        <source>Reviews a day</source>
+        <translation>Repasos al día</translation>
+    </message>
+    <message>
+        <source>Reviews a day by desired retention</source>
+        <translation>Repasos al día según la retención deseada</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be read: %1</source>
+        <translation>No se puede leer el calendario de repasos: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>At %1 you can expect about %n review(s) a day over the next %2 days.</source>
+        <translation>
+            <numerusform>Con %1 puede contar con unos %n repaso al día en los próximos %2 días.</numerusform>
+            <numerusform>Con %1 puede contar con unos %n repasos al día en los próximos %2 días.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n more a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>Es %n más al día que con el %1 actual.</numerusform>
+            <numerusform>Son %n más al día que con el %1 actual.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n fewer a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>Es %n menos al día que con el %1 actual.</numerusform>
+            <numerusform>Son %n menos al día que con el %1 actual.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CTypingRoundDlg</name>
@@ -1017,6 +1101,16 @@ Choose the Word</source>
         <translation>Pide la pareja de cada palabra entre cuatro respuestas.
 Elegir la palabra</translation>
     </message>
+    <message>
+        <source>Review &amp;Settings...</source>
+        <translation>Ajustes de &amp;repaso...</translation>
+    </message>
+    <message>
+        <source>Chooses how much to remember, how many pairs to review and a daily goal
+Review Settings</source>
+        <translation>Elige cuánto quiere recordar, cuántos pares repasar y una meta diaria
+Ajustes de repaso</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1175,6 +1269,37 @@ Elegir la palabra</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Nivel %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Parameters in use</source>
+        <translation>Parámetros en uso</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Now</source>
+        <translation>&amp;Ajustar ahora</translation>
+    </message>
+    <message>
+        <source>Fits the memory model to your own reviews.</source>
+        <translation>Ajusta el modelo de memoria a sus propios repasos.</translation>
+    </message>
+    <message>
+        <source>Fit progress</source>
+        <translation>Progreso del ajuste</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Fit</source>
+        <translation>&amp;Cancelar el ajuste</translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>No se puede leer el progreso: %1</translation>
+    </message>
+    <message>
+        <source>Fitting…</source>
+        <translation>Ajustando…</translation>
     </message>
 </context>
 <context>
@@ -2243,6 +2368,78 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
         <source>Pairs of every list due for review in the next %1 days</source>
         <translation>Pares de todas las listas para repasar en los próximos %1 días</translation>
     </message>
+    <message>
+        <source>In use: the default parameters, the average of many learners.</source>
+        <translation>En uso: los parámetros por defecto, la media de muchos alumnos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>In use: parameters fitted on %1 to %n review(s).</source>
+        <translation>
+            <numerusform>En uso: parámetros ajustados el %1 a %n repaso.</numerusform>
+            <numerusform>En uso: parámetros ajustados el %1 a %n repasos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No fit has been made yet.</source>
+        <translation>Todavía no se ha hecho ningún ajuste.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last fit, on %1, was judged on %n review(s):</source>
+        <translation>
+            <numerusform>El último ajuste, el %1, se juzgó sobre %n repaso:</numerusform>
+            <numerusform>El último ajuste, el %1, se juzgó sobre %n repasos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Fitted</source>
+        <translation>Ajustados</translation>
+    </message>
+    <message>
+        <source>Log loss</source>
+        <translation>Pérdida logarítmica</translation>
+    </message>
+    <message>
+        <source>RMSE (bins)</source>
+        <translation>RMSE (intervalos)</translation>
+    </message>
+    <message>
+        <source>It predicted no better than the parameters in use, which stayed.</source>
+        <translation>No predecía mejor que los parámetros en uso, que se quedaron.</translation>
+    </message>
+    <message>
+        <source>The fit failed: %1</source>
+        <translation>El ajuste ha fallado: %1</translation>
+    </message>
+    <message>
+        <source>The fit was stopped; the parameters in use stay.</source>
+        <translation>Se detuvo el ajuste; los parámetros en uso se quedan.</translation>
+    </message>
+    <message>
+        <source>There is nothing to fit to yet: a pair needs a review a day or more after the one before.</source>
+        <translation>Todavía no hay nada que ajustar: un par necesita un repaso al menos un día después del anterior.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) better (log loss %1 instead of %2) and are now in use: every schedule follows them.</source>
+        <translation>
+            <numerusform>Los parámetros ajustados predicen mejor su %n repaso (pérdida %1 en lugar de %2) y ahora están en uso: todo el calendario los sigue.</numerusform>
+            <numerusform>Los parámetros ajustados predicen mejor sus %n repasos (pérdida %1 en lugar de %2) y ahora están en uso: todo el calendario los sigue.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) no better than those in use (log loss %1 against %2), so those stay.</source>
+        <translation>
+            <numerusform>Los parámetros ajustados no predicen su %n repaso mejor que los que están en uso (pérdida %1 frente a %2), así que estos se quedan.</numerusform>
+            <numerusform>Los parámetros ajustados no predicen sus %n repasos mejor que los que están en uso (pérdida %1 frente a %2), así que estos se quedan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2299,6 +2496,20 @@ Do you want to replace it?</source>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Partidas guardadas (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMemory</name>
+    <message>
+        <source>The review settings are not kept: %1</source>
+        <translation>Los ajustes de repaso no se guardan: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The memory model was fitted to your %n review(s) and now schedules your pairs.</source>
+        <translation>
+            <numerusform>El modelo de memoria se ajustó a su %n repaso y ahora programa sus pares.</numerusform>
+            <numerusform>El modelo de memoria se ajustó a sus %n repasos y ahora programa sus pares.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

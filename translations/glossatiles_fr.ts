@@ -484,6 +484,90 @@ Temps : %5</translation>
         <source>Review forecast of every list</source>
         <translation>Prévision des révisions de toutes les listes</translation>
     </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Parties</translation>
+    </message>
+    <message>
+        <source>&amp;Memory</source>
+        <translation>&amp;Mémoire</translation>
+    </message>
+</context>
+<context>
+    <name>CReviewSettingsDlg</name>
+    <message>
+        <source>Review Settings</source>
+        <translation>Réglages des révisions</translation>
+    </message>
+    <message>
+        <source>The share of pairs you want to recall when they come due: the higher, the sooner each pair comes back.</source>
+        <translation>La part des paires dont vous voulez vous souvenir quand elles reviennent : plus elle est haute, plus tôt chaque paire revient.</translation>
+    </message>
+    <message>
+        <source>&amp;Desired retention:</source>
+        <translation>&amp;Rétention souhaitée :</translation>
+    </message>
+    <message>
+        <source>Most pairs in one Today&apos;s &amp;Review:</source>
+        <translation>Paires au plus dans une &amp;révision du jour :</translation>
+    </message>
+    <message>
+        <source> pairs</source>
+        <translation> paires</translation>
+    </message>
+    <message>
+        <source>Daily &amp;goal:</source>
+        <translation>&amp;Objectif quotidien :</translation>
+    </message>
+    <message>
+        <source>Reviews a day over the next %1 days, by desired retention</source>
+        <translation>Révisions par jour sur les %1 prochains jours, selon la rétention souhaitée</translation>
+    </message>
+    <message>
+        <source>Desired retention</source>
+        <translation>Rétention souhaitée</translation>
+    </message>
+    <message>
+        <source>Reviews a day</source>
+        <translation>Révisions par jour</translation>
+    </message>
+    <message>
+        <source>Reviews a day by desired retention</source>
+        <translation>Révisions par jour selon la rétention souhaitée</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be read: %1</source>
+        <translation>Le calendrier des révisions ne peut pas être lu : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>At %1 you can expect about %n review(s) a day over the next %2 days.</source>
+        <translation>
+            <numerusform>À %1, comptez environ %n révision par jour sur les %2 prochains jours.</numerusform>
+            <numerusform>À %1, comptez environ %n révisions par jour sur les %2 prochains jours.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n more a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>C’est %n de plus par jour qu’aux %1 actuels.</numerusform>
+            <numerusform>C’est %n de plus par jour qu’aux %1 actuels.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>That is %n fewer a day than at the %1 in use now.</source>
+        <translation>
+            <numerusform>C’est %n de moins par jour qu’aux %1 actuels.</numerusform>
+            <numerusform>C’est %n de moins par jour qu’aux %1 actuels.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CTypingRoundDlg</name>
@@ -1017,6 +1101,16 @@ Choose the Word</source>
         <translation>Demande le partenaire de chaque mot parmi quatre réponses.
 Choisir le mot</translation>
     </message>
+    <message>
+        <source>Review &amp;Settings...</source>
+        <translation>Réglages des &amp;révisions...</translation>
+    </message>
+    <message>
+        <source>Chooses how much to remember, how many pairs to review and a daily goal
+Review Settings</source>
+        <translation>Choisit ce que vous voulez retenir, combien de paires réviser et un objectif quotidien
+Réglages des révisions</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1175,6 +1269,37 @@ Choisir le mot</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Niveau %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryPage</name>
+    <message>
+        <source>Parameters in use</source>
+        <translation>Paramètres utilisés</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Now</source>
+        <translation>&amp;Ajuster maintenant</translation>
+    </message>
+    <message>
+        <source>Fits the memory model to your own reviews.</source>
+        <translation>Ajuste le modèle de mémoire à vos propres révisions.</translation>
+    </message>
+    <message>
+        <source>Fit progress</source>
+        <translation>Progression de l’ajustement</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Fit</source>
+        <translation>A&amp;nnuler l’ajustement</translation>
+    </message>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>Impossible de lire les progrès : %1</translation>
+    </message>
+    <message>
+        <source>Fitting…</source>
+        <translation>Ajustement en cours…</translation>
     </message>
 </context>
 <context>
@@ -2242,6 +2367,78 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
         <source>Pairs of every list due for review in the next %1 days</source>
         <translation>Paires de toutes les listes à réviser dans les %1 prochains jours</translation>
     </message>
+    <message>
+        <source>In use: the default parameters, the average of many learners.</source>
+        <translation>Utilisés : les paramètres par défaut, la moyenne de nombreux apprenants.</translation>
+    </message>
+    <message numerus="yes">
+        <source>In use: parameters fitted on %1 to %n review(s).</source>
+        <translation>
+            <numerusform>Utilisés : paramètres ajustés le %1 sur %n révision.</numerusform>
+            <numerusform>Utilisés : paramètres ajustés le %1 sur %n révisions.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No fit has been made yet.</source>
+        <translation>Aucun ajustement n’a encore été fait.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last fit, on %1, was judged on %n review(s):</source>
+        <translation>
+            <numerusform>Le dernier ajustement, le %1, a été jugé sur %n révision :</numerusform>
+            <numerusform>Le dernier ajustement, le %1, a été jugé sur %n révisions :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Fitted</source>
+        <translation>Ajustés</translation>
+    </message>
+    <message>
+        <source>Log loss</source>
+        <translation>Perte logarithmique</translation>
+    </message>
+    <message>
+        <source>RMSE (bins)</source>
+        <translation>RMSE (classes)</translation>
+    </message>
+    <message>
+        <source>It predicted no better than the parameters in use, which stayed.</source>
+        <translation>Il ne prédisait pas mieux que les paramètres utilisés, qui sont restés.</translation>
+    </message>
+    <message>
+        <source>The fit failed: %1</source>
+        <translation>L’ajustement a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The fit was stopped; the parameters in use stay.</source>
+        <translation>L’ajustement a été arrêté ; les paramètres utilisés restent.</translation>
+    </message>
+    <message>
+        <source>There is nothing to fit to yet: a pair needs a review a day or more after the one before.</source>
+        <translation>Il n’y a encore rien à ajuster : une paire doit être révisée au moins un jour après la fois précédente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) better (log loss %1 instead of %2) and are now in use: every schedule follows them.</source>
+        <translation>
+            <numerusform>Les paramètres ajustés prédisent mieux votre %n révision (perte %1 au lieu de %2) et sont désormais utilisés : tout le calendrier les suit.</numerusform>
+            <numerusform>Les paramètres ajustés prédisent mieux vos %n révisions (perte %1 au lieu de %2) et sont désormais utilisés : tout le calendrier les suit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The fitted parameters predict your %n review(s) no better than those in use (log loss %1 against %2), so those stay.</source>
+        <translation>
+            <numerusform>Les paramètres ajustés ne prédisent pas mieux votre %n révision que ceux utilisés (perte %1 contre %2), qui restent donc.</numerusform>
+            <numerusform>Les paramètres ajustés ne prédisent pas mieux vos %n révisions que ceux utilisés (perte %1 contre %2), qui restent donc.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2298,6 +2495,20 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Parties enregistrées (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewMemory</name>
+    <message>
+        <source>The review settings are not kept: %1</source>
+        <translation>Les réglages des révisions ne sont pas enregistrés : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The memory model was fitted to your %n review(s) and now schedules your pairs.</source>
+        <translation>
+            <numerusform>Le modèle de mémoire a été ajusté à votre %n révision et planifie désormais vos paires.</numerusform>
+            <numerusform>Le modèle de mémoire a été ajusté à vos %n révisions et planifie désormais vos paires.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,8 @@ enum class NoteTopic {
     ProgressNotKept,
     NoFreePair,
     SpeechLanguages,
-    MissingMedia
+    MissingMedia,
+    MemoryFitted
 };
 
 // What the rules need from the window they run in. The Qt view implements it; tests and the

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -205,6 +206,9 @@ public:
     virtual bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) = 0;
 
     virtual Message Problem() const = 0;
+    // The same store for another thread, which must not share this one; null when there is
+    // none to share.
+    virtual std::unique_ptr<ProgressStore> Another() const { return nullptr; }
 };
 
 // The weights and the retention that schedule pairs now.

@@ -41,6 +41,9 @@ public:
     std::optional<KeptFits> Fits() override;
     bool KeepFit(const MemoryFit& fit, std::int64_t fittedAt) override;
     Message Problem() const override { return problem_; }
+    std::unique_ptr<ProgressStore> Another() const override {
+        return std::make_unique<SqliteProgressStore>(path_, lockWait_);
+    }
     const std::string& Path() const { return path_; }
 
 private:

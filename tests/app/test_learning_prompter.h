@@ -12,6 +12,8 @@ public:
     std::deque<QString> saveTo;
     std::deque<AfterGame> afterGame;
     std::deque<bool> playHardest;
+    std::vector<ReviewSettingsStart> reviewSettings;
+    std::deque<std::optional<ReviewChoice>> reviewChoices;
 
     AfterGame ShowGameFinished(QWidget*, const GameReport& report,
                                const std::function<void()>& saveMissedPairs) override {
@@ -26,4 +28,9 @@ public:
         return NextAnswer(playHardest, false);
     }
     QString ChooseMissedPairsFile(QWidget*) override { return NextAnswer(saveTo, QString()); }
+    std::optional<ReviewChoice> AskReviewSettings(QWidget*,
+                                                  const ReviewSettingsStart& start) override {
+        reviewSettings.push_back(start);
+        return NextAnswer(reviewChoices, std::optional<ReviewChoice>());
+    }
 };

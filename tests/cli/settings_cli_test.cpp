@@ -45,9 +45,9 @@ TEST(SettingsCli, TheRetentionKeptReschedulesWhatIsDue) {
     unsetenv("XDG_DATA_HOME");
 
     EXPECT_EQ(shown.status, 0) << shown.errors;
-    EXPECT_EQ(shown.output, "retention: 0.9\nreview_pairs: 60\n");
+    EXPECT_EQ(shown.output, "retention: 0.9\nreview_pairs: 60\ndaily_goal: 20\n");
     EXPECT_EQ(Summary(kept[2], {"retention", "review_pairs"}), "retention=0.97 review_pairs=60");
-    EXPECT_EQ(both.output, "retention: 0.85\nreview_pairs: 25\n");
+    EXPECT_EQ(both.output, "retention: 0.85\nreview_pairs: 25\ndaily_goal: 20\n");
     for (std::size_t higher = 1; higher < due.size(); ++higher) {
         SCOPED_TRACE(kept[higher].output);
         ASSERT_EQ(due[higher].size(), 40u);

@@ -52,6 +52,7 @@ inline constexpr int FileImport = 32830;
 inline constexpr int TypeTheWords = 32850;
 inline constexpr int Flashcards = 32851;
 inline constexpr int ChooseTheWord = 32852;
+inline constexpr int ReviewSettings = 32860;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -1,6 +1,7 @@
 #include "app/learning/game_learning.h"
 
 #include "app/base/game_in_play.h"
+#include "app/learning/review_memory.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
@@ -100,7 +101,8 @@ void GameLearning::SaveMissedPairs(const FinishedGame& game) {
 void GameLearning::OnProgress() {
     const GameState& state = game_.State();
     const std::string fingerprint = IdentityOf(state).fingerprint;
-    ListProgress progress{state.FileDescription, {}, {}, {}, store_->Summary(Today()), Today()};
+    ListProgress progress{state.FileDescription,  {}, {}, {}, store_->Summary(Today()), Today(),
+                          MemoryProgressOf(*this)};
     const auto games = store_->Games(fingerprint);
     const auto hardest = store_->HardestPairs(fingerprint, HardestPairCount);
     if (games && hardest) {

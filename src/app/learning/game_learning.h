@@ -33,6 +33,8 @@ public:
     Day Today() const;
     // The pairs the player took for each pair in the game in play so far.
     Confusions ConfusionsInPlay() const;
+    // Seconds since 1970.
+    std::int64_t Now() const { return clock_->Now(); }
 
 signals:
     // A finished game was kept (or could not be): the schedule may have changed.

@@ -29,3 +29,9 @@ QString QtLearningPrompter::ChooseMissedPairsFile(QWidget* parent) {
     return ChooseTextFileToWrite(parent, QObject::tr("Save Missed Pairs"),
                                  QObject::tr("Word lists (*.txt)"), true);
 }
+
+std::optional<ReviewChoice>
+QtLearningPrompter::AskReviewSettings(QWidget* parent, const ReviewSettingsStart& start) {
+    CReviewSettingsDlg dialog(start, parent);
+    return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Choice()) : std::nullopt;
+}

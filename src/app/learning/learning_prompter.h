@@ -2,10 +2,12 @@
 
 #include "learning/game_report.h"
 #include "view/dialogs/progress_dlg.h"
+#include "view/dialogs/review_settings_dlg.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -25,6 +27,9 @@ public:
     virtual bool ShowProgress(QWidget* parent, const ListProgress& progress) = 0;
     // Where the missed pairs go, or an empty text when the user cancels.
     virtual QString ChooseMissedPairsFile(QWidget* parent) = 0;
+    // Tools > Review Settings; nullopt when the player cancels.
+    virtual std::optional<ReviewChoice> AskReviewSettings(QWidget* parent,
+                                                          const ReviewSettingsStart& start) = 0;
 };
 
 // The real windows.
@@ -34,4 +39,6 @@ public:
                                const std::function<void()>& saveMissedPairs) override;
     bool ShowProgress(QWidget* parent, const ListProgress& progress) override;
     QString ChooseMissedPairsFile(QWidget* parent) override;
+    std::optional<ReviewChoice> AskReviewSettings(QWidget* parent,
+                                                  const ReviewSettingsStart& start) override;
 };

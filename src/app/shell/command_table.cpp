@@ -100,6 +100,11 @@ constexpr std::array commands{
         QT_TRANSLATE_NOOP("Command",
                           "Shows your finished games of this list and its hardest pairs\nProgress"),
         ""},
+    Command{ReviewSettings, QT_TRANSLATE_NOOP("Command", "Review &Settings..."),
+            QT_TRANSLATE_NOOP("Command",
+                              "Chooses how much to remember, how many pairs to review and a daily "
+                              "goal\nReview Settings"),
+            ""},
     Command{SpeakWords, QT_TRANSLATE_NOOP("Command", "Speak &Words"),
             QT_TRANSLATE_NOOP("Command", "Speaks the word of each picked tile.\nSpeak Words"), ""},
     Command{Languages, QT_TRANSLATE_NOOP("Command", "&Languages..."),
@@ -162,7 +167,8 @@ constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
 constexpr std::array gameMenu{NewGame,   NewGame3,     DealClearableBoards, TodaysReview,
                               Separator, Hint,         AutoRemovePair,      FastAutoFinish,
                               Separator, TypeTheWords, Flashcards,          ChooseTheWord};
-constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel, Progress, Languages};
+constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel,
+                               Progress, ReviewSettings,   Languages};
 constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 
 constexpr std::array menuBar{

@@ -1,5 +1,6 @@
 #include "app/shell/glossatiles_app.h"
 
+#include "app/learning/review_memory.h"
 #include "app/learning/todays_review.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/main_frame.h"
@@ -34,5 +35,6 @@ void CGlossatilesApp::InitInstance(const QString& file) {
             mainFrame_->OpenDocumentFile(file);
         }
         mainFrame_->Review().NoteDuePairs();
+        mainFrame_->Memory().FitIfDue();
     });
 }

@@ -14,6 +14,7 @@
 #include "app/board/undo_actions.h"
 #include "app/learning/game_learning.h"
 #include "app/learning/practice_control.h"
+#include "app/learning/review_memory.h"
 #include "app/learning/todays_review.h"
 #include "app/learning/typing_control.h"
 #include "app/lists/teacher_commands.h"
@@ -129,6 +130,10 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     review_ = new ::TodaysReview(*game_, *learning_, *duePane);
     connect(Action(CommandId::TodaysReview), &QAction::triggered, review_,
             &::TodaysReview::OnTodaysReview);
+    memory_ = new ReviewMemory(*game_, *learning_);
+    connect(Action(CommandId::ReviewSettings), &QAction::triggered, memory_,
+            &ReviewMemory::OnReviewSettings);
+    connect(memory_, &ReviewMemory::ScheduleChanged, review_, &::TodaysReview::Refresh);
     typing_ = new TypingControl(*game_);
     connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
     connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);

@@ -25,6 +25,7 @@ class QMenu;
 class QToolBar;
 class TeacherCommands;
 class TodaysReview;
+class ReviewMemory;
 class SpeechControl;
 class TypingControl;
 
@@ -51,6 +52,7 @@ public:
     NoteBar& Notes() const { return *notes_; }
     TeacherCommands& Teacher() const { return *teacher_; }
     TodaysReview& Review() const { return *review_; }
+    ReviewMemory& Memory() const { return *memory_; }
     SpeechControl& Speech() const { return *speech_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
@@ -97,6 +99,7 @@ private:
     NoteBar* notes_ = nullptr;
     TeacherCommands* teacher_ = nullptr;
     TodaysReview* review_ = nullptr;
+    ReviewMemory* memory_ = nullptr;
     SpeechControl* speech_ = nullptr;
     TypingControl* typing_ = nullptr;
     PracticeControl* practice_ = nullptr;

@@ -16,6 +16,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -114,7 +115,14 @@ QString NoteOn(const ListProgress& progress) {
 
 CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Progress"));
-    auto* layout = new QVBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    pages_ = new QTabWidget(this);
+    outer->addWidget(pages_, 1);
+    auto* games = new QWidget(pages_);
+    auto* layout = new QVBoxLayout(games);
+    pages_->addTab(games, tr("&Games"));
+    memory_ = new MemoryPage(progress.memory, pages_);
+    pages_->addTab(memory_, tr("&Memory"));
     note_ = new QLabel(NoteOn(progress), this);
     note_->setWordWrap(true);
     layout->addWidget(note_);
@@ -158,9 +166,11 @@ CProgressDlg::CProgressDlg(const ListProgress& progress, QWidget* parent) : QDia
     close->setText(tr("Close"));
     connect(play_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    layout->addWidget(buttons);
-    const int wanted = (progress.games.empty() ? 160 : 620) + (progress.review ? 280 : 0);
+    outer->addWidget(buttons);
+    // The Memory page needs room for its scores whatever the games page holds.
+    const int wanted =
+        std::max((progress.games.empty() ? 160 : 620) + (progress.review ? 280 : 0), 400);
     // Both charts and the list do not fit a laptop's screen at their full height.
     const int room = screen()->availableGeometry().height() * 9 / 10;
-    resize(progress.games.empty() && !progress.review ? 420 : 720, std::min(wanted, room));
+    resize(720, std::min(wanted, room));
 }

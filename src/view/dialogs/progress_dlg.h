@@ -1,12 +1,14 @@
 #pragma once
 
 #include "learning/progress_store.h"
+#include "view/dialogs/memory_page.h"
 
 #include <QDialog>
 
 class QChartView;
 class QLabel;
 class QPushButton;
+class QTabWidget;
 class QTreeWidget;
 
 // What the Progress window shows of one list; `problem` is set when the store could not be read.
@@ -18,10 +20,12 @@ struct ListProgress {
     // The review schedule of every list, as of today; nullopt when it could not be read.
     std::optional<ReviewSummary> review;
     Day today;
+    MemoryProgress memory;
 };
 
 // A list's finished games over time (accuracy and seconds per game) and its hardest pairs,
-// and the review forecast of every list, which says so.
+// and the review forecast of every list, which says so; and on a page of its own, the memory
+// model fitted to the learner's reviews.
 // Play Hardest Pairs closes it with Accepted.
 class CProgressDlg : public QDialog {
     Q_OBJECT
@@ -36,6 +40,8 @@ public:
     QTreeWidget* Hardest() const { return hardest_; }
     QLabel* Note() const { return note_; }
     QPushButton* PlayButton() const { return play_; }
+    QTabWidget* Pages() const { return pages_; }
+    MemoryPage* Memory() const { return memory_; }
 
 private:
     QChartView* chart_ = nullptr;
@@ -44,4 +50,6 @@ private:
     QTreeWidget* hardest_;
     QLabel* note_;
     QPushButton* play_;
+    QTabWidget* pages_;
+    MemoryPage* memory_;
 };

@@ -70,6 +70,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Tools", "Random number test", 32772},
     {"&Tools", "Draw Level", 32774},
     {"&Tools", "&Progress...", 32800},
+    {"&Tools", "Review &Settings...", 32860},
     {"&Tools", "&Languages...", 32791},
     {"&Help", "How to &Play", 32806},
     {"&Help", "&Keys", 32804},

@@ -85,7 +85,7 @@ TEST_F(FrameTest, PracticeAndReviewTitlesAreInThePlayersLanguage) {
         {"Missed pairs of Animals", "Missed pairs of Animals"},
     };
     for (const auto& [description, shown] : descriptions) {
-        const CProgressDlg progress({description, {GameResult{}}, {}, {}, {}, {}});
+        const CProgressDlg progress({description, {GameResult{}}, {}, {}, {}, {}, {}});
         EXPECT_EQ(progress.Note()->text(), "Beendete Spiele von " + shown + ": 1");
     }
 }
