@@ -26,6 +26,16 @@
     </message>
 </context>
 <context>
+    <name>ClassResultsDlg</name>
+    <message numerus="yes">
+        <source>The class&apos;s results for %1: %n learner(s)</source>
+        <translation>
+            <numerusform>The class&apos;s results for %1: %n learner</numerusform>
+            <numerusform>The class&apos;s results for %1: %n learners</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message numerus="yes">
         <source>Fast auto finish removed %n pairs.</source>

@@ -50,6 +50,8 @@ inline constexpr int EditWordList = 32821;
 inline constexpr int PrintWorksheet = 32822;
 inline constexpr int FileImport = 32830;
 inline constexpr int TypeTheWords = 32850;
+inline constexpr int ExportMyResults = 32860;
+inline constexpr int ClassResults = 32861;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -4,6 +4,7 @@
 #include "app/base/prompter.h"
 #include "app/board/glossatiles_view.h"
 #include "app/board/import_choices.h"
+#include "files/class_practice.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/game_state.h"
@@ -152,4 +153,8 @@ void GameFiles::DealPractice(PracticePairs pairs, const char* what, std::string_
 
 void GameFiles::DealReview(const std::vector<ScheduledPair>& due) {
     ::DealReview(state_, view_, due);
+}
+
+void GameFiles::DealClassHardestPairs(const ClassResults& results) {
+    ::DealClassHardestPairs(state_, view_, results);
 }

@@ -39,6 +39,10 @@ public slots:
     void OnPlayEvent(const PlayEvent& event);
     // Tools > Progress.
     void OnProgress();
+    // File > Export My Results: asks for the learner's name the first time only.
+    void OnExportResults();
+    // Tools > Class Results.
+    void OnClassResults();
     // Keeps a typing round of the list in play: a game of its own kind, and a review per pair.
     void RecordTypingRound(const TypingRound& round);
 
@@ -58,6 +62,9 @@ private:
     };
     void ShowGameFinished(const FinishedGame& game);
     void SaveMissedPairs(const FinishedGame& game);
+    // The name kept, or the one the learner gives now; nullopt when there is none.
+    std::optional<std::string> LearnerName();
+    void ExportClassTable(const ClassResults& results);
     // Deals the pairs, once the player has let the game in play go.
     void DealPractice(PracticePairs pairs, const char* what, std::string_view kind);
 

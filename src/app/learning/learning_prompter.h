@@ -1,11 +1,15 @@
 #pragma once
 
+#include "learning/class_results.h"
 #include "learning/game_report.h"
 #include "view/dialogs/progress_dlg.h"
 
 #include <QString>
 
+#include <QStringList>
+
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -24,6 +28,18 @@ public:
     virtual bool ShowProgress(QWidget* parent, const ListProgress& progress) = 0;
     // Where the missed pairs go, or an empty text when the user cancels.
     virtual QString ChooseMissedPairsFile(QWidget* parent) = 0;
+
+    // The learner's name for the results files; nullopt when the user cancels.
+    virtual std::optional<QString> AskLearnerName(QWidget* parent) = 0;
+    // Where a results file or the class's table goes; an empty text when the user cancels.
+    virtual QString ChooseResultsFile(QWidget* parent) = 0;
+    virtual QString ChooseCsvFile(QWidget* parent) = 0;
+    // The learners' results files, or folders of them; none when the user cancels.
+    virtual QStringList ChooseClassFiles(QWidget* parent) = 0;
+    // True when the teacher chose to deal the class's hardest pairs; `exportCsv` runs for each
+    // click on Export CSV.
+    virtual bool ShowClassResults(QWidget* parent, const ClassResults& results,
+                                  const std::function<void()>& exportCsv) = 0;
 };
 
 // The real windows.
@@ -33,4 +49,10 @@ public:
                                const std::function<void()>& saveMissedPairs) override;
     bool ShowProgress(QWidget* parent, const ListProgress& progress) override;
     QString ChooseMissedPairsFile(QWidget* parent) override;
+    std::optional<QString> AskLearnerName(QWidget* parent) override;
+    QString ChooseResultsFile(QWidget* parent) override;
+    QString ChooseCsvFile(QWidget* parent) override;
+    QStringList ChooseClassFiles(QWidget* parent) override;
+    bool ShowClassResults(QWidget* parent, const ClassResults& results,
+                          const std::function<void()>& exportCsv) override;
 };
