@@ -948,7 +948,7 @@ Exporter la liste de mots</translation>
     </message>
     <message>
         <source>Export &amp;My Results...</source>
-        <translation>Exporter &amp;mes résultats...</translation>
+        <translation>Exporter mes &amp;résultats...</translation>
     </message>
     <message>
         <source>Writes how you fare with the list in play to a file for your teacher
