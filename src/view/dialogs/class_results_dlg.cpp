@@ -85,6 +85,9 @@ QTableView* SortableTable(const QString& name, SortedTextModel* model, QWidget* 
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    // A line of text a row, so that a class's list shows more than a handful of pairs.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setAlternatingRowColors(true);
     table->horizontalHeader()->setStretchLastSection(true);
     // The rows come in their own order until a heading is clicked.
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -162,5 +165,5 @@ ClassResultsDlg::ClassResultsDlg(const ClassResults& results,
     connect(csv, &QPushButton::clicked, this, [exportCsv] { exportCsv(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 560);
+    resize(820, 680);
 }
