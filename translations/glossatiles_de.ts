@@ -533,6 +533,10 @@ Zeit: %4</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1022,6 +1026,25 @@ Ergebnisse der Klasse</translation>
     <message>
         <source>Class results exported to %1</source>
         <translation>Ergebnisse der Klasse exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <translation>Ergebnisse der Klasse: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>verfehlt von %1 von %n lernenden Person</numerusform>
+            <numerusform>verfehlt von %1 von %n Lernenden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mean recall today %1</source>
+        <translation>mittlere Erinnerung heute %1</translation>
+    </message>
+    <message>
+        <source>hardest for %1</source>
+        <translation>am schwersten für %1</translation>
     </message>
 </context>
 <context>

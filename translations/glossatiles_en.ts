@@ -36,6 +36,16 @@
     </message>
 </context>
 <context>
+    <name>GameLearning</name>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>missed by %1 of %n learner</numerusform>
+            <numerusform>missed by %1 of %n learners</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message numerus="yes">
         <source>Fast auto finish removed %n pairs.</source>

@@ -533,6 +533,10 @@ Tiempo: %4</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1022,6 +1026,25 @@ Resultados de la clase</translation>
     <message>
         <source>Class results exported to %1</source>
         <translation>Resultados de la clase exportados a %1</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <translation>Resultados de la clase: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>fallada por %1 de %n alumno</numerusform>
+            <numerusform>fallada por %1 de %n alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mean recall today %1</source>
+        <translation>recuerdo medio hoy %1</translation>
+    </message>
+    <message>
+        <source>hardest for %1</source>
+        <translation>más difícil para %1</translation>
     </message>
 </context>
 <context>

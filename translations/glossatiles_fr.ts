@@ -533,6 +533,10 @@ Temps : %4</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1022,6 +1026,25 @@ Résultats de la classe</translation>
     <message>
         <source>Class results exported to %1</source>
         <translation>Résultats de la classe exportés dans %1</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <translation>Résultats de la classe : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>manquée par %1 sur %n élève</numerusform>
+            <numerusform>manquée par %1 sur %n élèves</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mean recall today %1</source>
+        <translation>rappel moyen aujourd&apos;hui %1</translation>
+    </message>
+    <message>
+        <source>hardest for %1</source>
+        <translation>plus difficile pour %1</translation>
     </message>
 </context>
 <context>

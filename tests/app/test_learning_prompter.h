@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModel>
 #include <QLabel>
+#include <QPrinter>
 #include <QTableView>
 
 // A table's rows as its view shows them, in the view's order.
@@ -60,8 +61,10 @@ public:
     std::deque<QString> csvFiles;
     std::deque<QStringList> classFiles;
     std::vector<ClassResultsShown> classResults;
-    // Each Class Results window clicks Export CSV once when this is set, then answers.
+    // Each Class Results window clicks Export CSV once when this is set, and Print when there
+    // is a PDF to print to, then answers.
     bool exportCsv = false;
+    QString printToPdf;
     std::deque<bool> dealClassHardest;
 
     std::optional<QString> AskLearnerName(QWidget*) override {
@@ -75,13 +78,23 @@ public:
         return NextAnswer(classFiles, QStringList());
     }
     bool ShowClassResults(QWidget*, const ClassResults& results,
-                          const std::function<void()>& exportTable) override {
-        const ClassResultsDlg dialog(results, exportTable);
+                          const std::function<void()>& exportTable,
+                          const std::function<void()>& print) override {
+        const ClassResultsDlg dialog(results, exportTable, print);
         classResults.push_back(
             {dialog.Note()->text(), TableRows(*dialog.Pairs()), TableRows(*dialog.Learners())});
         if (exportCsv) {
             exportTable();
         }
+        if (!printToPdf.isEmpty()) {
+            print();
+        }
         return NextAnswer(dealClassHardest, false);
+    }
+    void PreviewPrint(QWidget*, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& print) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToPdf);
+        print(printer);
     }
 };

@@ -12,12 +12,14 @@
 #include "learning/practice_deal.h"
 #include "learning/results_file.h"
 #include "learning/round_result.h"
+#include "print/worksheet_painter.h"
 #include "savegame/atomic_file.h"
 #include "view/board/message_text.h"
 #include "view/dialogs/class_results_dlg.h"
 #include "words/word_list_text.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTimer>
 
 #include <algorithm>
@@ -203,8 +205,9 @@ void GameLearning::OnClassResults() {
     }
     ClassResults results = GatherClass(std::move(files.read), Today(), list);
     results.notes.insert(results.notes.begin(), files.refused.begin(), files.refused.end());
-    if (prompter_->ShowClassResults(&game_.Window(), results,
-                                    [this, &results] { ExportClassTable(results); })) {
+    if (prompter_->ShowClassResults(
+            &game_.Window(), results, [this, &results] { ExportClassTable(results); },
+            [this, &results] { PrintClassReport(results); })) {
         game_.Replace([&results](GameDealer& dealer) { dealer.DealClassHardestPairs(results); });
     }
 }
@@ -231,4 +234,37 @@ void GameLearning::ExportClassTable(const ClassResults& results) {
         return;
     }
     host.ShowStatus(tr("Class results exported to %1").arg(path).toStdString());
+}
+
+void GameLearning::PrintClassReport(const ClassResults& results) {
+    Worksheet sheet{
+        tr("Class results: %1").arg(QString::fromStdString(results.description)).toStdString(),
+        WorksheetLayout::List,
+        {},
+        {},
+        {}};
+    for (const ClassPair& pair : results.pairs) {
+        if (sheet.lines.size() == ClassHardestPairCount) {
+            break;
+        }
+        QString note = tr("missed by %1 of %n learner(s)", nullptr, pair.learners).arg(pair.missed);
+        if (pair.meanRecall) {
+            note += "; " + tr("mean recall today %1")
+                               .arg(QString::fromStdString(PercentText(pair.meanRecall)));
+        }
+        if (!pair.hardestFor.empty()) {
+            QStringList names;
+            for (const std::string& name : pair.hardestFor) {
+                names.append(QString::fromStdString(name));
+            }
+            note += "; " + tr("hardest for %1").arg(names.join(", "));
+        }
+        sheet.lines.push_back({pair.word, pair.translation, {}, {}, note.toStdString()});
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    // The title a PDF printed from here carries.
+    printer.setDocName(QString::fromStdString(sheet.title));
+    printer.setPageMargins(WorksheetMargins, QPageLayout::Millimeter);
+    prompter_->PreviewPrint(&game_.Window(), printer,
+                            [&sheet](QPrinter& target) { PaintWorksheet(target, sheet); });
 }

@@ -65,6 +65,8 @@ private:
     // The name kept, or the one the learner gives now; nullopt when there is none.
     std::optional<std::string> LearnerName();
     void ExportClassTable(const ClassResults& results);
+    // A page of the class's hardest pairs, laid out as a worksheet is.
+    void PrintClassReport(const ClassResults& results);
     // Deals the pairs, once the player has let the game in play go.
     void DealPractice(PracticePairs pairs, const char* what, std::string_view kind);
 

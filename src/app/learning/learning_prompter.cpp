@@ -6,6 +6,8 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 
 AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
                                                const std::function<void()>& saveMissedPairs) {
@@ -64,7 +66,16 @@ QStringList QtLearningPrompter::ChooseClassFiles(QWidget* parent) {
 }
 
 bool QtLearningPrompter::ShowClassResults(QWidget* parent, const ClassResults& results,
-                                          const std::function<void()>& exportCsv) {
-    ClassResultsDlg dialog(results, exportCsv, parent);
+                                          const std::function<void()>& exportCsv,
+                                          const std::function<void()>& print) {
+    ClassResultsDlg dialog(results, exportCsv, print, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtLearningPrompter::PreviewPrint(QWidget* parent, QPrinter& printer,
+                                      const std::function<void(QPrinter&)>& print) {
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&print](QPrinter* target) { print(*target); });
+    preview.exec();
 }

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // TypePairs types the missed pairs, or every pair after Today's Review.
@@ -36,10 +37,14 @@ public:
     virtual QString ChooseCsvFile(QWidget* parent) = 0;
     // The learners' results files, or folders of them; none when the user cancels.
     virtual QStringList ChooseClassFiles(QWidget* parent) = 0;
-    // True when the teacher chose to deal the class's hardest pairs; `exportCsv` runs for each
-    // click on Export CSV.
+    // True when the teacher chose to deal the class's hardest pairs; `exportCsv` and `print`
+    // run for each click on Export CSV and Print.
     virtual bool ShowClassResults(QWidget* parent, const ClassResults& results,
-                                  const std::function<void()>& exportCsv) = 0;
+                                  const std::function<void()>& exportCsv,
+                                  const std::function<void()>& print) = 0;
+    // Shows what `print` lays out on `printer` before it is printed.
+    virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
+                              const std::function<void(QPrinter&)>& print) = 0;
 };
 
 // The real windows.
@@ -54,5 +59,8 @@ public:
     QString ChooseCsvFile(QWidget* parent) override;
     QStringList ChooseClassFiles(QWidget* parent) override;
     bool ShowClassResults(QWidget* parent, const ClassResults& results,
-                          const std::function<void()>& exportCsv) override;
+                          const std::function<void()>& exportCsv,
+                          const std::function<void()>& print) override;
+    void PreviewPrint(QWidget* parent, QPrinter& printer,
+                      const std::function<void(QPrinter&)>& print) override;
 };

@@ -135,7 +135,8 @@ QStringList ClassResultsDlg::LearnerHeadings() {
 }
 
 ClassResultsDlg::ClassResultsDlg(const ClassResults& results,
-                                 const std::function<void()>& exportCsv, QWidget* parent)
+                                 const std::function<void()>& exportCsv,
+                                 const std::function<void()>& print, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Class Results"));
     auto* layout = new QVBoxLayout(this);
@@ -159,10 +160,12 @@ ClassResultsDlg::ClassResultsDlg(const ClassResults& results,
     deal_->setEnabled(std::any_of(results.pairs.begin(), results.pairs.end(),
                                   [](const ClassPair& pair) { return pair.learners > 0; }));
     QPushButton* csv = buttons->addButton(tr("Export CSV..."), QDialogButtonBox::ActionRole);
+    QPushButton* printButton = buttons->addButton(tr("Print..."), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setText(tr("Close"));
     connect(deal_, &QPushButton::clicked, this, &QDialog::accept);
     connect(csv, &QPushButton::clicked, this, [exportCsv] { exportCsv(); });
+    connect(printButton, &QPushButton::clicked, this, [print] { print(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(820, 680);

@@ -12,12 +12,13 @@ class QTableView;
 
 // The class's results: a table per pair, hardest first, and a table per learner, both sorted
 // by a click on a column's header; a note names the files set aside. Deal the Class's Hardest
-// Pairs closes it with Accepted; Export CSV runs `exportCsv` and leaves it open.
+// Pairs closes it with Accepted; Export CSV and Print run `exportCsv` and `print` and leave it
+// open.
 class ClassResultsDlg : public QDialog {
     Q_OBJECT
 public:
     ClassResultsDlg(const ClassResults& results, const std::function<void()>& exportCsv,
-                    QWidget* parent = nullptr);
+                    const std::function<void()>& print, QWidget* parent = nullptr);
 
     QTableView* Pairs() const { return pairs_; }
     QTableView* Learners() const { return learners_; }

@@ -5,7 +5,29 @@
 
 #include <QAction>
 
+#include <cstdio>
+
 namespace {
+
+// The text of a PDF as pdftotext reads it, each run of blanks one space.
+std::string PdfText(const std::string& pdf) {
+    std::string text;
+    if (FILE* pipe = popen(("pdftotext -enc UTF-8 '" + pdf + "' -").c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            text.append(buffer, read);
+        }
+        pclose(pipe);
+    }
+    std::string spaced;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\n';
+        if (!blank || (!spaced.empty() && spaced.back() != ' ')) {
+            spaced += blank ? ' ' : c;
+        }
+    }
+    return spaced;
+}
 
 // The laid-out game won with one miss (chat picked with chien), then File > Export My Results.
 class ClassResultsTest : public FrameTest {
@@ -85,6 +107,7 @@ TEST_F(ClassResultsTest, ClassResultsShowTheHardestPairFirstAndNameTheFilesSetAs
                                             QString::fromStdString(Path("broken.json"))});
     learningPrompter->exportCsv = true;
     learningPrompter->csvFiles.push_back(QString::fromStdString(Path("class.csv")));
+    learningPrompter->printToPdf = QString::fromStdString(Path("class.pdf"));
     learningPrompter->dealClassHardest.push_back(true);
     Trigger(CommandId::ClassResults);
 
@@ -103,6 +126,14 @@ TEST_F(ClassResultsTest, ClassResultsShowTheHardestPairFirstAndNameTheFilesSetAs
     EXPECT_EQ(csv.substr(0, csv.find("\r\n", csv.find("\r\n") + 2)),
               "Word,Partner,Learners,Missed,Mean recall today,Hardest for\r\n"
               "chat,cat,2,1,100%,Ana");
+
+    // The printed page leads with the hardest pair and says how the class fares with it.
+    const std::string page = PdfText(Path("class.pdf"));
+    EXPECT_NE(page.find("Class results: Test"), std::string::npos) << page;
+    EXPECT_LT(page.find("chat"), page.find("chien")) << page;
+    EXPECT_NE(page.find("missed by 1 of 2 learners; mean recall today 100%; hardest for Ana"),
+              std::string::npos)
+        << page;
 
     // The class's hardest pairs are dealt as practice of the list in play.
     EXPECT_EQ(TilesOnBoard(), 6);
