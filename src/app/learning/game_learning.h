@@ -17,7 +17,8 @@ class GameInPlay;
 struct PlayEvent;
 
 // Learns from the game in play: records each game, shows "Game finished" when one is won,
-// deals the missed or hardest pairs again, and opens the Progress window.
+// deals the missed or hardest pairs again, and opens the Progress window; writes the learner's
+// results for a teacher, and gathers a class's.
 class GameLearning : public QObject {
     Q_OBJECT
 public:
