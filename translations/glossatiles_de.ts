@@ -670,6 +670,84 @@ Zeit: %4</translation>
     </message>
 </context>
 <context>
+    <name>ClassResultsDlg</name>
+    <message numerus="yes">
+        <source>The class&apos;s results for %1: %n learner(s)</source>
+        <translation>
+            <numerusform>Ergebnisse der Klasse für %1: %n lernende Person</numerusform>
+            <numerusform>Ergebnisse der Klasse für %1: %n Lernende</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Learners</source>
+        <translation>Lernende</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Verfehlt</translation>
+    </message>
+    <message>
+        <source>Mean recall today</source>
+        <translation>Mittlere Erinnerung heute</translation>
+    </message>
+    <message>
+        <source>Hardest for</source>
+        <translation>Am schwersten für</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pairs seen</source>
+        <translation>Gesehene Paare</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation>Gefestigt</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Pairs, hardest first</source>
+        <translation>Paare, schwerste zuerst</translation>
+    </message>
+    <message>
+        <source>Deal the Class&apos;s Hardest Pairs</source>
+        <translation>Schwerste Paare der Klasse geben</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -1008,12 +1086,6 @@ Deal Boards That Can Be Cleared</source>
 Spielfelder austeilen, die sich abräumen lassen</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV, CSV or kvtml
-Export Word List</source>
-        <translation>Schreibt die Wortliste als eigene Liste, TSV, CSV oder kvtml
-Wortliste exportieren</translation>
-    </message>
-    <message>
         <source>New &amp;Word List	Ctrl+Shift+N</source>
         <translation>Neue &amp;Wortliste	Strg+Umschalt+N</translation>
     </message>
@@ -1111,6 +1183,32 @@ Review Settings</source>
         <translation>Wählt, wie viel Sie behalten wollen, wie viele Paare wiederholt werden und ein Tagesziel
 Wiederholungseinstellungen</translation>
     </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV, kvtml or an Anki package
+Export Word List</source>
+        <translation>Schreibt die Wortliste als eigene Liste, TSV, CSV, kvtml oder Anki-Paket
+Wortliste exportieren</translation>
+    </message>
+    <message>
+        <source>Export &amp;My Results...</source>
+        <translation>&amp;Meine Ergebnisse exportieren...</translation>
+    </message>
+    <message>
+        <source>Writes how you fare with the list in play to a file for your teacher
+Export My Results</source>
+        <translation>Schreibt Ihre Ergebnisse mit der Liste im Spiel in eine Datei für Ihre Lehrkraft
+Meine Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Class Results...</source>
+        <translation>Ergebnisse der &amp;Klasse...</translation>
+    </message>
+    <message>
+        <source>Gathers your learners&apos; results files and shows the class&apos;s hardest pairs
+Class Results</source>
+        <translation>Sammelt die Ergebnisdateien Ihrer Lernenden und zeigt die schwersten Paare der Klasse
+Ergebnisse der Klasse</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1141,6 +1239,51 @@ Wiederholungseinstellungen</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Verfehlte Paare gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Your results carry your name: give one to export them.</source>
+        <translation>Ihre Ergebnisse tragen Ihren Namen: Geben Sie einen an, um sie zu exportieren.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: %1</source>
+        <translation>Dieser Name kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>Results written to %1</source>
+        <translation>Ergebnisse geschrieben nach %1</translation>
+    </message>
+    <message>
+        <source>No results file could be read.</source>
+        <translation>Keine Ergebnisdatei konnte gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s results could not be saved to
+%1</source>
+        <translation>Die Ergebnisse der Klasse konnten nicht gespeichert werden in
+%1</translation>
+    </message>
+    <message>
+        <source>Class results exported to %1</source>
+        <translation>Ergebnisse der Klasse exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <translation>Ergebnisse der Klasse: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>verfehlt von %1 von %n lernenden Person</numerusform>
+            <numerusform>verfehlt von %1 von %n Lernenden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mean recall today %1</source>
+        <translation>mittlere Erinnerung heute %1</translation>
+    </message>
+    <message>
+        <source>hardest for %1</source>
+        <translation>am schwersten für %1</translation>
     </message>
 </context>
 <context>
@@ -2077,126 +2220,6 @@ Der Dateiname muss auf .txt, .tsv, .csv, .kvtml oder .apkg enden.</translation>
         <translation>der Name des Lernenden enthält Steuerzeichen</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T[,N]
-                 read FILE as a table, whatever its shape, taking the words from
-                 column W, their translations from column T and, when given, each
-                 pair&apos;s note from column N (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (review_pairs at most, see --set): a line turns a card,
-                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word), mixed or listen
-                 (ask for the word of the sound played, its recording or else its speech)
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit          fit the memory model to your reviews in the progress database; prints
-                 the 21 parameters and the log loss and RMSE(bins) of the default and
-                 the fitted parameters on those reviews; when the fitted ones predict
-                 better they schedule from now on (1 when the database cannot be read)
-  --reviews FILE.csv
-                 with --fit: fit to the reviews in FILE.csv instead, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
-                 (1 when the file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --settings     print the settings kept in the progress database
-  --set KEY=VALUE
-                 keep a setting, then print them all: retention (the share of pairs
-                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
-und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
-
-  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
-  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
-  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
-  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
-                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
-                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
-                 Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T[,N]
-                 DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
-                 ihre Übersetzungen aus Spalte T und, wenn angegeben, die Notiz jedes
-                 Paares aus Spalte N nehmen (ab 1 gezählt)
-  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
-                 diese Option und --columns wird beides wie im Spiel erraten
-  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
-                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
-  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
-                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
-  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
-                 fälligen, dann neue (höchstens review_pairs, siehe --set): eine Zeile
-                 dreht eine Karte um, die nächste bewertet sie: 1 oder again, 2 oder hard,
-                 3 oder good, 4 oder easy
-  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
-                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
-  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
-                 fragen, die Vorgabe), backward (nach dem Wort fragen), mixed oder listen
-                 (nach dem Wort des gespielten Tons fragen, seiner Aufnahme oder sonst
-                 seiner Sprachausgabe)
-  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
-                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
-                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
-  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
-  --all          mit --due: jedes eingeplante Paar
-  --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
-                 anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
-                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
-                 sagen die angepassten besser voraus, planen sie von nun an (1, wenn die
-                 Datenbank nicht lesbar ist)
-  --reviews DATEI.csv
-                 mit --fit: stattdessen an die Wiederholungen in DATEI.csv anpassen, eine
-                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
-                 bis 4 Easy); nichts wird gespeichert (1, wenn die Datei nicht lesbar oder
-                 eine Zeile falsch ist)
-  --dry-run      mit --fit: nichts speichern
-  --settings     die in der Fortschrittsdatenbank gespeicherten Einstellungen ausgeben
-  --set KEY=VALUE
-                 eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
-                 Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
-                 anfangs 0.9) oder review_pairs (die meisten Paare einer Heutigen
-                 Wiederholung, 1 bis 10000)
-  --help         diese Hilfe zeigen
-  --version      die Version zeigen
-
-Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
-Aufruf.
-</translation>
-    </message>
-    <message>
         <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
         <translation>Seine Liste der Mediendateien würde auf mehr als %1 MB entpackt; sie wird abgelehnt.</translation>
     </message>
@@ -2277,6 +2300,149 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
 %1 (%2)</source>
         <translation>Die Datei kann nicht geschrieben werden
 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --results OUT.json
+                 write your results with FILE&apos;s list to OUT.json for your teacher:
+                 each pair&apos;s games, misses, hints, typing rounds and memory
+  --name NAME    with --results: the learner&apos;s name the results carry
+  --class DIR|FILE...
+                 gather learners&apos; results files (a folder: the .json files in it) and
+                 print the class&apos;s pairs, hardest first, one a line: word, translation,
+                 learners, learners who missed it and mean recall today, tab-separated;
+                 files of another list are set aside (1 when no file could be read)
+  --list FILE    with --class: the class&apos;s list is FILE&apos;s, not the one most files name
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
+und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
+
+  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
+  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
+  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
+  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
+  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
+                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
+                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
+                 Rückseiten auf geraden Seiten für beidseitigen Druck)
+  --columns W,T[,N]
+                 DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T und, wenn angegeben, die Notiz jedes
+                 Paares aus Spalte N nehmen (ab 1 gezählt)
+  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
+                 diese Option und --columns wird beides wie im Spiel erraten
+  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
+                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
+  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
+                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
+  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
+                 fälligen, dann neue (höchstens review_pairs, siehe --set): eine Zeile
+                 dreht eine Karte um, die nächste bewertet sie: 1 oder again, 2 oder hard,
+                 3 oder good, 4 oder easy
+  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
+                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
+  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
+                 fragen, die Vorgabe), backward (nach dem Wort fragen), mixed oder listen
+                 (nach dem Wort des gespielten Tons fragen, seiner Aufnahme oder sonst
+                 seiner Sprachausgabe)
+  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
+                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
+                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
+  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
+  --all          mit --due: jedes eingeplante Paar
+  --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
+                 anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
+                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
+                 sagen die angepassten besser voraus, planen sie von nun an (1, wenn die
+                 Datenbank nicht lesbar ist)
+  --reviews DATEI.csv
+                 mit --fit: stattdessen an die Wiederholungen in DATEI.csv anpassen, eine
+                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
+                 bis 4 Easy); nichts wird gespeichert (1, wenn die Datei nicht lesbar oder
+                 eine Zeile falsch ist)
+  --dry-run      mit --fit: nichts speichern
+  --results OUT.json
+                 Ihre Ergebnisse mit der Liste von DATEI für Ihre Lehrkraft in
+                 OUT.json schreiben: je Paar Spiele, Fehler, Tipps, Eingaberunden und
+                 Gedächtnis
+  --name NAME    mit --results: der Name des Lernenden in den Ergebnissen
+  --class ORDNER|DATEI...
+                 Ergebnisdateien von Lernenden sammeln (ein Ordner: die .json-Dateien
+                 darin) und die Paare der Klasse ausgeben, schwerste zuerst, eines je
+                 Zeile: Wort, Übersetzung, Lernende, Lernende mit Fehlern und mittlere
+                 Erinnerung heute, durch Tabulatoren getrennt; Dateien einer anderen
+                 Liste werden beiseitegelegt (1, wenn keine Datei gelesen werden konnte)
+  --list DATEI   mit --class: die Liste der Klasse ist die von DATEI, nicht die, die die
+                 meisten Dateien nennen
+  --settings     die in der Fortschrittsdatenbank gespeicherten Einstellungen ausgeben
+  --set KEY=VALUE
+                 eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
+                 Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
+                 anfangs 0.9) oder review_pairs (die meisten Paare einer Heutigen
+                 Wiederholung, 1 bis 10000)
+  --help         diese Hilfe zeigen
+  --version      die Version zeigen
+
+Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
+Aufruf.
+</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2606,34 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Export My Results</source>
+        <translation>Meine Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>Your name, as your teacher will see it on your results:</source>
+        <translation>Ihr Name, wie Ihre Lehrkraft ihn in Ihren Ergebnissen sieht:</translation>
+    </message>
+    <message>
+        <source>Results files (*.json)</source>
+        <translation>Ergebnisdateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Ergebnisse der Klasse</translation>
+    </message>
+    <message>
+        <source>Results files (*.json);;All files (*)</source>
+        <translation>Ergebnisdateien (*.json);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2496,6 +2690,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Gespeicherte Spiele (*.txt)</translation>
+    </message>
+    <message>
+        <source>Anki package (*.apkg)</source>
+        <translation>Anki-Paket (*.apkg)</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,26 @@
     </message>
 </context>
 <context>
+    <name>ClassResultsDlg</name>
+    <message numerus="yes">
+        <source>The class&apos;s results for %1: %n learner(s)</source>
+        <translation>
+            <numerusform>The class&apos;s results for %1: %n learner</numerusform>
+            <numerusform>The class&apos;s results for %1: %n learners</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameLearning</name>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>missed by %1 of %n learner</numerusform>
+            <numerusform>missed by %1 of %n learners</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message numerus="yes">
         <source>Fast auto finish removed %n pairs.</source>

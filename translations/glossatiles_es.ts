@@ -670,6 +670,84 @@ Tiempo: %4</translation>
     </message>
 </context>
 <context>
+    <name>ClassResultsDlg</name>
+    <message numerus="yes">
+        <source>The class&apos;s results for %1: %n learner(s)</source>
+        <translation>
+            <numerusform>Resultados de la clase para %1: %n alumno</numerusform>
+            <numerusform>Resultados de la clase para %1: %n alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Pareja</translation>
+    </message>
+    <message>
+        <source>Learners</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Fallado</translation>
+    </message>
+    <message>
+        <source>Mean recall today</source>
+        <translation>Recuerdo medio hoy</translation>
+    </message>
+    <message>
+        <source>Hardest for</source>
+        <translation>Más difícil para</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Pairs seen</source>
+        <translation>Parejas vistas</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>Por repasar</translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation>Consolidadas</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Última práctica</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Pairs, hardest first</source>
+        <translation>Parejas, las más difíciles primero</translation>
+    </message>
+    <message>
+        <source>Deal the Class&apos;s Hardest Pairs</source>
+        <translation>Repartir las parejas más difíciles de la clase</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -1008,12 +1086,6 @@ Deal Boards That Can Be Cleared</source>
 Repartir tableros que se pueden vaciar</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV, CSV or kvtml
-Export Word List</source>
-        <translation>Escribe la lista de palabras como lista propia, TSV, CSV o kvtml
-Exportar lista de palabras</translation>
-    </message>
-    <message>
         <source>New &amp;Word List	Ctrl+Shift+N</source>
         <translation>Nueva &amp;lista de palabras	Ctrl+Mayús+N</translation>
     </message>
@@ -1111,6 +1183,32 @@ Review Settings</source>
         <translation>Elige cuánto quiere recordar, cuántos pares repasar y una meta diaria
 Ajustes de repaso</translation>
     </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV, kvtml or an Anki package
+Export Word List</source>
+        <translation>Escribe la lista de palabras como lista nativa, TSV, CSV, kvtml o paquete de Anki
+Exportar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Export &amp;My Results...</source>
+        <translation>Exportar &amp;mis resultados...</translation>
+    </message>
+    <message>
+        <source>Writes how you fare with the list in play to a file for your teacher
+Export My Results</source>
+        <translation>Escribe tus resultados con la lista en juego en un archivo para tu profesor
+Exportar mis resultados</translation>
+    </message>
+    <message>
+        <source>&amp;Class Results...</source>
+        <translation>Resultados de la &amp;clase...</translation>
+    </message>
+    <message>
+        <source>Gathers your learners&apos; results files and shows the class&apos;s hardest pairs
+Class Results</source>
+        <translation>Reúne los archivos de resultados de tus alumnos y muestra las parejas más difíciles de la clase
+Resultados de la clase</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1141,6 +1239,51 @@ Ajustes de repaso</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Pares fallados guardados en %1</translation>
+    </message>
+    <message>
+        <source>Your results carry your name: give one to export them.</source>
+        <translation>Tus resultados llevan tu nombre: indica uno para exportarlos.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: %1</source>
+        <translation>Este nombre no se puede usar: %1</translation>
+    </message>
+    <message>
+        <source>Results written to %1</source>
+        <translation>Resultados escritos en %1</translation>
+    </message>
+    <message>
+        <source>No results file could be read.</source>
+        <translation>No se pudo leer ningún archivo de resultados.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s results could not be saved to
+%1</source>
+        <translation>Los resultados de la clase no se pudieron guardar en
+%1</translation>
+    </message>
+    <message>
+        <source>Class results exported to %1</source>
+        <translation>Resultados de la clase exportados a %1</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <translation>Resultados de la clase: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>fallada por %1 de %n alumno</numerusform>
+            <numerusform>fallada por %1 de %n alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mean recall today %1</source>
+        <translation>recuerdo medio hoy %1</translation>
+    </message>
+    <message>
+        <source>hardest for %1</source>
+        <translation>más difícil para %1</translation>
     </message>
 </context>
 <context>
@@ -2077,126 +2220,6 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv, .kvtml o .apkg.</transl
         <translation>el nombre del alumno contiene caracteres de control</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T[,N]
-                 read FILE as a table, whatever its shape, taking the words from
-                 column W, their translations from column T and, when given, each
-                 pair&apos;s note from column N (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (review_pairs at most, see --set): a line turns a card,
-                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word), mixed or listen
-                 (ask for the word of the sound played, its recording or else its speech)
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit          fit the memory model to your reviews in the progress database; prints
-                 the 21 parameters and the log loss and RMSE(bins) of the default and
-                 the fitted parameters on those reviews; when the fitted ones predict
-                 better they schedule from now on (1 when the database cannot be read)
-  --reviews FILE.csv
-                 with --fit: fit to the reviews in FILE.csv instead, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
-                 (1 when the file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --settings     print the settings kept in the progress database
-  --set KEY=VALUE
-                 keep a setting, then print them all: retention (the share of pairs
-                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
-ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
-
-  --seed N       repartir con la semilla aleatoria N en lugar del reloj
-  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
-  --auto-finish  quitar parejas hasta que no se encuentre ninguna
-  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
-  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
-                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
-                 tarjetas (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
-                 (las dos columnas), test (una columna en blanco por fila, barajada según
-                 --seed, con las soluciones después) o cards (para recortar; anversos en
-                 las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T[,N]
-                 leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
-                 de la columna W, sus traducciones de la columna T y, si se indica, la
-                 nota de cada pareja de la columna N (contando desde 1)
-  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
-                 opción ni --columns, ambas cosas se adivinan como en el juego
-  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
-                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
-  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
-                 línea de la entrada estándar; imprime cada veredicto y un resumen
-  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
-                 repasar y luego las nuevas (review_pairs como mucho, ver --set): una
-                 línea da la vuelta a una tarjeta y la siguiente la califica: 1 o again,
-                 2 o hard, 3 o good, 4 o easy
-  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
-                 cuatro respuestas; una línea elige una por su número o por su texto
-  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
-                 omisión), backward (pedir la palabra), mixed o listen (pedir la palabra
-                 del sonido reproducido, su grabación o si no su voz sintetizada)
-  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
-                 palabra, traducción y descripción de la lista, separadas por tabuladores
-                 (1 si no se puede leer la base de progreso)
-  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
-  --all          con --due: todas las parejas programadas
-  --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
-                 progreso; imprime los 21 parámetros y la pérdida logarítmica y el
-                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
-                 repasos; si los ajustados predicen mejor, programan desde ahora (1 si no
-                 se puede leer la base de datos)
-  --reviews ARCHIVO.csv
-                 con --fit: ajustar en su lugar a los repasos de ARCHIVO.csv, uno por
-                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
-                 4 Easy); no se guarda nada (1 si no se puede leer el archivo o una línea
-                 es errónea)
-  --dry-run      con --fit: no guardar nada
-  --settings     imprimir los ajustes guardados en la base de datos de progreso
-  --set KEY=VALUE
-                 guardar un ajuste y luego imprimirlos todos: retention (la parte de las
-                 parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
-                 principio) o review_pairs (el máximo de parejas de un Repaso de hoy,
-                 de 1 a 10000)
-  --help         mostrar esta ayuda
-  --version      mostrar la versión
-
-Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
-incorrecto.
-</translation>
-    </message>
-    <message>
         <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
         <translation>Su lista de archivos multimedia ocuparía más de %1 MB al descomprimirse; se rechaza.</translation>
     </message>
@@ -2277,6 +2300,149 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
 %1 (%2)</source>
         <translation>No se puede escribir el archivo
 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --results OUT.json
+                 write your results with FILE&apos;s list to OUT.json for your teacher:
+                 each pair&apos;s games, misses, hints, typing rounds and memory
+  --name NAME    with --results: the learner&apos;s name the results carry
+  --class DIR|FILE...
+                 gather learners&apos; results files (a folder: the .json files in it) and
+                 print the class&apos;s pairs, hardest first, one a line: word, translation,
+                 learners, learners who missed it and mean recall today, tab-separated;
+                 files of another list are set aside (1 when no file could be read)
+  --list FILE    with --class: the class&apos;s list is FILE&apos;s, not the one most files name
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
+ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
+
+  --seed N       repartir con la semilla aleatoria N en lugar del reloj
+  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
+  --auto-finish  quitar parejas hasta que no se encuentre ninguna
+  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
+  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
+                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
+                 tarjetas (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
+                 (las dos columnas), test (una columna en blanco por fila, barajada según
+                 --seed, con las soluciones después) o cards (para recortar; anversos en
+                 las páginas impares, reversos en las pares, para imprimir a doble cara)
+  --columns W,T[,N]
+                 leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W, sus traducciones de la columna T y, si se indica, la
+                 nota de cada pareja de la columna N (contando desde 1)
+  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
+                 opción ni --columns, ambas cosas se adivinan como en el juego
+  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
+                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
+  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
+                 línea de la entrada estándar; imprime cada veredicto y un resumen
+  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
+                 repasar y luego las nuevas (review_pairs como mucho, ver --set): una
+                 línea da la vuelta a una tarjeta y la siguiente la califica: 1 o again,
+                 2 o hard, 3 o good, 4 o easy
+  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
+                 cuatro respuestas; una línea elige una por su número o por su texto
+  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
+                 omisión), backward (pedir la palabra), mixed o listen (pedir la palabra
+                 del sonido reproducido, su grabación o si no su voz sintetizada)
+  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
+                 palabra, traducción y descripción de la lista, separadas por tabuladores
+                 (1 si no se puede leer la base de progreso)
+  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
+  --all          con --due: todas las parejas programadas
+  --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
+                 progreso; imprime los 21 parámetros y la pérdida logarítmica y el
+                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
+                 repasos; si los ajustados predicen mejor, programan desde ahora (1 si no
+                 se puede leer la base de datos)
+  --reviews ARCHIVO.csv
+                 con --fit: ajustar en su lugar a los repasos de ARCHIVO.csv, uno por
+                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
+                 4 Easy); no se guarda nada (1 si no se puede leer el archivo o una línea
+                 es errónea)
+  --dry-run      con --fit: no guardar nada
+  --results OUT.json
+                 escribir tus resultados con la lista de ARCHIVO en OUT.json para tu
+                 profesor: de cada pareja, partidas, fallos, pistas, rondas de escritura
+                 y memoria
+  --name NOMBRE  con --results: el nombre del alumno que llevan los resultados
+  --class CARPETA|ARCHIVO...
+                 reunir los archivos de resultados de los alumnos (una carpeta: sus
+                 archivos .json) e imprimir las parejas de la clase, las más difíciles
+                 primero, una por línea: palabra, traducción, alumnos, alumnos que la
+                 fallaron y recuerdo medio hoy, separados por tabuladores; los archivos
+                 de otra lista se apartan (1 cuando no se pudo leer ningún archivo)
+  --list ARCHIVO con --class: la lista de la clase es la de ARCHIVO, no la que nombran
+                 la mayoría de los archivos
+  --settings     imprimir los ajustes guardados en la base de datos de progreso
+  --set KEY=VALUE
+                 guardar un ajuste y luego imprimirlos todos: retention (la parte de las
+                 parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
+                 principio) o review_pairs (el máximo de parejas de un Repaso de hoy,
+                 de 1 a 10000)
+  --help         mostrar esta ayuda
+  --version      mostrar la versión
+
+Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
+incorrecto.
+</translation>
     </message>
 </context>
 <context>
@@ -2440,6 +2606,34 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Export My Results</source>
+        <translation>Exportar mis resultados</translation>
+    </message>
+    <message>
+        <source>Your name, as your teacher will see it on your results:</source>
+        <translation>Tu nombre, tal como lo verá tu profesor en tus resultados:</translation>
+    </message>
+    <message>
+        <source>Results files (*.json)</source>
+        <translation>Archivos de resultados (*.json)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valores separados por comas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Resultados de la clase</translation>
+    </message>
+    <message>
+        <source>Results files (*.json);;All files (*)</source>
+        <translation>Archivos de resultados (*.json);;Todos los archivos (*)</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2496,6 +2690,10 @@ Do you want to replace it?</source>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Partidas guardadas (*.txt)</translation>
+    </message>
+    <message>
+        <source>Anki package (*.apkg)</source>
+        <translation>Paquete de Anki (*.apkg)</translation>
     </message>
 </context>
 <context>

@@ -670,6 +670,84 @@ Temps : %4</translation>
     </message>
 </context>
 <context>
+    <name>ClassResultsDlg</name>
+    <message numerus="yes">
+        <source>The class&apos;s results for %1: %n learner(s)</source>
+        <translation>
+            <numerusform>Résultats de la classe pour %1 : %n élève</numerusform>
+            <numerusform>Résultats de la classe pour %1 : %n élèves</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Partner</source>
+        <translation>Partenaire</translation>
+    </message>
+    <message>
+        <source>Learners</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manquée</translation>
+    </message>
+    <message>
+        <source>Mean recall today</source>
+        <translation>Rappel moyen aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Hardest for</source>
+        <translation>Plus difficile pour</translation>
+    </message>
+    <message>
+        <source>Learner</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Pairs seen</source>
+        <translation>Paires vues</translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation>À réviser</translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation>Acquises</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernier entraînement</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Pairs, hardest first</source>
+        <translation>Paires, les plus difficiles d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Deal the Class&apos;s Hardest Pairs</source>
+        <translation>Distribuer les paires les plus difficiles de la classe</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -1008,12 +1086,6 @@ Deal Boards That Can Be Cleared</source>
 Distribuer des plateaux qui peuvent être vidés</translation>
     </message>
     <message>
-        <source>Writes the word list as a native list, TSV, CSV or kvtml
-Export Word List</source>
-        <translation>Écrit la liste de mots en liste native, TSV, CSV ou kvtml
-Exporter la liste de mots</translation>
-    </message>
-    <message>
         <source>New &amp;Word List	Ctrl+Shift+N</source>
         <translation>Nouvelle &amp;liste de mots	Ctrl+Maj+N</translation>
     </message>
@@ -1111,6 +1183,32 @@ Review Settings</source>
         <translation>Choisit ce que vous voulez retenir, combien de paires réviser et un objectif quotidien
 Réglages des révisions</translation>
     </message>
+    <message>
+        <source>Writes the word list as a native list, TSV, CSV, kvtml or an Anki package
+Export Word List</source>
+        <translation>Écrit la liste de mots en liste native, TSV, CSV, kvtml ou paquet Anki
+Exporter la liste de mots</translation>
+    </message>
+    <message>
+        <source>Export &amp;My Results...</source>
+        <translation>Exporter mes &amp;résultats...</translation>
+    </message>
+    <message>
+        <source>Writes how you fare with the list in play to a file for your teacher
+Export My Results</source>
+        <translation>Écrit vos résultats avec la liste en jeu dans un fichier pour votre enseignant
+Exporter mes résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Class Results...</source>
+        <translation>Résultats de la &amp;classe...</translation>
+    </message>
+    <message>
+        <source>Gathers your learners&apos; results files and shows the class&apos;s hardest pairs
+Class Results</source>
+        <translation>Rassemble les fichiers de résultats de vos élèves et montre les paires les plus difficiles de la classe
+Résultats de la classe</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1141,6 +1239,51 @@ Réglages des révisions</translation>
     <message>
         <source>Missed pairs saved to %1</source>
         <translation>Paires manquées enregistrées dans %1</translation>
+    </message>
+    <message>
+        <source>Your results carry your name: give one to export them.</source>
+        <translation>Vos résultats portent votre nom : indiquez-en un pour les exporter.</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: %1</source>
+        <translation>Ce nom ne peut pas être utilisé : %1</translation>
+    </message>
+    <message>
+        <source>Results written to %1</source>
+        <translation>Résultats écrits dans %1</translation>
+    </message>
+    <message>
+        <source>No results file could be read.</source>
+        <translation>Aucun fichier de résultats n&apos;a pu être lu.</translation>
+    </message>
+    <message>
+        <source>The class&apos;s results could not be saved to
+%1</source>
+        <translation>Les résultats de la classe n&apos;ont pas pu être enregistrés dans
+%1</translation>
+    </message>
+    <message>
+        <source>Class results exported to %1</source>
+        <translation>Résultats de la classe exportés dans %1</translation>
+    </message>
+    <message>
+        <source>Class results: %1</source>
+        <translation>Résultats de la classe : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>missed by %1 of %n learner(s)</source>
+        <translation>
+            <numerusform>manquée par %1 sur %n élève</numerusform>
+            <numerusform>manquée par %1 sur %n élèves</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>mean recall today %1</source>
+        <translation>rappel moyen aujourd&apos;hui %1</translation>
+    </message>
+    <message>
+        <source>hardest for %1</source>
+        <translation>plus difficile pour %1</translation>
     </message>
 </context>
 <context>
@@ -2077,125 +2220,6 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv, .kvtml ou .apkg.</trans
         <translation>le nom de l&apos;élève contient des caractères de contrôle</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T[,N]
-                 read FILE as a table, whatever its shape, taking the words from
-                 column W, their translations from column T and, when given, each
-                 pair&apos;s note from column N (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (review_pairs at most, see --set): a line turns a card,
-                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word), mixed or listen
-                 (ask for the word of the sound played, its recording or else its speech)
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit          fit the memory model to your reviews in the progress database; prints
-                 the 21 parameters and the log loss and RMSE(bins) of the default and
-                 the fitted parameters on those reviews; when the fitted ones predict
-                 better they schedule from now on (1 when the database cannot be read)
-  --reviews FILE.csv
-                 with --fit: fit to the reviews in FILE.csv instead, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
-                 (1 when the file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --settings     print the settings kept in the progress database
-  --set KEY=VALUE
-                 keep a setting, then print them all: retention (the share of pairs
-                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
-fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
-
-  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
-  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
-  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
-  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
-                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
-                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
-                 impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T[,N]
-                 lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
-                 mots dans la colonne W, leurs traductions dans la colonne T et, si elle
-                 est donnée, la note de chaque paire dans la colonne N (comptées à
-                 partir de 1)
-  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
-                 option ni --columns, les deux sont devinées comme dans le jeu
-  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
-                 FICHIER depuis la base de progression (1 si elle est illisible)
-  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
-                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
-  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
-                 les nouvelles (review_pairs au plus, voir --set) : une ligne retourne une
-                 carte, la suivante la note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
-  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
-                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
-  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
-                 par défaut), backward (demander le mot), mixed ou listen (demander le mot
-                 du son joué, son enregistrement ou sinon sa synthèse vocale)
-  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
-                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
-                 des tabulations (1 si la base de progression est illisible)
-  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
-  --all          avec --due : toutes les paires planifiées
-  --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
-                 affiche les 21 paramètres, ainsi que la perte logarithmique et le
-                 RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
-                 révisions ; si les paramètres ajustés prédisent mieux, ils planifient
-                 désormais (1 si la base est illisible)
-  --reviews FICHIER.csv
-                 avec --fit : ajuster plutôt aux révisions de FICHIER.csv, une par
-                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
-                 4 Easy) ; rien n&apos;est enregistré (1 si le fichier est illisible ou
-                 une ligne erronée)
-  --dry-run      avec --fit : ne rien enregistrer
-  --settings     afficher les réglages conservés dans la base de progression
-  --set KEY=VALUE
-                 conserver un réglage, puis les afficher tous : retention (la part des
-                 paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
-                 0.9 au départ) ou review_pairs (le plus de paires d&apos;une Révision du
-                 jour, de 1 à 10000)
-  --help         afficher cette aide
-  --version      afficher la version
-
-Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
-échoué, 2 pour une erreur d&apos;utilisation.
-</translation>
-    </message>
-    <message>
         <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
         <translation>Sa liste de fichiers média ferait plus de %1 Mo une fois décompressée ; elle est refusée.</translation>
     </message>
@@ -2276,6 +2300,149 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
 %1 (%2)</source>
         <translation>Impossible d&apos;écrire le fichier
 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --results OUT.json
+                 write your results with FILE&apos;s list to OUT.json for your teacher:
+                 each pair&apos;s games, misses, hints, typing rounds and memory
+  --name NAME    with --results: the learner&apos;s name the results carry
+  --class DIR|FILE...
+                 gather learners&apos; results files (a folder: the .json files in it) and
+                 print the class&apos;s pairs, hardest first, one a line: word, translation,
+                 learners, learners who missed it and mean recall today, tab-separated;
+                 files of another list are set aside (1 when no file could be read)
+  --list FILE    with --class: the class&apos;s list is FILE&apos;s, not the one most files name
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
+fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
+
+  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
+  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
+  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
+  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
+  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
+                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
+                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
+                 impaires, verso sur les paires, pour imprimer en recto verso)
+  --columns W,T[,N]
+                 lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W, leurs traductions dans la colonne T et, si elle
+                 est donnée, la note de chaque paire dans la colonne N (comptées à
+                 partir de 1)
+  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
+                 option ni --columns, les deux sont devinées comme dans le jeu
+  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
+                 FICHIER depuis la base de progression (1 si elle est illisible)
+  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
+                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
+  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
+                 les nouvelles (review_pairs au plus, voir --set) : une ligne retourne une
+                 carte, la suivante la note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
+  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
+                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
+  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
+                 par défaut), backward (demander le mot), mixed ou listen (demander le mot
+                 du son joué, son enregistrement ou sinon sa synthèse vocale)
+  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
+                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
+                 des tabulations (1 si la base de progression est illisible)
+  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
+  --all          avec --due : toutes les paires planifiées
+  --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
+                 affiche les 21 paramètres, ainsi que la perte logarithmique et le
+                 RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
+                 révisions ; si les paramètres ajustés prédisent mieux, ils planifient
+                 désormais (1 si la base est illisible)
+  --reviews FICHIER.csv
+                 avec --fit : ajuster plutôt aux révisions de FICHIER.csv, une par
+                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
+                 4 Easy) ; rien n&apos;est enregistré (1 si le fichier est illisible ou
+                 une ligne erronée)
+  --dry-run      avec --fit : ne rien enregistrer
+  --results OUT.json
+                 écrire vos résultats avec la liste de FICHIER dans OUT.json pour votre
+                 enseignant : pour chaque paire, parties, erreurs, indices, séries de
+                 saisie et mémoire
+  --name NOM     avec --results : le nom de l&apos;élève que portent les résultats
+  --class DOSSIER|FICHIER...
+                 rassembler les fichiers de résultats des élèves (un dossier : ses
+                 fichiers .json) et afficher les paires de la classe, les plus
+                 difficiles d&apos;abord, une par ligne : mot, traduction, élèves, élèves qui
+                 l&apos;ont manquée et rappel moyen aujourd&apos;hui, séparés par des tabulations ;
+                 les fichiers d&apos;une autre liste sont mis de côté (1 quand aucun fichier
+                 n&apos;a pu être lu)
+  --list FICHIER avec --class : la liste de la classe est celle de FICHIER, non celle que
+                 nomment la plupart des fichiers
+  --settings     afficher les réglages conservés dans la base de progression
+  --set KEY=VALUE
+                 conserver un réglage, puis les afficher tous : retention (la part des
+                 paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
+                 0.9 au départ) ou review_pairs (le plus de paires d&apos;une Révision du
+                 jour, de 1 à 10000)
+  --help         afficher cette aide
+  --version      afficher la version
+
+Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
+échoué, 2 pour une erreur d&apos;utilisation.
+</translation>
     </message>
 </context>
 <context>
@@ -2439,6 +2606,34 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
+    <message>
+        <source>Export My Results</source>
+        <translation>Exporter mes résultats</translation>
+    </message>
+    <message>
+        <source>Your name, as your teacher will see it on your results:</source>
+        <translation>Votre nom, tel que votre enseignant le verra dans vos résultats :</translation>
+    </message>
+    <message>
+        <source>Results files (*.json)</source>
+        <translation>Fichiers de résultats (*.json)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Class Results</source>
+        <translation>Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Results files (*.json);;All files (*)</source>
+        <translation>Fichiers de résultats (*.json);;Tous les fichiers (*)</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -2495,6 +2690,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Saved games (*.txt)</source>
         <translation>Parties enregistrées (*.txt)</translation>
+    </message>
+    <message>
+        <source>Anki package (*.apkg)</source>
+        <translation>Paquet Anki (*.apkg)</translation>
     </message>
 </context>
 <context>

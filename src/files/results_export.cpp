@@ -6,8 +6,8 @@
 #include "game/word_list_command.h"
 #include "learning/learner_results.h"
 #include "learning/pair_identity.h"
+#include "learning/progress_store.h"
 #include "learning/results_file.h"
-#include "learning/sqlite_progress_store.h"
 #include "savegame/atomic_file.h"
 
 #include <set>
@@ -41,7 +41,7 @@ void ReportNotWritten(GameHost& host, const std::string& path, Message reason) {
 
 } // namespace
 
-bool ExportResults(const GameState& state, GameHost& host, SqliteProgressStore& store,
+bool ExportResults(const GameState& state, GameHost& host, ProgressStore& store,
                    const std::string& path, const std::string& learner) {
     if (RefuseWithoutWordList(state, host)) {
         return false;

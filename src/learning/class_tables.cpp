@@ -30,3 +30,26 @@ TextRows ClassLearnerRows(const ClassResults& results) {
     }
     return rows;
 }
+
+std::string CsvText(const TextRows& rows) {
+    std::string text;
+    for (const std::vector<std::string>& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::string& cell = row[i];
+            if (i > 0) {
+                text += ',';
+            }
+            if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+                text += cell;
+                continue;
+            }
+            text += '"';
+            for (const char c : cell) {
+                text += c == '"' ? std::string("\"\"") : std::string(1, c);
+            }
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    return text;
+}

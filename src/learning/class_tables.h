@@ -18,3 +18,7 @@ TextRows ClassPairRows(const ClassResults& results);
 
 // Per learner: name, pairs seen, due, mature, and the last day of practice (YYYY-MM-DD).
 TextRows ClassLearnerRows(const ClassResults& results);
+
+// The rows as a spreadsheet's CSV, CR LF after each; a cell is quoted when it holds a comma,
+// a quote or a line break.
+std::string CsvText(const TextRows& rows);

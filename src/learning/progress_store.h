@@ -2,6 +2,7 @@
 
 #include "game/pair_key.h"
 #include "learning/memory_weights.h"
+#include "learning/pair_history.h"
 #include "learning/prediction_score.h"
 #include "learning/review_record.h"
 #include "learning/review_scheduler.h"
@@ -193,6 +194,11 @@ public:
                                                             Day day) = 0;
     // Every review of the log in time order, each pair named by its memory key.
     virtual std::optional<std::vector<ReviewRecord>> ReviewLog() = 0;
+    // What a results file tells of each of `pairs`, in their order, as played in the list
+    // `fingerprint` or in an edited copy of the same description.
+    virtual std::optional<std::vector<PairHistory>>
+    PairHistories(const std::string& fingerprint, const std::string& description,
+                  const std::vector<MemoryKey>& pairs) = 0;
 
     virtual std::optional<SettingTexts> Settings() = 0;
     // Keeps `text` under `key`. Changing a setting that reschedules replays every schedule

@@ -32,9 +32,9 @@ public:
     std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                     Day day) override;
     // What a results file tells of a list's pairs; see ReadPairHistories.
-    std::optional<std::vector<PairHistory>> PairHistories(const std::string& fingerprint,
-                                                          const std::string& description,
-                                                          const std::vector<MemoryKey>& pairs);
+    std::optional<std::vector<PairHistory>>
+    PairHistories(const std::string& fingerprint, const std::string& description,
+                  const std::vector<MemoryKey>& pairs) override;
     std::optional<std::vector<ReviewRecord>> ReviewLog() override;
     std::optional<SettingTexts> Settings() override;
     bool SetSetting(std::string_view key, const std::string& text) override;

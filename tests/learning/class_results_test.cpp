@@ -168,3 +168,25 @@ TEST(ClassResults, TellsPerLearnerWhatIsSeenDueAndMature) {
 }
 
 } // namespace
+
+// A spreadsheet reads each cell back whole: commas, quotes and line breaks inside it are quoted.
+TEST(ClassTables, CsvQuotesOnlyTheCellsThatNeedIt) {
+    const struct {
+        std::vector<std::string> row;
+        const char* line;
+    } cases[] = {
+        {{"perro", "dog", "2"}, "perro,dog,2\r\n"},
+        {{"Ana, Ben", "1"}, "\"Ana, Ben\",1\r\n"},
+        {{"say \"hi\"", ""}, "\"say \"\"hi\"\"\",\r\n"},
+        {{"two\nlines", "cr\r"}, "\"two\nlines\",\"cr\r\"\r\n"},
+        {{"l'eau", "62%"}, "l'eau,62%\r\n"},
+    };
+    std::string all;
+    TextRows rows;
+    for (const auto& c : cases) {
+        EXPECT_EQ(CsvText({c.row}), c.line) << c.line;
+        all += c.line;
+        rows.push_back(c.row);
+    }
+    EXPECT_EQ(CsvText(rows), all);
+}

@@ -38,6 +38,11 @@ public:
     std::optional<std::vector<ReviewRecord>> ReviewLog() override {
         return failWith ? std::nullopt : std::optional(std::vector<ReviewRecord>{});
     }
+    std::optional<std::vector<PairHistory>>
+    PairHistories(const std::string&, const std::string&,
+                  const std::vector<MemoryKey>& pairs) override {
+        return failWith ? std::nullopt : std::optional(std::vector<PairHistory>(pairs.size()));
+    }
     std::optional<SettingTexts> Settings() override {
         return failWith ? std::nullopt : std::optional(SettingTexts{});
     }

@@ -53,6 +53,8 @@ inline constexpr int TypeTheWords = 32850;
 inline constexpr int Flashcards = 32851;
 inline constexpr int ChooseTheWord = 32852;
 inline constexpr int ReviewSettings = 32860;
+inline constexpr int ExportMyResults = 32862;
+inline constexpr int ClassResults = 32861;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

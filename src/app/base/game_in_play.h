@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/play_event.h"
+#include "learning/class_results.h"
 #include "learning/practice_pairs.h"
 #include "learning/progress_store.h"
 
@@ -25,6 +26,9 @@ public:
     virtual void DealPractice(PracticePairs pairs, const char* what, std::string_view kind) = 0;
     // Today's Review: deals `due` from the words the progress store keeps.
     virtual void DealReview(const std::vector<ScheduledPair>& due) = 0;
+    // A practice game of the class's hardest pairs, of the class's own list when the list in
+    // play is not it.
+    virtual void DealClassHardestPairs(const ClassResults& results) = 0;
 
 protected:
     ~GameDealer() = default;

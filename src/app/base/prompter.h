@@ -29,7 +29,7 @@ public:
     // The chosen path, or an empty text when the user cancels.
     virtual QString ChooseFileToOpen(QWidget* parent) = 0;
     virtual QString ChooseFileToSave(QWidget* parent) = 0;
-    // A name ending in .txt, .tsv, .csv or .kvtml, or an empty text when the user cancels.
+    // A name ending in .txt, .tsv, .csv, .kvtml or .apkg, or an empty text when the user cancels.
     virtual QString ChooseFileToExport(QWidget* parent) = 0;
     // The confirmed text of the Draw Level dialog, or nullopt when it was cancelled.
     virtual std::optional<QString> AskLevelText(QWidget* parent, const QString& current) = 0;

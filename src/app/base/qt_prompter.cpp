@@ -69,14 +69,18 @@ QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QStri
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-QString ChooseWordListFileToWrite(QWidget* parent, const QString& title) {
-    const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv"),
-                               QStringLiteral("kvtml")};
-    const QStringList filters{
+QString ChooseWordListFileToWrite(QWidget* parent, const QString& title, bool ankiPackage) {
+    QStringList suffixes{QStringLiteral("txt"), QStringLiteral("tsv"), QStringLiteral("csv"),
+                         QStringLiteral("kvtml")};
+    QStringList filters{
         QCoreApplication::translate("QtPrompter", "Glossatiles word list (*.txt)"),
         QCoreApplication::translate("QtPrompter", "Tab-separated values (*.tsv)"),
         QCoreApplication::translate("QtPrompter", "Comma-separated values (*.csv)"),
         QCoreApplication::translate("QtPrompter", "KDE vocabulary document (*.kvtml)")};
+    if (ankiPackage) {
+        suffixes.append(QStringLiteral("apkg"));
+        filters.append(QCoreApplication::translate("QtPrompter", "Anki package (*.apkg)"));
+    }
     QFileDialog dialog(parent, title, QString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog adds the suffix itself, so it asks about the file that would be replaced.
@@ -89,7 +93,7 @@ QString ChooseWordListFileToWrite(QWidget* parent, const QString& title) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }
-    // A name that ends in one of the four keeps it; any other gets the chosen filter's.
+    // A name that ends in one of them keeps it; any other gets the chosen filter's.
     const QString path = dialog.selectedFiles().constFirst();
     if (suffixes.contains(QFileInfo(path).suffix().toLower())) {
         return path;
@@ -99,8 +103,8 @@ QString ChooseWordListFileToWrite(QWidget* parent, const QString& title) {
 }
 
 QString QtPrompter::ChooseFileToExport(QWidget* parent) {
-    return ChooseWordListFileToWrite(parent,
-                                     QCoreApplication::translate("QtPrompter", "Export Word List"));
+    return ChooseWordListFileToWrite(
+        parent, QCoreApplication::translate("QtPrompter", "Export Word List"), true);
 }
 
 std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& current) {

@@ -27,8 +27,9 @@ QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QStri
                               bool askBeforeReplacing);
 
 // A save dialog for a word list in one of the formats the game writes. A name ending in .txt,
-// .tsv, .csv or .kvtml, or an empty text when the user cancels.
-QString ChooseWordListFileToWrite(QWidget* parent, const QString& title);
+// .tsv, .csv or .kvtml, or .apkg when `ankiPackage` offers it (an export only: the game does
+// not write a list into a package in place), or an empty text when the user cancels.
+QString ChooseWordListFileToWrite(QWidget* parent, const QString& title, bool ankiPackage = false);
 
 // Asks `question` with Save, Discard and Cancel; Save is the default.
 SaveChoice AskSaveDiscardCancel(QWidget* parent, const QString& question);

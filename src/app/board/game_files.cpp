@@ -5,6 +5,7 @@
 #include "app/board/glossatiles_view.h"
 #include "app/board/import_choices.h"
 #include "app/board/opening_with_progress.h"
+#include "files/class_practice.h"
 #include "files/open_file.h"
 #include "files/word_list_export.h"
 #include "game/game_state.h"
@@ -155,4 +156,8 @@ void GameFiles::DealPractice(PracticePairs pairs, const char* what, std::string_
 
 void GameFiles::DealReview(const std::vector<ScheduledPair>& due) {
     ::DealReview(state_, view_, due);
+}
+
+void GameFiles::DealClassHardestPairs(const ClassResults& results) {
+    ::DealClassHardestPairs(state_, view_, results);
 }

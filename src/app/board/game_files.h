@@ -46,6 +46,7 @@ private:
     bool OpenPath(const QString& path) override;
     void DealPractice(PracticePairs pairs, const char* what, std::string_view kind) override;
     void DealReview(const std::vector<ScheduledPair>& due) override;
+    void DealClassHardestPairs(const ClassResults& results) override;
 
     void OpenChosenFile(bool showImportChoices);
     // A file opened or loaded goes to the recent files. Gives `opened` back.

@@ -2,15 +2,25 @@
 
 #include "app/base/game_in_play.h"
 #include "app/learning/review_memory.h"
+#include "files/class_files.h"
+#include "files/results_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
+#include "game/word_list_command.h"
+#include "learning/class_tables.h"
+#include "learning/learner_name.h"
 #include "learning/pair_identity.h"
 #include "learning/practice_deal.h"
+#include "learning/results_file.h"
 #include "learning/round_result.h"
+#include "print/worksheet_painter.h"
 #include "savegame/atomic_file.h"
+#include "view/board/message_text.h"
+#include "view/dialogs/class_results_dlg.h"
 #include "words/word_list_text.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTimer>
 
 #include <algorithm>
@@ -137,4 +147,143 @@ void GameLearning::RecordRound(const PracticeRound& round) {
         host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
     }
     emit GameRecorded();
+}
+
+std::optional<std::string> GameLearning::LearnerName() {
+    // A database that cannot be read says so when the results are written.
+    if (std::string kept = KeptLearnerName(*store_).value_or(""); !kept.empty()) {
+        return kept;
+    }
+    const std::optional<QString> answer = prompter_->AskLearnerName(&game_.Window());
+    if (!answer) {
+        return std::nullopt;
+    }
+    GameHost& host = game_.Host();
+    const std::string name = answer->trimmed().toStdString();
+    if (name.empty()) {
+        host.ShowMessage(
+            tr("Your results carry your name: give one to export them.").toStdString());
+        return std::nullopt;
+    }
+    if (const std::optional<Message> problem = LearnerNameProblem(name)) {
+        host.ShowMessage(
+            tr("This name cannot be used: %1").arg(MessageText(*problem)).toStdString());
+        return std::nullopt;
+    }
+    if (!KeepLearnerName(*store_, name)) {
+        host.ReportNote(NoteTopic::ProgressNotKept, ProgressNotKept(*store_));
+    }
+    return name;
+}
+
+void GameLearning::OnExportResults() {
+    const GameState& state = game_.State();
+    GameHost& host = game_.Host();
+    if (RefuseWithoutWordList(state, host)) {
+        return;
+    }
+    const std::optional<std::string> name = LearnerName();
+    if (!name) {
+        return;
+    }
+    const QString path = prompter_->ChooseResultsFile(&game_.Window());
+    if (!path.isEmpty() &&
+        ExportResults(state, host, *store_, QFile::encodeName(path).toStdString(), *name)) {
+        host.ShowStatus(tr("Results written to %1").arg(path).toStdString());
+    }
+}
+
+void GameLearning::OnClassResults() {
+    std::vector<std::string> paths;
+    for (const QString& path : prompter_->ChooseClassFiles(&game_.Window())) {
+        paths.push_back(QFile::encodeName(path).toStdString());
+    }
+    if (paths.empty()) {
+        return;
+    }
+    ClassFiles files = ReadClassFiles(paths);
+    GameHost& host = game_.Host();
+    if (files.read.empty()) {
+        QStringList lines{tr("No results file could be read.")};
+        for (const Message& refused : files.refused) {
+            lines.append(MessageText(refused));
+        }
+        host.ShowMessage(lines.join(QLatin1Char('\n')).toStdString());
+        return;
+    }
+    // The list in play is the class's when some learner's results are of it.
+    std::optional<ClassList> list;
+    const GameState& state = game_.State();
+    if (IdentityOf(state).kind == GameKind::List && !state.WordList.empty()) {
+        ClassList open = ClassListOf(state);
+        if (std::any_of(files.read.begin(), files.read.end(), [&](const LearnerFile& file) {
+                return file.results.description == open.description;
+            })) {
+            list = std::move(open);
+        }
+    }
+    ClassResults results = GatherClass(std::move(files.read), Today(), list);
+    results.notes.insert(results.notes.begin(), files.refused.begin(), files.refused.end());
+    if (prompter_->ShowClassResults(
+            &game_.Window(), results, [this, &results] { ExportClassTable(results); },
+            [this, &results] { PrintClassReport(results); })) {
+        game_.Replace([&results](GameDealer& dealer) { dealer.DealClassHardestPairs(results); });
+    }
+}
+
+void GameLearning::ExportClassTable(const ClassResults& results) {
+    const QString path = prompter_->ChooseCsvFile(&game_.Window());
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto text = [&results] {
+        TextRows rows{{}};
+        for (const QString& heading : ClassResultsDlg::PairHeadings()) {
+            rows.front().push_back(heading.toStdString());
+        }
+        const TextRows pairs = ClassPairRows(results);
+        rows.insert(rows.end(), pairs.begin(), pairs.end());
+        return CsvText(rows);
+    };
+    GameHost& host = game_.Host();
+    if (WriteFileAtomically(QFile::encodeName(path).toStdString(), text).result !=
+        AtomicWriteResult::Written) {
+        host.ShowMessage(
+            tr("The class's results could not be saved to\n%1").arg(path).toStdString());
+        return;
+    }
+    host.ShowStatus(tr("Class results exported to %1").arg(path).toStdString());
+}
+
+void GameLearning::PrintClassReport(const ClassResults& results) {
+    Worksheet sheet{
+        tr("Class results: %1").arg(QString::fromStdString(results.description)).toStdString(),
+        WorksheetLayout::List,
+        {},
+        {},
+        {}};
+    for (const ClassPair& pair : results.pairs) {
+        if (sheet.lines.size() == ClassHardestPairCount) {
+            break;
+        }
+        QString note = tr("missed by %1 of %n learner(s)", nullptr, pair.learners).arg(pair.missed);
+        if (pair.meanRecall) {
+            note += "; " + tr("mean recall today %1")
+                               .arg(QString::fromStdString(PercentText(pair.meanRecall)));
+        }
+        if (!pair.hardestFor.empty()) {
+            QStringList names;
+            for (const std::string& name : pair.hardestFor) {
+                names.append(QString::fromStdString(name));
+            }
+            note += "; " + tr("hardest for %1").arg(names.join(", "));
+        }
+        sheet.lines.push_back({pair.word, pair.translation, {}, {}, note.toStdString()});
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    // The title a PDF printed from here carries.
+    printer.setDocName(QString::fromStdString(sheet.title));
+    printer.setPageMargins(WorksheetMargins, QPageLayout::Millimeter);
+    prompter_->PreviewPrint(&game_.Window(), printer,
+                            [&sheet](QPrinter& target) { PaintWorksheet(target, sheet); });
 }

@@ -18,7 +18,8 @@ class GameInPlay;
 struct PlayEvent;
 
 // Learns from the game in play: records each game, shows "Game finished" when one is won,
-// deals the missed or hardest pairs again, and opens the Progress window.
+// deals the missed or hardest pairs again, and opens the Progress window; writes the learner's
+// results for a teacher, and gathers a class's.
 class GameLearning : public QObject {
     Q_OBJECT
 public:
@@ -44,6 +45,10 @@ public slots:
     void OnPlayEvent(const PlayEvent& event);
     // Tools > Progress.
     void OnProgress();
+    // File > Export My Results: asks for the learner's name the first time only.
+    void OnExportResults();
+    // Tools > Class Results.
+    void OnClassResults();
     // Keeps a round of the list in play: a game of its own kind, and a review per pair.
     void RecordRound(const PracticeRound& round);
 
@@ -66,6 +71,11 @@ private:
     };
     void ShowGameFinished(const FinishedGame& game);
     void SaveMissedPairs(const FinishedGame& game);
+    // The name kept, or the one the learner gives now; nullopt when there is none.
+    std::optional<std::string> LearnerName();
+    void ExportClassTable(const ClassResults& results);
+    // A page of the class's hardest pairs, laid out as a worksheet is.
+    void PrintClassReport(const ClassResults& results);
     // Deals the pairs, once the player has let the game in play go.
     void DealPractice(PracticePairs pairs, const char* what, std::string_view kind);
 

@@ -1,7 +1,13 @@
 #include "app/learning/learning_prompter.h"
 
 #include "app/base/qt_prompter.h"
+#include "view/dialogs/class_results_dlg.h"
 #include "view/dialogs/game_finished_dlg.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPrinter>
+#include <QPrintPreviewDialog>
 
 AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
                                                const std::function<void()>& saveMissedPairs) {
@@ -34,4 +40,52 @@ std::optional<ReviewChoice>
 QtLearningPrompter::AskReviewSettings(QWidget* parent, const ReviewSettingsStart& start) {
     CReviewSettingsDlg dialog(start, parent);
     return dialog.exec() == QDialog::Accepted ? std::optional(dialog.Choice()) : std::nullopt;
+}
+
+std::optional<QString> QtLearningPrompter::AskLearnerName(QWidget* parent) {
+    bool ok = false;
+    const QString name = QInputDialog::getText(
+        parent, QObject::tr("Export My Results"),
+        QObject::tr("Your name, as your teacher will see it on your results:"), QLineEdit::Normal,
+        QString(), &ok);
+    return ok ? std::optional(name) : std::nullopt;
+}
+
+QString QtLearningPrompter::ChooseResultsFile(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Export My Results"), QString(),
+                       QObject::tr("Results files (*.json)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("json"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtLearningPrompter::ChooseCsvFile(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Export CSV"), QString(),
+                       QObject::tr("Comma-separated values (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QStringList QtLearningPrompter::ChooseClassFiles(QWidget* parent) {
+    QFileDialog dialog(parent, QObject::tr("Class Results"), QString(),
+                       QObject::tr("Results files (*.json);;All files (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+bool QtLearningPrompter::ShowClassResults(QWidget* parent, const ClassResults& results,
+                                          const std::function<void()>& exportCsv,
+                                          const std::function<void()>& print) {
+    ClassResultsDlg dialog(results, exportCsv, print, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtLearningPrompter::PreviewPrint(QWidget* parent, QPrinter& printer,
+                                      const std::function<void(QPrinter&)>& print) {
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&print](QPrinter* target) { print(*target); });
+    preview.exec();
 }

@@ -27,7 +27,12 @@ constexpr std::array commands{
     Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
             QT_TRANSLATE_NOOP(
                 "Command",
-                "Writes the word list as a native list, TSV, CSV or kvtml\nExport Word List"),
+                "Writes the word list as a native list, TSV, CSV, kvtml or an Anki "
+                "package\nExport Word List"),
+            ""},
+    Command{ExportMyResults, QT_TRANSLATE_NOOP("Command", "Export &My Results..."),
+            QT_TRANSLATE_NOOP("Command", "Writes how you fare with the list in play to a file for "
+                                         "your teacher\nExport My Results"),
             ""},
     Command{
         NewWordList, QT_TRANSLATE_NOOP("Command", "New &Word List\tCtrl+Shift+N"),
@@ -105,6 +110,10 @@ constexpr std::array commands{
                               "Chooses how much to remember, how many pairs to review and a daily "
                               "goal\nReview Settings"),
             ""},
+    Command{ClassResults, QT_TRANSLATE_NOOP("Command", "&Class Results..."),
+            QT_TRANSLATE_NOOP("Command", "Gathers your learners' results files and shows the "
+                                         "class's hardest pairs\nClass Results"),
+            ""},
     Command{SpeakWords, QT_TRANSLATE_NOOP("Command", "Speak &Words"),
             QT_TRANSLATE_NOOP("Command", "Speaks the word of each picked tile.\nSpeak Words"), ""},
     Command{Languages, QT_TRANSLATE_NOOP("Command", "&Languages..."),
@@ -155,11 +164,11 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Shows the rules of the game with pictures."), ""},
 };
 
-constexpr std::array fileMenu{FileNew,        FileOpen,       FileImport,   FileSave,
-                              FileSaveAs,     ExportWordList, Separator,    NewWordList,
-                              EditWordList,   Separator,      FilePrint,    FilePrintPreview,
-                              FilePrintSetup, PrintWorksheet, Separator,    RecentFileFirst,
-                              Separator,      AppExit,        LoadSavedGame};
+constexpr std::array fileMenu{FileNew,          FileOpen,       FileImport,      FileSave,
+                              FileSaveAs,       ExportWordList, ExportMyResults, Separator,
+                              NewWordList,      EditWordList,   Separator,       FilePrint,
+                              FilePrintPreview, FilePrintSetup, PrintWorksheet,  Separator,
+                              RecentFileFirst,  Separator,      AppExit,         LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
                               LevelUp,     ShowAllLevels, Separator, ZoomIn,
@@ -168,7 +177,7 @@ constexpr std::array gameMenu{NewGame,   NewGame3,     DealClearableBoards, Toda
                               Separator, Hint,         AutoRemovePair,      FastAutoFinish,
                               Separator, TypeTheWords, Flashcards,          ChooseTheWord};
 constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel,
-                               Progress, ReviewSettings,   Languages};
+                               Progress, ReviewSettings,   ClassResults, Languages};
 constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 
 constexpr std::array menuBar{

@@ -342,6 +342,16 @@ void CMainFrame::RouteCommands() {
     connect(Action(AppExit), &QAction::triggered, this, &QWidget::close);
     connect(Action(AppAbout), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(Action(Progress), &QAction::triggered, learning_, &GameLearning::OnProgress);
+    connect(Action(CommandId::ClassResults), &QAction::triggered, learning_,
+            &GameLearning::OnClassResults);
+    QAction* exportResults = Action(ExportMyResults);
+    connect(exportResults, &QAction::triggered, learning_, &GameLearning::OnExportResults);
+    // Results are written for the list in play only.
+    const auto offerExport = [this, exportResults] {
+        exportResults->setEnabled(!game_->State().WordList.empty());
+    };
+    connect(game_, &GameInPlay::PlayEventOccurred, exportResults, offerExport);
+    offerExport();
     connect(Action(HelpKeys), &QAction::triggered, this, &CMainFrame::OnHelpKeys);
     connect(Action(HelpHowToPlay), &QAction::triggered, this, [this] {
         CHowToPlayDlg dialog(this);

@@ -1,5 +1,6 @@
 #include "app/base/qt_prompter.h"
 #include "app/learning/learning_prompter.h"
+#include "app/lists/editor_prompter.h"
 #include "modal_answer.h"
 #include "support/temp_dir.h"
 
@@ -74,6 +75,8 @@ TEST(QtPrompter, SaveChoosersAskAboutTheFileTheyWouldReplace) {
          ""},
         {"export as CSV beside a list", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 2,
          "verbs.txt", "verbs.csv"},
+        {"export as Anki package", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 4,
+         "verbs.apkg", ""},
         {"export a dotted name", [] { return QtPrompter().ChooseFileToExport(nullptr); }, 2,
          "verbs.old.csv", ""},
         {"missed pairs", [] { return QtLearningPrompter().ChooseMissedPairsFile(nullptr); }, 0,
@@ -114,6 +117,28 @@ TEST(QtPrompter, SaveChoosersAskAboutTheFileTheyWouldReplace) {
                   QString::fromLatin1(c.chosen));
         EXPECT_EQ(askedAbout.contains(QString::fromLatin1(c.existing)), !*c.chosen)
             << askedAbout.toStdString();
+    }
+}
+
+// A package is written as a copy of the list: the editor does not offer to save a list into one.
+TEST(QtPrompter, OnlyTheExportOffersAnAnkiPackage) {
+    const struct {
+        const char* name;
+        std::function<QString()> choose;
+        bool offered;
+    } cases[] = {
+        {"export", [] { return QtPrompter().ChooseFileToExport(nullptr); }, true},
+        {"editor", [] { return QtEditorPrompter().ChooseFileToSave(nullptr); }, false},
+    };
+    for (const auto& c : cases) {
+        QStringList filters;
+        AnswerWhenShown<QFileDialog>([&](QFileDialog& dialog) {
+            filters = dialog.nameFilters();
+            dialog.reject();
+        });
+        c.choose();
+        EXPECT_EQ(filters.size(), c.offered ? 5 : 4) << c.name;
+        EXPECT_EQ(filters.contains("Anki package (*.apkg)"), c.offered) << c.name;
     }
 }
 
