@@ -282,6 +282,11 @@ std::optional<ReviewSummary> SqliteProgressStore::Summary(Day today) {
         [&](sqlite3* db, ReviewSummary& summary) { return ReadSummary(db, today, summary); });
 }
 
+std::optional<PracticeRecord> SqliteProgressStore::Practice(Day today) {
+    return ReadWith<PracticeRecord>(
+        [&](sqlite3* db, PracticeRecord& record) { return ReadPractice(db, today, record); });
+}
+
 std::optional<std::vector<PairMemory>>
 SqliteProgressStore::Memories(const std::vector<PairKey>& pairs, Day day) {
     auto memories =

@@ -31,7 +31,8 @@ inline constexpr NumberSetting Retention{
     "retention", DefaultRetention, MinimumRetention, MaximumRetention, false, true};
 // The most pairs one Today's Review deals.
 inline constexpr NumberSetting ReviewPairs{"review_pairs", 60, 1, 10000, true, false};
-inline constexpr std::array Numbers{Retention, ReviewPairs};
+inline constexpr NumberSetting DailyGoal{"daily_goal", 20, 1, 1000, true, false};
+inline constexpr std::array Numbers{Retention, ReviewPairs, DailyGoal};
 } // namespace Setting
 
 // The setting of that key; null for none.
