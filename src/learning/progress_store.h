@@ -190,6 +190,8 @@ public:
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;
     // Pairs practised day by day, and every list played, as they stand on `today`.
     virtual std::optional<PracticeRecord> Practice(Day today) = 0;
+    // The list's file was moved: its games and progress follow it from `from` to `to`.
+    virtual bool MoveList(const std::string& from, const std::string& to) = 0;
     // What a review of each pair on `day` starts from, in the order given.
     virtual std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                             Day day) = 0;

@@ -50,6 +50,7 @@ inline constexpr int EditWordList = 32821;
 inline constexpr int PrintWorksheet = 32822;
 inline constexpr int FileImport = 32830;
 inline constexpr int TypeTheWords = 32850;
+inline constexpr int ViewHome = 32860;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

@@ -60,6 +60,8 @@ void GameLearning::ShowGameFinished(const FinishedGame& game) {
         DealPractice(game.missed, MissedPairsTitle, GameKind::MissedPairs);
     } else if (choice == AfterGame::TypePairs && !game.typedAt.empty()) {
         emit TypePairsRequested(game.typedAt);
+    } else if (choice == AfterGame::Home) {
+        emit HomeRequested();
     }
 }
 

@@ -45,6 +45,8 @@ public slots:
 signals:
     // "Game finished"'s Type button: the pairs at these places of the list in play.
     void TypePairsRequested(const std::vector<std::int32_t>& pairs);
+    // "Game finished"'s Home button.
+    void HomeRequested();
 
 private:
     struct FinishedGame {

@@ -11,6 +11,8 @@ AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport
         return AfterGame::PlayMissedPairs;
     case CGameFinishedDlg::TypePairs:
         return AfterGame::TypePairs;
+    case CGameFinishedDlg::GoHome:
+        return AfterGame::Home;
     default:
         return AfterGame::Close;
     }

@@ -10,7 +10,7 @@
 class QWidget;
 
 // TypePairs types the missed pairs, or every pair after Today's Review.
-enum class AfterGame { Close, PlayMissedPairs, TypePairs };
+enum class AfterGame { Close, PlayMissedPairs, TypePairs, Home };
 
 // The learning windows, asked for here so that tests can answer without them.
 class LearningPrompter {

@@ -1,5 +1,6 @@
 #include "app/shell/glossatiles_app.h"
 
+#include "app/home/home_control.h"
 #include "app/learning/todays_review.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/main_frame.h"
@@ -30,7 +31,9 @@ void CGlossatilesApp::InitInstance(const QString& file) {
     // Once the window is up, so that messages about the file appear over it; the note on
     // pairs due for review comes last, so that the file's own notes do not hide it.
     QTimer::singleShot(0, mainFrame_.get(), [this, file] {
-        if (!file.isEmpty()) {
+        if (file.isEmpty()) {
+            mainFrame_->Home().ShowHome();
+        } else {
             mainFrame_->OpenDocumentFile(file);
         }
         mainFrame_->Review().NoteDuePairs();

@@ -15,12 +15,14 @@ class CGlossatilesView;
 class GameFiles;
 class GameInPlay;
 class GameLearning;
+class HomeControl;
 class KeyboardPlay;
 class KeyLockIndicators;
 class NoteBar;
 class Prompter;
 class QAction;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 class TeacherCommands;
 class TodaysReview;
@@ -50,6 +52,7 @@ public:
     TeacherCommands& Teacher() const { return *teacher_; }
     TodaysReview& Review() const { return *review_; }
     SpeechControl& Speech() const { return *speech_; }
+    HomeControl& Home() const { return *home_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -75,6 +78,8 @@ private:
     void CreateStatusBar();
     void RouteCommands();
     void CreateBoardArea();
+    // Fits the window to the screen, maximised where the screen is small.
+    void SizeToScreen();
 
     CGlossatilesDoc document_;
     std::unique_ptr<Prompter> prompter_;
@@ -95,6 +100,9 @@ private:
     TodaysReview* review_ = nullptr;
     SpeechControl* speech_ = nullptr;
     TypingControl* typing_ = nullptr;
+    HomeControl* home_ = nullptr;
+    QStackedWidget* middle_ = nullptr;
+    QWidget* board_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

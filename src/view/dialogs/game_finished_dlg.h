@@ -18,6 +18,8 @@ class CGameFinishedDlg : public QDialog {
     Q_OBJECT
 public:
     static constexpr int TypePairs = 2;
+    // Home: the home page comes forward, the board stays behind it.
+    static constexpr int GoHome = 3;
 
     CGameFinishedDlg(const GameReport& report, std::function<void()> saveMissedPairs,
                      QWidget* parent = nullptr);
@@ -28,6 +30,7 @@ public:
     QPushButton* PlayButton() const { return play_; }
     QPushButton* SaveButton() const { return save_; }
     QPushButton* TypeButton() const { return type_; }
+    QPushButton* HomeButton() const { return home_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,5 +41,6 @@ private:
     QPushButton* play_;
     QPushButton* save_;
     QPushButton* type_;
+    QPushButton* home_;
     HeldKey heldKey_;
 };
