@@ -905,6 +905,120 @@ Wörter eintippen</translation>
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished">&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Locate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished">Esc</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deals this list&apos;s pairs that are due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens this list in the word-list editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points to the list&apos;s file in its new place; its progress follows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year of practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due. Play a list to start your reviews.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportDlg</name>
     <message>
         <source>Tab</source>
@@ -1030,6 +1144,43 @@ Wörter eintippen</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Ebene %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListTableModel</name>
+    <message>
+        <source>%1 (the file is gone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>list description, file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, missing</source>
+        <comment>a list whose file is gone</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1807,126 +1958,6 @@ Der Dateiname muss auf .txt, .tsv, .csv, .kvtml oder .apkg enden.</translation>
         <translation>der Name des Lernenden enthält Steuerzeichen</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T[,N]
-                 read FILE as a table, whatever its shape, taking the words from
-                 column W, their translations from column T and, when given, each
-                 pair&apos;s note from column N (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (review_pairs at most, see --set): a line turns a card,
-                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word), mixed or listen
-                 (ask for the word of the sound played, its recording or else its speech)
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit          fit the memory model to your reviews in the progress database; prints
-                 the 21 parameters and the log loss and RMSE(bins) of the default and
-                 the fitted parameters on those reviews; when the fitted ones predict
-                 better they schedule from now on (1 when the database cannot be read)
-  --reviews FILE.csv
-                 with --fit: fit to the reviews in FILE.csv instead, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
-                 (1 when the file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --settings     print the settings kept in the progress database
-  --set KEY=VALUE
-                 keep a setting, then print them all: retention (the share of pairs
-                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
-und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
-
-  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
-  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
-  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
-  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
-  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
-                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
-                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
-                 Rückseiten auf geraden Seiten für beidseitigen Druck)
-  --columns W,T[,N]
-                 DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
-                 ihre Übersetzungen aus Spalte T und, wenn angegeben, die Notiz jedes
-                 Paares aus Spalte N nehmen (ab 1 gezählt)
-  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
-                 diese Option und --columns wird beides wie im Spiel erraten
-  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
-                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
-  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
-                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
-  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
-                 fälligen, dann neue (höchstens review_pairs, siehe --set): eine Zeile
-                 dreht eine Karte um, die nächste bewertet sie: 1 oder again, 2 oder hard,
-                 3 oder good, 4 oder easy
-  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
-                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
-  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
-                 fragen, die Vorgabe), backward (nach dem Wort fragen), mixed oder listen
-                 (nach dem Wort des gespielten Tons fragen, seiner Aufnahme oder sonst
-                 seiner Sprachausgabe)
-  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
-                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
-                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
-  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
-  --all          mit --due: jedes eingeplante Paar
-  --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
-                 anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
-                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
-                 sagen die angepassten besser voraus, planen sie von nun an (1, wenn die
-                 Datenbank nicht lesbar ist)
-  --reviews DATEI.csv
-                 mit --fit: stattdessen an die Wiederholungen in DATEI.csv anpassen, eine
-                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
-                 bis 4 Easy); nichts wird gespeichert (1, wenn die Datei nicht lesbar oder
-                 eine Zeile falsch ist)
-  --dry-run      mit --fit: nichts speichern
-  --settings     die in der Fortschrittsdatenbank gespeicherten Einstellungen ausgeben
-  --set KEY=VALUE
-                 eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
-                 Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
-                 anfangs 0.9) oder review_pairs (die meisten Paare einer Heutigen
-                 Wiederholung, 1 bis 10000)
-  --help         diese Hilfe zeigen
-  --version      die Version zeigen
-
-Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
-Aufruf.
-</translation>
-    </message>
-    <message>
         <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
         <translation>Seine Liste der Mediendateien würde auf mehr als %1 MB entpackt; sie wird abgelehnt.</translation>
     </message>
@@ -2007,6 +2038,135 @@ Der Dateiname muss auf .txt, .tsv, .csv oder .kvtml enden.</translation>
 %1 (%2)</source>
         <translation>Die Datei kann nicht geschrieben werden
 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --stats        print the pairs practised today, the daily goal, the current and the
+                 longest streak of days with practice, the pairs due today and the
+                 number of lists played (1 when the progress database cannot be read)
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 review_pairs (the most pairs in Today&apos;s Review, 1 to 10000) or
+                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Öffnet DATEI (eine Wortpaarliste oder ein gespeichertes Spiel) wie das Spiel, ohne Fenster,
+und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfehlerausgabe.
+
+  --seed N       mit dem Zufallsstartwert N statt der Uhr legen
+  --unblocked    so legen, dass kein Stein blockiert ist (Neues Spiel3)
+  --auto-finish  Paare entfernen, bis keines mehr zu finden ist
+  --save OUT     das Spiel in OUT speichern; nie über eine Wortliste
+  --export OUT   die Wortliste in OUT schreiben: eigene Liste (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) oder ein Anki-Paket für Karteikarten-Programme (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 ein druckbares Arbeitsblatt der Liste als PDF in OUT schreiben: LAYOUT list
+                 (beide Spalten), test (je Zeile eine Spalte leer, gemischt nach --seed,
+                 Lösungen danach) oder cards (zum Ausschneiden; Vorderseiten auf ungeraden,
+                 Rückseiten auf geraden Seiten für beidseitigen Druck)
+  --columns W,T[,N]
+                 DATEI in jedem Fall als Tabelle lesen und die Wörter aus Spalte W,
+                 ihre Übersetzungen aus Spalte T und, wenn angegeben, die Notiz jedes
+                 Paares aus Spalte N nehmen (ab 1 gezählt)
+  --header-row   die erste Zeile einer importierten Tabelle benennt ihre Spalten; ohne
+                 diese Option und --columns wird beides wie im Spiel erraten
+  --progress     stattdessen die beendeten Spiele und schwersten Paare von DATEI aus der
+                 Fortschrittsdatenbank ausgeben (1, wenn sie nicht lesbar ist)
+  --type         die Paare von DATEI einzeln abfragen, eine Antwort je Zeile von der
+                 Standardeingabe; gibt jedes Urteil und eine Zusammenfassung aus
+  --flashcards   die Paare von DATEI als Karteikarten zeigen, erst die zur Wiederholung
+                 fälligen, dann neue (höchstens review_pairs, siehe --set): eine Zeile
+                 dreht eine Karte um, die nächste bewertet sie: 1 oder again, 2 oder hard,
+                 3 oder good, 4 oder easy
+  --choose       die Paare von DATEI in derselben Reihenfolge abfragen, jedes mit bis zu
+                 vier Antworten; eine Zeile wählt eine nach ihrer Nummer oder ihrem Text
+  --direction D  mit --type, --flashcards oder --choose: forward (nach der Übersetzung
+                 fragen, die Vorgabe), backward (nach dem Wort fragen), mixed oder listen
+                 (nach dem Wort des gespielten Tons fragen, seiner Aufnahme oder sonst
+                 seiner Sprachausgabe)
+  --due          die heute oder früher zur Wiederholung fälligen Paare auflisten, eines je
+                 Zeile: Fälligkeitsdatum, Wort, Übersetzung und Listenbeschreibung, durch
+                 Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
+  --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
+  --all          mit --due: jedes eingeplante Paar
+  --stats        die heute geübten Paare, das Tagesziel, die aktuelle und die längste
+                 Serie von Tagen mit Übung, die heute fälligen Paare und die Zahl der
+                 gespielten Listen ausgeben (1, wenn die Fortschrittsdatenbank nicht
+                 gelesen werden kann)
+  --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
+                 anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
+                 Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
+                 sagen die angepassten besser voraus, planen sie von nun an (1, wenn die
+                 Datenbank nicht lesbar ist)
+  --reviews DATEI.csv
+                 mit --fit: stattdessen an die Wiederholungen in DATEI.csv anpassen, eine
+                 je Zeile: pair,date,rating (Paar, Datum JJJJ-MM-TT, Bewertung 1 Again
+                 bis 4 Easy); nichts wird gespeichert (1, wenn die Datei nicht lesbar oder
+                 eine Zeile falsch ist)
+  --dry-run      mit --fit: nichts speichern
+  --settings     die in der Fortschrittsdatenbank gespeicherten Einstellungen ausgeben
+  --set KEY=VALUE
+                 eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
+                 Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
+                 anfangs 0.9), review_pairs (die meisten Paare einer Heutigen
+                 Wiederholung, 1 bis 10000) oder daily_goal (die Paare, die Sie
+                 täglich üben wollen, 1 bis 1000, anfangs 20)
+  --help         diese Hilfe zeigen
+  --version      die Version zeigen
+
+Rückgabewert: 0 bei Erfolg, 1, wenn Öffnen, Laden oder Speichern fehlschlug, 2 bei falschem
+Aufruf.
+</translation>
     </message>
 </context>
 <context>

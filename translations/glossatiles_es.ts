@@ -905,6 +905,120 @@ Escribir las palabras</translation>
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Locate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished">Esc</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deals this list&apos;s pairs that are due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens this list in the word-list editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points to the list&apos;s file in its new place; its progress follows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year of practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due. Play a list to start your reviews.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportDlg</name>
     <message>
         <source>Tab</source>
@@ -1030,6 +1144,43 @@ Escribir las palabras</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Nivel %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListTableModel</name>
+    <message>
+        <source>%1 (the file is gone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>list description, file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, missing</source>
+        <comment>a list whose file is gone</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1807,126 +1958,6 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv, .kvtml o .apkg.</transl
         <translation>el nombre del alumno contiene caracteres de control</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T[,N]
-                 read FILE as a table, whatever its shape, taking the words from
-                 column W, their translations from column T and, when given, each
-                 pair&apos;s note from column N (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (review_pairs at most, see --set): a line turns a card,
-                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word), mixed or listen
-                 (ask for the word of the sound played, its recording or else its speech)
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit          fit the memory model to your reviews in the progress database; prints
-                 the 21 parameters and the log loss and RMSE(bins) of the default and
-                 the fitted parameters on those reviews; when the fitted ones predict
-                 better they schedule from now on (1 when the database cannot be read)
-  --reviews FILE.csv
-                 with --fit: fit to the reviews in FILE.csv instead, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
-                 (1 when the file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --settings     print the settings kept in the progress database
-  --set KEY=VALUE
-                 keep a setting, then print them all: retention (the share of pairs
-                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
-ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
-
-  --seed N       repartir con la semilla aleatoria N en lugar del reloj
-  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
-  --auto-finish  quitar parejas hasta que no se encuentre ninguna
-  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
-  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
-                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
-                 tarjetas (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
-                 (las dos columnas), test (una columna en blanco por fila, barajada según
-                 --seed, con las soluciones después) o cards (para recortar; anversos en
-                 las páginas impares, reversos en las pares, para imprimir a doble cara)
-  --columns W,T[,N]
-                 leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
-                 de la columna W, sus traducciones de la columna T y, si se indica, la
-                 nota de cada pareja de la columna N (contando desde 1)
-  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
-                 opción ni --columns, ambas cosas se adivinan como en el juego
-  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
-                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
-  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
-                 línea de la entrada estándar; imprime cada veredicto y un resumen
-  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
-                 repasar y luego las nuevas (review_pairs como mucho, ver --set): una
-                 línea da la vuelta a una tarjeta y la siguiente la califica: 1 o again,
-                 2 o hard, 3 o good, 4 o easy
-  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
-                 cuatro respuestas; una línea elige una por su número o por su texto
-  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
-                 omisión), backward (pedir la palabra), mixed o listen (pedir la palabra
-                 del sonido reproducido, su grabación o si no su voz sintetizada)
-  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
-                 palabra, traducción y descripción de la lista, separadas por tabuladores
-                 (1 si no se puede leer la base de progreso)
-  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
-  --all          con --due: todas las parejas programadas
-  --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
-                 progreso; imprime los 21 parámetros y la pérdida logarítmica y el
-                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
-                 repasos; si los ajustados predicen mejor, programan desde ahora (1 si no
-                 se puede leer la base de datos)
-  --reviews ARCHIVO.csv
-                 con --fit: ajustar en su lugar a los repasos de ARCHIVO.csv, uno por
-                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
-                 4 Easy); no se guarda nada (1 si no se puede leer el archivo o una línea
-                 es errónea)
-  --dry-run      con --fit: no guardar nada
-  --settings     imprimir los ajustes guardados en la base de datos de progreso
-  --set KEY=VALUE
-                 guardar un ajuste y luego imprimirlos todos: retention (la parte de las
-                 parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
-                 principio) o review_pairs (el máximo de parejas de un Repaso de hoy,
-                 de 1 a 10000)
-  --help         mostrar esta ayuda
-  --version      mostrar la versión
-
-Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
-incorrecto.
-</translation>
-    </message>
-    <message>
         <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
         <translation>Su lista de archivos multimedia ocuparía más de %1 MB al descomprimirse; se rechaza.</translation>
     </message>
@@ -2007,6 +2038,135 @@ El nombre del archivo debe terminar en .txt, .tsv, .csv o .kvtml.</translation>
 %1 (%2)</source>
         <translation>No se puede escribir el archivo
 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --stats        print the pairs practised today, the daily goal, the current and the
+                 longest streak of days with practice, the pairs due today and the
+                 number of lists played (1 when the progress database cannot be read)
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 review_pairs (the most pairs in Today&apos;s Review, 1 to 10000) or
+                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Abre ARCHIVO (una lista de parejas de palabras o una partida guardada) como el juego, sin
+ventana, e imprime un resumen de la partida. Los mensajes van a la salida de error estándar.
+
+  --seed N       repartir con la semilla aleatoria N en lugar del reloj
+  --unblocked    repartir sin que ninguna ficha quede bloqueada (Partida nueva3)
+  --auto-finish  quitar parejas hasta que no se encuentre ninguna
+  --save OUT     guardar la partida en OUT; nunca sobre una lista de palabras
+  --export OUT   escribir la lista de palabras en OUT: lista propia (.txt), TSV (.tsv),
+                 CSV (.csv), kvtml 2.0 (.kvtml) o un paquete de Anki para programas de
+                 tarjetas (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 escribir una hoja imprimible de la lista en OUT como PDF: LAYOUT list
+                 (las dos columnas), test (una columna en blanco por fila, barajada según
+                 --seed, con las soluciones después) o cards (para recortar; anversos en
+                 las páginas impares, reversos en las pares, para imprimir a doble cara)
+  --columns W,T[,N]
+                 leer ARCHIVO como una tabla, sea cual sea su forma, tomando las palabras
+                 de la columna W, sus traducciones de la columna T y, si se indica, la
+                 nota de cada pareja de la columna N (contando desde 1)
+  --header-row   la primera fila de una tabla importada nombra sus columnas; sin esta
+                 opción ni --columns, ambas cosas se adivinan como en el juego
+  --progress     imprimir en su lugar las partidas terminadas y las parejas más difíciles
+                 de ARCHIVO desde la base de progreso (1 si no se puede leer)
+  --type         preguntar las parejas de ARCHIVO una a una, leyendo una respuesta por
+                 línea de la entrada estándar; imprime cada veredicto y un resumen
+  --flashcards   mostrar las parejas de ARCHIVO como tarjetas, primero las que toca
+                 repasar y luego las nuevas (review_pairs como mucho, ver --set): una
+                 línea da la vuelta a una tarjeta y la siguiente la califica: 1 o again,
+                 2 o hard, 3 o good, 4 o easy
+  --choose       preguntar las parejas de ARCHIVO en el mismo orden, cada una con hasta
+                 cuatro respuestas; una línea elige una por su número o por su texto
+  --direction D  con --type, --flashcards o --choose: forward (pedir la traducción, por
+                 omisión), backward (pedir la palabra), mixed o listen (pedir la palabra
+                 del sonido reproducido, su grabación o si no su voz sintetizada)
+  --due          listar las parejas que toca repasar hoy o antes, una por línea: fecha,
+                 palabra, traducción y descripción de la lista, separadas por tabuladores
+                 (1 si no se puede leer la base de progreso)
+  --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
+  --all          con --due: todas las parejas programadas
+  --stats        imprimir las parejas practicadas hoy, la meta diaria, la racha actual
+                 y la más larga de días con práctica, las parejas que tocan hoy y el
+                 número de listas jugadas (1 si no se puede leer la base de datos de
+                 progreso)
+  --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
+                 progreso; imprime los 21 parámetros y la pérdida logarítmica y el
+                 RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
+                 repasos; si los ajustados predicen mejor, programan desde ahora (1 si no
+                 se puede leer la base de datos)
+  --reviews ARCHIVO.csv
+                 con --fit: ajustar en su lugar a los repasos de ARCHIVO.csv, uno por
+                 línea: pair,date,rating (pareja, fecha AAAA-MM-DD, nota de 1 Again a
+                 4 Easy); no se guarda nada (1 si no se puede leer el archivo o una línea
+                 es errónea)
+  --dry-run      con --fit: no guardar nada
+  --settings     imprimir los ajustes guardados en la base de datos de progreso
+  --set KEY=VALUE
+                 guardar un ajuste y luego imprimirlos todos: retention (la parte de las
+                 parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
+                 principio), review_pairs (el máximo de parejas de un Repaso de hoy,
+                 de 1 a 10000) o daily_goal (las parejas que practicar cada día, de 1
+                 a 1000, 20 al principio)
+  --help         mostrar esta ayuda
+  --version      mostrar la versión
+
+Estado de salida: 0 si todo fue bien, 1 si falló abrir, cargar o guardar, 2 si el uso es
+incorrecto.
+</translation>
     </message>
 </context>
 <context>

@@ -905,6 +905,120 @@ Taper les mots</translation>
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Locate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation type="unfinished">Échap</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deals this list&apos;s pairs that are due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens this list in the word-list editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Points to the list&apos;s file in its new place; its progress follows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Word List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A year of practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due. Play a list to start your reviews.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportDlg</name>
     <message>
         <source>Tab</source>
@@ -1030,6 +1144,43 @@ Taper les mots</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Niveau %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListTableModel</name>
+    <message>
+        <source>%1 (the file is gone)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>list description, file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, missing</source>
+        <comment>a list whose file is gone</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1807,125 +1958,6 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv, .kvtml ou .apkg.</trans
         <translation>le nom de l&apos;élève contient des caractères de contrôle</translation>
     </message>
     <message>
-        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
-prints a summary of the game. Messages go to standard error.
-
-  --seed N       deal with the random seed N instead of the clock
-  --unblocked    deal so that no tile is blocked (New Game3)
-  --auto-finish  remove pairs until none can be found
-  --save OUT     save the game to OUT; never over a word list
-  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
-                 (both columns), test (one column blank per row, shuffled by --seed,
-                 answer key after it) or cards (to cut out; fronts on odd pages, backs
-                 on even pages for printing on both sides)
-  --columns W,T[,N]
-                 read FILE as a table, whatever its shape, taking the words from
-                 column W, their translations from column T and, when given, each
-                 pair&apos;s note from column N (counted from 1)
-  --header-row   the first row of an imported table names its columns; without this
-                 option and --columns, both are guessed as in the game
-  --progress     print FILE&apos;s finished games and hardest pairs from the progress
-                 database instead (1 when it cannot be read)
-  --type         ask for the pairs of FILE one at a time, reading one answer a line
-                 from standard input; prints each verdict and a summary
-  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
-                 new ones (review_pairs at most, see --set): a line turns a card,
-                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
-  --choose       ask for the pairs of FILE in the same order, each with up to four
-                 answers; a line chooses one by its number or its text
-  --direction D  with --type, --flashcards or --choose: forward (ask for the
-                 translation, the default), backward (ask for the word), mixed or listen
-                 (ask for the word of the sound played, its recording or else its speech)
-  --due          list the pairs due for review today or earlier, one a line:
-                 due date, word, translation and list description, tab-separated
-                 (1 when the progress database cannot be read)
-  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
-  --all          with --due: every scheduled pair
-  --fit          fit the memory model to your reviews in the progress database; prints
-                 the 21 parameters and the log loss and RMSE(bins) of the default and
-                 the fitted parameters on those reviews; when the fitted ones predict
-                 better they schedule from now on (1 when the database cannot be read)
-  --reviews FILE.csv
-                 with --fit: fit to the reviews in FILE.csv instead, one a line:
-                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
-                 (1 when the file cannot be read or a line is wrong)
-  --dry-run      with --fit: store nothing
-  --settings     print the settings kept in the progress database
-  --set KEY=VALUE
-                 keep a setting, then print them all: retention (the share of pairs
-                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
-  --help         show this help
-  --version      show the version
-
-Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
-</source>
-        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
-fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
-
-  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
-  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
-  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
-  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
-  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
-                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
-  --worksheet OUT --layout LAYOUT
-                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
-                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
-                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
-                 impaires, verso sur les paires, pour imprimer en recto verso)
-  --columns W,T[,N]
-                 lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
-                 mots dans la colonne W, leurs traductions dans la colonne T et, si elle
-                 est donnée, la note de chaque paire dans la colonne N (comptées à
-                 partir de 1)
-  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
-                 option ni --columns, les deux sont devinées comme dans le jeu
-  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
-                 FICHIER depuis la base de progression (1 si elle est illisible)
-  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
-                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
-  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
-                 les nouvelles (review_pairs au plus, voir --set) : une ligne retourne une
-                 carte, la suivante la note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
-  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
-                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
-  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
-                 par défaut), backward (demander le mot), mixed ou listen (demander le mot
-                 du son joué, son enregistrement ou sinon sa synthèse vocale)
-  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
-                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
-                 des tabulations (1 si la base de progression est illisible)
-  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
-  --all          avec --due : toutes les paires planifiées
-  --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
-                 affiche les 21 paramètres, ainsi que la perte logarithmique et le
-                 RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
-                 révisions ; si les paramètres ajustés prédisent mieux, ils planifient
-                 désormais (1 si la base est illisible)
-  --reviews FICHIER.csv
-                 avec --fit : ajuster plutôt aux révisions de FICHIER.csv, une par
-                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
-                 4 Easy) ; rien n&apos;est enregistré (1 si le fichier est illisible ou
-                 une ligne erronée)
-  --dry-run      avec --fit : ne rien enregistrer
-  --settings     afficher les réglages conservés dans la base de progression
-  --set KEY=VALUE
-                 conserver un réglage, puis les afficher tous : retention (la part des
-                 paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
-                 0.9 au départ) ou review_pairs (le plus de paires d&apos;une Révision du
-                 jour, de 1 à 10000)
-  --help         afficher cette aide
-  --version      afficher la version
-
-Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
-échoué, 2 pour une erreur d&apos;utilisation.
-</translation>
-    </message>
-    <message>
         <source>Its list of media files would unpack to more than %1 MB; it is refused.</source>
         <translation>Sa liste de fichiers média ferait plus de %1 Mo une fois décompressée ; elle est refusée.</translation>
     </message>
@@ -2006,6 +2038,134 @@ Le nom du fichier doit se terminer par .txt, .tsv, .csv ou .kvtml.</translation>
 %1 (%2)</source>
         <translation>Impossible d&apos;écrire le fichier
 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Opens FILE (a word-pair list or a saved game) as the game does, without a window, and
+prints a summary of the game. Messages go to standard error.
+
+  --seed N       deal with the random seed N instead of the clock
+  --unblocked    deal so that no tile is blocked (New Game3)
+  --auto-finish  remove pairs until none can be found
+  --save OUT     save the game to OUT; never over a word list
+  --export OUT   write the word list to OUT: a native list (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) or an Anki package for flashcard programs (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 write a printable worksheet of the list to OUT as PDF: LAYOUT list
+                 (both columns), test (one column blank per row, shuffled by --seed,
+                 answer key after it) or cards (to cut out; fronts on odd pages, backs
+                 on even pages for printing on both sides)
+  --columns W,T[,N]
+                 read FILE as a table, whatever its shape, taking the words from
+                 column W, their translations from column T and, when given, each
+                 pair&apos;s note from column N (counted from 1)
+  --header-row   the first row of an imported table names its columns; without this
+                 option and --columns, both are guessed as in the game
+  --progress     print FILE&apos;s finished games and hardest pairs from the progress
+                 database instead (1 when it cannot be read)
+  --type         ask for the pairs of FILE one at a time, reading one answer a line
+                 from standard input; prints each verdict and a summary
+  --flashcards   show the pairs of FILE as flashcards, those due for review first, then
+                 new ones (review_pairs at most, see --set): a line turns a card,
+                 the next grades it: 1 or again, 2 or hard, 3 or good, 4 or easy
+  --choose       ask for the pairs of FILE in the same order, each with up to four
+                 answers; a line chooses one by its number or its text
+  --direction D  with --type, --flashcards or --choose: forward (ask for the
+                 translation, the default), backward (ask for the word), mixed or listen
+                 (ask for the word of the sound played, its recording or else its speech)
+  --due          list the pairs due for review today or earlier, one a line:
+                 due date, word, translation and list description, tab-separated
+                 (1 when the progress database cannot be read)
+  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
+  --all          with --due: every scheduled pair
+  --stats        print the pairs practised today, the daily goal, the current and the
+                 longest streak of days with practice, the pairs due today and the
+                 number of lists played (1 when the progress database cannot be read)
+  --fit          fit the memory model to your reviews in the progress database; prints
+                 the 21 parameters and the log loss and RMSE(bins) of the default and
+                 the fitted parameters on those reviews; when the fitted ones predict
+                 better they schedule from now on (1 when the database cannot be read)
+  --reviews FILE.csv
+                 with --fit: fit to the reviews in FILE.csv instead, one a line:
+                 pair,date,rating (YYYY-MM-DD, 1 Again to 4 Easy); nothing is stored
+                 (1 when the file cannot be read or a line is wrong)
+  --dry-run      with --fit: store nothing
+  --settings     print the settings kept in the progress database
+  --set KEY=VALUE
+                 keep a setting, then print them all: retention (the share of pairs
+                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
+                 review_pairs (the most pairs in Today&apos;s Review, 1 to 10000) or
+                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)
+  --help         show this help
+  --version      show the version
+
+Exit status: 0 on success, 1 when opening, loading or saving failed, 2 for a usage error.
+</source>
+        <translation>Ouvre FICHIER (une liste de paires de mots ou une partie enregistrée) comme le jeu, sans
+fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d&apos;erreur standard.
+
+  --seed N       distribuer avec la graine aléatoire N au lieu de l&apos;horloge
+  --unblocked    distribuer sans qu&apos;aucune tuile ne soit bloquée (Nouvelle partie3)
+  --auto-finish  retirer des paires jusqu&apos;à ne plus en trouver
+  --save OUT     enregistrer la partie dans OUT ; jamais par-dessus une liste de mots
+  --export OUT   écrire la liste de mots dans OUT : liste native (.txt), TSV (.tsv), CSV (.csv),
+                 kvtml 2.0 (.kvtml) ou un paquet Anki pour les programmes de cartes (.apkg)
+  --worksheet OUT --layout LAYOUT
+                 écrire une fiche imprimable de la liste dans OUT en PDF : LAYOUT list
+                 (les deux colonnes), test (une colonne vide par ligne, mélangée selon
+                 --seed, corrigé ensuite) ou cards (à découper ; recto sur les pages
+                 impaires, verso sur les paires, pour imprimer en recto verso)
+  --columns W,T[,N]
+                 lire FICHIER comme un tableau, quelle que soit sa forme, en prenant les
+                 mots dans la colonne W, leurs traductions dans la colonne T et, si elle
+                 est donnée, la note de chaque paire dans la colonne N (comptées à
+                 partir de 1)
+  --header-row   la première ligne d&apos;un tableau importé nomme ses colonnes ; sans cette
+                 option ni --columns, les deux sont devinées comme dans le jeu
+  --progress     afficher plutôt les parties terminées et les paires les plus difficiles de
+                 FICHIER depuis la base de progression (1 si elle est illisible)
+  --type         demander les paires de FICHIER une à une, en lisant une réponse par ligne
+                 sur l&apos;entrée standard ; affiche chaque verdict et un résumé
+  --flashcards   montrer les paires de FICHIER en cartes, d&apos;abord celles à réviser, puis
+                 les nouvelles (review_pairs au plus, voir --set) : une ligne retourne une
+                 carte, la suivante la note : 1 ou again, 2 ou hard, 3 ou good, 4 ou easy
+  --choose       demander les paires de FICHIER dans le même ordre, chacune avec jusqu&apos;à
+                 quatre réponses ; une ligne en choisit une par son numéro ou son texte
+  --direction D  avec --type, --flashcards ou --choose : forward (demander la traduction,
+                 par défaut), backward (demander le mot), mixed ou listen (demander le mot
+                 du son joué, son enregistrement ou sinon sa synthèse vocale)
+  --due          lister les paires à réviser aujourd&apos;hui ou avant, une par ligne :
+                 date d&apos;échéance, mot, traduction et description de la liste, séparés par
+                 des tabulations (1 si la base de progression est illisible)
+  --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
+  --all          avec --due : toutes les paires planifiées
+  --stats        afficher les paires pratiquées aujourd&apos;hui, l&apos;objectif du jour, la
+                 série de jours de pratique en cours et la plus longue, les paires à
+                 réviser aujourd&apos;hui et le nombre de listes jouées (1 si la base de
+                 progression ne peut pas être lue)
+  --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
+                 affiche les 21 paramètres, ainsi que la perte logarithmique et le
+                 RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
+                 révisions ; si les paramètres ajustés prédisent mieux, ils planifient
+                 désormais (1 si la base est illisible)
+  --reviews FICHIER.csv
+                 avec --fit : ajuster plutôt aux révisions de FICHIER.csv, une par
+                 ligne : pair,date,rating (paire, date AAAA-MM-JJ, note de 1 Again à
+                 4 Easy) ; rien n&apos;est enregistré (1 si le fichier est illisible ou
+                 une ligne erronée)
+  --dry-run      avec --fit : ne rien enregistrer
+  --settings     afficher les réglages conservés dans la base de progression
+  --set KEY=VALUE
+                 conserver un réglage, puis les afficher tous : retention (la part des
+                 paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
+                 0.9 au départ), review_pairs (le plus de paires d&apos;une Révision du
+                 jour, de 1 à 10000) ou daily_goal (les paires à pratiquer chaque jour,
+                 de 1 à 1000, 20 au départ)
+  --help         afficher cette aide
+  --version      afficher la version
+
+Code de sortie : 0 en cas de succès, 1 si l&apos;ouverture, le chargement ou l&apos;enregistrement a
+échoué, 2 pour une erreur d&apos;utilisation.
+</translation>
     </message>
 </context>
 <context>
