@@ -196,6 +196,10 @@
         <source>Pairs to practise</source>
         <translation>Zu übende Paare</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -872,6 +876,16 @@ Type the Words</source>
         <translation>Fragt nach dem Partner jedes Wortes der Liste, eines nach dem anderen.
 Wörter eintippen</translation>
     </message>
+    <message>
+        <source>&amp;Home	Alt+Home</source>
+        <translation>&amp;Startseite	Alt+Pos1</translation>
+    </message>
+    <message>
+        <source>Shows what is due today, your lists and your practice
+Home</source>
+        <translation>Zeigt, was heute fällig ist, Ihre Listen und Ihre Übung
+Startseite</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -905,117 +919,128 @@ Wörter eintippen</translation>
     </message>
 </context>
 <context>
+    <name>HomeControl</name>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>Der Fortschritt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The list&apos;s progress could not be moved: %1</source>
+        <translation>Der Fortschritt der Liste konnte nicht verschoben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Start Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung starten</translation>
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tippen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Locate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen…</translation>
     </message>
     <message>
         <source>Start here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier beginnen</translation>
     </message>
     <message>
         <source>&amp;Back to the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück zum Spiel</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished">Esc</translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Your lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Listen</translation>
     </message>
     <message>
         <source>Deals this list&apos;s pairs that are due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilt die heute fälligen Paare dieser Liste aus</translation>
     </message>
     <message>
         <source>Asks for the partner of each word of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragt nach dem Partner jedes Worts dieser Liste</translation>
     </message>
     <message>
         <source>Opens this list in the word-list editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet diese Liste im Wortlisten-Editor</translation>
     </message>
     <message>
         <source>Points to the list&apos;s file in its new place; its progress follows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt auf den neuen Ort der Listendatei; ihr Fortschritt folgt ihr</translation>
     </message>
     <message>
         <source>New Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Wortliste</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren…</translation>
     </message>
     <message>
         <source>A year of practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Jahr Übung</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs are due today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Paar ist heute fällig</numerusform>
+            <numerusform>%n Paare sind heute fällig</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Nothing is due today. Next: %n pairs on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Heute ist nichts fällig. Als Nächstes: %n Paar am %1</numerusform>
+            <numerusform>Heute ist nichts fällig. Als Nächstes: %n Paare am %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is due. Play a list to start your reviews.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts ist fällig. Spielen Sie eine Liste, um mit den Wiederholungen zu beginnen.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pairs practised today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Paar heute geübt</numerusform>
+            <numerusform>%1 von %n Paaren heute geübt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Streak: %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Serie: %n Tag</numerusform>
+            <numerusform>Serie: %n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>longest: %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>längste: %n Tag</numerusform>
+            <numerusform>längste: %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source>Example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel: %1</translation>
     </message>
 </context>
 <context>
@@ -1150,37 +1175,37 @@ Wörter eintippen</translation>
     <name>ListTableModel</name>
     <message>
         <source>%1 (the file is gone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (die Datei fehlt)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>list description, file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, missing</source>
         <comment>a list whose file is gone</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, fehlt</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute fällig</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefestigt</translation>
     </message>
     <message>
         <source>Last practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geübt</translation>
     </message>
 </context>
 <context>
@@ -2681,6 +2706,26 @@ Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
     <message>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message>
+        <source>A year of practice</source>
+        <translation>Ein Jahr Übung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1: %n Paar</numerusform>
+            <numerusform>%1: %n Paare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a calendar cell</comment>
+        <translation>d. MMMM</translation>
     </message>
 </context>
 </TS>

@@ -196,6 +196,10 @@
         <source>Pairs to practise</source>
         <translation>Pares para practicar</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -872,6 +876,16 @@ Type the Words</source>
         <translation>Pide la pareja de cada palabra de la lista, una a una.
 Escribir las palabras</translation>
     </message>
+    <message>
+        <source>&amp;Home	Alt+Home</source>
+        <translation>&amp;Inicio	Alt+Inicio</translation>
+    </message>
+    <message>
+        <source>Shows what is due today, your lists and your practice
+Home</source>
+        <translation>Muestra lo que toca hoy, sus listas y su práctica
+Inicio</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -905,117 +919,128 @@ Escribir las palabras</translation>
     </message>
 </context>
 <context>
+    <name>HomeControl</name>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>No se puede leer el progreso: %1</translation>
+    </message>
+    <message>
+        <source>The list&apos;s progress could not be moved: %1</source>
+        <translation>No se pudo mover el progreso de la lista: %1</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Start Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar el repaso</translation>
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repasar</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar</translation>
     </message>
     <message>
         <source>&amp;Locate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Localizar…</translation>
     </message>
     <message>
         <source>Start here</source>
-        <translation type="unfinished"></translation>
+        <translation>Empiece aquí</translation>
     </message>
     <message>
         <source>&amp;Back to the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver al juego</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished">Esc</translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Your lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus listas</translation>
     </message>
     <message>
         <source>Deals this list&apos;s pairs that are due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparte las parejas de esta lista que tocan hoy</translation>
     </message>
     <message>
         <source>Asks for the partner of each word of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta por la pareja de cada palabra de esta lista</translation>
     </message>
     <message>
         <source>Opens this list in the word-list editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre esta lista en el editor de listas de palabras</translation>
     </message>
     <message>
         <source>Points to the list&apos;s file in its new place; its progress follows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica el nuevo lugar del archivo de la lista; su progreso lo sigue</translation>
     </message>
     <message>
         <source>New Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva lista de palabras</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar…</translation>
     </message>
     <message>
         <source>A year of practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Un año de práctica</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs are due today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hoy toca %n pareja</numerusform>
+            <numerusform>Hoy tocan %n parejas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Nothing is due today. Next: %n pairs on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hoy no toca nada. Lo siguiente: %n pareja el %1</numerusform>
+            <numerusform>Hoy no toca nada. Lo siguiente: %n parejas el %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is due. Play a list to start your reviews.</source>
-        <translation type="unfinished"></translation>
+        <translation>No toca nada. Juegue una lista para empezar sus repasos.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pairs practised today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n pareja practicada hoy</numerusform>
+            <numerusform>%1 de %n parejas practicadas hoy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Streak: %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Racha: %n día</numerusform>
+            <numerusform>Racha: %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>longest: %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la más larga: %n día</numerusform>
+            <numerusform>la más larga: %n días</numerusform>
         </translation>
     </message>
     <message>
         <source>Example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplo: %1</translation>
     </message>
 </context>
 <context>
@@ -1150,37 +1175,37 @@ Escribir las palabras</translation>
     <name>ListTableModel</name>
     <message>
         <source>%1 (the file is gone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (el archivo ya no está)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>list description, file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, missing</source>
         <comment>a list whose file is gone</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, no encontrada</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Para hoy</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Consolidados</translation>
     </message>
     <message>
         <source>Last practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Última práctica</translation>
     </message>
 </context>
 <context>
@@ -2681,6 +2706,26 @@ La lista no se guarda hasta que esto se corrija.</translation>
     <message>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message>
+        <source>A year of practice</source>
+        <translation>Un año de práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1: %n pareja</numerusform>
+            <numerusform>%1: %n parejas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a calendar cell</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
 </context>
 </TS>

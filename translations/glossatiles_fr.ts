@@ -196,6 +196,10 @@
         <source>Pairs to practise</source>
         <translation>Paires à travailler</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -872,6 +876,16 @@ Type the Words</source>
         <translation>Demande le partenaire de chaque mot de la liste, un à la fois.
 Taper les mots</translation>
     </message>
+    <message>
+        <source>&amp;Home	Alt+Home</source>
+        <translation>&amp;Accueil	Alt+Début</translation>
+    </message>
+    <message>
+        <source>Shows what is due today, your lists and your practice
+Home</source>
+        <translation>Montre ce qui est à réviser aujourd&apos;hui, vos listes et votre pratique
+Accueil</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -905,117 +919,128 @@ Taper les mots</translation>
     </message>
 </context>
 <context>
+    <name>HomeControl</name>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>La progression ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>The list&apos;s progress could not be moved: %1</source>
+        <translation>La progression de la liste n&apos;a pas pu être déplacée : %1</translation>
+    </message>
+</context>
+<context>
     <name>HomePage</name>
     <message>
         <source>Start Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la révision</translation>
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réviser</translation>
     </message>
     <message>
         <source>T&amp;ype</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taper</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Locate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Localiser…</translation>
     </message>
     <message>
         <source>Start here</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer ici</translation>
     </message>
     <message>
         <source>&amp;Back to the Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au &amp;jeu</translation>
     </message>
     <message>
         <source>Escape</source>
-        <translation type="unfinished">Échap</translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Your lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos listes</translation>
     </message>
     <message>
         <source>Deals this list&apos;s pairs that are due today</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribue les paires de cette liste à réviser aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Asks for the partner of each word of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande le partenaire de chaque mot de cette liste</translation>
     </message>
     <message>
         <source>Opens this list in the word-list editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre cette liste dans l&apos;éditeur de listes de mots</translation>
     </message>
     <message>
         <source>Points to the list&apos;s file in its new place; its progress follows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique le nouvel emplacement du fichier de la liste ; sa progression le suit</translation>
     </message>
     <message>
         <source>New Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle liste de mots</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer…</translation>
     </message>
     <message>
         <source>A year of practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Une année de pratique</translation>
     </message>
     <message numerus="yes">
         <source>%n pairs are due today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paire est à réviser aujourd&apos;hui</numerusform>
+            <numerusform>%n paires sont à réviser aujourd&apos;hui</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Nothing is due today. Next: %n pairs on %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Rien à réviser aujourd&apos;hui. Ensuite : %n paire le %1</numerusform>
+            <numerusform>Rien à réviser aujourd&apos;hui. Ensuite : %n paires le %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing is due. Play a list to start your reviews.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;est à réviser. Jouez une liste pour commencer vos révisions.</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n pairs practised today</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n paire pratiquée aujourd&apos;hui</numerusform>
+            <numerusform>%1 sur %n paires pratiquées aujourd&apos;hui</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Streak: %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Série : %n jour</numerusform>
+            <numerusform>Série : %n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>longest: %n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la plus longue : %n jour</numerusform>
+            <numerusform>la plus longue : %n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Example: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple : %1</translation>
     </message>
 </context>
 <context>
@@ -1150,37 +1175,37 @@ Taper les mots</translation>
     <name>ListTableModel</name>
     <message>
         <source>%1 (the file is gone)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (le fichier a disparu)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>list description, file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1, missing</source>
         <comment>a list whose file is gone</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, introuvable</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires</translation>
     </message>
     <message>
         <source>Due today</source>
-        <translation type="unfinished"></translation>
+        <translation>À réviser aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Mature</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquises</translation>
     </message>
     <message>
         <source>Last practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière pratique</translation>
     </message>
 </context>
 <context>
@@ -2680,6 +2705,26 @@ La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</trans
     <message>
         <source>&amp;Seed:</source>
         <translation>&amp;Graine :</translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message>
+        <source>A year of practice</source>
+        <translation>Une année de pratique</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1 : %n paire</numerusform>
+            <numerusform>%1 : %n paires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a calendar cell</comment>
+        <translation>d MMMM</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ void CGlossatilesApp::NameApplication() {
 
 void CGlossatilesApp::InitInstance(const QString& file) {
     mainFrame_ = std::make_unique<CMainFrame>();
+    mainFrame_->SizeToScreen();
     mainFrame_->show();
     // Once the window is up, so that messages about the file appear over it; the note on
     // pairs due for review comes last, so that the file's own notes do not hide it.

@@ -148,13 +148,13 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
     ShowRecentFiles();
 
-    SizeToScreen();
+    move(10, 10);
+    resize(930, 690);
 }
 
 void CMainFrame::SizeToScreen() {
     const QScreen* screen = this->screen();
     if (!screen) {
-        resize(930, 690);
         return;
     }
     const QRect room = screen->availableGeometry();

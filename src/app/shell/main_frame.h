@@ -61,6 +61,8 @@ public:
     // Opens a file as File > Open does, as for a file named on the command line. True when
     // it was opened.
     bool OpenDocumentFile(const QString& path);
+    // At start: fits the window to the screen, maximised where the screen is small.
+    void SizeToScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,8 +80,6 @@ private:
     void CreateStatusBar();
     void RouteCommands();
     void CreateBoardArea();
-    // Fits the window to the screen, maximised where the screen is small.
-    void SizeToScreen();
 
     CGlossatilesDoc document_;
     std::unique_ptr<Prompter> prompter_;

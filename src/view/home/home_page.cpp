@@ -14,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -151,13 +150,6 @@ HomePage::HomePage(QWidget* parent)
 
     connect(startReview_, &QPushButton::clicked, this, &HomePage::StartReviewRequested);
     connect(back_, &QPushButton::clicked, this, &HomePage::BackRequested);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, back_, [this] {
-        if (back_->isVisible()) {
-            back_->click();
-        }
-    });
     connect(lists_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &HomePage::UpdateListButtons);
     // Today, then the lists, then the examples.
@@ -169,6 +161,15 @@ HomePage::HomePage(QWidget* parent)
         previous = next;
     }
     UpdateListButtons();
+}
+
+void HomePage::keyPressEvent(QKeyEvent* event) {
+    // Escape reaches the page from whichever part has the focus and did not want it.
+    if (event->key() == Qt::Key_Escape && back_->isVisible()) {
+        back_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString HomePage::TodayText() const {

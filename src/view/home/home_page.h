@@ -47,6 +47,9 @@ signals:
     void ImportRequested();
     void BackRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ShowExamples(const QStringList& examples);
     void UpdateListButtons();
