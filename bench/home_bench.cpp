@@ -88,8 +88,10 @@ std::string PractisedDatabase(const TempDir& dir) {
     for (sqlite3_stmt* statement : {game, total, state, review}) {
         sqlite3_finalize(statement);
     }
-    Run(db, "INSERT INTO lists SELECT fingerprint, 'List ' || fingerprint, list_path FROM games; "
-            "COMMIT");
+    // The empty game only made the schema.
+    Run(db, "DELETE FROM games WHERE fingerprint = ''; DELETE FROM lists");
+    Run(db, "INSERT INTO lists SELECT fingerprint, 'List ' || fingerprint, list_path FROM games");
+    Run(db, "COMMIT");
     sqlite3_close(db);
     return path;
 }
