@@ -286,6 +286,10 @@ Zeit: %5</translation>
         <source>Choose the Word</source>
         <translation>Wort wählen</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -1209,6 +1213,16 @@ Class Results</source>
         <translation>Sammelt die Ergebnisdateien Ihrer Lernenden und zeigt die schwersten Paare der Klasse
 Ergebnisse der Klasse</translation>
     </message>
+    <message>
+        <source>&amp;Home	Alt+Home</source>
+        <translation>&amp;Startseite	Alt+Pos1</translation>
+    </message>
+    <message>
+        <source>Shows what is due today, your lists and your practice
+Home</source>
+        <translation>Zeigt, was heute fällig ist, Ihre Listen und Ihre Übung
+Startseite</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1284,6 +1298,131 @@ Ergebnisse der Klasse</translation>
     <message>
         <source>hardest for %1</source>
         <translation>am schwersten für %1</translation>
+    </message>
+</context>
+<context>
+    <name>HomeControl</name>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>Der Fortschritt kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The list&apos;s progress could not be moved: %1</source>
+        <translation>Der Fortschritt der Liste konnte nicht verschoben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Review</source>
+        <translation>Wiederholung starten</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation>&amp;Tippen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Locate…</source>
+        <translation>&amp;Suchen…</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Hier beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Game</source>
+        <translation>&amp;Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Your lists</source>
+        <translation>Ihre Listen</translation>
+    </message>
+    <message>
+        <source>Deals this list&apos;s pairs that are due today</source>
+        <translation>Teilt die heute fälligen Paare dieser Liste aus</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of this list</source>
+        <translation>Fragt nach dem Partner jedes Worts dieser Liste</translation>
+    </message>
+    <message>
+        <source>Opens this list in the word-list editor</source>
+        <translation>Öffnet diese Liste im Wortlisten-Editor</translation>
+    </message>
+    <message>
+        <source>Points to the list&apos;s file in its new place; its progress follows it</source>
+        <translation>Zeigt auf den neuen Ort der Listendatei; ihr Fortschritt folgt ihr</translation>
+    </message>
+    <message>
+        <source>New Word List</source>
+        <translation>Neue Wortliste</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importieren…</translation>
+    </message>
+    <message>
+        <source>A year of practice</source>
+        <translation>Ein Jahr Übung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>%n Paar ist heute fällig</numerusform>
+            <numerusform>%n Paare sind heute fällig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation>
+            <numerusform>Heute ist nichts fällig. Als Nächstes: %n Paar am %1</numerusform>
+            <numerusform>Heute ist nichts fällig. Als Nächstes: %n Paare am %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due. Play a list to start your reviews.</source>
+        <translation>Nichts ist fällig. Spielen Sie eine Liste, um mit den Wiederholungen zu beginnen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation>
+            <numerusform>%1 von %n Paar heute geübt</numerusform>
+            <numerusform>%1 von %n Paaren heute geübt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation>
+            <numerusform>Serie: %n Tag</numerusform>
+            <numerusform>Serie: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation>
+            <numerusform>längste: %n Tag</numerusform>
+            <numerusform>längste: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Beispiel: %1</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1551,43 @@ Ergebnisse der Klasse</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Ebene %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListTableModel</name>
+    <message>
+        <source>%1 (the file is gone)</source>
+        <translation>%1 (die Datei fehlt)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>list description, file</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, missing</source>
+        <comment>a list whose file is gone</comment>
+        <translation>%1, fehlt</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Paare</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation>Gefestigt</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2515,9 @@ prints a summary of the game. Messages go to standard error.
                  (1 when the progress database cannot be read)
   --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
   --all          with --due: every scheduled pair
+  --stats        print the pairs practised today, the daily goal, the current and the
+                 longest streak of days with practice, the pairs due today and the
+                 number of lists played (1 when the progress database cannot be read)
   --fit          fit the memory model to your reviews in the progress database; prints
                  the 21 parameters and the log loss and RMSE(bins) of the default and
                  the fitted parameters on those reviews; when the fitted ones predict
@@ -2362,7 +2541,8 @@ prints a summary of the game. Messages go to standard error.
   --set KEY=VALUE
                  keep a setting, then print them all: retention (the share of pairs
                  you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+                 review_pairs (the most pairs in Today&apos;s Review, 1 to 10000) or
+                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)
   --help         show this help
   --version      show the version
 
@@ -2407,6 +2587,10 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
                  Tabulatoren getrennt (1, wenn die Fortschrittsdatenbank nicht lesbar ist)
   --on DATE      mit --due: die am oder vor DATE (JJJJ-MM-TT) fälligen Paare
   --all          mit --due: jedes eingeplante Paar
+  --stats        die heute geübten Paare, das Tagesziel, die aktuelle und die längste
+                 Serie von Tagen mit Übung, die heute fälligen Paare und die Zahl der
+                 gespielten Listen ausgeben (1, wenn die Fortschrittsdatenbank nicht
+                 gelesen werden kann)
   --fit          das Gedächtnismodell an Ihre Wiederholungen in der Fortschrittsdatenbank
                  anpassen; gibt die 21 Parameter sowie Log-Loss und RMSE(Bins) der
                  Standard- und der angepassten Parameter auf diesen Wiederholungen aus;
@@ -2435,8 +2619,9 @@ und gibt eine Zusammenfassung des Spiels aus. Meldungen gehen auf die Standardfe
   --set KEY=VALUE
                  eine Einstellung speichern, dann alle ausgeben: retention (der Anteil der
                  Paare, den Sie noch wissen wollen, wenn sie wiederkommen, 0.7 bis 0.97,
-                 anfangs 0.9) oder review_pairs (die meisten Paare einer Heutigen
-                 Wiederholung, 1 bis 10000)
+                 anfangs 0.9), review_pairs (die meisten Paare einer Heutigen
+                 Wiederholung, 1 bis 10000) oder daily_goal (die Paare, die Sie
+                 täglich üben wollen, 1 bis 1000, anfangs 20)
   --help         diese Hilfe zeigen
   --version      die Version zeigen
 
@@ -3097,6 +3282,26 @@ Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
     <message>
         <source>&amp;Seed:</source>
         <translation>&amp;Startwert:</translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message>
+        <source>A year of practice</source>
+        <translation>Ein Jahr Übung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1: %n Paar</numerusform>
+            <numerusform>%1: %n Paare</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a calendar cell</comment>
+        <translation>d. MMMM</translation>
     </message>
 </context>
 </TS>

@@ -90,6 +90,44 @@
     </message>
 </context>
 <context>
+    <name>HomePage</name>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>%n pair is due today</numerusform>
+            <numerusform>%n pairs are due today</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation>
+            <numerusform>Nothing is due today. Next: %n pair on %1</numerusform>
+            <numerusform>Nothing is due today. Next: %n pairs on %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation>
+            <numerusform>%1 of %n pair practised today</numerusform>
+            <numerusform>%1 of %n pairs practised today</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation>
+            <numerusform>Streak: %n day</numerusform>
+            <numerusform>Streak: %n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation>
+            <numerusform>longest: %n day</numerusform>
+            <numerusform>longest: %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Message</name>
     <message numerus="yes">
         <source>Fast auto finish removed %n pairs.</source>
@@ -241,6 +279,17 @@ Lines %2</numerusform>
         <translation>
             <numerusform>%n row has notes.</numerusform>
             <numerusform>%n rows have notes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1: %n pair</numerusform>
+            <numerusform>%1: %n pairs</numerusform>
         </translation>
     </message>
 </context>

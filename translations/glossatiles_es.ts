@@ -286,6 +286,10 @@ Tiempo: %5</translation>
         <source>Choose the Word</source>
         <translation>Elegir la palabra</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -1209,6 +1213,16 @@ Class Results</source>
         <translation>Reúne los archivos de resultados de tus alumnos y muestra las parejas más difíciles de la clase
 Resultados de la clase</translation>
     </message>
+    <message>
+        <source>&amp;Home	Alt+Home</source>
+        <translation>&amp;Inicio	Alt+Inicio</translation>
+    </message>
+    <message>
+        <source>Shows what is due today, your lists and your practice
+Home</source>
+        <translation>Muestra lo que toca hoy, sus listas y su práctica
+Inicio</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1284,6 +1298,131 @@ Resultados de la clase</translation>
     <message>
         <source>hardest for %1</source>
         <translation>más difícil para %1</translation>
+    </message>
+</context>
+<context>
+    <name>HomeControl</name>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>No se puede leer el progreso: %1</translation>
+    </message>
+    <message>
+        <source>The list&apos;s progress could not be moved: %1</source>
+        <translation>No se pudo mover el progreso de la lista: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Review</source>
+        <translation>Empezar el repaso</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Repasar</translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation>&amp;Escribir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>E&amp;ditar</translation>
+    </message>
+    <message>
+        <source>&amp;Locate…</source>
+        <translation>&amp;Localizar…</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Empiece aquí</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Game</source>
+        <translation>&amp;Volver al juego</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Your lists</source>
+        <translation>Sus listas</translation>
+    </message>
+    <message>
+        <source>Deals this list&apos;s pairs that are due today</source>
+        <translation>Reparte las parejas de esta lista que tocan hoy</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of this list</source>
+        <translation>Pregunta por la pareja de cada palabra de esta lista</translation>
+    </message>
+    <message>
+        <source>Opens this list in the word-list editor</source>
+        <translation>Abre esta lista en el editor de listas de palabras</translation>
+    </message>
+    <message>
+        <source>Points to the list&apos;s file in its new place; its progress follows it</source>
+        <translation>Indica el nuevo lugar del archivo de la lista; su progreso lo sigue</translation>
+    </message>
+    <message>
+        <source>New Word List</source>
+        <translation>Nueva lista de palabras</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>A year of practice</source>
+        <translation>Un año de práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>Hoy toca %n pareja</numerusform>
+            <numerusform>Hoy tocan %n parejas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation>
+            <numerusform>Hoy no toca nada. Lo siguiente: %n pareja el %1</numerusform>
+            <numerusform>Hoy no toca nada. Lo siguiente: %n parejas el %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due. Play a list to start your reviews.</source>
+        <translation>No toca nada. Juegue una lista para empezar sus repasos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation>
+            <numerusform>%1 de %n pareja practicada hoy</numerusform>
+            <numerusform>%1 de %n parejas practicadas hoy</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation>
+            <numerusform>Racha: %n día</numerusform>
+            <numerusform>Racha: %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation>
+            <numerusform>la más larga: %n día</numerusform>
+            <numerusform>la más larga: %n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Ejemplo: %1</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1551,43 @@ Resultados de la clase</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Nivel %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListTableModel</name>
+    <message>
+        <source>%1 (the file is gone)</source>
+        <translation>%1 (el archivo ya no está)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>list description, file</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, missing</source>
+        <comment>a list whose file is gone</comment>
+        <translation>%1, no encontrada</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Parejas</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Para hoy</translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation>Consolidados</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Última práctica</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2515,9 @@ prints a summary of the game. Messages go to standard error.
                  (1 when the progress database cannot be read)
   --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
   --all          with --due: every scheduled pair
+  --stats        print the pairs practised today, the daily goal, the current and the
+                 longest streak of days with practice, the pairs due today and the
+                 number of lists played (1 when the progress database cannot be read)
   --fit          fit the memory model to your reviews in the progress database; prints
                  the 21 parameters and the log loss and RMSE(bins) of the default and
                  the fitted parameters on those reviews; when the fitted ones predict
@@ -2362,7 +2541,8 @@ prints a summary of the game. Messages go to standard error.
   --set KEY=VALUE
                  keep a setting, then print them all: retention (the share of pairs
                  you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+                 review_pairs (the most pairs in Today&apos;s Review, 1 to 10000) or
+                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)
   --help         show this help
   --version      show the version
 
@@ -2407,6 +2587,10 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
                  (1 si no se puede leer la base de progreso)
   --on DATE      con --due: las parejas que tocan el DATE (AAAA-MM-DD) o antes
   --all          con --due: todas las parejas programadas
+  --stats        imprimir las parejas practicadas hoy, la meta diaria, la racha actual
+                 y la más larga de días con práctica, las parejas que tocan hoy y el
+                 número de listas jugadas (1 si no se puede leer la base de datos de
+                 progreso)
   --fit          ajustar el modelo de memoria a sus repasos de la base de datos de
                  progreso; imprime los 21 parámetros y la pérdida logarítmica y el
                  RMSE(bins) de los parámetros por omisión y de los ajustados sobre esos
@@ -2435,8 +2619,9 @@ ventana, e imprime un resumen de la partida. Los mensajes van a la salida de err
   --set KEY=VALUE
                  guardar un ajuste y luego imprimirlos todos: retention (la parte de las
                  parejas que quiere recordar cuando vuelven, de 0.7 a 0.97, 0.9 al
-                 principio) o review_pairs (el máximo de parejas de un Repaso de hoy,
-                 de 1 a 10000)
+                 principio), review_pairs (el máximo de parejas de un Repaso de hoy,
+                 de 1 a 10000) o daily_goal (las parejas que practicar cada día, de 1
+                 a 1000, 20 al principio)
   --help         mostrar esta ayuda
   --version      mostrar la versión
 
@@ -3097,6 +3282,26 @@ La lista no se guarda hasta que esto se corrija.</translation>
     <message>
         <source>&amp;Seed:</source>
         <translation>&amp;Semilla:</translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message>
+        <source>A year of practice</source>
+        <translation>Un año de práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1: %n pareja</numerusform>
+            <numerusform>%1: %n parejas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a calendar cell</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
     </message>
 </context>
 </TS>

@@ -286,6 +286,10 @@ Temps : %5</translation>
         <source>Choose the Word</source>
         <translation>Choisir le mot</translation>
     </message>
+    <message>
+        <source>Home</source>
+        <translation>Accueil</translation>
+    </message>
 </context>
 <context>
     <name>CGlossatilesView</name>
@@ -1209,6 +1213,16 @@ Class Results</source>
         <translation>Rassemble les fichiers de résultats de vos élèves et montre les paires les plus difficiles de la classe
 Résultats de la classe</translation>
     </message>
+    <message>
+        <source>&amp;Home	Alt+Home</source>
+        <translation>&amp;Accueil	Alt+Début</translation>
+    </message>
+    <message>
+        <source>Shows what is due today, your lists and your practice
+Home</source>
+        <translation>Montre ce qui est à réviser aujourd&apos;hui, vos listes et votre pratique
+Accueil</translation>
+    </message>
 </context>
 <context>
     <name>EmptyBoardNote</name>
@@ -1284,6 +1298,131 @@ Résultats de la classe</translation>
     <message>
         <source>hardest for %1</source>
         <translation>plus difficile pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>HomeControl</name>
+    <message>
+        <source>Progress cannot be read: %1</source>
+        <translation>La progression ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>The list&apos;s progress could not be moved: %1</source>
+        <translation>La progression de la liste n&apos;a pas pu être déplacée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>HomePage</name>
+    <message>
+        <source>Start Review</source>
+        <translation>Commencer la révision</translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Réviser</translation>
+    </message>
+    <message>
+        <source>T&amp;ype</source>
+        <translation>&amp;Taper</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Locate…</source>
+        <translation>&amp;Localiser…</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Commencer ici</translation>
+    </message>
+    <message>
+        <source>&amp;Back to the Game</source>
+        <translation>Retour au &amp;jeu</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Your lists</source>
+        <translation>Vos listes</translation>
+    </message>
+    <message>
+        <source>Deals this list&apos;s pairs that are due today</source>
+        <translation>Distribue les paires de cette liste à réviser aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Asks for the partner of each word of this list</source>
+        <translation>Demande le partenaire de chaque mot de cette liste</translation>
+    </message>
+    <message>
+        <source>Opens this list in the word-list editor</source>
+        <translation>Ouvre cette liste dans l&apos;éditeur de listes de mots</translation>
+    </message>
+    <message>
+        <source>Points to the list&apos;s file in its new place; its progress follows it</source>
+        <translation>Indique le nouvel emplacement du fichier de la liste ; sa progression le suit</translation>
+    </message>
+    <message>
+        <source>New Word List</source>
+        <translation>Nouvelle liste de mots</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importer…</translation>
+    </message>
+    <message>
+        <source>A year of practice</source>
+        <translation>Une année de pratique</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>%n paire est à réviser aujourd&apos;hui</numerusform>
+            <numerusform>%n paires sont à réviser aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing is due today. Next: %n pairs on %1</source>
+        <translation>
+            <numerusform>Rien à réviser aujourd&apos;hui. Ensuite : %n paire le %1</numerusform>
+            <numerusform>Rien à réviser aujourd&apos;hui. Ensuite : %n paires le %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is due. Play a list to start your reviews.</source>
+        <translation>Rien n&apos;est à réviser. Jouez une liste pour commencer vos révisions.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n pairs practised today</source>
+        <translation>
+            <numerusform>%1 sur %n paire pratiquée aujourd&apos;hui</numerusform>
+            <numerusform>%1 sur %n paires pratiquées aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation>
+            <numerusform>Série : %n jour</numerusform>
+            <numerusform>Série : %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>longest: %n days</source>
+        <translation>
+            <numerusform>la plus longue : %n jour</numerusform>
+            <numerusform>la plus longue : %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Example: %1</source>
+        <translation>Exemple : %1</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1551,43 @@ Résultats de la classe</translation>
     <message>
         <source>Level %1 of %2</source>
         <translation>Niveau %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>ListTableModel</name>
+    <message>
+        <source>%1 (the file is gone)</source>
+        <translation>%1 (le fichier a disparu)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>list description, file</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1, missing</source>
+        <comment>a list whose file is gone</comment>
+        <translation>%1, introuvable</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <translation>Paires</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>À réviser aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Mature</source>
+        <translation>Acquises</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Dernière pratique</translation>
     </message>
 </context>
 <context>
@@ -2339,6 +2515,9 @@ prints a summary of the game. Messages go to standard error.
                  (1 when the progress database cannot be read)
   --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)
   --all          with --due: every scheduled pair
+  --stats        print the pairs practised today, the daily goal, the current and the
+                 longest streak of days with practice, the pairs due today and the
+                 number of lists played (1 when the progress database cannot be read)
   --fit          fit the memory model to your reviews in the progress database; prints
                  the 21 parameters and the log loss and RMSE(bins) of the default and
                  the fitted parameters on those reviews; when the fitted ones predict
@@ -2362,7 +2541,8 @@ prints a summary of the game. Messages go to standard error.
   --set KEY=VALUE
                  keep a setting, then print them all: retention (the share of pairs
                  you want to remember when they come back, 0.7 to 0.97, 0.9 at first)
-                 or review_pairs (the most pairs in Today&apos;s Review, 1 to 10000)
+                 review_pairs (the most pairs in Today&apos;s Review, 1 to 10000) or
+                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)
   --help         show this help
   --version      show the version
 
@@ -2406,6 +2586,10 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
                  des tabulations (1 si la base de progression est illisible)
   --on DATE      avec --due : les paires dues le DATE (AAAA-MM-JJ) ou avant
   --all          avec --due : toutes les paires planifiées
+  --stats        afficher les paires pratiquées aujourd&apos;hui, l&apos;objectif du jour, la
+                 série de jours de pratique en cours et la plus longue, les paires à
+                 réviser aujourd&apos;hui et le nombre de listes jouées (1 si la base de
+                 progression ne peut pas être lue)
   --fit          ajuster le modèle de mémoire à vos révisions de la base de progression ;
                  affiche les 21 paramètres, ainsi que la perte logarithmique et le
                  RMSE(bins) des paramètres par défaut et des paramètres ajustés sur ces
@@ -2435,8 +2619,9 @@ fenêtre, et affiche un résumé de la partie. Les messages vont sur la sortie d
   --set KEY=VALUE
                  conserver un réglage, puis les afficher tous : retention (la part des
                  paires que vous voulez retenir quand elles reviennent, de 0.7 à 0.97,
-                 0.9 au départ) ou review_pairs (le plus de paires d&apos;une Révision du
-                 jour, de 1 à 10000)
+                 0.9 au départ), review_pairs (le plus de paires d&apos;une Révision du
+                 jour, de 1 à 10000) ou daily_goal (les paires à pratiquer chaque jour,
+                 de 1 à 1000, 20 au départ)
   --help         afficher cette aide
   --version      afficher la version
 
@@ -3097,6 +3282,26 @@ La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</trans
     <message>
         <source>&amp;Seed:</source>
         <translation>&amp;Graine :</translation>
+    </message>
+</context>
+<context>
+    <name>YearCalendar</name>
+    <message>
+        <source>A year of practice</source>
+        <translation>Une année de pratique</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pairs</source>
+        <comment>a day of the calendar</comment>
+        <translation>
+            <numerusform>%1 : %n paire</numerusform>
+            <numerusform>%1 : %n paires</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month of a calendar cell</comment>
+        <translation>d MMMM</translation>
     </message>
 </context>
 </TS>

@@ -136,6 +136,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
             options.showSettings = true;
         } else if (argument == "--due") {
             options.due = true;
+        } else if (argument == "--stats") {
+            options.stats = true;
         } else if (argument == "--all") {
             options.allDue = true;
         } else if (argument == "--unblocked") {
@@ -157,6 +159,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& argume
         } else {
             return std::nullopt;
         }
+    }
+    if (options.stats) {
+        // The figures cover every list: nothing else goes with them.
+        CliOptions alone;
+        alone.stats = true;
+        return arguments.size() == 1 ? std::optional(alone) : std::nullopt;
     }
     if (options.classResults) {
         // The class's files are read, nothing is opened or played.

@@ -24,6 +24,8 @@ struct CliOptions {
     bool due = false;
     std::optional<std::string> dueOn;
     bool allDue = false;
+    // Print today's practice, the goal, the streaks and the lists instead of opening a file.
+    bool stats = false;
     std::optional<std::string> saveTo;
     std::optional<std::string> exportTo;
     // A worksheet in PDF, laid out as `layout` says.
@@ -66,6 +68,7 @@ inline constexpr const char* CliUsage =
     "       glossatiles-cli --type|--flashcards|--choose [--seed N]\n"
     "                       [--direction forward|backward|mixed|listen] FILE\n"
     "       glossatiles-cli --due [--on YYYY-MM-DD | --all]\n"
+    "       glossatiles-cli --stats\n"
     "       glossatiles-cli --fit [--reviews FILE.csv] [--dry-run]\n"
     "       glossatiles-cli --results OUT.json --name NAME FILE\n"
     "       glossatiles-cli --class DIR|FILE... [--list FILE]\n"
@@ -112,6 +115,9 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "                 (1 when the progress database cannot be read)\n"
     "  --on DATE      with --due: the pairs due on or before DATE (YYYY-MM-DD)\n"
     "  --all          with --due: every scheduled pair\n"
+    "  --stats        print the pairs practised today, the daily goal, the current and the\n"
+    "                 longest streak of days with practice, the pairs due today and the\n"
+    "                 number of lists played (1 when the progress database cannot be read)\n"
     "  --fit          fit the memory model to your reviews in the progress database; prints\n"
     "                 the 21 parameters and the log loss and RMSE(bins) of the default and\n"
     "                 the fitted parameters on those reviews; when the fitted ones predict\n"
@@ -135,7 +141,8 @@ inline constexpr const char* CliHelp = GT_TEXT(
     "  --set KEY=VALUE\n"
     "                 keep a setting, then print them all: retention (the share of pairs\n"
     "                 you want to remember when they come back, 0.7 to 0.97, 0.9 at first)\n"
-    "                 or review_pairs (the most pairs in Today's Review, 1 to 10000)\n"
+    "                 review_pairs (the most pairs in Today's Review, 1 to 10000) or\n"
+    "                 daily_goal (the pairs to practise each day, 1 to 1000, 20 at first)\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"

@@ -21,6 +21,7 @@
 #include "game/random_source.h"
 #include "glossatiles_project.h"
 #include "learning/clock.h"
+#include "learning/practice_overview.h"
 #include "learning/review_file.h"
 #include "learning/round_result.h"
 #include "learning/schedule_order.h"
@@ -59,6 +60,19 @@ int ListDuePairs(const CliOptions& options, const Clock& clock, std::string_view
     }
     const std::string listing = DueListing(*pairs);
     std::fwrite(listing.data(), 1, listing.size(), stdout);
+    return Succeeded;
+}
+
+// --stats: the day's practice, the goal, the streaks and the lists, as of the local day.
+int PrintStats(const Clock& clock, std::string_view language) {
+    SqliteProgressStore store(DefaultProgressPath());
+    const std::optional<PracticeOverview> overview =
+        ReadPracticeOverview(store, LocalDay(clock.Now()));
+    if (!overview) {
+        return Fail(store, language);
+    }
+    const std::string report = StatsReport(*overview);
+    std::fwrite(report.data(), 1, report.size(), stdout);
     return Succeeded;
 }
 
@@ -185,6 +199,9 @@ int main(int argc, char** argv) {
     }
     if (options->due) {
         return ListDuePairs(*options, SystemClock(), language);
+    }
+    if (options->stats) {
+        return PrintStats(SystemClock(), language);
     }
     if (options->fit) {
         return options->reviewsFrom ? FitReviewFile(*options, language)

@@ -121,3 +121,45 @@ bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary) {
     summary.dueNow = summary.stages.due;
     return read;
 }
+
+bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record) {
+    // A pair practised twice on one day, or in two lists, is one pair of that day.
+    const bool days = EachRow(
+        db,
+        "SELECT reviewed_on, COUNT(*) FROM (SELECT DISTINCT reviewed_on, key_a, key_b "
+        "FROM review_log) GROUP BY reviewed_on ORDER BY reviewed_on",
+        [](sqlite3_stmt*) {},
+        [&](sqlite3_stmt* row) {
+            if (const std::optional<Day> day = ParseDay(Text(row, 0))) {
+                record.days.push_back({*day, sqlite3_column_int64(row, 1)});
+            }
+        });
+    // The newest version played at a path stands for the list there; its pairs are counted by
+    // their words, as the schedule keeps them.
+    return days && EachRow(
+                       db,
+                       "WITH latest AS (SELECT list_path, fingerprint, MAX(finished_at) AS last "
+                       "FROM games WHERE fingerprint <> ?3 GROUP BY list_path), "
+                       "words AS (SELECT DISTINCT l.list_path, p.key_a, p.key_b FROM latest l "
+                       "JOIN pair_totals p ON p.fingerprint = l.fingerprint), "
+                       "counts AS (SELECT w.list_path, COUNT(*) AS pairs, "
+                       "COALESCE(SUM(m.due <= ?1), 0) AS due, "
+                       "COALESCE(SUM(m.due > ?1 AND m.interval_days >= ?2), 0) AS mature "
+                       "FROM words w LEFT JOIN memory_states m ON m.key_a = w.key_a "
+                       "AND m.key_b = w.key_b GROUP BY w.list_path) "
+                       "SELECT l.list_path, COALESCE(d.description, ''), l.fingerprint, "
+                       "COALESCE(c.pairs, 0), COALESCE(c.due, 0), COALESCE(c.mature, 0), l.last "
+                       "FROM latest l LEFT JOIN lists d ON d.fingerprint = l.fingerprint "
+                       "LEFT JOIN counts c ON c.list_path = l.list_path ORDER BY l.list_path",
+                       [&](sqlite3_stmt* select) {
+                           Bind(select, 1, DayText(today));
+                           sqlite3_bind_int(select, 2, MatureInterval);
+                           Bind(select, 3, std::string(ReviewFingerprint));
+                       },
+                       [&](sqlite3_stmt* row) {
+                           record.lists.push_back(
+                               {Text(row, 0), Text(row, 1), Text(row, 2),
+                                sqlite3_column_int64(row, 3), sqlite3_column_int64(row, 4),
+                                sqlite3_column_int64(row, 5), sqlite3_column_int64(row, 6), true});
+                       });
+}

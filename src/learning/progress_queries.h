@@ -15,3 +15,4 @@ bool ReadHardestPairs(sqlite3* db, const std::string& fingerprint, int limit,
 bool ReadScheduledPairs(sqlite3* db, Day dueBy, std::int64_t limit,
                         std::vector<ScheduledPair>& pairs);
 bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary);
+bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record);

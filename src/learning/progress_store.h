@@ -3,6 +3,7 @@
 #include "game/pair_key.h"
 #include "learning/memory_weights.h"
 #include "learning/pair_history.h"
+#include "learning/practice_record.h"
 #include "learning/prediction_score.h"
 #include "learning/review_record.h"
 #include "learning/review_scheduler.h"
@@ -189,6 +190,10 @@ public:
     virtual std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                                      std::int64_t limit) = 0;
     virtual std::optional<ReviewSummary> Summary(Day today) = 0;
+    // Pairs practised day by day, and every list played, as they stand on `today`.
+    virtual std::optional<PracticeRecord> Practice(Day today) = 0;
+    // The list's file was moved: its games and progress follow it from `from` to `to`.
+    virtual bool MoveList(const std::string& from, const std::string& to) = 0;
     // What a review of each pair on `day` starts from, in the order given.
     virtual std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                             Day day) = 0;

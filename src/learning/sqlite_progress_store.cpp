@@ -282,6 +282,34 @@ std::optional<ReviewSummary> SqliteProgressStore::Summary(Day today) {
         [&](sqlite3* db, ReviewSummary& summary) { return ReadSummary(db, today, summary); });
 }
 
+std::optional<PracticeRecord> SqliteProgressStore::Practice(Day today) {
+    return ReadWith<PracticeRecord>(
+        [&](sqlite3* db, PracticeRecord& record) { return ReadPractice(db, today, record); });
+}
+
+bool SqliteProgressStore::MoveList(const std::string& from, const std::string& to) {
+    const Database db(OpenForWriting());
+    if (!db) {
+        return false;
+    }
+    for (const char* sql : {"UPDATE games SET list_path = ?1 WHERE list_path = ?2",
+                            "UPDATE lists SET list_path = ?1 WHERE list_path = ?2"}) {
+        const Statement update = Prepare(db.get(), sql);
+        if (!update) {
+            return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+        }
+        Bind(update.get(), 1, to);
+        Bind(update.get(), 2, from);
+        if (sqlite3_step(update.get()) != SQLITE_DONE) {
+            return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+        }
+    }
+    if (!Execute(db.get(), "COMMIT")) {
+        return Fail(db.get(), {GT_TEXT("Message", "cannot write %1"), {path_}});
+    }
+    return true;
+}
+
 std::optional<std::vector<PairMemory>>
 SqliteProgressStore::Memories(const std::vector<PairKey>& pairs, Day day) {
     auto memories =

@@ -29,6 +29,8 @@ public:
     std::optional<std::vector<ScheduledPair>> ScheduledPairs(Day dueBy,
                                                              std::int64_t limit) override;
     std::optional<ReviewSummary> Summary(Day today) override;
+    std::optional<PracticeRecord> Practice(Day today) override;
+    bool MoveList(const std::string& from, const std::string& to) override;
     std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                     Day day) override;
     // What a results file tells of a list's pairs; see ReadPairHistories.

@@ -41,13 +41,14 @@ TEST(SettingsCli, TheRetentionKeptReschedulesWhatIsDue) {
         kept.push_back(RunCli(dir, {"--set", std::string("retention=") + retention}));
         due.push_back(DueDays(RunCli(dir, {"--due", "--all"}).output));
     }
-    const CliRun both = RunCli(dir, {"--set", "review_pairs=25", "--set", "retention=0.85"});
+    const CliRun both = RunCli(
+        dir, {"--set", "review_pairs=25", "--set", "retention=0.85", "--set", "daily_goal=30"});
     unsetenv("XDG_DATA_HOME");
 
     EXPECT_EQ(shown.status, 0) << shown.errors;
     EXPECT_EQ(shown.output, "retention: 0.9\nreview_pairs: 60\ndaily_goal: 20\n");
     EXPECT_EQ(Summary(kept[2], {"retention", "review_pairs"}), "retention=0.97 review_pairs=60");
-    EXPECT_EQ(both.output, "retention: 0.85\nreview_pairs: 25\ndaily_goal: 20\n");
+    EXPECT_EQ(both.output, "retention: 0.85\nreview_pairs: 25\ndaily_goal: 30\n");
     for (std::size_t higher = 1; higher < due.size(); ++higher) {
         SCOPED_TRACE(kept[higher].output);
         ASSERT_EQ(due[higher].size(), 40u);
@@ -63,8 +64,9 @@ TEST(SettingsCli, TheRetentionKeptReschedulesWhatIsDue) {
 TEST(SettingsCli, AnUnknownSettingOrAValueOutOfRangeIsAUsageError) {
     const TempDir dir;
     const std::string home = "env XDG_DATA_HOME=" + Quoted(dir.path().string());
-    for (const char* change : {"retention=0.5", "retention=0.98", "retention=high", "retention",
-                               "review_pairs=2.5", "review_pairs=0", "colour=red"}) {
+    for (const char* change :
+         {"retention=0.5", "retention=0.98", "retention=high", "retention", "review_pairs=2.5",
+          "review_pairs=0", "daily_goal=0", "daily_goal=1001", "colour=red"}) {
         SCOPED_TRACE(change);
         const CliRun run = RunCli(dir, {"--set", change}, home);
         EXPECT_EQ(run.status, 2);

@@ -31,6 +31,10 @@ public:
     std::optional<ReviewSummary> Summary(Day) override {
         return failWith ? std::nullopt : std::optional(ReviewSummary{});
     }
+    std::optional<PracticeRecord> Practice(Day) override {
+        return failWith ? std::nullopt : std::optional(PracticeRecord{});
+    }
+    bool MoveList(const std::string&, const std::string&) override { return !failWith; }
     std::optional<std::vector<PairMemory>> Memories(const std::vector<PairKey>& pairs,
                                                     Day) override {
         return failWith ? std::nullopt : std::optional(std::vector<PairMemory>(pairs.size()));

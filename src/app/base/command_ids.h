@@ -55,6 +55,7 @@ inline constexpr int ChooseTheWord = 32852;
 inline constexpr int ReviewSettings = 32860;
 inline constexpr int ExportMyResults = 32862;
 inline constexpr int ClassResults = 32861;
+inline constexpr int ViewHome = 32870;
 } // namespace CommandId
 
 inline constexpr int RecentFileCount = 8;

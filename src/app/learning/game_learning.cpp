@@ -87,6 +87,8 @@ void GameLearning::ShowGameFinished(const FinishedGame& game) {
         emit FlashcardPairsRequested(game.typedAt);
     } else if (choice == AfterGame::ChoosePairs) {
         emit ChoosePairsRequested(game.typedAt);
+    } else if (choice == AfterGame::Home) {
+        emit HomeRequested();
     }
 }
 

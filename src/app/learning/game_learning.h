@@ -58,6 +58,8 @@ signals:
     // Its Flashcards and Choose the Word buttons, on the same pairs.
     void FlashcardPairsRequested(const std::vector<std::int32_t>& pairs);
     void ChoosePairsRequested(const std::vector<std::int32_t>& pairs);
+    // "Game finished"'s Home button.
+    void HomeRequested();
 
 private:
     struct FinishedGame {

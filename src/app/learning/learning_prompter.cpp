@@ -21,6 +21,8 @@ AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport
         return AfterGame::FlashcardPairs;
     case CGameFinishedDlg::ChoosePairs:
         return AfterGame::ChoosePairs;
+    case CGameFinishedDlg::GoHome:
+        return AfterGame::Home;
     default:
         return AfterGame::Close;
     }

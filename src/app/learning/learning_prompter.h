@@ -15,8 +15,8 @@ class QPrinter;
 class QWidget;
 
 // TypePairs types the missed pairs, or every pair after Today's Review; FlashcardPairs and
-// ChoosePairs practise the same pairs by flashcards or by choosing.
-enum class AfterGame { Close, PlayMissedPairs, TypePairs, FlashcardPairs, ChoosePairs };
+// ChoosePairs practise the same pairs by flashcards or by choosing; Home shows the home page.
+enum class AfterGame { Close, PlayMissedPairs, TypePairs, FlashcardPairs, ChoosePairs, Home };
 
 // The learning windows, asked for here so that tests can answer without them.
 class LearningPrompter {

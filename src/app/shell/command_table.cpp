@@ -77,6 +77,10 @@ constexpr std::array commands{
             QT_TRANSLATE_NOOP("Command", "Show or hide the toolbar\nToggle ToolBar"), ""},
     Command{ViewStatusBar, QT_TRANSLATE_NOOP("Command", "&Status Bar"),
             QT_TRANSLATE_NOOP("Command", "Show or hide the status bar\nToggle StatusBar"), ""},
+    Command{ViewHome, QT_TRANSLATE_NOOP("Command", "&Home\tAlt+Home"),
+            QT_TRANSLATE_NOOP("Command", "Shows what is due today, your lists and your "
+                                         "practice\nHome"),
+            "Alt+Home"},
     Command{NewGame, QT_TRANSLATE_NOOP("Command", "New Game"),
             QT_TRANSLATE_NOOP(
                 "Command", "Starts a new game using the current word list. Tiles may be blocked."),
@@ -170,9 +174,9 @@ constexpr std::array fileMenu{FileNew,          FileOpen,       FileImport,     
                               FilePrintPreview, FilePrintSetup, PrintWorksheet,  Separator,
                               RecentFileFirst,  Separator,      AppExit,         LoadSavedGame};
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
-constexpr std::array viewMenu{ViewToolbar, ViewStatusBar, Separator, LevelDown,
-                              LevelUp,     ShowAllLevels, Separator, ZoomIn,
-                              ZoomOut,     ZoomToFit,     Separator, SpeakWords};
+constexpr std::array viewMenu{ViewHome,  Separator, ViewToolbar,   ViewStatusBar, Separator,
+                              LevelDown, LevelUp,   ShowAllLevels, Separator,     ZoomIn,
+                              ZoomOut,   ZoomToFit, Separator,     SpeakWords};
 constexpr std::array gameMenu{NewGame,   NewGame3,     DealClearableBoards, TodaysReview,
                               Separator, Hint,         AutoRemovePair,      FastAutoFinish,
                               Separator, TypeTheWords, Flashcards,          ChooseTheWord};

@@ -1,6 +1,7 @@
 #include "app/shell/glossatiles_app.h"
 
 #include "app/learning/review_memory.h"
+#include "app/home/home_control.h"
 #include "app/learning/todays_review.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/main_frame.h"
@@ -27,11 +28,14 @@ void CGlossatilesApp::NameApplication() {
 
 void CGlossatilesApp::InitInstance(const QString& file) {
     mainFrame_ = std::make_unique<CMainFrame>();
+    mainFrame_->SizeToScreen();
     mainFrame_->show();
     // Once the window is up, so that messages about the file appear over it; the note on
     // pairs due for review comes last, so that the file's own notes do not hide it.
     QTimer::singleShot(0, mainFrame_.get(), [this, file] {
-        if (!file.isEmpty()) {
+        if (file.isEmpty()) {
+            mainFrame_->Home().ShowHome();
+        } else {
             mainFrame_->OpenDocumentFile(file);
         }
         mainFrame_->Review().NoteDuePairs();

@@ -2,6 +2,7 @@
 
 #include "app/access/announcer.h"
 #include "app/access/board_accessible.h"
+#include "app/access/calendar_accessible.h"
 #include "app/access/play_announcer.h"
 #include "app/base/command_ids.h"
 #include "app/base/qt_prompter.h"
@@ -12,6 +13,7 @@
 #include "app/board/keyboard_play.h"
 #include "app/board/opening_deal.h"
 #include "app/board/undo_actions.h"
+#include "app/home/home_control.h"
 #include "app/learning/game_learning.h"
 #include "app/learning/practice_control.h"
 #include "app/learning/review_memory.h"
@@ -36,7 +38,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -152,12 +156,31 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     connect(practice_, &PracticeControl::AnswerShown, speech_, &SpeechControl::SayWord);
     connect(practice_, &PracticeControl::Spoken, this, &Announce);
 
+    home_ = new HomeControl(*middle_, *board_, *game_, *learning_, *prompter_,
+                            [this](int id) { Action(id)->trigger(); });
+    connect(Action(ViewHome), &QAction::triggered, home_, &HomeControl::ShowHome);
+    connect(learning_, &GameLearning::HomeRequested, home_, &HomeControl::ShowHome);
+
     connect(game_, &GameFiles::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);
     ShowRecentFiles();
 
     move(10, 10);
     resize(930, 690);
+}
+
+void CMainFrame::SizeToScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        return;
+    }
+    const QRect room = screen->availableGeometry();
+    if (room.width() < 1280 || room.height() < 800) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    resize(room.width() * 3 / 4, room.height() * 4 / 5);
+    move(room.center() - rect().center());
 }
 
 CMainFrame::~CMainFrame() {
@@ -224,19 +247,23 @@ void CMainFrame::CreateActions() {
 void CMainFrame::CreateBoardArea() {
     InstallBoardAccessibility();
     InstallNoteAccessibility();
+    InstallCalendarAccessibility();
     auto* area = new QScrollArea(this);
     area->setFrameShape(QFrame::NoFrame);
     area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     area->setWidget(view_);
     notes_ = new NoteBar;
-    auto* board = new QWidget(this);
+    middle_ = new QStackedWidget(this);
+    auto* board = new QWidget(middle_);
+    board_ = board;
+    middle_->addWidget(board);
     auto* column = new QVBoxLayout(board);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(notes_);
     column->addWidget(area, 1);
-    setCentralWidget(board);
+    setCentralWidget(middle_);
     connect(view_, &CGlossatilesView::NoteRequested, notes_,
             [this](NoteTopic topic, const QString& text) {
                 // A stuck board's way out is a deal that can be cleared.

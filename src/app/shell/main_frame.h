@@ -15,6 +15,7 @@ class CGlossatilesView;
 class GameFiles;
 class GameInPlay;
 class GameLearning;
+class HomeControl;
 class KeyboardPlay;
 class KeyLockIndicators;
 class NoteBar;
@@ -22,6 +23,7 @@ class PracticeControl;
 class Prompter;
 class QAction;
 class QMenu;
+class QStackedWidget;
 class QToolBar;
 class TeacherCommands;
 class TodaysReview;
@@ -54,6 +56,7 @@ public:
     TodaysReview& Review() const { return *review_; }
     ReviewMemory& Memory() const { return *memory_; }
     SpeechControl& Speech() const { return *speech_; }
+    HomeControl& Home() const { return *home_; }
     // The action of a command of the table, or nullptr.
     QAction* Action(int id) const;
     // The entries of the recent-file section, one per remembered file.
@@ -62,6 +65,8 @@ public:
     // Opens a file as File > Open does, as for a file named on the command line. True when
     // it was opened.
     bool OpenDocumentFile(const QString& path);
+    // At start: fits the window to the screen, maximised where the screen is small.
+    void SizeToScreen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +108,9 @@ private:
     SpeechControl* speech_ = nullptr;
     TypingControl* typing_ = nullptr;
     PracticeControl* practice_ = nullptr;
+    HomeControl* home_ = nullptr;
+    QStackedWidget* middle_ = nullptr;
+    QWidget* board_ = nullptr;
     // What the message pane shows while no menu or button prompt is up.
     QString idleMessage_;
 };

@@ -97,6 +97,7 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
         connect(practise, &QPushButton::clicked, this, [this, result] { done(result); });
     }
     save_ = buttons->addButton(tr("Save Missed Pairs…"), QDialogButtonBox::ActionRole);
+    home_ = buttons->addButton(tr("Home"), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setText(tr("Close"));
     play_->setEnabled(missed);
@@ -106,6 +107,7 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
     connect(play_, &QPushButton::clicked, this, &QDialog::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(type_, &QPushButton::clicked, this, [this] { done(TypePairs); });
+    connect(home_, &QPushButton::clicked, this, [this] { done(GoHome); });
     connect(save_, &QPushButton::clicked, this, std::move(saveMissedPairs));
     layout->addWidget(buttons);
     resize(missed ? 640 : 360, missed ? 360 : 120);

@@ -21,6 +21,8 @@ public:
     // Flashcards and Choose the Word on the same pairs as Type.
     static constexpr int FlashcardPairs = 3;
     static constexpr int ChoosePairs = 4;
+    // Home: the home page comes forward, the board stays behind it.
+    static constexpr int GoHome = 5;
 
     CGameFinishedDlg(const GameReport& report, std::function<void()> saveMissedPairs,
                      QWidget* parent = nullptr);
@@ -31,6 +33,7 @@ public:
     QPushButton* PlayButton() const { return play_; }
     QPushButton* SaveButton() const { return save_; }
     QPushButton* TypeButton() const { return type_; }
+    QPushButton* HomeButton() const { return home_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,5 +44,6 @@ private:
     QPushButton* play_;
     QPushButton* save_;
     QPushButton* type_;
+    QPushButton* home_;
     HeldKey heldKey_;
 };
