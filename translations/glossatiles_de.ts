@@ -1215,7 +1215,7 @@ Ergebnisse der Klasse</translation>
     </message>
     <message>
         <source>&amp;Home	Alt+Home</source>
-        <translation>&amp;Startseite	Alt+Pos1</translation>
+        <translation>Sta&amp;rtseite	Alt+Pos1</translation>
     </message>
     <message>
         <source>Shows what is due today, your lists and your practice

@@ -1215,7 +1215,7 @@ Resultados de la clase</translation>
     </message>
     <message>
         <source>&amp;Home	Alt+Home</source>
-        <translation>&amp;Inicio	Alt+Inicio</translation>
+        <translation>I&amp;nicio	Alt+Inicio</translation>
     </message>
     <message>
         <source>Shows what is due today, your lists and your practice

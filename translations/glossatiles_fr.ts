@@ -1215,7 +1215,7 @@ Résultats de la classe</translation>
     </message>
     <message>
         <source>&amp;Home	Alt+Home</source>
-        <translation>&amp;Accueil	Alt+Début</translation>
+        <translation>A&amp;ccueil	Alt+Début</translation>
     </message>
     <message>
         <source>Shows what is due today, your lists and your practice

@@ -26,7 +26,25 @@ HomeControl::HomeControl(QStackedWidget& stack, QWidget& board, GameInPlay& game
                          GameLearning& learning, Prompter& prompter,
                          std::function<void(int)> trigger)
     : QObject(&stack), stack_(stack), board_(board), game_(game), learning_(learning),
-      prompter_(prompter), trigger_(std::move(trigger)), page_(new HomePage) {
+      prompter_(prompter), trigger_(std::move(trigger)) {
+    // Whatever deals or opens a game shows it.
+    connect(&game_, &GameInPlay::PlayEventOccurred, this, [this](const PlayEvent& event) {
+        if (event.kind == PlayEventKind::GameStarted) {
+            ShowBoard();
+        }
+    });
+}
+
+bool HomeControl::Showing() const {
+    return page_ && stack_.currentWidget() == page_;
+}
+
+HomePage& HomeControl::Page() {
+    // Made when first shown, so that a window opened on a file does not build it.
+    if (page_) {
+        return *page_;
+    }
+    page_ = new HomePage;
     stack_.addWidget(page_);
     using namespace CommandId;
     connect(page_, &HomePage::StartReviewRequested, this, [this] { trigger_(TodaysReview); });
@@ -44,16 +62,7 @@ HomeControl::HomeControl(QStackedWidget& stack, QWidget& board, GameInPlay& game
     connect(page_, &HomePage::NewListRequested, this, [this] { trigger_(NewWordList); });
     connect(page_, &HomePage::ImportRequested, this, [this] { trigger_(FileImport); });
     connect(page_, &HomePage::BackRequested, this, &HomeControl::ShowBoard);
-    // Whatever deals or opens a game shows it.
-    connect(&game_, &GameInPlay::PlayEventOccurred, this, [this](const PlayEvent& event) {
-        if (event.kind == PlayEventKind::GameStarted) {
-            ShowBoard();
-        }
-    });
-}
-
-bool HomeControl::Showing() const {
-    return stack_.currentWidget() == page_;
+    return *page_;
 }
 
 QStringList HomeControl::ExampleLists() {
@@ -72,6 +81,7 @@ QStringList HomeControl::ExampleLists() {
 }
 
 void HomeControl::ShowHome() {
+    Page();
     ProgressStore& store = learning_.Store();
     const std::optional<PracticeOverview> overview = ReadPracticeOverview(store, learning_.Today());
     const bool inPlay = game_.State().HasBoard();

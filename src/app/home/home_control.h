@@ -22,7 +22,7 @@ public:
     HomeControl(QStackedWidget& stack, QWidget& board, GameInPlay& game, GameLearning& learning,
                 Prompter& prompter, std::function<void(int)> trigger);
 
-    HomePage& Page() const { return *page_; }
+    HomePage& Page();
     bool Showing() const;
 
     // The bundled examples: the installed ones, or the source tree's when run from a build.
@@ -45,5 +45,5 @@ private:
     // Asks where a list's file went.
     Prompter& prompter_;
     std::function<void(int)> trigger_;
-    HomePage* page_;
+    HomePage* page_ = nullptr;
 };
