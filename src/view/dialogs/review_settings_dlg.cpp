@@ -1,7 +1,6 @@
 #include "view/dialogs/review_settings_dlg.h"
 
 #include "learning/progress_store.h"
-#include "learning/stored_settings.h"
 
 #include <QChart>
 #include <QChartView>

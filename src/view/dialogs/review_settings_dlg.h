@@ -1,6 +1,7 @@
 #pragma once
 
 #include "learning/review_scheduler.h"
+#include "learning/stored_settings.h"
 
 #include <QDialog>
 #include <QString>
@@ -16,9 +17,9 @@ class QSpinBox;
 
 // What Tools > Review Settings chooses.
 struct ReviewChoice {
-    double retention = DefaultRetention;
-    int reviewPairs = 60;
-    int dailyGoal = 20;
+    double retention = Setting::Retention.fallback;
+    int reviewPairs = static_cast<int>(Setting::ReviewPairs.fallback);
+    int dailyGoal = static_cast<int>(Setting::DailyGoal.fallback);
 };
 
 // The reviews a day the scheduled pairs are expected to ask for at a retention.

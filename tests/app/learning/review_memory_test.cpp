@@ -224,4 +224,35 @@ TEST_F(ReviewMemoryTest, AtStartAFitThatIsDueRunsOnceAndANoteSaysItWasAdopted) {
     EXPECT_NE(SoonerAndLater(), std::pair(0, 0));
 }
 
+TEST(FitOutcome, SaysWhatAFitCameToAndWhichWeightsScheduleNow) {
+    MemoryFit judged;
+    judged.reviews = 120;
+    judged.before = PredictionScore{0.45, 0.08};
+    judged.fitted = PredictionScore{0.4, 0.05};
+    StoredLogFit failed;
+    failed.problem = Message("disk full");
+    const StoredLogFit stopped;
+    const StoredLogFit empty{MemoryFit{}, false, false, std::nullopt};
+    const StoredLogFit adopted{judged, true, true, std::nullopt};
+    MemoryFit worse = judged;
+    worse.fitted = PredictionScore{0.47, 0.09};
+    const StoredLogFit kept{worse, true, false, std::nullopt};
+    const struct {
+        const StoredLogFit& result;
+        const char* text;
+    } cases[] = {
+        {failed, "The fit failed: disk full"},
+        {stopped, "The fit was stopped; the parameters in use stay."},
+        {empty, "There is nothing to fit to yet: a pair needs a review a day or more after the "
+                "one before."},
+        {adopted, "The fitted parameters predict your 120 reviews better (log loss 0.4000 "
+                  "instead of 0.4500) and are now in use: every schedule follows them."},
+        {kept, "The fitted parameters predict your 120 reviews no better than those in use (log "
+               "loss 0.4700 against 0.4500), so those stay."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitOutcomeText(c.result), c.text);
+    }
+}
+
 } // namespace
