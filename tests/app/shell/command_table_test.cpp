@@ -43,7 +43,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&Edit", "Cu&t\tCtrl+X", 57635},
     {"&Edit", "&Copy\tCtrl+C", 57634},
     {"&Edit", "&Paste\tCtrl+V", 57637},
-    {"&View", "&Home\tAlt+Home", 32860},
+    {"&View", "&Home\tAlt+Home", 32870},
     {"&View", "", 0},
     {"&View", "&Toolbar", 59392},
     {"&View", "&Status Bar", 59393},
