@@ -1,6 +1,7 @@
 #include "view/dialogs/review_settings_dlg.h"
 
 #include "learning/progress_store.h"
+#include "view/dialogs/chart_palette.h"
 
 #include <QChart>
 #include <QChartView>
@@ -92,6 +93,7 @@ CReviewSettingsDlg::CReviewSettingsDlg(const ReviewSettingsStart& start, QWidget
         }
         chart_ = new QChartView(chart, this);
         chart_->setRenderHint(QPainter::Antialiasing);
+        FollowPalette(*chart, palette());
         chart_->setMinimumSize(420, 240);
         chart_->setAccessibleName(tr("Reviews a day by desired retention"));
         layout->addWidget(chart_, 1);
