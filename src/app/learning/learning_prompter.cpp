@@ -6,8 +6,8 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QPrinter>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 
 AfterGame QtLearningPrompter::ShowGameFinished(QWidget* parent, const GameReport& report,
                                                const std::function<void()>& saveMissedPairs) {

@@ -3,8 +3,8 @@
 #include "app/base/game_in_play.h"
 #include "app/learning/game_learning.h"
 #include "game/game_host.h"
-#include "view/board/message_text.h"
 #include "learning/stored_settings.h"
+#include "view/board/message_text.h"
 
 #include <QDate>
 #include <QLabel>

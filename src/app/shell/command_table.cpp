@@ -25,10 +25,9 @@ constexpr std::array commands{
     Command{FileSaveAs, QT_TRANSLATE_NOOP("Command", "Save &As..."),
             QT_TRANSLATE_NOOP("Command", "Save the active document with a new name\nSave As"), ""},
     Command{ExportWordList, QT_TRANSLATE_NOOP("Command", "&Export Word List..."),
-            QT_TRANSLATE_NOOP(
-                "Command",
-                "Writes the word list as a native list, TSV, CSV, kvtml or an Anki "
-                "package\nExport Word List"),
+            QT_TRANSLATE_NOOP("Command",
+                              "Writes the word list as a native list, TSV, CSV, kvtml or an Anki "
+                              "package\nExport Word List"),
             ""},
     Command{ExportMyResults, QT_TRANSLATE_NOOP("Command", "Export &My Results..."),
             QT_TRANSLATE_NOOP("Command", "Writes how you fare with the list in play to a file for "
@@ -180,8 +179,8 @@ constexpr std::array viewMenu{ViewHome,  Separator, ViewToolbar,   ViewStatusBar
 constexpr std::array gameMenu{NewGame,   NewGame3,     DealClearableBoards, TodaysReview,
                               Separator, Hint,         AutoRemovePair,      FastAutoFinish,
                               Separator, TypeTheWords, Flashcards,          ChooseTheWord};
-constexpr std::array toolsMenu{WordList, RandomNumberTest, DrawLevel,
-                               Progress, ReviewSettings,   ClassResults, Languages};
+constexpr std::array toolsMenu{WordList,       RandomNumberTest, DrawLevel, Progress,
+                               ReviewSettings, ClassResults,     Languages};
 constexpr std::array helpMenu{HelpHowToPlay, HelpKeys, AppAbout};
 
 constexpr std::array menuBar{

@@ -1,7 +1,7 @@
 #include "app/shell/glossatiles_app.h"
 
-#include "app/learning/review_memory.h"
 #include "app/home/home_control.h"
+#include "app/learning/review_memory.h"
 #include "app/learning/todays_review.h"
 #include "app/shell/command_icons.h"
 #include "app/shell/main_frame.h"
