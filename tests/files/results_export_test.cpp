@@ -5,6 +5,7 @@
 #include "learning/results_file.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/games.h"
+#include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +13,6 @@
 namespace {
 
 using namespace std::chrono;
-
-// Noon, so that every game falls on the day it names whatever the time zone.
-std::int64_t NoonOf(Day day) {
-    const year_month_day date(day);
-    std::tm parts{};
-    parts.tm_year = static_cast<int>(date.year()) - 1900;
-    parts.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
-    parts.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
-    parts.tm_hour = 12;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
-}
 
 const Day Today = year(2026) / December / 7;
 

@@ -4,6 +4,7 @@
 #include "learning/round_result.h"
 #include "learning/schedule_order.h"
 #include "learning/sqlite_progress_store.h"
+#include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +16,6 @@ namespace {
 using namespace std::chrono;
 
 const Day Today = year(2026) / December / 7;
-
-// Noon of `day` in local time.
-std::time_t NoonOf(Day day) {
-    const year_month_day date(day);
-    std::tm parts{};
-    parts.tm_year = static_cast<int>(date.year()) - 1900;
-    parts.tm_mon = static_cast<int>(static_cast<unsigned>(date.month())) - 1;
-    parts.tm_mday = static_cast<int>(static_cast<unsigned>(date.day()));
-    parts.tm_hour = 12;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
-}
 
 GameState StateOf(const WordPairList& words) {
     GameState state;
