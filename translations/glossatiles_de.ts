@@ -750,6 +750,10 @@ Zeit: %4</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Edit as New List</source>
+        <translation>Als neue Liste bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

@@ -750,6 +750,10 @@ Tiempo: %4</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Edit as New List</source>
+        <translation>Editar como lista nueva</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

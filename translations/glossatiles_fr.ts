@@ -750,6 +750,10 @@ Temps : %4</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Edit as New List</source>
+        <translation>Modifier comme nouvelle liste</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>

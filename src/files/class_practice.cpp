@@ -55,6 +55,19 @@ void TakeClassList(GameState& state, const ClassResults& results) {
 
 } // namespace
 
+WordPairList ClassHardestPairList(const ClassResults& results) {
+    WordPairList list;
+    for (const ClassPair& pair : results.pairs) {
+        if (list.size() == ClassHardestPairCount) {
+            break;
+        }
+        if (pair.learners > 0) {
+            list.push_back({pair.word, pair.translation});
+        }
+    }
+    return list;
+}
+
 DealOutcome DealClassHardestPairs(GameState& state, GameHost& host, const ClassResults& results) {
     const std::set<MemoryKey> keys = HardestKeys(results);
     std::vector<std::int32_t> entries = EntriesAmong(state, keys);

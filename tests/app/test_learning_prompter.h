@@ -72,7 +72,7 @@ public:
     // is a PDF to print to, then answers.
     bool exportCsv = false;
     QString printToPdf;
-    std::deque<bool> dealClassHardest;
+    std::deque<ClassChoice> classChoices;
 
     std::optional<QString> AskLearnerName(QWidget*) override {
         ++namesAsked;
@@ -84,9 +84,9 @@ public:
     QStringList ChooseClassFiles(QWidget*) override {
         return NextAnswer(classFiles, QStringList());
     }
-    bool ShowClassResults(QWidget*, const ClassResults& results,
-                          const std::function<void()>& exportTable,
-                          const std::function<void()>& print) override {
+    ClassChoice ShowClassResults(QWidget*, const ClassResults& results,
+                                 const std::function<void()>& exportTable,
+                                 const std::function<void()>& print) override {
         const ClassResultsDlg dialog(results, exportTable, print);
         classResults.push_back(
             {dialog.Note()->text(), TableRows(*dialog.Pairs()), TableRows(*dialog.Learners())});
@@ -96,7 +96,7 @@ public:
         if (!printToPdf.isEmpty()) {
             print();
         }
-        return NextAnswer(dealClassHardest, false);
+        return NextAnswer(classChoices, ClassChoice::Close);
     }
     void PreviewPrint(QWidget*, QPrinter& printer,
                       const std::function<void(QPrinter&)>& print) override {

@@ -3,6 +3,7 @@
 #include "app/base/game_in_play.h"
 #include "app/learning/review_memory.h"
 #include "files/class_files.h"
+#include "files/class_practice.h"
 #include "files/results_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
@@ -226,10 +227,14 @@ void GameLearning::OnClassResults() {
     }
     ClassResults results = GatherClass(std::move(files.read), Today(), list);
     results.notes.insert(results.notes.begin(), files.refused.begin(), files.refused.end());
-    if (prompter_->ShowClassResults(
-            &game_.Window(), results, [this, &results] { ExportClassTable(results); },
-            [this, &results] { PrintClassReport(results); })) {
+    const ClassChoice choice = prompter_->ShowClassResults(
+        &game_.Window(), results, [this, &results] { ExportClassTable(results); },
+        [this, &results] { PrintClassReport(results); });
+    if (choice == ClassChoice::DealHardest) {
         game_.Replace([&results](GameDealer& dealer) { dealer.DealClassHardestPairs(results); });
+    } else if (choice == ClassChoice::EditHardest) {
+        emit NewListRequested(MessageText(Message{ClassHardestPairsTitle}).toStdString(),
+                              ClassHardestPairList(results));
     }
 }
 

@@ -60,6 +60,8 @@ signals:
     void ChoosePairsRequested(const std::vector<std::int32_t>& pairs);
     // "Game finished"'s Home button.
     void HomeRequested();
+    // Class Results' Edit as New List: these pairs in an editor of their own.
+    void NewListRequested(const std::string& description, const WordPairList& pairs);
 
 private:
     struct FinishedGame {

@@ -77,11 +77,18 @@ QStringList QtLearningPrompter::ChooseClassFiles(QWidget* parent) {
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
-bool QtLearningPrompter::ShowClassResults(QWidget* parent, const ClassResults& results,
-                                          const std::function<void()>& exportCsv,
-                                          const std::function<void()>& print) {
+ClassChoice QtLearningPrompter::ShowClassResults(QWidget* parent, const ClassResults& results,
+                                                 const std::function<void()>& exportCsv,
+                                                 const std::function<void()>& print) {
     ClassResultsDlg dialog(results, exportCsv, print, parent);
-    return dialog.exec() == QDialog::Accepted;
+    switch (dialog.exec()) {
+    case QDialog::Accepted:
+        return ClassChoice::DealHardest;
+    case ClassResultsDlg::EditHardest:
+        return ClassChoice::EditHardest;
+    default:
+        return ClassChoice::Close;
+    }
 }
 
 void QtLearningPrompter::PreviewPrint(QWidget* parent, QPrinter& printer,

@@ -18,6 +18,9 @@ class QWidget;
 // ChoosePairs practise the same pairs by flashcards or by choosing; Home shows the home page.
 enum class AfterGame { Close, PlayMissedPairs, TypePairs, FlashcardPairs, ChoosePairs, Home };
 
+// What the teacher does with the class's hardest pairs, once the class's results close.
+enum class ClassChoice { Close, DealHardest, EditHardest };
+
 // The learning windows, asked for here so that tests can answer without them.
 class LearningPrompter {
 public:
@@ -41,11 +44,11 @@ public:
     virtual QString ChooseCsvFile(QWidget* parent) = 0;
     // The learners' results files, or folders of them; none when the user cancels.
     virtual QStringList ChooseClassFiles(QWidget* parent) = 0;
-    // True when the teacher chose to deal the class's hardest pairs; `exportCsv` and `print`
-    // run for each click on Export CSV and Print.
-    virtual bool ShowClassResults(QWidget* parent, const ClassResults& results,
-                                  const std::function<void()>& exportCsv,
-                                  const std::function<void()>& print) = 0;
+    // What the teacher chose to do with the class's hardest pairs; `exportCsv` and `print` run
+    // for each click on Export CSV and Print.
+    virtual ClassChoice ShowClassResults(QWidget* parent, const ClassResults& results,
+                                         const std::function<void()>& exportCsv,
+                                         const std::function<void()>& print) = 0;
     // Shows what `print` lays out on `printer` before it is printed.
     virtual void PreviewPrint(QWidget* parent, QPrinter& printer,
                               const std::function<void(QPrinter&)>& print) = 0;
@@ -64,9 +67,9 @@ public:
     QString ChooseResultsFile(QWidget* parent) override;
     QString ChooseCsvFile(QWidget* parent) override;
     QStringList ChooseClassFiles(QWidget* parent) override;
-    bool ShowClassResults(QWidget* parent, const ClassResults& results,
-                          const std::function<void()>& exportCsv,
-                          const std::function<void()>& print) override;
+    ClassChoice ShowClassResults(QWidget* parent, const ClassResults& results,
+                                 const std::function<void()>& exportCsv,
+                                 const std::function<void()>& print) override;
     void PreviewPrint(QWidget* parent, QPrinter& printer,
                       const std::function<void(QPrinter&)>& print) override;
 };

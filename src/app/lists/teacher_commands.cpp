@@ -67,6 +67,10 @@ void TeacherCommands::NewWordList() {
     OpenEditor(QString(), {}, std::string(), {}, {});
 }
 
+void TeacherCommands::NewWordListOf(const std::string& description, const WordPairList& pairs) {
+    OpenEditor(QString(), {}, description, pairs, {});
+}
+
 void TeacherCommands::EditWordList() {
     const GameState& state = game_.State();
     if (RefuseWithoutWordList(state, game_.Host())) {

@@ -31,6 +31,8 @@ public:
     bool CloseEditors();
 
     void NewWordList();
+    // A new, untitled list of these pairs in an editor.
+    void NewWordListOf(const std::string& description, const WordPairList& pairs);
     void EditWordList();
     void PrintWorksheet();
 

@@ -160,6 +160,7 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
                             [this](int id) { Action(id)->trigger(); });
     connect(Action(ViewHome), &QAction::triggered, home_, &HomeControl::ShowHome);
     connect(learning_, &GameLearning::HomeRequested, home_, &HomeControl::ShowHome);
+    connect(learning_, &GameLearning::NewListRequested, teacher_, &TeacherCommands::NewWordListOf);
 
     connect(game_, &GameFiles::FileUsed, &recentFiles_, &RecentFileList::Add);
     connect(&recentFiles_, &RecentFileList::Changed, this, &CMainFrame::ShowRecentFiles);

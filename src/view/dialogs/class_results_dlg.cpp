@@ -157,13 +157,17 @@ ClassResultsDlg::ClassResultsDlg(const ClassResults& results,
 
     auto* buttons = new QDialogButtonBox(this);
     deal_ = buttons->addButton(tr("Deal the Class's Hardest Pairs"), QDialogButtonBox::AcceptRole);
-    deal_->setEnabled(std::any_of(results.pairs.begin(), results.pairs.end(),
-                                  [](const ClassPair& pair) { return pair.learners > 0; }));
+    edit_ = buttons->addButton(tr("Edit as New List"), QDialogButtonBox::ActionRole);
+    const bool met = std::any_of(results.pairs.begin(), results.pairs.end(),
+                                 [](const ClassPair& pair) { return pair.learners > 0; });
+    deal_->setEnabled(met);
+    edit_->setEnabled(met);
     QPushButton* csv = buttons->addButton(tr("Export CSV..."), QDialogButtonBox::ActionRole);
     QPushButton* printButton = buttons->addButton(tr("Print..."), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setText(tr("Close"));
     connect(deal_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(edit_, &QPushButton::clicked, this, [this] { done(EditHardest); });
     connect(csv, &QPushButton::clicked, this, [exportCsv] { exportCsv(); });
     connect(printButton, &QPushButton::clicked, this, [print] { print(); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

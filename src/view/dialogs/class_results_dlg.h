@@ -12,8 +12,8 @@ class QTableView;
 
 // The class's results: a table per pair, hardest first, and a table per learner, both sorted
 // by a click on a column's header; a note names the files set aside. Deal the Class's Hardest
-// Pairs closes it with Accepted; Export CSV and Print run `exportCsv` and `print` and leave it
-// open.
+// Pairs closes it with Accepted, Edit as New List with EditHardest; Export CSV and Print run
+// `exportCsv` and `print` and leave it open.
 class ClassResultsDlg : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +23,10 @@ public:
     QTableView* Pairs() const { return pairs_; }
     QTableView* Learners() const { return learners_; }
     QLabel* Note() const { return note_; }
+    static constexpr int EditHardest = 2;
+
     QPushButton* DealButton() const { return deal_; }
+    QPushButton* EditButton() const { return edit_; }
 
     // The column headings, as the tables and an exported file show them.
     static QStringList PairHeadings();
@@ -34,4 +37,5 @@ private:
     QTableView* learners_;
     QLabel* note_;
     QPushButton* deal_;
+    QPushButton* edit_;
 };

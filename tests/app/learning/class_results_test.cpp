@@ -1,9 +1,13 @@
+#include "app/lists/teacher_commands.h"
+#include "app/lists/word_list_editor.h"
 #include "frame_fixture.h"
 #include "learning/learner_name.h"
 #include "learning/results_file.h"
 #include "support/games.h"
+#include "view/dialogs/word_list_model.h"
 
 #include <QAction>
+#include <QLineEdit>
 
 #include <cstdio>
 
@@ -108,7 +112,7 @@ TEST_F(ClassResultsTest, ClassResultsShowTheHardestPairFirstAndNameTheFilesSetAs
     learningPrompter->exportCsv = true;
     learningPrompter->csvFiles.push_back(QString::fromStdString(Path("class.csv")));
     learningPrompter->printToPdf = QString::fromStdString(Path("class.pdf"));
-    learningPrompter->dealClassHardest.push_back(true);
+    learningPrompter->classChoices = {ClassChoice::DealHardest, ClassChoice::EditHardest};
     Trigger(CommandId::ClassResults);
 
     ASSERT_EQ(learningPrompter->classResults.size(), 1u);
@@ -139,6 +143,16 @@ TEST_F(ClassResultsTest, ClassResultsShowTheHardestPairFirstAndNameTheFilesSetAs
     EXPECT_EQ(TilesOnBoard(), 6);
     EXPECT_TRUE(frame->windowTitle().contains("hardest pairs"))
         << frame->windowTitle().toStdString();
+
+    // Edit as New List: the hardest pairs that someone met, hardest first, in a new editor.
+    learningPrompter->classFiles.push_back(
+        {QString::fromStdString(Path("ana.json")), QString::fromStdString(Path("ben.json"))});
+    Trigger(CommandId::ClassResults);
+    const WordListEditor* editor = frame->Teacher().LastEditor();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->Path().isEmpty());
+    EXPECT_EQ(editor->Description().text(), "The class's hardest pairs");
+    EXPECT_EQ(ListText(editor->Model().Pairs()), "chat=cat; chien=dog; oiseau=bird");
 }
 
 TEST_F(ClassResultsTest, ClassResultsOfNoReadableFileSayWhyAndShowNoTable) {
