@@ -133,6 +133,8 @@ void ReviewMemory::FitIfDue() {
                                    [this](std::int64_t, std::int64_t) { return !stop_.load(); });
         }
     });
+    // Owned, so that a window closed before the fit's end still frees its thread.
+    worker_->setParent(this);
     connect(worker_, &QThread::finished, this, &ReviewMemory::AutomaticFitDone);
     worker_->start(QThread::LowPriority);
 }

@@ -183,6 +183,8 @@ void MemoryPage::FitNow() {
     };
     worker_ = QThread::create(
         [fit = memory_.fit, result = result_, progress] { *result = fit(progress); });
+    // Owned, so that a page closed before the fit's end still frees its thread.
+    worker_->setParent(this);
     connect(worker_, &QThread::finished, this, &MemoryPage::Finish);
     worker_->start();
 }
