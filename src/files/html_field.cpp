@@ -204,6 +204,13 @@ SoundTags SplitSoundTags(std::string_view text) {
         if (close == std::string_view::npos) {
             break;
         }
+        // A file name holds no bracket: "[sound:" before another tag's is text, or a second
+        // reading would take the two for one.
+        if (text.substr(open + 1, close - open - 1).find('[') != std::string_view::npos) {
+            rest += text.substr(at, open + 1 - at);
+            at = open + 1;
+            continue;
+        }
         rest += text.substr(at, open - at);
         if (tags.first.empty()) {
             tags.first = text.substr(open + opening.size(), close - open - opening.size());
