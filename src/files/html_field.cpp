@@ -204,11 +204,11 @@ SoundTags SplitSoundTags(std::string_view text) {
         if (close == std::string_view::npos) {
             break;
         }
-        // A file name holds no bracket: "[sound:" before another tag's is text, or a second
-        // reading would take the two for one.
+        // A file name holds no bracket: a "[sound:" that runs into another tag is text, up to
+        // its "]", both tags with it, so that a second reading finds the same text.
         if (text.substr(open + 1, close - open - 1).find('[') != std::string_view::npos) {
-            rest += text.substr(at, open + 1 - at);
-            at = open + 1;
+            rest += text.substr(at, close + 1 - at);
+            at = close + 1;
             continue;
         }
         rest += text.substr(at, open - at);

@@ -87,7 +87,7 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
              "cards.txt | cat=chat; [sound=x.mp3]=oiseau | left out 3,4"},
             {"a [sound: that runs into another tag is text, and reads back the same",
              "#separator:tab\nsay [sound:a [sound:b.mp3]\tdire\n",
-             "cards.txt | say [sound:a [sound=b.mp3]=dire"},
+             "cards.txt | say [sound:a [sound:b.mp3]=dire"},
             {"CR LF", "#separator:tab\r\n#html:false\r\ncat\tchat\r\n", "cards.txt | cat=chat"},
             {"a quote never closed", "#separator:tab\ncat\tchat\n\"dog\tchien\n",
              "fails: The quoted field that begins on line 3 is never closed."},
