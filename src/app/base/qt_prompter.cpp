@@ -55,16 +55,17 @@ QString QtPrompter::ChooseFileToOpen(QWidget* parent) {
 
 QString QtPrompter::ChooseFileToSave(QWidget* parent) {
     // The writer guards against overwriting word lists itself.
-    return ChooseTextFileToWrite(
+    return ChooseFileToWrite(
         parent, QCoreApplication::translate("QtPrompter", "Save As"),
-        QCoreApplication::translate("QtPrompter", "Glossatiles record file (*.txt)"), false);
+        QCoreApplication::translate("QtPrompter", "Glossatiles record file (*.txt)"),
+        QStringLiteral("txt"), false);
 }
 
-QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QString& filter,
-                              bool askBeforeReplacing) {
+QString ChooseFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& suffix, bool askBeforeReplacing) {
     QFileDialog dialog(parent, title, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !askBeforeReplacing);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }

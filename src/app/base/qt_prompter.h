@@ -21,10 +21,10 @@ public:
                       const std::function<void(QPrinter&)>& print) override;
 };
 
-// A save dialog for a text file: a name without a suffix gets ".txt". The chosen path, or an
-// empty text when the user cancels.
-QString ChooseTextFileToWrite(QWidget* parent, const QString& title, const QString& filter,
-                              bool askBeforeReplacing);
+// A save dialog for one kind of file: a name without a suffix gets `suffix`. The chosen path,
+// or an empty text when the user cancels.
+QString ChooseFileToWrite(QWidget* parent, const QString& title, const QString& filter,
+                          const QString& suffix, bool askBeforeReplacing);
 
 // A save dialog for a word list in one of the formats the game writes. A name ending in .txt,
 // .tsv, .csv or .kvtml, or .apkg when `ankiPackage` offers it (an export only: the game does

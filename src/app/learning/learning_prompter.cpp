@@ -34,8 +34,8 @@ bool QtLearningPrompter::ShowProgress(QWidget* parent, const ListProgress& progr
 }
 
 QString QtLearningPrompter::ChooseMissedPairsFile(QWidget* parent) {
-    return ChooseTextFileToWrite(parent, QObject::tr("Save Missed Pairs"),
-                                 QObject::tr("Word lists (*.txt)"), true);
+    return ChooseFileToWrite(parent, QObject::tr("Save Missed Pairs"),
+                             QObject::tr("Word lists (*.txt)"), QStringLiteral("txt"), true);
 }
 
 std::optional<ReviewChoice>
@@ -54,19 +54,14 @@ std::optional<QString> QtLearningPrompter::AskLearnerName(QWidget* parent) {
 }
 
 QString QtLearningPrompter::ChooseResultsFile(QWidget* parent) {
-    QFileDialog dialog(parent, QObject::tr("Export My Results"), QString(),
-                       QObject::tr("Results files (*.json)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("json"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChooseFileToWrite(parent, QObject::tr("Export My Results"),
+                             QObject::tr("Results files (*.json)"), QStringLiteral("json"), true);
 }
 
 QString QtLearningPrompter::ChooseCsvFile(QWidget* parent) {
-    QFileDialog dialog(parent, QObject::tr("Export CSV"), QString(),
-                       QObject::tr("Comma-separated values (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return ChooseFileToWrite(parent, QObject::tr("Export CSV"),
+                             QObject::tr("Comma-separated values (*.csv)"), QStringLiteral("csv"),
+                             true);
 }
 
 QStringList QtLearningPrompter::ChooseClassFiles(QWidget* parent) {

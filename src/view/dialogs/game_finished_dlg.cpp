@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -124,6 +125,17 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
 }
 
 bool CGameFinishedDlg::eventFilter(QObject* watched, QEvent* event) {
+    // A screen reader presents the window with its focused list, not the list's current row;
+    // choosing the row again once the window is active makes it heard.
+    if (watched == this && event->type() == QEvent::WindowActivate && !rowAnnounced_ &&
+        pairs_->topLevelItemCount() > 0) {
+        rowAnnounced_ = true;
+        QTimer::singleShot(0, this, [this] {
+            QTreeWidgetItem* current = pairs_->currentItem();
+            pairs_->setCurrentItem(nullptr);
+            pairs_->setCurrentItem(current ? current : pairs_->topLevelItem(0));
+        });
+    }
     // The Enter that won the game may still be held: its repeats must not choose for the
     // player before the summary has been read.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {

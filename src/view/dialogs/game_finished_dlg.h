@@ -46,4 +46,5 @@ private:
     QPushButton* type_;
     QPushButton* home_;
     HeldKey heldKey_;
+    bool rowAnnounced_ = false;
 };
