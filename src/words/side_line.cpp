@@ -61,6 +61,20 @@ std::string_view FileStem(std::string_view path) {
     return dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
+// The text as a line can hold it: an opening of a reference in the words would take the words up
+// to a later "]" as a picture, a sound or a note, so its bracket is written as "(".
+std::string WrittenText(std::string_view text, bool referencesFollow) {
+    std::string written(text);
+    for (std::size_t at = written.find('['); at != std::string::npos;
+         at = written.find('[', at + 1)) {
+        if (ReferenceAt(written, at) &&
+            (referencesFollow || written.find(']', at) != std::string::npos)) {
+            written[at] = '(';
+        }
+    }
+    return written;
+}
+
 } // namespace
 
 SideParts ParseSide(std::string_view line) {
@@ -91,7 +105,8 @@ SideParts ParseSide(std::string_view line) {
 }
 
 std::string SideLine(const SideParts& parts) {
-    std::string line = parts.text;
+    std::string line = WrittenText(parts.text, !parts.image.empty() || !parts.sound.empty() ||
+                                                   !parts.note.empty());
     for (const Reference& reference : References) {
         const std::string& value = parts.*(reference.part);
         if (!value.empty()) {

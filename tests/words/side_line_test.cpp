@@ -23,6 +23,26 @@ TEST(SideLine, ReferencesAnywhereInTheLineAreCutFromItsTextAndWrittenBack) {
     }
 }
 
+TEST(SideLine, WordsThatOpenAReferenceStayWordsWhenWritten) {
+    const struct {
+        SideParts parts;
+        const char* line;
+    } cases[] = {
+        {{"a [image=open", "", "s.ogg", ""}, "a (image=open [sound=s.ogg]"},
+        {{"see [note=this] here", "", "", ""}, "see (note=this] here"},
+        {{"a [image=open", "", "", ""}, "a [image=open"},
+        {{"x [note=", "", "", "m."}, "x (note= [note=m.]"},
+    };
+    for (const auto& c : cases) {
+        const std::string line = SideLine(c.parts);
+        EXPECT_EQ(line, c.line);
+        const SideParts back = ParseSide(line);
+        EXPECT_EQ(back.sound, c.parts.sound) << line;
+        EXPECT_EQ(back.note, c.parts.note) << line;
+        EXPECT_EQ(SideLine(back), line);
+    }
+}
+
 TEST(SideLine, ASideIsItsTextAndItsMediaWhateverTheirOrderAndNote) {
     const struct {
         const char* a;
