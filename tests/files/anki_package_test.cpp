@@ -85,34 +85,6 @@ private:
 
 const std::string Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
 
-// A field of a protobuf message: a varint or a length-delimited one.
-std::string Varint(std::uint64_t value) {
-    std::string bytes;
-    for (; value >= 0x80; value >>= 7) {
-        bytes += static_cast<char>(value | 0x80);
-    }
-    return bytes + static_cast<char>(value);
-}
-std::string ProtoBytes(int field, std::string_view bytes) {
-    return static_cast<char>(field << 3 | 2) + Varint(bytes.size()) + std::string(bytes);
-}
-
-// The newest generation's media: a zstd-compressed MediaEntries list, each file zstd-compressed
-// in the zip entry of its number. Each file: its name, the size the list declares, its bytes.
-std::string
-NewestPackage(const AnkiDeck& deck,
-              const std::vector<std::tuple<std::string, std::size_t, std::string>>& files) {
-    std::string list;
-    std::vector<std::pair<std::string, std::string>> entries{
-        {"collection.anki21b", ZstdCompressed(AnkiCollection(deck))}};
-    for (const auto& [name, size, bytes] : files) {
-        list += ProtoBytes(1, ProtoBytes(1, name) + '\x10' + Varint(size));
-        entries.emplace_back(std::to_string(entries.size() - 1), ZstdCompressed(bytes));
-    }
-    entries.emplace_back("media", ZstdCompressed(list));
-    return ZipArchive(entries);
-}
-
 // Sets the uncompressed size that the local header and the central directory claim for the
 // first entry, as a zip bomb would.
 std::string WithClaimedSize(std::string zip, std::uint32_t size) {
