@@ -210,13 +210,18 @@ std::optional<std::string> SafeMediaName(std::string_view name) {
         name.find_first_of("/\\") != std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string text(name);
-    std::unique_ptr<utf8proc_uint8_t, decltype(&std::free)> composed(
-        utf8proc_NFC(reinterpret_cast<const utf8proc_uint8_t*>(text.c_str())), &std::free);
-    if (!composed) {
+    // By its length, not up to a NUL, which the loop below makes visible.
+    utf8proc_uint8_t* mapped = nullptr;
+    const utf8proc_ssize_t length =
+        utf8proc_map(reinterpret_cast<const utf8proc_uint8_t*>(name.data()),
+                     static_cast<utf8proc_ssize_t>(name.size()), &mapped,
+                     static_cast<utf8proc_option_t>(UTF8PROC_STABLE | UTF8PROC_COMPOSE));
+    const std::unique_ptr<utf8proc_uint8_t, decltype(&std::free)> composed(mapped, &std::free);
+    if (length <= 0) {
         return std::nullopt;
     }
-    std::string safe(reinterpret_cast<const char*>(composed.get()));
+    std::string safe(reinterpret_cast<const char*>(composed.get()),
+                     static_cast<std::size_t>(length));
     for (char& c : safe) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F ||

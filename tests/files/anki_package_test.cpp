@@ -1,3 +1,4 @@
+#include "files/anki_media.h"
 #include "files/anki_package.h"
 #include "files/list_import.h"
 #include "files/media_file.h"
@@ -84,34 +85,6 @@ private:
 };
 
 const std::string Png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
-
-// A field of a protobuf message: a varint or a length-delimited one.
-std::string Varint(std::uint64_t value) {
-    std::string bytes;
-    for (; value >= 0x80; value >>= 7) {
-        bytes += static_cast<char>(value | 0x80);
-    }
-    return bytes + static_cast<char>(value);
-}
-std::string ProtoBytes(int field, std::string_view bytes) {
-    return static_cast<char>(field << 3 | 2) + Varint(bytes.size()) + std::string(bytes);
-}
-
-// The newest generation's media: a zstd-compressed MediaEntries list, each file zstd-compressed
-// in the zip entry of its number. Each file: its name, the size the list declares, its bytes.
-std::string
-NewestPackage(const AnkiDeck& deck,
-              const std::vector<std::tuple<std::string, std::size_t, std::string>>& files) {
-    std::string list;
-    std::vector<std::pair<std::string, std::string>> entries{
-        {"collection.anki21b", ZstdCompressed(AnkiCollection(deck))}};
-    for (const auto& [name, size, bytes] : files) {
-        list += ProtoBytes(1, ProtoBytes(1, name) + '\x10' + Varint(size));
-        entries.emplace_back(std::to_string(entries.size() - 1), ZstdCompressed(bytes));
-    }
-    entries.emplace_back("media", ZstdCompressed(list));
-    return ZipArchive(entries);
-}
 
 // Sets the uncompressed size that the local header and the central directory claim for the
 // first entry, as a zip bomb would.
@@ -281,6 +254,54 @@ TEST(AnkiPackage, HostileMediaAreRefusedAndTheirCardsKeepTheirWords) {
               "3 media files of the package were refused (larger than 20 MB, of another size "
               "than it declares, damaged, or named outside its folder): lies.png, bomb.png, "
               "../evil.png");
+}
+
+TEST(AnkiPackage, EveryMediaNameStaysInsideTheStoreOrIsRefused) {
+    const std::string longName = std::string(300, 'a') + ".png";
+    const struct {
+        std::string name;
+        std::optional<std::string> safe;
+    } cases[] = {
+        {"../x.png", std::nullopt},
+        {"/etc/passwd", std::nullopt},
+        {"a/b.png", std::nullopt},
+        {"a\\b.png", std::nullopt},
+        {"..", std::nullopt},
+        {"", std::nullopt},
+        {"\xff.png", std::nullopt},
+        {std::string("\0", 1), "_"},
+        {std::string("n\0ul.png", 8), "n_ul.png"},
+        {"e\xcc\x81t\xc3\xa9.png", "\xc3\xa9t\xc3\xa9.png"},
+        {".hidden.png", "_hidden.png"},
+        {"a:b[1]?.png", "a_b_1__.png"},
+        {"CON", "CON"},
+        {longName, std::string(196, 'a') + ".png"},
+    };
+    std::vector<PackageFile> files;
+    std::set<std::string> kept;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(SafeMediaName(c.name), c.safe);
+        files.push_back({c.name, Png.size(), Png});
+        if (c.safe) {
+            kept.insert(*c.safe);
+        }
+    }
+    const std::string package = NewestPackage({18, {basic}, {{basic.id, {"cat", "chat"}}}}, files);
+    KeepAsSeed("hostile media names.apkg", package);
+    const OwnMediaStore store;
+    const ImportOutcome outcome =
+        ImportWordList(ImportFormat::AnkiPackage, "/decks/deck.apkg", package);
+    ASSERT_TRUE(outcome.list) << EnglishText(outcome.problem);
+    EXPECT_EQ(store.FileNames(), kept);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(MediaStoreFolder())) {
+        if (entry.is_regular_file()) {
+            EXPECT_EQ(entry.path().parent_path().parent_path(), MediaStoreFolder());
+        }
+    }
+    ASSERT_FALSE(outcome.list->notes.empty());
+    EXPECT_TRUE(EnglishText(outcome.list->notes.back()).starts_with("7 media files"))
+        << EnglishText(outcome.list->notes.back());
 }
 
 TEST(AnkiPackage, ADamagedOrForeignPackageIsRefusedWithTheReason) {

@@ -4,6 +4,7 @@
 #include <zip.h>
 #include <zstd.h>
 
+#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -12,6 +13,18 @@ void Execute(sqlite3* database, const std::string& sql) {
     if (sqlite3_exec(database, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         throw std::runtime_error(sqlite3_errmsg(database));
     }
+}
+
+// A field of a protobuf message: a varint or a length-delimited one.
+std::string Varint(std::uint64_t value) {
+    std::string bytes;
+    for (; value >= 0x80; value >>= 7) {
+        bytes += static_cast<char>(value | 0x80);
+    }
+    return bytes + static_cast<char>(value);
+}
+std::string ProtoBytes(int field, std::string_view bytes) {
+    return static_cast<char>(field << 3 | 2) + Varint(bytes.size()) + std::string(bytes);
 }
 
 std::string Quoted(std::string_view text) {
@@ -186,4 +199,31 @@ std::string AnkiPackage(const AnkiDeck& deck, bool newerFormat) {
     return ZipArchive({{"collection.anki2", AnkiCollection(stub)},
                        {"collection.anki21b", ZstdCompressed(AnkiCollection(deck))},
                        {"media", ""}});
+}
+
+std::string MediaEntriesList(const std::vector<PackageFile>& files) {
+    std::string list;
+    for (const PackageFile& file : files) {
+        list += ProtoBytes(1, ProtoBytes(1, file.name) + '\x10' + Varint(file.declaredSize));
+    }
+    return list;
+}
+
+std::string NewestPackageWithList(const AnkiDeck& deck, std::string_view mediaList,
+                                  const std::vector<std::string>& entries) {
+    std::vector<std::pair<std::string, std::string>> zipped{
+        {"collection.anki21b", ZstdCompressed(AnkiCollection(deck))}};
+    for (const std::string& entry : entries) {
+        zipped.emplace_back(std::to_string(zipped.size() - 1), entry);
+    }
+    zipped.emplace_back("media", ZstdCompressed(mediaList));
+    return ZipArchive(zipped);
+}
+
+std::string NewestPackage(const AnkiDeck& deck, const std::vector<PackageFile>& files) {
+    std::vector<std::string> entries;
+    for (const PackageFile& file : files) {
+        entries.push_back(ZstdCompressed(file.bytes));
+    }
+    return NewestPackageWithList(deck, MediaEntriesList(files), entries);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,3 +45,21 @@ std::string ZstdCompressed(std::string_view bytes);
 // A package as Anki writes it: the collection as collection.anki2, or, for the newer format,
 // compressed as collection.anki21b beside a stub collection.anki2 that holds one note.
 std::string AnkiPackage(const AnkiDeck& deck, bool newerFormat = false);
+
+// A picture or sound of a package: its name, the size its media list declares, its bytes.
+struct PackageFile {
+    std::string name;
+    std::size_t declaredSize;
+    std::string bytes;
+};
+
+// The newest generation's media list, a MediaEntries protobuf, before its compression.
+std::string MediaEntriesList(const std::vector<PackageFile>& files);
+
+// A package of the newest generation: the collection as collection.anki21b, `mediaList`
+// zstd-compressed as its media list, and `entries` as they are given in the entries "0", "1"…
+std::string NewestPackageWithList(const AnkiDeck& deck, std::string_view mediaList,
+                                  const std::vector<std::string>& entries);
+
+// The same with the files listed and each zstd-compressed in its entry, as Anki writes them.
+std::string NewestPackage(const AnkiDeck& deck, const std::vector<PackageFile>& files);
