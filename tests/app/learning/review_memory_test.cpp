@@ -232,7 +232,8 @@ TEST_F(ReviewMemoryTest, AtStartAFitThatIsDueRunsOnceAndANoteSaysItWasAdopted) {
     EXPECT_EQ(frame->statusBar()->currentMessage().toStdString(),
               std::to_string(due) +
                   " pairs are due for review today: Game > Today's Review (Ctrl+D)");
-    EXPECT_NE(frame->statusBar()->currentMessage(), dueBefore) << "the fit moved today's count";
+    EXPECT_NE(frame->statusBar()->currentMessage().toStdString(), dueBefore.toStdString())
+        << "the fit moved today's count";
 }
 
 TEST(FitOutcome, SaysWhatAFitCameToAndWhichWeightsScheduleNow) {
