@@ -1229,6 +1229,20 @@ Startseite</translation>
     </message>
 </context>
 <context>
+    <name>DueReminder</name>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>%n Paar ist heute fällig</numerusform>
+            <numerusform>%n Paare sind heute fällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start review</source>
+        <translation>Wiederholung starten</translation>
+    </message>
+</context>
+<context>
     <name>EmptyBoardNote</name>
     <message>
         <source>Open a word list with File &gt; Open (Ctrl+O)</source>
@@ -1313,6 +1327,10 @@ Startseite</translation>
     <message>
         <source>The list&apos;s progress could not be moved: %1</source>
         <translation>Der Fortschritt der Liste konnte nicht verschoben werden: %1</translation>
+    </message>
+    <message>
+        <source>The reminder at login could not be changed: %1</source>
+        <translation>Die Erinnerung bei der Anmeldung konnte nicht geändert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1445,14 @@ Startseite</translation>
     <message>
         <source>Example: %1</source>
         <translation>Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>Remind me at &amp;login</source>
+        <translation>Beim &amp;Anmelden erinnern</translation>
+    </message>
+    <message>
+        <source>When you log in, a desktop notification tells of the pairs due that day</source>
+        <translation>Beim Anmelden nennt eine Desktop-Benachrichtigung die an diesem Tag fälligen Paare</translation>
     </message>
 </context>
 <context>
@@ -2984,6 +3010,10 @@ Die nächsten sind am %1 fällig: %2.</translation>
 The pairs of each game you finish are scheduled for review.</source>
         <translation>Keine Paare sind zur Wiederholung fällig.
 Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review today</source>
+        <translation>Heute sind keine Paare zur Wiederholung fällig</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,16 @@
     </message>
 </context>
 <context>
+    <name>DueReminder</name>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>%n pair is due today</numerusform>
+            <numerusform>%n pairs are due today</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>GameLearning</name>
     <message numerus="yes">
         <source>missed by %1 of %n learner(s)</source>

@@ -1229,6 +1229,20 @@ Inicio</translation>
     </message>
 </context>
 <context>
+    <name>DueReminder</name>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>Hoy toca %n pareja</numerusform>
+            <numerusform>Hoy tocan %n parejas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start review</source>
+        <translation>Empezar el repaso</translation>
+    </message>
+</context>
+<context>
     <name>EmptyBoardNote</name>
     <message>
         <source>Open a word list with File &gt; Open (Ctrl+O)</source>
@@ -1313,6 +1327,10 @@ Inicio</translation>
     <message>
         <source>The list&apos;s progress could not be moved: %1</source>
         <translation>No se pudo mover el progreso de la lista: %1</translation>
+    </message>
+    <message>
+        <source>The reminder at login could not be changed: %1</source>
+        <translation>No se pudo cambiar el recordatorio al iniciar sesión: %1</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1445,14 @@ Inicio</translation>
     <message>
         <source>Example: %1</source>
         <translation>Ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>Remind me at &amp;login</source>
+        <translation>Recordármelo al &amp;iniciar sesión</translation>
+    </message>
+    <message>
+        <source>When you log in, a desktop notification tells of the pairs due that day</source>
+        <translation>Al iniciar sesión, una notificación del escritorio indica los pares que tocan ese día</translation>
     </message>
 </context>
 <context>
@@ -2984,6 +3010,10 @@ Los próximos tocan el %1: %2.</translation>
 The pairs of each game you finish are scheduled for review.</source>
         <translation>No toca repasar ningún par.
 Los pares de cada partida que termines se programan para repasar.</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review today</source>
+        <translation>Hoy no toca repasar ningún par</translation>
     </message>
 </context>
 <context>

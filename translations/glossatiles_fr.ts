@@ -1229,6 +1229,20 @@ Accueil</translation>
     </message>
 </context>
 <context>
+    <name>DueReminder</name>
+    <message numerus="yes">
+        <source>%n pairs are due today</source>
+        <translation>
+            <numerusform>%n paire est à réviser aujourd&apos;hui</numerusform>
+            <numerusform>%n paires sont à réviser aujourd&apos;hui</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Start review</source>
+        <translation>Commencer la révision</translation>
+    </message>
+</context>
+<context>
     <name>EmptyBoardNote</name>
     <message>
         <source>Open a word list with File &gt; Open (Ctrl+O)</source>
@@ -1313,6 +1327,10 @@ Accueil</translation>
     <message>
         <source>The list&apos;s progress could not be moved: %1</source>
         <translation>La progression de la liste n&apos;a pas pu être déplacée : %1</translation>
+    </message>
+    <message>
+        <source>The reminder at login could not be changed: %1</source>
+        <translation>Le rappel à l&apos;ouverture de session n&apos;a pas pu être modifié : %1</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1445,14 @@ Accueil</translation>
     <message>
         <source>Example: %1</source>
         <translation>Exemple : %1</translation>
+    </message>
+    <message>
+        <source>Remind me at &amp;login</source>
+        <translation>Me le rappeler à l&apos;ou&amp;verture de session</translation>
+    </message>
+    <message>
+        <source>When you log in, a desktop notification tells of the pairs due that day</source>
+        <translation>À l&apos;ouverture de session, une notification du bureau indique les paires à réviser ce jour-là</translation>
     </message>
 </context>
 <context>
@@ -2984,6 +3010,10 @@ Les prochaines le seront le %1 : %2.</translation>
 The pairs of each game you finish are scheduled for review.</source>
         <translation>Aucune paire n&apos;est à réviser.
 Les paires de chaque partie terminée sont programmées pour une révision.</translation>
+    </message>
+    <message>
+        <source>No pairs are due for review today</source>
+        <translation>Aucune paire n&apos;est à réviser aujourd&apos;hui</translation>
     </message>
 </context>
 <context>

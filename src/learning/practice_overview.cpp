@@ -5,15 +5,14 @@
 
 std::optional<PracticeOverview> ReadPracticeOverview(ProgressStore& store, Day today) {
     std::optional<PracticeRecord> record = store.Practice(today);
-    const std::optional<ReviewSummary> summary = record ? store.Summary(today) : std::nullopt;
-    const std::optional<SettingTexts> settings = summary ? store.Settings() : std::nullopt;
+    const std::optional<SettingTexts> settings = record ? store.Settings() : std::nullopt;
     if (!settings) {
         return std::nullopt;
     }
     PracticeOverview overview;
     overview.today = today;
     overview.goal = static_cast<std::int64_t>(SettingValue(*settings, Setting::DailyGoal));
-    overview.summary = *summary;
+    overview.summary = record->due;
     overview.streaks = StreaksOf(record->days, today);
     if (!record->days.empty() && record->days.back().day == today) {
         overview.practisedToday = record->days.back().pairs;

@@ -14,7 +14,7 @@ struct PracticeOverview {
     std::int64_t practisedToday = 0;
     std::int64_t goal = 0;
     Streaks streaks;
-    ReviewSummary summary;
+    DueOutlook summary;
     std::vector<PracticeDay> days;
     // Sorted, each marked whether its file is still there.
     std::vector<ListStanding> lists;

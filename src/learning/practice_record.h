@@ -39,9 +39,24 @@ struct ListStanding {
 // Most due first, then the most recently practised.
 void SortStandings(std::vector<ListStanding>& lists);
 
+// How many pairs fall due on one day.
+struct DueDay {
+    Day day;
+    std::int64_t pairs = 0;
+};
+
+// The schedule's next work as seen from one day.
+struct DueOutlook {
+    // Due on that day or earlier.
+    std::int64_t dueNow = 0;
+    // The first later day with pairs due, if any.
+    std::optional<DueDay> next;
+};
+
 // What the progress database knows of the learner's practice, as of one day.
 struct PracticeRecord {
     // Oldest first, only the days with practice.
     std::vector<PracticeDay> days;
     std::vector<ListStanding> lists;
+    DueOutlook due;
 };

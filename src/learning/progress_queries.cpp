@@ -4,6 +4,9 @@
 #include "learning/sqlite_handles.h"
 
 #include <algorithm>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
 
 bool ReadGames(sqlite3* db, const std::string& fingerprint, std::vector<GameResult>& games) {
     return EachRow(
@@ -71,10 +74,26 @@ bool ReadScheduledPairs(sqlite3* db, Day dueBy, std::int64_t limit,
         });
 }
 
+bool ReadDueOutlook(sqlite3* db, Day today, DueOutlook& due) {
+    const std::string todayText = DayText(today);
+    const auto bindToday = [&todayText](sqlite3_stmt* select) { Bind(select, 1, todayText); };
+    return EachRow(db, "SELECT COUNT(*) FROM memory_states WHERE due <= ?1", bindToday,
+                   [&](sqlite3_stmt* row) { due.dueNow = sqlite3_column_int64(row, 0); }) &&
+           EachRow(db,
+                   "SELECT due, COUNT(*) FROM memory_states WHERE due = "
+                   "(SELECT MIN(due) FROM memory_states WHERE due > ?1)",
+                   bindToday, [&](sqlite3_stmt* row) {
+                       if (const std::optional<Day> day = ParseDay(Text(row, 0))) {
+                           due.next = DueDay{*day, sqlite3_column_int64(row, 1)};
+                       }
+                   });
+}
+
 bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary) {
     const std::string todayText = DayText(today);
     const auto bindToday = [&todayText](sqlite3_stmt* select) { Bind(select, 1, todayText); };
     const Day lastForecast = today + std::chrono::days(ForecastDays - 1);
+    DueOutlook due;
     const bool read =
         EachRow(
             db, "SELECT due, COUNT(*) FROM memory_states WHERE due <= ?2 GROUP BY due",
@@ -83,32 +102,22 @@ bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary) {
                 Bind(select, 2, DayText(lastForecast));
             },
             [&](sqlite3_stmt* row) {
-                const std::optional<Day> due = ParseDay(Text(row, 0));
-                const auto offset = due ? std::max<long>(0, (*due - today).count()) : 0;
+                const std::optional<Day> day = ParseDay(Text(row, 0));
+                const auto offset = day ? std::max<long>(0, (*day - today).count()) : 0;
                 summary.forecast[static_cast<std::size_t>(offset)] += sqlite3_column_int64(row, 1);
             }) &&
-        EachRow(db,
-                "SELECT due, COUNT(*) FROM memory_states WHERE due = "
-                "(SELECT MIN(due) FROM memory_states WHERE due > ?1)",
-                bindToday,
-                [&](sqlite3_stmt* row) {
-                    if (const std::optional<Day> due = ParseDay(Text(row, 0))) {
-                        summary.next = DueDay{*due, sqlite3_column_int64(row, 1)};
-                    }
-                }) &&
+        ReadDueOutlook(db, today, due) &&
         EachRow(
             db,
-            "SELECT COALESCE(SUM(due <= ?1), 0), "
-            "COALESCE(SUM(due > ?1 AND interval_days < ?2), 0), "
+            "SELECT COALESCE(SUM(due > ?1 AND interval_days < ?2), 0), "
             "COALESCE(SUM(due > ?1 AND interval_days >= ?2), 0) FROM memory_states",
             [&](sqlite3_stmt* select) {
                 bindToday(select);
                 sqlite3_bind_int(select, 2, MatureInterval);
             },
             [&](sqlite3_stmt* row) {
-                summary.stages.due = sqlite3_column_int64(row, 0);
-                summary.stages.learning = sqlite3_column_int64(row, 1);
-                summary.stages.mature = sqlite3_column_int64(row, 2);
+                summary.stages.learning = sqlite3_column_int64(row, 0);
+                summary.stages.mature = sqlite3_column_int64(row, 1);
             }) &&
         // A pair seen in several lists is one new pair.
         EachRow(
@@ -118,48 +127,131 @@ bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary) {
             "AND m.key_b = p.key_b)",
             [](sqlite3_stmt*) {},
             [&](sqlite3_stmt* row) { summary.stages.newPairs = sqlite3_column_int64(row, 0); });
-    summary.dueNow = summary.stages.due;
+    summary.dueNow = due.dueNow;
+    summary.stages.due = due.dueNow;
+    summary.next = due.next;
     return read;
 }
 
-bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record) {
-    // A pair practised twice on one day, or in two lists, is one pair of that day.
-    const bool days = EachRow(
-        db,
-        "SELECT reviewed_on, COUNT(*) FROM (SELECT DISTINCT reviewed_on, key_a, key_b "
-        "FROM review_log) GROUP BY reviewed_on ORDER BY reviewed_on",
+namespace {
+
+// Pairs practised day by day. A pair practised twice on one day, or in two lists, is one pair
+// of that day: the index hands each pair's days over once each, and the days are counted here
+// rather than sorted again.
+bool ReadPracticeDays(sqlite3* db, std::vector<PracticeDay>& days) {
+    std::map<std::string, std::int64_t, std::less<>> pairsOn;
+    const bool read = EachRow(
+        db, "SELECT reviewed_on FROM review_log GROUP BY key_a, key_b, reviewed_on",
         [](sqlite3_stmt*) {},
         [&](sqlite3_stmt* row) {
-            if (const std::optional<Day> day = ParseDay(Text(row, 0))) {
-                record.days.push_back({*day, sqlite3_column_int64(row, 1)});
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, 0));
+            const std::string_view day(text ? text : "",
+                                       static_cast<std::size_t>(sqlite3_column_bytes(row, 0)));
+            const auto found = pairsOn.find(day);
+            if (found != pairsOn.end()) {
+                ++found->second;
+            } else {
+                pairsOn.emplace(day, 1);
             }
         });
-    // The newest version played at a path stands for the list there; its pairs are counted by
-    // their words, as the schedule keeps them.
-    return days && EachRow(
-                       db,
-                       "WITH latest AS (SELECT list_path, fingerprint, MAX(finished_at) AS last "
-                       "FROM games WHERE fingerprint <> ?3 GROUP BY list_path), "
-                       "words AS (SELECT DISTINCT l.list_path, p.key_a, p.key_b FROM latest l "
-                       "JOIN pair_totals p ON p.fingerprint = l.fingerprint), "
-                       "counts AS (SELECT w.list_path, COUNT(*) AS pairs, "
-                       "COALESCE(SUM(m.due <= ?1), 0) AS due, "
-                       "COALESCE(SUM(m.due > ?1 AND m.interval_days >= ?2), 0) AS mature "
-                       "FROM words w LEFT JOIN memory_states m ON m.key_a = w.key_a "
-                       "AND m.key_b = w.key_b GROUP BY w.list_path) "
-                       "SELECT l.list_path, COALESCE(d.description, ''), l.fingerprint, "
-                       "COALESCE(c.pairs, 0), COALESCE(c.due, 0), COALESCE(c.mature, 0), l.last "
-                       "FROM latest l LEFT JOIN lists d ON d.fingerprint = l.fingerprint "
-                       "LEFT JOIN counts c ON c.list_path = l.list_path ORDER BY l.list_path",
-                       [&](sqlite3_stmt* select) {
-                           Bind(select, 1, DayText(today));
-                           sqlite3_bind_int(select, 2, MatureInterval);
-                           Bind(select, 3, std::string(ReviewFingerprint));
-                       },
-                       [&](sqlite3_stmt* row) {
-                           record.lists.push_back(
-                               {Text(row, 0), Text(row, 1), Text(row, 2),
-                                sqlite3_column_int64(row, 3), sqlite3_column_int64(row, 4),
-                                sqlite3_column_int64(row, 5), sqlite3_column_int64(row, 6), true});
-                       });
+    for (const auto& [text, pairs] : pairsOn) {
+        if (const std::optional<Day> day = ParseDay(text)) {
+            days.push_back({*day, pairs});
+        }
+    }
+    return read;
+}
+
+// A column's bytes, valid until the row moves on.
+std::string_view ColumnView(sqlite3_stmt* row, int column) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
+    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(row, column))};
+}
+
+// What a scheduled pair adds to its list's standing.
+struct PairStanding {
+    bool due = false;
+    bool mature = false;
+};
+
+// A list's pairs by their words, as the schedule keeps them.
+struct ListCounts {
+    std::unordered_set<std::string> words;
+    std::int64_t due = 0;
+    std::int64_t mature = 0;
+};
+
+// The words of a pair as one hash key.
+std::string PairWords(sqlite3_stmt* row, int column) {
+    std::string words(ColumnView(row, column));
+    words += '\0';
+    words += ColumnView(row, column + 1);
+    return words;
+}
+
+} // namespace
+
+bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record) {
+    // The newest version played at a path stands for the list there.
+    const bool lists = EachRow(
+        db,
+        "SELECT g.list_path, COALESCE(d.description, ''), g.fingerprint, MAX(g.finished_at) "
+        "FROM games g LEFT JOIN lists d ON d.fingerprint = g.fingerprint "
+        "WHERE g.fingerprint <> ?1 GROUP BY g.list_path ORDER BY g.list_path",
+        [&](sqlite3_stmt* select) { Bind(select, 1, std::string(ReviewFingerprint)); },
+        [&](sqlite3_stmt* row) {
+            record.lists.push_back({Text(row, 0), Text(row, 1), Text(row, 2), 0, 0, 0,
+                                    sqlite3_column_int64(row, 3), true});
+        });
+    if (!lists || !ReadPracticeDays(db, record.days) || !ReadDueOutlook(db, today, record.due)) {
+        return false;
+    }
+    // One pass over the schedule in file order is much cheaper than a lookup for each pair of
+    // each list; only the pairs that count are kept.
+    std::unordered_map<std::string, PairStanding> scheduled;
+    const bool schedules = EachRow(
+        db,
+        "SELECT key_a, key_b, due <= ?1, interval_days >= ?2 FROM memory_states "
+        "WHERE due <= ?1 OR interval_days >= ?2",
+        [&](sqlite3_stmt* select) {
+            Bind(select, 1, DayText(today));
+            sqlite3_bind_int(select, 2, MatureInterval);
+        },
+        [&](sqlite3_stmt* row) {
+            const bool due = sqlite3_column_int(row, 2) != 0;
+            scheduled.emplace(PairWords(row, 0), PairStanding{due, !due});
+        });
+    // The same words twice in one version count once.
+    std::unordered_map<std::string, ListCounts> counts;
+    ListCounts* list = nullptr;
+    std::string listFingerprint;
+    const bool pairs =
+        schedules &&
+        EachRow(
+            db,
+            "SELECT fingerprint, key_a, key_b FROM pair_totals WHERE fingerprint IN "
+            "(SELECT fingerprint FROM (SELECT fingerprint, MAX(finished_at) FROM games "
+            "WHERE fingerprint <> ?1 GROUP BY list_path))",
+            [&](sqlite3_stmt* select) { Bind(select, 1, std::string(ReviewFingerprint)); },
+            [&](sqlite3_stmt* row) {
+                // Rows come list by list.
+                if (!list || ColumnView(row, 0) != listFingerprint) {
+                    listFingerprint = ColumnView(row, 0);
+                    list = &counts[listFingerprint];
+                }
+                std::string words = PairWords(row, 1);
+                const auto found = scheduled.find(words);
+                if (list->words.insert(std::move(words)).second && found != scheduled.end()) {
+                    list->due += found->second.due ? 1 : 0;
+                    list->mature += found->second.mature ? 1 : 0;
+                }
+            });
+    for (ListStanding& standing : record.lists) {
+        if (const auto found = counts.find(standing.fingerprint); found != counts.end()) {
+            standing.pairs = static_cast<std::int64_t>(found->second.words.size());
+            standing.dueToday = found->second.due;
+            standing.mature = found->second.mature;
+        }
+    }
+    return pairs;
 }

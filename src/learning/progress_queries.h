@@ -14,5 +14,6 @@ bool ReadHardestPairs(sqlite3* db, const std::string& fingerprint, int limit,
                       std::vector<PairTotal>& pairs);
 bool ReadScheduledPairs(sqlite3* db, Day dueBy, std::int64_t limit,
                         std::vector<ScheduledPair>& pairs);
+bool ReadDueOutlook(sqlite3* db, Day today, DueOutlook& due);
 bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary);
 bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record);

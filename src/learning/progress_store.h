@@ -78,12 +78,6 @@ struct ScheduledPair {
     Schedule schedule;
 };
 
-// How many pairs fall due on one day.
-struct DueDay {
-    Day day;
-    std::int64_t pairs = 0;
-};
-
 // Pairs that have met their review by stage: never reviewed (seen before reviews were kept),
 // learning (an interval under 21 days), due today or earlier, mature (21 days or more).
 struct ReviewStages {

@@ -17,6 +17,8 @@ public:
     QAccessible::State state() const override {
         QAccessible::State state;
         state.readOnly = true;
+        state.focusable = true;
+        state.focused = host_ && host_->hasFocus() && host_->CurrentCell() == cell_;
         return state;
     }
     QString text(QAccessible::Text t) const override {
@@ -41,6 +43,11 @@ public:
     explicit CalendarAccessible(YearCalendar* calendar)
         : QAccessibleWidget(calendar, QAccessible::Table), calendar_(calendar) {
         QObject::connect(calendar, &YearCalendar::DaysChanged, calendar, [this] { Forget(); });
+        QObject::connect(calendar, &YearCalendar::CurrentCellChanged, calendar, [this](int cell) {
+            QAccessibleEvent focus(calendar_, QAccessible::Focus);
+            focus.setChild(cell);
+            QAccessible::updateAccessibility(&focus);
+        });
     }
     ~CalendarAccessible() override { Forget(); }
 
@@ -59,6 +66,9 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         const auto* day = dynamic_cast<const DayAccessible*>(child);
         return day && day->Calendar() == calendar_ ? day->Cell() : -1;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return calendar_->hasFocus() ? child(calendar_->CurrentCell()) : nullptr;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const int cell = calendar_->CellAt(calendar_->mapFromGlobal(QPoint(x, y)));

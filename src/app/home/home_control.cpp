@@ -5,6 +5,7 @@
 #include "app/base/game_in_play.h"
 #include "app/base/prompter.h"
 #include "app/learning/game_learning.h"
+#include "app/learning/login_reminder.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "learning/practice_overview.h"
@@ -62,6 +63,13 @@ HomePage& HomeControl::Page() {
     connect(page_, &HomePage::NewListRequested, this, [this] { trigger_(NewWordList); });
     connect(page_, &HomePage::ImportRequested, this, [this] { trigger_(FileImport); });
     connect(page_, &HomePage::BackRequested, this, &HomeControl::ShowBoard);
+    connect(page_, &HomePage::RemindAtLoginToggled, this, [this](bool on) {
+        if (QString problem; !SetLoginReminder(on, problem)) {
+            game_.Host().ShowMessage(
+                tr("The reminder at login could not be changed: %1").arg(problem).toStdString());
+        }
+        page_->SetRemindAtLogin(LoginReminderOn());
+    });
     return *page_;
 }
 
@@ -81,6 +89,20 @@ QStringList HomeControl::ExampleLists() {
 }
 
 void HomeControl::ShowHome() {
+    Fill();
+    stack_.setCurrentWidget(page_);
+    page_->StartReviewButton()->isEnabled() ? page_->StartReviewButton()->setFocus()
+                                            : page_->Lists()->setFocus();
+    Announce(page_->TodayText());
+}
+
+void HomeControl::Refresh() {
+    if (Showing()) {
+        Fill();
+    }
+}
+
+void HomeControl::Fill() {
     Page();
     ProgressStore& store = learning_.Store();
     const std::optional<PracticeOverview> overview = ReadPracticeOverview(store, learning_.Today());
@@ -91,10 +113,7 @@ void HomeControl::ShowHome() {
         page_->ShowProblem(tr("Progress cannot be read: %1").arg(MessageText(store.Problem())),
                            ExampleLists(), inPlay);
     }
-    stack_.setCurrentWidget(page_);
-    page_->StartReviewButton()->isEnabled() ? page_->StartReviewButton()->setFocus()
-                                            : page_->Lists()->setFocus();
-    Announce(page_->TodayText());
+    page_->SetRemindAtLogin(LoginReminderOn());
 }
 
 void HomeControl::ShowBoard() {

@@ -32,8 +32,11 @@ public slots:
     // Reads the progress database again and brings the page forward; Orca reads its Today line.
     void ShowHome();
     void ShowBoard();
+    // Reads the progress database again if the page shows, leaving the focus where it is.
+    void Refresh();
 
 private:
+    void Fill();
     void Open(const QString& path, int thenCommand = 0);
     void ReviewList(const ListStanding& list);
     void Locate(const ListStanding& list);

@@ -50,11 +50,24 @@ void TodaysReview::NoteDuePairs() {
     if (!summary) {
         game_.Host().ReportStatus(ProgressNotKept(learning_.Store()));
     } else if (summary->dueNow > 0) {
-        const QString due = summary->dueNow == 1
-                                ? tr("1 pair is due for review today")
-                                : tr("%1 pairs are due for review today").arg(summary->dueNow);
-        game_.Host().ShowStatus(tr("%1: Game > Today's Review (Ctrl+D)").arg(due).toStdString());
+        SayDue(summary->dueNow);
     }
+}
+
+void TodaysReview::Rescheduled() {
+    if (const std::optional<ReviewSummary> summary = Summary()) {
+        SayDue(summary->dueNow);
+    }
+}
+
+void TodaysReview::SayDue(std::int64_t due) {
+    if (due <= 0) {
+        game_.Host().ShowStatus(tr("No pairs are due for review today").toStdString());
+        return;
+    }
+    const QString pairs = due == 1 ? tr("1 pair is due for review today")
+                                   : tr("%1 pairs are due for review today").arg(due);
+    game_.Host().ShowStatus(tr("%1: Game > Today's Review (Ctrl+D)").arg(pairs).toStdString());
 }
 
 void TodaysReview::OnTodaysReview() {

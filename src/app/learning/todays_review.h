@@ -26,10 +26,13 @@ public slots:
     void NoteDuePairs();
     // Shows today's count in the status pane.
     void Refresh();
+    // The schedule was made anew (a fit adopted): the note at start counted by the old one.
+    void Rescheduled();
 
 private:
     // Today's schedule, or nullopt (the pane says so) when it cannot be read.
     std::optional<ReviewSummary> Summary();
+    void SayDue(std::int64_t due);
 
     GameInPlay& game_;
     GameLearning& learning_;

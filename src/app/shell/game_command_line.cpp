@@ -61,7 +61,12 @@ GameCommandLine ParseGameCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    parser.addOptions({help, version});
+    const QCommandLineOption remind(
+        QStringLiteral("remind"),
+        QStringLiteral("Show a desktop notification when word pairs are due today, then exit."));
+    const QCommandLineOption review(QStringLiteral("review"),
+                                    QStringLiteral("Start on Today's Review."));
+    parser.addOptions({help, version, remind, review});
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("A word-pair list or a saved game to open."),
                                  QStringLiteral("[FILE]"));
@@ -74,21 +79,38 @@ GameCommandLine ParseGameCommandLine(const QStringList& arguments) {
         const QString text = parser.helpText();
         return {Request::Help,
                 {},
+                false,
                 QStringLiteral("Usage: glossatiles") + text.mid(text.indexOf(u" [options]"))};
     }
     if (parsed && parser.isSet(version)) {
-        return {Request::Version, {}, QStringLiteral("glossatiles %1\n").arg(GlossatilesVersion)};
+        return {Request::Version,
+                {},
+                false,
+                QStringLiteral("glossatiles %1\n").arg(GlossatilesVersion)};
     }
     const QStringList files = parser.positionalArguments();
-    if (!parsed || files.size() > 1) {
-        const QString error =
-            parsed ? QStringLiteral("Only one file can be opened.") : parser.errorText();
+    const bool reminding = parser.isSet(remind);
+    const bool reviewing = parser.isSet(review);
+    // --remind and --review each stand alone.
+    const bool mixed =
+        (reminding && (reviewing || !files.isEmpty())) || (reviewing && !files.isEmpty());
+    if (!parsed || files.size() > 1 || mixed) {
+        const QString error = !parsed ? parser.errorText()
+                              : mixed ? QStringLiteral("--remind and --review stand alone.")
+                                      : QStringLiteral("Only one file can be opened.");
         return {Request::UsageError,
                 {},
-                QStringLiteral("glossatiles: %1\nUsage: glossatiles [--help] [--version] [FILE]\n")
+                false,
+                QStringLiteral("glossatiles: %1\nUsage: glossatiles [--help] [--version] "
+                               "[--remind | --review | FILE]\n")
                     .arg(error)};
     }
+    if (reminding) {
+        return {Request::Remind, {}, false, {}};
+    }
     // Kept whole, as the game writes it into saved games and the recent-file list.
-    return {
-        Request::Play, files.isEmpty() ? QString() : QFileInfo(files[0]).absoluteFilePath(), {}};
+    return {Request::Play,
+            files.isEmpty() ? QString() : QFileInfo(files[0]).absoluteFilePath(),
+            reviewing,
+            {}};
 }

@@ -17,8 +17,8 @@ public:
     // ~/.config/glossatiles/glossatiles.conf.
     static void NameApplication();
 
-    // file: absolute path of a file to open, or empty.
-    void InitInstance(const QString& file);
+    // file: absolute path of a file to open, or empty; review: start on Today's Review.
+    void InitInstance(const QString& file, bool review = false);
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
 
 private:

@@ -1,8 +1,10 @@
+#include "app/learning/due_reminder.h"
 #include "app/shell/game_command_line.h"
 #include "app/shell/glossatiles_app.h"
 #include "app/shell/ui_translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cstdio>
@@ -25,6 +27,12 @@ int main(int argc, char* argv[]) {
     case GameCommandLine::Request::UsageError:
         std::fputs(qPrintable(commandLine.answer), stderr);
         return UsageError;
+    case GameCommandLine::Request::Remind: {
+        // No window: it runs at login, before the learner asked for anything.
+        const QCoreApplication application(argc, argv);
+        const UiTranslations translations(QLocale::system().uiLanguages());
+        return RemindOfDuePairs();
+    }
     case GameCommandLine::Request::Play:
         break;
     }
@@ -33,6 +41,6 @@ int main(int argc, char* argv[]) {
     // The menus follow the system's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
     const UiTranslations translations(QLocale::system().uiLanguages());
     CGlossatilesApp glossatiles;
-    glossatiles.InitInstance(commandLine.file);
+    glossatiles.InitInstance(commandLine.file, commandLine.review);
     return QApplication::exec();
 }

@@ -137,7 +137,7 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     memory_ = new ReviewMemory(*game_, *learning_);
     connect(Action(CommandId::ReviewSettings), &QAction::triggered, memory_,
             &ReviewMemory::OnReviewSettings);
-    connect(memory_, &ReviewMemory::ScheduleChanged, review_, &::TodaysReview::Refresh);
+    connect(memory_, &ReviewMemory::ScheduleChanged, review_, &::TodaysReview::Rescheduled);
     typing_ = new TypingControl(*game_);
     connect(Action(TypeTheWords), &QAction::triggered, typing_, &TypingControl::OnTypeTheWords);
     connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
@@ -160,6 +160,7 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
                             [this](int id) { Action(id)->trigger(); });
     connect(Action(ViewHome), &QAction::triggered, home_, &HomeControl::ShowHome);
     connect(learning_, &GameLearning::HomeRequested, home_, &HomeControl::ShowHome);
+    connect(memory_, &ReviewMemory::ScheduleChanged, home_, &HomeControl::Refresh);
     connect(learning_, &GameLearning::NewListRequested, teacher_, &TeacherCommands::NewWordListOf);
 
     connect(game_, &GameFiles::FileUsed, &recentFiles_, &RecentFileList::Add);

@@ -3,6 +3,7 @@
 #include "view/home/list_table_model.h"
 #include "view/home/year_calendar.h"
 
+#include <QCheckBox>
 #include <QDate>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -23,6 +25,17 @@ QDate DateOf(Day day) {
     const std::chrono::year_month_day date(day);
     return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
             static_cast<int>(static_cast<unsigned>(date.day()))};
+}
+
+// Between the text and the background: themes' disabled and placeholder colours can nearly
+// vanish on a dark background, this stays readable on light and dark ones alike.
+QColor DimmedText(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    constexpr float Share = 0.6F;
+    return QColor::fromRgbF(base.redF() + (text.redF() - base.redF()) * Share,
+                            base.greenF() + (text.greenF() - base.greenF()) * Share,
+                            base.blueF() + (text.blueF() - base.blueF()) * Share);
 }
 
 // Enter on the table opens the list, as a double click does.
@@ -46,7 +59,8 @@ protected:
 
 HomePage::HomePage(QWidget* parent)
     : QWidget(parent), today_(new QLabel(this)), startReview_(new QPushButton(tr("Start Review"))),
-      goal_(new QProgressBar), streaks_(new QLabel), model_(new ListTableModel(this)),
+      goal_(new QProgressBar), streaks_(new QLabel),
+      remindAtLogin_(new QCheckBox(tr("Remind me at &login"))), model_(new ListTableModel(this)),
       review_(new QPushButton(tr("&Review"))), type_(new QPushButton(tr("T&ype"))),
       edit_(new QPushButton(tr("&Edit"))), locate_(new QPushButton(tr("&Locate…"))),
       examples_(new QGroupBox(tr("Start here"))), exampleButtons_(new QVBoxLayout),
@@ -69,6 +83,10 @@ HomePage::HomePage(QWidget* parent)
     todayColumn->addWidget(startReview_);
     todayColumn->addWidget(goal_);
     todayColumn->addWidget(streaks_);
+    todayColumn->addWidget(remindAtLogin_);
+    remindAtLogin_->setToolTip(tr("When you log in, a desktop notification tells of the pairs "
+                                  "due that day"));
+    connect(remindAtLogin_, &QCheckBox::toggled, this, &HomePage::RemindAtLoginToggled);
 
     auto* table = new ListTable;
     lists_ = table;
@@ -155,12 +173,21 @@ HomePage::HomePage(QWidget* parent)
     // Today, then the lists, then the examples.
     newList_ = newList;
     QWidget* previous = startReview_;
-    for (QWidget* next : std::initializer_list<QWidget*>{lists_, review_, type_, edit_, locate_,
-                                                         newList, import, back_}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{remindAtLogin_, lists_, review_, type_, edit_, locate_,
+                                         newList, import, calendar_, back_}) {
         setTabOrder(previous, next);
         previous = next;
     }
+    model_->SetDimmed(DimmedText(palette()));
     UpdateListButtons();
+}
+
+void HomePage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) {
+        model_->SetDimmed(DimmedText(palette()));
+    }
+    QWidget::changeEvent(event);
 }
 
 void HomePage::keyPressEvent(QKeyEvent* event) {
@@ -170,6 +197,11 @@ void HomePage::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void HomePage::SetRemindAtLogin(bool on) {
+    const QSignalBlocker quiet(remindAtLogin_);
+    remindAtLogin_->setChecked(on);
 }
 
 QString HomePage::TodayText() const {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class ListTableModel;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -30,6 +31,9 @@ public:
     QLabel* TodayLine() const { return today_; }
     QPushButton* StartReviewButton() const { return startReview_; }
     QPushButton* BackButton() const { return back_; }
+    QCheckBox* RemindAtLoginBox() const { return remindAtLogin_; }
+    // Shows whether the reminder is on, without asking for a change.
+    void SetRemindAtLogin(bool on);
     QTableView* Lists() const { return lists_; }
     const ListTableModel& ListModel() const { return *model_; }
     QWidget* Examples() const { return examples_; }
@@ -46,9 +50,11 @@ signals:
     void NewListRequested();
     void ImportRequested();
     void BackRequested();
+    void RemindAtLoginToggled(bool on);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowExamples(const QStringList& examples);
@@ -60,6 +66,7 @@ private:
     QPushButton* startReview_;
     QProgressBar* goal_;
     QLabel* streaks_;
+    QCheckBox* remindAtLogin_;
     QTableView* lists_;
     ListTableModel* model_;
     QPushButton* review_;

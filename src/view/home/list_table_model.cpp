@@ -2,16 +2,21 @@
 
 #include "view/board/board_painter.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPalette>
 
 void ListTableModel::SetLists(std::vector<ListStanding> lists) {
     beginResetModel();
     lists_ = std::move(lists);
     endResetModel();
+}
+
+void ListTableModel::SetDimmed(const QColor& colour) {
+    dimmed_ = colour;
+    if (!lists_.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::ForegroundRole});
+    }
 }
 
 int ListTableModel::rowCount(const QModelIndex& parent) const {
@@ -30,7 +35,7 @@ QVariant ListTableModel::data(const QModelIndex& index, int role) const {
     const QString path = QString::fromStdString(list.path);
     if (role == Qt::ForegroundRole && !list.fileExists) {
         // A list whose file is gone stays, dimmed, until it is located.
-        return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+        return dimmed_;
     }
     if (role == Qt::ToolTipRole) {
         return list.fileExists ? path : tr("%1 (the file is gone)").arg(path);

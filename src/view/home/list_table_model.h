@@ -3,6 +3,7 @@
 #include "learning/practice_record.h"
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 #include <vector>
 
@@ -16,6 +17,8 @@ public:
 
     void SetLists(std::vector<ListStanding> lists);
     const ListStanding& At(int row) const { return lists_[static_cast<std::size_t>(row)]; }
+    // The text colour of a list whose file is gone, from the view's palette.
+    void SetDimmed(const QColor& colour);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,4 +27,5 @@ public:
 
 private:
     std::vector<ListStanding> lists_;
+    QColor dimmed_;
 };

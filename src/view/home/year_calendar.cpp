@@ -1,6 +1,7 @@
 #include "view/home/year_calendar.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QToolTip>
@@ -22,7 +23,7 @@ QDate DateOf(Day day) {
 
 YearCalendar::YearCalendar(QWidget* parent) : QWidget(parent) {
     setAccessibleName(tr("A year of practice"));
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     SetDays({}, Day(std::chrono::year(2000) / 1 / 1));
 }
 
@@ -39,6 +40,7 @@ void YearCalendar::SetDays(const std::vector<PracticeDay>& days, Day today) {
             most_ = std::max(most_, day.pairs);
         }
     }
+    current_ = CellCount() - 1;
     emit DaysChanged();
     update();
 }
@@ -100,6 +102,11 @@ void YearCalendar::paintEvent(QPaintEvent*) {
             painter.drawRect(CellRect(cell).adjusted(0, 0, -1, -1));
         }
     }
+    if (hasFocus()) {
+        // Outside the cell, so that its shade still shows.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+        painter.drawRect(CellRect(current_).adjusted(-1, -1, 1, 1));
+    }
     painter.setPen(palette().color(QPalette::WindowText));
     // The month's short name over the week of its first day.
     for (int cell = 0; cell < CellCount(); cell += 7) {
@@ -113,6 +120,46 @@ void YearCalendar::paintEvent(QPaintEvent*) {
         painter.drawText(0, CellRect(weekday).bottom(),
                          QLocale().dayName(weekday + 1, QLocale::ShortFormat));
     }
+}
+
+void YearCalendar::keyPressEvent(QKeyEvent* event) {
+    // A column is a week: up and down go by a day, left and right by a week.
+    int cell = current_;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        --cell;
+        break;
+    case Qt::Key_Down:
+        ++cell;
+        break;
+    case Qt::Key_Left:
+        cell -= 7;
+        break;
+    case Qt::Key_Right:
+        cell += 7;
+        break;
+    case Qt::Key_Home:
+        cell = 0;
+        break;
+    case Qt::Key_End:
+        cell = CellCount() - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    cell = std::clamp(cell, 0, CellCount() - 1);
+    if (cell != current_) {
+        current_ = cell;
+        update();
+        emit CurrentCellChanged(cell);
+    }
+}
+
+void YearCalendar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // A screen reader hears the day the keyboard is on.
+    emit CurrentCellChanged(current_);
 }
 
 bool YearCalendar::event(QEvent* event) {

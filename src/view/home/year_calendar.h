@@ -28,16 +28,22 @@ public:
     // How strongly the cell is shaded, 0 (no practice) to Levels - 1.
     int Level(int cell) const;
     static constexpr int Levels = 5;
+    // The day the keyboard is on: today until the arrow keys move it.
+    int CurrentCell() const { return current_; }
 
     QSize sizeHint() const override;
 
 signals:
     // The cells were replaced: their accessible items go with them.
     void DaysChanged();
+    // The keyboard moved to another day.
+    void CurrentCellChanged(int cell);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     int CellSize() const;
@@ -47,4 +53,5 @@ private:
     // Pairs on each day from first_ to today.
     std::vector<std::int64_t> pairs_;
     std::int64_t most_ = 0;
+    int current_ = 0;
 };

@@ -317,4 +317,22 @@ TEST(CommandLineTest, MessagesAboutTheNamedFileAppearOverTheShownWindow) {
     EXPECT_TRUE(message.contains("gone.txt")) << message.toStdString();
 }
 
+// As the reminder's action starts it: the window opens on Today's Review, here with nothing due.
+TEST(CommandLineTest, ReviewOptionStartsOnTodaysReview) {
+    QSettings().clear();
+    const TempDir data;
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(data.path().string()));
+    CGlossatilesApp app;
+    QString message;
+    AnswerWhenShown<QMessageBox>([&](QMessageBox& box) {
+        message = box.text();
+        box.accept();
+    });
+    app.InitInstance({}, true);
+    qputenv("XDG_DATA_HOME", dataHome);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }));
+    EXPECT_TRUE(message.startsWith("No pairs are due for review.")) << message.toStdString();
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/access/announcer.h"
 #include "app/home/home_control.h"
+#include "app/learning/login_reminder.h"
 #include "frame_fixture.h"
 #include "support/games.h"
 #include "view/home/home_page.h"
@@ -7,6 +8,8 @@
 #include "view/home/year_calendar.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -169,6 +172,79 @@ TEST_F(HomeTest, LocateMovesTheListsProgressToItsNewPlace) {
     EXPECT_EQ(Page().ListModel().At(0).path, moved.toStdString());
     EXPECT_TRUE(Page().ListModel().At(0).fileExists);
     EXPECT_EQ(Cell(0, ListTableModel::Due), "1") << "its progress came along";
+}
+
+TEST_F(HomeTest, RemindMeAtLoginWritesTheAutostartEntryAndTakesItAway) {
+    frame->show();
+    Trigger(CommandId::ViewHome);
+    QCheckBox* remind = Page().RemindAtLoginBox();
+    ASSERT_FALSE(remind->isChecked()) << "off until asked for";
+    for (const bool on : {true, false}) {
+        QTest::keyClick(remind, Qt::Key_Space);
+        EXPECT_EQ(QFile::exists(LoginReminderPath()), on);
+        Trigger(CommandId::ViewHome);
+        EXPECT_EQ(remind->isChecked(), on) << "the page shows what is on the disk";
+    }
+}
+
+TEST_F(HomeTest, AListWhoseFileIsGoneIsDimmedButReadableOnLightAndDarkPalettes) {
+    Played("/gone/verbs.txt", "bbbbbbbbbbbbbbbb", {"manger"}, Today - days(1));
+    Trigger(CommandId::ViewHome);
+    // As dark themes have them: greyed texts close to the background.
+    const struct {
+        QColor base;
+        QColor text;
+        QColor greyed;
+    } palettes[] = {
+        {Qt::white, Qt::black, QColor(190, 190, 190)},
+        {QColor(30, 30, 30), QColor(230, 230, 230), QColor(70, 70, 70)},
+    };
+    for (const auto& [base, text, greyed] : palettes) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::Disabled, QPalette::Text, greyed);
+        palette.setColor(QPalette::PlaceholderText, greyed);
+        Page().setPalette(palette);
+        const QColor dimmed = Page()
+                                  .ListModel()
+                                  .index(0, ListTableModel::Name)
+                                  .data(Qt::ForegroundRole)
+                                  .value<QColor>();
+        const std::string shown = dimmed.name().toStdString();
+        EXPECT_GT(std::abs(dimmed.lightness() - base.lightness()), 80) << shown;
+        EXPECT_GT(std::abs(dimmed.lightness() - text.lightness()), 40) << shown;
+    }
+}
+
+TEST_F(HomeTest, ArrowKeysWalkTheCalendarsDaysAndTheDayFocusedIsNamed) {
+    Played("/v.txt", "aaaaaaaaaaaaaaaa", {"voir"}, Today - days(1));
+    frame->show();
+    Trigger(CommandId::ViewHome);
+    YearCalendar& calendar = *Page().Calendar();
+    calendar.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calendar.hasFocus(); }, 2000));
+    QAccessibleInterface* year = QAccessible::queryAccessibleInterface(&calendar);
+    ASSERT_TRUE(year);
+    const int last = calendar.CellCount() - 1;
+    const struct {
+        Qt::Key key;
+        int cell;
+    } steps[] = {
+        {Qt::Key_Up, last - 1}, {Qt::Key_Left, last - 8}, {Qt::Key_Right, last - 1},
+        {Qt::Key_Down, last},   {Qt::Key_Down, last},     {Qt::Key_Home, 0},
+        {Qt::Key_Up, 0},        {Qt::Key_End, last},      {Qt::Key_Right, last},
+    };
+    for (const auto& [key, cell] : steps) {
+        QTest::keyClick(&calendar, key);
+        EXPECT_EQ(calendar.CurrentCell(), cell) << static_cast<int>(key);
+        QAccessibleInterface* focused = year->focusChild();
+        ASSERT_TRUE(focused);
+        EXPECT_EQ(focused->text(QAccessible::Name), calendar.CellName(cell));
+        EXPECT_TRUE(focused->state().focused);
+    }
+    QTest::keyClick(&calendar, Qt::Key_Up);
+    EXPECT_EQ(year->focusChild()->text(QAccessible::Name), "6 December: 1 pair");
 }
 
 } // namespace

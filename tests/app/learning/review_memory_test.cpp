@@ -1,4 +1,5 @@
 #include "app/learning/review_memory.h"
+#include "app/learning/todays_review.h"
 #include "app/shell/note_bar.h"
 #include "frame_fixture.h"
 #include "learning/sqlite_progress_store.h"
@@ -16,6 +17,7 @@
 #include <QScatterSeries>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <map>
@@ -206,6 +208,8 @@ TEST_F(ReviewMemoryTest, AtStartAFitThatIsDueRunsOnceAndANoteSaysItWasAdopted) {
     QSignalSpy ended(&frame->Memory(), &ReviewMemory::AutomaticFitEnded);
     std::vector<QStringList> notes;
     std::vector<std::optional<KeptFit>> latest;
+    frame->Review().NoteDuePairs();
+    const QString dueBefore = frame->statusBar()->currentMessage();
     for (int start = 1; start <= 2; ++start) {
         frame->Memory().FitIfDue();
         ASSERT_TRUE(ended.count() == start || ended.wait(60000));
@@ -222,6 +226,14 @@ TEST_F(ReviewMemoryTest, AtStartAFitThatIsDueRunsOnceAndANoteSaysItWasAdopted) {
     ASSERT_TRUE(latest[1]);
     EXPECT_EQ(latest[1]->fittedAt, latest[0]->fittedAt);
     EXPECT_NE(SoonerAndLater(), std::pair(0, 0));
+    // The note at start counted by the old schedule; the status line now counts by the new.
+    const std::int64_t due = store->Summary(frame->Learning().Today()).value().dueNow;
+    ASSERT_GT(due, 1);
+    EXPECT_EQ(frame->statusBar()->currentMessage().toStdString(),
+              std::to_string(due) +
+                  " pairs are due for review today: Game > Today's Review (Ctrl+D)");
+    EXPECT_NE(frame->statusBar()->currentMessage().toStdString(), dueBefore.toStdString())
+        << "the fit moved today's count";
 }
 
 TEST(FitOutcome, SaysWhatAFitCameToAndWhichWeightsScheduleNow) {

@@ -14,7 +14,7 @@ namespace {
 
 using Request = GameCommandLine::Request;
 
-TEST(StartUpTest, CommandLineAsksForPlayHelpVersionOrReportsMisuse) {
+TEST(StartUpTest, CommandLineAsksForPlayReviewReminderHelpVersionOrReportsMisuse) {
     const struct {
         QStringList arguments;
         Request request;
@@ -51,6 +51,11 @@ TEST(StartUpTest, CommandLineAsksForPlayHelpVersionOrReportsMisuse) {
          QStringLiteral("glossatiles %1\n").arg(GlossatilesVersion)},
         {{"glossatiles", "--", "-style"}, Request::Play, QDir::current().filePath("-style"), ""},
         {{"glossatiles", "-styles"}, Request::UsageError, "", "glossatiles: "},
+        {{"glossatiles", "--review"}, Request::Play, "", ""},
+        {{"glossatiles", "--remind"}, Request::Remind, "", ""},
+        {{"glossatiles", "--remind", "a.txt"}, Request::UsageError, "", "glossatiles: "},
+        {{"glossatiles", "--review", "a.txt"}, Request::UsageError, "", "glossatiles: "},
+        {{"glossatiles", "--remind", "--review"}, Request::UsageError, "", "glossatiles: "},
     };
     for (const auto& [arguments, request, file, answerStart] : cases) {
         const GameCommandLine parsed = ParseGameCommandLine(arguments);
@@ -58,7 +63,10 @@ TEST(StartUpTest, CommandLineAsksForPlayHelpVersionOrReportsMisuse) {
         EXPECT_EQ(parsed.request, request) << shown;
         EXPECT_EQ(parsed.file, file) << shown;
         EXPECT_EQ(parsed.answer.left(answerStart.size()), answerStart) << shown;
-        EXPECT_EQ(parsed.answer.isEmpty(), request == Request::Play) << shown;
+        EXPECT_EQ(parsed.answer.isEmpty(), request == Request::Play || request == Request::Remind)
+            << shown;
+        EXPECT_EQ(parsed.review, request == Request::Play && arguments.contains("--review"))
+            << shown;
     }
 }
 
