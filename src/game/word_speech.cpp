@@ -68,14 +68,15 @@ void WordSpeech::OnPlayEvent(const PlayEvent& event) {
 }
 
 void WordSpeech::SayWord(const std::string& word, ListSide side) {
-    const std::string& language = side == ListSide::TextA ? languages_.TextA : languages_.TextB;
-    if (enabled_ && !word.empty() && !language.empty()) {
-        SayNow(Sound{{}, Utterance{word, language}});
+    if (std::optional<Sound> words = WordsOf(word, side == ListSide::TextB); enabled_ && words) {
+        SayNow(std::move(words));
     }
 }
 
-bool WordSpeech::Voice(const std::string& line, ListSide side) {
-    std::optional<Sound> sound = SoundOf(line, side == ListSide::TextB, true);
+bool WordSpeech::Voice(const std::string& file, const std::string& word, ListSide side) {
+    std::optional<Sound> sound = !file.empty() && player_ != nullptr
+                                     ? Sound{file, {}}
+                                     : WordsOf(word, side == ListSide::TextB);
     const bool heard = sound.has_value();
     SayNow(std::move(sound));
     return heard;
@@ -102,17 +103,19 @@ void WordSpeech::Interrupt() {
     }
 }
 
-std::optional<WordSpeech::Sound> WordSpeech::SoundOf(const std::string& line, bool textB,
-                                                     bool asked) const {
-    if ((soundsEnabled_ || asked) && player_ != nullptr && findSound_) {
+std::optional<WordSpeech::Sound> WordSpeech::SoundOf(const std::string& line, bool textB) const {
+    if (soundsEnabled_ && player_ != nullptr && findSound_) {
         if (std::optional<std::string> file = findSound_(line)) {
             return Sound{std::move(*file), {}};
         }
     }
-    const std::string& language = textB ? languages_.TextB : languages_.TextA;
     // A picture's file name is no word to say.
-    std::string word = ParseSide(line).text;
-    if (!(enabled_ || asked) || word.empty() || language.empty()) {
+    return enabled_ ? WordsOf(ParseSide(line).text, textB) : std::nullopt;
+}
+
+std::optional<WordSpeech::Sound> WordSpeech::WordsOf(std::string word, bool textB) const {
+    const std::string& language = textB ? languages_.TextB : languages_.TextA;
+    if (word.empty() || language.empty()) {
         return std::nullopt;
     }
     return Sound{{}, Utterance{std::move(word), language}};
@@ -124,7 +127,7 @@ std::optional<WordSpeech::Sound> WordSpeech::SoundOf(std::int32_t pair, bool tex
     }
     const WordPair& words = state_.WordList[static_cast<std::size_t>(pair)];
     const std::optional<std::string>& line = textB ? words.TextB : words.TextA;
-    return line ? SoundOf(*line, textB, false) : std::nullopt;
+    return line ? SoundOf(*line, textB) : std::nullopt;
 }
 
 void WordSpeech::SayNow(std::optional<Sound> sound) {

@@ -37,9 +37,9 @@ public:
     void OnPlayEvent(const PlayEvent& event);
     // Says a word of the given side now, as the typing round does with each right answer.
     void SayWord(const std::string& word, ListSide side);
-    // Plays a side's line now, as a player asks for it: its recording, else its spoken words;
-    // false when it has neither.
-    bool Voice(const std::string& line, ListSide side);
+    // Plays a side now, as a player asks for it, whatever is on: its recording `file`, else its
+    // words; false when it has neither.
+    bool Voice(const std::string& file, const std::string& word, ListSide side);
     // The speaker or the player has finished: the partner of a matched pair comes next.
     void OnSpeakerIdle() { OnIdle(Device::Speaker); }
     void OnPlayerIdle() { OnIdle(Device::Player); }
@@ -54,8 +54,9 @@ private:
 
     void Interrupt();
     void OnIdle(Device device);
-    // How a side's line sounds with what is on; `asked` hears it even when both are off.
-    std::optional<Sound> SoundOf(const std::string& line, bool textB, bool asked) const;
+    std::optional<Sound> SoundOf(const std::string& line, bool textB) const;
+    // The side's words in its language; nullopt without either.
+    std::optional<Sound> WordsOf(std::string word, bool textB) const;
     std::optional<Sound> SoundOf(std::int32_t pair, bool textB) const;
     void SayNow(std::optional<Sound> sound);
 

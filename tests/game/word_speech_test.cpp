@@ -83,8 +83,8 @@ const Step SpeakerIdle = Idle;
 const Step PlayerIdle = [](SpokenBoard& b) { b.speech.OnPlayerIdle(); };
 const Step SoundsOn = [](SpokenBoard& b) { b.speech.SetSoundsEnabled(true); };
 const Step SoundsOff = [](SpokenBoard& b) { b.speech.SetSoundsEnabled(false); };
-Step Listen(const char* line, ListSide side, bool heard) {
-    return [line, side, heard](SpokenBoard& b) { EXPECT_EQ(b.speech.Voice(line, side), heard); };
+Step Listen(const char* file, const char* word, ListSide side, bool heard) {
+    return [=](SpokenBoard& b) { EXPECT_EQ(b.speech.Voice(file, word, side), heard); };
 }
 const Step TranslationsUnknown = [](SpokenBoard& b) { b.speech.SetLanguages({"es_ES", ""}); };
 Step Answer(const char* word, ListSide side) {
@@ -149,9 +149,11 @@ TEST(WordSpeech, PlaysASidesRecordingInPlaceOfItsWordWhenSoundsAreOn) {
          {SoundsOn, Pick(1), Pick(3), SoundsOff, PlayerIdle},
          {"play /lists/a0.ogg", "play /lists/a0.ogg", "stop", "halt"}},
         {"a listening question plays its file, or says its words, with both off",
-         {SpeechOff, Listen("[sound=b1.wav]", ListSide::TextB, true),
-          Listen("hola", ListSide::TextA, true), Listen("[image=x.png]", ListSide::TextA, false)},
-         {"stop", "halt", "play /lists/b1.wav", "halt", "hola/es_ES", "stop", "halt"}},
+         {SpeechOff, Listen("/lists/b1.wav", "", ListSide::TextB, true),
+          Listen("", "hola", ListSide::TextA, true), Listen("", "", ListSide::TextA, false),
+          TranslationsUnknown, Listen("", "dog", ListSide::TextB, false)},
+         {"stop", "halt", "play /lists/b1.wav", "halt", "hola/es_ES", "stop", "halt", "stop",
+          "halt"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
