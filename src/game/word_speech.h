@@ -29,10 +29,10 @@ public:
     // The locale names each side is spoken in; a side without one is not spoken.
     void SetLanguages(ListLanguages languages) { languages_ = std::move(languages); }
     const ListLanguages& Languages() const { return languages_; }
-    // Off also silences what is playing.
+    // What plays the sides' recordings, and which file a side's line may play.
     void SetSounds(SoundPlayer* player, SoundFinder finder);
+    // Off also silences what is playing.
     void SetSoundsEnabled(bool enabled);
-    bool SoundsEnabled() const { return soundsEnabled_; }
 
     void OnPlayEvent(const PlayEvent& event);
     // Says a word of the given side now, as the typing round does with each right answer.
@@ -54,6 +54,7 @@ private:
 
     void Interrupt();
     void OnIdle(Device device);
+    // How a side's line sounds with what is on; nullopt when it stays silent.
     std::optional<Sound> SoundOf(const std::string& line, bool textB) const;
     // The side's words in its language; nullopt without either.
     std::optional<Sound> WordsOf(std::string word, bool textB) const;

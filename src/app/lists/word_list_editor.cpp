@@ -86,7 +86,7 @@ WordListEditor::WordListEditor(const QString& path, const ListReading& reading,
     layout->addLayout(form);
 
     table_->setModel(model_);
-    model_->SetListPath(QFile::encodeName(path_).toStdString());
+    model_->SetListPath(ListFile());
     table_->setIconSize(QSize(32, 32));
     table_->viewport()->setAcceptDrops(true);
     table_->viewport()->installEventFilter(this);
@@ -311,7 +311,7 @@ bool WordListEditor::SaveTo(const QString& path) {
         return false;
     }
     path_ = path;
-    model_->SetListPath(QFile::encodeName(path_).toStdString());
+    model_->SetListPath(ListFile());
     // The file holds the list now, and nothing else.
     notInPlace_.reset();
     undo_.setClean();
@@ -396,6 +396,14 @@ bool WordListEditor::FindNext(const QString& text) {
     return false;
 }
 
+std::string WordListEditor::ListFile() const {
+    return QFile::encodeName(path_).toStdString();
+}
+
+QString WordListEditor::MediaFolder() const {
+    return QFile::decodeName(QByteArray::fromStdString(MediaFolderFor(ListFile())));
+}
+
 bool WordListEditor::ReadyForMedia() {
     if (!path_.isEmpty()) {
         return true;
@@ -446,8 +454,7 @@ bool WordListEditor::InsertMediaFile(const QString& file, const QModelIndex& cel
     if (!ReadyForMedia()) {
         return false;
     }
-    const CopiedMedia copied =
-        CopyIntoListMedia(source, *kind, QFile::encodeName(path_).toStdString());
+    const CopiedMedia copied = CopyIntoListMedia(source, *kind, ListFile());
     if (copied.problem == MediaCopyProblem::NotUsable) {
         prompter_->ShowMessage(
             this, *kind == MediaKind::Picture
@@ -460,9 +467,8 @@ bool WordListEditor::InsertMediaFile(const QString& file, const QModelIndex& cel
         return false;
     }
     if (copied.problem) {
-        prompter_->ShowMessage(this, tr("%1 could not be copied into %2.")
-                                         .arg(name, QString::fromStdString(MediaFolderFor(
-                                                        QFile::encodeName(path_).toStdString()))));
+        prompter_->ShowMessage(this,
+                               tr("%1 could not be copied into %2.").arg(name, MediaFolder()));
         return false;
     }
     PutMediaReference(cell, *kind, copied.reference);
@@ -474,12 +480,10 @@ void WordListEditor::InsertPastedPicture(const QImage& image) {
     if (image.isNull() || !ReadyForMedia()) {
         return;
     }
-    const std::optional<ListMediaFile> target =
-        NewListMediaFile(QFile::encodeName(path_).toStdString(), "pasted.png");
-    if (!target || !image.save(QString::fromStdString(target->path), "PNG")) {
-        prompter_->ShowMessage(this, tr("The pasted picture could not be saved in %1.")
-                                         .arg(QString::fromStdString(MediaFolderFor(
-                                             QFile::encodeName(path_).toStdString()))));
+    const std::optional<ListMediaFile> target = NewListMediaFile(ListFile(), "pasted.png");
+    if (!target || !image.save(QFile::decodeName(QByteArray::fromStdString(target->path)), "PNG")) {
+        prompter_->ShowMessage(
+            this, tr("The pasted picture could not be saved in %1.").arg(MediaFolder()));
         return;
     }
     PutMediaReference(cell, MediaKind::Picture, target->reference);

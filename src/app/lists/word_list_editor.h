@@ -44,11 +44,6 @@ public:
     bool SaveAs();
     // Finds the next cell after the current one that holds `text`; false when none does.
     bool FindNext(const QString& text);
-    // Copies a picture or a sound into the list's media folder and names it in `cell`'s side,
-    // as a chosen or dropped file; `kind` nullopt takes the file's own. False, after saying
-    // why, when it is not.
-    bool InsertMediaFile(const QString& file, const QModelIndex& cell,
-                         std::optional<MediaKind> kind = std::nullopt);
 
 signals:
     // The list was saved and is to be dealt at once.
@@ -73,11 +68,19 @@ private:
     void PasteRows();
     void MoveCurrentRow(int by);
     void ShowFind();
+    // The list's file as the core names files, and the folder its media are copied into.
+    std::string ListFile() const;
+    QString MediaFolder() const;
     // Media are kept beside the list's file: a new list is saved first. False when it is not.
     bool ReadyForMedia();
     // The word or translation cell that takes a picture or a sound: the current one.
     QModelIndex MediaCell() const;
     void InsertChosenMedia(MediaKind kind);
+    // Copies a picture or a sound into the list's media folder and names it in `cell`'s side,
+    // as a chosen or dropped file; `kind` nullopt takes the file's own. False, after saying
+    // why, when it is not.
+    bool InsertMediaFile(const QString& file, const QModelIndex& cell,
+                         std::optional<MediaKind> kind = std::nullopt);
     void InsertPastedPicture(const QImage& image);
     void PutMediaReference(const QModelIndex& cell, MediaKind kind, const std::string& reference);
 

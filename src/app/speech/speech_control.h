@@ -28,6 +28,7 @@ public:
 
     // Plays the sides' recordings through `player` from now on, as tests do to hear them.
     void UseSoundPlayer(std::unique_ptr<SoundPlayer> player);
+
 public slots:
     // Plays a side as the player asks for it: its recording `file`, else its words, starting
     // the engine for them.
