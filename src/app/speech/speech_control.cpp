@@ -126,8 +126,12 @@ void SpeechControl::UseSoundPlayer(std::unique_ptr<SoundPlayer> player) {
 }
 
 void SpeechControl::Listen(const std::string& file, const std::string& word, ListSide side) {
-    if (file.empty()) {
+    waitingWord_.reset();
+    // The first question of a round may come before the engine: it is said once there.
+    if (file.empty() && !engineStarted_) {
+        waitingWord_.emplace(word, side);
         StartEngine();
+        return;
     }
     speech_.Voice(file, word, side);
 }
@@ -151,10 +155,15 @@ void SpeechControl::StartEngine() {
 
 void SpeechControl::OnEngineStarted() {
     engineStarted_ = true;
+    if (waitingWord_) {
+        speech_.Voice({}, waitingWord_->first, waitingWord_->second);
+        waitingWord_.reset();
+    }
 }
 
 // Tools > Languages… stays: it also names the sides of an exported list.
 void SpeechControl::OnEngineUnavailable(const QString& reason) {
+    waitingWord_.reset();
     speakWords_.setEnabled(false);
     speakWords_.setStatusTip(tr("Speech is off: %1").arg(reason));
     speakWords_.setChecked(false);

@@ -7,8 +7,10 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
 
 class GameInPlay;
 class QAction;
@@ -58,6 +60,8 @@ private:
     QAction& languages_;
     QtSpeaker speaker_;
     std::unique_ptr<SoundPlayer> player_;
+    // A word to say once the engine it waits for has started.
+    std::optional<std::pair<std::string, ListSide>> waitingWord_;
     // The list Play Sounds was last set for.
     std::string soundsList_;
     WordSpeech speech_;
