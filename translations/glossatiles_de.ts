@@ -449,6 +449,10 @@ Zeit: %5</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Listen and type</source>
+        <translation>Hören und tippen</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>
@@ -660,6 +664,14 @@ Zeit: %4</translation>
     <message>
         <source>Counted as right</source>
         <translation>Als richtig gezählt</translation>
+    </message>
+    <message>
+        <source>&amp;Listen again</source>
+        <translation>Noch einmal &amp;hören</translation>
+    </message>
+    <message>
+        <source>Type what you hear:</source>
+        <translation>Tippen Sie, was Sie hören:</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1238,16 @@ Ergebnisse der Klasse</translation>
 Home</source>
         <translation>Zeigt, was heute fällig ist, Ihre Listen und Ihre Übung
 Startseite</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>Aufnahmen a&amp;bspielen</translation>
+    </message>
+    <message>
+        <source>Plays the recording of each picked tile that has one.
+Play Sounds</source>
+        <translation>Spielt die Aufnahme jedes gewählten Steins ab, der eine hat.
+Aufnahmen abspielen</translation>
     </message>
 </context>
 <context>
@@ -3191,6 +3213,54 @@ Die Paare jedes beendeten Spiels werden zur Wiederholung eingeplant.</translatio
 The list is not saved until this is corrected.</source>
         <translation>Zeile %1: %2
 Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>Insert Sound</source>
+        <translation>Aufnahme einfügen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.webp)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.gif *.webp)</translation>
+    </message>
+    <message>
+        <source>Sounds (*.ogg *.oga *.mp3 *.wav *.flac)</source>
+        <translation>Aufnahmen (*.ogg *.oga *.mp3 *.wav *.flac)</translation>
+    </message>
+    <message>
+        <source>Insert Pictur&amp;e...</source>
+        <translation>Bil&amp;d einfügen...</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Sound...</source>
+        <translation>&amp;Aufnahme einfügen...</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds are kept in a folder beside the list&apos;s file, so a new list is saved first.</source>
+        <translation>Bilder und Aufnahmen liegen in einem Ordner neben der Datei der Liste, daher wird eine neue Liste zuerst gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a picture nor a recording that the game can use.</source>
+        <translation>%1 ist weder ein Bild noch eine Aufnahme, die das Spiel verwenden kann.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the game can show: a PNG, JPEG, GIF or WebP file of at most 20 MB.</source>
+        <translation>%1 ist kein Bild, das das Spiel zeigen kann: eine PNG-, JPEG-, GIF- oder WebP-Datei von höchstens 20 MB.</translation>
+    </message>
+    <message>
+        <source>%1 is not a recording the game can play: an Ogg, MP3, WAV or FLAC file of at most 20 MB.</source>
+        <translation>%1 ist keine Aufnahme, die das Spiel abspielen kann: eine Ogg-, MP3-, WAV- oder FLAC-Datei von höchstens 20 MB.</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 konnte nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The pasted picture could not be saved in %1.</source>
+        <translation>Das eingefügte Bild konnte nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

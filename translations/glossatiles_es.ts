@@ -449,6 +449,10 @@ Tiempo: %5</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Listen and type</source>
+        <translation>Escuchar y escribir</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>
@@ -660,6 +664,14 @@ Tiempo: %4</translation>
     <message>
         <source>Counted as right</source>
         <translation>Contado como correcto</translation>
+    </message>
+    <message>
+        <source>&amp;Listen again</source>
+        <translation>&amp;Escuchar de nuevo</translation>
+    </message>
+    <message>
+        <source>Type what you hear:</source>
+        <translation>Escriba lo que oye:</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1238,16 @@ Resultados de la clase</translation>
 Home</source>
         <translation>Muestra lo que toca hoy, sus listas y su práctica
 Inicio</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>&amp;Reproducir grabaciones</translation>
+    </message>
+    <message>
+        <source>Plays the recording of each picked tile that has one.
+Play Sounds</source>
+        <translation>Reproduce la grabación de cada ficha elegida que tenga una.
+Reproducir grabaciones</translation>
     </message>
 </context>
 <context>
@@ -3191,6 +3213,54 @@ Los pares de cada partida que termines se programan para repasar.</translation>
 The list is not saved until this is corrected.</source>
         <translation>Fila %1: %2
 La lista no se guarda hasta que esto se corrija.</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insertar imagen</translation>
+    </message>
+    <message>
+        <source>Insert Sound</source>
+        <translation>Insertar sonido</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.webp)</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.gif *.webp)</translation>
+    </message>
+    <message>
+        <source>Sounds (*.ogg *.oga *.mp3 *.wav *.flac)</source>
+        <translation>Sonidos (*.ogg *.oga *.mp3 *.wav *.flac)</translation>
+    </message>
+    <message>
+        <source>Insert Pictur&amp;e...</source>
+        <translation>Insertar ima&amp;gen...</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Sound...</source>
+        <translation>Insertar &amp;sonido...</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds are kept in a folder beside the list&apos;s file, so a new list is saved first.</source>
+        <translation>Las imágenes y los sonidos se guardan en una carpeta junto al archivo de la lista, así que una lista nueva se guarda primero.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a picture nor a recording that the game can use.</source>
+        <translation>%1 no es ni una imagen ni una grabación que el juego pueda usar.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the game can show: a PNG, JPEG, GIF or WebP file of at most 20 MB.</source>
+        <translation>%1 no es una imagen que el juego pueda mostrar: un archivo PNG, JPEG, GIF o WebP de 20 MB como máximo.</translation>
+    </message>
+    <message>
+        <source>%1 is not a recording the game can play: an Ogg, MP3, WAV or FLAC file of at most 20 MB.</source>
+        <translation>%1 no es una grabación que el juego pueda reproducir: un archivo Ogg, MP3, WAV o FLAC de 20 MB como máximo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 no se pudo copiar en %2.</translation>
+    </message>
+    <message>
+        <source>The pasted picture could not be saved in %1.</source>
+        <translation>La imagen pegada no se pudo guardar en %1.</translation>
     </message>
 </context>
 <context>

@@ -449,6 +449,10 @@ Temps : %5</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Listen and type</source>
+        <translation>Écouter et taper</translation>
+    </message>
 </context>
 <context>
     <name>CProgressDlg</name>
@@ -660,6 +664,14 @@ Temps : %4</translation>
     <message>
         <source>Counted as right</source>
         <translation>Compté comme juste</translation>
+    </message>
+    <message>
+        <source>&amp;Listen again</source>
+        <translation>Réé&amp;couter</translation>
+    </message>
+    <message>
+        <source>Type what you hear:</source>
+        <translation>Tapez ce que vous entendez :</translation>
     </message>
 </context>
 <context>
@@ -1226,6 +1238,16 @@ Résultats de la classe</translation>
 Home</source>
         <translation>Montre ce qui est à réviser aujourd&apos;hui, vos listes et votre pratique
 Accueil</translation>
+    </message>
+    <message>
+        <source>&amp;Play Sounds</source>
+        <translation>Lire les &amp;enregistrements</translation>
+    </message>
+    <message>
+        <source>Plays the recording of each picked tile that has one.
+Play Sounds</source>
+        <translation>Lit l’enregistrement de chaque tuile choisie qui en a un.
+Lire les enregistrements</translation>
     </message>
 </context>
 <context>
@@ -3191,6 +3213,54 @@ Les paires de chaque partie terminée sont programmées pour une révision.</tra
 The list is not saved until this is corrected.</source>
         <translation>Ligne %1 : %2
 La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</translation>
+    </message>
+    <message>
+        <source>Insert Picture</source>
+        <translation>Insérer une image</translation>
+    </message>
+    <message>
+        <source>Insert Sound</source>
+        <translation>Insérer un son</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.gif *.webp)</source>
+        <translation>Images (*.png *.jpg *.jpeg *.gif *.webp)</translation>
+    </message>
+    <message>
+        <source>Sounds (*.ogg *.oga *.mp3 *.wav *.flac)</source>
+        <translation>Sons (*.ogg *.oga *.mp3 *.wav *.flac)</translation>
+    </message>
+    <message>
+        <source>Insert Pictur&amp;e...</source>
+        <translation>Insérer une imag&amp;e...</translation>
+    </message>
+    <message>
+        <source>Insert &amp;Sound...</source>
+        <translation>Insérer un so&amp;n...</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds are kept in a folder beside the list&apos;s file, so a new list is saved first.</source>
+        <translation>Les images et les sons sont rangés dans un dossier à côté du fichier de la liste : une nouvelle liste est donc d’abord enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 is neither a picture nor a recording that the game can use.</source>
+        <translation>%1 n’est ni une image ni un enregistrement que le jeu peut utiliser.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture the game can show: a PNG, JPEG, GIF or WebP file of at most 20 MB.</source>
+        <translation>%1 n’est pas une image que le jeu peut afficher : un fichier PNG, JPEG, GIF ou WebP de 20 Mo au plus.</translation>
+    </message>
+    <message>
+        <source>%1 is not a recording the game can play: an Ogg, MP3, WAV or FLAC file of at most 20 MB.</source>
+        <translation>%1 n’est pas un enregistrement que le jeu peut lire : un fichier Ogg, MP3, WAV ou FLAC de 20 Mo au plus.</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied into %2.</source>
+        <translation>%1 n’a pas pu être copié dans %2.</translation>
+    </message>
+    <message>
+        <source>The pasted picture could not be saved in %1.</source>
+        <translation>L’image collée n’a pas pu être enregistrée dans %1.</translation>
     </message>
 </context>
 <context>

@@ -54,14 +54,53 @@ private:
 
 } // namespace
 
-std::string MediaNames::Free(const std::string& wanted) {
+namespace {
+
+// `wanted` made safe, then numbered until `take` accepts it.
+template <typename Take> std::string FreeName(const std::string& wanted, Take take) {
     const std::string safe = SafeMediaName(wanted).value_or("media");
     const fs::path path(safe);
     std::string name = safe;
-    for (int n = 2; !taken_.insert(name).second; ++n) {
+    for (int n = 2; !take(name); ++n) {
         name = path.stem().string() + "-" + std::to_string(n) + path.extension().string();
     }
     return name;
+}
+
+} // namespace
+
+std::string MediaNames::Free(const std::string& wanted) {
+    return FreeName(wanted, [this](const std::string& name) { return taken_.insert(name).second; });
+}
+
+std::optional<ListMediaFile> NewListMediaFile(std::string_view listPath,
+                                              const std::string& wanted) {
+    const fs::path folder = MediaFolderFor(listPath);
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (error || !fs::is_directory(folder, error)) {
+        return std::nullopt;
+    }
+    const std::string name = FreeName(wanted, [&folder](const std::string& candidate) {
+        std::error_code unused;
+        return !fs::exists(fs::symlink_status(folder / candidate, unused));
+    });
+    return ListMediaFile{(folder / name).string(), folder.filename().string() + "/" + name};
+}
+
+CopiedMedia CopyIntoListMedia(const std::string& source, MediaKind kind,
+                              std::string_view listPath) {
+    if (!IsMediaFileOfKind(source, kind)) {
+        return {{}, MediaCopyProblem::NotUsable};
+    }
+    const std::optional<ListMediaFile> target =
+        NewListMediaFile(listPath, fs::path(source).filename().string());
+    std::error_code error;
+    // Never over a file: a name taken since it was chosen fails the copy.
+    if (!target || !fs::copy_file(source, target->path, fs::copy_options::none, error)) {
+        return {{}, MediaCopyProblem::NotCopied};
+    }
+    return {target->reference, std::nullopt};
 }
 
 std::string MediaFolderFor(std::string_view outputPath) {

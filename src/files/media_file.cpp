@@ -109,14 +109,15 @@ std::optional<std::string> AllowedMediaPath(std::string_view reference, std::str
     return std::nullopt;
 }
 
+bool IsMediaFileOfKind(const std::string& path, MediaKind kind) {
+    const std::optional<std::string> head = RegularFileHead(path);
+    return head && MediaKindOf(*head) == kind;
+}
+
 std::optional<std::string> UsableMediaPath(std::string_view reference, MediaKind kind,
                                            std::string_view listPath) {
     std::optional<std::string> path = AllowedMediaPath(reference, listPath);
-    if (!path) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> head = RegularFileHead(*path);
-    return head && MediaKindOf(*head) == kind ? path : std::nullopt;
+    return path && IsMediaFileOfKind(*path, kind) ? path : std::nullopt;
 }
 
 MediaCounts CountMedia(const WordPairList& pairs, std::string_view listPath) {

@@ -26,6 +26,10 @@ std::optional<MediaKind> MediaKindOf(std::string_view head);
 // not there.
 std::optional<std::string> AllowedMediaPath(std::string_view reference, std::string_view listPath);
 
+// Whether the file at `path`, wherever it is, is a regular file (no device, no FIFO) of at
+// most MaxMediaBytes whose first bytes are of a known format of that kind.
+bool IsMediaFileOfKind(const std::string& path, MediaKind kind);
+
 // The file when it is also usable as `kind`: a regular file (no device, no FIFO) of at most
 // MaxMediaBytes whose first bytes are of a known format of that kind.
 std::optional<std::string> UsableMediaPath(std::string_view reference, MediaKind kind,

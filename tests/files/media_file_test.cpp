@@ -106,3 +106,56 @@ TEST(MediaFile, HostileReferencesAreCountedMissingAndNeverCopiedOnExport) {
 }
 
 } // namespace
+
+namespace {
+
+// A file chosen in the editor lands in the list's own media folder, under a name no file there
+// has yet; only a usable file of the asked kind is copied.
+TEST(MediaFile, AnInsertedFileIsCopiedBesideTheListUnderANameOfItsOwn) {
+    const MediaFolder folder;
+    const fs::path media = folder.dir.path() / "list/animals_media";
+    const auto source = [&folder](const char* name) {
+        return (folder.dir.path() / "list" / name).string();
+    };
+    const struct {
+        std::string source;
+        MediaKind kind;
+        std::string reference;
+        std::optional<MediaCopyProblem> problem;
+    } cases[] = {
+        {source("red.png"), MediaKind::Picture, "animals_media/red.png", std::nullopt},
+        {source("red.png"), MediaKind::Picture, "animals_media/red-2.png", std::nullopt},
+        {source("sub/blue.png"), MediaKind::Picture, "animals_media/blue.png", std::nullopt},
+        {folder.outside, MediaKind::Picture, "animals_media/outside.png", std::nullopt},
+        {source("hund.ogg"), MediaKind::Sound, "animals_media/hund.ogg", std::nullopt},
+        {source("hund.ogg"), MediaKind::Picture, "", MediaCopyProblem::NotUsable},
+        {source("fake.png"), MediaKind::Picture, "", MediaCopyProblem::NotUsable},
+        {source("huge.png"), MediaKind::Picture, "", MediaCopyProblem::NotUsable},
+        {source("fifo.png"), MediaKind::Picture, "", MediaCopyProblem::NotUsable},
+        {source("missing.png"), MediaKind::Picture, "", MediaCopyProblem::NotUsable},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        const CopiedMedia copied = CopyIntoListMedia(c.source, c.kind, folder.list);
+        EXPECT_EQ(copied.reference, c.reference);
+        EXPECT_EQ(copied.problem, c.problem);
+        if (!c.problem) {
+            EXPECT_EQ(UsableMediaPath(copied.reference, c.kind, folder.list),
+                      fs::canonical(folder.dir.path() / "list" / c.reference).string());
+        }
+    }
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(media)) {
+        names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::set<std::string>(
+                         {"red.png", "red-2.png", "blue.png", "outside.png", "hund.ogg"}));
+    // A folder that cannot be made (a file has its name) copies nothing.
+    const std::string blocked = folder.dir.Write("list/blocked_media", "");
+    const CopiedMedia refused =
+        CopyIntoListMedia(source("red.png"), MediaKind::Picture, source("blocked.txt"));
+    EXPECT_EQ(refused.problem, MediaCopyProblem::NotCopied);
+    EXPECT_EQ(fs::file_size(blocked), 0u);
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "game/peek.h"
 #include "game/word_speech.h"
 #include "support/games.h"
+#include "words/side_line.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,17 @@ public:
     void Say(const Utterance& u) override { calls.push_back(u.text + "/" + u.language); }
     void Stop() override { calls.push_back("stop"); }
     std::vector<std::string> calls;
+};
+
+// Records into the speaker's list, so that a case reads both in the order they happened.
+class RecordingPlayer : public SoundPlayer {
+public:
+    explicit RecordingPlayer(std::vector<std::string>& calls) : calls_(calls) {}
+    void Play(const std::string& file) override { calls_.push_back("play " + file); }
+    void Stop() override { calls_.push_back("halt"); }
+
+private:
+    std::vector<std::string>& calls_;
 };
 
 // Row 4 of one level: pair 0 shows a0 at column 1 and b0 at column 3, pair 1 shows b1 at
@@ -37,6 +49,23 @@ struct SpokenBoard : PlayBoard {
     WordSpeech speech{state, speaker};
 };
 
+// The same board, where a0 and b1 have recordings and b0 refers to one that cannot be played.
+struct SoundBoard : SpokenBoard {
+    SoundBoard() {
+        state.WordList[0] = WordPair{"a0 [sound=a0.ogg]", "b0 [sound=gone.ogg]"};
+        state.WordList[1].TextB = "[sound=b1.wav]";
+        speech.SetSounds(&player, [](const std::string& line) -> std::optional<std::string> {
+            const std::string file = ParseSide(line).sound;
+            if (file.empty() || file == "gone.ogg") {
+                return std::nullopt;
+            }
+            return "/lists/" + file;
+        });
+        speaker.calls.clear();
+    }
+    RecordingPlayer player{speaker.calls};
+};
+
 using Step = std::function<void(SpokenBoard&)>;
 Step Pick(int column) {
     return [column](SpokenBoard& b) { b.PressAt(column, 4); };
@@ -50,6 +79,13 @@ Step Peek(int column) {
 const Step Idle = [](SpokenBoard& b) { b.speech.OnSpeakerIdle(); };
 const Step SpeechOff = [](SpokenBoard& b) { b.speech.SetEnabled(false); };
 // The translations' language is not known: they are not said, in any language.
+const Step SpeakerIdle = Idle;
+const Step PlayerIdle = [](SpokenBoard& b) { b.speech.OnPlayerIdle(); };
+const Step SoundsOn = [](SpokenBoard& b) { b.speech.SetSoundsEnabled(true); };
+const Step SoundsOff = [](SpokenBoard& b) { b.speech.SetSoundsEnabled(false); };
+Step Listen(const char* file, const char* word, ListSide side, bool heard) {
+    return [=](SpokenBoard& b) { EXPECT_EQ(b.speech.Voice(file, word, side), heard); };
+}
 const Step TranslationsUnknown = [](SpokenBoard& b) { b.speech.SetLanguages({"es_ES", ""}); };
 Step Answer(const char* word, ListSide side) {
     return [word, side](SpokenBoard& b) { b.speech.SayWord(word, side); };
@@ -88,6 +124,40 @@ TEST(WordSpeech, SaysEachWordInItsSidesLanguageAtTheRightMoment) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SpokenBoard board;
+        for (const Step& step : c.steps) {
+            board.Play(step);
+        }
+        EXPECT_EQ(board.speaker.calls, c.said);
+    }
+}
+
+TEST(WordSpeech, PlaysASidesRecordingInPlaceOfItsWordWhenSoundsAreOn) {
+    const Case cases[] = {
+        {"sounds off, speech on: the words only", {Pick(1)}, {"a0/es_ES"}},
+        {"a pick plays its file", {SoundsOn, Pick(1)}, {"play /lists/a0.ogg"}},
+        {"a side without a usable file is spoken", {SoundsOn, Pick(3)}, {"b0/en_GB"}},
+        {"a match plays the first file, then speaks its partner once the player is done",
+         {SoundsOn, Pick(1), Pick(3), SpeakerIdle, PlayerIdle, PlayerIdle},
+         {"play /lists/a0.ogg", "play /lists/a0.ogg", "b0/en_GB"}},
+        {"the partner's file follows the end of the first side's speech",
+         {SoundsOn, Pick(4), Pick(2), PlayerIdle, SpeakerIdle},
+         {"a1/es_ES", "a1/es_ES", "play /lists/b1.wav"}},
+        {"a file stops the speech still going, and speech the file",
+         {SoundsOn, Pick(2), Pick(2), Pick(4), Pick(4), Pick(2)},
+         {"play /lists/b1.wav", "halt", "a1/es_ES", "stop", "play /lists/b1.wav"}},
+        {"sounds off silences the player and forgets the partner",
+         {SoundsOn, Pick(1), Pick(3), SoundsOff, PlayerIdle},
+         {"play /lists/a0.ogg", "play /lists/a0.ogg", "stop", "halt"}},
+        {"a listening question plays its file, or says its words, with both off",
+         {SpeechOff, Listen("/lists/b1.wav", "", ListSide::TextB, true),
+          Listen("", "hola", ListSide::TextA, true), Listen("", "", ListSide::TextA, false),
+          TranslationsUnknown, Listen("", "dog", ListSide::TextB, false)},
+         {"stop", "halt", "play /lists/b1.wav", "halt", "hola/es_ES", "stop", "halt", "stop",
+          "halt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SoundBoard board;
         for (const Step& step : c.steps) {
             board.Play(step);
         }

@@ -44,6 +44,7 @@ inline constexpr int TodaysReview = 32805;
 inline constexpr int HelpHowToPlay = 32806;
 inline constexpr int SpeakWords = 32790;
 inline constexpr int Languages = 32791;
+inline constexpr int PlaySounds = 32880;
 inline constexpr int DealClearableBoards = 32840;
 inline constexpr int NewWordList = 32820;
 inline constexpr int EditWordList = 32821;

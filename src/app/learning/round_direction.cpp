@@ -15,7 +15,7 @@ QString DirectionKey(const char* round, const std::string& listPath) {
 RoundDirection SavedDirection(const char* round, const std::string& listPath) {
     const int saved = QSettings().value(DirectionKey(round, listPath), 0).toInt();
     const bool known = saved >= static_cast<int>(RoundDirection::Forward) &&
-                       saved <= static_cast<int>(RoundDirection::Mixed);
+                       saved <= static_cast<int>(RoundDirection::Listen);
     return known ? static_cast<RoundDirection>(saved) : RoundDirection::Forward;
 }
 

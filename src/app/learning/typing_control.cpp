@@ -18,11 +18,11 @@ constexpr const char* Round = "Typing";
 TypingControl::TypingControl(GameInPlay& game) : QObject(&game), game_(game) {}
 
 void TypingControl::OnTypeTheWords() {
-    Run(TypingPairsOf(game_.State().WordList));
+    Run(TypingPairsOf(game_.State().WordList, game_.State().ListPath));
 }
 
 void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
-    std::vector<TypingPair> all = TypingPairsOf(game_.State().WordList);
+    std::vector<TypingPair> all = TypingPairsOf(game_.State().WordList, game_.State().ListPath);
     std::erase_if(all, [&pairs](const TypingPair& pair) {
         return std::find(pairs.begin(), pairs.end(), pair.index) == pairs.end();
     });
@@ -45,6 +45,10 @@ void TypingControl::Run(std::vector<TypingPair> pairs) {
                 emit RightAnswerShown(word, textA ? ListSide::TextA : ListSide::TextB);
             });
     connect(&dialog, &CTypingRoundDlg::Spoken, this, &TypingControl::Spoken);
+    connect(&dialog, &CTypingRoundDlg::ListenAsked, this,
+            [this](const std::string& file, const std::string& word, bool textA) {
+                emit ListenAsked(file, word, textA ? ListSide::TextA : ListSide::TextB);
+            });
     connect(&dialog, &CTypingRoundDlg::DirectionChosen, this,
             [listPath](RoundDirection chosen) { KeepDirection(Round, listPath, chosen); });
     dialog.exec();

@@ -26,6 +26,8 @@ public slots:
 signals:
     // A right answer is shown: a word of the list in play, from its `side`, to be spoken.
     void RightAnswerShown(const std::string& word, ListSide side);
+    // A listening question plays this side: its recording `file`, else its `word`.
+    void ListenAsked(const std::string& file, const std::string& word, ListSide side);
     // What a screen reader is to say of the round.
     void Spoken(const QString& text);
     // The round has ended, by its last answer or by Escape, and its window has closed.

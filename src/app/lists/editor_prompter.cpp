@@ -3,6 +3,7 @@
 #include "app/base/qt_prompter.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,4 +29,17 @@ bool QtEditorPrompter::AskSaveAsNewFile(QWidget* parent, const QString& reason) 
 
 void QtEditorPrompter::ShowMessage(QWidget* parent, const QString& text) {
     QtPrompter().ShowMessage(parent, text);
+}
+
+QString QtEditorPrompter::ChooseMediaFile(QWidget* parent, MediaKind kind) {
+    const bool picture = kind == MediaKind::Picture;
+    return QFileDialog::getOpenFileName(
+        parent,
+        picture ? QCoreApplication::translate("WordListEditor", "Insert Picture")
+                : QCoreApplication::translate("WordListEditor", "Insert Sound"),
+        QString(),
+        picture ? QCoreApplication::translate("WordListEditor",
+                                              "Pictures (*.png *.jpg *.jpeg *.gif *.webp)")
+                : QCoreApplication::translate("WordListEditor",
+                                              "Sounds (*.ogg *.oga *.mp3 *.wav *.flac)"));
 }

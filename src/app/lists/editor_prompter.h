@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/base/prompter.h"
+#include "files/media_file.h"
 
 #include <QString>
 
@@ -18,6 +19,8 @@ public:
     // True to choose one.
     virtual bool AskSaveAsNewFile(QWidget* parent, const QString& reason) = 0;
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A picture or a sound to put into a cell, or an empty text when the user cancels.
+    virtual QString ChooseMediaFile(QWidget* parent, MediaKind kind) = 0;
 };
 
 class QtEditorPrompter : public EditorPrompter {
@@ -26,4 +29,5 @@ public:
     SaveChoice AskSaveChanges(QWidget* parent) override;
     bool AskSaveAsNewFile(QWidget* parent, const QString& reason) override;
     void ShowMessage(QWidget* parent, const QString& text) override;
+    QString ChooseMediaFile(QWidget* parent, MediaKind kind) override;
 };

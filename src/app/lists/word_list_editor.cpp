@@ -3,16 +3,19 @@
 #include "app/lists/editor_prompter.h"
 #include "files/edited_list.h"
 #include "files/language_names.h"
+#include "files/media_export.h"
 #include "files/utf8_text.h"
 #include "view/board/message_text.h"
 #include "view/dialogs/word_list_model.h"
 #include "view/dialogs/word_table.h"
 #include "words/script_language.h"
+#include "words/side_line.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -20,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QUndoCommand>
 #include <QVBoxLayout>
 
@@ -82,6 +86,10 @@ WordListEditor::WordListEditor(const QString& path, const ListReading& reading,
     layout->addLayout(form);
 
     table_->setModel(model_);
+    model_->SetListPath(ListFile());
+    table_->setIconSize(QSize(32, 32));
+    table_->viewport()->setAcceptDrops(true);
+    table_->viewport()->installEventFilter(this);
     table_->setAccessibleName(tr("Word pairs"));
     table_->setAccessibleDescription(
         tr("Type a word, Tab for its translation, Enter for the next row."));
@@ -177,6 +185,10 @@ void WordListEditor::CreateActions() {
            [this] { MoveCurrentRow(-1); }},
           {"moveDown", tr("Move Row Do&wn"), QKeySequence(tr("Alt+Down")),
            [this] { MoveCurrentRow(1); }},
+          {"insertPicture", tr("Insert Pictur&e..."), QKeySequence(),
+           [this] { InsertChosenMedia(MediaKind::Picture); }},
+          {"insertSound", tr("Insert &Sound..."), QKeySequence(),
+           [this] { InsertChosenMedia(MediaKind::Sound); }},
           {"find", tr("&Find..."), QKeySequence::Find, [this] { ShowFind(); }},
           {"sortWords", tr("S&ort by Word"), QKeySequence(),
            [this] { model_->sort(WordListModel::WordColumn, Qt::AscendingOrder); }},
@@ -299,6 +311,7 @@ bool WordListEditor::SaveTo(const QString& path) {
         return false;
     }
     path_ = path;
+    model_->SetListPath(ListFile());
     // The file holds the list now, and nothing else.
     notInPlace_.reset();
     undo_.setClean();
@@ -334,6 +347,12 @@ void WordListEditor::CopyRows() {
 }
 
 void WordListEditor::PasteRows() {
+    // A picture copied from another program goes into the current cell.
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    if (copied != nullptr && copied->hasImage() && !copied->hasText()) {
+        InsertPastedPicture(qvariant_cast<QImage>(copied->imageData()));
+        return;
+    }
     const int at = SelectedRows().first;
     const int pasted = model_->PasteRows(at, QApplication::clipboard()->text());
     if (pasted > 0) {
@@ -375,4 +394,129 @@ bool WordListEditor::FindNext(const QString& text) {
         }
     }
     return false;
+}
+
+std::string WordListEditor::ListFile() const {
+    return QFile::encodeName(path_).toStdString();
+}
+
+QString WordListEditor::MediaFolder() const {
+    return QFile::decodeName(QByteArray::fromStdString(MediaFolderFor(ListFile())));
+}
+
+bool WordListEditor::ReadyForMedia() {
+    if (!path_.isEmpty()) {
+        return true;
+    }
+    return prompter_->AskSaveAsNewFile(
+               this, tr("Pictures and sounds are kept in a folder beside the list's file, so a "
+                        "new list is saved first.")) &&
+           SaveAs();
+}
+
+QModelIndex WordListEditor::MediaCell() const {
+    const QModelIndex current = table_->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    const int column = current.column() == WordListModel::TranslationColumn
+                           ? WordListModel::TranslationColumn
+                           : WordListModel::WordColumn;
+    return model_->index(row, column);
+}
+
+void WordListEditor::InsertChosenMedia(MediaKind kind) {
+    const QModelIndex cell = MediaCell();
+    if (!ReadyForMedia()) {
+        return;
+    }
+    const QString file = prompter_->ChooseMediaFile(this, kind);
+    if (!file.isEmpty()) {
+        InsertMediaFile(file, cell, kind);
+    }
+}
+
+bool WordListEditor::InsertMediaFile(const QString& file, const QModelIndex& cell,
+                                     std::optional<MediaKind> kind) {
+    const std::string source = QFile::encodeName(file).toStdString();
+    if (!kind) {
+        for (const MediaKind each : {MediaKind::Picture, MediaKind::Sound}) {
+            if (IsMediaFileOfKind(source, each)) {
+                kind = each;
+            }
+        }
+    }
+    const QString name = QFileInfo(file).fileName();
+    if (!kind) {
+        prompter_->ShowMessage(this, tr("%1 is neither a picture nor a recording that the game "
+                                        "can use.")
+                                         .arg(name));
+        return false;
+    }
+    if (!ReadyForMedia()) {
+        return false;
+    }
+    const CopiedMedia copied = CopyIntoListMedia(source, *kind, ListFile());
+    if (copied.problem == MediaCopyProblem::NotUsable) {
+        prompter_->ShowMessage(
+            this, *kind == MediaKind::Picture
+                      ? tr("%1 is not a picture the game can show: a PNG, JPEG, GIF or WebP "
+                           "file of at most 20 MB.")
+                            .arg(name)
+                      : tr("%1 is not a recording the game can play: an Ogg, MP3, WAV or FLAC "
+                           "file of at most 20 MB.")
+                            .arg(name));
+        return false;
+    }
+    if (copied.problem) {
+        prompter_->ShowMessage(this,
+                               tr("%1 could not be copied into %2.").arg(name, MediaFolder()));
+        return false;
+    }
+    PutMediaReference(cell, *kind, copied.reference);
+    return true;
+}
+
+void WordListEditor::InsertPastedPicture(const QImage& image) {
+    const QModelIndex cell = MediaCell();
+    if (image.isNull() || !ReadyForMedia()) {
+        return;
+    }
+    const std::optional<ListMediaFile> target = NewListMediaFile(ListFile(), "pasted.png");
+    if (!target || !image.save(QFile::decodeName(QByteArray::fromStdString(target->path)), "PNG")) {
+        prompter_->ShowMessage(
+            this, tr("The pasted picture could not be saved in %1.").arg(MediaFolder()));
+        return;
+    }
+    PutMediaReference(cell, MediaKind::Picture, target->reference);
+}
+
+void WordListEditor::PutMediaReference(const QModelIndex& cell, MediaKind kind,
+                                       const std::string& reference) {
+    SideParts parts = ParseSide(cell.data(Qt::EditRole).toString().toStdString());
+    (kind == MediaKind::Picture ? parts.image : parts.sound) = reference;
+    model_->setData(cell, QString::fromStdString(SideLine(parts)), Qt::EditRole);
+    table_->setCurrentIndex(cell);
+}
+
+bool WordListEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != table_->viewport()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (drag->mimeData()->hasUrls()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QList<QUrl> urls = drop->mimeData()->urls();
+        if (!urls.isEmpty() && urls.front().isLocalFile()) {
+            drop->acceptProposedAction();
+            const QModelIndex at = table_->indexAt(drop->position().toPoint());
+            table_->setCurrentIndex(at.isValid() ? at : table_->currentIndex());
+            InsertMediaFile(urls.front().toLocalFile(), MediaCell());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

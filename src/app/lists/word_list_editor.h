@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/media_file.h"
 #include "words/list_languages.h"
 #include "words/list_reading.h"
 #include "words/message.h"
@@ -50,6 +51,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped on the table.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateActions();
@@ -65,6 +68,21 @@ private:
     void PasteRows();
     void MoveCurrentRow(int by);
     void ShowFind();
+    // The list's file as the core names files, and the folder its media are copied into.
+    std::string ListFile() const;
+    QString MediaFolder() const;
+    // Media are kept beside the list's file: a new list is saved first. False when it is not.
+    bool ReadyForMedia();
+    // The word or translation cell that takes a picture or a sound: the current one.
+    QModelIndex MediaCell() const;
+    void InsertChosenMedia(MediaKind kind);
+    // Copies a picture or a sound into the list's media folder and names it in `cell`'s side,
+    // as a chosen or dropped file; `kind` nullopt takes the file's own. False, after saying
+    // why, when it is not.
+    bool InsertMediaFile(const QString& file, const QModelIndex& cell,
+                         std::optional<MediaKind> kind = std::nullopt);
+    void InsertPastedPicture(const QImage& image);
+    void PutMediaReference(const QModelIndex& cell, MediaKind kind, const std::string& reference);
 
     QUndoStack undo_;
     WordListModel* model_;

@@ -119,6 +119,10 @@ constexpr std::array commands{
             ""},
     Command{SpeakWords, QT_TRANSLATE_NOOP("Command", "Speak &Words"),
             QT_TRANSLATE_NOOP("Command", "Speaks the word of each picked tile.\nSpeak Words"), ""},
+    Command{PlaySounds, QT_TRANSLATE_NOOP("Command", "&Play Sounds"),
+            QT_TRANSLATE_NOOP("Command", "Plays the recording of each picked tile that has "
+                                         "one.\nPlay Sounds"),
+            ""},
     Command{Languages, QT_TRANSLATE_NOOP("Command", "&Languages..."),
             QT_TRANSLATE_NOOP(
                 "Command", "Chooses the language each side of the list is spoken in.\nLanguages"),
@@ -175,7 +179,7 @@ constexpr std::array fileMenu{FileNew,          FileOpen,       FileImport,     
 constexpr std::array editMenu{EditUndo, EditRedo, Separator, EditCut, EditCopy, EditPaste};
 constexpr std::array viewMenu{ViewHome,  Separator, ViewToolbar,   ViewStatusBar, Separator,
                               LevelDown, LevelUp,   ShowAllLevels, Separator,     ZoomIn,
-                              ZoomOut,   ZoomToFit, Separator,     SpeakWords};
+                              ZoomOut,   ZoomToFit, Separator,     SpeakWords,    PlaySounds};
 constexpr std::array gameMenu{NewGame,   NewGame3,     DealClearableBoards, TodaysReview,
                               Separator, Hint,         AutoRemovePair,      FastAutoFinish,
                               Separator, TypeTheWords, Flashcards,          ChooseTheWord};

@@ -124,7 +124,8 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     CreateToolBar();
     CreateStatusBar();
     RouteCommands();
-    speech_ = new SpeechControl(*game_, *Action(SpeakWords), *Action(Languages));
+    speech_ =
+        new SpeechControl(*game_, *Action(SpeakWords), *Action(PlaySounds), *Action(Languages));
     connect(game_, &GameInPlay::PlayEventOccurred, learning_, &GameLearning::OnPlayEvent);
     BindOpeningDeal(*Action(DealClearableBoards), *game_);
     teacher_ = new TeacherCommands(*game_, *Action(FileNew), *Action(NewWordList),
@@ -143,6 +144,7 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     connect(learning_, &GameLearning::TypePairsRequested, typing_, &TypingControl::TypePairs);
     connect(typing_, &TypingControl::RoundEnded, learning_, &GameLearning::RecordRound);
     connect(typing_, &TypingControl::RightAnswerShown, speech_, &SpeechControl::SayWord);
+    connect(typing_, &TypingControl::ListenAsked, speech_, &SpeechControl::Listen);
     connect(typing_, &TypingControl::Spoken, this, &Announce);
     practice_ = new PracticeControl(*game_, *learning_);
     connect(Action(Flashcards), &QAction::triggered, practice_, &PracticeControl::OnFlashcards);

@@ -3,14 +3,19 @@
 #include "app/base/game_in_play.h"
 #include "app/base/language_choices.h"
 #include "app/speech/speech_languages.h"
+#include "files/media_file.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "view/dialogs/languages_dlg.h"
 #include "words/side_language.h"
+#include "words/side_line.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QSettings>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -54,12 +59,36 @@ QStringList EveryLanguage() {
     return names;
 }
 
+// The file a side's line may play, resolved against the folder of the list in play.
+std::optional<std::string> SoundFile(const std::string& line, const std::string& listPath) {
+    const std::string reference = ParseSide(line).sound;
+    if (reference.empty()) {
+        return std::nullopt;
+    }
+    return UsableMediaPath(reference, MediaKind::Sound, listPath);
+}
+
+bool HasSounds(const GameState& state) {
+    return std::any_of(state.WordList.begin(), state.WordList.end(),
+                       [&state](const WordPair& pair) {
+                           return (pair.TextA && SoundFile(*pair.TextA, state.ListPath)) ||
+                                  (pair.TextB && SoundFile(*pair.TextB, state.ListPath));
+                       });
+}
+
 } // namespace
 
-SpeechControl::SpeechControl(GameInPlay& game, QAction& speakWords, QAction& languages)
-    : QObject(&game), game_(game), speakWords_(speakWords), languages_(languages),
-      speech_(game.State(), speaker_) {
+SpeechControl::SpeechControl(GameInPlay& game, QAction& speakWords, QAction& playSounds,
+                             QAction& languages)
+    : QObject(&game), game_(game), speakWords_(speakWords), playSounds_(playSounds),
+      languages_(languages), speech_(game.State(), speaker_) {
     speakWords_.setCheckable(true);
+    playSounds_.setCheckable(true);
+    auto player = std::make_unique<QtSoundPlayer>();
+    connect(player.get(), &QtSoundPlayer::Finished, this, &SpeechControl::OnSoundPlayed);
+    UseSoundPlayer(std::move(player));
+    connect(&playSounds_, &QAction::toggled, this,
+            [this](bool on) { speech_.SetSoundsEnabled(on); });
     connect(&speaker_, &QtSpeaker::Started, this, &SpeechControl::OnEngineStarted);
     connect(&speaker_, &QtSpeaker::Unavailable, this, &SpeechControl::OnEngineUnavailable);
     connect(&speaker_, &QtSpeaker::Failed, this, &SpeechControl::OnEngineFailed);
@@ -88,6 +117,34 @@ SpeechControl::SpeechControl(GameInPlay& game, QAction& speakWords, QAction& lan
     speakWords_.setChecked(QSettings().value(SpeakWordsKey, false).toBool());
 }
 
+void SpeechControl::UseSoundPlayer(std::unique_ptr<SoundPlayer> player) {
+    // The one played so far is stopped before it goes.
+    speech_.SetSounds(player.get(), [this](const std::string& line) {
+        return SoundFile(line, game_.State().ListPath);
+    });
+    player_ = std::move(player);
+}
+
+void SpeechControl::Listen(const std::string& file, const std::string& word, ListSide side) {
+    waitingWord_.reset();
+    // The first question of a round may come before the engine: it is said once there.
+    if (file.empty() && !engineStarted_) {
+        waitingWord_.emplace(word, side);
+        StartEngine();
+        return;
+    }
+    speech_.Voice(file, word, side);
+}
+
+void SpeechControl::UpdatePlaySounds() {
+    const GameState& state = game_.State();
+    if (state.ListPath == soundsList_) {
+        return;
+    }
+    soundsList_ = state.ListPath;
+    playSounds_.setChecked(HasSounds(state));
+}
+
 void SpeechControl::StartEngine() {
     if (engineStarting_) {
         return;
@@ -98,10 +155,15 @@ void SpeechControl::StartEngine() {
 
 void SpeechControl::OnEngineStarted() {
     engineStarted_ = true;
+    if (waitingWord_) {
+        speech_.Voice({}, waitingWord_->first, waitingWord_->second);
+        waitingWord_.reset();
+    }
 }
 
 // Tools > Languages… stays: it also names the sides of an exported list.
 void SpeechControl::OnEngineUnavailable(const QString& reason) {
+    waitingWord_.reset();
     speakWords_.setEnabled(false);
     speakWords_.setStatusTip(tr("Speech is off: %1").arg(reason));
     speakWords_.setChecked(false);
@@ -118,6 +180,7 @@ void SpeechControl::OnEngineFailed(const QString& reason) {
 void SpeechControl::OnPlayEvent(const PlayEvent& event) {
     if (event.kind == PlayEventKind::GameStarted) {
         UpdateLanguages();
+        UpdatePlaySounds();
     }
     speech_.OnPlayEvent(event);
 }

@@ -33,12 +33,15 @@ bool RoundKey(int key) {
 
 } // namespace
 
-QComboBox* CreateDirectionBox(RoundDirection current, QWidget* parent) {
+QComboBox* CreateDirectionBox(RoundDirection current, QWidget* parent, bool listen) {
     auto* box = new QComboBox(parent);
     box->addItem(CPracticeDlg::tr("Word → translation"), static_cast<int>(RoundDirection::Forward));
     box->addItem(CPracticeDlg::tr("Translation → word"),
                  static_cast<int>(RoundDirection::Backward));
     box->addItem(CPracticeDlg::tr("Mixed"), static_cast<int>(RoundDirection::Mixed));
+    if (listen) {
+        box->addItem(CPracticeDlg::tr("Listen and type"), static_cast<int>(RoundDirection::Listen));
+    }
     box->setCurrentIndex(std::max(0, box->findData(static_cast<int>(current))));
     return box;
 }

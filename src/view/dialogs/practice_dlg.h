@@ -12,8 +12,8 @@ class QPushButton;
 class QVBoxLayout;
 class RandomSource;
 
-// The list of directions a round's window offers, on `current`.
-QComboBox* CreateDirectionBox(RoundDirection current, QWidget* parent);
+// The list of directions a round's window offers, on `current`; `listen` offers dictation too.
+QComboBox* CreateDirectionBox(RoundDirection current, QWidget* parent, bool listen = false);
 
 // The letter after the single & of a label, lower case; "" without one.
 QString MnemonicOf(const QString& label);

@@ -56,7 +56,7 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
     auto* layout = new QVBoxLayout(this);
 
     auto* form = new QFormLayout;
-    direction_ = CreateDirectionBox(round_.Direction(), this);
+    direction_ = CreateDirectionBox(round_.Direction(), this, true);
     form->addRow(tr("&Direction:"), direction_);
     layout->addLayout(form);
 
@@ -86,12 +86,16 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
     layout->addStretch();
 
     auto* buttons = new QDialogButtonBox(this);
+    listen_ = buttons->addButton(tr("&Listen again"), QDialogButtonBox::ActionRole);
+    // Its click must not take the Enter of the answer line.
+    listen_->setAutoDefault(false);
     go_ = buttons->addButton(tr("Check"), QDialogButtonBox::ActionRole);
     overrule_ = buttons->addButton(tr("&I was right"), QDialogButtonBox::ActionRole);
     overrule_->setVisible(false);
     close_ = buttons->addButton(tr("End Round"), QDialogButtonBox::RejectRole);
     go_->setDefault(true);
     connect(overrule_, &QPushButton::clicked, this, &CTypingRoundDlg::Overrule);
+    connect(listen_, &QPushButton::clicked, this, &CTypingRoundDlg::Listen);
     // Enter goes to the default button from the answer line and from the direction list.
     connect(go_, &QPushButton::clicked, this, &CTypingRoundDlg::OnEnter);
     connect(close_, &QPushButton::clicked, this, &CTypingRoundDlg::reject);
@@ -112,8 +116,10 @@ void CTypingRoundDlg::Ask() {
     progress_->setText(tr("%1 of %2").arg(progress.question).arg(progress.questions));
     overrule_->setVisible(false);
     const QString word = Text(round_.Shown());
-    prompt_->setText(round_.ShowsTextA() ? tr("Type the translation of:")
-                                         : tr("Type the word for:"));
+    prompt_->setText(round_.Listens()      ? tr("Type what you hear:")
+                     : round_.ShowsTextA() ? tr("Type the translation of:")
+                                           : tr("Type the word for:"));
+    listen_->setVisible(round_.Listens());
     word_->setFont(CreateWordFont(WordHeight, ShapingFor(word)));
     word_->setText(word);
     answer_->clear();
@@ -124,6 +130,14 @@ void CTypingRoundDlg::Ask() {
     const QString question = QStringLiteral("%1 %2").arg(prompt_->text(), word);
     answer_->setAccessibleDescription(question);
     emit Spoken(question);
+    Listen();
+}
+
+void CTypingRoundDlg::Listen() {
+    if (round_.Listens() && !round_.Over()) {
+        emit ListenAsked(round_.HeardSound(), round_.Expected(), !round_.ShowsTextA());
+        answer_->setFocus();
+    }
 }
 
 void CTypingRoundDlg::OnEnter() {
@@ -178,8 +192,8 @@ void CTypingRoundDlg::ShowSummary() {
                              .arg(summary.rightAfterRetry)
                              .arg(summary.wrong)
                              .arg(Text(Duration(summary.seconds)));
-    for (QWidget* question :
-         std::initializer_list<QWidget*>{progress_, prompt_, word_, answer_, go_, overrule_}) {
+    for (QWidget* question : std::initializer_list<QWidget*>{progress_, prompt_, word_, answer_,
+                                                             go_, overrule_, listen_}) {
         question->setVisible(false);
     }
     direction_->setEnabled(false);

@@ -28,11 +28,16 @@ public:
     QLabel* ProgressLabel() const { return progress_; }
     // "I was right", offered after a Wrong.
     QPushButton* OverruleButton() const { return overrule_; }
+    // Plays the question again while the round listens.
+    QPushButton* ListenButton() const { return listen_; }
 
 signals:
     // After each answer: the right answer, of side TextA or TextB, for speech.
     void RightAnswerShown(const std::string& word, bool textA);
     void DirectionChosen(RoundDirection direction);
+    // While the round listens, the side to hear: its recording `file` ("" for none), else its
+    // `word`, of side TextA or TextB.
+    void ListenAsked(const std::string& file, const std::string& word, bool textA);
     // What a screen reader should say now: the word asked, the verdict with the right answer,
     // the summary. The first word is asked before anyone listens; the answer line, which has
     // the focus when the window opens, carries it in its description.
@@ -46,6 +51,7 @@ private:
     void OnEnter();
     void Check();
     void Overrule();
+    void Listen();
     void ShowSummary();
     void ChooseDirection(int index);
 
@@ -60,6 +66,7 @@ private:
     QLabel* summary_;
     QPushButton* go_;
     QPushButton* overrule_;
+    QPushButton* listen_;
     QPushButton* close_;
     bool showingVerdict_ = false;
 };

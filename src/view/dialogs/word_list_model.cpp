@@ -1,10 +1,16 @@
 #include "view/dialogs/word_list_model.h"
 
+#include "files/media_file.h"
 #include "files/utf8_text.h"
+#include "words/side_line.h"
 
+#include <QApplication>
 #include <QBrush>
 #include <QCollator>
 #include <QCoreApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QStyle>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -48,6 +54,20 @@ private:
     int count_;
     WordPairList rows_;
 };
+
+constexpr int ThumbnailSize = 32;
+
+// The picture scaled down as it is read; a null image for a file that cannot be, or whose
+// header claims more pixels than a picture of a word list has.
+QImage SmallPicture(const QString& file) {
+    QImageReader reader(file);
+    const QSize size = reader.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > qint64(16) << 20) {
+        return {};
+    }
+    reader.setScaledSize(size.scaled(ThumbnailSize, ThumbnailSize, Qt::KeepAspectRatio));
+    return reader.read();
+}
 
 } // namespace
 
@@ -99,6 +119,50 @@ void WordListModel::SetLanguageNames(const QString& words, const QString& transl
     emit headerDataChanged(Qt::Horizontal, WordColumn, TranslationColumn);
 }
 
+void WordListModel::SetListPath(const std::string& path) {
+    listPath_ = path;
+    thumbnails_.clear();
+    if (PairCount() > 0) {
+        emit dataChanged(index(0, WordColumn), index(PairCount() - 1, TranslationColumn),
+                         {Qt::DecorationRole});
+    }
+}
+
+QPixmap WordListModel::Thumbnail(const std::string& line) const {
+    if (line.find('[') == std::string::npos) {
+        return {};
+    }
+    const SideParts parts = ParseSide(line);
+    const std::optional<std::string> picture =
+        parts.image.empty() ? std::nullopt
+                            : UsableMediaPath(parts.image, MediaKind::Picture, listPath_);
+    const bool sound =
+        !parts.sound.empty() && UsableMediaPath(parts.sound, MediaKind::Sound, listPath_);
+    const QString key =
+        QString::fromStdString(picture.value_or("")) + (sound ? QStringLiteral("|s") : QString());
+    if (const auto known = thumbnails_.constFind(key); known != thumbnails_.constEnd()) {
+        return *known;
+    }
+    const QImage image = picture ? SmallPicture(QString::fromStdString(*picture)) : QImage();
+    QPixmap thumbnail;
+    if (!image.isNull() || sound) {
+        thumbnail = QPixmap(ThumbnailSize, ThumbnailSize);
+        thumbnail.fill(Qt::transparent);
+        QPainter painter(&thumbnail);
+        painter.drawImage((ThumbnailSize - image.width()) / 2, (ThumbnailSize - image.height()) / 2,
+                          image);
+        // The speaker mark takes the corner when there is a picture too.
+        if (sound) {
+            const int mark = image.isNull() ? ThumbnailSize : ThumbnailSize / 2;
+            QApplication::style()
+                ->standardIcon(QStyle::SP_MediaVolume)
+                .paint(&painter, ThumbnailSize - mark, ThumbnailSize - mark, mark, mark);
+        }
+    }
+    thumbnails_.insert(key, thumbnail);
+    return thumbnail;
+}
+
 int WordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : PairCount() + 1;
 }
@@ -125,6 +189,12 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
         return Text(Side(rows_[static_cast<std::size_t>(row)], index.column()));
     case Qt::ToolTipRole:
         return findings ? QVariant(FindingsText(findings)) : QVariant();
+    case Qt::DecorationRole: {
+        const std::optional<std::string>& line =
+            Side(rows_[static_cast<std::size_t>(row)], index.column());
+        const QPixmap thumbnail = line ? Thumbnail(*line) : QPixmap();
+        return thumbnail.isNull() ? QVariant() : QVariant(thumbnail);
+    }
     case Qt::BackgroundRole:
         if (findings & BlockingFindings) {
             return QBrush(QColor(255, 205, 205));

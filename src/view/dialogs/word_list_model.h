@@ -4,6 +4,8 @@
 #include "words/word_pair.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QPixmap>
 
 class QUndoStack;
 
@@ -24,6 +26,8 @@ public:
     // The rows with findings that keep the list from being saved.
     int BlockedRows() const;
     void SetLanguageNames(const QString& words, const QString& translations);
+    // The list's file, against whose folder the cells' pictures and sounds are found.
+    void SetListPath(const std::string& path);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -54,12 +58,17 @@ signals:
 private:
     void Replace(int at, int count, WordPairList rows, const QString& what);
     int PairCount() const { return static_cast<int>(rows_.size()); }
+    // A small picture of the side's picture, marked when it has a sound; null without either.
+    QPixmap Thumbnail(const std::string& line) const;
 
     QUndoStack& undo_;
     WordPairList rows_;
     std::vector<RowFindings> findings_;
     QString wordsHeader_;
     QString translationsHeader_;
+    std::string listPath_;
+    // Decoded once a file.
+    mutable QHash<QString, QPixmap> thumbnails_;
 };
 
 // What the checks note at a row, as a sentence per finding.

@@ -1,6 +1,7 @@
 #include "app/lists/editor_prompter.h"
 #include "app/lists/teacher_commands.h"
 #include "app/lists/word_list_editor.h"
+#include "files/media_file.h"
 #include "files/open_file.h"
 #include "frame_fixture.h"
 #include "modal_answer.h"
@@ -14,6 +15,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -33,6 +35,7 @@ struct EditorAnswers {
     std::deque<SaveChoice> choices;
     // Answers to "Save as a new file?"; No once they run out.
     std::deque<bool> newFiles;
+    std::deque<QString> media;
 };
 
 class TestEditorPrompter : public EditorPrompter {
@@ -52,6 +55,10 @@ public:
         return NextAnswer(answers_->newFiles, false);
     }
     void ShowMessage(QWidget*, const QString& text) override { answers_->asked << text; }
+    QString ChooseMediaFile(QWidget*, MediaKind kind) override {
+        answers_->asked << (kind == MediaKind::Picture ? "picture" : "sound");
+        return NextAnswer(answers_->media, QString());
+    }
 
 private:
     std::shared_ptr<EditorAnswers> answers_;
@@ -464,6 +471,99 @@ TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
     EXPECT_TRUE(previewed);
     // As wide as the PDF's that the command line writes.
     EXPECT_EQ(margins, QMarginsF(15, 15, 15, 15));
+}
+
+// A picture and a sound go into a cell through Edit's items, a dropped file and a pasted picture:
+// each is copied beside the list under a name of its own, named in the cell's line, shown as a
+// thumbnail, and the list saved with them opens with them.
+TEST_F(WordListEditorTest, InsertedMediaAreCopiedBesideTheListShownAndSavedWithIt) {
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    std::filesystem::create_directories(files.path() / "elsewhere");
+    ASSERT_TRUE(red.save(QString::fromStdString(Path("elsewhere/cat.png")), "PNG"));
+    files.Write("elsewhere/cat.ogg", std::string("OggS\0\x02", 6));
+    files.Write("elsewhere/notes.png", "not a picture");
+    Open(QString::fromStdString(files.Write("animals.txt", "Animals\nKatze\ncat\nHund\ndog\n")));
+    Trigger(CommandId::EditWordList);
+    WordListEditor& editor = Editor();
+    WordListModel& model = editor.Model();
+    const auto insert = [&](int row, int column, const char* action, const char* file) {
+        editor.Table().setCurrentIndex(model.index(row, column));
+        answers->media.push_back(QString::fromStdString(Path(file)));
+        editor.ActionNamed(action)->trigger();
+    };
+    insert(0, 0, "insertPicture", "elsewhere/cat.png");
+    insert(0, 1, "insertSound", "elsewhere/cat.ogg");
+    insert(1, 0, "insertPicture", "elsewhere/cat.png");
+    insert(1, 1, "insertPicture", "elsewhere/notes.png");
+    insert(1, 1, "insertSound", "elsewhere/cat.png");
+    EXPECT_EQ(Rows(editor),
+              "Katze [image=animals_media/cat.png]=cat [sound=animals_media/cat.ogg]; "
+              "Hund [image=animals_media/cat-2.png]=dog");
+    ASSERT_EQ(answers->asked.size(), 7);
+    EXPECT_TRUE(answers->asked[4].startsWith("notes.png is not a picture"))
+        << answers->asked[4].toStdString();
+    EXPECT_TRUE(answers->asked[6].startsWith("cat.png is not a recording"))
+        << answers->asked[6].toStdString();
+    EXPECT_EQ(ReadBytes(Path("animals_media/cat-2.png")), ReadBytes(Path("elsewhere/cat.png")));
+
+    // A dropped file takes the cell it lands on, by its kind.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(QString::fromStdString(Path("elsewhere/cat.ogg")))});
+    const QPoint onCell = editor.Table().visualRect(model.index(1, 1)).center();
+    // As a real drag does, the table is entered first: a drop only follows an accepted entry.
+    QDragEnterEvent enter(onCell, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor.Table().viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(onCell, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(editor.Table().viewport(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    // A picture copied in another program is pasted as a PNG file.
+    QImage blue(8, 8, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QApplication::clipboard()->setImage(blue);
+    editor.Table().setCurrentIndex(model.index(1, 1));
+    editor.ActionNamed("pasteRows")->trigger();
+    EXPECT_EQ(model.Pairs()[1].TextB,
+              "dog [image=animals_media/pasted.png] [sound=animals_media/cat-2.ogg]");
+    EXPECT_EQ(QImage(QString::fromStdString(Path("animals_media/pasted.png"))).pixel(4, 4),
+              QColor(Qt::blue).rgb());
+
+    // The red picture's thumbnail, a speaker's for a sound alone, nothing for plain words.
+    const QPixmap thumbnail = model.index(0, 0).data(Qt::DecorationRole).value<QPixmap>();
+    ASSERT_FALSE(thumbnail.isNull());
+    EXPECT_EQ(thumbnail.toImage().pixel(16, 16), QColor(Qt::red).rgb());
+    EXPECT_FALSE(model.index(0, 1).data(Qt::DecorationRole).value<QPixmap>().isNull());
+    EXPECT_FALSE(model.index(2, 0).data(Qt::DecorationRole).isValid());
+
+    ASSERT_TRUE(editor.Save());
+    GameState state;
+    RecordingHost host;
+    ASSERT_EQ(OpenFileAtPath(state, host, Path("animals.txt")), OpenResult::Dealt);
+    const MediaCounts counts = CountMedia(state.WordList, Path("animals.txt"));
+    EXPECT_EQ(counts.pictures, 3);
+    EXPECT_EQ(counts.sounds, 2);
+    EXPECT_EQ(counts.missing, 0);
+}
+
+// Media are kept beside the list's file: a new list is saved first, or gets none.
+TEST_F(WordListEditorTest, ANewListIsSavedBeforeItTakesAPicture) {
+    QImage red(4, 4, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(Path("red.png")), "PNG"));
+    WordListEditor& editor = NewEditor();
+    answers->media = {QString::fromStdString(Path("red.png"))};
+    editor.ActionNamed("insertPicture")->trigger();
+    EXPECT_EQ(answers->asked.size(), 1);
+    EXPECT_TRUE(answers->asked[0].startsWith("Pictures and sounds are kept in a folder"));
+    EXPECT_EQ(Rows(editor), "");
+    answers->newFiles = {true};
+    answers->paths = {QString::fromStdString(Path("colours.txt"))};
+    editor.ActionNamed("insertPicture")->trigger();
+    EXPECT_EQ(answers->asked.mid(1), QStringList({answers->asked[0], "save as", "picture"}));
+    EXPECT_EQ(editor.Path(), QString::fromStdString(Path("colours.txt")));
+    EXPECT_EQ(Rows(editor), "[image=colours_media/red.png]=");
+    EXPECT_TRUE(std::filesystem::exists(Path("colours_media/red.png")));
 }
 
 } // namespace

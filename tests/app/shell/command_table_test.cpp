@@ -57,6 +57,7 @@ const std::vector<std::tuple<QString, QString, int>> ExpectedItems{
     {"&View", "&Fit to Window\tCtrl+0", 32803},
     {"&View", "", 0},
     {"&View", "Speak &Words", 32790},
+    {"&View", "&Play Sounds", 32880},
     {"&Game", "New Game", 32773},
     {"&Game", "New Game3", 32778},
     {"&Game", "Deal Boards That Can Be Cleared", 32840},

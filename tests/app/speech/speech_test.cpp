@@ -3,7 +3,9 @@
 #include "app/speech/speech_control.h"
 #include "app/speech/speech_languages.h"
 #include "frame_fixture.h"
+#include "modal_answer.h"
 #include "view/dialogs/languages_dlg.h"
+#include "view/dialogs/typing_round_dlg.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -33,6 +35,30 @@ protected:
         return QTest::qWaitFor(
             [this] { return frame->Speech().EngineStarted() || !SpeakWords().isEnabled(); }, 15000);
     }
+    // Starts the stand-in speech server, where the next window's engine finds it.
+    bool StartStandIn(QProcess& server) {
+        server.start(
+            "python3",
+            {QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../scripts/ssip-standin"), socket, log});
+        if (!server.waitForStarted() ||
+            !QTest::qWaitFor([this] { return QFile::exists(socket); }, 5000)) {
+            return false;
+        }
+        qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+        return true;
+    }
+    // Waits until the stand-in has been asked to say `line`, and gives all it was told.
+    bool HeardAtLast(const QString& line, QStringList& lines) const {
+        QFile recorded(log);
+        return QTest::qWaitFor(
+            [&] {
+                recorded.open(QIODevice::ReadOnly);
+                lines = QString::fromUtf8(recorded.readAll()).split('\n');
+                recorded.close();
+                return lines.contains(line);
+            },
+            10000);
+    }
     // The board column on level 1 (row 4) of the tile showing one side of a pair.
     int ColumnOf(int pair, int side) {
         for (int cell = 0; cell < 5; ++cell) {
@@ -42,6 +68,9 @@ protected:
         }
         return 0;
     }
+    const QString socket = QString::fromStdString((files.path() / "ssip.sock").string());
+    const QString log = QString::fromStdString((files.path() / "ssip.log").string());
+    const QByteArray noServer = qgetenv("SPEECHD_ADDRESS");
 };
 
 TEST(SpeechLanguages, ListLanguagesMapToLocalesAndTheChoiceKeepsItsOrder) {
@@ -168,15 +197,8 @@ TEST_F(SpeechTest, WithoutASpeechServerSpeakWordsIsDisabledSaysWhyAndPlayGoesOn)
 // The real engine, talking SSIP to a stand-in server that records instead of speaking. A side
 // whose language is in doubt is asked for once and kept silent until it is chosen.
 TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInTheChosenEnglish) {
-    const QString socket = QString::fromStdString((files.path() / "ssip.sock").string());
-    const QString log = QString::fromStdString((files.path() / "ssip.log").string());
     QProcess server;
-    server.start("python3", {QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../scripts/ssip-standin"),
-                             socket, log});
-    ASSERT_TRUE(server.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 5000));
-    const QByteArray noServer = qgetenv("SPEECHD_ADDRESS");
-    qputenv("SPEECHD_ADDRESS", "unix_socket:" + socket.toUtf8());
+    ASSERT_TRUE(StartStandIn(server));
     // The match ends the game: its summary must not wait for a click.
     MakeFrame();
     EXPECT_FALSE(SpeakWords().isChecked()); // off on a first start
@@ -208,16 +230,8 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInThe
 
     Click(ColumnOf(0, 0), 4);
     Click(ColumnOf(0, 1), 4);
-    QFile recorded(log);
     QStringList lines;
-    const bool heard = QTest::qWaitFor(
-        [&] {
-            recorded.open(QIODevice::ReadOnly);
-            lines = QString::fromUtf8(recorded.readAll()).split('\n');
-            recorded.close();
-            return lines.contains("SPEAK the boy");
-        },
-        10000);
+    const bool heard = HeardAtLast("SPEAK the boy", lines);
     server.kill();
     server.waitForFinished();
     ASSERT_TRUE(heard) << lines.join('\n').toStdString();
@@ -239,6 +253,31 @@ TEST_F(SpeechTest, APickedSpanishWordReachesTheServerInSpanishAndItsPartnerInThe
     // its partner.
     EXPECT_EQ(lines.filter(QRegularExpression("^SPEAK ")),
               QStringList({"SPEAK el niño", "SPEAK el niño", "SPEAK the boy"}));
+}
+
+// A listening round on a list without recordings speaks each word, the first one too, which is
+// asked before the engine has started.
+TEST_F(SpeechTest, AListeningRoundSpeaksItsFirstWordOnceTheEngineHasStarted) {
+    QProcess server;
+    ASSERT_TRUE(StartStandIn(server));
+    MakeFrame();
+    Open(QString::fromStdString(files.Write("spanish.txt", "Spanish\nel niño\nthe boy\n")));
+    QStringList lines;
+    bool heard = false;
+    AnswerWhenShown<CTypingRoundDlg>([&](CTypingRoundDlg& dialog) {
+        const int listen =
+            dialog.DirectionBox()->findData(static_cast<int>(RoundDirection::Listen));
+        dialog.DirectionBox()->setCurrentIndex(listen);
+        emit dialog.DirectionBox()->activated(listen);
+        heard = HeardAtLast("SPEAK el niño", lines);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    Trigger(CommandId::TypeTheWords);
+    qputenv("SPEECHD_ADDRESS", noServer);
+    server.kill();
+    server.waitForFinished();
+    EXPECT_TRUE(heard) << lines.join('\n').toStdString();
 }
 
 } // namespace
