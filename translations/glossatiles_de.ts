@@ -35,6 +35,10 @@
         <source>Board</source>
         <translation>Spielbrett</translation>
     </message>
+    <message>
+        <source>picture: %1</source>
+        <translation>Bild: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

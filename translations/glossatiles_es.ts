@@ -35,6 +35,10 @@
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
+    <message>
+        <source>picture: %1</source>
+        <translation>imagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -35,6 +35,10 @@
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
+    <message>
+        <source>picture: %1</source>
+        <translation>image : %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>

@@ -18,11 +18,11 @@ constexpr const char* Round = "Typing";
 TypingControl::TypingControl(GameInPlay& game) : QObject(&game), game_(game) {}
 
 void TypingControl::OnTypeTheWords() {
-    Run(TypingPairsOf(game_.State().WordList));
+    Run(TypingPairsOf(game_.State().WordList, game_.State().ListPath));
 }
 
 void TypingControl::TypePairs(const std::vector<std::int32_t>& pairs) {
-    std::vector<TypingPair> all = TypingPairsOf(game_.State().WordList);
+    std::vector<TypingPair> all = TypingPairsOf(game_.State().WordList, game_.State().ListPath);
     std::erase_if(all, [&pairs](const TypingPair& pair) {
         return std::find(pairs.begin(), pairs.end(), pair.index) == pairs.end();
     });
