@@ -665,6 +665,10 @@ Zeit: %4</translation>
         <source>Counted as right</source>
         <translation>Als richtig gezählt</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
 </context>
 <context>
     <name>CWordListDlg</name>

@@ -665,6 +665,10 @@ Tiempo: %4</translation>
         <source>Counted as right</source>
         <translation>Contado como correcto</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
 </context>
 <context>
     <name>CWordListDlg</name>

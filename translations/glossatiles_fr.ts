@@ -665,6 +665,10 @@ Temps : %4</translation>
         <source>Counted as right</source>
         <translation>Compté comme juste</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
 </context>
 <context>
     <name>CWordListDlg</name>
