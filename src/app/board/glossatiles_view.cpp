@@ -2,7 +2,7 @@
 
 #include "app/base/command_ids.h"
 #include "app/base/prompter.h"
-#include "files/media_file.h"
+#include "app/board/list_pictures.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/hint.h"
@@ -40,9 +40,7 @@ CGlossatilesView::CGlossatilesView(Prompter& prompter, QWidget* parent)
         timers_[i].setSingleShot(true);
         connect(&timers_[i], &QTimer::timeout, this, [this, id] { OnTimer(id); });
     }
-    painter_.SetPictureFinder([](std::string_view reference, std::string_view listPath) {
-        return UsableMediaPath(reference, MediaKind::Picture, listPath).value_or(std::string());
-    });
+    painter_.SetPictureFinder(ListPictureFinder());
     ResizeBackBuffer();
 }
 
