@@ -4,6 +4,7 @@
 #include "modal_answer.h"
 #include "support/anki_deck.h"
 #include "view/board/board_pixels.h"
+#include "view/dialogs/game_finished_dlg.h"
 #include "view/dialogs/typing_round_dlg.h"
 #include "words/side_line.h"
 
@@ -11,6 +12,7 @@
 #include <QBuffer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTreeWidget>
 
 #include <map>
 #include <optional>
@@ -205,6 +207,26 @@ TEST_F(SidePictureTest, TheTypingRoundShowsAPictureAsItsQuestion) {
     ASSERT_EQ(pictured.size(), 2u);
     EXPECT_TRUE(pictured[""]);
     EXPECT_FALSE(std::prev(pictured.end())->second);
+}
+
+// Game Finished shows a missed picture side by its picture, named by its file.
+TEST_F(SidePictureTest, GameFinishedShowsTheMissedPairsPictures) {
+    UseProgressStoreInTestFolder();
+    files.Write("red.png", RedSquare());
+    Open(QString::fromStdString(
+        files.Write("colours.txt", "Colours\n[image=red.png]\nrojo\nblue\nazul\n")));
+    Trigger(CommandId::FastAutoFinish);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !learningPrompter->reports.empty(); }, 5000));
+    const GameReport report = learningPrompter->reports[0];
+    ASSERT_EQ(report.troubled.size(), 2u);
+    const CGameFinishedDlg dialog(report, [] {});
+    std::map<QString, std::pair<bool, bool>> rows;
+    for (int i = 0; i < dialog.Pairs()->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem& row = *dialog.Pairs()->topLevelItem(i);
+        rows[row.text(0) + " = " + row.text(1)] = {!row.icon(0).isNull(), !row.icon(1).isNull()};
+    }
+    EXPECT_EQ(rows, (std::map<QString, std::pair<bool, bool>>{{"red = rojo", {true, false}},
+                                                              {"blue = azul", {false, false}}}));
 }
 
 } // namespace
