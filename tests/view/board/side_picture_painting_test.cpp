@@ -2,7 +2,6 @@
 
 #include "support/temp_dir.h"
 #include "view/board/board_painter.h"
-#include "view/board/board_pixels.h"
 
 #include <QPainter>
 
@@ -86,28 +85,6 @@ TEST(SidePicturePainting, APictureFitsItsTileAtEveryZoomWithItsAspectKept) {
     board.Pictures().Forget();
     RedDrawn(board, state, "[image=wide.png]", 1);
     EXPECT_EQ(pictures.lookUps["wide.png"], 2);
-}
-
-// Without its picture a side shows its words, or its picture's name when it has none.
-TEST(SidePicturePainting, ASideWhosePictureIsNotThereShowsItsWords) {
-    PictureFolder pictures;
-    const GameState state = DealtGame(4);
-    for (const bool withFinder : {false, true}) {
-        BoardPainter board;
-        if (withFinder) {
-            board.SetPictureFinder(pictures.Finder());
-        }
-        for (const std::string line : {"[image=missing.png]", "[image=missing.png] words"}) {
-            SCOPED_TRACE(line);
-            QImage image = ErasedClient();
-            QPainter painter(&image);
-            board.DrawTile(painter, state, 0, 1, 1, 1, &line);
-            painter.end();
-            EXPECT_EQ(CountColour(image, QRect(QPoint(), image.size()), PureRed), 0);
-            const QRect tile = TileRect(state.BoardTop, 1, 1);
-            EXPECT_GT(CountDark(image, tile), 50);
-        }
-    }
 }
 
 } // namespace
