@@ -1,6 +1,8 @@
+#include "files/media_file.h"
 #include "game/deal.h"
 #include "game/game_state.h"
 #include "support/recording_host.h"
+#include "support/temp_dir.h"
 #include "view/board/board_painter.h"
 
 #include <QGuiApplication>
@@ -95,6 +97,89 @@ void RepaintBottomUp(benchmark::State& run) {
     }
 }
 
+// A list of `pairs` pairs whose every side is a picture of its own, 320 x 240 with grain, as
+// photos of a deck are, and a word under it.
+struct PictureBoard {
+    TempDir folder;
+    GameState state;
+
+    explicit PictureBoard(std::int64_t pairs) {
+        std::minstd_rand random(2026);
+        const auto picture = [&](std::int64_t n) {
+            QImage image(320, 240, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    image.setPixel(x, y,
+                                   qRgb((x + static_cast<int>(n) * 7) % 256, y,
+                                        static_cast<int>(random() % 64)));
+                }
+            }
+            const std::string name = "p" + std::to_string(n) + ".png";
+            image.save(QString::fromStdString((folder.path() / name).string()));
+            return "[image=" + name + "] " + MadeUpWord(random, Script::Latin);
+        };
+        for (std::int64_t n = 0; n < pairs; ++n) {
+            state.WordList.push_back({picture(2 * n), picture(2 * n + 1)});
+        }
+        state.WordsCount = static_cast<std::int32_t>(pairs);
+        state.ListPath = (folder.path() / "list.txt").string();
+        RecordingHost host;
+        NewGame(state, host);
+    }
+};
+
+void UseListFolder(BoardPainter& board) {
+    board.SetPictureFinder([](std::string_view reference, std::string_view listPath) {
+        return UsableMediaPath(reference, MediaKind::Picture, listPath).value_or(std::string());
+    });
+}
+
+// The first paint after a deal, each picture read from its file: the view's, which shows the
+// top tiles, or one of every tile, level by level.
+void FirstPicturePaint(benchmark::State& run, bool everyTile) {
+    const PictureBoard pictures(run.range(0) / 2);
+    QImage image(930, 690, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (auto _ : run) {
+        run.PauseTiming();
+        auto board = std::make_unique<BoardPainter>();
+        UseListFolder(*board);
+        run.ResumeTiming();
+        if (!everyTile) {
+            board->PaintLevels(painter, pictures.state);
+        }
+        for (std::int32_t level = 1; everyTile && level <= pictures.state.LevelCount; ++level) {
+            board->PaintLevel(painter, pictures.state, level);
+        }
+        run.PauseTiming();
+        board.reset();
+        run.ResumeTiming();
+    }
+}
+
+void FirstPictureRepaint(benchmark::State& run) {
+    FirstPicturePaint(run, false);
+}
+
+void FirstPaintOfEveryPictureTile(benchmark::State& run) {
+    FirstPicturePaint(run, true);
+}
+
+// The view's repaint once the pictures are known.
+void PictureRepaint(benchmark::State& run) {
+    const PictureBoard pictures(run.range(0) / 2);
+    QImage image(930, 690, QImage::Format_RGB32);
+    QPainter painter(&image);
+    BoardPainter board;
+    UseListFolder(board);
+    for (std::int32_t level = 1; level <= pictures.state.LevelCount; ++level) {
+        board.PaintLevel(painter, pictures.state, level);
+    }
+    for (auto _ : run) {
+        board.PaintLevels(painter, pictures.state);
+    }
+}
+
 // Above 32,768 pairs the list has more words than the cache's usual room.
 BENCHMARK(RepaintAllLevels)
     ->Arg(40)
@@ -106,6 +191,10 @@ BENCHMARK(RepaintAllLevels)
 BENCHMARK(RepaintAllLevelsArabic)->Arg(40)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FirstRepaint)->Arg(40)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RepaintBottomUp)->Arg(40)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+// Picture tiles.
+BENCHMARK(FirstPictureRepaint)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstPaintOfEveryPictureTile)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(PictureRepaint)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

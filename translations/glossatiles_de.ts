@@ -35,6 +35,10 @@
         <source>Board</source>
         <translation>Spielbrett</translation>
     </message>
+    <message>
+        <source>picture: %1</source>
+        <translation>Bild: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -672,6 +676,10 @@ Zeit: %4</translation>
     <message>
         <source>Type what you hear:</source>
         <translation>Tippen Sie, was Sie hören:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
+    <message>
+        <source>picture: %1</source>
+        <translation>imagen: %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -672,6 +676,10 @@ Tiempo: %4</translation>
     <message>
         <source>Type what you hear:</source>
         <translation>Escriba lo que oye:</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
+    <message>
+        <source>picture: %1</source>
+        <translation>image : %1</translation>
+    </message>
 </context>
 <context>
     <name>BoardPainter</name>
@@ -672,6 +676,10 @@ Temps : %4</translation>
     <message>
         <source>Type what you hear:</source>
         <translation>Tapez ce que vous entendez :</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
     </message>
 </context>
 <context>

@@ -34,8 +34,9 @@ public:
     virtual void SetTimer(int id, int milliseconds) = 0;
     virtual void KillTimer(int id) = 0;
 
-    // Immediate draws that last until the next repaint of their area. A null text draws the
-    // empty place.
+    // Immediate draws that last until the next repaint of their area. The text is a side's
+    // line, references and all, so that the window can show its picture; a null text draws
+    // the empty place.
     virtual void DrawTile(int state, int column, int row, int level, const std::string* text) = 0;
     virtual void DrawWrongMark(int column, int row) = 0;
     virtual void DrawWrongPanel() = 0;

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/hit_test.h"
 #include "game/tile_redraw.h"
+#include "words/side_line.h"
 #include "words/whole_characters.h"
 
 namespace {
@@ -14,6 +15,23 @@ constexpr std::size_t PeekWordLength = 290;
 int TileStateAt(const GameState& state, BoardPosition position) {
     return position == BoardPosition{state.SelectedCol, state.SelectedRow} ? SelectedTile
                                                                            : NormalTile;
+}
+
+// "= " and the hidden side's words; a picture stays a picture, its words under it.
+std::string PeekLine(const std::string* hidden) {
+    if (hidden == nullptr) {
+        return "= ";
+    }
+    const SideParts parts = ParseSide(*hidden);
+    const std::string& words = parts.image.empty() ? ShownText(parts) : parts.text;
+    std::string text = "= " + std::string(WholeHead(words, PeekWordLength));
+    if (parts.image.empty()) {
+        return text;
+    }
+    SideParts peek;
+    peek.text = std::move(text);
+    peek.image = parts.image;
+    return SideLine(peek);
 }
 
 void ForgetPressPoint(GameState& state) {
@@ -32,10 +50,7 @@ void RightButtonDown(GameState& state, GameHost& host, int x, int y) {
         ForgetPressPoint(state);
         return;
     }
-    std::string peek = "= ";
-    if (const std::optional<std::string> hidden = TextHiddenAt(state, cell)) {
-        peek.append(WholeHead(*hidden, PeekWordLength));
-    }
+    const std::string peek = PeekLine(WordHiddenAt(state, cell));
     host.DrawTile(TileStateAt(state, hit), hit.column, hit.row, PlaceOfCell(cell).level, &peek);
     CountOne(state.HintCount);
     host.DrawHintsPanel();

@@ -8,9 +8,8 @@ bool DrawTopTile(const GameState& state, GameHost& host, int tileState, BoardPos
     if (cell < 0) {
         return false;
     }
-    const std::optional<std::string> shown = TextShownAt(state, cell);
     host.DrawTile(tileState, position.column, position.row, PlaceOfCell(cell).level,
-                  shown ? &*shown : nullptr);
+                  WordShownAt(state, cell));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/game_state.h"
 #include "learning/pair_identity.h"
+#include "words/side_line.h"
 
 #include <cstdio>
 
@@ -35,7 +36,8 @@ GameReport ReportGame(const GameState& state, const GameRecord& record) {
             index, Word(pair->TextA), Word(pair->TextB), record.Pairs().at(index), {}};
         for (const std::int32_t other : line.record.confusedWith) {
             if (const WordPair* confused = PairOf(state, other)) {
-                line.confusedWith.push_back(Word(confused->TextA) + " = " + Word(confused->TextB));
+                line.confusedWith.push_back(ShownText(Word(confused->TextA)) + " = " +
+                                            ShownText(Word(confused->TextB)));
             }
         }
         report.troubled.push_back(std::move(line));

@@ -17,6 +17,9 @@ struct TroubledPair {
     PairRecord record;
     // Each confused pair's two words, "TextA = TextB".
     std::vector<std::string> confusedWith;
+    // The files of its sides' pictures where the window may show them, "" for none.
+    std::string pictureA = {};
+    std::string pictureB = {};
 };
 
 // What the end of a game shows: the counters, the time taken and the troubled pairs.

@@ -1,11 +1,11 @@
 #include "app/access/board_accessible.h"
 
 #include "app/access/leaf_accessible.h"
+#include "app/access/spoken_side.h"
 #include "app/base/game_in_play.h"
 #include "app/board/board_display.h"
 #include "game/board_geometry.h"
 #include "game/game_state.h"
-#include "view/board/board_painter.h"
 #include "view/board/board_pixels.h"
 
 #include <QCoreApplication>
@@ -83,8 +83,7 @@ private:
         if (cell < 0) {
             return BoardText::tr("empty");
         }
-        const std::string* word = WordShownAt(board_.State(), cell);
-        return word ? DecodeWord(*word) : QString();
+        return SpokenSide(WordShownAt(board_.State(), cell));
     }
 
     QString StackDescription() const {

@@ -1,12 +1,12 @@
 #include "app/access/play_announcer.h"
 
 #include "app/access/announcer.h"
+#include "app/access/spoken_side.h"
 #include "app/base/game_in_play.h"
 #include "game/board_geometry.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
 #include "game/play_status_text.h"
-#include "view/board/board_painter.h"
 #include "view/board/message_text.h"
 
 #include <QTimer>
@@ -39,8 +39,7 @@ void PlayAnnouncer::OnPlayEvent(const PlayEvent& event) {
         return;
     }
     if (event.kind == PlayEventKind::TileSelected) {
-        const std::string* word = WordShownAt(state, event.firstCell);
-        Announce(tr("%1, selected").arg(DecodeWord(word ? *word : std::string())));
+        Announce(tr("%1, selected").arg(SpokenSide(WordShownAt(state, event.firstCell))));
     } else if (status) {
         Announce(MessageText(*status));
     }

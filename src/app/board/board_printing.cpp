@@ -1,6 +1,7 @@
 #include "app/board/board_printing.h"
 
 #include "app/base/prompter.h"
+#include "app/board/list_pictures.h"
 #include "game/game_state.h"
 #include "view/board/board_painter.h"
 #include "view/board/board_pixels.h"
@@ -49,7 +50,9 @@ QPrinter& BoardPrinting::Printer() {
 
 void BoardPrinting::PrintTo(QPrinter& printer) const {
     QPainter painter(&printer);
-    PaintBoardPage(painter, painter.viewport(), state_, BoardPainter());
+    BoardPainter board;
+    board.SetPictureFinder(ListPictureFinder());
+    PaintBoardPage(painter, painter.viewport(), state_, board);
 }
 
 void PaintBoardPage(QPainter& painter, const QRect& page, const GameState& state,

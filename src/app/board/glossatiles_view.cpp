@@ -2,6 +2,7 @@
 
 #include "app/base/command_ids.h"
 #include "app/base/prompter.h"
+#include "app/board/list_pictures.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/hint.h"
@@ -39,6 +40,7 @@ CGlossatilesView::CGlossatilesView(Prompter& prompter, QWidget* parent)
         timers_[i].setSingleShot(true);
         connect(&timers_[i], &QTimer::timeout, this, [this, id] { OnTimer(id); });
     }
+    painter_.SetPictureFinder(ListPictureFinder());
     ResizeBackBuffer();
 }
 
@@ -254,6 +256,10 @@ void CGlossatilesView::WithdrawNote(NoteTopic topic) {
 }
 
 void CGlossatilesView::OnPlayEvent(const PlayEvent& event) {
+    // A new game shows its pictures as their files are now.
+    if (event.kind == PlayEventKind::GameStarted) {
+        painter_.Pictures().Forget();
+    }
     emit PlayEventOccurred(event);
 }
 

@@ -4,6 +4,7 @@
 #include "app/learning/review_memory.h"
 #include "files/class_files.h"
 #include "files/class_practice.h"
+#include "files/media_file.h"
 #include "files/results_export.h"
 #include "game/game_host.h"
 #include "game/game_state.h"
@@ -18,6 +19,7 @@
 #include "savegame/atomic_file.h"
 #include "view/board/message_text.h"
 #include "view/dialogs/class_results_dlg.h"
+#include "words/side_line.h"
 #include "words/word_list_text.h"
 
 #include <QFile>
@@ -25,6 +27,15 @@
 #include <QTimer>
 
 #include <algorithm>
+
+namespace {
+// The file of a side's picture when the window may show it, "" otherwise.
+std::string PictureOf(const std::string& line, const std::string& listPath) {
+    const std::string image = ParseSide(line).image;
+    return image.empty() ? std::string()
+                         : UsableMediaPath(image, MediaKind::Picture, listPath).value_or("");
+}
+} // namespace
 
 GameLearning::GameLearning(GameInPlay& game, std::unique_ptr<ProgressStore> store)
     : QObject(&game), game_(game), prompter_(std::make_unique<QtLearningPrompter>()) {
@@ -65,8 +76,10 @@ void GameLearning::OnPlayEvent(const PlayEvent& event) {
     }
     emit GameRecorded();
     FinishedGame game{ReportGame(state, session_->Record()), {}, {}, state.FileDescription, {}};
-    for (const TroubledPair& pair : game.report.troubled) {
+    for (TroubledPair& pair : game.report.troubled) {
         game.missedAt.push_back(pair.index);
+        pair.pictureA = PictureOf(pair.textA, state.ListPath);
+        pair.pictureB = PictureOf(pair.textB, state.ListPath);
     }
     game.missed = PairsAt(state, game.missedAt);
     game.typedAt = game.report.todaysReview ? session_->Record().SeenPairs() : game.missedAt;

@@ -4,10 +4,12 @@
 #include "game/game_state.h"
 #include "view/board/board_pixels.h"
 #include "view/board/tile_pictures.h"
+#include "words/side_line.h"
 
 #include <QPen>
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -18,6 +20,10 @@ constexpr int WrongMarkHeight = 60;
 // lines of a wrapped word are centred on the tile. Each line is centred on the tile's middle.
 constexpr int WordCentre = 90;
 constexpr int WordDrop = 20;
+// A side's picture keeps clear of the tile's outer edge; a caption under it is one small line.
+constexpr QMargins PictureMargins(8, 5, 8, 5);
+constexpr int CaptionHeight = 13;
+constexpr int WidestCaption = 160;
 // The wrong mark's corner, from the tile's corner.
 constexpr QPoint WrongMarkOffset(53, 2);
 
@@ -47,6 +53,12 @@ std::int32_t TopPaintedLevel(const GameState& state, int column, int row) {
     return 0;
 }
 
+TextRun Caption(const std::string& text) {
+    const QString words = DecodeWord(text);
+    const QFontMetrics& metrics = WordFontMetrics(CaptionHeight, ShapingFor(words));
+    return MeasureText(metrics.elidedText(words, Qt::ElideRight, WidestCaption), CaptionHeight);
+}
+
 } // namespace
 
 // Making the pictures here spares the first repaint the work.
@@ -54,10 +66,43 @@ BoardPainter::BoardPainter() {
     EmptyPlacePicture();
 }
 
+void BoardPainter::SetPictureFinder(PictureFinder finder) {
+    pictures_.SetFinder(std::move(finder));
+}
+
 void BoardPainter::DrawBoardTile(QPainter& painter, const QImage& picture, const QRect& tile,
-                                 const std::string& word, const QColor& background) const {
+                                 const std::string& line, const GameState& state,
+                                 const QColor& background) const {
     painter.drawImage(tile.topLeft(), picture);
-    WriteWord(painter, tile, words_.Fitted(word), background);
+    const SideParts parts = ParseSide(line);
+    if (parts.image.empty() ||
+        !DrawSidePicture(painter, tile, parts.image, parts.text, state, background)) {
+        WriteWord(painter, tile, words_.Fitted(ShownText(parts)), background);
+    }
+}
+
+bool BoardPainter::DrawSidePicture(QPainter& painter, const QRect& tile, const std::string& image,
+                                   const std::string& text, const GameState& state,
+                                   const QColor& background) const {
+    QRect box = tile.marginsRemoved(PictureMargins);
+    std::optional<TextRun> caption;
+    if (!text.empty()) {
+        caption = Caption(text);
+        box.setBottom(box.bottom() - caption->cellHeight);
+    }
+    // Scaled once for the pixels it covers at this zoom, so that drawing it is a plain copy.
+    const QRectF onDevice = painter.deviceTransform().mapRect(QRectF(box));
+    const QSize pixels = onDevice.size().toSize();
+    const QImage& shown = pictures_.Fitted(image, state.ListPath, pixels);
+    if (shown.isNull()) {
+        return false;
+    }
+    painter.drawImage(FittedRect(shown.size(), box), shown);
+    if (caption) {
+        WriteOpaqueText(painter, {tile.left() + WordCentre - caption->width / 2, box.bottom() + 1},
+                        *caption, Qt::black, background);
+    }
+    return true;
 }
 
 void BoardPainter::PaintLevel(QPainter& painter, const GameState& state, int level) const {
@@ -69,7 +114,7 @@ void BoardPainter::PaintLevel(QPainter& painter, const GameState& state, int lev
     for (int row = FirstRowOf(level); row <= LastRowOf(level); ++row) {
         for (int column = 1; column <= BoardColumns; ++column) {
             if (const std::string* word = WordShownAt(state, CellIndex(level, column, row))) {
-                DrawBoardTile(painter, picture, TileRect(state.BoardTop, column, row), *word,
+                DrawBoardTile(painter, picture, TileRect(state.BoardTop, column, row), *word, state,
                               LevelWordBackground);
             }
         }
@@ -92,7 +137,7 @@ void BoardPainter::PaintLevels(QPainter& painter, const GameState& state) const 
         for (int row = 1; row <= BoardRows; ++row) {
             if (const std::int32_t level = TopPaintedLevel(state, column, row); level > 0) {
                 DrawBoardTile(painter, LevelPicture(level), TileRect(state.BoardTop, column, row),
-                              *WordShownAt(state, CellIndex(level, column, row)),
+                              *WordShownAt(state, CellIndex(level, column, row)), state,
                               LevelWordBackground);
             }
         }
@@ -110,7 +155,7 @@ void BoardPainter::DrawTile(QPainter& painter, const GameState& state, int tileS
         return;
     }
     const QImage& picture = tileState != 0 ? SelectedPicture() : LevelPicture(level);
-    DrawBoardTile(painter, picture, tile, *text, Qt::white);
+    DrawBoardTile(painter, picture, tile, *text, state, Qt::white);
 }
 
 void BoardPainter::DrawKeyboardCursor(QPainter& painter, const GameState& state, int column,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/board/side_pictures.h"
 #include "view/board/word_layout_cache.h"
 
 #include <QPainter>
@@ -16,12 +17,17 @@ class BoardPainter {
 public:
     BoardPainter();
 
+    // Without a finder, a picture side shows its text.
+    void SetPictureFinder(PictureFinder finder);
+    SidePictures& Pictures() const { return pictures_; }
+
     // The board part of a repaint: the displayed level alone, or every level from the bottom
     // up. No panels and no selection, so that a printed page carries the tiles only.
     void PaintLevels(QPainter& painter, const GameState& state) const;
     void PaintLevel(QPainter& painter, const GameState& state, int level) const;
 
-    // One position at once: state 0 normal, else selected; a null text draws the empty place.
+    // One position at once: state 0 normal, else selected; the text is the side's line, and a
+    // null text draws the empty place.
     void DrawTile(QPainter& painter, const GameState& state, int tileState, int column, int row,
                   int level, const std::string* text) const;
 
@@ -41,11 +47,18 @@ public:
     void DrawHintHighlight(QPainter& painter, const GameState& state, bool considerSelection) const;
 
 private:
-    // The picture at the tile's rectangle and the word centred on it, fitted to the tile.
+    // The picture at the tile's rectangle, then the side's own picture with its words under
+    // it, or its words alone centred on the tile and fitted to it.
     void DrawBoardTile(QPainter& painter, const QImage& picture, const QRect& tile,
-                       const std::string& word, const QColor& background) const;
+                       const std::string& line, const GameState& state,
+                       const QColor& background) const;
+    // False, and nothing drawn, when the side's picture cannot be shown.
+    bool DrawSidePicture(QPainter& painter, const QRect& tile, const std::string& image,
+                         const std::string& text, const GameState& state,
+                         const QColor& background) const;
 
     mutable WordLayoutCache words_;
+    mutable SidePictures pictures_;
 };
 
 // Words are bytes as the files hold them: UTF-8 where valid, otherwise Windows-1252.

@@ -1,6 +1,8 @@
 #include "view/dialogs/game_finished_dlg.h"
 
 #include "view/board/board_painter.h"
+#include "view/dialogs/picture_label.h"
+#include "words/side_line.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -20,10 +22,16 @@ QString Words(const std::vector<std::string>& words) {
     return decoded.join(QStringLiteral("; "));
 }
 
+constexpr int RowPictureSide = 32;
+
+// A side as the list shows it: its words, or its picture's name.
+QString Shown(const std::string& line) {
+    return DecodeWord(ShownText(line));
+}
+
 // What a screen reader says for the row: "perro = dog, missed once, confused with …".
 QString Spoken(const TroubledPair& pair) {
-    QStringList parts{
-        QStringLiteral("%1 = %2").arg(DecodeWord(pair.textA), DecodeWord(pair.textB))};
+    QStringList parts{QStringLiteral("%1 = %2").arg(Shown(pair.textA), Shown(pair.textB))};
     const std::pair<const char*, int> counts[] = {
         {QT_TRANSLATE_N_NOOP("CGameFinishedDlg", "missed %n time(s)"), pair.record.missed},
         {QT_TRANSLATE_N_NOOP("CGameFinishedDlg", "hinted %n time(s)"), pair.record.assisted},
@@ -41,12 +49,14 @@ QString Spoken(const TroubledPair& pair) {
 
 QTreeWidgetItem* RowOf(const TroubledPair& pair) {
     auto* row = new QTreeWidgetItem(
-        {DecodeWord(pair.textA), DecodeWord(pair.textB), QString::number(pair.record.missed),
+        {Shown(pair.textA), Shown(pair.textB), QString::number(pair.record.missed),
          QString::number(pair.record.assisted), QString::number(pair.record.peeked),
          Words(pair.confusedWith)});
     for (int column = 2; column <= 4; ++column) {
         row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
+    row->setIcon(0, PictureFileIcon(pair.pictureA, RowPictureSide));
+    row->setIcon(1, PictureFileIcon(pair.pictureB, RowPictureSide));
     row->setData(0, Qt::AccessibleTextRole, Spoken(pair));
     return row;
 }
@@ -74,6 +84,7 @@ CGameFinishedDlg::CGameFinishedDlg(const GameReport& report, std::function<void(
 
     pairs_ = new QTreeWidget(this);
     pairs_->setRootIsDecorated(false);
+    pairs_->setIconSize({RowPictureSide, RowPictureSide});
     pairs_->setHeaderLabels(
         {tr("Word"), tr("Partner"), tr("Missed"), tr("Hinted"), tr("Peeked"), tr("Confused with")});
     for (const TroubledPair& pair : report.troubled) {

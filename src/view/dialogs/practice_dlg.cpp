@@ -1,7 +1,7 @@
 #include "view/dialogs/practice_dlg.h"
 
-#include "print/picture_file.h"
 #include "view/board/word_font.h"
+#include "view/dialogs/picture_label.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int WordHeight = 48;
-constexpr int PictureSide = 200;
 
 // The keys whose repeats a held key would send; arrows may repeat.
 bool OnePressKey(int key) {
@@ -141,11 +140,7 @@ void CPracticeDlg::Ask() {
     place_->setText(tr("%1 of %2").arg(progress.question).arg(progress.questions));
     ShowWord(*word_, round_.Shown());
     word_->setVisible(!round_.Shown().empty());
-    const QImage picture = round_.ShownPicture().empty()
-                               ? QImage()
-                               : ReadPictureFile(round_.ShownPicture(), PictureSide);
-    picture_->setPixmap(QPixmap::fromImage(picture));
-    picture_->setVisible(!picture.isNull());
+    ShowPictureFile(*picture_, round_.ShownPicture(), RoundPictureSide);
     note_->clear();
     note_->setVisible(false);
     const QString spoken = ShowQuestion();

@@ -2,6 +2,7 @@
 
 #include "learning/game_report.h"
 #include "view/board/word_font.h"
+#include "view/dialogs/picture_label.h"
 #include "view/dialogs/practice_dlg.h"
 
 #include <QComboBox>
@@ -70,6 +71,11 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
     word_->setTextFormat(Qt::PlainText);
     word_->setMinimumHeight(WordHeight * 2);
     layout->addWidget(word_);
+    picture_ = new QLabel(this);
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setAccessibleName(tr("Picture"));
+    picture_->setVisible(false);
+    layout->addWidget(picture_);
 
     answer_ = new QLineEdit(this);
     answer_->setAccessibleName(tr("Your answer"));
@@ -122,6 +128,8 @@ void CTypingRoundDlg::Ask() {
     listen_->setVisible(round_.Listens());
     word_->setFont(CreateWordFont(WordHeight, ShapingFor(word)));
     word_->setText(word);
+    word_->setVisible(!word.isEmpty());
+    ShowPictureFile(*picture_, round_.ShownPicture(), RoundPictureSide);
     answer_->clear();
     answer_->setReadOnly(false);
     answer_->setFocus();

@@ -22,6 +22,8 @@ public:
 
     QComboBox* DirectionBox() const { return direction_; }
     QLabel* Word() const { return word_; }
+    // The shown side's picture, hidden when it has none.
+    QLabel* Picture() const { return picture_; }
     QLineEdit* AnswerLine() const { return answer_; }
     QLabel* Verdict() const { return verdict_; }
     QLabel* Summary() const { return summary_; }
@@ -61,6 +63,7 @@ private:
     QLabel* progress_;
     QLabel* prompt_;
     QLabel* word_;
+    QLabel* picture_;
     QLineEdit* answer_;
     QLabel* verdict_;
     QLabel* summary_;
