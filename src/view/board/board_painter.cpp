@@ -7,6 +7,7 @@
 #include "words/side_line.h"
 
 #include <QPen>
+#include <QPolygon>
 
 #include <array>
 #include <optional>
@@ -44,6 +45,18 @@ void WriteWord(QPainter& painter, const QRect& tile, const WordLayout& word,
 
 // The level of the tile a bottom-up pass paints last at a position, or 0 for none. A cell
 // whose pair lacks its word gets no picture, so it does not count.
+// A side with a recording wears a small speaker in its top right corner, clear of its words.
+void DrawSpeakerMark(QPainter& painter, const QRect& tile) {
+    const QPoint at = tile.topRight() + QPoint(-16, 4);
+    const QPolygon speaker{{at + QPoint(0, 3), at + QPoint(3, 3), at + QPoint(8, 0),
+                            at + QPoint(8, 10), at + QPoint(3, 7), at + QPoint(0, 7)}};
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawPolygon(speaker);
+    painter.restore();
+}
+
 std::int32_t TopPaintedLevel(const GameState& state, int column, int row) {
     for (std::int32_t level = FirstLevelCovering(row); level <= state.LevelCount; ++level) {
         if (WordShownAt(state, CellIndex(level, column, row)) != nullptr) {
@@ -78,6 +91,9 @@ void BoardPainter::DrawBoardTile(QPainter& painter, const QImage& picture, const
     if (parts.image.empty() ||
         !DrawSidePicture(painter, tile, parts.image, parts.text, state, background)) {
         WriteWord(painter, tile, words_.Fitted(ShownText(parts)), background);
+    }
+    if (!parts.sound.empty()) {
+        DrawSpeakerMark(painter, tile);
     }
 }
 

@@ -99,6 +99,18 @@ TEST(TilePainting, DrawTileShowsTheTilesPictureOrTheEmptyPlace) {
     EXPECT_EQ(empty.pixel(corner + QPoint(27, 1)), White);
 }
 
+TEST(TilePainting, ASideWithARecordingWearsASpeakerInItsCorner) {
+    const BoardPainter board;
+    const GameState state = DealtGame(5);
+    const QRect corner(TileCorner(3, 2) + QPoint(150, 2), QSize(26, 16));
+    const auto darkInCorner = [&](const std::string& line) {
+        return CountDark(Painted([&](QPainter& p) { board.DrawTile(p, state, 0, 3, 2, 2, &line); }),
+                         corner);
+    };
+    EXPECT_GT(darkInCorner("Hund [sound=hund.ogg]"), darkInCorner("Hund") + 30);
+    EXPECT_GT(darkInCorner("[sound=hund.ogg]"), darkInCorner("hund") + 30);
+}
+
 TEST(TilePainting, WrongMarkIsRedOnItsBoxAtItsPlace) {
     const BoardPainter board;
     const GameState state = DealtGame(30);
