@@ -303,12 +303,29 @@ bool WordListEditor::ReadyToSave() {
 }
 
 bool WordListEditor::SaveTo(const QString& path) {
+    const std::string target = QFile::encodeName(path).toStdString();
+    // A list saved into another folder takes its pictures and sounds along, or it would lose them.
+    std::optional<WordPairList> pairs = model_->Pairs();
+    const bool elsewhere =
+        !path_.isEmpty() && QFileInfo(path).absolutePath() != QFileInfo(path_).absolutePath();
+    if (elsewhere) {
+        pairs = WithMediaCopied(*pairs, ListFile(), target);
+        if (!pairs) {
+            prompter_->ShowMessage(
+                this, MessageText({GT_TEXT("Message",
+                                           "Can't copy the pictures and sounds of the list to\n%1"),
+                                   {MediaFolderFor(target)}}));
+            return false;
+        }
+    }
     const std::optional<Message> problem =
-        SaveEditedList(QFile::encodeName(path).toStdString(), committedDescription_.toStdString(),
-                       model_->Pairs(), languages_);
+        SaveEditedList(target, committedDescription_.toStdString(), *pairs, languages_);
     if (problem) {
         prompter_->ShowMessage(this, MessageText(*problem));
         return false;
+    }
+    if (elsewhere) {
+        model_->SetPairs(*pairs);
     }
     path_ = path;
     model_->SetListPath(ListFile());

@@ -24,6 +24,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -536,14 +537,23 @@ TEST_F(WordListEditorTest, InsertedMediaAreCopiedBesideTheListShownAndSavedWithI
     EXPECT_FALSE(model.index(0, 1).data(Qt::DecorationRole).value<QPixmap>().isNull());
     EXPECT_FALSE(model.index(2, 0).data(Qt::DecorationRole).isValid());
 
+    // Pictures, sounds and references that could not be used, as the saved file names them.
+    const auto savedMedia = [&](const char* list) {
+        GameState state;
+        RecordingHost host;
+        EXPECT_EQ(OpenFileAtPath(state, host, Path(list)), OpenResult::Dealt);
+        const MediaCounts counts = CountMedia(state.WordList, Path(list));
+        return std::tuple(counts.pictures, counts.sounds, counts.missing);
+    };
     ASSERT_TRUE(editor.Save());
-    GameState state;
-    RecordingHost host;
-    ASSERT_EQ(OpenFileAtPath(state, host, Path("animals.txt")), OpenResult::Dealt);
-    const MediaCounts counts = CountMedia(state.WordList, Path("animals.txt"));
-    EXPECT_EQ(counts.pictures, 3);
-    EXPECT_EQ(counts.sounds, 2);
-    EXPECT_EQ(counts.missing, 0);
+    EXPECT_EQ(savedMedia("animals.txt"), std::tuple(3, 2, 0));
+    // Saved into another folder, the list takes its media along and still shows them.
+    std::filesystem::create_directories(files.path() / "other");
+    answers->paths = {QString::fromStdString(Path("other/zoo.txt"))};
+    editor.ActionNamed("saveAs")->trigger();
+    EXPECT_EQ(savedMedia("other/zoo.txt"), std::tuple(3, 2, 0));
+    EXPECT_TRUE(std::filesystem::exists(Path("other/zoo_media/cat.png")));
+    EXPECT_FALSE(model.index(0, 0).data(Qt::DecorationRole).value<QPixmap>().isNull());
 }
 
 // Media are kept beside the list's file: a new list is saved first, or gets none.
