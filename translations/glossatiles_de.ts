@@ -692,6 +692,10 @@ Zeit: %4</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
 </context>
 <context>
     <name>ClassResultsDlg</name>

@@ -692,6 +692,10 @@ Tiempo: %4</translation>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>ClassResultsDlg</name>

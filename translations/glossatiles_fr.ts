@@ -692,6 +692,10 @@ Temps : %4</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>ClassResultsDlg</name>

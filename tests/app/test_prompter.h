@@ -15,7 +15,11 @@ inline std::vector<QStringList> Rows(const CWordListDlg& dialog) {
     std::vector<QStringList> rows;
     for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = dialog.List()->topLevelItem(i);
-        rows.push_back({item->text(0), item->text(1)});
+        QStringList row;
+        for (int column = 0; column < item->columnCount(); ++column) {
+            row.append(item->text(column));
+        }
+        rows.push_back(row);
     }
     return rows;
 }
@@ -53,9 +57,10 @@ public:
         const QString text = Next("level " + current, levelTexts);
         return text.isNull() ? std::nullopt : std::optional(text);
     }
-    void ShowWordList(QWidget*, const WordPairList& list) override {
+    void ShowWordList(QWidget*, const WordPairList& list, std::string_view listPath,
+                      const PictureFinder& pictures) override {
         asked.append("words");
-        wordListsShown.push_back(Rows(CWordListDlg(list)));
+        wordListsShown.push_back(Rows(CWordListDlg(list, listPath, pictures)));
     }
     std::optional<ImportChoice> AskImportChoice(QWidget*, const QString&,
                                                 const ImportPreviewer& preview,

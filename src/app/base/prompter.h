@@ -1,12 +1,14 @@
 #pragma once
 
 #include "files/import_chooser.h"
+#include "view/board/side_pictures.h"
 #include "words/word_pair.h"
 
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 class QPrinter;
 class QWidget;
@@ -33,7 +35,9 @@ public:
     virtual QString ChooseFileToExport(QWidget* parent) = 0;
     // The confirmed text of the Draw Level dialog, or nullopt when it was cancelled.
     virtual std::optional<QString> AskLevelText(QWidget* parent, const QString& current) = 0;
-    virtual void ShowWordList(QWidget* parent, const WordPairList& list) = 0;
+    // The list's pictures are looked for with `pictures`, from the list's own path.
+    virtual void ShowWordList(QWidget* parent, const WordPairList& list, std::string_view listPath,
+                              const PictureFinder& pictures) = 0;
     // How to import the file at `path`, starting from `start`; nullopt when the player cancels.
     virtual std::optional<ImportChoice> AskImportChoice(QWidget* parent, const QString& path,
                                                         const ImportPreviewer& preview,

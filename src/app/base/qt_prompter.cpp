@@ -116,8 +116,9 @@ std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& 
     return dialog.LevelText;
 }
 
-void QtPrompter::ShowWordList(QWidget* parent, const WordPairList& list) {
-    CWordListDlg dialog(list, parent);
+void QtPrompter::ShowWordList(QWidget* parent, const WordPairList& list, std::string_view listPath,
+                              const PictureFinder& pictures) {
+    CWordListDlg dialog(list, listPath, pictures, parent);
     dialog.exec();
 }
 

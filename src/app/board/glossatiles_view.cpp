@@ -232,7 +232,7 @@ std::optional<std::string> CGlossatilesView::AskLevelText(std::string_view curre
 }
 
 void CGlossatilesView::ShowWordList() {
-    prompter_.ShowWordList(this, state_.WordList);
+    prompter_.ShowWordList(this, state_.WordList, state_.ListPath, ListPictureFinder());
 }
 
 void CGlossatilesView::ReportStatus(const Message& note) {

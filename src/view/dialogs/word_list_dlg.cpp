@@ -2,24 +2,65 @@
 
 #include "view/board/board_painter.h"
 #include "view/dialogs/dialog_units.h"
+#include "view/dialogs/picture_label.h"
+#include "words/side_line.h"
 
 #include <QBoxLayout>
+#include <QHash>
 #include <QHeaderView>
+#include <QIcon>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 constexpr int ColumnWidth = 250;
+constexpr int IconSide = 32;
 
-QTreeWidgetItem* RowOf(const WordPair& pair) {
-    QStringList texts{DecodeWord(*pair.TextA)};
-    texts.append(pair.TextB ? DecodeWord(*pair.TextB) : QString());
-    return new QTreeWidgetItem(texts);
+// Each picture file decoded once, however many sides show it.
+class SideIcons {
+public:
+    SideIcons(std::string_view listPath, const PictureFinder& finder)
+        : listPath_(listPath), finder_(finder) {}
+
+    QIcon Of(const SideParts& side) {
+        if (side.image.empty() || !finder_) {
+            return {};
+        }
+        const std::string file = finder_(side.image, listPath_);
+        const QString key = QString::fromStdString(file);
+        if (!icons_.contains(key)) {
+            icons_.insert(key, file.empty() ? QIcon() : PictureFileIcon(file, IconSide));
+        }
+        return icons_.value(key);
+    }
+
+private:
+    std::string_view listPath_;
+    const PictureFinder& finder_;
+    QHash<QString, QIcon> icons_;
+};
+
+QTreeWidgetItem* RowOf(const WordPair& pair, SideIcons& icons, bool notes) {
+    const SideParts a = ParseSide(*pair.TextA);
+    const SideParts b = ParseSide(pair.TextB.value_or(""));
+    QStringList texts{DecodeWord(ShownText(a))};
+    texts.append(pair.TextB ? DecodeWord(ShownText(b)) : QString());
+    if (notes) {
+        texts.append(DecodeWord(PairNote(*pair.TextA, pair.TextB.value_or(""))));
+    }
+    auto* row = new QTreeWidgetItem(texts);
+    row->setIcon(0, icons.Of(a));
+    row->setIcon(1, icons.Of(b));
+    return row;
 }
 } // namespace
 
-CWordListDlg::CWordListDlg(const WordPairList& list, QWidget* parent) : QDialog(parent) {
+CWordListDlg::CWordListDlg(const WordPairList& list, std::string_view listPath,
+                           const PictureFinder& pictures, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle(tr("Word List"));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
@@ -28,7 +69,15 @@ CWordListDlg::CWordListDlg(const WordPairList& list, QWidget* parent) : QDialog(
     list_ = new QTreeWidget(this);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({QStringLiteral("TextA"), QStringLiteral("TextB")});
+    const bool notes = std::any_of(list.begin(), list.end(), [](const WordPair& pair) {
+        return pair.TextA && !PairNote(*pair.TextA, pair.TextB.value_or("")).empty();
+    });
+    QStringList headings{QStringLiteral("TextA"), QStringLiteral("TextB")};
+    if (notes) {
+        headings.append(tr("Note"));
+    }
+    list_->setHeaderLabels(headings);
+    list_->setIconSize(QSize(IconSide, IconSide));
     list_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->setColumnWidth(0, ColumnWidth);
     list_->setColumnWidth(1, ColumnWidth);
@@ -49,9 +98,10 @@ CWordListDlg::CWordListDlg(const WordPairList& list, QWidget* parent) : QDialog(
     // Handed over in one go: long lists open at once.
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(list.size()));
+    SideIcons icons(listPath, pictures);
     for (const WordPair& pair : list) {
         if (pair.TextA) {
-            rows.append(RowOf(pair));
+            rows.append(RowOf(pair, icons, notes));
         }
     }
     list_->addTopLevelItems(rows);

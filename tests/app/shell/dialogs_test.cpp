@@ -2,9 +2,11 @@
 #include "app/shell/command_table.h"
 #include "app/shell/keys_dlg.h"
 #include "frame_fixture.h"
+#include "support/temp_dir.h"
 #include "view/dialogs/draw_level_dlg.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +62,26 @@ TEST_F(WordListTest, ShowsTheOpenedListOneRowPerPair) {
 TEST(WordListDlgTest, SkipsPairsWithoutFirstWordAndDecodesTheBytes) {
     const CWordListDlg dialog(WordPairList{{std::nullopt, "lost"}, {"caf\xc3\xa9", "caf\xe9"}});
     EXPECT_EQ(Rows(dialog), (std::vector<QStringList>{{"café", "café"}}));
+}
+
+TEST(WordListDlgTest, ShowsEachSidesWordsAndPictureAndThePairsNote) {
+    const TempDir folder;
+    const std::string red = (folder.path() / "red.png").string();
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString(red)));
+    const PictureFinder finder = [&](std::string_view reference, std::string_view listPath) {
+        return reference == "red.png" && listPath == "/lists/colours.txt" ? red : std::string();
+    };
+    const CWordListDlg dialog(WordPairList{{"[image=red.png]", "rojo [note=a colour]"},
+                                           {"blau [image=gone.png]", "azul"}},
+                              "/lists/colours.txt", finder);
+    EXPECT_EQ(Rows(dialog),
+              (std::vector<QStringList>{{"red", "rojo", "a colour"}, {"blau", "azul", ""}}));
+    const QTreeWidgetItem& first = *dialog.List()->topLevelItem(0);
+    EXPECT_EQ(first.icon(0).pixmap(8, 8).toImage().pixel(4, 4), QColor(Qt::red).rgb());
+    EXPECT_TRUE(first.icon(1).isNull());
+    EXPECT_TRUE(dialog.List()->topLevelItem(1)->icon(0).isNull());
 }
 
 TEST(WordListDlgTest, OpensWideEnoughForBothColumnsAndCanBeResized) {
