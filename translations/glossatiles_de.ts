@@ -344,6 +344,10 @@ Zeit: %5</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>A tile may show a picture in place of its word, or above it. A small speaker marks a word with a recording: with View &gt; Play Sounds on, picking the tile plays it.</source>
+        <translation>Ein Stein kann statt seines Wortes ein Bild zeigen, oder eines darüber. Ein kleiner Lautsprecher kennzeichnet ein Wort mit Aufnahme: Ist Ansicht &gt; Aufnahmen abspielen an, spielt das Wählen des Steins sie ab.</translation>
+    </message>
 </context>
 <context>
     <name>CKeysDlg</name>

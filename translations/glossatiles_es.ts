@@ -344,6 +344,10 @@ Tiempo: %5</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>A tile may show a picture in place of its word, or above it. A small speaker marks a word with a recording: with View &gt; Play Sounds on, picking the tile plays it.</source>
+        <translation>Una ficha puede mostrar una imagen en lugar de su palabra, o encima de ella. Un pequeño altavoz señala una palabra con grabación: con Ver &gt; Reproducir grabaciones activado, al elegir la ficha se reproduce.</translation>
+    </message>
 </context>
 <context>
     <name>CKeysDlg</name>

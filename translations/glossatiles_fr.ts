@@ -344,6 +344,10 @@ Temps : %5</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>A tile may show a picture in place of its word, or above it. A small speaker marks a word with a recording: with View &gt; Play Sounds on, picking the tile plays it.</source>
+        <translation>Une tuile peut montrer une image à la place de son mot, ou au-dessus. Un petit haut-parleur signale un mot enregistré : avec Affichage &gt; Lire les enregistrements activé, choisir la tuile le fait entendre.</translation>
+    </message>
 </context>
 <context>
     <name>CKeysDlg</name>

@@ -14,6 +14,11 @@
 
 #include <vector>
 
+// The page's own picture lives in the window library, which a program links in part only.
+static void LoadHelpPictures() {
+    Q_INIT_RESOURCE(how_to_play);
+}
+
 namespace {
 
 // A tile as play shows it: the word, its level, selected or not, the red mark of a wrong pick.
@@ -24,9 +29,23 @@ struct ShownTile {
     bool wrong = false;
 };
 
+// The board's painter, whose one picture is the page's own.
+const BoardPainter& HelpPainter() {
+    static const BoardPainter painter = [] {
+        LoadHelpPictures();
+        BoardPainter help;
+        help.SetPictureFinder([](std::string_view reference, std::string_view) {
+            return reference == "apple.png" ? std::string(":/how_to_play/apple.png")
+                                            : std::string();
+        });
+        return help;
+    }();
+    return painter;
+}
+
 // Tiles side by side in one row, drawn as on the board and cut out of it.
 QPixmap TilesPicture(const std::vector<ShownTile>& tiles) {
-    static const BoardPainter painter;
+    const BoardPainter& painter = HelpPainter();
     GameState state;
     state.BoardTop = 0;
     state.WordList.push_back({std::string("word"), std::string("word")});
@@ -67,6 +86,12 @@ CHowToPlayDlg::CHowToPlayDlg(QWidget* parent) : QDialog(parent) {
         {QT_TR_NOOP("A tile that is not the partner is marked with a red X and counts as Wrong. "
                     "The tile you picked first stays selected."),
          {{word, 1, true}, {partner, 2, false, true}}},
+        {QT_TR_NOOP("A tile may show a picture in place of its word, or above it. A small "
+                    "speaker marks a word with a recording: with View > Play Sounds on, picking "
+                    "the tile plays it."),
+         {{QStringLiteral("[image=apple.png]"), 1},
+          {word + QStringLiteral(" [image=apple.png]"), 2},
+          {partner + QStringLiteral(" [sound=say.ogg]"), 1}}},
         {QT_TR_NOOP("Peek: hold the right mouse button on a tile to see its partner word. Hint "
                     "(Ctrl+H) frames a free pair. Both count as hints."),
          {}},
