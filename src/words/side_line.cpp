@@ -61,13 +61,19 @@ std::string_view FileStem(std::string_view path) {
     return dot == std::string_view::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
+// An opening that a reader takes as a reference: the list's own, or an Anki sound tag, which
+// the imports read.
+bool OpensReference(std::string_view text, std::size_t at) {
+    return ReferenceAt(text, at) || text.substr(at).starts_with("[sound:");
+}
+
 // The text as a line can hold it: an opening of a reference in the words would take the words up
 // to a later "]" as a picture, a sound or a note, so its bracket is written as "(".
 std::string WrittenText(std::string_view text, bool referencesFollow) {
     std::string written(text);
     for (std::size_t at = written.find('['); at != std::string::npos;
          at = written.find('[', at + 1)) {
-        if (ReferenceAt(written, at) &&
+        if (OpensReference(written, at) &&
             (referencesFollow || written.find(']', at) != std::string::npos)) {
             written[at] = '(';
         }

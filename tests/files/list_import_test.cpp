@@ -85,9 +85,10 @@ TEST(ListImport, AnkiPlainTextGivesTheFrontAndBackOfEveryNote) {
             {"empty sides are left out, with their lines; a sound is a side",
              "#separator:tab\ncat\tchat\n\tchien\nbird\t\n\n[sound:x.mp3]\toiseau\n",
              "cards.txt | cat=chat; [sound=x.mp3]=oiseau | left out 3,4"},
-            {"a [sound: that runs into another tag is text, and reads back the same",
+            {"a [sound: that runs into another tag is text, its brackets written so that it reads "
+             "back the same",
              "#separator:tab\nsay [sound:a [sound:b.mp3]\tdire\n",
-             "cards.txt | say [sound:a [sound:b.mp3]=dire"},
+             "cards.txt | say (sound:a (sound:b.mp3]=dire"},
             {"CR LF", "#separator:tab\r\n#html:false\r\ncat\tchat\r\n", "cards.txt | cat=chat"},
             {"a quote never closed", "#separator:tab\ncat\tchat\n\"dog\tchien\n",
              "fails: The quoted field that begins on line 3 is never closed."},

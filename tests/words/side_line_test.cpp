@@ -32,6 +32,7 @@ TEST(SideLine, WordsThatOpenAReferenceStayWordsWhenWritten) {
         {{"see [note=this] here", "", "", ""}, "see (note=this] here"},
         {{"a [image=open", "", "", ""}, "a [image=open"},
         {{"x [note=", "", "", "m."}, "x (note= [note=m.]"},
+        {{"a [sound:(image= .]", "", "", ""}, "a (sound:(image= .]"},
     };
     for (const auto& c : cases) {
         const std::string line = SideLine(c.parts);
