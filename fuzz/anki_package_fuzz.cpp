@@ -90,7 +90,7 @@ std::optional<std::string> PackageOf(std::string_view bytes) {
     try {
         // A builder that works for long, or fields of megabytes that take long to read under
         // the sanitizers, are not the reader's fault; the package tests meet the reader's limits.
-        constexpr BuilderLimits limits{20'000, 1 << 20};
+        constexpr BuilderLimits limits{2'000, 1 << 20};
         return ZipArchive({{"collection.anki2", AnkiCollection(deck, limits)}});
     } catch (const std::runtime_error&) {
         return std::nullopt;

@@ -34,16 +34,17 @@ void AddImportedRow(ImportedList& list, int line, std::string word, std::string 
     if (word.empty() && translation.empty()) {
         return;
     }
+    // A cell is read as a side's line and written as the list writes one, so that an export of
+    // the list reads back the same.
+    word = SideLine(ParseSide(word));
+    SideParts translationParts = ParseSide(translation);
+    if (!translation.empty() && translationParts.note.empty()) {
+        translationParts.note = ReferenceValue(CleanImportedWord(note));
+    }
+    translation = SideLine(translationParts);
     if (word.empty() || translation.empty()) {
         list.leftOutLines.push_back(line);
         return;
-    }
-    if (const std::string cleaned = ReferenceValue(CleanImportedWord(note)); !cleaned.empty()) {
-        SideParts parts = ParseSide(translation);
-        if (parts.note.empty()) {
-            parts.note = cleaned;
-            translation = SideLine(parts);
-        }
     }
     list.pairs.push_back({std::move(word), std::move(translation)});
 }

@@ -68,13 +68,13 @@ bool OpensReference(std::string_view text, std::size_t at) {
 }
 
 // The text as a line can hold it: an opening of a reference in the words would take the words up
-// to a later "]" as a picture, a sound or a note, so its bracket is written as "(".
-std::string WrittenText(std::string_view text, bool referencesFollow) {
+// to a later "]" as a picture, a sound or a note, one there or one a reference appended later, so
+// its bracket is written as "(".
+std::string WrittenText(std::string_view text) {
     std::string written(text);
     for (std::size_t at = written.find('['); at != std::string::npos;
          at = written.find('[', at + 1)) {
-        if (OpensReference(written, at) &&
-            (referencesFollow || written.find(']', at) != std::string::npos)) {
+        if (OpensReference(written, at)) {
             written[at] = '(';
         }
     }
@@ -111,8 +111,7 @@ SideParts ParseSide(std::string_view line) {
 }
 
 std::string SideLine(const SideParts& parts) {
-    std::string line = WrittenText(parts.text, !parts.image.empty() || !parts.sound.empty() ||
-                                                   !parts.note.empty());
+    std::string line = WrittenText(parts.text);
     for (const Reference& reference : References) {
         const std::string& value = parts.*(reference.part);
         if (!value.empty()) {
