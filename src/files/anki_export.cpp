@@ -105,7 +105,7 @@ Json Field(const char* name, int ord) {
             {"font", "Arial"}, {"size", 20}, {"media", Json::array()}};
 }
 
-Json NoteTypes(std::int64_t deck, std::time_t now) {
+Json NoteTypesJson(std::int64_t deck, std::time_t now) {
     const Json card = {
         {"name", "Card 1"},    {"ord", 0},
         {"qfmt", "{{Front}}"}, {"afmt", "{{FrontSide}}\n\n<hr id=answer>\n\n{{Back}}"},
@@ -317,7 +317,7 @@ std::optional<std::string> CollectionBytes(const std::string& deckName,
     sqlite3_bind_int64(col.get(), 1, now);
     sqlite3_bind_int64(col.get(), 2, static_cast<std::int64_t>(now) * 1000);
     Bind(col.get(), 3, options.dump());
-    Bind(col.get(), 4, NoteTypes(deck, now).dump());
+    Bind(col.get(), 4, NoteTypesJson(deck, now).dump());
     Bind(col.get(), 5, decks.dump());
     Bind(col.get(), 6, DefaultOptions().dump());
     if (sqlite3_step(col.get()) != SQLITE_DONE || !InsertNotes(db.get(), notes, deck, now)) {

@@ -24,7 +24,7 @@ Seen SeenOf(std::string_view word) {
     return letters ? Seen{Utf8(*letters), letters->size()} : Seen{std::string(word), word.size()};
 }
 
-struct Candidate {
+struct Distractor {
     const TypingPair* pair;
     std::string seen;
     bool confused;
@@ -43,7 +43,7 @@ OfferedAnswers OfferAnswers(const TypingPair& asked, bool answerIsTextA,
     const std::string& answer = SideText(asked, answerIsTextA);
     const Seen right = SeenOf(answer);
     const std::string shown = SeenText(SideText(asked, !answerIsTextA));
-    std::vector<Candidate> candidates;
+    std::vector<Distractor> candidates;
     for (const TypingPair& pair : list) {
         // Another pair shown as this one is would make two right answers; pictures alone do not.
         if (pair.index == asked.index || SideText(pair, answerIsTextA).empty() ||
@@ -63,13 +63,13 @@ OfferedAnswers OfferAnswers(const TypingPair& asked, bool answerIsTextA,
     for (std::size_t i = candidates.size(); i > 1; --i) {
         std::swap(candidates[i - 1], candidates[RandomBelow(random, i)]);
     }
-    std::ranges::stable_sort(candidates, [](const Candidate& a, const Candidate& b) {
+    std::ranges::stable_sort(candidates, [](const Distractor& a, const Distractor& b) {
         return std::pair(!a.confused, a.lengthGap) < std::pair(!b.confused, b.lengthGap);
     });
 
     OfferedAnswers offered;
     std::vector<std::string_view> taken;
-    for (const Candidate& candidate : candidates) {
+    for (const Distractor& candidate : candidates) {
         if (offered.texts.size() + 1 >= count) {
             break;
         }

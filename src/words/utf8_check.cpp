@@ -4,10 +4,6 @@
 
 namespace {
 
-bool IsContinuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
-}
-
 // The length of the well-formed sequence that starts at `lead`, or 0. Overlong forms,
 // surrogates and code points above U+10FFFF are not well formed.
 std::size_t SequenceLength(std::string_view text, std::size_t lead) {
@@ -39,7 +35,7 @@ std::size_t SequenceLength(std::string_view text, std::size_t lead) {
         return 0;
     }
     for (std::size_t i = 2; i < length; ++i) {
-        if (!IsContinuation(text[lead + i])) {
+        if (!IsUtf8Continuation(text[lead + i])) {
             return 0;
         }
     }

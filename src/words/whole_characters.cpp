@@ -4,21 +4,13 @@
 
 #include <algorithm>
 
-namespace {
-
-bool IsContinuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
-}
-
-} // namespace
-
 std::string_view WholeHead(std::string_view text, std::size_t most) {
     if (text.size() <= most) {
         return text;
     }
     std::size_t end = most;
     if (IsUtf8(text)) {
-        while (end > 0 && IsContinuation(text[end])) {
+        while (end > 0 && IsUtf8Continuation(text[end])) {
             --end;
         }
     }
@@ -28,7 +20,7 @@ std::string_view WholeHead(std::string_view text, std::size_t most) {
 std::string_view WholeTail(std::string_view text, std::size_t most) {
     std::size_t start = text.size() - std::min(most, text.size());
     if (start > 0 && IsUtf8(text)) {
-        while (start < text.size() && IsContinuation(text[start])) {
+        while (start < text.size() && IsUtf8Continuation(text[start])) {
             ++start;
         }
     }

@@ -26,7 +26,7 @@ private:
     LearningSession session_;
 };
 
-std::string Day(int fromToday) {
+std::string DueDayText(int fromToday) {
     return DayText(LocalDay(std::time(nullptr)) + std::chrono::days(fromToday));
 }
 
@@ -68,11 +68,11 @@ TEST(CliDue, AGamePlayedTodayBringsEachPairBackOnItsDay) {
         std::string listed;
     };
     const Case cases[] = {
-        {{"--due", "--all"}, "", Day(1) + missed + Day(3) + clean},
+        {{"--due", "--all"}, "", DueDayText(1) + missed + DueDayText(3) + clean},
         {{"--due"}, "", ""},
-        {{"--due"}, "faketime -f +1d", Day(1) + missed},
-        {{"--due"}, "faketime -f +3d", Day(1) + missed + Day(3) + clean},
-        {{"--due", "--on", Day(2)}, "", Day(1) + missed},
+        {{"--due"}, "faketime -f +1d", DueDayText(1) + missed},
+        {{"--due"}, "faketime -f +3d", DueDayText(1) + missed + DueDayText(3) + clean},
+        {{"--due", "--on", DueDayText(2)}, "", DueDayText(1) + missed},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.arguments) + c.launcher);
@@ -110,12 +110,13 @@ TEST(CliDue, ASavedGameLoadedAfterItsListWasSortedGradesItsOwnPairs) {
     PlayWithChatMissed(state);
     const CliRun run = RunCli(dir, {"--due", "--all"});
     unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(run.output, Day(1) + "\tchat\tcat\tAnimals\n" + Day(3) + "\tchien\tdog\tAnimals\n");
+    EXPECT_EQ(run.output,
+              DueDayText(1) + "\tchat\tcat\tAnimals\n" + DueDayText(3) + "\tchien\tdog\tAnimals\n");
 }
 
 // The board above, and a typing round of the same list with both answers right.
 TEST(CliDue, ATypedRoundOnTheBoardsDayGivesTheRoundsGradeWhicheverCameFirst) {
-    const ::Day today = LocalDay(std::time(nullptr));
+    const Day today = LocalDay(std::time(nullptr));
     const std::optional<Schedule> never;
     struct Case {
         const char* name;
@@ -126,7 +127,7 @@ TEST(CliDue, ATypedRoundOnTheBoardsDayGivesTheRoundsGradeWhicheverCameFirst) {
         Schedule chien;
     };
     const Schedule roundOnly = Review(never, today, Grade::Good);
-    const ::Day tomorrow = today + std::chrono::days(1);
+    const Day tomorrow = today + std::chrono::days(1);
     const Case cases[] = {
         {"board, then round", false, "", roundOnly, roundOnly},
         {"round, then board", true, "", roundOnly, roundOnly},

@@ -13,7 +13,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using namespace std::string_view_literals;
-constexpr std::string_view Png = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"sv;
+constexpr std::string_view PngHead = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR"sv;
 
 // A list folder of good, missing and hostile media, and a picture beside it, outside.
 struct MediaFolder {
@@ -24,13 +24,13 @@ struct MediaFolder {
     MediaFolder() {
         fs::create_directories(dir.path() / "list/sub");
         list = dir.Write("list/animals.txt", "Animals\n");
-        outside = dir.Write("outside.png", Png);
-        dir.Write("list/red.png", Png);
-        dir.Write("list/sub/blue.png", Png);
+        outside = dir.Write("outside.png", PngHead);
+        dir.Write("list/red.png", PngHead);
+        dir.Write("list/sub/blue.png", PngHead);
         dir.Write("list/hund.ogg", "OggS\0\x02"sv);
         dir.Write("list/fake.png", "just some text");
         dir.Write("list/pic.svg", "<svg xmlns='http://www.w3.org/2000/svg'/>");
-        fs::resize_file(dir.Write("list/huge.png", Png), MaxMediaBytes + 1);
+        fs::resize_file(dir.Write("list/huge.png", PngHead), MaxMediaBytes + 1);
         fs::create_symlink("../outside.png", dir.path() / "list/link.png");
         mkfifo((dir.path() / "list/fifo.png").c_str(), 0600);
     }

@@ -5,6 +5,7 @@
 #include "learning/results_file.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/games.h"
+#include "support/practice_day.h"
 #include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
@@ -13,8 +14,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 struct Played {
     const char* word;

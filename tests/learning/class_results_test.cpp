@@ -1,14 +1,13 @@
 #include "learning/class_results.h"
 #include "learning/class_tables.h"
 #include "learning/memory_model.h"
+#include "support/practice_day.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 // A pair reviewed `daysAgo` days before the file was written, due `dueIn` days after that
 // review, with the recall the writer would have given it.

@@ -4,6 +4,7 @@
 #include "learning/round_result.h"
 #include "learning/schedule_order.h"
 #include "learning/sqlite_progress_store.h"
+#include "support/practice_day.h"
 #include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
@@ -14,8 +15,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 GameState StateOf(const WordPairList& words) {
     GameState state;

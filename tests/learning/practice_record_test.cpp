@@ -1,5 +1,6 @@
 #include "learning/practice_overview.h"
 #include "learning/sqlite_progress_store.h"
+#include "support/practice_day.h"
 #include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
@@ -12,8 +13,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 std::vector<PracticeDay> DaysBack(std::initializer_list<int> offsets) {
     std::vector<PracticeDay> days;

@@ -1,6 +1,7 @@
 #include "learning/memory_model.h"
 #include "learning/review_load.h"
 #include "learning/review_replay.h"
+#include "support/practice_day.h"
 #include "support/simulated_learner.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +12,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 // Each case is one pair's log, its days counted from Today, and the rows the schedule counts.
 // The cases are replayed together, their rows interleaved by day.

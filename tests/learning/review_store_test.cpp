@@ -1,6 +1,7 @@
 #include "learning/review_replay.h"
 #include "learning/sqlite_progress_store.h"
 #include "support/old_progress_schema.h"
+#include "support/practice_day.h"
 #include "support/recorded_reviews.h"
 #include "support/temp_dir.h"
 
@@ -10,8 +11,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 PairOutcome Outcome(const std::string& fingerprint, const std::string& word, Grade grade) {
     return {{fingerprint, word, "to " + word}, grade == Grade::Again ? 1 : 0, 0, 0, grade};

@@ -35,7 +35,8 @@ const std::string SmallGameFile =
     "\r\nCellCount 5\r\nArray:0:ArrayTop:0:AB:0\r\nArray:1:ArrayTop:0:AB:1\r\n"
     "Array:2:ArrayTop:-1:AB:-1\r\nArray:3:ArrayTop:1:AB:0\r\nArray:4:ArrayTop:1:AB:1\r\n"
     "End of ArrayIndex section *************************\r\n";
-const std::string SmallGame = "Animals|animals.txt|chat=cat; chien=dog|0:0 0:1 - 1:0 1:1|1 2 3";
+const std::string SmallGameLoaded =
+    "Animals|animals.txt|chat=cat; chien=dog|0:0 0:1 - 1:0 1:1|1 2 3";
 
 // The small game with the first of each `from` text replaced by the `to` after it.
 template <class... FromTo> std::string Edited(const FromTo&... fromTo) {
@@ -71,10 +72,10 @@ TEST(SaveLoader, ToleratesWhatItCanAndReportsTheRest) {
         std::string messages; // joined by " / "
         std::string game;
     } cases[] = {
-        {"well formed", SmallGameFile, true, Loaded, SmallGame},
-        {"line feeds alone", lineFeedsAlone, true, Loaded, SmallGame},
+        {"well formed", SmallGameFile, true, Loaded, SmallGameLoaded},
+        {"line feeds alone", lineFeedsAlone, true, Loaded, SmallGameLoaded},
         {"wrong source line", Edited("Game source file", "Game source"), true,
-         Unexpected("Game source", "Game source file") + " / " + Loaded, SmallGame},
+         Unexpected("Game source", "Game source file") + " / " + Loaded, SmallGameLoaded},
         {"empty path line", Edited("animals.txt", ""), true,
          "Expected a game source file name\nbut it is missing.\n\nClick Ok to continue. / "
          "Loaded file OK\n\nOringinal game was started from file\n",
@@ -92,7 +93,7 @@ TEST(SaveLoader, ToleratesWhatItCanAndReportsTheRest) {
          NotSaved("ArrayTop"), OldGame},
         {"banners with trailing blanks",
          Edited(ArrayTop, ArrayTop + "  \r", ArrayIndex, ArrayIndex + " "), true, Loaded,
-         SmallGame},
+         SmallGameLoaded},
         {"ArrayIndex banner after a blank", Edited(ArrayIndex, " " + ArrayIndex), false,
          NotSaved("ArrayIndex"), OldGame},
         {"blank line among pairs", Edited("Index:1", "\r\nIndex:1"), true,
@@ -116,12 +117,12 @@ TEST(SaveLoader, ToleratesWhatItCanAndReportsTheRest) {
                 "Array:1:ArrayTop:0", "Array:2:ArrayTop:"),
          true, Loaded, "Animals|animals.txt|chat=cat; chien=dog|1:0 0:1 - 1:0 1:1|1 2 3"},
         {"CellCount line skipped whatever it holds",
-         Edited("CellCount 5", "Array:0:ArrayTop:1:AB:1"), true, Loaded, SmallGame},
+         Edited("CellCount 5", "Array:0:ArrayTop:1:AB:1"), true, Loaded, SmallGameLoaded},
         {"fewer cell lines than CellCount", Edited("CellCount 5", "CellCount 7"), true,
          "The saved game ends early: 2 of its 7 cells are missing.\nTheir tiles are not on the "
          "board. / " +
              Loaded,
-         SmallGame},
+         SmallGameLoaded},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,7 @@
 #include "app/shell/keys_dlg.h"
 
 #include "app/base/command_ids.h"
+#include "app/base/translated.h"
 #include "app/shell/command_table.h"
 
 #include <QCoreApplication>
@@ -34,10 +35,6 @@ constexpr KeyUse BoardKeys[] = {
      QT_TRANSLATE_NOOP("CKeysDlg", "Peek at the tile's partner word (counts as a hint)")},
     {QT_TRANSLATE_NOOP("CKeysDlg", "Escape"), QT_TRANSLATE_NOOP("CKeysDlg", "Drop the selection")},
 };
-
-QString Translated(const char* context, std::string_view text) {
-    return QCoreApplication::translate(context, std::string(text).c_str());
-}
 
 // "&Undo\tCtrl+Z" and "Save &As..." shown as "Undo" and "Save As".
 QString MenuName(const char* context, std::string_view text) {

@@ -6,6 +6,7 @@
 #include "app/access/play_announcer.h"
 #include "app/base/command_ids.h"
 #include "app/base/qt_prompter.h"
+#include "app/base/translated.h"
 #include "app/board/board_printing.h"
 #include "app/board/board_zoom.h"
 #include "app/board/game_files.h"
@@ -53,12 +54,6 @@ using namespace CommandId;
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The table's texts are English, marked for translation where the table lists them.
-QString Translated(const char* context, std::string_view text) {
-    const QByteArray source(text.data(), std::ssize(text));
-    return QCoreApplication::translate(context, source.constData());
 }
 
 // The game's commands: those that put a game in play or keep it, printing, and play itself.

@@ -13,5 +13,8 @@
 enum class Shaping { None, Full };
 Shaping ShapingFor(const QString& text);
 
+// The height of the word that a practice round shows.
+constexpr int RoundWordHeight = 48;
+
 QFont CreateWordFont(int height, Shaping shaping = Shaping::None);
 const QFontMetrics& WordFontMetrics(int height, Shaping shaping = Shaping::None);

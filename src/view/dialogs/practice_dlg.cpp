@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int WordHeight = 48;
-
 // The keys whose repeats a held key would send; arrows may repeat.
 bool OnePressKey(int key) {
     return (key >= Qt::Key_1 && key <= Qt::Key_4) || key == Qt::Key_Space ||
@@ -90,7 +88,7 @@ CPracticeDlg::CPracticeDlg(PracticeRound& round, RandomSource& random, const QSt
     word_ = new QLabel(question_);
     word_->setAlignment(Qt::AlignCenter);
     word_->setTextFormat(Qt::PlainText);
-    word_->setMinimumHeight(WordHeight * 2);
+    word_->setMinimumHeight(RoundWordHeight * 2);
     question->addWidget(word_);
     picture_ = new QLabel(question_);
     picture_->setAlignment(Qt::AlignCenter);
@@ -127,7 +125,7 @@ QString CPracticeDlg::TakenMnemonics() const {
 
 void CPracticeDlg::ShowWord(QLabel& label, const std::string& word) {
     const QString text = QString::fromStdString(word);
-    label.setFont(CreateWordFont(WordHeight, ShapingFor(text)));
+    label.setFont(CreateWordFont(RoundWordHeight, ShapingFor(text)));
     label.setText(text);
 }
 

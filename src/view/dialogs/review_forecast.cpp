@@ -1,5 +1,7 @@
 #include "view/dialogs/review_forecast.h"
 
+#include "view/date_of_day.h"
+
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -8,14 +10,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-
-namespace {
-QDate DateOf(Day day) {
-    const std::chrono::year_month_day date(day);
-    return QDate(static_cast<int>(date.year()), static_cast<int>(unsigned(date.month())),
-                 static_cast<int>(unsigned(date.day())));
-}
-} // namespace
 
 QChart* ReviewForecastChart(const ReviewSummary& summary, Day today) {
     auto* chart = new QChart;

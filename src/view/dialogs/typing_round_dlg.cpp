@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr int WordHeight = 48;
-
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
@@ -69,7 +67,7 @@ CTypingRoundDlg::CTypingRoundDlg(TypingRound& round, RandomSource& random, QWidg
     word_ = new QLabel(this);
     word_->setAlignment(Qt::AlignCenter);
     word_->setTextFormat(Qt::PlainText);
-    word_->setMinimumHeight(WordHeight * 2);
+    word_->setMinimumHeight(RoundWordHeight * 2);
     layout->addWidget(word_);
     picture_ = new QLabel(this);
     picture_->setAlignment(Qt::AlignCenter);
@@ -126,7 +124,7 @@ void CTypingRoundDlg::Ask() {
                      : round_.ShowsTextA() ? tr("Type the translation of:")
                                            : tr("Type the word for:"));
     listen_->setVisible(round_.Listens());
-    word_->setFont(CreateWordFont(WordHeight, ShapingFor(word)));
+    word_->setFont(CreateWordFont(RoundWordHeight, ShapingFor(word)));
     word_->setText(word);
     word_->setVisible(!word.isEmpty());
     ShowPictureFile(*picture_, round_.ShownPicture(), RoundPictureSide);

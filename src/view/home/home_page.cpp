@@ -1,5 +1,6 @@
 #include "view/home/home_page.h"
 
+#include "view/date_of_day.h"
 #include "view/home/list_table_model.h"
 #include "view/home/year_calendar.h"
 
@@ -20,12 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QDate DateOf(Day day) {
-    const std::chrono::year_month_day date(day);
-    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day()))};
-}
 
 // Between the text and the background: themes' disabled and placeholder colours can nearly
 // vanish on a dark background, this stays readable on light and dark ones alike.

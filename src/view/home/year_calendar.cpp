@@ -1,5 +1,7 @@
 #include "view/home/year_calendar.h"
 
+#include "view/date_of_day.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLocale>
@@ -12,12 +14,6 @@ namespace {
 
 constexpr int Gap = 2;
 constexpr int Weeks = 53;
-
-QDate DateOf(Day day) {
-    const std::chrono::year_month_day date(day);
-    return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-            static_cast<int>(static_cast<unsigned>(date.day()))};
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 #include "app/learning/login_reminder.h"
 #include "frame_fixture.h"
 #include "support/games.h"
+#include "support/practice_day.h"
 #include "view/home/home_page.h"
 #include "view/home/list_table_model.h"
 #include "view/home/year_calendar.h"
@@ -18,8 +19,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 class NoonClock : public Clock {
 public:

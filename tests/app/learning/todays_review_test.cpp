@@ -7,6 +7,7 @@
 #include "learning/sqlite_progress_store.h"
 #include "modal_answer.h"
 #include "support/games.h"
+#include "support/practice_day.h"
 #include "view/dialogs/progress_dlg.h"
 #include "view/dialogs/typing_round_dlg.h"
 
@@ -24,8 +25,6 @@
 namespace {
 
 using namespace std::chrono;
-
-const Day Today = year(2026) / December / 7;
 
 class FixedClock : public Clock {
 public:
