@@ -175,10 +175,32 @@ bool AddSettingsAndFits(sqlite3* db) {
            adopted INTEGER NOT NULL);)");
 }
 
+// What the home page reads: pairs practised day by day, kept as reviews are logged, so that it
+// reads a row a day rather than the whole log (a pair logged twice on one day counts once; the
+// log is only ever added to), and each list version's words in order, read from the index
+// alone.
+bool AddPracticeDaysAndListWords(sqlite3* db) {
+    return Execute(db, R"(
+       CREATE INDEX pair_totals_by_words ON pair_totals (fingerprint, key_a, key_b);
+       CREATE TABLE practice_days (
+           day TEXT PRIMARY KEY,
+           pairs INTEGER NOT NULL) WITHOUT ROWID;
+       INSERT INTO practice_days SELECT reviewed_on, COUNT(*)
+           FROM (SELECT DISTINCT key_a, key_b, reviewed_on FROM review_log) GROUP BY reviewed_on;
+       CREATE TRIGGER review_log_counts_its_day AFTER INSERT ON review_log
+       WHEN NOT EXISTS (SELECT 1 FROM review_log WHERE key_a = NEW.key_a AND key_b = NEW.key_b
+                        AND reviewed_on = NEW.reviewed_on AND id <> NEW.id)
+       BEGIN
+           INSERT INTO practice_days (day, pairs) VALUES (NEW.reviewed_on, 1)
+               ON CONFLICT (day) DO UPDATE SET pairs = pairs + 1;
+       END;)");
+}
+
 // Each entry takes the schema from its number to the next.
 using Step = bool (*)(sqlite3*);
 constexpr std::array<Step, ProgressSchemaVersion> Steps{
-    CreateGamesAndPairTotals, AddReviews, AddRecall, MergeEqualPairs, AddSettingsAndFits};
+    CreateGamesAndPairTotals, AddReviews,         AddRecall,
+    MergeEqualPairs,          AddSettingsAndFits, AddPracticeDaysAndListWords};
 
 } // namespace
 

@@ -1,12 +1,11 @@
 #include "learning/progress_queries.h"
 
+#include "learning/pair_word_index.h"
 #include "learning/schedule_columns.h"
 #include "learning/sqlite_handles.h"
 
 #include <algorithm>
 #include <map>
-#include <unordered_map>
-#include <unordered_set>
 
 bool ReadGames(sqlite3* db, const std::string& fingerprint, std::vector<GameResult>& games) {
     return EachRow(
@@ -135,31 +134,15 @@ bool ReadSummary(sqlite3* db, Day today, ReviewSummary& summary) {
 
 namespace {
 
-// Pairs practised day by day. A pair practised twice on one day, or in two lists, is one pair
-// of that day: the index hands each pair's days over once each, and the days are counted here
-// rather than sorted again.
+// Pairs practised day by day, as the log's trigger counts them.
 bool ReadPracticeDays(sqlite3* db, std::vector<PracticeDay>& days) {
-    std::map<std::string, std::int64_t, std::less<>> pairsOn;
-    const bool read = EachRow(
-        db, "SELECT reviewed_on FROM review_log GROUP BY key_a, key_b, reviewed_on",
-        [](sqlite3_stmt*) {},
+    return EachRow(
+        db, "SELECT day, pairs FROM practice_days ORDER BY day", [](sqlite3_stmt*) {},
         [&](sqlite3_stmt* row) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, 0));
-            const std::string_view day(text ? text : "",
-                                       static_cast<std::size_t>(sqlite3_column_bytes(row, 0)));
-            const auto found = pairsOn.find(day);
-            if (found != pairsOn.end()) {
-                ++found->second;
-            } else {
-                pairsOn.emplace(day, 1);
+            if (const std::optional<Day> day = ParseDay(Text(row, 0))) {
+                days.push_back({*day, sqlite3_column_int64(row, 1)});
             }
         });
-    for (const auto& [text, pairs] : pairsOn) {
-        if (const std::optional<Day> day = ParseDay(text)) {
-            days.push_back({*day, pairs});
-        }
-    }
-    return read;
 }
 
 // A column's bytes, valid until the row moves on.
@@ -168,26 +151,15 @@ std::string_view ColumnView(sqlite3_stmt* row, int column) {
     return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(row, column))};
 }
 
-// What a scheduled pair adds to its list's standing.
-struct PairStanding {
-    bool due = false;
-    bool mature = false;
-};
+// The tags of the scheduled pairs that count on the home page.
+enum ScheduledTag : std::uint32_t { DueTag, MatureTag };
 
-// A list's pairs by their words, as the schedule keeps them.
+// What a list version's pairs come to, counted by their words.
 struct ListCounts {
-    std::unordered_set<std::string> words;
+    std::int64_t pairs = 0;
     std::int64_t due = 0;
     std::int64_t mature = 0;
 };
-
-// The words of a pair as one hash key.
-std::string PairWords(sqlite3_stmt* row, int column) {
-    std::string words(ColumnView(row, column));
-    words += '\0';
-    words += ColumnView(row, column + 1);
-    return words;
-}
 
 } // namespace
 
@@ -206,49 +178,55 @@ bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record) {
     if (!lists || !ReadPracticeDays(db, record.days) || !ReadDueOutlook(db, today, record.due)) {
         return false;
     }
-    // One pass over the schedule in file order is much cheaper than a lookup for each pair of
-    // each list; only the pairs that count are kept.
-    std::unordered_map<std::string, PairStanding> scheduled;
+    // The schedule's pairs that count go into an index by their words; each list version's
+    // pairs then come in the order of their words, read from the table's index alone.
+    PairWordIndex scheduled;
     const bool schedules = EachRow(
         db,
-        "SELECT key_a, key_b, due <= ?1, interval_days >= ?2 FROM memory_states "
+        "SELECT key_a, key_b, due <= ?1 FROM memory_states "
         "WHERE due <= ?1 OR interval_days >= ?2",
         [&](sqlite3_stmt* select) {
             Bind(select, 1, DayText(today));
             sqlite3_bind_int(select, 2, MatureInterval);
         },
         [&](sqlite3_stmt* row) {
-            const bool due = sqlite3_column_int(row, 2) != 0;
-            scheduled.emplace(PairWords(row, 0), PairStanding{due, !due});
+            scheduled.Add(ColumnView(row, 0), ColumnView(row, 1),
+                          sqlite3_column_int(row, 2) != 0 ? DueTag : MatureTag);
         });
-    // The same words twice in one version count once.
-    std::unordered_map<std::string, ListCounts> counts;
+    std::map<std::string, ListCounts, std::less<>> counts;
     ListCounts* list = nullptr;
-    std::string listFingerprint;
+    std::string fingerprint;
+    std::string wordA;
+    std::string wordB;
     const bool pairs =
         schedules &&
         EachRow(
             db,
             "SELECT fingerprint, key_a, key_b FROM pair_totals WHERE fingerprint IN "
             "(SELECT fingerprint FROM (SELECT fingerprint, MAX(finished_at) FROM games "
-            "WHERE fingerprint <> ?1 GROUP BY list_path))",
+            "WHERE fingerprint <> ?1 GROUP BY list_path)) ORDER BY fingerprint, key_a, key_b",
             [&](sqlite3_stmt* select) { Bind(select, 1, std::string(ReviewFingerprint)); },
             [&](sqlite3_stmt* row) {
-                // Rows come list by list.
-                if (!list || ColumnView(row, 0) != listFingerprint) {
-                    listFingerprint = ColumnView(row, 0);
-                    list = &counts[listFingerprint];
+                const std::string_view a = ColumnView(row, 1);
+                const std::string_view b = ColumnView(row, 2);
+                if (!list || ColumnView(row, 0) != fingerprint) {
+                    fingerprint = ColumnView(row, 0);
+                    list = &counts[fingerprint];
+                } else if (a == wordA && b == wordB) {
+                    // The same words twice in one version count once.
+                    return;
                 }
-                std::string words = PairWords(row, 1);
-                const auto found = scheduled.find(words);
-                if (list->words.insert(std::move(words)).second && found != scheduled.end()) {
-                    list->due += found->second.due ? 1 : 0;
-                    list->mature += found->second.mature ? 1 : 0;
+                wordA = a;
+                wordB = b;
+                ++list->pairs;
+                if (const std::optional<std::uint32_t> tag = scheduled.TagOf(a, b)) {
+                    list->due += *tag == DueTag ? 1 : 0;
+                    list->mature += *tag == MatureTag ? 1 : 0;
                 }
             });
     for (ListStanding& standing : record.lists) {
         if (const auto found = counts.find(standing.fingerprint); found != counts.end()) {
-            standing.pairs = static_cast<std::int64_t>(found->second.words.size());
+            standing.pairs = found->second.pairs;
             standing.dueToday = found->second.due;
             standing.mature = found->second.mature;
         }

@@ -116,12 +116,13 @@ TEST_F(PracticeStore, EachDayCountsEachPairOnceHoweverOftenItWasPractised) {
 
 TEST_F(PracticeStore, AListIsItsPathInTheNewestVersionPlayedThere) {
     const std::int64_t noon = NoonOf(Today - days(30));
-    // An edit keeps voir and boire (boire with another case) and drops manger.
+    // An edit keeps voir and boire (boire with another case, and twice) and drops manger.
     Keep(Game("/gone/verbs.txt", "v1", noon,
               {Seen("v1", "voir", Grade::Again), Seen("v1", "boire", Grade::Easy),
                Seen("v1", "manger", Grade::Good)}));
     Keep(Game("/gone/verbs.txt", "v2", noon + 3600,
-              {Seen("v2", "voir", Grade::Again), Seen("v2", "Boire", Grade::Easy)}));
+              {Seen("v2", "voir", Grade::Again), Seen("v2", "Boire", Grade::Easy),
+               Seen("v2", "BOIRE", Grade::Easy)}));
     const std::string animals = home.Write("animals.txt", "Animals\nchat\ncat\n");
     Keep(Game(animals, "a1", noon + 7200, {Seen("a1", "chat", Grade::Good)}));
     // Today's Review is kept under no list of its own.

@@ -244,6 +244,15 @@ TEST(ReviewStore, AVersion3FileMergesEqualPairsAndReplaysTheirLogs) {
     const auto after = *store.ScheduledPairs(EveryDay, 100);
     ASSERT_EQ(after.size(), 2u);
     EXPECT_EQ(Query(path, "SELECT reps FROM memory_states WHERE key_a = 'perro'"), "3\n");
+    // The days practised are counted from the old log once (the two perros are one pair), and
+    // go on from there.
+    const std::optional<PracticeRecord> practice = store.Practice(Today);
+    ASSERT_TRUE(practice);
+    std::vector<std::pair<Day, std::int64_t>> days;
+    for (const PracticeDay& day : practice->days) {
+        days.emplace_back(day.day, day.pairs);
+    }
+    EXPECT_EQ(days, (std::vector<std::pair<Day, std::int64_t>>{{day1, 2}, {day2, 1}, {Today, 1}}));
 }
 
 TEST(ReviewStore, AStateThatCannotBeReadIsLeftOutAndStartsAfresh) {
@@ -407,8 +416,9 @@ TEST(ReviewStore, EachReviewKeepsItsSourceAndAFlashcardsRetryIsReviewedToo) {
               "list\ntyping\nflashcards\nchoice\n");
 }
 
-// A version 4 file is what this program writes without the settings and the fits: it gains
-// them, keeps every row, and schedules with the defaults until a setting or a fit is kept.
+// A version 4 file is what this program writes without the settings, the fits and the days
+// practised: it gains them, keeps every row, and schedules with the defaults until a setting or a
+// fit is kept.
 TEST(ReviewStore, AVersion4FileGainsSettingsAndFitsAndKeepsEveryRow) {
     TempDir home;
     const std::string path = (home.path() / "progress.sqlite").string();
@@ -430,14 +440,17 @@ TEST(ReviewStore, AVersion4FileGainsSettingsAndFitsAndKeepsEveryRow) {
         }
         return rows;
     };
-    Query(path, "DROP TABLE settings; DROP TABLE memory_fits; PRAGMA user_version = 4;");
+    Query(path, "DROP TRIGGER review_log_counts_its_day; DROP TABLE practice_days; "
+                "DROP INDEX pair_totals_by_words; "
+                "DROP TABLE settings; DROP TABLE memory_fits; PRAGMA user_version = 4;");
     const std::string before = everyRow();
     ASSERT_NE(before.find("boire"), std::string::npos);
 
     SqliteProgressStore store(path);
     const auto settings = StoredReviewSettings(store);
     ASSERT_TRUE(settings) << EnglishText(store.Problem());
-    EXPECT_EQ(Query(path, "PRAGMA user_version"), "5\n");
+    EXPECT_EQ(Query(path, "PRAGMA user_version"),
+              std::to_string(SqliteProgressStore::SchemaVersion) + "\n");
     EXPECT_EQ(everyRow(), before);
     EXPECT_EQ(std::tuple(settings->weights, settings->retention),
               std::tuple(DefaultWeights, DefaultRetention));
