@@ -57,12 +57,3 @@ void BM_ScrollEditor(benchmark::State& state) {
 BENCHMARK(BM_ScrollEditor)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
