@@ -42,7 +42,8 @@ void AddImportedRow(ImportedList& list, int line, std::string word, std::string 
         translationParts.note = ReferenceValue(CleanImportedWord(note));
     }
     translation = SideLine(translationParts);
-    if (word.empty() || translation.empty()) {
+    // A note alone is not a side.
+    if (SideIdentity(word).empty() || SideIdentity(translation).empty()) {
         list.leftOutLines.push_back(line);
         return;
     }

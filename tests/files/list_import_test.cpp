@@ -120,6 +120,8 @@ TEST(ListImport, CsvAndTsvTakeTheFirstTwoColumnsSplitAlike) {
             {"extra columns ignored, short rows left out, blank lines passed over",
              "cat,chat,noun\ndog\n,x\n\nbird,oiseau",
              "animals.csv | cat=chat; bird=oiseau | left out 2,3"},
+            {"a note alone is no word", "[note=f.],milk\ncat,chat\n",
+             "animals.csv | cat=chat | left out 1"},
             {"not UTF-8", "caf\xE9,coffee\n", "fails: It is not UTF-8 text."},
             {"a NUL byte", std::string("a,b\0c\n", 6), "fails: It is not UTF-8 text."},
             {"one column only", "cat\ndog\n", "fails: It holds no word pair."},
