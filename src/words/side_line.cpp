@@ -70,6 +70,15 @@ bool OpensReference(std::string_view text, std::size_t at) {
 // The text as a line can hold it: an opening of a reference in the words would take the words up
 // to a later "]" as a picture, a sound or a note, one there or one a reference appended later, so
 // its bracket is written as "(".
+// An Anki picture tag in a table's cell makes the whole cell read as an Anki field, whose
+// brackets are words: one in the words would turn the side's references into words when the
+// list is exported to CSV and read again.
+void WithoutPictureTags(std::string& text) {
+    for (std::size_t at = text.find("<img"); at != std::string::npos; at = text.find("<img", at)) {
+        text[at] = '(';
+    }
+}
+
 std::string WrittenText(std::string_view text) {
     std::string written(text);
     for (std::size_t at = written.find('['); at != std::string::npos;
@@ -78,6 +87,7 @@ std::string WrittenText(std::string_view text) {
             written[at] = '(';
         }
     }
+    WithoutPictureTags(written);
     return written;
 }
 
@@ -149,6 +159,7 @@ std::string ReferenceValue(std::string_view value) {
     for (const char c : value) {
         cleaned += c == '[' ? '(' : c == ']' ? ')' : (c == '\n' || c == '\r') ? ' ' : c;
     }
+    WithoutPictureTags(cleaned);
     return std::string(Trimmed(cleaned));
 }
 

@@ -32,6 +32,7 @@ TEST(SideLine, WordsThatOpenAReferenceStayWordsWhenWritten) {
         {{"a [b] c [image=open", "", "", ""}, "a [b] c (image=open"},
         {{"x [note=", "", "", "m."}, "x (note= [note=m.]"},
         {{"a [sound:(image= .]", "", "", ""}, "a (sound:(image= .]"},
+        {{"wo<imgel", "", "ca", ""}, "wo(imgel [sound=ca]"},
     };
     for (const auto& c : cases) {
         const std::string line = SideLine(c.parts);
