@@ -145,12 +145,6 @@ bool ReadPracticeDays(sqlite3* db, std::vector<PracticeDay>& days) {
         });
 }
 
-// A column's bytes, valid until the row moves on.
-std::string_view ColumnView(sqlite3_stmt* row, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-    return {text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(row, column))};
-}
-
 // The tags of the scheduled pairs that count on the home page.
 enum ScheduledTag : std::uint32_t { DueTag, MatureTag };
 
@@ -190,7 +184,7 @@ bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record) {
             sqlite3_bind_int(select, 2, MatureInterval);
         },
         [&](sqlite3_stmt* row) {
-            scheduled.Add(ColumnView(row, 0), ColumnView(row, 1),
+            scheduled.Add(TextView(row, 0), TextView(row, 1),
                           sqlite3_column_int(row, 2) != 0 ? DueTag : MatureTag);
         });
     std::map<std::string, ListCounts, std::less<>> counts;
@@ -207,10 +201,10 @@ bool ReadPractice(sqlite3* db, Day today, PracticeRecord& record) {
             "WHERE fingerprint <> ?1 GROUP BY list_path)) ORDER BY fingerprint, key_a, key_b",
             [&](sqlite3_stmt* select) { Bind(select, 1, std::string(ReviewFingerprint)); },
             [&](sqlite3_stmt* row) {
-                const std::string_view a = ColumnView(row, 1);
-                const std::string_view b = ColumnView(row, 2);
-                if (!list || ColumnView(row, 0) != fingerprint) {
-                    fingerprint = ColumnView(row, 0);
+                const std::string_view a = TextView(row, 1);
+                const std::string_view b = TextView(row, 2);
+                if (!list || TextView(row, 0) != fingerprint) {
+                    fingerprint = TextView(row, 0);
                     list = &counts[fingerprint];
                 } else if (a == wordA && b == wordB) {
                     // The same words twice in one version count once.

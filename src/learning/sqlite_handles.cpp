@@ -11,11 +11,15 @@ void Bind(sqlite3_stmt* statement, int index, std::string_view text) {
                       SQLITE_TRANSIENT);
 }
 
-std::string Text(sqlite3_stmt* statement, int column) {
+std::string_view TextView(sqlite3_stmt* statement, int column) {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? std::string(text,
-                              static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
-                : std::string();
+    return text ? std::string_view(
+                      text, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)))
+                : std::string_view();
+}
+
+std::string Text(sqlite3_stmt* statement, int column) {
+    return std::string(TextView(statement, column));
 }
 
 bool Execute(sqlite3* db, const char* sql) {

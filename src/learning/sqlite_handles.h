@@ -22,6 +22,8 @@ Statement Prepare(sqlite3* db, const char* sql);
 void Bind(sqlite3_stmt* statement, int index, std::string_view text);
 // A column's bytes as they are, NUL bytes included; "" for NULL.
 std::string Text(sqlite3_stmt* statement, int column);
+// The same bytes in place, valid until the statement steps on.
+std::string_view TextView(sqlite3_stmt* statement, int column);
 bool Execute(sqlite3* db, const char* sql);
 
 // Runs `select` with its parameters bound by `bind`, handing each row to `take`. False when
