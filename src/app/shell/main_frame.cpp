@@ -46,11 +46,15 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 using namespace CommandId;
+
+// The window that shows the whole board, its panels and bars at the board's own scale.
+constexpr QSize BoardAtItsOwnSize(930, 690);
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -165,7 +169,7 @@ CMainFrame::CMainFrame(std::unique_ptr<Prompter> prompter)
     ShowRecentFiles();
 
     move(10, 10);
-    resize(930, 690);
+    resize(BoardAtItsOwnSize);
 }
 
 void CMainFrame::SizeToScreen() {
@@ -178,7 +182,9 @@ void CMainFrame::SizeToScreen() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    resize(room.width() * 3 / 4, room.height() * 4 / 5);
+    // Never smaller than the board at its own size, which would scroll on a newcomer's first look.
+    resize(std::max(room.width() * 3 / 4, BoardAtItsOwnSize.width()),
+           std::max(room.height() * 4 / 5, BoardAtItsOwnSize.height()));
     move(room.center() - rect().center());
 }
 
