@@ -3345,6 +3345,14 @@ Die Liste wird erst gespeichert, wenn das korrigiert ist.</translation>
         <source>Paste Rows</source>
         <translation>Zeilen einfügen</translation>
     </message>
+    <message>
+        <source>Edit Note</source>
+        <translation>Notiz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

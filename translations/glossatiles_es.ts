@@ -3345,6 +3345,14 @@ La lista no se guarda hasta que esto se corrija.</translation>
         <source>Paste Rows</source>
         <translation>Pegar filas</translation>
     </message>
+    <message>
+        <source>Edit Note</source>
+        <translation>Editar nota</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

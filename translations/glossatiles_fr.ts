@@ -3345,6 +3345,14 @@ La liste n&apos;est pas enregistrée tant que ce n&apos;est pas corrigé.</trans
         <source>Paste Rows</source>
         <translation>Coller des lignes</translation>
     </message>
+    <message>
+        <source>Edit Note</source>
+        <translation>Modifier la note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -185,6 +185,19 @@ std::string WithoutNote(std::string_view line) {
     return std::string(Trimmed(rest));
 }
 
+std::string WithNote(std::string_view line, std::string_view note) {
+    std::string rest = WithoutNote(line);
+    std::string value = ReferenceValue(note);
+    if (value.empty()) {
+        return rest;
+    }
+    SideParts parts = ParseSide(rest);
+    parts.note = value;
+    // Words that open a reference would close on the note: then the side is written anew.
+    std::string noted = rest + (rest.empty() ? "[note=" : " [note=") + value + "]";
+    return ParseSide(noted) == parts ? noted : SideLine(parts);
+}
+
 std::string SideIdentity(std::string_view line) {
     SideParts parts = ParseSide(line);
     parts.note.clear();

@@ -46,6 +46,10 @@ std::string ReferenceValue(std::string_view value);
 // The line without its note: who the side is, whatever is said about it.
 std::string WithoutNote(std::string_view line);
 
+// The line with `note` in place of its own (none when empty), written as the line stands where
+// it reads back so.
+std::string WithNote(std::string_view line, std::string_view note);
+
 // Who the side is, however its line orders its parts: its text, then its picture and its sound,
 // without its note. Two sides of different pictures and no text are two sides; the same words
 // and picture written in another order are one.

@@ -69,4 +69,25 @@ TEST(SideLine, ASideWithoutWordsIsShownByItsFileName) {
     EXPECT_EQ(PairNote("chat [note=m.]", "cat [note=pet]"), "m.; pet");
 }
 
+TEST(SideLine, ANoteReplacedKeepsTheRestOfTheLineAndReadsBack) {
+    const struct {
+        const char* line;
+        const char* note;
+        const char* written;
+    } cases[] = {
+        {"[image=cat.png] Katze", "f.", "[image=cat.png] Katze [note=f.]"},
+        {"chat [note=m.] [sound=chat.ogg]", "", "chat [sound=chat.ogg]"},
+        {"chat [note=m.]", "pl. chats", "chat [note=pl. chats]"},
+        {"", "[sic]", "[note=(sic)]"},
+        // Words that open a note would take the note in: the line is written anew.
+        {"ki [note=ss", "a note", "ki (note=ss [note=a note]"},
+    };
+    for (const auto& c : cases) {
+        const std::string written = WithNote(c.line, c.note);
+        EXPECT_EQ(written, c.written) << c.line;
+        EXPECT_EQ(ParseSide(written).note, ReferenceValue(c.note)) << c.line;
+        EXPECT_EQ(SideIdentity(written), SideIdentity(c.line)) << c.line;
+    }
+}
+
 } // namespace

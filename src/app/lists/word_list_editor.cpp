@@ -95,6 +95,7 @@ WordListEditor::WordListEditor(const QString& path, const ListReading& reading,
         tr("Type a word, Tab for its translation, Enter for the next row."));
     table_->horizontalHeader()->resizeSection(WordListModel::WordColumn, 240);
     table_->horizontalHeader()->resizeSection(WordListModel::TranslationColumn, 240);
+    table_->horizontalHeader()->resizeSection(WordListModel::NoteColumn, 180);
     layout->addWidget(table_);
 
     find_->setAccessibleName(tr("Find"));

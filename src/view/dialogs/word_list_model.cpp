@@ -20,15 +20,19 @@
 
 namespace {
 
-QString Text(const std::optional<std::string>& word) {
-    return word ? QString::fromStdString(*word) : QString();
-}
-
 std::optional<std::string>& Side(WordPair& pair, int column) {
     return column == WordListModel::WordColumn ? pair.TextA : pair.TextB;
 }
 const std::optional<std::string>& Side(const WordPair& pair, int column) {
     return column == WordListModel::WordColumn ? pair.TextA : pair.TextB;
+}
+
+// What a cell shows and edits: a side's line without its note, or the pair's note.
+std::string CellText(const WordPair& pair, int column) {
+    if (column == WordListModel::NoteColumn) {
+        return PairNote(pair.TextA.value_or(""), pair.TextB.value_or(""));
+    }
+    return WithoutNote(Side(pair, column).value_or(""));
 }
 
 // One edit of the rows, whatever kind: `count` rows from `at` become `rows`. Undoing is the
@@ -177,21 +181,24 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const RowFindings findings = findings_[static_cast<std::size_t>(row)];
-    if (index.column() == NotesColumn) {
+    if (index.column() == ChecksColumn) {
         return role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole
                    ? QVariant(FindingsText(findings))
                    : QVariant();
     }
+    const WordPair& pair = rows_[static_cast<std::size_t>(row)];
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::AccessibleTextRole:
-        return Text(Side(rows_[static_cast<std::size_t>(row)], index.column()));
+        return QString::fromStdString(CellText(pair, index.column()));
     case Qt::ToolTipRole:
         return findings ? QVariant(FindingsText(findings)) : QVariant();
     case Qt::DecorationRole: {
-        const std::optional<std::string>& line =
-            Side(rows_[static_cast<std::size_t>(row)], index.column());
+        if (index.column() == NoteColumn) {
+            return {};
+        }
+        const std::optional<std::string>& line = Side(pair, index.column());
         const QPixmap thumbnail = line ? Thumbnail(*line) : QPixmap();
         return thumbnail.isNull() ? QVariant() : QVariant(thumbnail);
     }
@@ -206,26 +213,34 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
 }
 
 bool WordListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole || index.column() == NotesColumn) {
+    if (!index.isValid() || role != Qt::EditRole || index.column() == ChecksColumn) {
         return false;
     }
     const int row = index.row();
     const std::string text = value.toString().toStdString();
-    if (row == PairCount()) {
-        if (text.empty()) {
-            return false;
-        }
-        WordPair pair{std::string(), std::string()};
-        Side(pair, index.column()) = text;
-        Replace(row, 0, {pair}, tr("Add Pair"));
-        return true;
-    }
-    WordPair pair = rows_[static_cast<std::size_t>(row)];
-    if (Side(pair, index.column()).value_or("") == text) {
+    const bool added = row == PairCount();
+    if (added && text.empty()) {
         return false;
     }
-    Side(pair, index.column()) = text;
-    Replace(row, 1, {pair}, tr("Edit Word"));
+    WordPair pair =
+        added ? WordPair{std::string(), std::string()} : rows_[static_cast<std::size_t>(row)];
+    if (!added && CellText(pair, index.column()) == text) {
+        return false;
+    }
+    if (index.column() == NoteColumn) {
+        // The note goes to the word's line, the whole of it: one joined from both sides too.
+        pair.TextA = WithNote(pair.TextA.value_or(""), text);
+        pair.TextB = WithNote(pair.TextB.value_or(""), "");
+    } else {
+        // The side keeps its note unless the words typed bring one of their own.
+        std::optional<std::string>& line = Side(pair, index.column());
+        const std::string note = ParseSide(line.value_or("")).note;
+        line = note.empty() || !ParseSide(text).note.empty() ? text : WithNote(text, note);
+    }
+    Replace(row, added ? 0 : 1, {pair},
+            added                          ? tr("Add Pair")
+            : index.column() == NoteColumn ? tr("Edit Note")
+                                           : tr("Edit Word"));
     return true;
 }
 
@@ -234,7 +249,7 @@ Qt::ItemFlags WordListModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     }
     const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return index.column() == NotesColumn ? flags : flags | Qt::ItemIsEditable;
+    return index.column() == ChecksColumn ? flags : flags | Qt::ItemIsEditable;
 }
 
 QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -249,13 +264,15 @@ QVariant WordListModel::headerData(int section, Qt::Orientation orientation, int
         return wordsHeader_;
     case TranslationColumn:
         return translationsHeader_;
+    case NoteColumn:
+        return tr("Note");
     default:
         return tr("Checks");
     }
 }
 
 void WordListModel::sort(int column, Qt::SortOrder order) {
-    if (column == NotesColumn || rows_.size() < 2) {
+    if (column == ChecksColumn || rows_.size() < 2) {
         return;
     }
     QCollator collator;
@@ -264,7 +281,7 @@ void WordListModel::sort(int column, Qt::SortOrder order) {
     std::vector<QString> keys;
     keys.reserve(rows_.size());
     for (const WordPair& pair : rows_) {
-        keys.push_back(Text(Side(pair, column)));
+        keys.push_back(QString::fromStdString(CellText(pair, column)));
     }
     std::vector<std::size_t> byKey(rows_.size());
     std::iota(byKey.begin(), byKey.end(), 0);

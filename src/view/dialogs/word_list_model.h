@@ -9,13 +9,13 @@
 
 class QUndoStack;
 
-// The rows of the word-list editor: a word and its translation per pair, what the checks note
-// at the row, and one empty row at the end where a new pair is typed. Every change goes
-// through the undo stack as one step.
+// The rows of the word-list editor: a word and its translation per pair, the pair's note, what
+// the checks find at the row, and one empty row at the end where a new pair is typed. Every
+// change goes through the undo stack as one step.
 class WordListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { WordColumn, TranslationColumn, NotesColumn, ColumnCount };
+    enum Column { WordColumn, TranslationColumn, NoteColumn, ChecksColumn, ColumnCount };
 
     WordListModel(QUndoStack& undo, QObject* parent = nullptr);
 

@@ -235,9 +235,9 @@ TEST_F(WordListEditorTest, ChecksShowAtTheRowAndBlockSavingOnlyWhereTheyMust) {
     WordListEditor& editor = NewEditor();
     WordListModel& model = editor.Model();
     model.PasteRows(0, "10:30\thalf past ten\nchat\tcat\nchat\tcat\nlonely\t\n");
-    EXPECT_EQ(model.index(0, WordListModel::NotesColumn).data().toString(),
+    EXPECT_EQ(model.index(0, WordListModel::ChecksColumn).data().toString(),
               "A saved game writes ':' as '-'.");
-    EXPECT_EQ(model.index(2, WordListModel::NotesColumn).data().toString(),
+    EXPECT_EQ(model.index(2, WordListModel::ChecksColumn).data().toString(),
               "This pair is in the list already.");
     EXPECT_EQ(model.index(3, 1).data(Qt::ToolTipRole).toString(), "A word is missing.");
     EXPECT_EQ(editor.Summary(), "4 pairs. 1 row must be corrected before the list can be saved.");
@@ -412,6 +412,45 @@ TEST_F(WordListEditorTest, AfterPlayMissedPairsTheEditorOpensTheWholeListAndWrit
     EXPECT_EQ(Rows(Editor()), "chat=cat");
 }
 
+// Notes stand in a column of their own: edits of the words keep them, and each is saved on its
+// word's line.
+TEST_F(WordListEditorTest, ANoteHasAColumnOfItsOwnAndStaysWithItsPairThroughEdits) {
+    const std::string list =
+        files.Write("notes.txt",
+                    "Notes\nla casa [note=Es una casa.]\nthe house\nel perro\nthe dog [note=m.]\n");
+    Open(QString::fromStdString(list));
+    Trigger(CommandId::EditWordList);
+    WordListEditor& editor = Editor();
+    WordListModel& model = editor.Model();
+    const auto cells = [&model](int row) {
+        QStringList texts;
+        for (int column = 0; column < WordListModel::ChecksColumn; ++column) {
+            texts << model.index(row, column).data().toString();
+        }
+        return texts.join('|');
+    };
+    EXPECT_EQ(model.headerData(WordListModel::NoteColumn, Qt::Horizontal).toString(), "Note");
+    EXPECT_EQ(cells(0), "la casa|the house|Es una casa.");
+    EXPECT_EQ(cells(1), "el perro|the dog|m.");
+    const auto edit = [&model](int row, int column, const char* text) {
+        EXPECT_TRUE(model.setData(model.index(row, column), text, Qt::EditRole)) << text;
+    };
+    edit(0, WordListModel::WordColumn, "la casita");
+    edit(1, WordListModel::NoteColumn, "masculino");
+    edit(2, WordListModel::NoteColumn, "nuevo");
+    edit(2, WordListModel::WordColumn, "el gato");
+    edit(2, WordListModel::TranslationColumn, "the cat");
+    EXPECT_EQ(cells(2), "el gato|the cat|nuevo");
+    ASSERT_TRUE(editor.Save());
+    EXPECT_EQ(ReadBytes(list), "Notes\nla casita [note=Es una casa.]\nthe house\nel perro "
+                               "[note=masculino]\nthe dog\nel gato [note=nuevo]\nthe cat\n");
+    editor.ActionNamed("undo")->trigger();
+    editor.ActionNamed("undo")->trigger();
+    editor.ActionNamed("undo")->trigger();
+    editor.ActionNamed("undo")->trigger();
+    EXPECT_EQ(cells(1), "el perro|the dog|m.");
+}
+
 // Exit asks about the game, then about each editor's changes; a Cancel anywhere keeps every
 // window, and the main window never closes before the editors.
 TEST_F(WordListEditorTest, ExitCancelledAtAnyQuestionKeepsEveryWindow) {
@@ -455,7 +494,8 @@ TEST_F(WordListEditorTest, EveryControlHasANameAndTheWorksheetIsPreviewed) {
         QAccessible::queryAccessibleInterface(&editor.Table())->tableInterface();
     ASSERT_NE(cells, nullptr);
     EXPECT_EQ(cells->cellAt(0, 0)->text(QAccessible::Name), "שלום");
-    EXPECT_EQ(cells->cellAt(0, 2)->text(QAccessible::Name), "A word is missing.");
+    EXPECT_EQ(cells->cellAt(0, WordListModel::ChecksColumn)->text(QAccessible::Name),
+              "A word is missing.");
     OpenList(9);
     bool previewed = false;
     AnswerWhenShown<WorksheetDlg>([](WorksheetDlg& dialog) {
