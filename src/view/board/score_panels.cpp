@@ -24,6 +24,21 @@ constexpr int DigitShift = 10;
 const QColor RemovedTilesFill(7, 255, 208);
 constexpr int RemovedTitleHeight = 22;
 constexpr int RemovedWordHeight = 20;
+constexpr QPoint RemovedWordA(695, 38);
+constexpr QPoint RemovedWordB(695, 63);
+// Up to the frame's right edge: a word drawn past it would stay there after the panel alone is
+// drawn again.
+constexpr int RemovedWordRoom = 908 - 695;
+
+TextRun RemovedWord(const std::string& word) {
+    TextRun run = MeasureText(DecodeWord(word), RemovedWordHeight);
+    if (run.width <= RemovedWordRoom) {
+        return run;
+    }
+    return MeasureText(WordFontMetrics(RemovedWordHeight, run.shaping)
+                           .elidedText(run.text, Qt::ElideRight, RemovedWordRoom),
+                       RemovedWordHeight);
+}
 
 // Each digit past the first moves the number left, up to four digits. Negative numbers stay
 // at the one-digit place.
@@ -104,7 +119,7 @@ void BoardPainter::DrawHintsPanel(QPainter& painter, const GameState& state) con
     DrawCounterPanel(painter, Hints(), state.HintCount);
 }
 
-// The words are not cut to the box: a long one runs on past its right edge.
+// A long word is cut short with an ellipsis; the status bar has it whole.
 void BoardPainter::DrawRemovedTilesPanel(QPainter& painter, const GameState& state) const {
     painter.fillRect(EdgeRect(680, 1, 910, 91), RemovedTilesFill);
     FrameRect(painter, EdgeRect(680, 1, 910, 30));
@@ -115,10 +130,8 @@ void BoardPainter::DrawRemovedTilesPanel(QPainter& painter, const GameState& sta
                                     QLatin1Char(' '),
                                 RemovedTitleHeight),
                     Qt::black, RemovedTilesFill);
-    WriteOpaqueText(painter, {695, 38},
-                    MeasureText(DecodeWord(state.LastRemovedTextA), RemovedWordHeight), Qt::black,
+    WriteOpaqueText(painter, RemovedWordA, RemovedWord(state.LastRemovedTextA), Qt::black,
                     RemovedTilesFill);
-    WriteOpaqueText(painter, {695, 63},
-                    MeasureText(DecodeWord(state.LastRemovedTextB), RemovedWordHeight), Qt::black,
+    WriteOpaqueText(painter, RemovedWordB, RemovedWord(state.LastRemovedTextB), Qt::black,
                     RemovedTilesFill);
 }

@@ -73,6 +73,11 @@ TEST(RemovedTilesPanel, FramedBoxWithTheLastRemovedWords) {
     EXPECT_GT(CountDark(image, QRect(725, 6, 150, 22)), 20) << "title";
     EXPECT_GT(CountDark(image, QRect(695, 38, 60, 20)), 20) << "first word";
     EXPECT_GT(CountDark(image, QRect(695, 63, 60, 20)), 20) << "second word";
+    // A phrase stops at the frame, or it would stay beside the panel after the next removal.
+    state.LastRemovedTextA = "¿Dónde está la estación de tren más cercana?";
+    const QImage phrase = PaintedPanels(state);
+    EXPECT_GT(CountDark(phrase, QRect(850, 38, 55, 20)), 10) << "as far as the frame";
+    EXPECT_TRUE(AllOf(phrase, QRect(910, 1, 20, 90), Erased));
 }
 
 } // namespace
