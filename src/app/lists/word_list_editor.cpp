@@ -93,9 +93,9 @@ WordListEditor::WordListEditor(const QString& path, const ListReading& reading,
     table_->setAccessibleName(tr("Word pairs"));
     table_->setAccessibleDescription(
         tr("Type a word, Tab for its translation, Enter for the next row."));
-    table_->horizontalHeader()->resizeSection(WordListModel::WordColumn, 240);
-    table_->horizontalHeader()->resizeSection(WordListModel::TranslationColumn, 240);
-    table_->horizontalHeader()->resizeSection(WordListModel::NoteColumn, 180);
+    table_->horizontalHeader()->resizeSection(WordListModel::WordColumn, 210);
+    table_->horizontalHeader()->resizeSection(WordListModel::TranslationColumn, 210);
+    table_->horizontalHeader()->resizeSection(WordListModel::NoteColumn, 160);
     layout->addWidget(table_);
 
     find_->setAccessibleName(tr("Find"));
@@ -133,7 +133,7 @@ WordListEditor::WordListEditor(const QString& path, const ListReading& reading,
     UpdateSummary();
     table_->setCurrentIndex(model_->index(0, WordListModel::WordColumn));
     table_->setFocus();
-    resize(640, 560);
+    resize(760, 560);
 }
 
 WordListEditor::~WordListEditor() {
