@@ -6,6 +6,7 @@
 #include "view/board/tile_pictures.h"
 #include "words/side_line.h"
 
+#include <QPalette>
 #include <QPen>
 #include <QPolygon>
 
@@ -167,6 +168,8 @@ void BoardPainter::DrawTile(QPainter& painter, const GameState& state, int tileS
     }
     const QRect tile = TileRect(state.BoardTop, column, row);
     if (text == nullptr) {
+        // White on a light desktop; a dark one's board is not spotted with white places.
+        painter.fillRect(tile, QPalette().color(QPalette::Base));
         painter.drawImage(tile.topLeft(), EmptyPlacePicture());
         return;
     }

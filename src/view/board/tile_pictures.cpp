@@ -112,8 +112,8 @@ constexpr int BracketLength = 25;
 constexpr int StrokeLength = 15;
 
 QImage EmptyPlace() {
-    QImage picture(TileWidth, TileHeight, QImage::Format_RGB32);
-    picture.fill(White);
+    QImage picture(TileWidth, TileHeight, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
     for (int x = 0; x < TileWidth; ++x) {
         picture.setPixel(x, 0, Cyan);
         picture.setPixel(x, TileHeight - 1, Cyan);

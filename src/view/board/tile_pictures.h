@@ -10,5 +10,6 @@
 const QImage& LevelPicture(std::int32_t level);
 // The same frame with yellow speckles and a white face.
 const QImage& SelectedPicture();
-// Where a tile has gone: white, cyan outline, blue corner brackets.
+// Where a tile has gone: a cyan outline and blue corner brackets, clear inside so that it
+// takes the board's background.
 const QImage& EmptyPlacePicture();

@@ -7,7 +7,9 @@
 #include "view/board/board_pixels.h"
 #include "view/board/tile_pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +99,14 @@ TEST(TilePainting, DrawTileShowsTheTilesPictureOrTheEmptyPlace) {
     EXPECT_EQ(empty.pixel(corner + QPoint(8, 8)), Blue);
     EXPECT_EQ(empty.pixel(corner + QPoint(162, 49)), Blue);
     EXPECT_EQ(empty.pixel(corner + QPoint(27, 1)), White);
+    // On a dark desktop the place is the board's dark background, not a white patch.
+    const QPalette light = QGuiApplication::palette();
+    QGuiApplication::setPalette(QPalette(QColor(40, 40, 40)));
+    const QRgb dark = QPalette().color(QPalette::Base).rgb();
+    const QImage emptyOnDark = drawn(0, nullptr);
+    QGuiApplication::setPalette(light);
+    EXPECT_EQ(emptyOnDark.pixel(corner + QPoint(90, 30)), dark);
+    EXPECT_EQ(emptyOnDark.pixel(corner + QPoint(8, 8)), Blue);
 }
 
 TEST(TilePainting, ASideWithARecordingWearsASpeakerInItsCorner) {
