@@ -129,8 +129,8 @@ struct PictureBoard {
 };
 
 void UseListFolder(BoardPainter& board) {
-    board.SetPictureFinder([](std::string_view reference, std::string_view listPath) {
-        return UsableMediaPath(reference, MediaKind::Picture, listPath).value_or(std::string());
+    board.SetMediaFinder([](std::string_view reference, MediaKind kind, std::string_view listPath) {
+        return UsableMediaPath(reference, kind, listPath).value_or(std::string());
     });
 }
 

@@ -58,7 +58,7 @@ public:
         return text.isNull() ? std::nullopt : std::optional(text);
     }
     void ShowWordList(QWidget*, const WordPairList& list, std::string_view listPath,
-                      const PictureFinder& pictures) override {
+                      const MediaFinder& pictures) override {
         asked.append("words");
         wordListsShown.push_back(Rows(CWordListDlg(list, listPath, pictures)));
     }

@@ -37,7 +37,7 @@ public:
     virtual std::optional<QString> AskLevelText(QWidget* parent, const QString& current) = 0;
     // The list's pictures are looked for with `pictures`, from the list's own path.
     virtual void ShowWordList(QWidget* parent, const WordPairList& list, std::string_view listPath,
-                              const PictureFinder& pictures) = 0;
+                              const MediaFinder& pictures) = 0;
     // How to import the file at `path`, starting from `start`; nullopt when the player cancels.
     virtual std::optional<ImportChoice> AskImportChoice(QWidget* parent, const QString& path,
                                                         const ImportPreviewer& preview,

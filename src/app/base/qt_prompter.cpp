@@ -117,7 +117,7 @@ std::optional<QString> QtPrompter::AskLevelText(QWidget* parent, const QString& 
 }
 
 void QtPrompter::ShowWordList(QWidget* parent, const WordPairList& list, std::string_view listPath,
-                              const PictureFinder& pictures) {
+                              const MediaFinder& pictures) {
     CWordListDlg dialog(list, listPath, pictures, parent);
     dialog.exec();
 }

@@ -11,7 +11,7 @@ public:
     QString ChooseFileToExport(QWidget* parent) override;
     std::optional<QString> AskLevelText(QWidget* parent, const QString& current) override;
     void ShowWordList(QWidget* parent, const WordPairList& list, std::string_view listPath,
-                      const PictureFinder& pictures) override;
+                      const MediaFinder& pictures) override;
     std::optional<ImportChoice> AskImportChoice(QWidget* parent, const QString& path,
                                                 const ImportPreviewer& preview,
                                                 const ImportChoice& start) override;

@@ -1,7 +1,7 @@
 #include "app/board/board_printing.h"
 
 #include "app/base/prompter.h"
-#include "app/board/list_pictures.h"
+#include "app/board/list_media.h"
 #include "game/game_state.h"
 #include "view/board/board_painter.h"
 #include "view/board/board_pixels.h"
@@ -51,7 +51,7 @@ QPrinter& BoardPrinting::Printer() {
 void BoardPrinting::PrintTo(QPrinter& printer) const {
     QPainter painter(&printer);
     BoardPainter board;
-    board.SetPictureFinder(ListPictureFinder());
+    board.SetMediaFinder(ListMediaFinder());
     PaintBoardPage(painter, painter.viewport(), state_, board);
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/base/command_ids.h"
 #include "app/base/prompter.h"
-#include "app/board/list_pictures.h"
+#include "app/board/list_media.h"
 #include "game/auto_play.h"
 #include "game/board_geometry.h"
 #include "game/hint.h"
@@ -40,7 +40,7 @@ CGlossatilesView::CGlossatilesView(Prompter& prompter, QWidget* parent)
         timers_[i].setSingleShot(true);
         connect(&timers_[i], &QTimer::timeout, this, [this, id] { OnTimer(id); });
     }
-    painter_.SetPictureFinder(ListPictureFinder());
+    painter_.SetMediaFinder(ListMediaFinder());
     ResizeBackBuffer();
 }
 
@@ -232,7 +232,7 @@ std::optional<std::string> CGlossatilesView::AskLevelText(std::string_view curre
 }
 
 void CGlossatilesView::ShowWordList() {
-    prompter_.ShowWordList(this, state_.WordList, state_.ListPath, ListPictureFinder());
+    prompter_.ShowWordList(this, state_.WordList, state_.ListPath, ListMediaFinder());
 }
 
 void CGlossatilesView::ReportStatus(const Message& note) {

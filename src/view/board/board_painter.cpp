@@ -80,7 +80,7 @@ BoardPainter::BoardPainter() {
     EmptyPlacePicture();
 }
 
-void BoardPainter::SetPictureFinder(PictureFinder finder) {
+void BoardPainter::SetMediaFinder(MediaFinder finder) {
     pictures_.SetFinder(std::move(finder));
 }
 
@@ -93,7 +93,7 @@ void BoardPainter::DrawBoardTile(QPainter& painter, const QImage& picture, const
         !DrawSidePicture(painter, tile, parts.image, parts.text, state, background)) {
         WriteWord(painter, tile, words_.Fitted(ShownText(parts)), background);
     }
-    if (!parts.sound.empty()) {
+    if (!parts.sound.empty() && pictures_.Plays(parts.sound, state.ListPath)) {
         DrawSpeakerMark(painter, tile);
     }
 }

@@ -17,8 +17,8 @@ class BoardPainter {
 public:
     BoardPainter();
 
-    // Without a finder, a picture side shows its text.
-    void SetPictureFinder(PictureFinder finder);
+    // Without a finder, a picture side shows its text and a sound side wears no speaker.
+    void SetMediaFinder(MediaFinder finder);
     SidePictures& Pictures() const { return pictures_; }
 
     // The board part of a repaint: the displayed level alone, or every level from the bottom

@@ -35,9 +35,9 @@ QRectF FittedRect(QSizeF picture, const QRectF& box) {
             box.top() + (box.height() - shown.height()) / 2, shown.width(), shown.height()};
 }
 
-SidePictures::SidePictures(PictureFinder finder) : finder_(std::move(finder)) {}
+SidePictures::SidePictures(MediaFinder finder) : finder_(std::move(finder)) {}
 
-void SidePictures::SetFinder(PictureFinder finder) {
+void SidePictures::SetFinder(MediaFinder finder) {
     finder_ = std::move(finder);
     Forget();
 }
@@ -45,6 +45,7 @@ void SidePictures::SetFinder(PictureFinder finder) {
 void SidePictures::Forget() {
     decoded_.clear();
     scaled_.clear();
+    playable_.clear();
 }
 
 const QImage& SidePictures::Decoded(std::string_view reference, std::string_view listPath) {
@@ -53,7 +54,8 @@ const QImage& SidePictures::Decoded(std::string_view reference, std::string_view
         return known->second;
     }
     MakeRoom(decoded_, MostDecoded);
-    const std::string path = finder_ ? finder_(reference, listPath) : std::string();
+    const std::string path =
+        finder_ ? finder_(reference, MediaKind::Picture, listPath) : std::string();
     QImage picture = path.empty() ? QImage() : ReadPictureFile(path, KeptPictureSide);
     if (!picture.isNull()) {
         picture.convertTo(QImage::Format_ARGB32_Premultiplied);
@@ -78,4 +80,14 @@ const QImage& SidePictures::Fitted(std::string_view reference, std::string_view 
     }
     MakeRoom(scaled_, MostScaled);
     return scaled_.emplace(std::move(key), std::move(scaled)).first->second;
+}
+
+bool SidePictures::Plays(std::string_view reference, std::string_view listPath) {
+    std::string key = Key(reference, listPath);
+    if (const auto known = playable_.find(key); known != playable_.end()) {
+        return known->second;
+    }
+    MakeRoom(playable_, MostDecoded);
+    const bool plays = finder_ && !finder_(reference, MediaKind::Sound, listPath).empty();
+    return playable_.emplace(std::move(key), plays).first->second;
 }

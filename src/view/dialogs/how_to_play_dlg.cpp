@@ -34,8 +34,10 @@ const BoardPainter& HelpPainter() {
     static const BoardPainter painter = [] {
         LoadHelpPictures();
         BoardPainter help;
-        help.SetPictureFinder([](std::string_view reference, std::string_view) {
+        // The recording is only shown, never played.
+        help.SetMediaFinder([](std::string_view reference, MediaKind, std::string_view) {
             return reference == "apple.png" ? std::string(":/how_to_play/apple.png")
+                   : reference == "say.ogg" ? std::string("say.ogg")
                                             : std::string();
         });
         return help;

@@ -22,14 +22,14 @@ constexpr int IconSide = 32;
 // Each picture file decoded once, however many sides show it.
 class SideIcons {
 public:
-    SideIcons(std::string_view listPath, const PictureFinder& finder)
+    SideIcons(std::string_view listPath, const MediaFinder& finder)
         : listPath_(listPath), finder_(finder) {}
 
     QIcon Of(const SideParts& side) {
         if (side.image.empty() || !finder_) {
             return {};
         }
-        const std::string file = finder_(side.image, listPath_);
+        const std::string file = finder_(side.image, MediaKind::Picture, listPath_);
         const QString key = QString::fromStdString(file);
         if (!icons_.contains(key)) {
             icons_.insert(key, file.empty() ? QIcon() : PictureFileIcon(file, IconSide));
@@ -39,7 +39,7 @@ public:
 
 private:
     std::string_view listPath_;
-    const PictureFinder& finder_;
+    const MediaFinder& finder_;
     QHash<QString, QIcon> icons_;
 };
 
@@ -59,7 +59,7 @@ QTreeWidgetItem* RowOf(const WordPair& pair, SideIcons& icons, bool notes) {
 } // namespace
 
 CWordListDlg::CWordListDlg(const WordPairList& list, std::string_view listPath,
-                           const PictureFinder& pictures, QWidget* parent)
+                           const MediaFinder& pictures, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(tr("Word List"));
     auto* ok = new QPushButton(tr("OK"), this);

@@ -15,7 +15,7 @@ class CWordListDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CWordListDlg(const WordPairList& list, std::string_view listPath = {},
-                          const PictureFinder& pictures = {}, QWidget* parent = nullptr);
+                          const MediaFinder& pictures = {}, QWidget* parent = nullptr);
 
     QTreeWidget* List() const { return list_; }
 

@@ -70,7 +70,8 @@ TEST(WordListDlgTest, ShowsEachSidesWordsAndPictureAndThePairsNote) {
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(QString::fromStdString(red)));
-    const PictureFinder finder = [&](std::string_view reference, std::string_view listPath) {
+    const MediaFinder finder = [&](std::string_view reference, MediaKind,
+                                   std::string_view listPath) {
         return reference == "red.png" && listPath == "/lists/colours.txt" ? red : std::string();
     };
     const CWordListDlg dialog(WordPairList{{"[image=red.png]", "rojo [note=a colour]"},

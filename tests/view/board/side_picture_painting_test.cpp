@@ -24,8 +24,8 @@ struct PictureFolder {
         picture.save(QString::fromStdString((folder.path() / name).string()));
         return name;
     }
-    PictureFinder Finder() {
-        return [this](std::string_view reference, std::string_view) {
+    MediaFinder Finder() {
+        return [this](std::string_view reference, MediaKind, std::string_view) {
             ++lookUps[std::string(reference)];
             const auto path = folder.path() / reference;
             return std::filesystem::exists(path) ? path.string() : std::string();
@@ -63,7 +63,7 @@ TEST(SidePicturePainting, APictureFitsItsTileAtEveryZoomWithItsAspectKept) {
     pictures.Add("square.png", {40, 40});
     pictures.Add("wide.png", {400, 100});
     BoardPainter board;
-    board.SetPictureFinder(pictures.Finder());
+    board.SetMediaFinder(pictures.Finder());
     const GameState state = DealtGame(4);
     const struct {
         std::string line;

@@ -110,7 +110,10 @@ TEST(TilePainting, DrawTileShowsTheTilesPictureOrTheEmptyPlace) {
 }
 
 TEST(TilePainting, ASideWithARecordingWearsASpeakerInItsCorner) {
-    const BoardPainter board;
+    BoardPainter board;
+    board.SetMediaFinder([](std::string_view reference, MediaKind kind, std::string_view) {
+        return reference == "hund.ogg" && kind == MediaKind::Sound ? "/lists/hund.ogg" : "";
+    });
     const GameState state = DealtGame(5);
     const QRect corner(TileCorner(3, 2) + QPoint(150, 2), QSize(26, 16));
     const auto darkInCorner = [&](const std::string& line) {
@@ -119,6 +122,8 @@ TEST(TilePainting, ASideWithARecordingWearsASpeakerInItsCorner) {
     };
     EXPECT_GT(darkInCorner("Hund [sound=hund.ogg]"), darkInCorner("Hund") + 30);
     EXPECT_GT(darkInCorner("[sound=hund.ogg]"), darkInCorner("hund") + 30);
+    // A recording that cannot be played is not promised.
+    EXPECT_EQ(darkInCorner("Hund [sound=gone.ogg]"), darkInCorner("Hund"));
 }
 
 TEST(TilePainting, WrongMarkIsRedOnItsBoxAtItsPlace) {
