@@ -68,9 +68,7 @@ std::int32_t TopPaintedLevel(const GameState& state, int column, int row) {
 }
 
 TextRun Caption(const std::string& text) {
-    const QString words = DecodeWord(text);
-    const QFontMetrics& metrics = WordFontMetrics(CaptionHeight, ShapingFor(words));
-    return MeasureText(metrics.elidedText(words, Qt::ElideRight, WidestCaption), CaptionHeight);
+    return MeasureTextWithin(DecodeWord(text), CaptionHeight, WidestCaption);
 }
 
 } // namespace

@@ -18,6 +18,15 @@ TextRun MeasureText(QString text, int height) {
             shaping};
 }
 
+TextRun MeasureTextWithin(const QString& text, int height, int width) {
+    TextRun run = MeasureText(text, height);
+    if (run.width <= width) {
+        return run;
+    }
+    return MeasureText(
+        WordFontMetrics(height, run.shaping).elidedText(run.text, Qt::ElideRight, width), height);
+}
+
 QRect OpaqueBox(QPoint origin, const TextRun& run) {
     return {origin.x(), origin.y(), run.width, run.cellHeight};
 }

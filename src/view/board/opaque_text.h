@@ -19,6 +19,8 @@ struct TextRun {
 };
 
 TextRun MeasureText(QString text, int height);
+// The same, cut short with an ellipsis where it is wider than `width`.
+TextRun MeasureTextWithin(const QString& text, int height, int width);
 
 // The box a run fills with its background when its top-left corner is at `origin`.
 QRect OpaqueBox(QPoint origin, const TextRun& run);

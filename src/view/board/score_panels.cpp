@@ -31,13 +31,7 @@ constexpr QPoint RemovedWordB(695, 63);
 constexpr int RemovedWordRoom = 908 - 695;
 
 TextRun RemovedWord(const std::string& word) {
-    TextRun run = MeasureText(DecodeWord(word), RemovedWordHeight);
-    if (run.width <= RemovedWordRoom) {
-        return run;
-    }
-    return MeasureText(WordFontMetrics(RemovedWordHeight, run.shaping)
-                           .elidedText(run.text, Qt::ElideRight, RemovedWordRoom),
-                       RemovedWordHeight);
+    return MeasureTextWithin(DecodeWord(word), RemovedWordHeight, RemovedWordRoom);
 }
 
 // Each digit past the first moves the number left, up to four digits. Negative numbers stay
